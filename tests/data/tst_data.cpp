@@ -1,0 +1,429 @@
+#include "data/DataError.h"
+#include "data/DatabaseFile.h"
+#include "data/SqliteConnection.h"
+#include "data/clsData.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QStringList styleValues(const QString &name)
+{
+    QStringList values;
+    for (const QString &column : Sql::styleColumns())
+        values.append(column == QLatin1String("StyleName") ? name : column + QStringLiteral("-value"));
+    return values;
+}
+
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+} // namespace
+
+class TestData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void menuRoundTrip();
+    void emptyQueryIsAtEndAtOnce();
+    void deletingMenuKeepsItsEntries();
+    void titleCheckIgnoresLetterCase();
+    void linkSearchMatchesPartsExactly();
+    void categoriesAreGrouped();
+    void entriesKeepTheirStoredOrder();
+    void styleInsertAndLastId();
+    void editableRecordsetWritesOneBatch();
+    void readOnlyRecordsetRefusesChanges();
+    void textIsStoredUnchanged_data();
+    void textIsStoredUnchanged();
+    void engineErrorsCarryTheEngineMessage();
+    void addFileSignalsOnlyAfterStoring();
+    void showFilesSignals();
+    void existingDatabaseFromAnotherToolIsUsed();
+    void foreignFileIsRefusedAndUntouched_data();
+    void foreignFileIsRefusedAndUntouched();
+
+private:
+    qint64 insertMenu(const QString &title);
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    QString m_path;
+    std::unique_ptr<clsData> m_data;
+};
+
+void TestData::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid());
+    m_path = m_home->filePath(QStringLiteral("Velmora.dat"));
+    DatabaseFile::prepare(m_path);
+    QVERIFY(QFile::exists(m_path));
+    m_data = std::make_unique<clsData>(m_path);
+}
+
+qint64 TestData::insertMenu(const QString &title)
+{
+    m_data->ExecuteSQL(Sql::insertMenu(QStringLiteral("Standard"), title, 1, QStringLiteral("/media/cd")));
+    Recordset last = m_data->GetRS(Sql::selectLastMenuId());
+    const qint64 id = last.value(QStringLiteral("lastid")).toLongLong();
+    last.close();
+    return id;
+}
+
+void TestData::menuRoundTrip()
+{
+    const qint64 first = insertMenu(QStringLiteral("Summer CD"));
+    const qint64 second = insertMenu(QStringLiteral("Winter CD"));
+    QCOMPARE(second, first + 1);
+
+    Recordset menu = m_data->GetRS(Sql::selectMenu(second));
+    QCOMPARE(menu.recordCount(), 1);
+    QCOMPARE(menu.text(QStringLiteral("title")), QStringLiteral("Winter CD"));
+    QCOMPARE(menu.text(QStringLiteral("ROOT")), QStringLiteral("/media/cd"));
+    QCOMPARE(menu.value(QStringLiteral("StyleNo")).toLongLong(), 1);
+
+    QVERIFY(m_data->ExecuteSQL(
+        Sql::updateMenu(second, QStringLiteral("Extended"), QStringLiteral("Winter DVD"), 4, QStringLiteral("/tmp/x"))));
+    menu = m_data->GetRS(Sql::selectMenu(second));
+    QCOMPARE(menu.text(QStringLiteral("Template")), QStringLiteral("Extended"));
+    QCOMPARE(menu.text(QStringLiteral("Title")), QStringLiteral("Winter DVD"));
+    QCOMPARE(menu.value(QStringLiteral("StyleNo")).toLongLong(), 4);
+    QCOMPARE(menu.text(QStringLiteral("Root")), QStringLiteral("/tmp/x"));
+
+    QVERIFY(m_data->ExecuteSQL(Sql::deleteMenu(first)));
+    Recordset all = m_data->GetRS(Sql::selectMenus());
+    QCOMPARE(all.recordCount(), 1);
+    QCOMPARE(all.value(QStringLiteral("MenuID")).toLongLong(), second);
+    all.moveNext();
+    QVERIFY(all.atEnd());
+
+    // Ids are never reused, even after the newest row is deleted.
+    QVERIFY(m_data->ExecuteSQL(Sql::deleteMenu(second)));
+    QCOMPARE(insertMenu(QStringLiteral("Spring CD")), second + 1);
+}
+
+void TestData::emptyQueryIsAtEndAtOnce()
+{
+    Recordset none = m_data->GetRS(Sql::selectMenu(42));
+    QVERIFY(none.atEnd());
+    QCOMPARE(none.recordCount(), 0);
+    QVERIFY_THROWS_EXCEPTION(DataError, none.value(QStringLiteral("Title")));
+    QVERIFY_THROWS_EXCEPTION(DataError, none.moveNext());
+
+    Recordset last = m_data->GetRS(Sql::selectLastMenuId());
+    QVERIFY(!last.atEnd());
+    QVERIFY(last.value(QStringLiteral("lastid")).isNull());
+}
+
+void TestData::deletingMenuKeepsItsEntries()
+{
+    const qint64 id = insertMenu(QStringLiteral("Summer CD"));
+    m_data->ExecuteSQL(Sql::insertEntry(id, QStringLiteral("none"), QStringLiteral("Setup"),
+                                        QStringLiteral("setup.exe"), QStringLiteral("Installs"),
+                                        QStringLiteral("none")));
+    m_data->ExecuteSQL(Sql::deleteMenu(id));
+    QCOMPARE(m_data->GetRS(Sql::selectMenus()).recordCount(), 0);
+    QCOMPARE(m_data->GetRS(Sql::selectEntries(id)).recordCount(), 1);
+
+    QVERIFY(m_data->ExecuteSQL(Sql::deleteEntry(id, QStringLiteral("setup"))));
+    QCOMPARE(m_data->GetRS(Sql::selectEntries(id)).recordCount(), 0);
+}
+
+void TestData::titleCheckIgnoresLetterCase()
+{
+    insertMenu(QStringLiteral("Summer CD"));
+    QCOMPARE(m_data->GetRS(Sql::selectMenuTitle(QStringLiteral("SUMMER cd"))).recordCount(), 1);
+    QCOMPARE(m_data->GetRS(Sql::selectMenuTitle(QStringLiteral("Summer CD "))).recordCount(), 0);
+    QCOMPARE(m_data->GetRS(Sql::selectMenuTitle(QStringLiteral("Summer"))).recordCount(), 0);
+}
+
+void TestData::linkSearchMatchesPartsExactly()
+{
+    const qint64 one = insertMenu(QStringLiteral("One"));
+    const qint64 two = insertMenu(QStringLiteral("Two"));
+    for (qint64 menu : {one, two}) {
+        m_data->ExecuteSQL(Sql::insertEntry(menu, QStringLiteral("Tools"), QStringLiteral("Setup"),
+                                            QStringLiteral("Tools/Setup.exe"), QStringLiteral("Installs it"),
+                                            QStringLiteral("none")));
+    }
+    m_data->ExecuteSQL(Sql::insertEntry(two, QStringLiteral("Docs"), QStringLiteral("Read me"),
+                                        QStringLiteral("docs/readme-setup.txt"), QStringLiteral("Notes"),
+                                        QStringLiteral("none")));
+
+    // The same title, link and description in two menus come back once.
+    Recordset found = m_data->GetRS(Sql::selectEntriesLinkingTo(QStringLiteral("Setup.exe")));
+    QCOMPARE(found.recordCount(), 1);
+    QCOMPARE(found.text(QStringLiteral("FileName")), QStringLiteral("Setup"));
+    QCOMPARE(found.value(QStringLiteral("expr1")).toLongLong(), 7);
+
+    QCOMPARE(m_data->GetRS(Sql::selectEntriesLinkingTo(QStringLiteral("setup.exe"))).recordCount(), 0);
+    QCOMPARE(m_data->GetRS(Sql::selectEntriesLinkingTo(QStringLiteral("setup"))).recordCount(), 1);
+    QCOMPARE(m_data->GetRS(Sql::selectEntriesLinkingTo(QStringLiteral("e"))).recordCount(), 2);
+
+    Recordset descriptions = m_data->GetRS(Sql::selectDescriptions(QStringLiteral("Setup")));
+    QCOMPARE(descriptions.recordCount(), 2);
+    QCOMPARE(descriptions.columns(), QStringList{QStringLiteral("Description")});
+}
+
+void TestData::categoriesAreGrouped()
+{
+    const qint64 id = insertMenu(QStringLiteral("Games CD"));
+    const qint64 other = insertMenu(QStringLiteral("Other"));
+    const QStringList categories = {QStringLiteral("Tools"), QStringLiteral("Games"), QStringLiteral("games"),
+                                    QStringLiteral("Tools"), QStringLiteral("Docs")};
+    int n = 0;
+    for (const QString &category : categories) {
+        m_data->ExecuteSQL(Sql::insertEntry(id, category, QStringLiteral("Entry %1").arg(++n), QStringLiteral("f"),
+                                            QStringLiteral("d"), QStringLiteral("none")));
+    }
+    m_data->ExecuteSQL(Sql::insertEntry(other, QStringLiteral("Music"), QStringLiteral("Song"), QStringLiteral("s"),
+                                        QStringLiteral("d"), QStringLiteral("none")));
+
+    Recordset groups = m_data->GetRS(Sql::selectCategories(id));
+    QStringList seen;
+    while (!groups.atEnd()) {
+        QCOMPARE(groups.value(QStringLiteral("MenuNo")).toLongLong(), id);
+        seen.append(groups.text(QStringLiteral("Category")));
+        groups.moveNext();
+    }
+    QCOMPARE(seen.size(), 3);
+    QCOMPARE(seen.at(0), QStringLiteral("Docs"));
+    QCOMPARE(seen.at(1).toLower(), QStringLiteral("games"));
+    QCOMPARE(seen.at(2), QStringLiteral("Tools"));
+
+    QCOMPARE(m_data->GetRS(Sql::selectEntriesInCategory(id, QStringLiteral("GAMES"))).recordCount(), 2);
+    QCOMPARE(m_data->GetRS(Sql::selectEntriesInCategory(id, QStringLiteral("Music"))).recordCount(), 0);
+}
+
+void TestData::entriesKeepTheirStoredOrder()
+{
+    const qint64 id = insertMenu(QStringLiteral("Ordered"));
+    const QStringList names = {QStringLiteral("Zeta"), QStringLiteral("Alpha"), QStringLiteral("Mid")};
+    const QStringList categories = {QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A")};
+    for (int i = 0; i < names.size(); ++i) {
+        m_data->ExecuteSQL(Sql::insertEntry(id, categories.at(i), names.at(i), QStringLiteral("x"),
+                                            QStringLiteral("d"), QStringLiteral("none")));
+    }
+    Recordset entries = m_data->GetRS(Sql::selectEntries(id));
+    QStringList seen;
+    for (; !entries.atEnd(); entries.moveNext())
+        seen.append(entries.text(QStringLiteral("FileName")));
+    QCOMPARE(seen, names);
+}
+
+void TestData::styleInsertAndLastId()
+{
+    QVERIFY(m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Blue")))));
+    QVERIFY(m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Green")))));
+    Recordset last = m_data->GetRS(Sql::selectLastStyleId());
+    const qint64 id = last.value(QStringLiteral("LASTID")).toLongLong();
+    QCOMPARE(id, 2);
+
+    Recordset style = m_data->GetRS(Sql::selectStyle(id));
+    QCOMPARE(style.columns().size(), 19);
+    QCOMPARE(style.columns().first(), QStringLiteral("StyleID"));
+    QCOMPARE(style.text(QStringLiteral("StyleName")), QStringLiteral("Green"));
+    QCOMPARE(style.text(QStringLiteral("HyperColorA")), QStringLiteral("HyperColorA-value"));
+    QCOMPARE(m_data->GetRS(Sql::selectStyles()).recordCount(), 2);
+
+    QVERIFY_THROWS_EXCEPTION(DataError, m_data->ExecuteSQL(Sql::insertStyle({QStringLiteral("too few")})));
+    QCOMPARE(m_data->GetRS(Sql::selectStyles()).recordCount(), 2);
+}
+
+void TestData::editableRecordsetWritesOneBatch()
+{
+    m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Blue"))));
+    m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Red"))));
+
+    Recordset style = m_data->GetRS(Sql::selectStyle(1), true);
+    QVERIFY(style.isEditable());
+    QCOMPARE(style.columns().first(), QStringLiteral("StyleID"));
+    style.setValue(QStringLiteral("backcolor"), QStringLiteral("RGB(1,2,3)"));
+    style.setValue(QStringLiteral("Logofile"), QStringLiteral("it's.gif"));
+    QCOMPARE(style.text(QStringLiteral("BackColor")), QStringLiteral("RGB(1,2,3)"));
+
+    // Nothing reaches the file before the batch is written.
+    QCOMPARE(m_data->GetRS(Sql::selectStyle(1)).text(QStringLiteral("BackColor")), QStringLiteral("BackColor-value"));
+    style.updateBatch();
+    style.close();
+
+    Recordset stored = m_data->GetRS(Sql::selectStyle(1));
+    QCOMPARE(stored.text(QStringLiteral("BackColor")), QStringLiteral("RGB(1,2,3)"));
+    QCOMPARE(stored.text(QStringLiteral("Logofile")), QStringLiteral("it's.gif"));
+    QCOMPARE(stored.text(QStringLiteral("StyleName")), QStringLiteral("Blue"));
+    QCOMPARE(m_data->GetRS(Sql::selectStyle(2)).text(QStringLiteral("BackColor")),
+             QStringLiteral("BackColor-value"));
+
+    // Two entries of one menu with the same title: the edit acts on the first only.
+    const qint64 menu = insertMenu(QStringLiteral("Twins"));
+    for (const QString &link : {QStringLiteral("a.exe"), QStringLiteral("b.exe")}) {
+        m_data->ExecuteSQL(Sql::insertEntry(menu, QStringLiteral("none"), QStringLiteral("Same"), link,
+                                            QStringLiteral("d"), QStringLiteral("none")));
+    }
+    Recordset entry = m_data->GetRS(Sql::selectEntry(menu, QStringLiteral("Same")), true);
+    QCOMPARE(entry.recordCount(), 2);
+    entry.setValue(QStringLiteral("Description"), QStringLiteral("changed"));
+    entry.updateBatch();
+    Recordset both = m_data->GetRS(Sql::selectEntries(menu));
+    QCOMPARE(both.text(QStringLiteral("Description")), QStringLiteral("changed"));
+    both.moveNext();
+    QCOMPARE(both.text(QStringLiteral("Description")), QStringLiteral("d"));
+}
+
+void TestData::readOnlyRecordsetRefusesChanges()
+{
+    m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Blue"))));
+    Recordset style = m_data->GetRS(Sql::selectStyle(1));
+    QVERIFY(!style.isEditable());
+    QVERIFY_THROWS_EXCEPTION(DataError, style.setValue(QStringLiteral("BackColor"), QStringLiteral("x")));
+    QVERIFY_THROWS_EXCEPTION(DataError, m_data->GetRS(Sql::selectMenus(), true));
+
+    Recordset editable = m_data->GetRS(Sql::selectStyle(1), true);
+    QVERIFY_THROWS_EXCEPTION(DataError, editable.setValue(QStringLiteral("NoSuchColumn"), QStringLiteral("x")));
+}
+
+void TestData::textIsStoredUnchanged_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("apostrophes") << QStringLiteral("Tom's 'best' CD") << QStringLiteral("It's ''quoted''");
+    QTest::newRow("line breaks") << QStringLiteral("Two\nlines") << QStringLiteral("First\r\nSecond\r\n\r\nFourth");
+    QTest::newRow("non-Latin") << QStringLiteral(u"Ελληνικά δίσκος") << QStringLiteral(u"日本語の説明 – ÄÖÜ ß €");
+    QTest::newRow("statement text") << QStringLiteral("x'); DROP TABLE tblMenus; --")
+                                    << QStringLiteral("\" OR 1=1 --");
+}
+
+void TestData::textIsStoredUnchanged()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, description);
+    const qint64 id = insertMenu(title);
+    QCOMPARE(m_data->GetRS(Sql::selectMenu(id)).text(QStringLiteral("Title")), title);
+    QCOMPARE(m_data->GetRS(Sql::selectMenuTitle(title)).recordCount(), 1);
+
+    m_data->ExecuteSQL(Sql::insertEntry(id, title, title, QStringLiteral("a/b c.txt"), description, title));
+    Recordset entry = m_data->GetRS(Sql::selectEntry(id, title));
+    QCOMPARE(entry.recordCount(), 1);
+    QCOMPARE(entry.text(QStringLiteral("Description")), description);
+    QCOMPARE(entry.text(QStringLiteral("Category")), title);
+    QCOMPARE(entry.text(QStringLiteral("Screenshot")), title);
+    QCOMPARE(m_data->GetRS(Sql::selectDescriptions(title)).text(QStringLiteral("Description")), description);
+    QCOMPARE(m_data->GetRS(Sql::selectMenus()).recordCount(), 1);
+}
+
+void TestData::engineErrorsCarryTheEngineMessage()
+{
+    try {
+        m_data->ExecuteSQL({QStringLiteral("INSERT INTO tblNothing VALUES (1)"), {}, {}});
+        QFAIL("the statement should have failed");
+    } catch (const DataError &error) {
+        QVERIFY2(error.message().contains(QLatin1String("no such table: tblNothing")), qPrintable(error.message()));
+    }
+
+    clsData missing(m_home->filePath(QStringLiteral("gone/Velmora.dat")));
+    QVERIFY_THROWS_EXCEPTION(DataError, missing.GetRS(Sql::selectMenus()));
+    QVERIFY(!QFile::exists(m_home->filePath(QStringLiteral("gone/Velmora.dat"))));
+}
+
+void TestData::addFileSignalsOnlyAfterStoring()
+{
+    const qint64 id = insertMenu(QStringLiteral("Files"));
+    QSignalSpy added(m_data.get(), &clsData::fileAdded);
+    m_data->addFile(Sql::insertEntry(id, QStringLiteral("none"), QStringLiteral("Setup"), QStringLiteral("setup.exe"),
+                                     QStringLiteral("d"), QStringLiteral("none")));
+    QCOMPARE(added.count(), 1);
+    QCOMPARE(m_data->GetRS(Sql::selectEntries(id)).recordCount(), 1);
+
+    QVERIFY_THROWS_EXCEPTION(DataError, m_data->addFile({QStringLiteral("INSERT INTO tblNothing VALUES (1)"), {}, {}}));
+    QCOMPARE(added.count(), 1);
+}
+
+void TestData::showFilesSignals()
+{
+    QSignalSpy shown(m_data.get(), &clsData::showAddFiles);
+    m_data->showFiles();
+    QCOMPARE(shown.count(), 1);
+}
+
+void TestData::existingDatabaseFromAnotherToolIsUsed()
+{
+    const QString path = m_home->filePath(QStringLiteral("other/Velmora.dat"));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    {
+        SqliteConnection made(path, SqliteConnection::Mode::Create);
+        made.execute(QStringLiteral(
+            "CREATE TABLE tblMenus (MenuID INTEGER PRIMARY KEY, Template TEXT, Title TEXT, StyleNo INT, Root TEXT);"
+            "CREATE TABLE tblDetails (MenuNo INT, Category TEXT, FileName TEXT, FileLink TEXT, Description TEXT, "
+            "Screenshot TEXT);"
+            "CREATE TABLE tblStyles (StyleID INTEGER PRIMARY KEY, StyleName, BackColor, BackImage, Soundfile, "
+            "Logofile, LogoTop, LogoLeft, ButtonOnImage, ButtonOffImage, TitleFont, TitleColor, ButtonFont, "
+            "ButtonColor, TextFont, TextColor, HyperFont, HyperColor, HyperColorA);"
+            "INSERT INTO tblMenus VALUES (7, 'Standard', 'Summer CD', 1, '/media/summer');"));
+    }
+    const QByteArray before = fileHash(path);
+    DatabaseFile::prepare(path);
+    QCOMPARE(fileHash(path), before);
+
+    clsData data(path);
+    Recordset menus = data.GetRS(Sql::selectMenus());
+    QCOMPARE(menus.recordCount(), 1);
+    QCOMPARE(menus.value(QStringLiteral("menuid")).toLongLong(), 7);
+    QCOMPARE(menus.text(QStringLiteral("Title")), QStringLiteral("Summer CD"));
+}
+
+void TestData::foreignFileIsRefusedAndUntouched_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("schema");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("text file") << QByteArray("These are my notes, not a database.\n") << QString()
+                               << QStringLiteral("not a database");
+    QTest::newRow("binary junk") << QByteArray(8192, '\x5a') << QString() << QStringLiteral("not a database");
+    QTest::newRow("missing table")
+        << QByteArray() << QStringLiteral("CREATE TABLE tblMenus (MenuID, Template, Title, StyleNo, Root);"
+                                          "CREATE TABLE tblDetails (MenuNo, Category, FileName, FileLink, "
+                                          "Description, Screenshot);")
+        << QStringLiteral("has no table tblStyles");
+    QTest::newRow("missing column")
+        << QByteArray() << QStringLiteral("CREATE TABLE tblMenus (MenuID, Template, Title, StyleNo);")
+        << QStringLiteral("table tblMenus has no column Root");
+}
+
+void TestData::foreignFileIsRefusedAndUntouched()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, schema);
+    QFETCH(QString, expected);
+    const QString path = m_home->filePath(QStringLiteral("foreign.dat"));
+    if (schema.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    } else {
+        SqliteConnection made(path, SqliteConnection::Mode::Create);
+        made.execute(schema);
+    }
+    const QByteArray before = fileHash(path);
+    try {
+        DatabaseFile::prepare(path);
+        QFAIL("the file should have been refused");
+    } catch (const DataError &error) {
+        QVERIFY2(error.message().contains(QDir::toNativeSeparators(path)), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(expected), qPrintable(error.message()));
+    }
+    QCOMPARE(fileHash(path), before);
+}
+
+QTEST_GUILESS_MAIN(TestData)
+#include "tst_data.moc"

@@ -1,0 +1,46 @@
+#include "data/DataHome.h"
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestDataHome : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void choosesTheFirstGivenFolder();
+    void fallsBackWhenProgramFolderIsReadOnly();
+    void namesItsFiles();
+};
+
+void TestDataHome::choosesTheFirstGivenFolder()
+{
+    QTemporaryDir program, option, environment;
+    const QString optionHome = option.filePath(QStringLiteral("new/home"));
+    QCOMPARE(DataHome::resolve(program.path(), optionHome, environment.path()), optionHome);
+    QVERIFY(QFileInfo(optionHome).isDir());
+    QCOMPARE(DataHome::resolve(program.path(), QString(), environment.path()), environment.path());
+    QCOMPARE(DataHome::resolve(program.path(), QString(), QString()), program.path());
+    QCOMPARE(DataHome::resolve(program.path(), program.path() + QStringLiteral("/sub/../"), QString()),
+             program.path());
+}
+
+void TestDataHome::fallsBackWhenProgramFolderIsReadOnly()
+{
+    if (QFileInfo(QStringLiteral("/proc")).isWritable())
+        QSKIP("running with rights that make every folder writable");
+    const QString home = DataHome::resolve(QStringLiteral("/proc"), QString(), QString());
+    QVERIFY(home.endsWith(QLatin1String("/Velmora")));
+    QVERIFY(home.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
+}
+
+void TestDataHome::namesItsFiles()
+{
+    QCOMPARE(DataHome::databasePath(QStringLiteral("/x")), QStringLiteral("/x/Velmora.dat"));
+    QCOMPARE(DataHome::styleLibrary(QStringLiteral("/x")), QStringLiteral("/x/Styles"));
+}
+
+QTEST_GUILESS_MAIN(TestDataHome)
+#include "tst_datahome.moc"

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <QTextStream>
+
+// Velmora's command line: the options shared by every command, and the commands that run without the window.
+class CommandLine
+{
+public:
+    explicit CommandLine(const QStringList &arguments);
+
+    // False when the arguments cannot be understood; message() says why.
+    bool isValid() const { return m_valid; }
+    QString message() const { return m_message; }
+    bool wantsHelp() const { return m_help; }
+    bool wantsVersion() const { return m_version; }
+    // No command given: the wizard window opens.
+    bool wantsWizard() const { return m_command.isEmpty(); }
+
+    QString helpText() const;
+    static QString versionText();
+
+    // The data home for this run, created when missing; empty when it cannot be.
+    QString dataHome(const QString &programFolder) const;
+
+    // Runs the command; returns the exit code.
+    int run(const QString &programFolder, QTextStream &out, QTextStream &err) const;
+
+private:
+    int listMenus(const QString &home, QTextStream &out) const;
+
+    QCommandLineParser m_parser;
+    bool m_valid = true;
+    bool m_help = false;
+    bool m_version = false;
+    QString m_message;
+    QString m_command;
+    QStringList m_commandArguments;
+    QString m_home;
+};

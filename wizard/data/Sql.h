@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+// A statement with its values, bound as parameters when it runs. editTable names the one table that an
+// editable recordset of this query writes back to (empty for statements that cannot be edited).
+struct SqlStatement
+{
+    QString text;
+    QVariantList values;
+    QString editTable;
+};
+
+// Every statement Velmora sends to the menu database, in one place.
+namespace Sql {
+
+// The eighteen style columns after StyleID, in the order in which they are always named.
+const QStringList &styleColumns();
+
+SqlStatement selectMenus();
+SqlStatement selectMenu(qint64 menuId);
+SqlStatement selectMenuTitle(const QString &title);
+SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root);
+SqlStatement selectLastMenuId();
+SqlStatement updateMenu(qint64 menuId, const QString &templateName, const QString &title, qint64 styleNo,
+                        const QString &root);
+SqlStatement deleteMenu(qint64 menuId);
+
+SqlStatement selectEntries(qint64 menuId);
+SqlStatement selectEntriesInCategory(qint64 menuId, const QString &category);
+SqlStatement selectEntry(qint64 menuId, const QString &fileName);
+SqlStatement insertEntry(qint64 menuId, const QString &category, const QString &fileName, const QString &fileLink,
+                         const QString &description, const QString &screenshot);
+SqlStatement deleteEntry(qint64 menuId, const QString &fileName);
+SqlStatement selectDescriptions(const QString &fileName);
+SqlStatement selectEntriesLinkingTo(const QString &file);
+SqlStatement selectCategories(qint64 menuId);
+
+SqlStatement selectStyles();
+SqlStatement selectStyle(qint64 styleId);
+// values: the eighteen style columns, in the order of styleColumns().
+SqlStatement insertStyle(const QStringList &values);
+SqlStatement selectLastStyleId();
+
+} // namespace Sql

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// One open connection to a database file; closes it when destroyed. Movable, not copyable.
+class SqliteConnection
+{
+public:
+    enum class Mode { ReadWrite, Create };
+
+    SqliteConnection(const QString &filePath, Mode mode = Mode::ReadWrite);
+    ~SqliteConnection();
+    SqliteConnection(SqliteConnection &&other) noexcept;
+    SqliteConnection &operator=(SqliteConnection &&other) noexcept;
+    SqliteConnection(const SqliteConnection &) = delete;
+    SqliteConnection &operator=(const SqliteConnection &) = delete;
+
+    // Runs statements that take no parameters and return no rows (schema, BEGIN, COMMIT).
+    void execute(const QString &sql);
+    sqlite3 *handle() const { return m_db; }
+    QString filePath() const { return m_filePath; }
+    QString lastError() const;
+
+private:
+    sqlite3 *m_db = nullptr;
+    QString m_filePath;
+};
+
+// A prepared statement with its values bound by position; finalised when destroyed.
+class SqliteStatement
+{
+public:
+    SqliteStatement(SqliteConnection &connection, const QString &sql, const QVariantList &values = {});
+    ~SqliteStatement();
+    SqliteStatement(const SqliteStatement &) = delete;
+    SqliteStatement &operator=(const SqliteStatement &) = delete;
+
+    // Moves to the next row; false at the end.
+    bool step();
+    int columnCount() const;
+    QString columnName(int column) const;
+    QVariant value(int column) const;
+
+private:
+    void bind(int index, const QVariant &value);
+
+    SqliteConnection &m_connection;
+    sqlite3_stmt *m_stmt = nullptr;
+};
+
+// Rolls back unless committed.
+class SqliteTransaction
+{
+public:
+    explicit SqliteTransaction(SqliteConnection &connection);
+    ~SqliteTransaction();
+    void commit();
+
+private:
+    SqliteConnection &m_connection;
+    bool m_done = false;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Recordset.h"
+#include "Sql.h"
+
+#include <QObject>
+#include <memory>
+
+class SqliteConnection;
+
+// Every read and write of the menu database goes through here; each operation opens a connection of its own.
+// Failures are thrown as DataError with the engine's message.
+class clsData : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit clsData(const QString &databasePath, QObject *parent = nullptr);
+
+    QString databasePath() const { return m_databasePath; }
+
+    Recordset GetRS(const SqlStatement &statement, bool edit = false);
+    // Returns true once the statement has been carried out; throws otherwise.
+    bool ExecuteSQL(const SqlStatement &statement);
+    void addFile(const SqlStatement &statement);
+    void showFiles();
+
+signals:
+    void showAddFiles();
+    void fileAdded();
+
+private:
+    std::shared_ptr<SqliteConnection> OpenConnection() const;
+
+    QString m_databasePath;
+};
