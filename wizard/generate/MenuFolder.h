@@ -1,0 +1,26 @@
+#pragma once
+
+#include "StepResult.h"
+
+#include <QString>
+
+// The files of the generated CD root: the page, and the Menu folder that holds everything the page refers to.
+namespace MenuFolder {
+
+QString menuFolderName();     // "Menu"
+QString pageFileName();       // "Index.htm"
+QString applicationFileName(); // "Index.hta"
+
+// rootPath followed by "Index.htm".
+QString createMenuFile(const QString &rootPath);
+
+// Creates rootPath "Menu" when nothing of that name exists. Fails when it cannot, or when "Menu" is a file.
+StepResult ensureMenuFolder(const QString &rootPath);
+
+// Copies the file into the Menu folder under its own name, replacing an earlier copy.
+StepResult copyToMenuFolder(const QString &rootPath, const QString &sourcePath);
+
+// Copies source over destination through a temporary file: a failure leaves the earlier destination in place.
+StepResult copyReplacing(const QString &sourcePath, const QString &destinationPath);
+
+} // namespace MenuFolder

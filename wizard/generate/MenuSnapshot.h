@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The eighteen style fields as the two style pages show them, in the order of the style columns.
+struct StyleFields
+{
+    QString styleName;      // txtStyleName
+    QString backColor;      // txtBackgroundColor
+    QString backImage;      // txtBackImage
+    QString soundFile;      // txtBSound
+    QString logoFile;       // txtLogoImage
+    QString logoTop;        // txtTop
+    QString logoLeft;       // txtLeft
+    QString buttonOnImage;  // txtButtonOn
+    QString buttonOffImage; // txtButtonOff
+    QString titleFont;      // txtTitleFont
+    QString titleColor;     // txtTitleColor
+    QString buttonFont;     // txtButtonFont
+    QString buttonColor;    // txtBColor
+    QString textFont;       // txtDFont
+    QString textColor;      // txtDColor
+    QString hyperFont;      // txtHFont
+    QString hyperColor;     // txtHColor
+    QString hyperColorA;    // txtHColorActive
+
+    // The defaults of a new style; the name is left empty (the window keeps the one it shows).
+    static StyleFields standard();
+    // Eighteen values in the order of Sql::styleColumns(); missing values are empty.
+    static StyleFields fromValues(const QStringList &values);
+    QStringList values() const;
+
+    // The five media fields (background image, sound, logo, button on, button off) in that order.
+    QStringList mediaFiles() const;
+
+    bool operator==(const StyleFields &other) const { return values() == other.values(); }
+};
+
+// The four page templates, in the order of the template list.
+namespace MenuTemplate {
+
+inline QString standard() { return QStringLiteral("Standard"); }
+inline QString standardScreenshots() { return QStringLiteral("Standard Screenshots"); }
+inline QString extended() { return QStringLiteral("Extended"); }
+inline QString extendedScreenshots() { return QStringLiteral("Extended Screenshots"); }
+inline QStringList names() { return {standard(), standardScreenshots(), extended(), extendedScreenshots()}; }
+
+} // namespace MenuTemplate
+
+// What the wizard shows at the moment of writing: everything the stylesheet and page writers and the Finish
+// sequence read, as plain values, so that the window and the command line share one build.
+struct MenuSnapshot
+{
+    QString title;        // txtTitle
+    QString templateName; // text of cmbTemplate, compared exactly
+    StyleFields style;
+    QString rootPath;         // the CD root with its trailing separator (PathMapping::rootPathFor)
+    qint64 currentMenuID = 0; // MenuNo of the entries to write
+    QString programFolder;    // where AUTORUN.INF and Start.exe lie
+};

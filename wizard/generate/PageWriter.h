@@ -1,0 +1,37 @@
+#pragma once
+
+#include "MenuSnapshot.h"
+#include "StepResult.h"
+
+#include <QByteArray>
+#include <optional>
+
+class clsData;
+
+// Writes Index.htm in one of the four templates from the snapshot's title and style fields and the menu's entries
+// in the database. The page goes to a temporary file that replaces Index.htm only when complete.
+class PageWriter
+{
+public:
+    PageWriter(const MenuSnapshot &snapshot, clsData &data);
+
+    // The writer of the snapshot's template; an unknown template name writes nothing and fails.
+    StepResult write();
+
+    StepResult writeHTMLStandard();
+    StepResult writeHTMLStandardScreen();
+    StepResult writeHTMLExtended();
+    StepResult writeHTMLExtendedScreen();
+
+    // The page's bytes for a template, without touching the CD root. Nothing, with the reason in error, for a menu
+    // without entries, an unknown template or a database failure.
+    std::optional<QByteArray> page(const QString &templateName, QString *error = nullptr);
+
+    static QString noEntriesText(); // the reason given for a menu without entries
+
+private:
+    StepResult writePage(const QString &templateName);
+
+    const MenuSnapshot &m_snapshot;
+    clsData &m_data;
+};
