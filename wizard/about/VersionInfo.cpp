@@ -1,0 +1,53 @@
+#include "VersionInfo.h"
+
+#include "generate/MakerAddress.h"
+
+#include <QVersionNumber>
+
+namespace {
+
+QVersionNumber version()
+{
+    return QVersionNumber::fromString(QStringLiteral(VELMORA_VERSION));
+}
+
+} // namespace
+
+namespace VersionInfo {
+
+QString productName()
+{
+    return QStringLiteral("Velmora Wizard");
+}
+
+QString fileDescription()
+{
+    return QStringLiteral("Velmora Wizard creates html menus for custom made CDs");
+}
+
+int major()
+{
+    return version().majorVersion();
+}
+
+int minor()
+{
+    return version().minorVersion();
+}
+
+int revision()
+{
+    return version().microVersion();
+}
+
+QString companyName()
+{
+    return MakerAddress::host();
+}
+
+QString legalCopyright()
+{
+    return QStringLiteral("Copyright (C) 2026 the Velmora developers");
+}
+
+} // namespace VersionInfo
