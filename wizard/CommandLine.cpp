@@ -4,6 +4,7 @@
 #include "data/DataHome.h"
 #include "data/DatabaseFile.h"
 #include "data/clsData.h"
+#include "generate/HeadlessBuild.h"
 
 #include <QDir>
 
@@ -25,7 +26,8 @@ CommandLine::CommandLine(const QStringList &arguments)
                                        "else the program folder, else ~/.local/share/Velmora)."),
                         QStringLiteral("DIR")});
     m_parser.addPositionalArgument(QStringLiteral("command"),
-                                   QStringLiteral("list            print the stored menus, one per line"),
+                                   QStringLiteral("list            print the stored menus, one per line\n"
+                                                  "build MENUID    rebuild the CD root of a stored menu"),
                                    QStringLiteral("[command]"));
 
     if (!m_parser.parse(arguments)) {
@@ -48,6 +50,16 @@ CommandLine::CommandLine(const QStringList &arguments)
         if (!m_commandArguments.isEmpty()) {
             m_valid = false;
             m_message = QStringLiteral("list takes no arguments.");
+        }
+        return;
+    }
+    if (m_command == QLatin1String("build")) {
+        bool ok = false;
+        if (m_commandArguments.size() == 1)
+            m_menuId = m_commandArguments.first().toLongLong(&ok);
+        if (!ok) {
+            m_valid = false;
+            m_message = QStringLiteral("build takes one argument, the number of the menu (see 'velmora list').");
         }
         return;
     }
@@ -81,6 +93,8 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
         DatabaseFile::prepare(DataHome::databasePath(home));
         if (m_command == QLatin1String("list"))
             return listMenus(home, out);
+        if (m_command == QLatin1String("build"))
+            return buildMenu(home, programFolder, out, err);
     } catch (const DataError &error) {
         err << error.message() << Qt::endl;
         return 1;
@@ -98,5 +112,22 @@ int CommandLine::listMenus(const QString &home, QTextStream &out) const
         menus.moveNext();
     }
     menus.close();
+    return 0;
+}
+
+int CommandLine::buildMenu(const QString &home, const QString &programFolder, QTextStream &out,
+                           QTextStream &err) const
+{
+    clsData data(DataHome::databasePath(home));
+    HeadlessBuild build(data, programFolder);
+    const StepResult result = build.run(m_menuId);
+    for (const QString &note : build.notes())
+        err << note << Qt::endl;
+    for (const QString &file : build.written())
+        out << "Wrote " << QDir::toNativeSeparators(file) << Qt::endl;
+    if (!result) {
+        err << result.error << Qt::endl;
+        return 1;
+    }
     return 0;
 }

@@ -29,6 +29,7 @@ public:
 
 private:
     int listMenus(const QString &home, QTextStream &out) const;
+    int buildMenu(const QString &home, const QString &programFolder, QTextStream &out, QTextStream &err) const;
 
     QCommandLineParser m_parser;
     bool m_valid = true;
@@ -38,4 +39,5 @@ private:
     QString m_command;
     QStringList m_commandArguments;
     QString m_home;
+    qint64 m_menuId = 0;
 };

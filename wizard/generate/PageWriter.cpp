@@ -1,0 +1,476 @@
+#include "PageWriter.h"
+
+#include "AnsiText.h"
+#include "MakerAddress.h"
+#include "MenuFolder.h"
+#include "PathMapping.h"
+#include "data/DataError.h"
+#include "data/clsData.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QVector>
+
+namespace {
+
+// A media field or screenshot counts as set when it is neither empty nor "none" (exact comparison).
+bool isSet(const QString &field)
+{
+    return !field.isEmpty() && field != QLatin1String("none");
+}
+
+struct Entry
+{
+    QString category;
+    QString fileName;
+    QString fileLink;
+    QString description;
+    QString screenshot;
+};
+
+QVector<Entry> readEntries(Recordset rs)
+{
+    QVector<Entry> entries;
+    entries.reserve(rs.recordCount());
+    while (!rs.atEnd()) {
+        entries.append({rs.text(QStringLiteral("Category")), rs.text(QStringLiteral("FileName")),
+                        rs.text(QStringLiteral("FileLink")), rs.text(QStringLiteral("Description")),
+                        rs.text(QStringLiteral("Screenshot"))});
+        rs.moveNext();
+    }
+    rs.close();
+    return entries;
+}
+
+enum class Layout { Standard, StandardScreenshots, Extended, ExtendedScreenshots };
+
+// One page: the frame shared by all templates, with the template's own sections.
+class Page
+{
+public:
+    Page(const MenuSnapshot &snapshot, Layout layout) : m_snapshot(snapshot), m_layout(layout) {}
+
+    QByteArray standard(const QVector<Entry> &entries);
+    QByteArray extended(const QVector<QString> &categories, const QVector<QVector<Entry>> &entriesByCategory);
+
+private:
+    void head();
+    void switchScript();
+    void bodyOpening();
+    void button(int index, int top, const QString &label, const char *target);
+    void footer();
+    void standardArrays(const QVector<Entry> &entries);
+    void standardDisplayText();
+    void standardContent();
+    void extendedScripts();
+    void extendedContent(const QVector<QVector<Entry>> &entriesByCategory);
+
+    void mediaLinkInMarkup(const QString &field) { m_out.markup(LinkText::forPage(PathMapping::getFileName(field))); }
+    void mediaLinkInScript(const QString &field)
+    {
+        m_out.scriptString(LinkText::forPage(PathMapping::getFileName(field)));
+    }
+
+    const MenuSnapshot &m_snapshot;
+    Layout m_layout;
+    AnsiText m_out;
+};
+
+void Page::head()
+{
+    m_out << "<html>" << "\r\n";
+    m_out << "<head>" << "\r\n";
+    m_out << "<link rel=stylesheet type='text/css' href='Menu/Styles.css'>" << "\r\n";
+    m_out << "<title>Velmora</title>" << "\r\n";
+    if (isSet(m_snapshot.style.soundFile)) {
+        m_out << "<bgsound src='Menu/";
+        mediaLinkInMarkup(m_snapshot.style.soundFile);
+        m_out << "' loop=1'>" << "\r\n";
+    }
+    m_out << "<script language='JavaScript'>" << "\r\n";
+}
+
+void Page::switchScript()
+{
+    m_out << "function switchButton(ID){" << "\r\n";
+    m_out << "  nums = document.all.Bt.length - 1" << "\r\n";
+    m_out << "        for (var i = 0; i <= nums; i++) {" << "\r\n";
+    m_out << "             if(i==ID){" << "\r\n";
+    m_out << "                document.all.Bt[i].className='ButActive';" << "\r\n";
+    if (isSet(m_snapshot.style.buttonOnImage)) {
+        m_out << "                document.all.Bi[i].src='Menu/";
+        mediaLinkInScript(m_snapshot.style.buttonOnImage);
+        m_out << "';" << "\r\n";
+    }
+    m_out << "            }" << "\r\n";
+    m_out << "            else{" << "\r\n";
+    m_out << "                  document.all.Bt[i].className='But';" << "\r\n";
+    if (isSet(m_snapshot.style.buttonOffImage)) {
+        m_out << "                  document.all.Bi[i].src='Menu/";
+        mediaLinkInScript(m_snapshot.style.buttonOffImage);
+        m_out << "';" << "\r\n";
+    }
+    m_out << "            }" << "\r\n";
+    m_out << "        }" << "\r\n";
+    m_out << "    }" << "\r\n";
+}
+
+void Page::bodyOpening()
+{
+    m_out << "</script>" << "\r\n";
+    m_out << "</head>" << "\r\n";
+    m_out << "<body>" << "\r\n";
+    m_out << "<table border='0' width='100%'>" << "\r\n";
+    m_out << "  <tr>" << "\r\n";
+    m_out << "    <td width='50%' align='center'>" << "\r\n";
+    m_out << "      <h2>";
+    m_out.markup(m_snapshot.title);
+    m_out << "</h2>" << "\r\n";
+    m_out << "    </td>" << "\r\n";
+    m_out << "  </tr>" << "\r\n";
+    m_out << "</table>" << "\r\n";
+    if (isSet(m_snapshot.style.logoFile)) {
+        m_out << "<div class='Logo' width='100px'> <img src='Menu/";
+        mediaLinkInMarkup(m_snapshot.style.logoFile);
+        m_out << "' border='0' ></div>" << "\r\n";
+    }
+}
+
+void Page::button(int index, int top, const QString &label, const char *target)
+{
+    m_out << "<div style='position:absolute;top:" << top << "px; left:20px;width:100px'>" << "\r\n";
+    // The image line depends on the button-on field but shows the button-off image: the look of an inactive button.
+    if (isSet(m_snapshot.style.buttonOnImage)) {
+        m_out << "    <img  id='Bi' src='Menu/";
+        mediaLinkInMarkup(m_snapshot.style.buttonOffImage);
+        m_out << "' >" << "\r\n";
+    }
+    m_out << "</div>" << "\r\n";
+    m_out << "<div  style='position:absolute;top:" << top + 5 << "px ;left:30px;width:100px'>" << "\r\n";
+    m_out << "    <p id='Bt' class='But' onmouseover='switchButton(" << index << target << index << ")'>";
+    m_out.markup(label);
+    m_out << "</p>" << "\r\n";
+    m_out << "</div>" << "\r\n";
+}
+
+void Page::footer()
+{
+    m_out << "<div style='position:absolute; bottom:10px;width:200px'>" << "\r\n";
+    m_out << "<a href='";
+    m_out.markup(MakerAddress::url());
+    m_out << "'>\xA9 ";
+    m_out.markup(MakerAddress::host());
+    m_out << "</a>" << "\r\n";
+    m_out << "</div>" << "\r\n";
+    m_out << "</body></html>" << "\r\n";
+}
+
+void Page::standardArrays(const QVector<Entry> &entries)
+{
+    const int count = int(entries.size());
+    m_out << "var arT=new Array(" << count << ")" << "\r\n";
+    m_out << "var arD=new Array(" << count << ")" << "\r\n";
+    m_out << "var arS=new Array(" << count << ")" << "\r\n";
+    for (int i = 0; i < count; ++i) {
+        const Entry &entry = entries.at(i);
+        m_out << "arT[" << i << "]='<a href=";
+        m_out.scriptString(LinkText::forPage(entry.fileLink));
+        m_out << ">";
+        m_out.scriptString(entry.fileName);
+        m_out << "</a>';" << "\r\n";
+        m_out << "arD[" << i << "]='";
+        m_out.scriptString(entry.description);
+        m_out << "';" << "\r\n";
+        if (isSet(entry.screenshot)) {
+            m_out << "arS[" << i << "]= '<img src=";
+            if (m_layout == Layout::StandardScreenshots)
+                m_out << "Menu/";
+            mediaLinkInScript(entry.screenshot);
+            m_out << ">'" << "\r\n";
+        } else {
+            m_out << "arS[" << i << "]='&nbsp;'" << "\r\n";
+        }
+    }
+}
+
+void Page::standardDisplayText()
+{
+    m_out << "    function displayText(ID){" << "\r\n";
+    if (m_layout == Layout::StandardScreenshots)
+        m_out << "        document.all.LTitle.innerHTML=arT[ID]; document.all.Des.innerText=arD[ID];"
+                 "document.all.SShot.innerHTML=arS[ID];"
+              << "\r\n";
+    else
+        m_out << "        document.all.LTitle.innerHTML=arT[ID]; document.all.Des.innerText=arD[ID];" << "\r\n";
+    m_out << "    }" << "\r\n";
+}
+
+void Page::standardContent()
+{
+    const bool screenshots = m_layout == Layout::StandardScreenshots;
+    m_out << "<div style='position:absolute;left:200px;top:120px;border:1px groove''>" << "\r\n";
+    m_out << "      <div>" << "\r\n";
+    m_out << "      <table border='0' width='100%'>" << "\r\n";
+    m_out << "        <tr>" << "\r\n";
+    m_out << "          <td style='padding-left:20px' width='70%' align='left' valign='top'>" << "\r\n";
+    m_out << "            <p id='LTitle'>TitleLink</p>" << "\r\n";
+    m_out << "          </td>" << "\r\n";
+    if (screenshots)
+        m_out << "          <td width='30%' align='right' valign='top'>&nbsp;</td>" << "\r\n";
+    m_out << "        </tr>" << "\r\n";
+    m_out << "      </table>" << "\r\n";
+    m_out << "    </div>" << "\r\n";
+    m_out << "    <div >" << "\r\n";
+    m_out << "      <table border='0' width='100%'>" << "\r\n";
+    m_out << "        <tr>" << "\r\n";
+    m_out << "          <td style='padding-left:30px' width='70%' align='left' valign='top'>" << "\r\n";
+    m_out << "            <p id='Des'>Description</p>" << "\r\n";
+    m_out << "          </td>" << "\r\n";
+    if (screenshots)
+        m_out << "          <td id='SShot' width='30%' align='right' valign='top'>&nbsp;</td>" << "\r\n";
+    m_out << "         </tr>" << "\r\n";
+    m_out << "      </table>" << "\r\n";
+    m_out << "    </div>" << "\r\n";
+    m_out << "</div>" << "\r\n";
+}
+
+QByteArray Page::standard(const QVector<Entry> &entries)
+{
+    m_out.reserve(4096 + entries.size() * 700);
+    head();
+    standardArrays(entries);
+    switchScript();
+    standardDisplayText();
+    bodyOpening();
+    int top = 120;
+    for (int i = 0; i < entries.size(); ++i) {
+        button(i, top, entries.at(i).fileName, ")' onclick='displayText(");
+        top += 35;
+    }
+    standardContent();
+    footer();
+    return m_out.bytes();
+}
+
+void Page::extendedScripts()
+{
+    m_out << "var ie = false;" << "\r\n";
+    m_out << "var ns = false;" << "\r\n";
+    m_out << "if (document.layers){ns = true;}" << "\r\n";
+    m_out << "if (navigator.appName.indexOf ('Microsoft') == 0) {ie=true}" << "\r\n";
+}
+
+void Page::extendedContent(const QVector<QVector<Entry>> &entriesByCategory)
+{
+    const bool screenshots = m_layout == Layout::ExtendedScreenshots;
+    for (int category = 0; category < entriesByCategory.size(); ++category) {
+        m_out << "<div id='Cat' style='position:absolute;left:200px;top:120px;border:1px groove'>" << "\r\n";
+        const QVector<Entry> &entries = entriesByCategory.at(category);
+        for (int sub = 0; sub < entries.size(); ++sub) {
+            const Entry &entry = entries.at(sub);
+            m_out << "<div id='LTitle' style='border:1px groove'>" << "\r\n";
+            m_out << "      <table border='0' width='100%'>" << "\r\n";
+            m_out << "        <tr>" << "\r\n";
+            m_out << "          <td style='padding-left:20px' width='70%' align='left' valign='top'>" << "\r\n";
+            m_out << "            <p class='TLink' onclick='displayText(" << category << "," << sub << ")'>";
+            m_out.markup(entry.fileName);
+            m_out << "</p>" << "\r\n";
+            m_out << "          </td>" << "\r\n";
+            if (screenshots)
+                m_out << "          <td width='30%' align='right' valign='top'>&nbsp;</td>" << "\r\n";
+            m_out << "        </tr>" << "\r\n";
+            m_out << "      </table>" << "\r\n";
+            m_out << " </div>" << "\r\n";
+            m_out << " <div id='Des' style='display:none'>" << "\r\n";
+            m_out << "      <table border='0' width='100%'>" << "\r\n";
+            m_out << "        <tr>" << "\r\n";
+            m_out << "          <td style='padding-left:30px' width='70%' align='left' valign='top'>" << "\r\n";
+            m_out << "            <p>";
+            m_out.markup(entry.description);
+            m_out << "</p><a align='right' href=";
+            m_out.markup(LinkText::forPage(entry.fileLink));
+            m_out << ">Open</a>" << "\r\n";
+            m_out << "          </td>" << "\r\n";
+            if (screenshots) {
+                if (isSet(entry.screenshot)) {
+                    m_out << " <td id='SShot' width='30%' align='right' valign='top'><img src=Menu/";
+                    mediaLinkInMarkup(entry.screenshot);
+                    m_out << "></td>" << "\r\n";
+                } else {
+                    m_out << "          <td id='SShot' width='30%' align='right' valign='top'>&nbsp;</td>" << "\r\n";
+                }
+            }
+            m_out << "        </tr>" << "\r\n";
+            m_out << "      </table>" << "\r\n";
+            m_out << " </div>" << "\r\n";
+        }
+        m_out << "</div>" << "\r\n";
+    }
+    m_out << "<script language='JavaScript'>" << "\r\n";
+    m_out << "     displayCat (0)" << "\r\n";
+    m_out << "</script>" << "\r\n";
+}
+
+QByteArray Page::extended(const QVector<QString> &categories, const QVector<QVector<Entry>> &entriesByCategory)
+{
+    qsizetype entryCount = 0;
+    for (const QVector<Entry> &entries : entriesByCategory)
+        entryCount += entries.size();
+    m_out.reserve(8192 + categories.size() * 400 + entryCount * 1000);
+    head();
+    extendedScripts();
+    switchScript();
+    static const char *const displayScripts[] = {
+        "function displayText(CID, TID){",
+        "        nums=document.all.Cat[CID].all.Des.length-1",
+        "        if(isNaN(nums)){document.all.Cat[CID].all.Des.style.display='block'}",
+        "        else{",
+        "             for (var i = 0; i <= nums; i++) {",
+        "                 if(i==TID){",
+        "                        document.all.Cat[CID].all.Des[i].style.display='block';",
+        "                 }",
+        "                 else{",
+        "                    document.all.Cat[CID].all.Des[i].style.display='none';",
+        "                 }",
+        "             }",
+        "         }",
+        "}",
+        "function displayCat(ID){",
+        "    nums = document.all.Cat.length - 1",
+        "        for (var i = 0; i <= nums; i++) {",
+        "            if(i==ID){",
+        "                    if(ie){",
+        "                        document.all.Cat [i].style.visibility = 'visible'",
+        "                    }",
+        "                    else{document.all.Cat[i].visibility='show'",
+        "                    }",
+        "            }",
+        "            else{",
+        "                    if(ie){",
+        "                        document.all.Cat [i].style.visibility = 'hidden'",
+        "                    }",
+        "                    else{document.all.Cat[i].visibility='hide'",
+        "                    }",
+        "            }",
+        "        }",
+        "}",
+    };
+    for (const char *line : displayScripts)
+        m_out << line << "\r\n";
+    bodyOpening();
+    int top = 120;
+    for (int i = 0; i < categories.size(); ++i) {
+        button(i, top, categories.at(i), ")' onclick='displayCat(");
+        top += 35;
+    }
+    extendedContent(entriesByCategory);
+    footer();
+    return m_out.bytes();
+}
+
+std::optional<Layout> layoutOf(const QString &templateName)
+{
+    if (templateName == MenuTemplate::standard())
+        return Layout::Standard;
+    if (templateName == MenuTemplate::standardScreenshots())
+        return Layout::StandardScreenshots;
+    if (templateName == MenuTemplate::extended())
+        return Layout::Extended;
+    if (templateName == MenuTemplate::extendedScreenshots())
+        return Layout::ExtendedScreenshots;
+    return std::nullopt;
+}
+
+} // namespace
+
+PageWriter::PageWriter(const MenuSnapshot &snapshot, clsData &data) : m_snapshot(snapshot), m_data(data)
+{
+}
+
+QString PageWriter::noEntriesText()
+{
+    return QStringLiteral("The page was not written: the menu has no entries.");
+}
+
+std::optional<QByteArray> PageWriter::page(const QString &templateName, QString *error)
+{
+    const std::optional<Layout> layout = layoutOf(templateName);
+    if (!layout) {
+        if (error)
+            *error = QStringLiteral("The page was not written: \"%1\" is not a template.").arg(templateName);
+        return std::nullopt;
+    }
+    try {
+        Page page(m_snapshot, *layout);
+        const qint64 menu = m_snapshot.currentMenuID;
+        if (*layout == Layout::Standard || *layout == Layout::StandardScreenshots) {
+            const QVector<Entry> entries = readEntries(m_data.GetRS(Sql::selectEntries(menu)));
+            if (entries.isEmpty()) {
+                if (error)
+                    *error = noEntriesText();
+                return std::nullopt;
+            }
+            return page.standard(entries);
+        }
+        QVector<QString> categories;
+        Recordset groups = m_data.GetRS(Sql::selectCategories(menu));
+        while (!groups.atEnd()) {
+            categories.append(groups.text(QStringLiteral("Category")));
+            groups.moveNext();
+        }
+        groups.close();
+        if (categories.isEmpty()) {
+            if (error)
+                *error = noEntriesText();
+            return std::nullopt;
+        }
+        QVector<QVector<Entry>> entriesByCategory;
+        entriesByCategory.reserve(categories.size());
+        for (const QString &category : categories)
+            entriesByCategory.append(readEntries(m_data.GetRS(Sql::selectEntriesInCategory(menu, category))));
+        return page.extended(categories, entriesByCategory);
+    } catch (const DataError &failure) {
+        if (error)
+            *error = QStringLiteral("The page was not written: %1").arg(failure.message());
+        return std::nullopt;
+    }
+}
+
+StepResult PageWriter::writePage(const QString &templateName)
+{
+    QString error;
+    const std::optional<QByteArray> bytes = page(templateName, &error);
+    if (!bytes)
+        return StepResult::failure(error);
+    const QString path = MenuFolder::createMenuFile(m_snapshot.rootPath);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
+        return StepResult::failure(
+            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return StepResult::success();
+}
+
+StepResult PageWriter::write()
+{
+    return writePage(m_snapshot.templateName);
+}
+
+StepResult PageWriter::writeHTMLStandard()
+{
+    return writePage(MenuTemplate::standard());
+}
+
+StepResult PageWriter::writeHTMLStandardScreen()
+{
+    return writePage(MenuTemplate::standardScreenshots());
+}
+
+StepResult PageWriter::writeHTMLExtended()
+{
+    return writePage(MenuTemplate::extended());
+}
+
+StepResult PageWriter::writeHTMLExtendedScreen()
+{
+    return writePage(MenuTemplate::extendedScreenshots());
+}
