@@ -83,6 +83,12 @@ public:
     QList<QVariantList> arguments;
     short replaceKeyCode = -1; // set by KeyDown/KeyUp when not -1
 
+    void clear()
+    {
+        events.clear();
+        arguments.clear();
+    }
+
 public slots:
     void onClick() { record(QStringLiteral("Click"), {}); }
     void onDblClick() { record(QStringLiteral("DblClick"), {}); }
