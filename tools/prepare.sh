@@ -25,7 +25,19 @@ velmora_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# playwright-core for the browser test of the generated pages, into tests/browser/node_modules; skipped when the
+# locked version is already there.
+velmora_install_browser_test() {
+    local dir="$VELMORA_ROOT/tests/browser"
+    local wanted installed
+    wanted=$(sed -n 's/.*"playwright-core": *"\([^"]*\)".*/\1/p' "$dir/package.json")
+    installed=$(sed -n 's/^ *"version": *"\([^"]*\)".*/\1/p' "$dir/node_modules/playwright-core/package.json" 2>/dev/null | head -n 1)
+    [ -n "$wanted" ] && [ "$wanted" = "$installed" ] && return 0
+    (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+}
+
 velmora_build() {
+    velmora_install_browser_test
     local build="$VELMORA_ROOT/build"
     if [ ! -f "$build/build.ninja" ]; then
         cmake -S "$VELMORA_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
