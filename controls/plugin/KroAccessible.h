@@ -11,6 +11,10 @@ class KroAccessible : public QAccessibleWidget
 public:
     explicit KroAccessible(KroFrame *control);
 
+    // The caption part is the button's name, not a child of its own.
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     QStringList actionNames() const override;

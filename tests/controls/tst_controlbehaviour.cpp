@@ -349,6 +349,7 @@ void TestControlBehaviour::accessibility()
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Visit us"));
     QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Opens the web page"));
     QVERIFY(iface->state().focusable);
+    QCOMPARE(iface->childCount(), 0);
     QAccessibleActionInterface *actions = iface->actionInterface();
     QVERIFY(actions);
     QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
