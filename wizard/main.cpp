@@ -1,10 +1,22 @@
 #include "CommandLine.h"
+#include "WizardMain.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
 {
+    // Without a command the wizard window opens; the commands run without a display.
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments.append(QString::fromLocal8Bit(argv[i]));
+        const CommandLine commandLine(arguments);
+        if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() &&
+            commandLine.wantsWizard())
+            return runWizard(argc, argv, commandLine);
+    }
+
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
@@ -23,10 +35,6 @@ int main(int argc, char *argv[])
     if (commandLine.wantsVersion()) {
         out << CommandLine::versionText() << Qt::endl;
         return 0;
-    }
-    if (commandLine.wantsWizard()) {
-        err << "The wizard window is not built yet; use a command (see 'velmora --help')." << Qt::endl;
-        return 1;
     }
     return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
 }

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Takes a picture of each of the wizard's five pages on a virtual X display.
+# Usage: tests/screenshots.sh [BUILD_DIR] [OUT_DIR]   (defaults: build, BUILD_DIR/screenshots)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build}"
+out="${2:-$build/screenshots}"
+cmake --build "$build" --target velmora_shot corvix >/dev/null
+mkdir -p "$out"
+for page in 0 1 2 3 4; do
+    xvfb-run -a -s "-screen 0 1024x768x24" "$build/tests/velmora_shot" "$page" "$out/page$page.png"
+    echo "$out/page$page.png"
+done

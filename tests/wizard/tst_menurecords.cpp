@@ -1,0 +1,265 @@
+#include "WizardFixture.h"
+
+#include <QApplication>
+
+// Creating, loading, deleting and storing menus from the wizard.
+class TestMenuRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void noStoredMenus_data();
+    void noStoredMenus();
+    void pageZeroGroups();
+    void storedTwiceInOnePassInsertsOnce();
+    void loadStoredMenu();
+    void loadMenuWithVanishedFolder();
+    void deleteMenu_data();
+    void deleteMenu();
+    void listTextWithoutIdChangesNothing_data();
+    void listTextWithoutIdChangesNothing();
+    void folderChoiceSetsRoot();
+};
+
+void TestMenuRecords::cleanup()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+}
+
+void TestMenuRecords::noStoredMenus_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Load Menu") << QStringLiteral("cmdEdit");
+    QTest::newRow("Delete Menu") << QStringLiteral("cmdDelete");
+}
+
+void TestMenuRecords::noStoredMenus()
+{
+    QFETCH(QString, button);
+    WizardFixture f;
+    f.click(button);
+    QCOMPARE(f.notices.shown().size(), 1);
+    QCOMPARE(f.notices.shown().constFirst().kind, FakeNotices::Kind::Plain);
+    QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Sorry, no menus available!")});
+    QVERIFY(!f.shown(QStringLiteral("cmbMenuL")));
+    QVERIFY(!f.shown(QStringLiteral("cmbMenus")));
+    QCOMPARE(f.window->currentStep, 0);
+}
+
+void TestMenuRecords::pageZeroGroups()
+{
+    WizardFixture f;
+    f.storeStyle(3, QStringLiteral("Ocean"));
+    f.storeMenu(1, QStringLiteral("Standard"), QStringLiteral("Alpha"), 3, f.cdRoot);
+    f.storeMenu(2, QStringLiteral("Extended"), QStringLiteral("Beta"), 3, f.cdRoot);
+    f.storeMenu(5, QStringLiteral("Standard"), QStringLiteral("Gamma's"), 3, f.cdRoot);
+
+    f.click(QStringLiteral("cmdEdit"));
+    QComboBox *load = f.combo(QStringLiteral("cmbMenuL"));
+    QCOMPARE(load->count(), 3);
+    QCOMPARE(load->itemText(0), QStringLiteral("1: Alpha"));
+    QCOMPARE(load->itemText(2), QStringLiteral("5: Gamma's"));
+    QCOMPARE(load->currentText(), QStringLiteral("1: Alpha"));
+    QVERIFY(f.shown(QStringLiteral("Label40")) && f.shown(QStringLiteral("cmbMenuL")) && f.shown(QStringLiteral("cmdLoad")));
+    QVERIFY(!f.shown(QStringLiteral("cmbMenus")));
+    // Load Menu also refills the style list.
+    QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->count(), 2);
+
+    f.click(QStringLiteral("cmdDelete"));
+    QVERIFY(!f.shown(QStringLiteral("cmbMenuL")) && !f.shown(QStringLiteral("cmdLoad")));
+    QVERIFY(f.shown(QStringLiteral("Label2")) && f.shown(QStringLiteral("cmbMenus")) && f.shown(QStringLiteral("cmdMDelete")));
+    QCOMPARE(f.combo(QStringLiteral("cmbMenus"))->currentText(), QStringLiteral("1: Alpha"));
+
+    f.click(QStringLiteral("cmdNew"));
+    QCOMPARE(f.window->currentStep, 1);
+    QVERIFY(!f.shown(QStringLiteral("cmbMenus")) && !f.shown(QStringLiteral("cmbMenuL")));
+    QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("NEW"));
+    QVERIFY(f.notices.shown().isEmpty());
+}
+
+void TestMenuRecords::storedTwiceInOnePassInsertsOnce()
+{
+    WizardFixture f;
+    f.walkToFonts(QStringLiteral("Bob's CD"));
+    f.combo(QStringLiteral("cmbTemplate"))->setCurrentText(QStringLiteral("Extended"));
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.window->currentStep, 4);
+    const qint32 id = f.window->currentMenuID;
+    QVERIFY(id > 0);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Title FROM tblMenus WHERE MenuID=?"), {id}).toString(),
+             QStringLiteral("Bob's CD"));
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Root FROM tblMenus WHERE MenuID=?"), {id}).toString(), f.cdRoot);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT StyleNo FROM tblMenus WHERE MenuID=?"), {id}).toInt(),
+             f.window->currentStyleID);
+    QVERIFY(f.window->currentStyleID > 0);
+
+    // Back to the general page, another title and folder, and forward again: the same row changes.
+    const QString other = f.tempPath() + QStringLiteral("/other");
+    QDir().mkpath(other);
+    for (int i = 0; i < 3; ++i)
+        f.click(QStringLiteral("cmdBack"));
+    f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Bob's CD 2"));
+    f.chooseRoot(other);
+    for (int i = 0; i < 3; ++i)
+        f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.window->currentStep, 4);
+    QCOMPARE(f.window->currentMenuID, id);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Title FROM tblMenus")).toString(), QStringLiteral("Bob's CD 2"));
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Template FROM tblMenus")).toString(), QStringLiteral("Extended"));
+    // The update keeps the folder of the last build.
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Root FROM tblMenus")).toString(), other);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 1);
+    QVERIFY(f.notices.shown().isEmpty());
+}
+
+void TestMenuRecords::loadStoredMenu()
+{
+    WizardFixture f;
+    f.storeStyle(3, QStringLiteral("Ocean"));
+    f.storeStyle(4, QStringLiteral("Sand"));
+    f.storeMenu(1, QStringLiteral("Standard"), QStringLiteral("Alpha"), 3, f.cdRoot);
+    f.storeMenu(5, QStringLiteral("Extended Screenshots"), QStringLiteral("Gamma"), 4, f.cdRoot);
+    f.execute(QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,Screenshot) "
+                             "VALUES (5,'none','Readme','docs/readme.txt','Read me','none')"));
+
+    f.click(QStringLiteral("cmdEdit"));
+    f.combo(QStringLiteral("cmbMenuL"))->setCurrentIndex(1);
+    f.click(QStringLiteral("cmdLoad"));
+    QCOMPARE(f.window->currentStep, 1);
+    QCOMPARE(f.window->currentMenuID, 5);
+    QVERIFY(f.window->menuLoaded);
+    QVERIFY(!f.shown(QStringLiteral("cmbMenuL")));
+    QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Extended Screenshots"));
+    QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Gamma"));
+    QCOMPARE(f.window->findChild<QLabel *>(QStringLiteral("lblRoot"))->text(), f.cdRoot);
+    QCOMPARE(f.window->rootPath, f.cdRoot + QLatin1Char('/'));
+    QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("4: Sand"));
+
+    // The stored title is kept without the check for a free title, and the entries are listed on page 4.
+    for (int i = 0; i < 3; ++i)
+        f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.window->currentStep, 4);
+    QCOMPARE(f.window->currentStyleID, 4);
+    QCOMPARE(f.window->filesPage()->lstFiles->count(), 1);
+    QCOMPARE(f.window->filesPage()->lstFiles->item(0)->text(), QStringLiteral("Readme"));
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 2);
+    QVERIFY(f.notices.shown().isEmpty());
+}
+
+void TestMenuRecords::loadMenuWithVanishedFolder()
+{
+    WizardFixture f;
+    const QString gone = f.tempPath() + QStringLiteral("/gone");
+    f.storeMenu(7, QStringLiteral("Standard"), QStringLiteral("Summer CD"), 0, gone);
+    f.click(QStringLiteral("cmdEdit"));
+    f.click(QStringLiteral("cmdLoad"));
+    QCOMPARE(f.notices.texts(),
+             QStringList{QStringLiteral("Your root directory is no longer valid!\r\nPlease select a new root directory!")});
+    QCOMPARE(f.window->currentStep, 1);
+    QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
+    QVERIFY(f.window->rootPath != gone + QLatin1Char('/'));
+
+    f.notices.clear();
+    f.chooseRoot(f.cdRoot);
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.window->currentStep, 2);
+    QVERIFY(f.notices.shown().isEmpty());
+}
+
+void TestMenuRecords::deleteMenu_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("rowsLeft");
+    QTest::newRow("yes") << true
+                         << QStringList{QStringLiteral("Do you really want to remove the selected Menu?"),
+                                        QStringLiteral("Menu deleted successfully!")}
+                         << 1;
+    QTest::newRow("no") << false << QStringList{QStringLiteral("Do you really want to remove the selected Menu?")} << 2;
+}
+
+void TestMenuRecords::deleteMenu()
+{
+    QFETCH(bool, answer);
+    QFETCH(QStringList, texts);
+    QFETCH(int, rowsLeft);
+
+    WizardFixture f;
+    f.storeMenu(1, QStringLiteral("Standard"), QStringLiteral("Alpha"), 0, f.cdRoot);
+    f.storeMenu(2, QStringLiteral("Standard"), QStringLiteral("Beta"), 0, f.cdRoot);
+    f.execute(QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,Screenshot) "
+                             "VALUES (2,'none','Readme','readme.txt','','none')"));
+    f.click(QStringLiteral("cmdDelete"));
+    f.combo(QStringLiteral("cmbMenus"))->setCurrentIndex(1);
+    f.notices.setNextAnswer(answer);
+    f.click(QStringLiteral("cmdMDelete"));
+    QCOMPARE(f.notices.texts(), texts);
+    QCOMPARE(f.notices.shown().constFirst().kind, FakeNotices::Kind::Question);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), rowsLeft);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus WHERE MenuID=1")).toInt(), 1);
+    // Only the menu row goes: its entries stay.
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblDetails")).toInt(), 1);
+    QVERIFY(!f.shown(QStringLiteral("cmbMenus")));
+}
+
+void TestMenuRecords::listTextWithoutIdChangesNothing_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("load") << QStringLiteral("cmdEdit") << QStringLiteral("cmbMenuL") << QStringLiteral("cmdLoad");
+    QTest::newRow("delete") << QStringLiteral("cmdDelete") << QStringLiteral("cmbMenus") << QStringLiteral("cmdMDelete");
+}
+
+void TestMenuRecords::listTextWithoutIdChangesNothing()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, list);
+    QFETCH(QString, button);
+
+    WizardFixture f;
+    f.storeMenu(1, QStringLiteral("Standard"), QStringLiteral("Alpha"), 0, f.cdRoot);
+    f.click(group);
+    f.combo(list)->setEditText(QStringLiteral("Alpha"));
+    f.notices.setNextAnswer(true);
+    f.click(button);
+    QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Please choose a menu from the list!")});
+    QCOMPARE(f.window->currentStep, 0);
+    QCOMPARE(f.window->currentMenuID, 0);
+    QVERIFY(!f.window->menuLoaded);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
+}
+
+void TestMenuRecords::folderChoiceSetsRoot()
+{
+    WizardFixture f;
+    f.click(QStringLiteral("cmdNew"));
+    QLabel *root = f.window->findChild<QLabel *>(QStringLiteral("lblRoot"));
+    f.chooseRoot(f.cdRoot);
+    QCOMPARE(root->text(), f.cdRoot);
+    QCOMPARE(f.window->rootPath, f.cdRoot + QLatin1Char('/'));
+    // A drive root keeps its one separator.
+    f.chooseRoot(QStringLiteral("/"));
+    QCOMPARE(root->text(), QStringLiteral("/"));
+    QCOMPARE(f.window->rootPath, QStringLiteral("/"));
+    // Opening a folder of the list with the keyboard chooses it.
+    FolderList *list = f.window->generalPage()->Dir1;
+    f.chooseRoot(f.tempPath());
+    QListWidgetItem *cd = nullptr;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->data(Qt::UserRole).toString() == f.cdRoot)
+            cd = list->item(i);
+    }
+    QVERIFY(cd);
+    list->setFocus();
+    list->setCurrentItem(cd);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(root->text(), f.cdRoot);
+}
+
+QTEST_MAIN(TestMenuRecords)
+#include "tst_menurecords.moc"

@@ -1,0 +1,269 @@
+#include "WizardFixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+// The pages of the wizard and the moves between them, with the checks of each forward move.
+class TestNavigation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void startUp();
+    void backOnFirstPageHidesFinish();
+    void nextOnFirstPageOpensNewMenu();
+    void generalPageChecks_data();
+    void generalPageChecks();
+    void lastPageOffersFinishOnly();
+    void filesPageFollowsTemplate_data();
+    void filesPageFollowsTemplate();
+    void showControlsActsOnExactTag();
+    void everyFieldHasItsLabel();
+    void keyboardPressesButtons();
+    void databaseFailureKeepsPage();
+};
+
+void TestNavigation::cleanup()
+{
+    QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+            std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                         [](QWidget *w) { return w->isVisible(); }));
+}
+
+void TestNavigation::startUp()
+{
+    WizardFixture f;
+    frmVelmora &w = *f.window;
+    QCOMPARE(w.windowTitle(), QStringLiteral("  Velmora Wizard"));
+    QCOMPARE(w.currentStep, 0);
+    QCOMPARE(w.currentMenuID, 0);
+    QVERIFY(!w.menuLoaded);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(w.step(i)->isHidden(), i != 0);
+    QCOMPARE(w.step(0)->title(), QStringLiteral("Welcome to the Velmora Wizard"));
+    QCOMPARE(w.step(4)->title(), QStringLiteral("Add Files"));
+    for (const char *name : {"Label40", "cmbMenuL", "cmdLoad", "Label2", "cmbMenus", "cmdMDelete"})
+        QVERIFY2(!f.shown(QString::fromLatin1(name)), name);
+    for (const char *name : {"cmdClose", "cmdBack", "cmdNext", "Finish"})
+        QVERIFY2(f.shown(QString::fromLatin1(name)), name);
+    QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Standard"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblRoot"))->text(), QStringLiteral(" "));
+    QVERIFY(w.rootPath.isEmpty());
+    QCOMPARE(f.control(QStringLiteral("cmdNext"))->toolTip(), QStringLiteral("step forward to next page"));
+    QCOMPARE(f.control(QStringLiteral("Finish"))->property("Caption").toString(), QStringLiteral("Finish"));
+    QVERIFY(f.notices.shown().isEmpty());
+}
+
+void TestNavigation::backOnFirstPageHidesFinish()
+{
+    WizardFixture f;
+    f.click(QStringLiteral("cmdBack"));
+    QCOMPARE(f.window->currentStep, 0);
+    QVERIFY(!f.window->step(0)->isHidden());
+    QVERIFY(!f.shown(QStringLiteral("Finish")));
+    QVERIFY(f.shown(QStringLiteral("cmdNext")));
+}
+
+void TestNavigation::nextOnFirstPageOpensNewMenu()
+{
+    WizardFixture f;
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.window->currentStep, 1);
+    QVERIFY(f.window->step(0)->isHidden());
+    QVERIFY(!f.window->step(1)->isHidden());
+    QVERIFY(!f.shown(QStringLiteral("Finish")));
+    // The style list is filled by the page-0 buttons only.
+    QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->count(), 0);
+}
+
+void TestNavigation::generalPageChecks_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("chooseFolder");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("titleAfter");
+
+    QTest::newRow("no title") << QString() << true << QStringLiteral("Please enter a menu title!") << 1 << QString();
+    QTest::newRow("title, no folder") << QStringLiteral("Winter CD") << false
+                                      << QStringLiteral("Please select a root directory for your CD files!") << 1
+                                      << QStringLiteral("Winter CD");
+    QTest::newRow("title taken in other case")
+        << QStringLiteral("summer cd") << true
+        << QStringLiteral("Menu title is already taken, please change your title!,") << 1 << QString();
+    QTest::newRow("free title") << QStringLiteral("Winter CD") << true << QString() << 2 << QStringLiteral("Winter CD");
+    QTest::newRow("free title with apostrophe")
+        << QStringLiteral("Bob's CD") << true << QString() << 2 << QStringLiteral("Bob's CD");
+}
+
+void TestNavigation::generalPageChecks()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, chooseFolder);
+    QFETCH(QString, notice);
+    QFETCH(int, step);
+    QFETCH(QString, titleAfter);
+
+    WizardFixture f;
+    f.storeMenu(1, QStringLiteral("Standard"), QStringLiteral("Summer CD"), 0, f.cdRoot);
+    f.click(QStringLiteral("cmdNew"));
+    f.edit(QStringLiteral("txtTitle"))->setText(title);
+    if (chooseFolder)
+        f.chooseRoot(f.cdRoot);
+    f.click(QStringLiteral("cmdNext"));
+
+    QCOMPARE(f.notices.texts(), notice.isEmpty() ? QStringList() : QStringList{notice});
+    QCOMPARE(f.window->currentStep, step);
+    QCOMPARE(f.window->step(step)->isHidden(), false);
+    QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), titleAfter);
+    if (step == 2)
+        QCOMPARE(f.edit(QStringLiteral("txtTitleFont"))->text(), QStringLiteral("Arial;14pt;bold"));
+}
+
+void TestNavigation::lastPageOffersFinishOnly()
+{
+    WizardFixture f;
+    f.walkToFonts(QStringLiteral("Summer CD"));
+    QCOMPARE(f.window->currentStep, 3);
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.window->currentStep, 4);
+    QVERIFY(f.shown(QStringLiteral("Finish")));
+    QVERIFY(!f.shown(QStringLiteral("cmdNext")));
+    f.click(QStringLiteral("cmdBack"));
+    QCOMPARE(f.window->currentStep, 3);
+    QVERIFY(!f.shown(QStringLiteral("Finish")));
+    QVERIFY(f.shown(QStringLiteral("cmdNext")));
+    // Back again to the start: every page keeps what it shows.
+    f.click(QStringLiteral("cmdBack"));
+    f.click(QStringLiteral("cmdBack"));
+    f.click(QStringLiteral("cmdBack"));
+    QCOMPARE(f.window->currentStep, 0);
+    QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
+    QCOMPARE(f.edit(QStringLiteral("txtStyleName"))->text(), QStringLiteral("Plain"));
+    QVERIFY(f.notices.shown().isEmpty());
+}
+
+void TestNavigation::filesPageFollowsTemplate_data()
+{
+    QTest::addColumn<QStringList>("templates"); // chosen on the passes over the fonts page, in turn
+    QTest::addColumn<bool>("category");
+    QTest::addColumn<bool>("screenshot");
+
+    QTest::newRow("Standard") << QStringList{QStringLiteral("Standard")} << false << false;
+    QTest::newRow("Standard Screenshots") << QStringList{QStringLiteral("Standard Screenshots")} << false << true;
+    QTest::newRow("Extended") << QStringList{QStringLiteral("Extended")} << true << false;
+    QTest::newRow("Extended Screenshots") << QStringList{QStringLiteral("Extended Screenshots")} << true << true;
+    QTest::newRow("Standard, then Extended Screenshots")
+        << QStringList{QStringLiteral("Standard"), QStringLiteral("Extended Screenshots")} << true << true;
+    QTest::newRow("unknown text keeps the layout")
+        << QStringList{QStringLiteral("Extended"), QStringLiteral("Fancy")} << true << false;
+}
+
+void TestNavigation::filesPageFollowsTemplate()
+{
+    QFETCH(QStringList, templates);
+    QFETCH(bool, category);
+    QFETCH(bool, screenshot);
+
+    WizardFixture f;
+    f.walkToFonts(QStringLiteral("Summer CD"));
+    for (const QString &templateName : templates) {
+        f.combo(QStringLiteral("cmbTemplate"))->setCurrentText(templateName);
+        f.click(QStringLiteral("cmdNext"));
+        QCOMPARE(f.window->currentStep, 4);
+        f.click(QStringLiteral("cmdBack"));
+    }
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.shown(QStringLiteral("lblCat")), category);
+    QCOMPARE(f.shown(QStringLiteral("txtFileCat")), category);
+    QCOMPARE(f.shown(QStringLiteral("lblScreen")), screenshot);
+    QCOMPARE(f.shown(QStringLiteral("txtFileScreenshot")), screenshot);
+    QCOMPARE(f.shown(QStringLiteral("cmdFScreenshot")), screenshot);
+    QVERIFY(f.shown(QStringLiteral("txtFileTitle")));
+    QVERIFY(f.shown(QStringLiteral("lstFiles")));
+}
+
+void TestNavigation::showControlsActsOnExactTag()
+{
+    WizardFixture f;
+    f.window->showControls(QStringLiteral("ml"), true);
+    QVERIFY(!f.shown(QStringLiteral("cmbMenuL")));
+    f.window->showControls(QStringLiteral("ML"), true);
+    QVERIFY(f.shown(QStringLiteral("Label40")));
+    QVERIFY(f.shown(QStringLiteral("cmbMenuL")));
+    QVERIFY(f.shown(QStringLiteral("cmdLoad")));
+    QVERIFY(!f.shown(QStringLiteral("cmbMenus")));
+    // The media fields carry a tag too; hiding it hides exactly those five.
+    f.window->showControls(QStringLiteral("file"), false);
+    int hidden = 0;
+    for (QLineEdit *box : f.window->findChildren<QLineEdit *>())
+        hidden += box->isHidden() ? 1 : 0;
+    QCOMPARE(hidden, 5);
+    QVERIFY(f.edit(QStringLiteral("txtBSound"))->isHidden());
+}
+
+void TestNavigation::everyFieldHasItsLabel()
+{
+    WizardFixture f;
+    QList<QWidget *> fields;
+    for (QWidget *widget : f.window->findChildren<QWidget *>()) {
+        if ((qobject_cast<QLineEdit *>(widget) && !qobject_cast<QComboBox *>(widget->parentWidget())) ||
+            qobject_cast<QComboBox *>(widget) || qobject_cast<QListWidget *>(widget) ||
+            qobject_cast<QPlainTextEdit *>(widget))
+            fields.append(widget);
+    }
+    QVERIFY(fields.size() >= 30);
+    QHash<QWidget *, QLabel *> buddies;
+    for (QLabel *label : f.window->findChildren<QLabel *>()) {
+        if (label->buddy())
+            buddies.insert(label->buddy(), label);
+    }
+    for (QWidget *field : fields) {
+        if (field->objectName() == QLatin1String("Drive1"))
+            continue; // the drive list sits under the folder list's label and is named on its own
+        QLabel *label = buddies.value(field);
+        QVERIFY2(label, qPrintable(field->objectName()));
+        QCOMPARE(field->accessibleName(), label->text());
+    }
+    QCOMPARE(f.edit(QStringLiteral("txtTitle"))->accessibleName(), QStringLiteral("Title:"));
+}
+
+void TestNavigation::keyboardPressesButtons()
+{
+    WizardFixture f;
+    QWidget *next = f.control(QStringLiteral("cmdNext"));
+    QVERIFY(next->focusPolicy() & Qt::TabFocus);
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Space);
+    QCOMPARE(f.window->currentStep, 1);
+    // On the general page the title comes first in the keyboard order, then template and style.
+    QLineEdit *title = f.edit(QStringLiteral("txtTitle"));
+    QCOMPARE(title->nextInFocusChain(), f.combo(QStringLiteral("cmbTemplate")));
+    QWidget *back = f.control(QStringLiteral("cmdBack"));
+    back->setFocus();
+    QTest::keyClick(back, Qt::Key_Return);
+    QCOMPARE(f.window->currentStep, 0);
+}
+
+void TestNavigation::databaseFailureKeepsPage()
+{
+    WizardFixture f;
+    f.click(QStringLiteral("cmdNew"));
+    f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Summer CD"));
+    f.chooseRoot(f.cdRoot);
+    // The database file turns into something that is not a database.
+    const QString database = DataHome::databasePath(f.home);
+    QFile::remove(database);
+    QDir().mkpath(database);
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.notices.shown().size(), 1);
+    QVERIFY(!f.notices.texts().constFirst().isEmpty());
+    QCOMPARE(f.window->currentStep, 1);
+    QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
+}
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"

@@ -1,0 +1,102 @@
+#include "FilesPage.h"
+
+#include "FormButtons.h"
+#include "PageKit.h"
+#include "generate/MenuSnapshot.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+using namespace PageKit;
+
+namespace {
+
+constexpr int labelLeft = 2400;
+constexpr int fieldLeft = 3375;
+constexpr int buttonLeft = 7050;
+
+QLineEdit *field(QWidget *page, QLabel **caption, const QString &labelName, const QString &text, const QString &name,
+                 int top)
+{
+    *caption = label(page, labelName, text, labelLeft, top, 855, 255);
+    QLineEdit *box = edit(page, name, fieldLeft, top, 3615, 315);
+    pair(*caption, box);
+    box->setText(QStringLiteral("none"));
+    return box;
+}
+
+} // namespace
+
+FilesPage::FilesPage(FormButtons &buttons, QWidget *parent) : WizardPage(4, QStringLiteral("Add Files"), parent)
+{
+    auto *explain = label(this, QStringLiteral("lblExplainFiles"),
+                          QStringLiteral("Now you can add your files and enter the file information. Saved files will "
+                                         "be shown in the list and can be edited by clicking on them."),
+                          300, 525, 7515, 540);
+    explain->setWordWrap(true);
+
+    QLabel *filesLabel = label(this, QStringLiteral("lblFiles"), QStringLiteral("Files:"), 300, 1125, 1815, 240);
+    lstFiles = new QListWidget(this);
+    lstFiles->setObjectName(QStringLiteral("lstFiles"));
+    lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
+    place(lstFiles, 225, 1425, 1965, 2790);
+    pair(filesLabel, lstFiles);
+
+    QLabel *caption = nullptr;
+    txtFile = field(this, &caption, QStringLiteral("lblFile"), QStringLiteral("File:"), QStringLiteral("txtFile"), 1425);
+    cmdFile = buttons.make(QStringLiteral("cmdFile"), this);
+    place(cmdFile, buttonLeft, 1425, 855, 375);
+
+    txtFileCat = field(this, &lblCat, QStringLiteral("lblCat"), QStringLiteral("Category:"),
+                       QStringLiteral("txtFileCat"), 1875);
+
+    txtFileTitle = field(this, &caption, QStringLiteral("lblFileTitle"), QStringLiteral("File Title:"),
+                         QStringLiteral("txtFileTitle"), 2325);
+    cmdFind = buttons.make(QStringLiteral("cmdFind"), this);
+    place(cmdFind, buttonLeft, 2325, 855, 375);
+
+    QLabel *descriptionLabel =
+        label(this, QStringLiteral("lblDescription"), QStringLiteral("Description:"), labelLeft, 2775, 855, 255);
+    txtFileDescription = new QPlainTextEdit(this);
+    txtFileDescription->setObjectName(QStringLiteral("txtFileDescription"));
+    txtFileDescription->setTabChangesFocus(true);
+    txtFileDescription->setPlainText(QStringLiteral("none"));
+    place(txtFileDescription, fieldLeft, 2775, 3615, 1140);
+    pair(descriptionLabel, txtFileDescription);
+
+    txtFileScreenshot = field(this, &lblScreen, QStringLiteral("lblScreen"), QStringLiteral("Screenshot:"),
+                              QStringLiteral("txtFileScreenshot"), 3975);
+    cmdFScreenshot = buttons.make(QStringLiteral("cmdFScreenshot"), this);
+    place(cmdFScreenshot, buttonLeft, 3900, 855, 375);
+
+    cmdFileRemove = buttons.make(QStringLiteral("cmdFileRemove"), this);
+    place(cmdFileRemove, 3375, 4500, 1155, 375);
+    cmdNewF = buttons.make(QStringLiteral("cmdNewF"), this);
+    place(cmdNewF, 4612, 4500, 1155, 375);
+    cmdSave = buttons.make(QStringLiteral("cmdSave"), this);
+    place(cmdSave, 5850, 4500, 1155, 375);
+}
+
+void FilesPage::setTemplate(const QString &templateName)
+{
+    bool category = false;
+    bool screenshot = false;
+    if (templateName == MenuTemplate::standard()) {
+    } else if (templateName == MenuTemplate::standardScreenshots()) {
+        screenshot = true;
+    } else if (templateName == MenuTemplate::extended()) {
+        category = true;
+    } else if (templateName == MenuTemplate::extendedScreenshots()) {
+        category = true;
+        screenshot = true;
+    } else {
+        return;
+    }
+    lblCat->setVisible(category);
+    txtFileCat->setVisible(category);
+    lblScreen->setVisible(screenshot);
+    txtFileScreenshot->setVisible(screenshot);
+    cmdFScreenshot->setVisible(screenshot);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "WizardPage.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+
+// Page 4, "Add Files": the entry list and the fields of one file entry. Which of the category and screenshot
+// controls show depends on the template (setTemplate).
+class FilesPage : public WizardPage
+{
+    Q_OBJECT
+
+public:
+    FilesPage(FormButtons &buttons, QWidget *parent);
+
+    // Shows or hides the category and screenshot controls for a template; another text changes nothing.
+    void setTemplate(const QString &templateName);
+
+    QListWidget *lstFiles;
+    QLineEdit *txtFile;
+    QWidget *cmdFile;
+    QLabel *lblCat;
+    QLineEdit *txtFileCat;
+    QLineEdit *txtFileTitle;
+    QWidget *cmdFind;
+    QPlainTextEdit *txtFileDescription;
+    QLabel *lblScreen;
+    QLineEdit *txtFileScreenshot;
+    QWidget *cmdFScreenshot;
+    QWidget *cmdFileRemove;
+    QWidget *cmdNewF;
+    QWidget *cmdSave;
+};

@@ -1,0 +1,48 @@
+#include "PageKit.h"
+
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace PageKit {
+
+QLabel *label(QWidget *page, const QString &name, const QString &text, int left, int top, int width, int height)
+{
+    auto *result = new QLabel(text, page);
+    result->setObjectName(name);
+    place(result, left, top, width, height);
+    return result;
+}
+
+QLineEdit *edit(QWidget *page, const QString &name, int left, int top, int width, int height)
+{
+    auto *result = new QLineEdit(page);
+    result->setObjectName(name);
+    place(result, left, top, width, height);
+    return result;
+}
+
+QComboBox *combo(QWidget *page, const QString &name, int left, int top, int width, int height)
+{
+    auto *result = new QComboBox(page);
+    result->setObjectName(name);
+    result->setEditable(true);
+    result->setInsertPolicy(QComboBox::NoInsert);
+    place(result, left, top, width, height);
+    return result;
+}
+
+void place(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(twipsRect(left, top, width, height));
+}
+
+void pair(QLabel *label, QWidget *control)
+{
+    label->setBuddy(control);
+    control->setAccessibleName(label->text());
+}
+
+} // namespace PageKit

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class CommonDialog;
+class CorvixHost;
+class Notices;
+
+// What the wizard window is given rather than finds for itself, so that tests can replace every piece.
+struct WizardContext
+{
+    QString dataHome;       // holds Velmora.dat and the style library
+    QString programFolder;  // holds AUTORUN.INF and Start.exe
+    Notices *notices = nullptr;
+    CommonDialog *cdlg = nullptr;
+    CorvixHost *controls = nullptr; // loaded corvix plugin: every button of the window
+    QString startFolder;    // where the folder list opens; empty: the home folder
+    QStringList drives;     // the drive list's roots; empty: the mounted file systems
+};

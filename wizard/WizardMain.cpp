@@ -1,0 +1,58 @@
+#include "WizardMain.h"
+
+#include "CommandLine.h"
+#include "CorvixHost.h"
+#include "frmVelmora.h"
+#include "data/DataError.h"
+#include "data/DatabaseFile.h"
+#include "data/DataHome.h"
+#include "platform/MessageBoxNotices.h"
+#include "platform/QtCommonDialog.h"
+#include "WizardErrors.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+int runWizard(int &argc, char **argv, const CommandLine &commandLine)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+
+    const auto fail = [](const QString &text) {
+        QMessageBox::critical(nullptr, QStringLiteral(" "), text);
+        return 1;
+    };
+    const QString programFolder = QApplication::applicationDirPath();
+    const QString home = commandLine.dataHome(programFolder);
+    if (home.isEmpty())
+        return fail(QStringLiteral("The data folder of Velmora cannot be created."));
+    try {
+        DatabaseFile::prepare(DataHome::databasePath(home));
+    } catch (const DataError &error) {
+        return fail(error.message());
+    }
+    CorvixHost controls;
+    if (!controls.loadPlugin())
+        return fail(controls.errorString());
+
+    MessageBoxNotices notices;
+    QtCommonDialog cdlg;
+    WizardContext context;
+    context.dataHome = home;
+    context.programFolder = programFolder;
+    context.notices = &notices;
+    context.cdlg = &cdlg;
+    context.controls = &controls;
+    std::unique_ptr<frmVelmora> window;
+    try {
+        window = std::make_unique<frmVelmora>(context);
+    } catch (const WizardError &error) {
+        return fail(error.message());
+    }
+    notices.setParent(window.get());
+    cdlg.setParent(window.get());
+    window->show();
+    return app.exec();
+}

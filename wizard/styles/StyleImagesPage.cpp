@@ -1,0 +1,80 @@
+#include "StyleImagesPage.h"
+
+#include "FormButtons.h"
+#include "PageKit.h"
+#include "Swatch.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace PageKit;
+
+namespace {
+
+QLineEdit *row(QWidget *page, const QString &labelName, const QString &text, int labelLeft, int labelTop,
+               const QString &editName, int editLeft, int editTop, int editWidth, int editHeight = 315)
+{
+    QLabel *caption = label(page, labelName, text, labelLeft, labelTop, editLeft - labelLeft - 60, 255);
+    QLineEdit *box = edit(page, editName, editLeft, editTop, editWidth, editHeight);
+    pair(caption, box);
+    return box;
+}
+
+QWidget *picker(FormButtons &buttons, QWidget *page, const QString &name, int left, int top)
+{
+    QWidget *button = buttons.make(name, page);
+    place(button, left, top, 855, 375);
+    return button;
+}
+
+} // namespace
+
+StyleImagesPage::StyleImagesPage(FormButtons &buttons, QWidget *parent)
+    : WizardPage(2, QStringLiteral("Styles / images"), parent)
+{
+    label(this, QStringLiteral("lblImagesHead"), QStringLiteral("Please specify the image and sound settings"), 300, 600,
+          5400, 255);
+
+    txtStyleName = row(this, QStringLiteral("lblStyleName"), QStringLiteral("Style Name:"), 315, 1275,
+                       QStringLiteral("txtStyleName"), 2220, 1275, 3615);
+
+    txtBackgroundColor = row(this, QStringLiteral("lblBackColor"), QStringLiteral("Background Colour:"), 315, 1815,
+                             QStringLiteral("txtBackgroundColor"), 2220, 1815, 2940);
+    colBack = new Swatch(this);
+    colBack->setObjectName(QStringLiteral("colBack"));
+    place(colBack, 5250, 1800, 540, 315);
+    cmdPickColor = picker(buttons, this, QStringLiteral("cmdPickColor"), 5985, 1785);
+
+    txtBackImage = row(this, QStringLiteral("lblBackImage"), QStringLiteral("Background Image:"), 315, 2220,
+                       QStringLiteral("txtBackImage"), 2220, 2220, 3615);
+    cmdBImage = picker(buttons, this, QStringLiteral("cmdBImage"), 5985, 2205);
+
+    txtBSound = row(this, QStringLiteral("lblBSound"), QStringLiteral("Background Sound:"), 315, 2610,
+                    QStringLiteral("txtBSound"), 2220, 2610, 3615);
+    cmdBSound = picker(buttons, this, QStringLiteral("cmdBSound"), 5985, 2625);
+
+    txtLogoImage = row(this, QStringLiteral("lblLogoImage"), QStringLiteral("Logo Image:"), 315, 3000,
+                       QStringLiteral("txtLogoImage"), 2220, 3000, 3615);
+    cmdLImage = picker(buttons, this, QStringLiteral("cmdLImage"), 5985, 3045);
+
+    txtTop = row(this, QStringLiteral("lblTop"), QStringLiteral("Logo position top:"), 315, 3405,
+                 QStringLiteral("txtTop"), 2220, 3405, 855, 285);
+    txtLeft = row(this, QStringLiteral("lblLeft"), QStringLiteral("Logo position left:"), 3300, 3450,
+                  QStringLiteral("txtLeft"), 4950, 3450, 855, 285);
+
+    txtButtonOn = row(this, QStringLiteral("lblButtonOn"), QStringLiteral("Button Image On:"), 300, 3900,
+                      QStringLiteral("txtButtonOn"), 2220, 3900, 3615);
+    cmdButtonOn = picker(buttons, this, QStringLiteral("cmdButtonOn"), 5985, 3885);
+
+    txtButtonOff = row(this, QStringLiteral("lblButtonOff"), QStringLiteral("Button Image Off:"), 315, 4380,
+                       QStringLiteral("txtButtonOff"), 2220, 4380, 3615);
+    cmdButtonOff = picker(buttons, this, QStringLiteral("cmdButtonOff"), 5985, 4350);
+
+    // The five media fields, in the window's control order; saving walks them in this order.
+    for (QLineEdit *media : {txtButtonOn, txtButtonOff, txtBackImage, txtLogoImage, txtBSound}) {
+        media->setProperty("tag", QStringLiteral("file"));
+        media->setText(QStringLiteral("none"));
+    }
+    txtTop->setText(QStringLiteral("0"));
+    txtLeft->setText(QStringLiteral("0"));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class CommonDialog;
+class Notices;
+class QLineEdit;
+class Swatch;
+class frmVelmora;
+
+// The fifteen pickers of the style pages: each fills its text box (and a colour its swatch) through the window's
+// shared common dialog. A cancelled dialog changes nothing.
+namespace StylePickers {
+
+// True when the user confirmed the dialog and the box was rewritten.
+bool pickColor(CommonDialog &cdlg, Notices &notices, QLineEdit *box, Swatch *swatch);
+bool pickFont(CommonDialog &cdlg, QLineEdit *box);
+bool pickFile(CommonDialog &cdlg, QLineEdit *box, const QString &defaultExt, const QString &filter);
+
+QString pictureFilter(); // "Pictures (*.jpg;*.gif)|*.jpg;*.gif"
+QString soundFilter();   // "Sounds (*.wav)|*.wav"
+
+// Connects the picker buttons of the window's style pages.
+void connect(frmVelmora &window);
+
+} // namespace StylePickers
