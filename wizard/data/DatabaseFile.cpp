@@ -40,6 +40,7 @@ QString schemaText()
                "CREATE TABLE tblDetails (MenuNo INTEGER, Category TEXT COLLATE NOCASE, FileName TEXT COLLATE NOCASE, "
                "FileLink TEXT COLLATE NOCASE, Description TEXT COLLATE NOCASE, Screenshot TEXT COLLATE NOCASE);"
                "CREATE INDEX idxDetailsMenuNo ON tblDetails (MenuNo);"
+               "CREATE INDEX idxDetailsMenuCategory ON tblDetails (MenuNo, Category);" // Extended pages, by category
                "CREATE TABLE tblStyles (StyleID INTEGER PRIMARY KEY AUTOINCREMENT, %1);")
         .arg(styleColumns.join(QStringLiteral(", ")));
 }

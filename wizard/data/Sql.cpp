@@ -115,6 +115,12 @@ SqlStatement selectCategories(qint64 menuId)
             {}};
 }
 
+SqlStatement createCategoryIndex()
+{
+    return {QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {},
+            {}};
+}
+
 SqlStatement selectStyles()
 {
     return {QStringLiteral("SELECT * from tblStyles"), {}, {}};

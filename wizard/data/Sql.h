@@ -37,6 +37,8 @@ SqlStatement deleteEntry(qint64 menuId, const QString &fileName);
 SqlStatement selectDescriptions(const QString &fileName);
 SqlStatement selectEntriesLinkingTo(const QString &file);
 SqlStatement selectCategories(qint64 menuId);
+// The index the per-category entry query needs; databases made elsewhere get it when an Extended page is built.
+SqlStatement createCategoryIndex();
 
 SqlStatement selectStyles();
 SqlStatement selectStyle(qint64 styleId);

@@ -1,6 +1,8 @@
 #include "AnsiText.h"
 
+#include <charconv>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -18,23 +20,35 @@ void appendHex(QByteArray &out, uint value, int digits)
         out.append(hex[(value >> shift) & 0xF]);
 }
 
-QString percentEncode(const QString &link, const char *extra)
+// Which ASCII characters a link must not carry bare: controls, blank and the ones that end or split a URL.
+struct LinkBreakers
 {
-    auto needsEncoding = [extra](char16_t c) {
-        if (c <= 0x20 || c == 0x7F)
-            return true;
-        if (c >= 0x80)
-            return false;
-        return std::strchr("\"'<>`#%?\\", char(c)) != nullptr || std::strchr(extra, char(c)) != nullptr;
-    };
-    bool any = false;
-    for (QChar c : link)
-        any = any || needsEncoding(c.unicode());
-    if (!any)
+    bool page[128] = {};
+    bool stylesheet[128] = {};
+    LinkBreakers()
+    {
+        for (int c = 0; c <= 0x20; ++c)
+            page[c] = true;
+        page[0x7F] = true;
+        for (const char *c = "\"'<>`#%?\\"; *c; ++c)
+            page[uchar(*c)] = true;
+        std::copy(std::begin(page), std::end(page), std::begin(stylesheet));
+        stylesheet[uchar('(')] = stylesheet[uchar(')')] = true;
+    }
+};
+
+QString percentEncode(const QString &link, const bool (&breaks)[128])
+{
+    auto needsEncoding = [&breaks](char16_t c) { return c < 0x80 && breaks[c]; };
+    qsizetype first = 0;
+    while (first < link.size() && !needsEncoding(link.at(first).unicode()))
+        ++first;
+    if (first == link.size())
         return link;
-    QString result;
+    QString result = link.left(first);
     result.reserve(link.size() + 16);
-    for (QChar c : link) {
+    for (qsizetype i = first; i < link.size(); ++i) {
+        const QChar c = link.at(i);
         if (needsEncoding(c.unicode())) {
             QByteArray escaped("%");
             appendHex(escaped, c.unicode(), 2);
@@ -44,6 +58,12 @@ QString percentEncode(const QString &link, const char *extra)
         }
     }
     return result;
+}
+
+const LinkBreakers &linkBreakers()
+{
+    static const LinkBreakers breakers;
+    return breakers;
 }
 
 // Calls f with every code point of the text; a lone surrogate is passed on as it is.
@@ -83,12 +103,41 @@ AnsiText &AnsiText::operator<<(const char *fixed)
 
 AnsiText &AnsiText::operator<<(int number)
 {
-    m_bytes.append(QByteArray::number(number));
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    m_bytes.append(digits, end - digits);
     return *this;
+}
+
+qsizetype AnsiText::appendPlain(QStringView value, bool script)
+{
+    // Copies the leading run of characters that stand for themselves in one pass; returns how many it took.
+    const qsizetype size = value.size();
+    const qsizetype start = m_bytes.size();
+    if (m_bytes.capacity() < start + size)
+        m_bytes.reserve(qMax(start + size, 2 * m_bytes.capacity()));
+    m_bytes.resize(start + size);
+    char *out = m_bytes.data() + start;
+    const char16_t *in = value.utf16();
+    qsizetype i = 0;
+    for (; i < size; ++i) {
+        const char16_t c = in[i];
+        if (c >= 0x100 || (c >= 0x80 && c < 0xA0))
+            break;
+        if (script && (c == u'\\' || c == u'\'' || c == u'\r' || c == u'\n' || c == u'<'))
+            break;
+        out[i] = char(c);
+    }
+    m_bytes.resize(start + i);
+    return i;
 }
 
 AnsiText &AnsiText::markup(QStringView value)
 {
+    const qsizetype plain = appendPlain(value, false);
+    if (plain == value.size())
+        return *this;
+    value = value.mid(plain);
     forEachCodePoint(value, [this](char32_t c) {
         const int byte = ansiByte(c);
         if (byte >= 0) {
@@ -104,6 +153,10 @@ AnsiText &AnsiText::markup(QStringView value)
 
 AnsiText &AnsiText::scriptString(QStringView value)
 {
+    const qsizetype plain = appendPlain(value, true);
+    if (plain == value.size())
+        return *this;
+    value = value.mid(plain);
     const qsizetype size = value.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = value.at(i).unicode();
@@ -143,6 +196,10 @@ AnsiText &AnsiText::scriptString(QStringView value)
 
 AnsiText &AnsiText::css(QStringView value)
 {
+    const qsizetype plain = appendPlain(value, false);
+    if (plain == value.size())
+        return *this;
+    value = value.mid(plain);
     forEachCodePoint(value, [this](char32_t c) {
         const int byte = ansiByte(c);
         if (byte >= 0) {
@@ -166,12 +223,12 @@ namespace LinkText {
 
 QString forPage(const QString &link)
 {
-    return percentEncode(link, "");
+    return percentEncode(link, linkBreakers().page);
 }
 
 QString forStylesheet(const QString &link)
 {
-    return percentEncode(link, "()");
+    return percentEncode(link, linkBreakers().stylesheet);
 }
 
 } // namespace LinkText

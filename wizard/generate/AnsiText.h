@@ -30,6 +30,8 @@ public:
     static int ansiByte(char32_t character);
 
 private:
+    qsizetype appendPlain(QStringView value, bool script);
+
     QByteArray m_bytes;
 };
 

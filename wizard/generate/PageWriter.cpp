@@ -424,6 +424,11 @@ std::optional<QByteArray> PageWriter::page(const QString &templateName, QString 
                 *error = noEntriesText();
             return std::nullopt;
         }
+        try {
+            m_data.ExecuteSQL(Sql::createCategoryIndex());
+        } catch (const DataError &) {
+            // A read-only database builds the page all the same, only more slowly.
+        }
         QVector<QVector<Entry>> entriesByCategory;
         entriesByCategory.reserve(categories.size());
         for (const QString &category : categories)
