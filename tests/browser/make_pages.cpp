@@ -83,14 +83,14 @@ int main(int argc, char *argv[])
     };
     const QList<Entry> single = {{"Tools", "Only", "only.exe", "The one entry", "shot1.png"}};
 
-    struct PageSpec
+    struct PageCase
     {
         QString folder;
         QString templateName;
         qint64 menu;
         QList<Entry> entries;
     };
-    const QList<PageSpec> pages = {
+    const QList<PageCase> pages = {
         {"standard", MenuTemplate::standard(), 1, many},
         {"standard-screenshots", MenuTemplate::standardScreenshots(), 1, many},
         {"extended", MenuTemplate::extended(), 1, many},
@@ -104,17 +104,17 @@ int main(int argc, char *argv[])
     }
 
     QJsonArray manifest;
-    for (const PageSpec &spec : pages) {
-        const QString root = out.filePath(spec.folder);
+    for (const PageCase &page : pages) {
+        const QString root = out.filePath(page.folder);
         QDir().mkpath(root);
         MenuSnapshot snapshot;
         snapshot.title = QStringLiteral("Velmora test menu");
-        snapshot.templateName = spec.templateName;
+        snapshot.templateName = page.templateName;
         snapshot.style = StyleFields::standard();
         snapshot.style.buttonOnImage = media + QStringLiteral("on.png");
         snapshot.style.buttonOffImage = media + QStringLiteral("off.png");
         snapshot.rootPath = PathMapping::rootPathFor(root);
-        snapshot.currentMenuID = spec.menu;
+        snapshot.currentMenuID = page.menu;
         snapshot.programFolder = out.filePath(QStringLiteral("bin"));
 
         QStringList failures;
@@ -129,14 +129,14 @@ int main(int argc, char *argv[])
         }
         failures += BuildDriver::finish(snapshot, data);
         if (!failures.isEmpty()) {
-            err << spec.folder << ": " << failures.join(QStringLiteral("; ")) << Qt::endl;
+            err << page.folder << ": " << failures.join(QStringLiteral("; ")) << Qt::endl;
             return 1;
         }
         QJsonArray entries;
-        for (const Entry &entry : spec.entries)
+        for (const Entry &entry : page.entries)
             entries.append(entryJson(entry));
-        manifest.append(QJsonObject{{"folder", spec.folder},
-                                    {"template", spec.templateName},
+        manifest.append(QJsonObject{{"folder", page.folder},
+                                    {"template", page.templateName},
                                     {"title", snapshot.title},
                                     {"entries", entries}});
     }

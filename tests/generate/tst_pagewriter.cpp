@@ -29,6 +29,7 @@ private slots:
     void noEntriesWritesNothing();
     void failureLeavesTheEarlierPage();
     void entriesOfOtherMenusAreLeftOut();
+    void extendedPageAddsTheCategoryIndex();
 
 private:
     static QByteArray page(MenuFixture &fixture, const MenuSnapshot &snapshot);
@@ -490,6 +491,26 @@ void TestPageWriter::entriesOfOtherMenusAreLeftOut()
     const QByteArray standard = page(fixture, fixture.snapshot(MenuTemplate::standard()));
     QVERIFY(standard.contains("var arT=new Array(3)"));
     QVERIFY(!standard.contains("Elsewhere"));
+}
+
+void TestPageWriter::extendedPageAddsTheCategoryIndex()
+{
+    MenuFixture fixture;
+    addExtendedEntries(fixture);
+    const SqlStatement indexes{QStringLiteral("SELECT name FROM sqlite_master WHERE type='index' AND "
+                                              "name='idxDetailsMenuCategory'"),
+                               {},
+                               {}};
+    QCOMPARE(fixture.data().GetRS(indexes).recordCount(), 1);
+    // A database made elsewhere lacks it until its first Extended page.
+    fixture.data().ExecuteSQL({QStringLiteral("DROP INDEX idxDetailsMenuCategory"), {}, {}});
+    QCOMPARE(fixture.data().GetRS(indexes).recordCount(), 0);
+    const QByteArray before = page(fixture, fixture.snapshot(MenuTemplate::standard()));
+    QCOMPARE(fixture.data().GetRS(indexes).recordCount(), 0);
+    const QByteArray extended = page(fixture, fixture.snapshot(MenuTemplate::extended()));
+    QVERIFY(extended.contains("displayCat(1)'>Tools</p>"));
+    QCOMPARE(fixture.data().GetRS(indexes).recordCount(), 1);
+    QVERIFY(!before.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPageWriter)
