@@ -45,12 +45,23 @@ bool unescapeValue(const QString &text, QString *value)
         if (++i >= text.size())
             return false;
         switch (text.at(i).unicode()) {
-        case '\\': *value += QLatin1Char('\\'); break;
-        case 'n': *value += QLatin1Char('\n'); break;
-        case 'r': *value += QLatin1Char('\r'); break;
-        case 't': *value += QLatin1Char('\t'); break;
-        case 's': *value += QLatin1Char(' '); break;
-        default: return false;
+        case '\\':
+            *value += QLatin1Char('\\');
+            break;
+        case 'n':
+            *value += QLatin1Char('\n');
+            break;
+        case 'r':
+            *value += QLatin1Char('\r');
+            break;
+        case 't':
+            *value += QLatin1Char('\t');
+            break;
+        case 's':
+            *value += QLatin1Char(' ');
+            break;
+        default:
+            return false;
         }
     }
     return true;

@@ -82,8 +82,8 @@ KroPicture KroPicture::fromText(const QString &text)
         return emptyObject();
     if (!trimmed.left(comma).endsWith(QLatin1String(";base64"), Qt::CaseInsensitive))
         return KroPicture();
-    const auto decoded =
-        QByteArray::fromBase64Encoding(payload.toLatin1(), QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
+    const auto decoded = QByteArray::fromBase64Encoding(
+        payload.toLatin1(), QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
         return KroPicture();
     return fromData(*decoded);

@@ -14,7 +14,10 @@ constexpr quint32 WindowBackground = 0x80000005u;
 constexpr quint32 WindowText = 0x80000008u;
 constexpr quint32 ButtonText = 0x80000012u;
 
-inline bool isSystem(quint32 ole) { return (ole & 0xFF000000u) == SystemFlag; }
+inline bool isSystem(quint32 ole)
+{
+    return (ole & 0xFF000000u) == SystemFlag;
+}
 // An invalid value (a high byte other than 0 or 0x80, an unknown system index) gives black.
 QColor toColor(quint32 ole, const QPalette &palette);
 quint32 fromColor(const QColor &color);

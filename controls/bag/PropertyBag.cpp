@@ -84,7 +84,8 @@ bool PropertyBag::parseBool(const QString &text, bool *ok)
 {
     const QString t = text.trimmed();
     *ok = true;
-    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("-1") || t == QLatin1String("1"))
+    if (t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || t == QLatin1String("-1") ||
+        t == QLatin1String("1"))
         return true;
     if (t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0 || t == QLatin1String("0"))
         return false;

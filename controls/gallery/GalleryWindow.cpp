@@ -87,20 +87,20 @@ GalleryWindow::GalleryWindow(CorvixHost &host, QWidget *parent) : QWidget(parent
     const PropertyBag look = wizardLook(QStringLiteral("Next >"));
     addRow(QStringLiteral("KroText"), QStringLiteral("Corvixes.KroText"),
            {{QStringLiteral("cmdShadow"), look},
-            {QStringLiteral("cmdNoShadow"), with(wizardLook(QStringLiteral("No shadow")), QStringLiteral("Shadow"), QStringLiteral("False"))},
-            {QStringLiteral("cmdTransparent"),
-             with(with(with(wizardLook(QStringLiteral("Transparent")), QStringLiteral("BackStyle"), QStringLiteral("0")),
-                       QStringLiteral("BorderColor"), QStringLiteral("0x00800000")),
-                  QStringLiteral("Shadow"), QStringLiteral("False"))},
+            {QStringLiteral("cmdNoShadow"),
+             with(wizardLook(QStringLiteral("No shadow")), QStringLiteral("Shadow"), QStringLiteral("False"))},
+            {QStringLiteral("cmdTransparent"), with(with(with(wizardLook(QStringLiteral("Transparent")),
+                                                              QStringLiteral("BackStyle"), QStringLiteral("0")),
+                                                         QStringLiteral("BorderColor"), QStringLiteral("0x00800000")),
+                                                    QStringLiteral("Shadow"), QStringLiteral("False"))},
             {QStringLiteral("cmdClose"),
              with(with(wizardLook(QStringLiteral("Close")), QStringLiteral("HyperColor"), QStringLiteral("0x000000C0")),
                   QStringLiteral("BorderColorActive"), QStringLiteral("0x000000C0"))},
-            {QStringLiteral("KroText1"),
-             with(with(with(with(wizardLook(QStringLiteral("velmora.example")), QStringLiteral("BackColor"),
-                                 QStringLiteral("0x00FFFFFF")),
-                            QStringLiteral("Shadow"), QStringLiteral("False")),
-                       QStringLiteral("BorderStyle"), QStringLiteral("0")),
-                  QStringLiteral("BorderStyleActive"), QStringLiteral("0"))}},
+            {QStringLiteral("KroText1"), with(with(with(with(wizardLook(QStringLiteral("velmora.example")),
+                                                             QStringLiteral("BackColor"), QStringLiteral("0x00FFFFFF")),
+                                                        QStringLiteral("Shadow"), QStringLiteral("False")),
+                                                   QStringLiteral("BorderStyle"), QStringLiteral("0")),
+                                              QStringLiteral("BorderStyleActive"), QStringLiteral("0"))}},
            QSize(130, 30));
 
     QList<QPair<QString, PropertyBag>> shapes;
@@ -136,7 +136,8 @@ GalleryWindow::GalleryWindow(CorvixHost &host, QWidget *parent) : QWidget(parent
     PropertyBag styleOval = with(styleLeft, QStringLiteral("Shape"), QStringLiteral("2"));
     styleOval.writeString(QStringLiteral("Caption"), QStringLiteral("Oval"));
     addRow(QStringLiteral("KroStyle"), QStringLiteral("Corvixes.KroStyle"),
-           {{QStringLiteral("cmdNew"), styleLeft}, {QStringLiteral("cmdDelete"), styleRight},
+           {{QStringLiteral("cmdNew"), styleLeft},
+            {QStringLiteral("cmdDelete"), styleRight},
             {QStringLiteral("cmdOval"), styleOval}},
            QSize(150, 56));
 
@@ -158,8 +159,8 @@ GalleryWindow::GalleryWindow(CorvixHost &host, QWidget *parent) : QWidget(parent
     setAutoFillBackground(true);
 }
 
-void GalleryWindow::addRow(const QString &title, const QString &progId,
-                           const QList<QPair<QString, PropertyBag>> &looks, QSize size)
+void GalleryWindow::addRow(const QString &title, const QString &progId, const QList<QPair<QString, PropertyBag>> &looks,
+                           QSize size)
 {
     auto *heading = new QLabel(title, this);
     heading->setStyleSheet(QStringLiteral("font-weight: bold"));

@@ -72,7 +72,8 @@ bool CorvixHost::loadPlugin()
         m_error.clear();
         return true;
     }
-    m_error = QStringLiteral("The button controls (corvix plugin) could not be loaded. ") + tried.join(QStringLiteral("; "));
+    m_error =
+        QStringLiteral("The button controls (corvix plugin) could not be loaded. ") + tried.join(QStringLiteral("; "));
     return false;
 }
 

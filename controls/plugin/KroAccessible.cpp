@@ -2,9 +2,7 @@
 
 #include "KroFrame.h"
 
-KroAccessible::KroAccessible(KroFrame *control) : QAccessibleWidget(control, QAccessible::Button)
-{
-}
+KroAccessible::KroAccessible(KroFrame *control) : QAccessibleWidget(control, QAccessible::Button) {}
 
 KroFrame *KroAccessible::control() const
 {

@@ -63,12 +63,12 @@ protected:
     void applyShadow();
 
     // Keys in the same order and with the same defaults in both controls.
-    void readPartKeys(const PropertyBag &bag);       // BackColor ... WordWrap
-    void readActiveKeys(const PropertyBag &bag);     // HyperColor, ForeColor (normal), the four active values
-    void readNormalKeys(const PropertyBag &bag);     // the four normal body values
-    void writeBodyKeys(PropertyBag &bag) const;      // BackColor ... Shape
-    void writeLabelKeys(PropertyBag &bag) const;     // ToolTipText, WhatsThisHelpID, WordWrap
-    void writeActiveKeys(PropertyBag &bag) const;    // HyperColor and the four active values, always written
+    void readPartKeys(const PropertyBag &bag);    // BackColor ... WordWrap
+    void readActiveKeys(const PropertyBag &bag);  // HyperColor, ForeColor (normal), the four active values
+    void readNormalKeys(const PropertyBag &bag);  // the four normal body values
+    void writeBodyKeys(PropertyBag &bag) const;   // BackColor ... Shape
+    void writeLabelKeys(PropertyBag &bag) const;  // ToolTipText, WhatsThisHelpID, WordWrap
+    void writeActiveKeys(PropertyBag &bag) const; // HyperColor and the four active values, always written
 
     KroShape *Shape1;
     KroShape *Shape2;

@@ -111,7 +111,6 @@ protected:
     int scaleHeight() const { return height() * Twips::PerPixel; }
     void applyPointer();
 
-
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void paintFocus(QPainter &painter, const QRect &area) const;

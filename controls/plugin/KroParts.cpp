@@ -2,9 +2,9 @@
 
 #include "OleColor.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPaintEvent>
 
 #include <cmath>
 
@@ -25,19 +25,25 @@ QRect pixelRect(int left, int top, int width, int height)
 Qt::PenStyle penStyle(int borderStyle)
 {
     switch (borderStyle) {
-    case KroBorder::Dash: return Qt::DashLine;
-    case KroBorder::Dot: return Qt::DotLine;
-    case KroBorder::DashDot: return Qt::DashDotLine;
-    case KroBorder::DashDotDot: return Qt::DashDotDotLine;
-    case KroBorder::Transparent: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case KroBorder::Dash:
+        return Qt::DashLine;
+    case KroBorder::Dot:
+        return Qt::DotLine;
+    case KroBorder::DashDot:
+        return Qt::DashDotLine;
+    case KroBorder::DashDotDot:
+        return Qt::DashDotDotLine;
+    case KroBorder::Transparent:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
     }
 }
 
 QPainterPath outline(int shape, QRectF r)
 {
-    const bool squared = shape == KroShapeKind::Square || shape == KroShapeKind::Circle ||
-                         shape == KroShapeKind::RoundedSquare;
+    const bool squared =
+        shape == KroShapeKind::Square || shape == KroShapeKind::Circle || shape == KroShapeKind::RoundedSquare;
     if (squared) {
         const qreal side = qMin(r.width(), r.height());
         r = QRectF(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
@@ -147,8 +153,8 @@ void KroLabel::fitToText()
 void KroLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor color = isEnabled() ? OleColor::toColor(m_foreColor, palette())
-                                     : palette().color(QPalette::Disabled, QPalette::Text);
+    const QColor color =
+        isEnabled() ? OleColor::toColor(m_foreColor, palette()) : palette().color(QPalette::Disabled, QPalette::Text);
     painter.setPen(color);
     painter.setFont(font());
     painter.drawText(contentsRect(), int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), text());

@@ -14,8 +14,14 @@ namespace Twips {
 constexpr int PerPixel = 15;
 // Nearest whole unit, halves to even.
 int round(double value);
-inline double toPixels(double twips) { return twips / PerPixel; }
-inline int toWholePixels(double twips) { return Twips::round(twips / PerPixel); }
+inline double toPixels(double twips)
+{
+    return twips / PerPixel;
+}
+inline int toWholePixels(double twips)
+{
+    return Twips::round(twips / PerPixel);
+}
 } // namespace Twips
 
 // Shape values and border styles as the properties hold them.

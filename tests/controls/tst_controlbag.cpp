@@ -58,19 +58,20 @@ void TestControlBag::newInstanceWrites_data()
     QTest::addColumn<QStringList>("values");
 
     // A new instance: white opaque rounded body, hover look off, every active value black (0).
-    QTest::newRow("KroText") << "Corvixes.KroText"
-                             << QStringList{"BackColor", "BackStyle", "BorderColor", "Shape", "HoverEffect",
-                                            "HyperColor", "BackColorActive", "BackStyleActive",
-                                            "BorderColorActive", "BorderStyleActive"}
-                             << QStringList{"0x00FFFFFF", "1", "0x00FFFFFF", "4", "False", "0x00000000",
-                                            "0x00000000", "0", "0x00000000", "0"};
+    QTest::newRow("KroText") << "Corvixes.KroText" << QStringList{"BackColor",         "BackStyle",
+                                                                  "BorderColor",       "Shape",
+                                                                  "HoverEffect",       "HyperColor",
+                                                                  "BackColorActive",   "BackStyleActive",
+                                                                  "BorderColorActive", "BorderStyleActive"}
+                             << QStringList{"0x00FFFFFF", "1",          "0x00FFFFFF", "4",          "False",
+                                            "0x00000000", "0x00000000", "0",          "0x00000000", "0"};
     // The styled button's body starts transparent, which is the default and left out.
     QTest::newRow("KroStyle") << "Corvixes.KroStyle"
-                              << QStringList{"BackColor", "BorderColor", "Shape", "HoverEffect", "HyperColor",
-                                             "BackColorActive", "BackStyleActive", "BorderColorActive",
-                                             "BorderStyleActive"}
-                              << QStringList{"0x00FFFFFF", "0x00FFFFFF", "4", "False", "0x00000000", "0x00000000",
-                                             "0", "0x00000000", "0"};
+                              << QStringList{"BackColor",       "BorderColor",       "Shape",
+                                             "HoverEffect",     "HyperColor",        "BackColorActive",
+                                             "BackStyleActive", "BorderColorActive", "BorderStyleActive"}
+                              << QStringList{"0x00FFFFFF", "0x00FFFFFF", "4",          "False", "0x00000000",
+                                             "0x00000000", "0",          "0x00000000", "0"};
     // The image button's caption is window text, its active picture an empty picture object.
     QTest::newRow("KroImage") << "Corvixes.KroImage"
                               << QStringList{"ForeColor", "FontSize", "PictureActive", "HyperColor", "HoverEffect"}
@@ -104,35 +105,50 @@ void TestControlBag::roundTrip_data()
 
     const QString picture = solidPicture(Qt::red).toText();
     const QString active = solidPicture(Qt::blue).toText();
-    const QStringList bodyKeys{"BackColor", "BackStyle", "BorderColor", "BorderStyle", "BorderWidth", "Caption",
-                               "CurrentX", "CurrentY", "Enabled", "Font", "ForeColor", "MousePointer", "Shape"};
-    const QStringList bodyValues{"0x8000000F", "1", "0x00FFFFFF", "6", "3", "Next >", "12.5", "7", "False",
-                                 "Arial;9.75;Bold", "0x00800000", "11", "5"};
+    const QStringList bodyKeys{"BackColor", "BackStyle",    "BorderColor", "BorderStyle", "BorderWidth",
+                               "Caption",   "CurrentX",     "CurrentY",    "Enabled",     "Font",
+                               "ForeColor", "MousePointer", "Shape"};
+    const QStringList bodyValues{"0x8000000F", "1",     "0x00FFFFFF",      "6",          "3",  "Next >", "12.5",
+                                 "7",          "False", "Arial;9.75;Bold", "0x00800000", "11", "5"};
     const QStringList activeKeys{"HyperColor", "BackColorActive", "BackStyleActive", "BorderColorActive",
                                  "BorderStyleActive"};
     const QStringList activeValues{"0x00FF8080", "0x00FFFFFF", "1", "0x000000C0", "2"};
 
     QTest::newRow("KroText") << "Corvixes.KroText"
-                             << bodyKeys + QStringList{"ToolTipText", "WhatsThisHelpID", "WordWrap", "HoverEffect",
-                                                       "Shadow"} + activeKeys + QStringList{"HyperLink"}
+                             << bodyKeys +
+                                    QStringList{"ToolTipText", "WhatsThisHelpID", "WordWrap", "HoverEffect", "Shadow"} +
+                                    activeKeys + QStringList{"HyperLink"}
                              << bodyValues + QStringList{"Go on", "17", "True", "False", "True"} + activeValues +
                                     QStringList{"https://velmora.example/"};
     QTest::newRow("KroStyle") << "Corvixes.KroStyle"
                               << QStringList{"Alignment"} + bodyKeys +
-                                     QStringList{"Picture", "PictureActive", "Shadow", "ToolTipText",
-                                                 "WhatsThisHelpID", "WordWrap", "HoverEffect"} +
+                                     QStringList{"Picture",         "PictureActive", "Shadow",     "ToolTipText",
+                                                 "WhatsThisHelpID", "WordWrap",      "HoverEffect"} +
                                      activeKeys + QStringList{"HyperLink"}
                               << QStringList{"1"} + bodyValues +
                                      QStringList{picture, active, "True", "New menu", "3", "True", "False"} +
                                      activeValues + QStringList{"/tmp/readme.txt"};
     QTest::newRow("KroImage") << "Corvixes.KroImage"
-                              << QStringList{"ForeColor", "Enabled", "MousePointer", "FontSize", "Picture",
-                                             "PictureActive", "HyperLink", "Font", "Caption", "ToolTipText",
-                                             "HyperColor", "HoverEffect", "BackColor", "CurrentX", "CurrentY",
-                                             "WhatsThisHelpID"}
-                              << QStringList{"0x000000FF", "False", "2", "14", picture, active,
-                                             "https://velmora.example/", "Arial;14;Italic", "Play", "Start it",
-                                             "0x00FF0000", "True", "0x00C0C0C0", "1", "2", "9"};
+                              << QStringList{"ForeColor", "Enabled",       "MousePointer", "FontSize",
+                                             "Picture",   "PictureActive", "HyperLink",    "Font",
+                                             "Caption",   "ToolTipText",   "HyperColor",   "HoverEffect",
+                                             "BackColor", "CurrentX",      "CurrentY",     "WhatsThisHelpID"}
+                              << QStringList{"0x000000FF",
+                                             "False",
+                                             "2",
+                                             "14",
+                                             picture,
+                                             active,
+                                             "https://velmora.example/",
+                                             "Arial;14;Italic",
+                                             "Play",
+                                             "Start it",
+                                             "0x00FF0000",
+                                             "True",
+                                             "0x00C0C0C0",
+                                             "1",
+                                             "2",
+                                             "9"};
 }
 
 void TestControlBag::roundTrip()

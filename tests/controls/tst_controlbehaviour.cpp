@@ -185,10 +185,12 @@ void TestControlBehaviour::propertyChangedOnEveryPut()
         written << QString::fromLatin1(property.name());
     }
     // Every member of the tables is there with get and put.
-    const QStringList common{"HyperLink", "HyperColor", "HoverEffect", "Caption", "CurrentX", "CurrentY", "Enabled",
-                             "Font", "ForeColor", "MouseIcon", "MousePointer", "ToolTipText", "WhatsThisHelpID"};
-    const QStringList body{"BorderStyleActive", "BorderColorActive", "BackStyleActive", "BackColorActive", "Shadow",
-                           "BackColor", "BackStyle", "BorderColor", "BorderStyle", "BorderWidth", "Shape", "WordWrap"};
+    const QStringList common{"HyperLink",    "HyperColor",  "HoverEffect",    "Caption",   "CurrentX",
+                             "CurrentY",     "Enabled",     "Font",           "ForeColor", "MouseIcon",
+                             "MousePointer", "ToolTipText", "WhatsThisHelpID"};
+    const QStringList body{
+        "BorderStyleActive", "BorderColorActive", "BackStyleActive", "BackColorActive", "Shadow", "BackColor",
+        "BackStyle",         "BorderColor",       "BorderStyle",     "BorderWidth",     "Shape",  "WordWrap"};
     QStringList expected = common;
     if (progId != QLatin1String("Corvixes.KroImage"))
         expected += body;
@@ -207,9 +209,12 @@ void TestControlBehaviour::toolTipOnCaptionOnly_data()
 {
     QTest::addColumn<QString>("progId");
     QTest::addColumn<QString>("holder");
-    QTest::newRow("KroText") << "Corvixes.KroText" << "Label1";
-    QTest::newRow("KroStyle") << "Corvixes.KroStyle" << "Label1";
-    QTest::newRow("KroImage") << "Corvixes.KroImage" << "Image1";
+    QTest::newRow("KroText") << "Corvixes.KroText"
+                             << "Label1";
+    QTest::newRow("KroStyle") << "Corvixes.KroStyle"
+                              << "Label1";
+    QTest::newRow("KroImage") << "Corvixes.KroImage"
+                              << "Image1";
 }
 
 void TestControlBehaviour::toolTipOnCaptionOnly()
@@ -280,17 +285,17 @@ void TestControlBehaviour::keys_data()
 
     for (const QString &id : AllClasses) {
         const QByteArray name = id.toLatin1();
-        QTest::addRow("%s space", name.constData()) << id << int(Qt::Key_Space) << short(-1)
-                                                    << QStringList{"KeyDown", "KeyPress", "KeyUp", "Click"} << 32;
-        QTest::addRow("%s enter", name.constData()) << id << int(Qt::Key_Return) << short(-1)
-                                                    << QStringList{"KeyDown", "KeyPress", "Click", "KeyUp"} << 13;
-        QTest::addRow("%s letter", name.constData()) << id << int(Qt::Key_A) << short(-1)
-                                                     << QStringList{"KeyDown", "KeyPress", "KeyUp"} << 65;
+        QTest::addRow("%s space", name.constData())
+            << id << int(Qt::Key_Space) << short(-1) << QStringList{"KeyDown", "KeyPress", "KeyUp", "Click"} << 32;
+        QTest::addRow("%s enter", name.constData())
+            << id << int(Qt::Key_Return) << short(-1) << QStringList{"KeyDown", "KeyPress", "Click", "KeyUp"} << 13;
+        QTest::addRow("%s letter", name.constData())
+            << id << int(Qt::Key_A) << short(-1) << QStringList{"KeyDown", "KeyPress", "KeyUp"} << 65;
         // A handler that clears the key code swallows the key: no KeyPress, no click.
-        QTest::addRow("%s space cancelled", name.constData()) << id << int(Qt::Key_Space) << short(0)
-                                                              << QStringList{"KeyDown", "KeyUp"} << 32;
-        QTest::addRow("%s enter cancelled", name.constData()) << id << int(Qt::Key_Return) << short(0)
-                                                              << QStringList{"KeyDown", "KeyUp"} << 13;
+        QTest::addRow("%s space cancelled", name.constData())
+            << id << int(Qt::Key_Space) << short(0) << QStringList{"KeyDown", "KeyUp"} << 32;
+        QTest::addRow("%s enter cancelled", name.constData())
+            << id << int(Qt::Key_Return) << short(0) << QStringList{"KeyDown", "KeyUp"} << 13;
     }
 }
 

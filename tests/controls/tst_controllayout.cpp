@@ -63,11 +63,11 @@ void TestControlLayout::styleLayout_data()
     QTest::newRow("1000 high, right") << QSize(200, 70) << true << 1 << QRect(2050, 100, 800, 800)
                                       << QRect(0, 0, 2950, 1000);
     // 1005 high: the margin 100.5 rounds to the even 100; the picture is 804.
-    QTest::newRow("half rounds down to even") << QSize(100, 67) << false << 0 << QRect(100, 100, 804, 804)
-                                              << QRect(0, 0, 1500, 1005);
+    QTest::newRow("half rounds down to even")
+        << QSize(100, 67) << false << 0 << QRect(100, 100, 804, 804) << QRect(0, 0, 1500, 1005);
     // 1035 high: the margin 103.5 rounds to the even 104; the picture 828.
-    QTest::newRow("half rounds up to even") << QSize(100, 69) << false << 1 << QRect(1500 - 104 - 828, 104, 828, 828)
-                                            << QRect(0, 0, 1500, 1035);
+    QTest::newRow("half rounds up to even")
+        << QSize(100, 69) << false << 1 << QRect(1500 - 104 - 828, 104, 828, 828) << QRect(0, 0, 1500, 1035);
 }
 
 void TestControlLayout::styleLayout()

@@ -46,18 +46,30 @@ void TestPropertyBag::typedReads_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QVariant>("expected");
 
-    QTest::newRow("bool True") << "bool" << "True" << QVariant(true);
-    QTest::newRow("bool -1") << "bool" << "-1" << QVariant(true);
-    QTest::newRow("bool 0") << "bool" << "0" << QVariant(false);
-    QTest::newRow("bool junk keeps default") << "bool" << "maybe" << QVariant(true);
-    QTest::newRow("int") << "int" << " 42 " << QVariant(42);
-    QTest::newRow("int junk keeps default") << "int" << "4x" << QVariant(7);
-    QTest::newRow("colour hex") << "color" << "0x8000000F" << QVariant(0x8000000Fu);
-    QTest::newRow("colour basic hex") << "color" << "&H00FF8080&" << QVariant(0xFF8080u);
-    QTest::newRow("colour decimal") << "color" << "8388608" << QVariant(0x800000u);
-    QTest::newRow("colour negative decimal") << "color" << "-2147483633" << QVariant(0x8000000Fu);
-    QTest::newRow("colour junk keeps default") << "color" << "blue" << QVariant(0x11u);
-    QTest::newRow("single") << "float" << "9.75" << QVariant(9.75f);
+    QTest::newRow("bool True") << "bool"
+                               << "True" << QVariant(true);
+    QTest::newRow("bool -1") << "bool"
+                             << "-1" << QVariant(true);
+    QTest::newRow("bool 0") << "bool"
+                            << "0" << QVariant(false);
+    QTest::newRow("bool junk keeps default") << "bool"
+                                             << "maybe" << QVariant(true);
+    QTest::newRow("int") << "int"
+                         << " 42 " << QVariant(42);
+    QTest::newRow("int junk keeps default") << "int"
+                                            << "4x" << QVariant(7);
+    QTest::newRow("colour hex") << "color"
+                                << "0x8000000F" << QVariant(0x8000000Fu);
+    QTest::newRow("colour basic hex") << "color"
+                                      << "&H00FF8080&" << QVariant(0xFF8080u);
+    QTest::newRow("colour decimal") << "color"
+                                    << "8388608" << QVariant(0x800000u);
+    QTest::newRow("colour negative decimal") << "color"
+                                             << "-2147483633" << QVariant(0x8000000Fu);
+    QTest::newRow("colour junk keeps default") << "color"
+                                               << "blue" << QVariant(0x11u);
+    QTest::newRow("single") << "float"
+                            << "9.75" << QVariant(9.75f);
 }
 
 void TestPropertyBag::typedReads()
@@ -100,8 +112,10 @@ void TestPropertyBag::fontText_data()
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
 
-    QTest::newRow("regular") << "MS Sans Serif;9.75;Regular" << "MS Sans Serif" << 9.75 << false << false;
-    QTest::newRow("bold italic") << "Arial;12;Bold;Italic" << "Arial" << 12.0 << true << true;
+    QTest::newRow("regular") << "MS Sans Serif;9.75;Regular"
+                             << "MS Sans Serif" << 9.75 << false << false;
+    QTest::newRow("bold italic") << "Arial;12;Bold;Italic"
+                                 << "Arial" << 12.0 << true << true;
 }
 
 void TestPropertyBag::fontText()
@@ -182,13 +196,16 @@ void TestPropertyBag::formFileErrors_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("key outside a section") << "caption=x\n" << "line 1: a key outside any control section";
-    QTest::newRow("no ProgID") << "[cmdOK]\ncaption=OK\n" << "the control cmdOK has no ProgID";
+    QTest::newRow("key outside a section") << "caption=x\n"
+                                           << "line 1: a key outside any control section";
+    QTest::newRow("no ProgID") << "[cmdOK]\ncaption=OK\n"
+                               << "the control cmdOK has no ProgID";
     QTest::newRow("named twice") << "[a]\nProgID=Corvixes.KroText\n[A]\nProgID=Corvixes.KroText\n"
                                  << "line 3: the control A is named twice";
     QTest::newRow("bad escape") << "[a]\nProgID=Corvixes.KroText\ncaption=\\q\n"
                                 << "line 3: a bad escape in the value of caption";
-    QTest::newRow("no equals sign") << "[a]\nProgID=Corvixes.KroText\ncaption\n" << "line 3: expected key=value";
+    QTest::newRow("no equals sign") << "[a]\nProgID=Corvixes.KroText\ncaption\n"
+                                    << "line 3: expected key=value";
 }
 
 void TestPropertyBag::formFileErrors()
@@ -236,8 +253,7 @@ void TestPropertyBag::systemColours()
     QPalette palette;
     for (int r = 0; r < QPalette::NColorRoles; ++r) // a distinct colour per role
         palette.setColor(QPalette::ColorRole(r), QColor(10 * r, 255 - 10 * r, 3 * r));
-    QCOMPARE(OleColor::toColor(ole, palette),
-             palette.color(QPalette::ColorGroup(group), QPalette::ColorRole(role)));
+    QCOMPARE(OleColor::toColor(ole, palette), palette.color(QPalette::ColorGroup(group), QPalette::ColorRole(role)));
     QCOMPARE(OleColor::toColor(0xFF8080u, palette), QColor(0x80, 0x80, 0xFF)); // 0x00BBGGRR
     QCOMPARE(OleColor::fromColor(QColor(0x80, 0x80, 0xFF)), 0xFF8080u);
     QCOMPARE(OleColor::toColor(0x40000001u, palette), QColor(Qt::black));
