@@ -1,0 +1,113 @@
+#include "CorvixHost.h"
+#include "about/SystemInfo.h"
+#include "about/frmAbout.h"
+#include "common/FakeNotices.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+
+class RecordingServices : public CorvixServices
+{
+public:
+    QStringList opened;
+    QPoint cursorPosition() const override { return {-1000, -1000}; }
+    void openLink(const QString &target) override { opened.append(target); }
+};
+
+class NoSystemInfo : public SystemInfoLookup
+{
+public:
+    QString programPath() const override { return {}; }
+};
+
+} // namespace
+
+class TestFrmAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void showsTheVersionData();
+    void linkOpensTheMakersAddress();
+    void systemInfoUnavailableIsReported();
+    void okCloses();
+
+private:
+    QWidget *button(QWidget *dialog, const char *name) { return dialog->findChild<QWidget *>(QLatin1String(name)); }
+
+    CorvixHost m_host{QStringLiteral(CORVIX_PLUGIN_DIR)};
+    RecordingServices m_services;
+    FakeNotices m_notices;
+    NoSystemInfo m_noSystemInfo;
+};
+
+void TestFrmAbout::initTestCase()
+{
+    QVERIFY2(m_host.loadPlugin(), qPrintable(m_host.errorString()));
+    m_host.factory()->setServices(&m_services);
+}
+
+void TestFrmAbout::cleanupTestCase()
+{
+    m_host.factory()->setServices(nullptr);
+}
+
+void TestFrmAbout::showsTheVersionData()
+{
+    frmAbout about(m_host, m_notices, m_noSystemInfo);
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Velmora Wizard"));
+    QCOMPARE(about.palette().color(QPalette::Window), QColor(110, 130, 190));
+    const auto text = [&](const char *name) { return about.findChild<QLabel *>(QLatin1String(name))->text(); };
+    QCOMPARE(text("lblTitle"), QStringLiteral("Velmora Wizard"));
+    QCOMPARE(text("lblVersion"), QStringLiteral("Version 2.0.0"));
+    QCOMPARE(text("lblDescription"), QStringLiteral("Velmora Wizard creates html menus for custom made CDs"));
+    QCOMPARE(text("lblCompany"), QStringLiteral("velmora.example"));
+    QVERIFY(!text("lblCopyright").isEmpty());
+    QVERIFY(!about.findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull());
+
+    QWidget *link = button(&about, "KroText1");
+    QCOMPARE(link->property("Caption").toString(), QStringLiteral("https://velmora.example/"));
+    QCOMPARE(link->toolTip(), QStringLiteral("visit https://velmora.example/"));
+    QCOMPARE(button(&about, "cmdOK")->property("Caption").toString(), QStringLiteral("OK"));
+    QCOMPARE(button(&about, "cmdSysInfo")->property("Caption").toString(), QStringLiteral("System Info"));
+    QCOMPARE(button(&about, "cmdSysInfo")->toolTip(), QStringLiteral("display system information"));
+}
+
+void TestFrmAbout::linkOpensTheMakersAddress()
+{
+    m_services.opened.clear();
+    frmAbout about(m_host, m_notices, m_noSystemInfo);
+    QWidget *link = button(&about, "KroText1");
+    QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, link->rect().center());
+    QCOMPARE(m_services.opened, QStringList{QStringLiteral("https://velmora.example/")});
+}
+
+void TestFrmAbout::systemInfoUnavailableIsReported()
+{
+    m_notices.clear();
+    frmAbout about(m_host, m_notices, m_noSystemInfo);
+    QWidget *sysInfo = button(&about, "cmdSysInfo");
+    sysInfo->setFocus();
+    QTest::keyClick(sysInfo, Qt::Key_Return);
+    QCOMPARE(m_notices.texts(), QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
+}
+
+void TestFrmAbout::okCloses()
+{
+    QPointer<frmAbout> about = new frmAbout(m_host, m_notices, m_noSystemInfo);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->show();
+    QWidget *ok = button(about, "cmdOK");
+    QTest::mouseClick(ok, Qt::LeftButton, Qt::NoModifier, ok->rect().center());
+    QTRY_VERIFY(about.isNull());
+}
+
+QTEST_MAIN(TestFrmAbout)
+#include "tst_frmabout.moc"

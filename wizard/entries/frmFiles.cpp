@@ -1,0 +1,90 @@
+#include "frmFiles.h"
+
+#include "FormButtons.h"
+#include "PageKit.h"
+#include "Twips.h"
+#include "data/DataError.h"
+#include "platform/Notices.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+frmFiles::frmFiles(const QString &databasePath, CorvixHost &controls, Notices &notices, QWidget *parent)
+    : QWidget(parent, Qt::Dialog), m_data(databasePath), m_notices(notices)
+{
+    setObjectName(QStringLiteral("frmFiles"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("  File Descriptions"));
+    setFixedSize(twips(4890), twips(4410));
+
+    QLabel *label = PageKit::label(this, QStringLiteral("Label1"), QStringLiteral("File title"), 225, 150, 2715, 315);
+    m_titles = PageKit::combo(this, QStringLiteral("cmbDesTitle"), 225, 525, 4440, 315);
+    PageKit::pair(label, m_titles);
+    m_description = new QPlainTextEdit(this);
+    m_description->setObjectName(QStringLiteral("txtDesText"));
+    m_description->setAccessibleName(QStringLiteral("Description"));
+    m_description->setTabChangesFocus(true);
+    PageKit::place(m_description, 225, 1050, 4440, 2565);
+
+    FormButtons buttons(controls, QStringLiteral(":/frmFiles/frmFiles.frm"));
+    QWidget *cancel = buttons.make(QStringLiteral("cmdCancel"), this);
+    PageKit::place(cancel, 225, 3825, 1275, 360);
+    QWidget *ok = buttons.make(QStringLiteral("cmdOK"), this);
+    PageKit::place(ok, 3375, 3825, 1275, 360);
+    FormButtons::onClick(cancel, this, [this] { close(); });
+    FormButtons::onClick(ok, this, [this] { cmdOK_Click(); });
+    setTabOrder(m_titles, m_description);
+    setTabOrder(m_description, cancel);
+    setTabOrder(cancel, ok);
+
+    connect(m_titles, &QComboBox::activated, this, [this] { showDescription(); });
+}
+
+bool frmFiles::Form_Load()
+{
+    bool noMatch = false;
+    if (!strSearch.isEmpty()) {
+        try {
+            Recordset found = m_data.GetRS(Sql::selectEntriesLinkingTo(strSearch));
+            m_titles->clear();
+            if (found.atEnd())
+                noMatch = true;
+            for (; !found.atEnd(); found.moveNext())
+                m_titles->addItem(found.text(QStringLiteral("FileName")));
+            found.close();
+        } catch (const DataError &error) {
+            m_notices.information(error.message());
+            close();
+            return false;
+        }
+    }
+    if (m_titles->count() > 0) {
+        m_titles->setCurrentIndex(0);
+        showDescription();
+    }
+    if (noMatch) {
+        m_notices.information(QStringLiteral("Sorry, no matching results"));
+        close();
+        return false;
+    }
+    return true;
+}
+
+void frmFiles::showDescription()
+{
+    try {
+        Recordset rows = m_data.GetRS(Sql::selectDescriptions(m_titles->currentText()));
+        if (!rows.atEnd())
+            m_description->setPlainText(rows.text(QStringLiteral("Description")));
+        rows.close();
+    } catch (const DataError &error) {
+        m_notices.information(error.message());
+    }
+}
+
+void frmFiles::cmdOK_Click()
+{
+    emit descriptionChosen(m_titles->currentText(), m_description->toPlainText());
+    close();
+}
