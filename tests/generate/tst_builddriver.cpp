@@ -14,6 +14,7 @@ private slots:
     void finishTwiceGivesTheSameFiles();
     void failedStepsAreListedAndTheOthersRun_data();
     void failedStepsAreListedAndTheOthersRun();
+    void noRootFolderWritesNothing();
 };
 
 static void addEntries(MenuFixture &fixture)
@@ -113,6 +114,21 @@ void TestBuildDriver::failedStepsAreListedAndTheOthersRun()
     // The autorun files that exist are copied whatever else failed.
     for (const QString &name : {QStringLiteral("AUTORUN.INF"), QStringLiteral("Start.exe")})
         QCOMPARE(QFile::exists(cd + name), name != missingProgramFile);
+}
+
+void TestBuildDriver::noRootFolderWritesNothing()
+{
+    MenuFixture fixture;
+    addEntries(fixture);
+    MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::standard());
+    snapshot.rootPath.clear();
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(fixture.cdFolder()));
+    const QStringList failures = BuildDriver::finish(snapshot, fixture.data());
+    const QStringList written = QDir(fixture.cdFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QDir::setCurrent(before);
+    QCOMPARE(failures, QStringList{QStringLiteral("No CD root folder has been chosen.")});
+    QVERIFY2(written.isEmpty(), qPrintable(written.join(' ')));
 }
 
 QTEST_GUILESS_MAIN(TestBuildDriver)

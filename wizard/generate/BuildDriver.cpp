@@ -15,6 +15,8 @@ QString successText()
 
 QStringList finish(const MenuSnapshot &snapshot, clsData &data)
 {
+    if (snapshot.rootPath.isEmpty())
+        return {MenuFolder::noRootFolder().error};
     QStringList failures;
     auto record = [&failures](const StepResult &step) {
         if (!step)

@@ -29,8 +29,15 @@ QString createMenuFile(const QString &rootPath)
     return rootPath + pageFileName();
 }
 
+StepResult noRootFolder()
+{
+    return StepResult::failure(QStringLiteral("No CD root folder has been chosen."));
+}
+
 StepResult ensureMenuFolder(const QString &rootPath)
 {
+    if (rootPath.isEmpty())
+        return noRootFolder();
     const QString folder = rootPath + menuFolderName();
     const QFileInfo info(folder);
     if (info.exists() || info.isSymLink()) {

@@ -14,6 +14,10 @@ QString applicationFileName(); // "Index.hta"
 // rootPath followed by "Index.htm".
 QString createMenuFile(const QString &rootPath);
 
+// The failure of a step that needs a CD root when none has been chosen (an empty rootPath would name files in the
+// current folder).
+StepResult noRootFolder();
+
 // Creates rootPath "Menu" when nothing of that name exists. Fails when it cannot, or when "Menu" is a file.
 StepResult ensureMenuFolder(const QString &rootPath);
 

@@ -443,6 +443,8 @@ std::optional<QByteArray> PageWriter::page(const QString &templateName, QString 
 
 StepResult PageWriter::writePage(const QString &templateName)
 {
+    if (m_snapshot.rootPath.isEmpty())
+        return MenuFolder::noRootFolder();
     QString error;
     const std::optional<QByteArray> bytes = page(templateName, &error);
     if (!bytes)

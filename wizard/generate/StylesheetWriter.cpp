@@ -88,6 +88,8 @@ QString stylesheetPath(const QString &rootPath)
 
 StepResult write(const QString &rootPath, const StyleFields &style)
 {
+    if (rootPath.isEmpty())
+        return MenuFolder::noRootFolder();
     QString error;
     const std::optional<QByteArray> bytes = text(style, &error);
     if (!bytes)
