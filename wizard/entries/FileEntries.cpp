@@ -1,0 +1,226 @@
+#include "FileEntries.h"
+
+#include "FilesPage.h"
+#include "FormButtons.h"
+#include "WizardErrors.h"
+#include "data/clsData.h"
+#include "frmFiles.h"
+#include "frmVelmora.h"
+#include "generate/MenuFolder.h"
+#include "generate/PathMapping.h"
+#include "platform/CommonDialog.h"
+#include "platform/Notices.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+QString noneWhenEmpty(const QString &text)
+{
+    return text.isEmpty() ? QStringLiteral("none") : text;
+}
+
+} // namespace
+
+FileEntries::FileEntries(frmVelmora &window, FilesPage &page) : QObject(&window), m_window(window), m_page(page)
+{
+    connect(page.lstFiles, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_page.lstFiles->selectedItems().isEmpty())
+            m_window.guarded([this] { showDetails(); });
+    });
+    FormButtons::onClick(page.cmdFile, this, [this] { cmdFile_Click(); });
+    FormButtons::onClick(page.cmdFScreenshot, this, [this] { cmdFScreenshot_Click(); });
+    FormButtons::onClick(page.cmdSave, this, [this] { cmdSave_Click(); });
+    FormButtons::onClick(page.cmdFileRemove, this, [this] { cmdFileRemove_Click(); });
+    FormButtons::onClick(page.cmdNewF, this, [this] { cmdNewF_Click(); });
+    FormButtons::onClick(page.cmdFind, this, [this] { cmdFind_Click(); });
+    connect(window.myData, &clsData::fileAdded, this, &FileEntries::myData_fileAdded);
+}
+
+void FileEntries::showDetails()
+{
+    const QList<QListWidgetItem *> selected = m_page.lstFiles->selectedItems();
+    if (selected.isEmpty())
+        return;
+    m_window.currentEntry = selected.first()->text();
+    Recordset entry = m_window.myData->GetRS(Sql::selectEntry(m_window.currentMenuID, m_window.currentEntry));
+    if (!entry.atEnd()) {
+        m_page.txtFile->setText(entry.text(QStringLiteral("FileLink")));
+        m_page.txtFileCat->setText(entry.text(QStringLiteral("Category")));
+        m_page.txtFileDescription->setPlainText(entry.text(QStringLiteral("Description")));
+        m_page.txtFileScreenshot->setText(entry.text(QStringLiteral("Screenshot")));
+        m_page.txtFileTitle->setText(entry.text(QStringLiteral("FileName")));
+    }
+    entry.close();
+}
+
+void FileEntries::cmdFile_Click()
+{
+    CommonDialog &cdlg = *m_window.context().cdlg;
+    cdlg.InitDir = m_window.rootPath;
+    cdlg.Filter = QStringLiteral("All files (*.*)|*.*");
+    if (cdlg.ShowOpen())
+        m_page.txtFile->setText(QDir::toNativeSeparators(cdlg.FileName));
+}
+
+void FileEntries::cmdFScreenshot_Click()
+{
+    CommonDialog &cdlg = *m_window.context().cdlg;
+    cdlg.DefaultExt = QStringLiteral("jpg");
+    cdlg.Filter = QStringLiteral("Pictures (*.jpg;*.gif)|*.jpg;*.gif");
+    if (cdlg.ShowOpen())
+        m_page.txtFileScreenshot->setText(QDir::toNativeSeparators(cdlg.FileName));
+}
+
+void FileEntries::cmdSave_Click()
+{
+    if (!m_page.txtFileTitle->text().isEmpty() && !m_page.txtFile->text().isEmpty())
+        m_window.guarded([this] { addFile(); });
+    else
+        m_window.context().notices->information(QStringLiteral("Please select a file and enter a file name!"));
+}
+
+// A full path must lie inside the CD root; a relative text is a link as the entry stores it (shown by
+// showDetails) and is kept.
+bool FileEntries::storedLink(const QString &fileText, QString *link) const
+{
+    if (const auto below = PathMapping::getFileLink(fileText, m_window.rootPath)) {
+        *link = PathMapping::toStoredLink(*below);
+        return true;
+    }
+    if (QDir::isRelativePath(fileText)) {
+        *link = PathMapping::toStoredLink(fileText);
+        return true;
+    }
+    m_window.context().notices->information(
+        QStringLiteral("The file %1 is not inside the CD root %2.\r\nPlease choose a file inside the CD root!")
+            .arg(fileText, QDir::toNativeSeparators(m_window.rootPath)));
+    return false;
+}
+
+// A screenshot chosen with its path is copied into the Menu folder; a bare name already there (as showDetails
+// shows a stored one) is kept as it is.
+bool FileEntries::storedScreenshot(const QString &fieldText, QString *screenshot) const
+{
+    *screenshot = noneWhenEmpty(fieldText);
+    if (*screenshot == QLatin1String("none"))
+        return true;
+    const QString name = PathMapping::getFileName(fieldText);
+    const QString inMenuFolder =
+        m_window.rootPath + MenuFolder::menuFolderName() + PathMapping::separator() + name;
+    if (name == fieldText && QFileInfo(inMenuFolder).isFile())
+        return true;
+    const StepResult copied = MenuFolder::copyToMenuFolder(m_window.rootPath, fieldText);
+    if (!copied) {
+        m_window.context().notices->information(copied.error);
+        return false;
+    }
+    *screenshot = name;
+    return true;
+}
+
+void FileEntries::addFile()
+{
+    const qint32 menu = m_window.currentMenuID;
+    const QString category = noneWhenEmpty(m_page.txtFileCat->text());
+    const QString title = m_page.txtFileTitle->text();
+    QString link;
+    if (!storedLink(m_page.txtFile->text(), &link))
+        return;
+    const QString description = m_page.txtFileDescription->toPlainText();
+    QString screenshot;
+    if (!storedScreenshot(m_page.txtFileScreenshot->text(), &screenshot))
+        return;
+
+    Recordset entry = m_window.myData->GetRS(Sql::selectEntry(menu, m_window.currentEntry), true);
+    if (entry.atEnd()) {
+        entry.close();
+        // Listed only once stored; the fields are emptied by the fileAdded handler.
+        m_window.myData->addFile(Sql::insertEntry(menu, category, title, link, description, screenshot));
+        m_page.lstFiles->addItem(title);
+        return;
+    }
+    const bool renamed = entry.text(QStringLiteral("FileName")) != title;
+    entry.setValue(QStringLiteral("Category"), category);
+    entry.setValue(QStringLiteral("FileName"), title);
+    entry.setValue(QStringLiteral("FileLink"), link);
+    entry.setValue(QStringLiteral("Description"), description);
+    entry.setValue(QStringLiteral("Screenshot"), screenshot);
+    entry.updateBatch();
+    entry.close();
+    if (renamed) {
+        const QList<QListWidgetItem *> items = m_page.lstFiles->findItems(m_window.currentEntry, Qt::MatchExactly);
+        if (!items.isEmpty())
+            items.first()->setText(title);
+        // The entry is now known by its new title, so the next save changes it again rather than adding one.
+        m_window.currentEntry = title;
+    }
+}
+
+void FileEntries::cmdFileRemove_Click()
+{
+    QListWidgetItem *selected = m_page.lstFiles->selectedItems().value(0);
+    Notices &notices = *m_window.context().notices;
+    if (!selected) {
+        notices.information(QStringLiteral("Please select the entry to remove in the list!"));
+        return;
+    }
+    const QString name = selected->text();
+    if (!notices.question(QStringLiteral("Do you really want to remove the entry for ") + name + QStringLiteral("?")))
+        return;
+    const bool removed = m_window.guarded([&] {
+        m_window.myData->ExecuteSQL(Sql::deleteEntry(m_window.currentMenuID, name));
+    });
+    if (!removed)
+        return;
+    notices.information(QStringLiteral("Menu deleted successfully!"));
+    {
+        // Taking the item out moves the selection; that is no choice of the user's to show.
+        const QSignalBlocker blocker(m_page.lstFiles);
+        delete m_page.lstFiles->takeItem(m_page.lstFiles->row(selected));
+        m_page.lstFiles->clearSelection();
+    }
+    myData_fileAdded();
+}
+
+void FileEntries::myData_fileAdded()
+{
+    m_page.txtFile->clear();
+    m_page.txtFileCat->setText(QStringLiteral("none"));
+    m_page.txtFileDescription->clear();
+    m_page.txtFileScreenshot->setText(QStringLiteral("none"));
+    m_page.txtFileTitle->clear();
+}
+
+void FileEntries::cmdFind_Click()
+{
+    QString file = m_page.txtFile->text();
+    file.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString search = PathMapping::getFileName(QDir::toNativeSeparators(file));
+    if (m_descriptions) {
+        // One dialog at a time: an open one is brought forward and keeps its results.
+        m_descriptions->strSearch = search;
+        m_descriptions->raise();
+        m_descriptions->activateWindow();
+        return;
+    }
+    const WizardContext &context = m_window.context();
+    try {
+        m_descriptions = new frmFiles(m_window.myData->databasePath(), *context.controls, *context.notices, &m_window);
+    } catch (const WizardError &error) {
+        context.notices->information(error.message());
+        return;
+    }
+    m_descriptions->strSearch = search;
+    connect(m_descriptions, &frmFiles::descriptionChosen, this, [this](const QString &title, const QString &text) {
+        m_page.txtFileTitle->setText(title);
+        m_page.txtFileDescription->setPlainText(text);
+    });
+    if (m_descriptions->Form_Load())
+        m_descriptions->show();
+}

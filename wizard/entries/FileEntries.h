@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class FilesPage;
+class frmFiles;
+class frmVelmora;
+
+// The behaviour of the "Add Files" page: showing, adding, changing and removing the file entries of the current
+// menu, choosing their files, and looking up descriptions entered before.
+class FileEntries : public QObject
+{
+    Q_OBJECT
+
+public:
+    FileEntries(frmVelmora &window, FilesPage &page);
+
+    void showDetails();
+    void cmdFile_Click();
+    void cmdFScreenshot_Click();
+    void cmdSave_Click();
+    void addFile();
+    void cmdFileRemove_Click();
+    void cmdNewF_Click() { myData_fileAdded(); }
+    void myData_fileAdded();
+    void cmdFind_Click();
+
+    frmFiles *descriptionsDialog() const { return m_descriptions; }
+
+private:
+    bool storedLink(const QString &fileText, QString *link) const;
+    bool storedScreenshot(const QString &fieldText, QString *screenshot) const;
+
+    frmVelmora &m_window;
+    FilesPage &m_page;
+    QPointer<frmFiles> m_descriptions;
+};
