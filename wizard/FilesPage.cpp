@@ -20,7 +20,8 @@ constexpr int buttonLeft = 7050;
 QLineEdit *field(QWidget *page, QLabel **caption, const QString &labelName, const QString &text, const QString &name,
                  int top)
 {
-    *caption = label(page, labelName, text, labelLeft, top, 855, 255);
+    // The label may use the whole gap up to its field: the platform font is wider than the classic one.
+    *caption = label(page, labelName, text, labelLeft, top, fieldLeft - labelLeft, 255);
     QLineEdit *box = edit(page, name, fieldLeft, top, 3615, 315);
     pair(*caption, box);
     box->setText(QStringLiteral("none"));
@@ -58,7 +59,7 @@ FilesPage::FilesPage(FormButtons &buttons, QWidget *parent) : WizardPage(4, QStr
     place(cmdFind, buttonLeft, 2325, 855, 375);
 
     QLabel *descriptionLabel =
-        label(this, QStringLiteral("lblDescription"), QStringLiteral("Description:"), labelLeft, 2775, 855, 255);
+        label(this, QStringLiteral("lblDescription"), QStringLiteral("Description:"), labelLeft, 2775, fieldLeft - labelLeft, 255);
     txtFileDescription = new QPlainTextEdit(this);
     txtFileDescription->setObjectName(QStringLiteral("txtFileDescription"));
     txtFileDescription->setTabChangesFocus(true);

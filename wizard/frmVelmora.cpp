@@ -6,6 +6,9 @@
 #include "Twips.h"
 #include "WelcomePage.h"
 #include "WizardErrors.h"
+#include "about/SystemInfo.h"
+#include "about/frmAbout.h"
+#include "entries/FileEntries.h"
 #include "data/DataError.h"
 #include "data/clsData.h"
 #include "data/DataHome.h"
@@ -41,6 +44,11 @@ frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent) : QMainWin
     setObjectName(QStringLiteral("frmVelmora"));
     setWindowTitle(QStringLiteral("  Velmora Wizard"));
     myData = new clsData(DataHome::databasePath(context.dataHome), this);
+
+    // The layouts are measured for the classic 8-point dialog font.
+    QFont dialogFont = font();
+    dialogFont.setPointSize(8);
+    setFont(dialogFont);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
@@ -123,6 +131,7 @@ void frmVelmora::connectCommands()
     connect(m_general->Dir1, &FolderList::pathChanged, this, [this] { Dir1_Change(); });
 
     StylePickers::connect(*this);
+    new FileEntries(*this, *m_files);
 }
 
 WizardPage *frmVelmora::step(int index) const
@@ -304,8 +313,11 @@ void frmVelmora::finishMenu()
 
 void frmVelmora::showAbout()
 {
-    QMessageBox::about(this, QStringLiteral(" "),
-                       QStringLiteral("Velmora Wizard %1").arg(QStringLiteral(VELMORA_VERSION)));
+    guarded([this] {
+        const SystemInfoLookup systemInfo;
+        frmAbout about(*m_context.controls, *m_context.notices, systemInfo, this);
+        about.exec();
+    });
 }
 
 void frmVelmora::closeEvent(QCloseEvent *event)

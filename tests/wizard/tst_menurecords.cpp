@@ -20,6 +20,7 @@ private slots:
     void listTextWithoutIdChangesNothing_data();
     void listTextWithoutIdChangesNothing();
     void folderChoiceSetsRoot();
+    void walkAsNewUser();
 };
 
 void TestMenuRecords::cleanup()
@@ -259,6 +260,55 @@ void TestMenuRecords::folderChoiceSetsRoot()
     list->setCurrentItem(cd);
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(root->text(), f.cdRoot);
+}
+
+// Create a menu with the pickers, go back and forth, quit, start again, load the menu and delete it.
+void TestMenuRecords::walkAsNewUser()
+{
+    WizardFixture f;
+    const QString logo = f.makeFile(QStringLiteral("art/logo.gif"), "GIF89a");
+    f.click(QStringLiteral("cmdNew"));
+    f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Summer CD"));
+    f.combo(QStringLiteral("cmbTemplate"))->setCurrentIndex(2);
+    f.chooseRoot(f.cdRoot);
+    f.click(QStringLiteral("cmdNext"));
+    f.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Blue"));
+    f.cdlg.confirmColor(0xFF0000);
+    f.click(QStringLiteral("cmdPickColor"));
+    f.cdlg.confirmFile(logo);
+    f.click(QStringLiteral("cmdLImage"));
+    f.click(QStringLiteral("cmdNext"));
+    f.cdlg.confirmFont(QStringLiteral("Verdana"), 16, true);
+    f.click(QStringLiteral("cmdTFont"));
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.window->currentStep, 4);
+    f.click(QStringLiteral("cmdBack"));
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.window->currentStep, 4);
+    QVERIFY(f.notices.shown().isEmpty());
+    f.click(QStringLiteral("cmdClose"));
+    QVERIFY(!f.window->isVisible());
+
+    f.window = std::make_unique<frmVelmora>(f.context);
+    f.window->show();
+    f.click(QStringLiteral("cmdEdit"));
+    QCOMPARE(f.combo(QStringLiteral("cmbMenuL"))->currentText(), QStringLiteral("1: Summer CD"));
+    f.click(QStringLiteral("cmdLoad"));
+    QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Extended"));
+    QCOMPARE(f.window->rootPath, f.cdRoot + QLatin1Char('/'));
+    QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("1: Blue"));
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.edit(QStringLiteral("txtBackgroundColor"))->text(), QStringLiteral("RGB(0,0,255)"));
+    QCOMPARE(f.edit(QStringLiteral("txtLogoImage"))->text(), f.home + QStringLiteral("/Styles/Blue/logo.gif"));
+    QCOMPARE(f.edit(QStringLiteral("txtTitleFont"))->text(), QStringLiteral("Verdana;16pt;Bold"));
+    f.click(QStringLiteral("cmdBack"));
+    f.click(QStringLiteral("cmdBack"));
+    f.click(QStringLiteral("cmdDelete"));
+    f.notices.setNextAnswer(true);
+    f.click(QStringLiteral("cmdMDelete"));
+    QCOMPARE(f.notices.texts().last(), QStringLiteral("Menu deleted successfully!"));
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 0);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 1);
 }
 
 QTEST_MAIN(TestMenuRecords)
