@@ -1,10 +1,11 @@
 #pragma once
 
+#include "frmFiles.h"
+
 #include <QObject>
 #include <QPointer>
 
 class FilesPage;
-class frmFiles;
 class frmVelmora;
 
 // The behaviour of the "Add Files" page: showing, adding, changing and removing the file entries of the current
