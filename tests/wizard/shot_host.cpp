@@ -19,6 +19,8 @@ int main(int argc, char *argv[])
         fixture.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Summer CD"));
         fixture.chooseRoot(fixture.cdRoot);
     } else {
+        fixture.storeMenu(1, QStringLiteral("Standard"), QStringLiteral("Summer CD"), 0, fixture.cdRoot);
+        fixture.storeMenu(2, QStringLiteral("Extended"), QStringLiteral("Tools 2026"), 0, fixture.cdRoot);
         fixture.click(QStringLiteral("cmdEdit"));
     }
     if (page >= 2) {
