@@ -22,7 +22,6 @@
 #include "styles/StylePickers.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -318,9 +317,4 @@ void frmVelmora::showAbout()
         frmAbout about(*m_context.controls, *m_context.notices, systemInfo, this);
         about.exec();
     });
-}
-
-void frmVelmora::closeEvent(QCloseEvent *event)
-{
-    event->accept();
 }

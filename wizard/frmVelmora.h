@@ -81,9 +81,6 @@ public:
     // Runs a command; a database or file failure becomes a notice with its message. False when it failed.
     bool guarded(const std::function<void()> &command);
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     bool leavePage(int page);
     bool loadMenuOntoGeneralPage();
