@@ -5,6 +5,10 @@
 
 int Recordset::columnIndex(const QString &column) const
 {
+    // Callers mostly spell the name as the table does; the exact test is cheap and runs once per value read.
+    const int exact = int(m_columns.indexOf(column));
+    if (exact >= 0)
+        return exact;
     for (int i = 0; i < m_columns.size(); ++i) {
         if (m_columns.at(i).compare(column, Qt::CaseInsensitive) == 0)
             return i;
