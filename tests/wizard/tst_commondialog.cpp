@@ -21,6 +21,7 @@ private slots:
     void colour();
     void font_data();
     void font();
+    void missingFamilyKeptWhenUnchanged();
     void openFile_data();
     void openFile();
 
@@ -89,6 +90,24 @@ void TestCommonDialog::font()
     QVERIFY(preset.bold());
     QCOMPARE(cdlg.FontSize, confirm ? 20.0f : 14.0f);
     QCOMPARE(cdlg.FontBold, !confirm);
+}
+
+void TestCommonDialog::missingFamilyKeptWhenUnchanged()
+{
+    QtCommonDialog cdlg;
+    cdlg.FontName = QStringLiteral("No Such Family Velmora");
+    cdlg.FontSize = 14;
+    cdlg.FontBold = true;
+    QFont shown;
+    whenShown<QFontDialog>([&](QFontDialog *dialog) {
+        shown = dialog->currentFont();
+        dialog->accept();
+    });
+    QVERIFY(cdlg.ShowFont());
+    QVERIFY(shown.bold());
+    QCOMPARE(cdlg.FontName, QStringLiteral("No Such Family Velmora"));
+    QCOMPARE(cdlg.FontSize, 14.0f);
+    QVERIFY(cdlg.FontBold);
 }
 
 void TestCommonDialog::openFile_data()

@@ -80,14 +80,23 @@ void TestFolderLists::folderListShowsChainAndChildren()
     QCOMPARE(paths.mid(current + 1), (QStringList{base + QStringLiteral("/cd/Art"), base + QStringLiteral("/cd/docs"),
                                                   base + QStringLiteral("/cd/Tools")}));
 
+    // Typing a folder's name finds it, and Enter opens it.
+    list.setFocus();
+    QTest::keyClicks(&list, QStringLiteral("doc"));
+    QCOMPARE(list.currentItem()->data(Qt::UserRole).toString(), base + QStringLiteral("/cd/docs"));
+    QTest::keyClick(&list, Qt::Key_Return);
+    QCOMPARE(list.path(), base + QStringLiteral("/cd/docs"));
+    QVERIFY(list.setPath(base + QStringLiteral("/cd")));
+    QCOMPARE(changed.count(), 3);
+
     // Opening a parent folder moves the list there.
     list.setCurrentRow(current - 1);
     emit list.itemActivated(list.currentItem());
     QCOMPARE(list.path(), base);
-    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.count(), 4);
     // The same folder again raises no change.
     QVERIFY(list.setPath(base));
-    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.count(), 4);
 }
 
 void TestFolderLists::missingFolderChangesNothing()

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 
 namespace {
 
@@ -36,11 +37,16 @@ bool QtCommonDialog::ShowFont()
         preset.setPointSizeF(FontSize);
     preset.setBold(FontBold);
     preset.setItalic(FontItalic);
+    // A family this system lacks (Arial on many) opens as the family that stands in for it, with its weights;
+    // confirmed unchanged, the text keeps the family it named.
+    const QString shownFamily = QFontInfo(preset).family();
+    preset.setFamily(shownFamily);
     QFontDialog dialog(preset, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const QFont chosen = dialog.selectedFont();
-    FontName = chosen.family();
+    if (FontName.isEmpty() || chosen.family() != shownFamily)
+        FontName = chosen.family();
     FontSize = float(chosen.pointSizeF());
     FontBold = chosen.bold();
     FontItalic = chosen.italic();
