@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes a picture of each of the wizard's five pages on a virtual X display.
+# Takes a picture of each of the wizard's five pages, the File Descriptions dialog and the About box on a virtual
+# X display.
 # Usage: tests/screenshots.sh [BUILD_DIR] [OUT_DIR]   (defaults: build, BUILD_DIR/screenshots)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -8,7 +9,9 @@ out="${2:-$build/screenshots}"
 [ -f "$build/build.ninja" ] || cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target velmora_shot corvix >/dev/null
 mkdir -p "$out"
-for page in 0 1 2 3 4; do
-    xvfb-run -a -s "-screen 0 1024x768x24" "$build/tests/velmora_shot" "$page" "$out/page$page.png"
-    echo "$out/page$page.png"
+for shot in 0 1 2 3 4 files about; do
+    name="page$shot"
+    [[ "$shot" =~ ^[0-9]$ ]] || name="$shot"
+    xvfb-run -a -s "-screen 0 1024x768x24" "$build/tests/velmora_shot" "$shot" "$out/$name.png"
+    echo "$out/$name.png"
 done

@@ -1,15 +1,46 @@
 // Shows the wizard on page N, as a user reaches it, and saves a picture of the window: velmora_shot N FILE.PNG
+// "files" shows page 4 with its entries and the File Descriptions dialog, "about" the About box.
 #include "WizardFixture.h"
+#include "about/SystemInfo.h"
+#include "about/frmAbout.h"
+#include "entries/FileEntries.h"
+#include "entries/frmFiles.h"
 
 #include <QApplication>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace {
+
+void addEntry(WizardFixture &fixture, const QString &title, const QString &file, const QString &category,
+              const QString &description)
+{
+    fixture.edit(QStringLiteral("txtFile"))->setText(fixture.cdRoot + QLatin1Char('/') + file);
+    fixture.edit(QStringLiteral("txtFileTitle"))->setText(title);
+    fixture.edit(QStringLiteral("txtFileCat"))->setText(category);
+    fixture.window->findChild<QPlainTextEdit *>(QStringLiteral("txtFileDescription"))->setPlainText(description);
+    fixture.click(QStringLiteral("cmdSave"));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 3)
         return 2;
-    const int page = QString::fromLocal8Bit(argv[1]).toInt();
+    const QString what = QString::fromLocal8Bit(argv[1]);
+    const QString file = QString::fromLocal8Bit(argv[2]);
     WizardFixture fixture;
+    if (what == QLatin1String("about")) {
+        const SystemInfoLookup systemInfo;
+        frmAbout about(WizardFixture::host(), fixture.notices, systemInfo);
+        about.show();
+        QApplication::processEvents();
+        return about.grab().save(file) ? 0 : 1;
+    }
+    const bool files = what == QLatin1String("files");
+    const int page = files ? 4 : what.toInt();
     fixture.makeFile(QStringLiteral("cd/Tools/readme.txt"));
     fixture.makeFile(QStringLiteral("cd/Docs/manual.pdf"));
     fixture.window->show();
@@ -31,10 +62,23 @@ int main(int argc, char *argv[])
     }
     if (page >= 3)
         fixture.click(QStringLiteral("cmdNext"));
-    if (page >= 4)
+    if (page >= 4) {
         fixture.click(QStringLiteral("cmdNext"));
+        addEntry(fixture, QStringLiteral("Read me"), QStringLiteral("Docs/manual.pdf"), QStringLiteral("Docs"),
+                 QStringLiteral("The manual of every tool on this disc."));
+        addEntry(fixture, QStringLiteral("Tools readme"), QStringLiteral("Tools/readme.txt"), QStringLiteral("Tools"),
+                 QStringLiteral("What the tools do and how to install them."));
+        auto *list = fixture.window->findChild<QListWidget *>(QStringLiteral("lstFiles"));
+        list->item(1)->setSelected(true);
+    }
     QApplication::processEvents();
-    const bool saved = fixture.window->grab().save(QString::fromLocal8Bit(argv[2]));
+    if (files) {
+        fixture.click(QStringLiteral("cmdFind"));
+        frmFiles *dialog = fixture.window->findChild<FileEntries *>()->descriptionsDialog();
+        QApplication::processEvents();
+        return dialog && dialog->grab().save(file) ? 0 : 1;
+    }
+    const bool saved = fixture.window->grab().save(file);
     for (const QString &text : fixture.notices.texts())
         qWarning("notice: %s", qPrintable(text));
     return saved ? 0 : 1;

@@ -47,7 +47,7 @@ QString companyName()
 
 QString legalCopyright()
 {
-    return QStringLiteral("Copyright (C) 2026 the Velmora developers");
+    return QStringLiteral(u"© 2026 the Velmora developers");
 }
 
 } // namespace VersionInfo

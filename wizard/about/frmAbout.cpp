@@ -13,7 +13,8 @@
 
 namespace {
 
-QLabel *whiteLabel(QWidget *parent, const QString &name, int left, int top, int width, int height, bool bold)
+QLabel *whiteLabel(QWidget *parent, const QString &name, int left, int top, int width, int height, bool bold,
+                   bool wrap = false)
 {
     QLabel *label = PageKit::label(parent, name, QString(), left, top, width, height);
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -21,7 +22,7 @@ QLabel *whiteLabel(QWidget *parent, const QString &name, int left, int top, int 
     font.setBold(bold);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
+    label->setWordWrap(wrap);
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     return label;
 }
@@ -54,7 +55,7 @@ frmAbout::frmAbout(CorvixHost &controls, Notices &notices, const SystemInfoLooku
 
     m_title = whiteLabel(this, QStringLiteral("lblTitle"), 1050, 225, 3885, 480, true);
     m_version = whiteLabel(this, QStringLiteral("lblVersion"), 1050, 780, 3885, 225, false);
-    m_description = whiteLabel(this, QStringLiteral("lblDescription"), 1050, 1125, 3885, 1170, false);
+    m_description = whiteLabel(this, QStringLiteral("lblDescription"), 1050, 1125, 3885, 1170, false, true);
     addRule(this, 2445, "#808080");
     addRule(this, 2460, "#ffffff");
     m_company = whiteLabel(this, QStringLiteral("lblCompany"), 255, 2625, 3870, 300, true);
