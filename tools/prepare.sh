@@ -31,7 +31,10 @@ velmora_install_browser_test() {
     local dir="$VELMORA_ROOT/tests/browser"
     local wanted installed
     wanted=$(sed -n 's/.*"playwright-core": *"\([^"]*\)".*/\1/p' "$dir/package.json")
-    installed=$(sed -n 's/^ *"version": *"\([^"]*\)".*/\1/p' "$dir/node_modules/playwright-core/package.json" 2>/dev/null | head -n 1)
+    installed=""
+    if [ -f "$dir/node_modules/playwright-core/package.json" ]; then
+        installed=$(sed -n 's/^ *"version": *"\([^"]*\)".*/\1/p' "$dir/node_modules/playwright-core/package.json" | head -n 1)
+    fi
     [ -n "$wanted" ] && [ "$wanted" = "$installed" ] && return 0
     (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
 }
