@@ -42,6 +42,9 @@ private slots:
     void linkSearchMatchesPartsExactly();
     void categoriesAreGrouped();
     void entriesKeepTheirStoredOrder();
+    void valuesKeepTheirEngineType_data();
+    void valuesKeepTheirEngineType();
+    void severalQueriesOnOneConnection();
     void styleInsertAndLastId();
     void editableRecordsetWritesOneBatch();
     void readOnlyRecordsetRefusesChanges();
@@ -220,6 +223,79 @@ void TestData::entriesKeepTheirStoredOrder()
     for (; !entries.atEnd(); entries.moveNext())
         seen.append(entries.text(QStringLiteral("FileName")));
     QCOMPARE(seen, names);
+}
+
+void TestData::valuesKeepTheirEngineType_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("hasText");
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::newRow("integer") << "-9007199254740993" << QVariant(qlonglong(-9007199254740993LL)) << false
+                             << QByteArray();
+    QTest::newRow("real") << "2.5" << QVariant(2.5) << false << QByteArray();
+    QTest::newRow("null") << "NULL" << QVariant() << true << QByteArray();
+    QTest::newRow("empty text") << "''" << QVariant(QStringLiteral("")) << true << QByteArray();
+    QTest::newRow("non-Latin text") << QStringLiteral(u"'Ä€日'") << QVariant(QStringLiteral(u"Ä€日")) << true
+                                    << QStringLiteral(u"Ä€日").toUtf8();
+    QTest::newRow("blob read as text") << "x'41004200'" << QVariant(QString::fromUtf8("A\0B\0", 4)) << true
+                                       << QByteArray("A\0B\0", 4);
+}
+
+void TestData::valuesKeepTheirEngineType()
+{
+    QFETCH(QString, expression);
+    QFETCH(QVariant, value);
+    QFETCH(bool, hasText);
+    QFETCH(QByteArray, utf8);
+    // Two rows, so that the second row's cells are found after the first's.
+    Recordset rs = m_data->GetRS(
+        {QStringLiteral("SELECT 7 AS first, %1 AS Second UNION ALL SELECT 8, 'after'").arg(expression), {}, {}});
+    QCOMPARE(rs.recordCount(), 2);
+    const int column = rs.columnIndex(QStringLiteral("second"));
+    QCOMPARE(column, 1);
+    QCOMPARE(rs.value(column).typeId(), value.typeId());
+    QCOMPARE(rs.value(column), value);
+    QCOMPARE(rs.value(QStringLiteral("SECOND")), value);
+    QCOMPARE(rs.utf8(column).has_value(), hasText);
+    if (hasText)
+        QCOMPARE(rs.utf8(column)->toByteArray(), utf8);
+    rs.moveNext();
+    QCOMPARE(rs.value(0), QVariant(qlonglong(8)));
+    QCOMPARE(rs.utf8(column)->toByteArray(), QByteArray("after"));
+    QVERIFY_THROWS_EXCEPTION(DataError, rs.value(2));
+    rs.moveNext();
+    QVERIFY(rs.atEnd());
+    QVERIFY_THROWS_EXCEPTION(DataError, rs.utf8(0));
+}
+
+void TestData::severalQueriesOnOneConnection()
+{
+    const qint64 id = insertMenu(QStringLiteral("Grouped"));
+    const QStringList categories = {QStringLiteral("Tools"), QStringLiteral("Games"), QStringLiteral("tools")};
+    for (int i = 0; i < categories.size(); ++i) {
+        m_data->ExecuteSQL(Sql::insertEntry(id, categories.at(i), QStringLiteral("Entry %1").arg(i),
+                                            QStringLiteral("f"), QStringLiteral("d"), QStringLiteral("none")));
+    }
+    const QVector<Recordset> read = m_data->GetRSs({Sql::selectEntriesInCategory(id, QStringLiteral("TOOLS")),
+                                                    Sql::selectEntriesInCategory(id, QStringLiteral("Music")),
+                                                    Sql::selectEntriesInCategory(id, QStringLiteral("Games"))});
+    QCOMPARE(read.size(), 3);
+    QStringList seen;
+    for (Recordset rs : read) {
+        QVERIFY(!rs.isEditable());
+        QStringList names;
+        for (; !rs.atEnd(); rs.moveNext())
+            names.append(rs.text(QStringLiteral("FileName")));
+        seen.append(names.join(QLatin1Char('+')));
+    }
+    QCOMPARE(seen, (QStringList{QStringLiteral("Entry 0+Entry 2"), QString(), QStringLiteral("Entry 1")}));
+
+    // A failing query fails the whole read, and leaves the database free for writing.
+    QVERIFY_THROWS_EXCEPTION(DataError, m_data->GetRSs({Sql::selectMenus(),
+                                                        {QStringLiteral("SELECT * FROM tblNothing"), {}, {}}}));
+    QVERIFY(m_data->ExecuteSQL(Sql::deleteMenu(id)));
+    QCOMPARE(m_data->GetRSs({}).size(), 0);
 }
 
 void TestData::styleInsertAndLastId()

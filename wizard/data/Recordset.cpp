@@ -22,10 +22,75 @@ void Recordset::requireRow() const
         throw DataError(QStringLiteral("There is no current record: the recordset is at its end or closed."));
 }
 
+const Recordset::Cell &Recordset::cell(int column) const
+{
+    requireRow();
+    if (column < 0 || column >= m_columns.size())
+        throw DataError(QStringLiteral("Item cannot be found in the collection: no column %1.").arg(column));
+    return m_cells.at(qsizetype(m_position) * m_columns.size() + column);
+}
+
 QVariant Recordset::value(const QString &column) const
 {
     requireRow();
-    return m_rows.at(m_position).at(columnIndex(column));
+    return value(columnIndex(column));
+}
+
+QVariant Recordset::value(int column) const
+{
+    const Cell &c = cell(column);
+    switch (c.kind) {
+    case Cell::Null:
+        return QVariant();
+    case Cell::Integer:
+        return QVariant(qlonglong(c.integer));
+    case Cell::Real:
+        return QVariant(c.real);
+    case Cell::Text:
+        return QVariant(QString::fromUtf8(m_text.constData() + c.offset, c.size));
+    case Cell::Assigned:
+        break;
+    }
+    return m_assigned.at(c.offset);
+}
+
+std::optional<QByteArrayView> Recordset::utf8(int column) const
+{
+    const Cell &c = cell(column);
+    if (c.kind == Cell::Null)
+        return QByteArrayView();
+    if (c.kind == Cell::Text)
+        return QByteArrayView(m_text.constData() + c.offset, c.size);
+    return std::nullopt;
+}
+
+void Recordset::appendRow(const SqliteStatement &query, int firstColumn)
+{
+    const int count = query.columnCount();
+    for (int i = firstColumn; i < count; ++i) {
+        Cell c;
+        switch (query.columnType(i)) {
+        case SqliteStatement::Integer:
+            c.kind = Cell::Integer;
+            c.integer = query.integer(i);
+            break;
+        case SqliteStatement::Real:
+            c.kind = Cell::Real;
+            c.real = query.real(i);
+            break;
+        case SqliteStatement::Null:
+            break;
+        default: {
+            const QByteArrayView text = query.utf8(i);
+            c.kind = Cell::Text;
+            c.offset = m_text.size();
+            c.size = int(text.size());
+            m_text.append(text);
+        }
+        }
+        m_cells.append(c);
+    }
+    ++m_rowCount;
 }
 
 void Recordset::moveNext()
@@ -46,7 +111,10 @@ void Recordset::setValue(const QString &column, const QVariant &value)
         throw DataError(QStringLiteral("The recordset is read-only."));
     requireRow();
     const int index = columnIndex(column);
-    m_rows[m_position][index] = value;
+    Cell &c = m_cells[qsizetype(m_position) * m_columns.size() + index];
+    c.kind = Cell::Assigned;
+    c.offset = m_assigned.size();
+    m_assigned.append(value);
     m_changed[m_position].insert(index);
 }
 
@@ -62,7 +130,8 @@ void Recordset::updateBatch()
         QVariantList values;
         for (int column : it.value()) {
             assignments.append(QStringLiteral("\"%1\"=?").arg(m_columns.at(column)));
-            values.append(m_rows.at(it.key()).at(column));
+            const Cell &c = m_cells.at(qsizetype(it.key()) * m_columns.size() + column);
+            values.append(m_assigned.at(c.offset));
         }
         values.append(m_rowIds.at(it.key()));
         SqliteStatement update(*m_connection,

@@ -162,6 +162,31 @@ QVariant SqliteStatement::value(int column) const
     }
 }
 
+static_assert(SqliteStatement::Integer == SQLITE_INTEGER && SqliteStatement::Real == SQLITE_FLOAT &&
+              SqliteStatement::Text == SQLITE_TEXT && SqliteStatement::Blob == SQLITE_BLOB &&
+              SqliteStatement::Null == SQLITE_NULL);
+
+SqliteStatement::Type SqliteStatement::columnType(int column) const
+{
+    return Type(sqlite3_column_type(m_stmt, column));
+}
+
+qint64 SqliteStatement::integer(int column) const
+{
+    return sqlite3_column_int64(m_stmt, column);
+}
+
+double SqliteStatement::real(int column) const
+{
+    return sqlite3_column_double(m_stmt, column);
+}
+
+QByteArrayView SqliteStatement::utf8(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+    return QByteArrayView(text, sqlite3_column_bytes(m_stmt, column));
+}
+
 SqliteTransaction::SqliteTransaction(SqliteConnection &connection) : m_connection(connection)
 {
     m_connection.execute(QStringLiteral("BEGIN IMMEDIATE"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
@@ -45,6 +46,14 @@ public:
     int columnCount() const;
     QString columnName(int column) const;
     QVariant value(int column) const;
+
+    // The current row's values as the engine holds them, for readers that keep many rows.
+    enum Type { Integer = 1, Real = 2, Text = 3, Blob = 4, Null = 5 }; // the engine's own type codes
+    Type columnType(int column) const;
+    qint64 integer(int column) const;
+    double real(int column) const;
+    // Text as UTF-8 (a blob as its bytes), valid until the next step.
+    QByteArrayView utf8(int column) const;
 
 private:
     void bind(int index, const QVariant &value);

@@ -15,6 +15,30 @@ std::shared_ptr<SqliteConnection> clsData::OpenConnection() const
 Recordset clsData::GetRS(const SqlStatement &statement, bool edit)
 {
     auto connection = OpenConnection();
+    Recordset rs = read(*connection, statement, edit);
+    if (edit) {
+        rs.m_connection = connection;
+        rs.m_table = statement.editTable;
+    }
+    return rs;
+}
+
+QVector<Recordset> clsData::GetRSs(const QVector<SqlStatement> &statements)
+{
+    auto connection = OpenConnection();
+    // One read transaction: every query sees the same state of the database. Closing the connection ends it
+    // should a query fail.
+    connection->execute(QStringLiteral("BEGIN"));
+    QVector<Recordset> recordsets;
+    recordsets.reserve(statements.size());
+    for (const SqlStatement &statement : statements)
+        recordsets.append(read(*connection, statement, false));
+    connection->execute(QStringLiteral("COMMIT"));
+    return recordsets;
+}
+
+Recordset clsData::read(SqliteConnection &connection, const SqlStatement &statement, bool edit)
+{
     QString text = statement.text;
     if (edit) {
         // An editable recordset needs each row's identity to write it back.
@@ -25,24 +49,16 @@ Recordset clsData::GetRS(const SqlStatement &statement, bool edit)
     }
 
     Recordset rs;
-    SqliteStatement query(*connection, text, statement.values);
+    SqliteStatement query(connection, text, statement.values);
     const int firstColumn = edit ? 1 : 0;
     for (int i = firstColumn; i < query.columnCount(); ++i)
         rs.m_columns.append(query.columnName(i));
     while (query.step()) {
-        QVector<QVariant> row;
-        row.reserve(rs.m_columns.size());
-        for (int i = firstColumn; i < query.columnCount(); ++i)
-            row.append(query.value(i));
-        rs.m_rows.append(std::move(row));
+        rs.appendRow(query, firstColumn);
         if (edit)
-            rs.m_rowIds.append(query.value(0).toLongLong());
+            rs.m_rowIds.append(query.integer(0));
     }
     rs.m_open = true;
-    if (edit) {
-        rs.m_connection = connection;
-        rs.m_table = statement.editTable;
-    }
     return rs;
 }
 
