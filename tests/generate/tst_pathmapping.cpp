@@ -20,6 +20,12 @@ private slots:
     void copyToMenuFolderCreatesAndReplaces();
     void copyToMenuFolderRefusesAFileNamedMenu();
     void failedCopyKeepsTheEarlierFile();
+    void replacingFile_data();
+    void replacingFile();
+    void abandonedReplacementKeepsTheEarlierFile();
+    void replacementRefusesAFolder();
+    void largeCopyIsExact();
+    void textBufferCanBeReadAndContinued();
     void markupText_data();
     void markupText();
     void scriptString_data();
@@ -144,6 +150,148 @@ void TestPathMapping::failedCopyKeepsTheEarlierFile()
     QCOMPARE(earlier.readAll(), QByteArray("earlier"));
 }
 
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(cannot read)");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+} // namespace
+
+void TestPathMapping::replacingFile_data()
+{
+    QTest::addColumn<bool>("earlier");
+    QTest::addColumn<int>("permissions"); // of the earlier file; 0: leave as created
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("new file") << false << 0 << false;
+    QTest::newRow("earlier file") << true << 0 << false;
+    QTest::newRow("earlier file keeps its permissions")
+        << true << int(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup) << false;
+    QTest::newRow("link to the earlier file") << true << 0 << true;
+}
+
+void TestPathMapping::replacingFile()
+{
+    QFETCH(bool, earlier);
+    QFETCH(int, permissions);
+    QFETCH(bool, throughLink);
+    QTemporaryDir cd;
+    const QString target = cd.filePath(QStringLiteral("Index.htm"));
+    const QString written = throughLink ? cd.filePath(QStringLiteral("Link.htm")) : target;
+    if (earlier)
+        writeAll(target, QByteArray(100000, 'e'));
+    if (permissions)
+        QVERIFY(QFile::setPermissions(target, QFileDevice::Permissions(permissions)));
+    if (throughLink)
+        QVERIFY(QFile::link(target, written));
+    const QFileDevice::Permissions before = QFileInfo(target).permissions();
+
+    const StepResult result = MenuFolder::writeReplacing(written, "the new page");
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(readAll(target), QByteArray("the new page"));
+    QCOMPARE(QFileInfo(written).isSymLink(), throughLink);
+    if (earlier) {
+        QCOMPARE(QFileInfo(target).permissions(), before);
+    } else {
+        // As a file made with QFile: the user's default permissions.
+        writeAll(cd.filePath(QStringLiteral("plain")), "x");
+        QCOMPARE(QFileInfo(target).permissions(), QFileInfo(cd.filePath(QStringLiteral("plain"))).permissions());
+        QFile::remove(cd.filePath(QStringLiteral("plain")));
+    }
+    // Neither the temporary file nor the earlier one is left beside it.
+    QStringList expected = {QStringLiteral("Index.htm")};
+    if (throughLink)
+        expected.append(QStringLiteral("Link.htm"));
+    QCOMPARE(filesIn(cd.path()), expected);
+}
+
+void TestPathMapping::abandonedReplacementKeepsTheEarlierFile()
+{
+    QTemporaryDir cd;
+    const QString target = cd.filePath(QStringLiteral("Index.htm"));
+    writeAll(target, "earlier page");
+    {
+        ReplacingFile file(target);
+        QVERIFY(file.open());
+        QVERIFY(file.write("half a pa", 9));
+        QCOMPARE(filesIn(cd.path()).size(), 2);
+        // A step that fails returns without committing.
+    }
+    QCOMPARE(readAll(target), QByteArray("earlier page"));
+    QCOMPARE(filesIn(cd.path()), QStringList{QStringLiteral("Index.htm")});
+
+    // Once failed, nothing more is written and nothing is committed.
+    ReplacingFile file(cd.filePath(QStringLiteral("missing folder/Index.htm")));
+    QVERIFY(!file.open());
+    QVERIFY(!file.errorString().isEmpty());
+    QVERIFY(!file.write("x", 1));
+    QVERIFY(!file.commit());
+    QCOMPARE(filesIn(cd.path()), QStringList{QStringLiteral("Index.htm")});
+}
+
+void TestPathMapping::replacementRefusesAFolder()
+{
+    QTemporaryDir cd;
+    const QString folder = cd.filePath(QStringLiteral("Index.hta"));
+    QVERIFY(QDir().mkdir(folder));
+    writeAll(folder + QStringLiteral("/inside"), "kept");
+    const StepResult result = MenuFolder::writeReplacing(folder, "page");
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(QDir::toNativeSeparators(folder)), qPrintable(result.error));
+    QCOMPARE(readAll(folder + QStringLiteral("/inside")), QByteArray("kept"));
+    QCOMPARE(filesIn(cd.path()), QStringList());
+}
+
+void TestPathMapping::largeCopyIsExact()
+{
+    // Larger than the copy buffer, and not a multiple of it.
+    QByteArray bytes(3 * (1 << 20) + 12345, Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char((i * 7919) >> 3);
+    QTemporaryDir cd;
+    const QString source = cd.filePath(QStringLiteral("Index.htm"));
+    const QString copy = cd.filePath(QStringLiteral("Index.hta"));
+    writeAll(source, bytes);
+    writeAll(copy, "earlier, shorter");
+    QVERIFY(MenuFolder::copyReplacing(source, copy).ok);
+    QCOMPARE(readAll(copy), bytes);
+    QCOMPARE(filesIn(cd.path()), (QStringList{QStringLiteral("Index.hta"), QStringLiteral("Index.htm")}));
+}
+
+void TestPathMapping::textBufferCanBeReadAndContinued()
+{
+    AnsiText out;
+    QByteArray expected;
+    for (int i = 0; i < 2000; ++i) {
+        out << "line " << i;
+        out.endLine();
+        expected += "line " + QByteArray::number(i) + "\r\n";
+    }
+    const QByteArray first = out.bytes();
+    QCOMPARE(first, expected);
+    // Writing on leaves the bytes already handed out as they were.
+    out.markup(u"\u00e9");
+    QCOMPARE(first, expected);
+    QCOMPARE(out.bytes(), expected + "\xe9");
+    out.reserve(1 << 20);
+    out << "end";
+    QCOMPARE(out.bytes(), expected + "\xe9" + "end");
+}
+
 void TestPathMapping::markupText_data()
 {
     QTest::addColumn<QString>("text");
@@ -154,6 +302,7 @@ void TestPathMapping::markupText_data()
     QTest::newRow("outside the code page") << QStringLiteral("\u65e5\u672c") << QByteArray("&#26085;&#26412;");
     QTest::newRow("beyond 16 bits") << QStringLiteral("a\U0001F600b") << QByteArray("a&#128512;b");
     QTest::newRow("C1 control") << QStringLiteral("\u0081") << QByteArray("&#129;");
+    QTest::newRow("C1 control after plain text") << QStringLiteral("ab\u0080\u00ff") << QByteArray("ab&#128;\xff");
 }
 
 void TestPathMapping::markupText()
@@ -163,6 +312,13 @@ void TestPathMapping::markupText()
     AnsiText out;
     out.markup(text);
     QCOMPARE(out.bytes(), bytes);
+    // Latin-1 text (the database's ASCII bytes) is written the same way without making a QString.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; })) {
+        const QByteArray latin1 = text.toLatin1();
+        AnsiText direct;
+        direct.markup(QLatin1String(latin1));
+        QCOMPARE(direct.bytes(), bytes);
+    }
 }
 
 void TestPathMapping::scriptString_data()
@@ -189,6 +345,12 @@ void TestPathMapping::scriptString()
     AnsiText out;
     out.scriptString(text);
     QCOMPARE(out.bytes(), bytes);
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; })) {
+        const QByteArray latin1 = text.toLatin1();
+        AnsiText direct;
+        direct.scriptString(QLatin1String(latin1));
+        QCOMPARE(direct.bytes(), bytes);
+    }
 }
 
 void TestPathMapping::pageLink_data()
@@ -211,6 +373,9 @@ void TestPathMapping::pageLink()
     QFETCH(QString, stylesheet);
     QCOMPARE(LinkText::forPage(link), page);
     QCOMPARE(LinkText::forStylesheet(link), stylesheet);
+    const QByteArray latin1 = link.toLatin1();
+    QByteArray buffer("left over from an earlier link");
+    QCOMPARE(QString(LinkText::forPage(QLatin1String(latin1), buffer)), page);
 }
 
 QTEST_GUILESS_MAIN(TestPathMapping)

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -66,22 +67,6 @@ const LinkBreakers &linkBreakers()
     return breakers;
 }
 
-// Calls f with every code point of the text; a lone surrogate is passed on as it is.
-template<typename F>
-void forEachCodePoint(QStringView text, F f)
-{
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < size && text.at(i + 1).isLowSurrogate()) {
-            f(QChar::surrogateToUcs4(c, text.at(i + 1)));
-            ++i;
-        } else {
-            f(char32_t(c.unicode()));
-        }
-    }
-}
-
 } // namespace
 
 int AnsiText::ansiByte(char32_t character)
@@ -95,88 +80,154 @@ int AnsiText::ansiByte(char32_t character)
     return -1;
 }
 
-AnsiText &AnsiText::operator<<(const char *fixed)
+void AnsiText::grow(qsizetype size)
 {
-    m_bytes.append(fixed);
-    return *this;
+    qsizetype wanted = qMax(m_bytes.capacity(), qsizetype(256));
+    while (wanted < m_size + size)
+        wanted *= 2;
+    m_bytes.resize(wanted); // detaches from a copy that bytes() handed out
+    m_data = m_bytes.data();
+    m_capacity = m_bytes.size();
+}
+
+void AnsiText::reserve(qsizetype size)
+{
+    if (size > m_capacity) {
+        m_bytes.resize(qMax(size, m_size));
+        m_data = m_bytes.data();
+        m_capacity = m_bytes.size();
+    }
+}
+
+QByteArray AnsiText::bytes() const
+{
+    m_bytes.resize(m_size);
+    m_data = nullptr;
+    m_capacity = 0;
+    return m_bytes;
 }
 
 AnsiText &AnsiText::operator<<(int number)
 {
-    char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    m_bytes.append(digits, end - digits);
+    char *out = room(16);
+    m_size += std::to_chars(out, out + 16, number).ptr - out;
     return *this;
 }
 
-qsizetype AnsiText::appendPlain(QStringView value, bool script)
+void AnsiText::appendNumber(uint number)
+{
+    char *out = room(16);
+    m_size += std::to_chars(out, out + 16, number).ptr - out;
+}
+
+void AnsiText::appendHex(uint value, int digits)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    char *out = room(digits);
+    for (int i = 0, shift = 4 * (digits - 1); shift >= 0; ++i, shift -= 4)
+        out[i] = hex[(value >> shift) & 0xF];
+    m_size += digits;
+}
+
+namespace {
+
+inline char16_t unit(char16_t c)
+{
+    return c;
+}
+
+inline char16_t unit(char c)
+{
+    return uchar(c);
+}
+
+// Calls f with every code point of the text; a lone surrogate is passed on as it is.
+template<typename F>
+void forEachCodePoint(const char16_t *text, qsizetype size, F f)
+{
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text[i];
+        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(text[i + 1])) {
+            f(QChar::surrogateToUcs4(c, text[i + 1]));
+            ++i;
+        } else {
+            f(char32_t(c));
+        }
+    }
+}
+
+template<typename F>
+void forEachCodePoint(const char *text, qsizetype size, F f)
+{
+    for (qsizetype i = 0; i < size; ++i)
+        f(char32_t(uchar(text[i])));
+}
+
+} // namespace
+
+template<typename Char>
+qsizetype AnsiText::appendPlain(const Char *value, qsizetype size, bool script)
 {
     // Copies the leading run of characters that stand for themselves in one pass; returns how many it took.
-    const qsizetype size = value.size();
-    const qsizetype start = m_bytes.size();
-    if (m_bytes.capacity() < start + size)
-        m_bytes.reserve(qMax(start + size, 2 * m_bytes.capacity()));
-    m_bytes.resize(start + size);
-    char *out = m_bytes.data() + start;
-    const char16_t *in = value.utf16();
+    char *out = room(size);
     qsizetype i = 0;
     for (; i < size; ++i) {
-        const char16_t c = in[i];
+        const char16_t c = unit(value[i]);
         if (c >= 0x100 || (c >= 0x80 && c < 0xA0))
             break;
         if (script && (c == u'\\' || c == u'\'' || c == u'\r' || c == u'\n' || c == u'<'))
             break;
         out[i] = char(c);
     }
-    m_bytes.resize(start + i);
+    m_size += i;
     return i;
 }
 
-AnsiText &AnsiText::markup(QStringView value)
+template<typename Char>
+void AnsiText::markupText(const Char *value, qsizetype size)
 {
-    const qsizetype plain = appendPlain(value, false);
-    if (plain == value.size())
-        return *this;
-    value = value.mid(plain);
-    forEachCodePoint(value, [this](char32_t c) {
+    const qsizetype plain = appendPlain(value, size, false);
+    if (plain == size)
+        return;
+    forEachCodePoint(value + plain, size - plain, [this](char32_t c) {
         const int byte = ansiByte(c);
         if (byte >= 0) {
-            m_bytes.append(char(byte));
+            append(char(byte));
         } else {
-            m_bytes.append("&#");
-            m_bytes.append(QByteArray::number(uint(c)));
-            m_bytes.append(';');
+            append("&#", 2);
+            appendNumber(uint(c));
+            append(';');
         }
     });
-    return *this;
 }
 
-AnsiText &AnsiText::scriptString(QStringView value)
+template<typename Char>
+void AnsiText::scriptText(const Char *text, qsizetype textSize)
 {
-    const qsizetype plain = appendPlain(value, true);
-    if (plain == value.size())
-        return *this;
-    value = value.mid(plain);
-    const qsizetype size = value.size();
+    const qsizetype plain = appendPlain(text, textSize, true);
+    if (plain == textSize)
+        return;
+    const Char *value = text + plain;
+    const qsizetype size = textSize - plain;
     for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = value.at(i).unicode();
+        const char16_t c = unit(value[i]);
         switch (c) {
         case u'\\':
-            m_bytes.append("\\\\");
+            append("\\\\", 2);
             continue;
         case u'\'':
-            m_bytes.append("\\'");
+            append("\\'", 2);
             continue;
         case u'\r':
-            m_bytes.append("\\r");
+            append("\\r", 2);
             continue;
         case u'\n':
-            m_bytes.append("\\n");
+            append("\\n", 2);
             continue;
         case u'<':
             // "</" would end the script element, "<!--" would change how the browser reads the script.
-            if (i + 1 < size && (value.at(i + 1) == u'/' || value.at(i + 1) == u'!')) {
-                m_bytes.append("<\\");
+            if (i + 1 < size && (unit(value[i + 1]) == u'/' || unit(value[i + 1]) == u'!')) {
+                append("<\\", 2);
                 continue;
             }
             break;
@@ -185,29 +236,51 @@ AnsiText &AnsiText::scriptString(QStringView value)
         }
         const int byte = (c == 0x2028 || c == 0x2029 || QChar::isSurrogate(c)) ? -1 : ansiByte(c);
         if (byte >= 0) {
-            m_bytes.append(char(byte));
+            append(char(byte));
         } else {
-            m_bytes.append("\\u");
-            appendHex(m_bytes, c, 4);
+            append("\\u", 2);
+            appendHex(c, 4);
         }
     }
+}
+
+AnsiText &AnsiText::markup(QStringView value)
+{
+    markupText(value.utf16(), value.size());
+    return *this;
+}
+
+AnsiText &AnsiText::markup(QLatin1String value)
+{
+    markupText(value.data(), value.size());
+    return *this;
+}
+
+AnsiText &AnsiText::scriptString(QStringView value)
+{
+    scriptText(value.utf16(), value.size());
+    return *this;
+}
+
+AnsiText &AnsiText::scriptString(QLatin1String value)
+{
+    scriptText(value.data(), value.size());
     return *this;
 }
 
 AnsiText &AnsiText::css(QStringView value)
 {
-    const qsizetype plain = appendPlain(value, false);
+    const qsizetype plain = appendPlain(value.utf16(), value.size(), false);
     if (plain == value.size())
         return *this;
-    value = value.mid(plain);
-    forEachCodePoint(value, [this](char32_t c) {
+    forEachCodePoint(value.utf16() + plain, value.size() - plain, [this](char32_t c) {
         const int byte = ansiByte(c);
         if (byte >= 0) {
-            m_bytes.append(char(byte));
+            append(char(byte));
         } else {
             // Six digits need no terminating blank.
-            m_bytes.append('\\');
-            appendHex(m_bytes, uint(c), 6);
+            append('\\');
+            appendHex(uint(c), 6);
         }
     });
     return *this;
@@ -215,7 +288,7 @@ AnsiText &AnsiText::css(QStringView value)
 
 AnsiText &AnsiText::endLine()
 {
-    m_bytes.append("\r\n");
+    append("\r\n", 2);
     return *this;
 }
 
@@ -229,6 +302,28 @@ QString forPage(const QString &link)
 QString forStylesheet(const QString &link)
 {
     return percentEncode(link, linkBreakers().stylesheet);
+}
+
+QLatin1String forPage(QLatin1String link, QByteArray &buffer)
+{
+    const bool(&breaks)[128] = linkBreakers().page;
+    auto needsEncoding = [&breaks](char c) { return uchar(c) < 0x80 && breaks[uchar(c)]; };
+    const char *first = std::find_if(link.begin(), link.end(), needsEncoding);
+    if (first == link.end())
+        return link;
+    static const char hex[] = "0123456789ABCDEF";
+    buffer.resize(3 * link.size());
+    char *out = std::copy(link.begin(), first, buffer.data());
+    for (const char *c = first; c != link.end(); ++c) {
+        if (needsEncoding(*c)) {
+            *out++ = '%';
+            *out++ = hex[uchar(*c) >> 4];
+            *out++ = hex[uchar(*c) & 0xF];
+        } else {
+            *out++ = *c;
+        }
+    }
+    return QLatin1String(buffer.constData(), out - buffer.constData());
 }
 
 } // namespace LinkText

@@ -1,38 +1,78 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLatin1String>
 #include <QString>
 #include <QStringView>
+#include <cstring>
 
 // Text as the generated files carry it: Windows-1252, every line ended by CR LF. Values are added in the context
 // they land in, so that any text gives a working file while ordinary text is written byte for byte.
+// A page of a large menu runs to tens of megabytes: the text is written straight into one growing buffer.
 class AnsiText
 {
 public:
     // Fixed text of the file; ASCII and Windows-1252 characters only.
-    AnsiText &operator<<(const char *fixed);
+    AnsiText &operator<<(const char *fixed)
+    {
+        append(fixed, qsizetype(std::strlen(fixed)));
+        return *this;
+    }
     AnsiText &operator<<(int number);
 
     // A value inside HTML markup: characters outside Windows-1252 become numeric character references.
     AnsiText &markup(QStringView value);
+    AnsiText &markup(QLatin1String value);
     // A value inside a single-quoted JavaScript string literal: backslash, apostrophe, line breaks and "</" are
     // escaped, characters outside Windows-1252 become \uXXXX.
     AnsiText &scriptString(QStringView value);
+    AnsiText &scriptString(QLatin1String value);
     // A value inside a stylesheet: characters outside Windows-1252 become CSS escapes.
     AnsiText &css(QStringView value);
 
     AnsiText &endLine();
 
-    const QByteArray &bytes() const { return m_bytes; }
-    void reserve(qsizetype size) { m_bytes.reserve(size); }
+    // The text so far; more may be added afterwards.
+    QByteArray bytes() const;
+    void reserve(qsizetype size);
 
     // The Windows-1252 byte of a character, or -1 when the code page has none.
     static int ansiByte(char32_t character);
 
 private:
-    qsizetype appendPlain(QStringView value, bool script);
+    char *room(qsizetype size)
+    {
+        if (m_capacity - m_size < size)
+            grow(size);
+        return m_data + m_size;
+    }
+    void append(const char *data, qsizetype size)
+    {
+        std::memcpy(room(size), data, size_t(size));
+        m_size += size;
+    }
+    void append(char byte)
+    {
+        *room(1) = byte;
+        ++m_size;
+    }
+    void grow(qsizetype size);
+    void appendNumber(uint number);
+    void appendHex(uint value, int digits);
 
-    QByteArray m_bytes;
+    template<typename Char>
+    qsizetype appendPlain(const Char *value, qsizetype size, bool script);
+    template<typename Char>
+    void markupText(const Char *value, qsizetype size);
+    template<typename Char>
+    void scriptText(const Char *value, qsizetype size);
+
+    // m_bytes is the buffer: its first m_size bytes hold the text, the rest is room to write into. bytes() trims it
+    // and hands out a shared copy; the next write then grows it again, which detaches it from that copy.
+    mutable QByteArray m_bytes;
+    mutable char *m_data = nullptr;
+    mutable qsizetype m_capacity = 0;
+    qsizetype m_size = 0;
 };
 
 // Links written into a page or stylesheet: characters that end or break an unquoted URL are percent-encoded
@@ -42,5 +82,8 @@ namespace LinkText {
 QString forPage(const QString &link);
 // Also encodes the parentheses, which end a bare url(...) in a stylesheet.
 QString forStylesheet(const QString &link);
+// The same for Latin-1 text, without making a QString: the link itself when nothing changes, else the encoded
+// link, kept in buffer.
+QLatin1String forPage(QLatin1String link, QByteArray &buffer);
 
 } // namespace LinkText

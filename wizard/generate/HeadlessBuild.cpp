@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 namespace {
@@ -34,14 +33,6 @@ bool isWritableFolder(const QString &folder)
         return false;
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".velmora-XXXXXX")));
     return probe.open();
-}
-
-StepResult writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString()));
-    return StepResult::success();
 }
 
 } // namespace
@@ -125,7 +116,7 @@ StepResult HeadlessBuild::run(qint64 menuId)
     if (!step)
         return step;
     const QString stylesheetPath = StylesheetWriter::stylesheetPath(snapshot.rootPath);
-    if (!(step = writeBytes(stylesheetPath, *stylesheet)))
+    if (!(step = MenuFolder::writeReplacing(stylesheetPath, *stylesheet)))
         return step;
     m_written.append(stylesheetPath);
     for (const QString &file : media) {
@@ -135,11 +126,11 @@ StepResult HeadlessBuild::run(qint64 menuId)
                          PathMapping::getFileName(file));
     }
     const QString pagePath = MenuFolder::createMenuFile(snapshot.rootPath);
-    if (!(step = writeBytes(pagePath, *page)))
+    if (!(step = MenuFolder::writeReplacing(pagePath, *page)))
         return step;
     m_written.append(pagePath);
     const QString applicationPath = snapshot.rootPath + MenuFolder::applicationFileName();
-    if (!(step = writeBytes(applicationPath, *page)))
+    if (!(step = MenuFolder::writeReplacing(applicationPath, *page)))
         return step;
     m_written.append(applicationPath);
     for (const QString &name : autorunFiles) {

@@ -5,7 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace MenuFolder {
 
@@ -66,27 +76,164 @@ StepResult copyReplacing(const QString &sourcePath, const QString &destinationPa
     const QString source = QDir::toNativeSeparators(sourcePath);
     const QString destination = QDir::toNativeSeparators(destinationPath);
     QFile in(sourcePath);
-    if (!QFileInfo(sourcePath).isFile() || !in.open(QIODevice::ReadOnly))
+    if (!QFileInfo(sourcePath).isFile() || !in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return StepResult::failure(QStringLiteral("Cannot read %1: %2")
                                        .arg(source, in.exists() ? in.errorString() : QStringLiteral("No such file")));
     if (QFileInfo(sourcePath).canonicalFilePath() == QFileInfo(destinationPath).canonicalFilePath())
         return StepResult::success(); // already in place
-    QSaveFile out(destinationPath);
-    if (!out.open(QIODevice::WriteOnly))
-        return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(destination, out.errorString()));
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = in.read(buffer.data(), buffer.size());
-        if (got < 0)
-            return StepResult::failure(QStringLiteral("Cannot read %1: %2").arg(source, in.errorString()));
-        if (got == 0)
-            break;
-        if (out.write(buffer.constData(), got) != got)
-            return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(destination, out.errorString()));
-    }
-    if (!out.commit())
+    ReplacingFile out(destinationPath);
+    if (!out.open() || !out.copyFrom(in) || !out.commit())
         return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(destination, out.errorString()));
     return StepResult::success();
 }
 
+StepResult writeReplacing(const QString &path, const QByteArray &bytes)
+{
+    ReplacingFile file(path);
+    if (!file.open() || !file.write(bytes.constData(), bytes.size()) || !file.commit())
+        return StepResult::failure(
+            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return StepResult::success();
+}
+
 } // namespace MenuFolder
+
+ReplacingFile::ReplacingFile(const QString &path) : m_path(path)
+{
+    QFileInfo existing(path);
+    // As QSaveFile: a link is followed, so that the file it names is replaced rather than the link.
+    int depth = 128;
+    while (--depth && existing.isSymLink())
+        existing.setFile(existing.symLinkTarget());
+    if (depth > 0)
+        m_path = existing.filePath();
+}
+
+ReplacingFile::~ReplacingFile()
+{
+    if (m_file) {
+        m_file->close();
+        QFile::remove(m_temporary);
+    }
+}
+
+bool ReplacingFile::fail(const QString &error)
+{
+    m_error = error;
+    if (m_file) {
+        m_file->close();
+        QFile::remove(m_temporary);
+        m_file.reset();
+    }
+    return false;
+}
+
+bool ReplacingFile::open()
+{
+    const QFileInfo existing(m_path);
+    m_replacesExisting = existing.exists();
+    if (m_replacesExisting && !existing.isWritable())
+        return fail(QStringLiteral("Existing file %1 is not writable").arg(QDir::toNativeSeparators(m_path)));
+    if (existing.isDir())
+        return fail(QStringLiteral("Filename refers to a directory"));
+    // Until the earlier file's permissions are copied, the new one is the owner's alone.
+    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name =
+            m_path + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+        auto file = std::make_unique<QFile>(name);
+        const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
+        if (m_replacesExisting ? file->open(mode, ownerOnly) : file->open(mode)) {
+            m_temporary = name;
+            m_file = std::move(file);
+            return true;
+        }
+        if (!QFileInfo::exists(name))
+            return fail(file->errorString());
+    }
+    return fail(QStringLiteral("No unused temporary file name beside %1").arg(QDir::toNativeSeparators(m_path)));
+}
+
+bool ReplacingFile::write(const char *data, qint64 size)
+{
+    if (!m_file)
+        return false;
+    if (m_file->write(data, size) != size)
+        return fail(m_file->errorString());
+    return true;
+}
+
+bool ReplacingFile::copyFrom(QFile &source)
+{
+    if (!m_file)
+        return false;
+#ifdef Q_OS_LINUX
+    // In the kernel, without passing the bytes through this process; where the file systems do not allow it, the
+    // loop below copies what is left.
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(source.handle(), nullptr, m_file->handle(), nullptr, 1 << 30, 0);
+        if (copied == 0)
+            return true;
+        if (copied < 0) {
+            if (errno == EINTR)
+                continue;
+            if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP && errno != EBADF)
+                return fail(QString::fromLocal8Bit(std::strerror(errno)));
+            break;
+        }
+    }
+    // QFile knows nothing of what the kernel moved: it carries on from the file positions the kernel left.
+    source.seek(::lseek(source.handle(), 0, SEEK_CUR));
+    m_file->seek(::lseek(m_file->handle(), 0, SEEK_CUR));
+#endif
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = source.read(buffer.data(), buffer.size());
+        if (got < 0)
+            return fail(QStringLiteral("Cannot read %1: %2")
+                            .arg(QDir::toNativeSeparators(source.fileName()), source.errorString()));
+        if (got == 0)
+            return true;
+        if (!write(buffer.constData(), got))
+            return false;
+    }
+}
+
+bool ReplacingFile::commit()
+{
+    if (!m_file)
+        return false;
+    m_file->close();
+    if (m_file->error() != QFileDevice::NoError)
+        return fail(m_file->errorString());
+    if (m_replacesExisting && !QFile::setPermissions(m_temporary, QFileInfo(m_path).permissions()))
+        return fail(QStringLiteral("Cannot keep the permissions of %1").arg(QDir::toNativeSeparators(m_path)));
+#ifdef Q_OS_WIN
+    if (!MoveFileExW(reinterpret_cast<const wchar_t *>(m_temporary.utf16()),
+                     reinterpret_cast<const wchar_t *>(m_path.utf16()), MOVEFILE_REPLACE_EXISTING))
+        return fail(QStringLiteral("Cannot replace the file"));
+#else
+    const QByteArray temporary = QFile::encodeName(m_temporary);
+    const QByteArray path = QFile::encodeName(m_path);
+    auto reason = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
+    if (!m_replacesExisting) {
+        if (::rename(temporary.constData(), path.constData()) != 0)
+            return fail(reason());
+    } else {
+        // The earlier file steps aside before the new one takes its name: renaming straight over it would have the
+        // file system write the new file out first (as it does for programs that do not flush), which takes as
+        // long again as writing it.
+        const QByteArray aside = temporary + '~';
+        if (::rename(path.constData(), aside.constData()) != 0)
+            return fail(reason());
+        if (::rename(temporary.constData(), path.constData()) != 0) {
+            const QString error = reason();
+            ::rename(aside.constData(), path.constData());
+            return fail(error);
+        }
+        ::unlink(aside.constData());
+    }
+#endif
+    m_file.reset();
+    return true;
+}

@@ -8,10 +8,21 @@
 #include "data/clsData.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QVector>
+#include <cstring>
 
 namespace {
+
+// A value of an entry. Most entries are ASCII: those are written from the database's own bytes (ASCII is the same
+// in UTF-8 and Latin-1) without making a QString of each.
+struct Field
+{
+    QLatin1String ascii;
+    QString text;
+    bool isAscii = true;
+
+    bool isEmpty() const { return isAscii ? ascii.isEmpty() : text.isEmpty(); }
+};
 
 // A media field or screenshot counts as set when it is neither empty nor "none" (exact comparison).
 bool isSet(const QString &field)
@@ -19,27 +30,84 @@ bool isSet(const QString &field)
     return !field.isEmpty() && field != QLatin1String("none");
 }
 
+bool isSet(const Field &field)
+{
+    return field.isAscii ? !field.ascii.isEmpty() && field.ascii != QLatin1String("none") : isSet(field.text);
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, data + i, 8);
+        if (word & 0x8080808080808080ULL)
+            return false;
+    }
+    for (; i < size; ++i) {
+        if (uchar(data[i]) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+Field field(const Recordset &rs, int column)
+{
+    const std::optional<QByteArrayView> bytes = rs.utf8(column);
+    if (bytes && isAscii(*bytes))
+        return {QLatin1String(bytes->data(), bytes->size()), {}, true};
+    return {{}, rs.value(column).toString(), false};
+}
+
+// The link as the page writes it (LinkText::forPage); fileNameOnly keeps only the part after the last separator
+// (PathMapping::getFileName), as media files are copied into the Menu folder. An encoded ASCII link is kept in
+// buffer until the next call.
+Field pageLink(const Field &value, bool fileNameOnly, QByteArray &buffer)
+{
+    if (value.isAscii) {
+        QLatin1String link = value.ascii;
+        if (fileNameOnly)
+            link = link.mid(link.lastIndexOf(PathMapping::separator()) + 1);
+        return {LinkText::forPage(link, buffer), {}, true};
+    }
+    return {{}, LinkText::forPage(fileNameOnly ? PathMapping::getFileName(value.text) : value.text), false};
+}
+
 struct Entry
 {
-    QString category;
-    QString fileName;
-    QString fileLink;
-    QString description;
-    QString screenshot;
+    Field category;
+    Field fileName;
+    Field fileLink;
+    Field description;
+    Field screenshot;
 };
 
-QVector<Entry> readEntries(Recordset rs)
+// The entries refer to the recordset's bytes: it stays with them.
+struct Entries
 {
+    Recordset source;
     QVector<Entry> entries;
-    entries.reserve(rs.recordCount());
+};
+
+Entries readEntries(Recordset rs)
+{
+    Entries read;
+    read.entries.reserve(rs.recordCount());
+    const int category = rs.columnIndex(QStringLiteral("Category"));
+    const int fileName = rs.columnIndex(QStringLiteral("FileName"));
+    const int fileLink = rs.columnIndex(QStringLiteral("FileLink"));
+    const int description = rs.columnIndex(QStringLiteral("Description"));
+    const int screenshot = rs.columnIndex(QStringLiteral("Screenshot"));
     while (!rs.atEnd()) {
-        entries.append({rs.text(QStringLiteral("Category")), rs.text(QStringLiteral("FileName")),
-                        rs.text(QStringLiteral("FileLink")), rs.text(QStringLiteral("Description")),
-                        rs.text(QStringLiteral("Screenshot"))});
+        read.entries.append({field(rs, category), field(rs, fileName), field(rs, fileLink), field(rs, description),
+                             field(rs, screenshot)});
         rs.moveNext();
     }
     rs.close();
-    return entries;
+    read.source = std::move(rs);
+    return read;
 }
 
 enum class Layout { Standard, StandardScreenshots, Extended, ExtendedScreenshots };
@@ -48,32 +116,46 @@ enum class Layout { Standard, StandardScreenshots, Extended, ExtendedScreenshots
 class Page
 {
 public:
-    Page(const MenuSnapshot &snapshot, Layout layout) : m_snapshot(snapshot), m_layout(layout) {}
+    Page(const MenuSnapshot &snapshot, Layout layout)
+        : m_snapshot(snapshot), m_layout(layout), m_buttonImage(isSet(snapshot.style.buttonOnImage)),
+          m_buttonOffLink(LinkText::forPage(PathMapping::getFileName(snapshot.style.buttonOffImage)))
+    {
+    }
 
     QByteArray standard(const QVector<Entry> &entries);
-    QByteArray extended(const QVector<QString> &categories, const QVector<QVector<Entry>> &entriesByCategory);
+    QByteArray extended(const QVector<QString> &categories, const QVector<Entries> &entriesByCategory);
 
 private:
     void head();
     void switchScript();
     void bodyOpening();
-    void button(int index, int top, const QString &label, const char *target);
+    void button(int index, int top, const Field &label, const char *target);
     void footer();
     void standardArrays(const QVector<Entry> &entries);
     void standardDisplayText();
     void standardContent();
     void extendedScripts();
-    void extendedContent(const QVector<QVector<Entry>> &entriesByCategory);
+    void extendedContent(const QVector<Entries> &entriesByCategory);
 
+    void markup(const Field &value) { value.isAscii ? m_out.markup(value.ascii) : m_out.markup(value.text); }
+    void scriptString(const Field &value)
+    {
+        value.isAscii ? m_out.scriptString(value.ascii) : m_out.scriptString(value.text);
+    }
     void mediaLinkInMarkup(const QString &field) { m_out.markup(LinkText::forPage(PathMapping::getFileName(field))); }
+    void mediaLinkInMarkup(const Field &field) { markup(pageLink(field, true, m_link)); }
     void mediaLinkInScript(const QString &field)
     {
         m_out.scriptString(LinkText::forPage(PathMapping::getFileName(field)));
     }
+    void mediaLinkInScript(const Field &field) { scriptString(pageLink(field, true, m_link)); }
 
     const MenuSnapshot &m_snapshot;
     Layout m_layout;
+    const bool m_buttonImage;      // the button-on field is set
+    const QString m_buttonOffLink; // written on every button
     AnsiText m_out;
+    QByteArray m_link; // an encoded link on its way to m_out
 };
 
 void Page::head()
@@ -136,19 +218,19 @@ void Page::bodyOpening()
     }
 }
 
-void Page::button(int index, int top, const QString &label, const char *target)
+void Page::button(int index, int top, const Field &label, const char *target)
 {
     m_out << "<div style='position:absolute;top:" << top << "px; left:20px;width:100px'>" << "\r\n";
     // The image line depends on the button-on field but shows the button-off image: the look of an inactive button.
-    if (isSet(m_snapshot.style.buttonOnImage)) {
+    if (m_buttonImage) {
         m_out << "    <img  id='Bi' src='Menu/";
-        mediaLinkInMarkup(m_snapshot.style.buttonOffImage);
+        m_out.markup(m_buttonOffLink);
         m_out << "' >" << "\r\n";
     }
     m_out << "</div>" << "\r\n";
     m_out << "<div  style='position:absolute;top:" << top + 5 << "px ;left:30px;width:100px'>" << "\r\n";
     m_out << "    <p id='Bt' class='But' onmouseover='switchButton(" << index << target << index << ")'>";
-    m_out.markup(label);
+    markup(label);
     m_out << "</p>" << "\r\n";
     m_out << "</div>" << "\r\n";
 }
@@ -174,12 +256,12 @@ void Page::standardArrays(const QVector<Entry> &entries)
     for (int i = 0; i < count; ++i) {
         const Entry &entry = entries.at(i);
         m_out << "arT[" << i << "]='<a href=";
-        m_out.scriptString(LinkText::forPage(entry.fileLink));
+        scriptString(pageLink(entry.fileLink, false, m_link));
         m_out << ">";
-        m_out.scriptString(entry.fileName);
+        scriptString(entry.fileName);
         m_out << "</a>';" << "\r\n";
         m_out << "arD[" << i << "]='";
-        m_out.scriptString(entry.description);
+        scriptString(entry.description);
         m_out << "';" << "\r\n";
         if (isSet(entry.screenshot)) {
             m_out << "arS[" << i << "]= '<img src=";
@@ -260,12 +342,12 @@ void Page::extendedScripts()
     m_out << "if (navigator.appName.indexOf ('Microsoft') == 0) {ie=true}" << "\r\n";
 }
 
-void Page::extendedContent(const QVector<QVector<Entry>> &entriesByCategory)
+void Page::extendedContent(const QVector<Entries> &entriesByCategory)
 {
     const bool screenshots = m_layout == Layout::ExtendedScreenshots;
     for (int category = 0; category < entriesByCategory.size(); ++category) {
         m_out << "<div id='Cat' style='position:absolute;left:200px;top:120px;border:1px groove'>" << "\r\n";
-        const QVector<Entry> &entries = entriesByCategory.at(category);
+        const QVector<Entry> &entries = entriesByCategory.at(category).entries;
         for (int sub = 0; sub < entries.size(); ++sub) {
             const Entry &entry = entries.at(sub);
             m_out << "<div id='LTitle' style='border:1px groove'>" << "\r\n";
@@ -273,7 +355,7 @@ void Page::extendedContent(const QVector<QVector<Entry>> &entriesByCategory)
             m_out << "        <tr>" << "\r\n";
             m_out << "          <td style='padding-left:20px' width='70%' align='left' valign='top'>" << "\r\n";
             m_out << "            <p class='TLink' onclick='displayText(" << category << "," << sub << ")'>";
-            m_out.markup(entry.fileName);
+            markup(entry.fileName);
             m_out << "</p>" << "\r\n";
             m_out << "          </td>" << "\r\n";
             if (screenshots)
@@ -286,9 +368,9 @@ void Page::extendedContent(const QVector<QVector<Entry>> &entriesByCategory)
             m_out << "        <tr>" << "\r\n";
             m_out << "          <td style='padding-left:30px' width='70%' align='left' valign='top'>" << "\r\n";
             m_out << "            <p>";
-            m_out.markup(entry.description);
+            markup(entry.description);
             m_out << "</p><a align='right' href=";
-            m_out.markup(LinkText::forPage(entry.fileLink));
+            markup(pageLink(entry.fileLink, false, m_link));
             m_out << ">Open</a>" << "\r\n";
             m_out << "          </td>" << "\r\n";
             if (screenshots) {
@@ -311,11 +393,11 @@ void Page::extendedContent(const QVector<QVector<Entry>> &entriesByCategory)
     m_out << "</script>" << "\r\n";
 }
 
-QByteArray Page::extended(const QVector<QString> &categories, const QVector<QVector<Entry>> &entriesByCategory)
+QByteArray Page::extended(const QVector<QString> &categories, const QVector<Entries> &entriesByCategory)
 {
     qsizetype entryCount = 0;
-    for (const QVector<Entry> &entries : entriesByCategory)
-        entryCount += entries.size();
+    for (const Entries &entries : entriesByCategory)
+        entryCount += entries.entries.size();
     m_out.reserve(8192 + categories.size() * 400 + entryCount * 1000);
     head();
     extendedScripts();
@@ -360,7 +442,7 @@ QByteArray Page::extended(const QVector<QString> &categories, const QVector<QVec
     bodyOpening();
     int top = 120;
     for (int i = 0; i < categories.size(); ++i) {
-        button(i, top, categories.at(i), ")' onclick='displayCat(");
+        button(i, top, Field{{}, categories.at(i), false}, ")' onclick='displayCat(");
         top += 35;
     }
     extendedContent(entriesByCategory);
@@ -404,13 +486,13 @@ std::optional<QByteArray> PageWriter::page(const QString &templateName, QString 
         Page page(m_snapshot, *layout);
         const qint64 menu = m_snapshot.currentMenuID;
         if (*layout == Layout::Standard || *layout == Layout::StandardScreenshots) {
-            const QVector<Entry> entries = readEntries(m_data.GetRS(Sql::selectEntries(menu)));
-            if (entries.isEmpty()) {
+            const Entries entries = readEntries(m_data.GetRS(Sql::selectEntries(menu)));
+            if (entries.entries.isEmpty()) {
                 if (error)
                     *error = noEntriesText();
                 return std::nullopt;
             }
-            return page.standard(entries);
+            return page.standard(entries.entries);
         }
         QVector<QString> categories;
         Recordset groups = m_data.GetRS(Sql::selectCategories(menu));
@@ -429,10 +511,14 @@ std::optional<QByteArray> PageWriter::page(const QString &templateName, QString 
         } catch (const DataError &) {
             // A read-only database builds the page all the same, only more slowly.
         }
-        QVector<QVector<Entry>> entriesByCategory;
-        entriesByCategory.reserve(categories.size());
+        QVector<SqlStatement> queries;
+        queries.reserve(categories.size());
         for (const QString &category : categories)
-            entriesByCategory.append(readEntries(m_data.GetRS(Sql::selectEntriesInCategory(menu, category))));
+            queries.append(Sql::selectEntriesInCategory(menu, category));
+        QVector<Entries> entriesByCategory;
+        entriesByCategory.reserve(categories.size());
+        for (const Recordset &entries : m_data.GetRSs(queries))
+            entriesByCategory.append(readEntries(entries));
         return page.extended(categories, entriesByCategory);
     } catch (const DataError &failure) {
         if (error)
@@ -449,12 +535,7 @@ StepResult PageWriter::writePage(const QString &templateName)
     const std::optional<QByteArray> bytes = page(templateName, &error);
     if (!bytes)
         return StepResult::failure(error);
-    const QString path = MenuFolder::createMenuFile(m_snapshot.rootPath);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
-        return StepResult::failure(
-            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    return StepResult::success();
+    return MenuFolder::writeReplacing(MenuFolder::createMenuFile(m_snapshot.rootPath), *bytes);
 }
 
 StepResult PageWriter::write()

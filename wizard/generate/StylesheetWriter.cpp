@@ -6,7 +6,6 @@
 #include "styles/FontText.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace {
 
@@ -97,12 +96,7 @@ StepResult write(const QString &rootPath, const StyleFields &style)
     const StepResult folder = MenuFolder::ensureMenuFolder(rootPath);
     if (!folder)
         return StepResult::failure(QStringLiteral("The stylesheet was not written: %1").arg(folder.error));
-    const QString path = stylesheetPath(rootPath);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
-        return StepResult::failure(
-            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    return StepResult::success();
+    return MenuFolder::writeReplacing(stylesheetPath(rootPath), *bytes);
 }
 
 } // namespace StylesheetWriter
