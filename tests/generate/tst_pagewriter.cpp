@@ -30,6 +30,8 @@ private slots:
     void failureLeavesTheEarlierPage();
     void entriesOfOtherMenusAreLeftOut();
     void extendedPageAddsTheCategoryIndex();
+    void largePageWrittenInPiecesIsWhole_data();
+    void largePageWrittenInPiecesIsWhole();
 
 private:
     static QByteArray page(MenuFixture &fixture, const MenuSnapshot &snapshot);
@@ -511,6 +513,37 @@ void TestPageWriter::extendedPageAddsTheCategoryIndex()
     QVERIFY(extended.contains("displayCat(1)'>Tools</p>"));
     QCOMPARE(fixture.data().GetRS(indexes).recordCount(), 1);
     QVERIFY(!before.isEmpty());
+}
+
+void TestPageWriter::largePageWrittenInPiecesIsWhole_data()
+{
+    QTest::addColumn<QString>("templateName");
+    for (const QString &name : MenuTemplate::names())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestPageWriter::largePageWrittenInPiecesIsWhole()
+{
+    QFETCH(QString, templateName);
+    // Several megabytes: the file is written in pieces as the page is made. Some values take the way of text
+    // outside ASCII, some links need encoding.
+    MenuFixture fixture;
+    QList<QStringList> entries;
+    for (int i = 0; i < 6000; ++i) {
+        const QString title =
+            (i % 7 == 0 ? QStringLiteral(u"Entr\u00e9e %1 \u65e5") : QStringLiteral("Entry %1")).arg(i);
+        entries.append({QStringLiteral("Group %1").arg(i % 40), title,
+                        QStringLiteral("Programs/Folder %1/setup%2.exe").arg(i % 40).arg(i)});
+    }
+    fixture.addEntries(1, entries);
+    const MenuSnapshot snapshot = fixture.snapshot(templateName);
+    const std::optional<QByteArray> made = PageWriter(snapshot, fixture.data()).page(templateName);
+    QVERIFY(made);
+    QVERIFY(made->size() > 2 * (1 << 20));
+    QVERIFY(made->contains(QByteArrayLiteral("Entr\xe9") + "e 5999 &#26085;"));
+    QVERIFY(made->contains("Programs/Folder%2039/setup5999.exe"));
+    QCOMPARE(page(fixture, snapshot), *made);
+    QCOMPARE(QDir(fixture.cdFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Index.htm")});
 }
 
 QTEST_GUILESS_MAIN(TestPageWriter)

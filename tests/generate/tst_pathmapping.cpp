@@ -26,6 +26,7 @@ private slots:
     void replacementRefusesAFolder();
     void largeCopyIsExact();
     void textBufferCanBeReadAndContinued();
+    void streamedTextIsTheSame();
     void markupText_data();
     void markupText();
     void scriptString_data();
@@ -292,6 +293,47 @@ void TestPathMapping::textBufferCanBeReadAndContinued()
     QCOMPARE(out.bytes(), expected + "\xe9" + "end");
 }
 
+void TestPathMapping::streamedTextIsTheSame()
+{
+    auto write = [](AnsiText &out) {
+        for (int i = 0; i < 50; ++i) {
+            out << "<p id='" << i << "'>";
+            out.markup(QStringLiteral(u"Entr\u00e9e \u65e5"));
+            out.scriptString(QString(i, QLatin1Char('\'')));
+            out.endLine();
+        }
+        out.markup(QString(100, QLatin1Char('x'))); // longer than a piece
+    };
+    AnsiText whole;
+    write(whole);
+
+    QList<QByteArray> pieces;
+    AnsiText streamed;
+    streamed.streamTo(
+        [&pieces](const char *data, qsizetype size) {
+            pieces.append(QByteArray(data, size));
+            return true;
+        },
+        16);
+    write(streamed);
+    QVERIFY(streamed.flush());
+    QVERIFY(pieces.size() > 10);
+    QCOMPARE(pieces.join(), whole.bytes());
+
+    // A sink that fails is given nothing more.
+    int calls = 0;
+    AnsiText failing;
+    failing.streamTo(
+        [&calls](const char *, qsizetype) {
+            ++calls;
+            return false;
+        },
+        16);
+    write(failing);
+    QVERIFY(!failing.flush());
+    QCOMPARE(calls, 1);
+}
+
 void TestPathMapping::markupText_data()
 {
     QTest::addColumn<QString>("text");
@@ -303,6 +345,9 @@ void TestPathMapping::markupText_data()
     QTest::newRow("beyond 16 bits") << QStringLiteral("a\U0001F600b") << QByteArray("a&#128512;b");
     QTest::newRow("C1 control") << QStringLiteral("\u0081") << QByteArray("&#129;");
     QTest::newRow("C1 control after plain text") << QStringLiteral("ab\u0080\u00ff") << QByteArray("ab&#128;\xff");
+    QTest::newRow("long plain runs around the code page")
+        << QStringLiteral("Seventeen letters\u0080more than eight\u00e9")
+        << QByteArray("Seventeen letters&#128;more than eight\xe9");
 }
 
 void TestPathMapping::markupText()
@@ -336,6 +381,9 @@ void TestPathMapping::scriptString_data()
     QTest::newRow("outside the code page") << QStringLiteral("\u65e5") << QByteArray("\\u65E5");
     QTest::newRow("beyond 16 bits") << QStringLiteral("\U0001F600") << QByteArray("\\uD83D\\uDE00");
     QTest::newRow("line separator") << QStringLiteral("\u2028") << QByteArray("\\u2028");
+    QTest::newRow("escapes after long plain runs")
+        << QStringLiteral("Sixteen letters.'Sixteen letters.\\Sixteen letters.\nSixteen letters.\u00e9</x")
+        << QByteArray("Sixteen letters.\\'Sixteen letters.\\\\Sixteen letters.\\nSixteen letters.\xe9<\\/x");
 }
 
 void TestPathMapping::scriptString()

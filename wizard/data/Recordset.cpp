@@ -3,6 +3,8 @@
 #include "DataError.h"
 #include "SqliteConnection.h"
 
+#include <cstring>
+
 int Recordset::columnIndex(const QString &column) const
 {
     // Callers mostly spell the name as the table does; the exact test is cheap and runs once per value read.
@@ -68,24 +70,27 @@ void Recordset::appendRow(const SqliteStatement &query, int firstColumn)
 {
     const int count = query.columnCount();
     for (int i = firstColumn; i < count; ++i) {
+        const SqliteStatement::Raw raw = query.raw(i);
         Cell c;
-        switch (query.columnType(i)) {
+        switch (raw.type) {
         case SqliteStatement::Integer:
             c.kind = Cell::Integer;
-            c.integer = query.integer(i);
+            c.integer = raw.integer;
             break;
         case SqliteStatement::Real:
             c.kind = Cell::Real;
-            c.real = query.real(i);
+            c.real = raw.real;
             break;
         case SqliteStatement::Null:
             break;
         default: {
-            const QByteArrayView text = query.utf8(i);
             c.kind = Cell::Text;
             c.offset = m_text.size();
-            c.size = int(text.size());
-            m_text.append(text);
+            c.size = int(raw.utf8.size());
+            if (m_text.capacity() - m_text.size() < raw.utf8.size())
+                m_text.reserve(qMax(2 * m_text.capacity(), m_text.size() + raw.utf8.size() + 4096));
+            m_text.resize(m_text.size() + raw.utf8.size());
+            std::memcpy(m_text.data() + c.offset, raw.utf8.data(), size_t(raw.utf8.size()));
         }
         }
         m_cells.append(c);

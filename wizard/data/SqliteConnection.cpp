@@ -166,25 +166,28 @@ static_assert(SqliteStatement::Integer == SQLITE_INTEGER && SqliteStatement::Rea
               SqliteStatement::Text == SQLITE_TEXT && SqliteStatement::Blob == SQLITE_BLOB &&
               SqliteStatement::Null == SQLITE_NULL);
 
-SqliteStatement::Type SqliteStatement::columnType(int column) const
+SqliteStatement::Raw SqliteStatement::raw(int column) const
 {
-    return Type(sqlite3_column_type(m_stmt, column));
-}
-
-qint64 SqliteStatement::integer(int column) const
-{
-    return sqlite3_column_int64(m_stmt, column);
-}
-
-double SqliteStatement::real(int column) const
-{
-    return sqlite3_column_double(m_stmt, column);
-}
-
-QByteArrayView SqliteStatement::utf8(int column) const
-{
-    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
-    return QByteArrayView(text, sqlite3_column_bytes(m_stmt, column));
+    // One look-up of the column's value; reading it through the value spares the per-call checks of the
+    // sqlite3_column_ functions, which add up over many rows.
+    sqlite3_value *value = sqlite3_column_value(m_stmt, column);
+    Raw raw;
+    raw.type = Type(sqlite3_value_type(value));
+    switch (raw.type) {
+    case Integer:
+        raw.integer = sqlite3_value_int64(value);
+        break;
+    case Real:
+        raw.real = sqlite3_value_double(value);
+        break;
+    case Null:
+        break;
+    default: {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
+        raw.utf8 = QByteArrayView(text, sqlite3_value_bytes(value));
+    }
+    }
+    return raw;
 }
 
 SqliteTransaction::SqliteTransaction(SqliteConnection &connection) : m_connection(connection)

@@ -47,13 +47,17 @@ public:
     QString columnName(int column) const;
     QVariant value(int column) const;
 
-    // The current row's values as the engine holds them, for readers that keep many rows.
+    // A value of the current row as the engine holds them, for readers that keep many rows: the number for an
+    // integer or real, else the text as UTF-8 (a blob as its bytes), valid until the next step.
     enum Type { Integer = 1, Real = 2, Text = 3, Blob = 4, Null = 5 }; // the engine's own type codes
-    Type columnType(int column) const;
-    qint64 integer(int column) const;
-    double real(int column) const;
-    // Text as UTF-8 (a blob as its bytes), valid until the next step.
-    QByteArrayView utf8(int column) const;
+    struct Raw
+    {
+        Type type = Null;
+        qint64 integer = 0;
+        double real = 0;
+        QByteArrayView utf8;
+    };
+    Raw raw(int column) const;
 
 private:
     void bind(int index, const QVariant &value);

@@ -56,7 +56,7 @@ Recordset clsData::read(SqliteConnection &connection, const SqlStatement &statem
     while (query.step()) {
         rs.appendRow(query, firstColumn);
         if (edit)
-            rs.m_rowIds.append(query.integer(0));
+            rs.m_rowIds.append(query.raw(0).integer);
     }
     rs.m_open = true;
     return rs;

@@ -80,8 +80,29 @@ int AnsiText::ansiByte(char32_t character)
     return -1;
 }
 
+void AnsiText::streamTo(std::function<bool(const char *, qsizetype)> sink, qsizetype chunkSize)
+{
+    m_sink = std::move(sink);
+    m_chunkSize = chunkSize;
+    reserve(chunkSize);
+}
+
+bool AnsiText::flush()
+{
+    if (m_sink && m_size > 0 && !m_sinkFailed)
+        m_sinkFailed = !m_sink(m_data, m_size);
+    if (m_sink)
+        m_size = 0;
+    return !m_sinkFailed;
+}
+
 void AnsiText::grow(qsizetype size)
 {
+    if (m_sink) {
+        flush();
+        if (m_capacity >= size)
+            return;
+    }
     qsizetype wanted = qMax(m_bytes.capacity(), qsizetype(256));
     while (wanted < m_size + size)
         wanted *= 2;
@@ -92,6 +113,8 @@ void AnsiText::grow(qsizetype size)
 
 void AnsiText::reserve(qsizetype size)
 {
+    if (m_sink)
+        size = qMin(size, m_chunkSize);
     if (size > m_capacity) {
         m_bytes.resize(qMax(size, m_size));
         m_data = m_bytes.data();
@@ -165,22 +188,72 @@ void forEachCodePoint(const char *text, qsizetype size, F f)
 
 } // namespace
 
+namespace {
+
+// The characters below 0x100 that end a run of plain text: the C1 range, which Windows-1252 fills with other
+// characters, and in a script string the ones escaped there.
+struct PlainStops
+{
+    bool markup[256] = {};
+    bool script[256] = {};
+    PlainStops()
+    {
+        for (int c = 0x80; c < 0xA0; ++c)
+            markup[c] = script[c] = true;
+        for (const char c : {'\\', '\'', '\r', '\n', '<'})
+            script[uchar(c)] = true;
+    }
+};
+
+const PlainStops plainStops;
+
+inline qsizetype plainRun(const char16_t *value, qsizetype size, const bool (&stops)[256], char *out)
+{
+    qsizetype i = 0;
+    for (; i < size; ++i) {
+        const char16_t c = value[i];
+        if (c >= 0x100 || stops[c])
+            break;
+        out[i] = char(c);
+    }
+    return i;
+}
+
+inline qsizetype plainRun(const char *value, qsizetype size, const bool (&stops)[256], char *out)
+{
+    // Eight characters at a time while none is outside ASCII or one a script string escapes (the stops of markup
+    // are all outside ASCII); the rest one by one.
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    constexpr quint64 highs = 0x8080808080808080ULL;
+    const bool script = stops[uchar('\'')];
+    auto has = [](quint64 word, char c) {
+        const quint64 x = word ^ (ones * uchar(c));
+        return ((x - ones) & ~x & highs) != 0;
+    };
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, value + i, 8);
+        if ((word & highs) != 0)
+            break;
+        if (script && (has(word, '\\') || has(word, '\'') || has(word, '\r') || has(word, '\n') || has(word, '<')))
+            break;
+    }
+    while (i < size && !stops[uchar(value[i])])
+        ++i;
+    std::memcpy(out, value, size_t(i));
+    return i;
+}
+
+} // namespace
+
 template<typename Char>
 qsizetype AnsiText::appendPlain(const Char *value, qsizetype size, bool script)
 {
     // Copies the leading run of characters that stand for themselves in one pass; returns how many it took.
-    char *out = room(size);
-    qsizetype i = 0;
-    for (; i < size; ++i) {
-        const char16_t c = unit(value[i]);
-        if (c >= 0x100 || (c >= 0x80 && c < 0xA0))
-            break;
-        if (script && (c == u'\\' || c == u'\'' || c == u'\r' || c == u'\n' || c == u'<'))
-            break;
-        out[i] = char(c);
-    }
-    m_size += i;
-    return i;
+    const qsizetype plain = plainRun(value, size, script ? plainStops.script : plainStops.markup, room(size));
+    m_size += plain;
+    return plain;
 }
 
 template<typename Char>

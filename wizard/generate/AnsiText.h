@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstring>
+#include <functional>
 
 // Text as the generated files carry it: Windows-1252, every line ended by CR LF. Values are added in the context
 // they land in, so that any text gives a working file while ordinary text is written byte for byte.
@@ -35,6 +36,11 @@ public:
     // The text so far; more may be added afterwards.
     QByteArray bytes() const;
     void reserve(qsizetype size);
+
+    // From here on the text is handed to sink in pieces of about chunkSize bytes as it grows, instead of being
+    // kept; flush() hands over the rest. Once the sink fails it is given nothing more, and flush() says so.
+    void streamTo(std::function<bool(const char *data, qsizetype size)> sink, qsizetype chunkSize = 1 << 20);
+    bool flush();
 
     // The Windows-1252 byte of a character, or -1 when the code page has none.
     static int ansiByte(char32_t character);
@@ -73,6 +79,9 @@ private:
     mutable char *m_data = nullptr;
     mutable qsizetype m_capacity = 0;
     qsizetype m_size = 0;
+    std::function<bool(const char *, qsizetype)> m_sink;
+    qsizetype m_chunkSize = 0;
+    bool m_sinkFailed = false;
 };
 
 // Links written into a page or stylesheet: characters that end or break an unquoted URL are percent-encoded

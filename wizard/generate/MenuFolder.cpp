@@ -139,8 +139,8 @@ bool ReplacingFile::open()
     // Until the earlier file's permissions are copied, the new one is the owner's alone.
     const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString name =
-            m_path + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+        const uint random = QRandomGenerator::global()->generate() & 0xFFFFFF;
+        const QString name = m_path + QStringLiteral(".%1").arg(random, 6, 16, QLatin1Char('0'));
         auto file = std::make_unique<QFile>(name);
         const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
         if (m_replacesExisting ? file->open(mode, ownerOnly) : file->open(mode)) {

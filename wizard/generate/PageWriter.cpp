@@ -75,40 +75,42 @@ Field pageLink(const Field &value, bool fileNameOnly, QByteArray &buffer)
     return {{}, LinkText::forPage(fileNameOnly ? PathMapping::getFileName(value.text) : value.text), false};
 }
 
-struct Entry
+// The entries of a recordset, read row by row: the fields refer to the recordset's own bytes, so a large menu
+// is not copied once more on its way into the page.
+class EntryRows
 {
-    Field category;
-    Field fileName;
-    Field fileLink;
-    Field description;
-    Field screenshot;
-};
-
-// The entries refer to the recordset's bytes: it stays with them.
-struct Entries
-{
-    Recordset source;
-    QVector<Entry> entries;
-};
-
-Entries readEntries(Recordset rs)
-{
-    Entries read;
-    read.entries.reserve(rs.recordCount());
-    const int category = rs.columnIndex(QStringLiteral("Category"));
-    const int fileName = rs.columnIndex(QStringLiteral("FileName"));
-    const int fileLink = rs.columnIndex(QStringLiteral("FileLink"));
-    const int description = rs.columnIndex(QStringLiteral("Description"));
-    const int screenshot = rs.columnIndex(QStringLiteral("Screenshot"));
-    while (!rs.atEnd()) {
-        read.entries.append({field(rs, category), field(rs, fileName), field(rs, fileLink), field(rs, description),
-                             field(rs, screenshot)});
-        rs.moveNext();
+public:
+    explicit EntryRows(const Recordset &rs)
+        : m_rs(rs), m_category(rs.columnIndex(QStringLiteral("Category"))),
+          m_fileName(rs.columnIndex(QStringLiteral("FileName"))),
+          m_fileLink(rs.columnIndex(QStringLiteral("FileLink"))),
+          m_description(rs.columnIndex(QStringLiteral("Description"))),
+          m_screenshot(rs.columnIndex(QStringLiteral("Screenshot")))
+    {
     }
-    rs.close();
-    read.source = std::move(rs);
-    return read;
-}
+
+    int count() const { return m_rs.recordCount(); }
+    bool atEnd() const { return m_rs.atEnd(); }
+    void next() { m_rs.moveNext(); }
+
+    Field category() const { return field(m_rs, m_category); }
+    Field fileName() const { return field(m_rs, m_fileName); }
+    Field fileLink() const { return field(m_rs, m_fileLink); }
+    Field description() const { return field(m_rs, m_description); }
+    Field screenshot() const { return field(m_rs, m_screenshot); }
+
+private:
+    Recordset m_rs; // a copy: it shares the rows, with a position of its own
+    int m_category, m_fileName, m_fileLink, m_description, m_screenshot;
+};
+
+// What a page is made of, all read before the first byte is written.
+struct PageSource
+{
+    Recordset entries;              // Standard layouts
+    QVector<QString> categories;    // Extended layouts: the categories in order, and the entries of each
+    QVector<Recordset> byCategory;
+};
 
 enum class Layout { Standard, StandardScreenshots, Extended, ExtendedScreenshots };
 
@@ -116,14 +118,14 @@ enum class Layout { Standard, StandardScreenshots, Extended, ExtendedScreenshots
 class Page
 {
 public:
-    Page(const MenuSnapshot &snapshot, Layout layout)
+    Page(const MenuSnapshot &snapshot, Layout layout, AnsiText &out)
         : m_snapshot(snapshot), m_layout(layout), m_buttonImage(isSet(snapshot.style.buttonOnImage)),
-          m_buttonOffLink(LinkText::forPage(PathMapping::getFileName(snapshot.style.buttonOffImage)))
+          m_buttonOffLink(LinkText::forPage(PathMapping::getFileName(snapshot.style.buttonOffImage))), m_out(out)
     {
     }
 
-    QByteArray standard(const QVector<Entry> &entries);
-    QByteArray extended(const QVector<QString> &categories, const QVector<Entries> &entriesByCategory);
+    void standard(const Recordset &entries);
+    void extended(const QVector<QString> &categories, const QVector<Recordset> &entriesByCategory);
 
 private:
     void head();
@@ -131,11 +133,11 @@ private:
     void bodyOpening();
     void button(int index, int top, const Field &label, const char *target);
     void footer();
-    void standardArrays(const QVector<Entry> &entries);
+    void standardArrays(const Recordset &entries);
     void standardDisplayText();
     void standardContent();
     void extendedScripts();
-    void extendedContent(const QVector<Entries> &entriesByCategory);
+    void extendedContent(const QVector<Recordset> &entriesByCategory);
 
     void markup(const Field &value) { value.isAscii ? m_out.markup(value.ascii) : m_out.markup(value.text); }
     void scriptString(const Field &value)
@@ -154,7 +156,7 @@ private:
     Layout m_layout;
     const bool m_buttonImage;      // the button-on field is set
     const QString m_buttonOffLink; // written on every button
-    AnsiText m_out;
+    AnsiText &m_out; // where the page goes: a buffer, or on to a file as it grows
     QByteArray m_link; // an encoded link on its way to m_out
 };
 
@@ -247,27 +249,28 @@ void Page::footer()
     m_out << "</body></html>" << "\r\n";
 }
 
-void Page::standardArrays(const QVector<Entry> &entries)
+void Page::standardArrays(const Recordset &entries)
 {
-    const int count = int(entries.size());
+    EntryRows entry(entries);
+    const int count = entry.count();
     m_out << "var arT=new Array(" << count << ")" << "\r\n";
     m_out << "var arD=new Array(" << count << ")" << "\r\n";
     m_out << "var arS=new Array(" << count << ")" << "\r\n";
-    for (int i = 0; i < count; ++i) {
-        const Entry &entry = entries.at(i);
+    for (int i = 0; i < count; ++i, entry.next()) {
         m_out << "arT[" << i << "]='<a href=";
-        scriptString(pageLink(entry.fileLink, false, m_link));
+        scriptString(pageLink(entry.fileLink(), false, m_link));
         m_out << ">";
-        scriptString(entry.fileName);
+        scriptString(entry.fileName());
         m_out << "</a>';" << "\r\n";
         m_out << "arD[" << i << "]='";
-        scriptString(entry.description);
+        scriptString(entry.description());
         m_out << "';" << "\r\n";
-        if (isSet(entry.screenshot)) {
+        const Field screenshot = entry.screenshot();
+        if (isSet(screenshot)) {
             m_out << "arS[" << i << "]= '<img src=";
             if (m_layout == Layout::StandardScreenshots)
                 m_out << "Menu/";
-            mediaLinkInScript(entry.screenshot);
+            mediaLinkInScript(screenshot);
             m_out << ">'" << "\r\n";
         } else {
             m_out << "arS[" << i << "]='&nbsp;'" << "\r\n";
@@ -316,22 +319,22 @@ void Page::standardContent()
     m_out << "</div>" << "\r\n";
 }
 
-QByteArray Page::standard(const QVector<Entry> &entries)
+void Page::standard(const Recordset &entries)
 {
-    m_out.reserve(4096 + entries.size() * 700);
+    m_out.reserve(4096 + entries.recordCount() * 700);
     head();
     standardArrays(entries);
     switchScript();
     standardDisplayText();
     bodyOpening();
     int top = 120;
-    for (int i = 0; i < entries.size(); ++i) {
-        button(i, top, entries.at(i).fileName, ")' onclick='displayText(");
+    int i = 0;
+    for (EntryRows entry(entries); !entry.atEnd(); entry.next(), ++i) {
+        button(i, top, entry.fileName(), ")' onclick='displayText(");
         top += 35;
     }
     standardContent();
     footer();
-    return m_out.bytes();
 }
 
 void Page::extendedScripts()
@@ -342,20 +345,19 @@ void Page::extendedScripts()
     m_out << "if (navigator.appName.indexOf ('Microsoft') == 0) {ie=true}" << "\r\n";
 }
 
-void Page::extendedContent(const QVector<Entries> &entriesByCategory)
+void Page::extendedContent(const QVector<Recordset> &entriesByCategory)
 {
     const bool screenshots = m_layout == Layout::ExtendedScreenshots;
     for (int category = 0; category < entriesByCategory.size(); ++category) {
         m_out << "<div id='Cat' style='position:absolute;left:200px;top:120px;border:1px groove'>" << "\r\n";
-        const QVector<Entry> &entries = entriesByCategory.at(category).entries;
-        for (int sub = 0; sub < entries.size(); ++sub) {
-            const Entry &entry = entries.at(sub);
+        EntryRows entry(entriesByCategory.at(category));
+        for (int sub = 0; !entry.atEnd(); ++sub, entry.next()) {
             m_out << "<div id='LTitle' style='border:1px groove'>" << "\r\n";
             m_out << "      <table border='0' width='100%'>" << "\r\n";
             m_out << "        <tr>" << "\r\n";
             m_out << "          <td style='padding-left:20px' width='70%' align='left' valign='top'>" << "\r\n";
             m_out << "            <p class='TLink' onclick='displayText(" << category << "," << sub << ")'>";
-            markup(entry.fileName);
+            markup(entry.fileName());
             m_out << "</p>" << "\r\n";
             m_out << "          </td>" << "\r\n";
             if (screenshots)
@@ -368,15 +370,16 @@ void Page::extendedContent(const QVector<Entries> &entriesByCategory)
             m_out << "        <tr>" << "\r\n";
             m_out << "          <td style='padding-left:30px' width='70%' align='left' valign='top'>" << "\r\n";
             m_out << "            <p>";
-            markup(entry.description);
+            markup(entry.description());
             m_out << "</p><a align='right' href=";
-            markup(pageLink(entry.fileLink, false, m_link));
+            markup(pageLink(entry.fileLink(), false, m_link));
             m_out << ">Open</a>" << "\r\n";
             m_out << "          </td>" << "\r\n";
             if (screenshots) {
-                if (isSet(entry.screenshot)) {
+                const Field screenshot = entry.screenshot();
+                if (isSet(screenshot)) {
                     m_out << " <td id='SShot' width='30%' align='right' valign='top'><img src=Menu/";
-                    mediaLinkInMarkup(entry.screenshot);
+                    mediaLinkInMarkup(screenshot);
                     m_out << "></td>" << "\r\n";
                 } else {
                     m_out << "          <td id='SShot' width='30%' align='right' valign='top'>&nbsp;</td>" << "\r\n";
@@ -393,11 +396,11 @@ void Page::extendedContent(const QVector<Entries> &entriesByCategory)
     m_out << "</script>" << "\r\n";
 }
 
-QByteArray Page::extended(const QVector<QString> &categories, const QVector<Entries> &entriesByCategory)
+void Page::extended(const QVector<QString> &categories, const QVector<Recordset> &entriesByCategory)
 {
     qsizetype entryCount = 0;
-    for (const Entries &entries : entriesByCategory)
-        entryCount += entries.entries.size();
+    for (const Recordset &entries : entriesByCategory)
+        entryCount += entries.recordCount();
     m_out.reserve(8192 + categories.size() * 400 + entryCount * 1000);
     head();
     extendedScripts();
@@ -447,7 +450,6 @@ QByteArray Page::extended(const QVector<QString> &categories, const QVector<Entr
     }
     extendedContent(entriesByCategory);
     footer();
-    return m_out.bytes();
 }
 
 std::optional<Layout> layoutOf(const QString &templateName)
@@ -476,66 +478,86 @@ QString PageWriter::noEntriesText()
 
 std::optional<QByteArray> PageWriter::page(const QString &templateName, QString *error)
 {
+    AnsiText out;
+    if (!make(templateName, out, nullptr, error))
+        return std::nullopt;
+    return out.bytes();
+}
+
+bool PageWriter::make(const QString &templateName, AnsiText &out, const std::function<bool()> &ready, QString *error)
+{
     const std::optional<Layout> layout = layoutOf(templateName);
     if (!layout) {
         if (error)
             *error = QStringLiteral("The page was not written: \"%1\" is not a template.").arg(templateName);
-        return std::nullopt;
+        return false;
     }
+    PageSource source;
     try {
-        Page page(m_snapshot, *layout);
         const qint64 menu = m_snapshot.currentMenuID;
         if (*layout == Layout::Standard || *layout == Layout::StandardScreenshots) {
-            const Entries entries = readEntries(m_data.GetRS(Sql::selectEntries(menu)));
-            if (entries.entries.isEmpty()) {
+            source.entries = m_data.GetRS(Sql::selectEntries(menu));
+            if (source.entries.atEnd()) {
                 if (error)
                     *error = noEntriesText();
-                return std::nullopt;
+                return false;
             }
-            return page.standard(entries.entries);
+        } else {
+            Recordset groups = m_data.GetRS(Sql::selectCategories(menu));
+            while (!groups.atEnd()) {
+                source.categories.append(groups.text(QStringLiteral("Category")));
+                groups.moveNext();
+            }
+            groups.close();
+            if (source.categories.isEmpty()) {
+                if (error)
+                    *error = noEntriesText();
+                return false;
+            }
+            try {
+                m_data.ExecuteSQL(Sql::createCategoryIndex());
+            } catch (const DataError &) {
+                // A read-only database builds the page all the same, only more slowly.
+            }
+            QVector<SqlStatement> queries;
+            queries.reserve(source.categories.size());
+            for (const QString &category : source.categories)
+                queries.append(Sql::selectEntriesInCategory(menu, category));
+            source.byCategory = m_data.GetRSs(queries);
         }
-        QVector<QString> categories;
-        Recordset groups = m_data.GetRS(Sql::selectCategories(menu));
-        while (!groups.atEnd()) {
-            categories.append(groups.text(QStringLiteral("Category")));
-            groups.moveNext();
-        }
-        groups.close();
-        if (categories.isEmpty()) {
-            if (error)
-                *error = noEntriesText();
-            return std::nullopt;
-        }
-        try {
-            m_data.ExecuteSQL(Sql::createCategoryIndex());
-        } catch (const DataError &) {
-            // A read-only database builds the page all the same, only more slowly.
-        }
-        QVector<SqlStatement> queries;
-        queries.reserve(categories.size());
-        for (const QString &category : categories)
-            queries.append(Sql::selectEntriesInCategory(menu, category));
-        QVector<Entries> entriesByCategory;
-        entriesByCategory.reserve(categories.size());
-        for (const Recordset &entries : m_data.GetRSs(queries))
-            entriesByCategory.append(readEntries(entries));
-        return page.extended(categories, entriesByCategory);
     } catch (const DataError &failure) {
         if (error)
             *error = QStringLiteral("The page was not written: %1").arg(failure.message());
-        return std::nullopt;
+        return false;
     }
+    if (ready && !ready())
+        return false;
+    Page page(m_snapshot, *layout, out);
+    if (source.categories.isEmpty())
+        page.standard(source.entries);
+    else
+        page.extended(source.categories, source.byCategory);
+    return true;
 }
 
 StepResult PageWriter::writePage(const QString &templateName)
 {
     if (m_snapshot.rootPath.isEmpty())
         return MenuFolder::noRootFolder();
+    // The page goes to the file as it is made: a large menu is never held in memory whole.
+    const QString path = MenuFolder::createMenuFile(m_snapshot.rootPath);
+    ReplacingFile file(path);
+    AnsiText out;
+    out.streamTo([&file](const char *data, qsizetype size) { return file.write(data, size); });
     QString error;
-    const std::optional<QByteArray> bytes = page(templateName, &error);
-    if (!bytes)
-        return StepResult::failure(error);
-    return MenuFolder::writeReplacing(MenuFolder::createMenuFile(m_snapshot.rootPath), *bytes);
+    if (!make(templateName, out, [&file] { return file.open(); }, &error)) {
+        if (!error.isEmpty())
+            return StepResult::failure(error);
+    } else if (out.flush() && file.commit()) {
+        return StepResult::success();
+    }
+    return StepResult::failure(
+        QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
 StepResult PageWriter::write()

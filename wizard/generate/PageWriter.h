@@ -4,8 +4,10 @@
 #include "StepResult.h"
 
 #include <QByteArray>
+#include <functional>
 #include <optional>
 
+class AnsiText;
 class clsData;
 
 // Writes Index.htm in one of the four templates from the snapshot's title and style fields and the menu's entries
@@ -31,6 +33,9 @@ public:
 
 private:
     StepResult writePage(const QString &templateName);
+    // Reads what the page needs, calls ready (when given; false stops there) and makes the page into out. False,
+    // with the reason in error, where page() gives nothing.
+    bool make(const QString &templateName, AnsiText &out, const std::function<bool()> &ready, QString *error);
 
     const MenuSnapshot &m_snapshot;
     clsData &m_data;
