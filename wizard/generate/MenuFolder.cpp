@@ -170,8 +170,11 @@ bool ReplacingFile::copyFrom(QFile &source)
 #ifdef Q_OS_LINUX
     // In the kernel, without passing the bytes through this process; where the file systems do not allow it, the
     // loop below copies what is left.
-    for (;;) {
+    for (bool first = true;; first = false) {
         const ssize_t copied = ::copy_file_range(source.handle(), nullptr, m_file->handle(), nullptr, 1 << 30, 0);
+        // Some special files give the kernel's copy nothing and a read everything: an empty start is read again.
+        if (copied == 0 && first)
+            break;
         if (copied == 0)
             return true;
         if (copied < 0) {
