@@ -20,8 +20,6 @@ struct Field
     QLatin1String ascii;
     QString text;
     bool isAscii = true;
-
-    bool isEmpty() const { return isAscii ? ascii.isEmpty() : text.isEmpty(); }
 };
 
 // A media field or screenshot counts as set when it is neither empty nor "none" (exact comparison).
@@ -81,8 +79,7 @@ class EntryRows
 {
 public:
     explicit EntryRows(const Recordset &rs)
-        : m_rs(rs), m_category(rs.columnIndex(QStringLiteral("Category"))),
-          m_fileName(rs.columnIndex(QStringLiteral("FileName"))),
+        : m_rs(rs), m_fileName(rs.columnIndex(QStringLiteral("FileName"))),
           m_fileLink(rs.columnIndex(QStringLiteral("FileLink"))),
           m_description(rs.columnIndex(QStringLiteral("Description"))),
           m_screenshot(rs.columnIndex(QStringLiteral("Screenshot")))
@@ -93,7 +90,6 @@ public:
     bool atEnd() const { return m_rs.atEnd(); }
     void next() { m_rs.moveNext(); }
 
-    Field category() const { return field(m_rs, m_category); }
     Field fileName() const { return field(m_rs, m_fileName); }
     Field fileLink() const { return field(m_rs, m_fileLink); }
     Field description() const { return field(m_rs, m_description); }
@@ -101,14 +97,14 @@ public:
 
 private:
     Recordset m_rs; // a copy: it shares the rows, with a position of its own
-    int m_category, m_fileName, m_fileLink, m_description, m_screenshot;
+    int m_fileName, m_fileLink, m_description, m_screenshot;
 };
 
 // What a page is made of, all read before the first byte is written.
 struct PageSource
 {
-    Recordset entries;              // Standard layouts
-    QVector<QString> categories;    // Extended layouts: the categories in order, and the entries of each
+    Recordset entries;           // Standard layouts
+    QVector<QString> categories; // Extended layouts: the categories in order, and the entries of each
     QVector<Recordset> byCategory;
 };
 
@@ -156,8 +152,8 @@ private:
     Layout m_layout;
     const bool m_buttonImage;      // the button-on field is set
     const QString m_buttonOffLink; // written on every button
-    AnsiText &m_out; // where the page goes: a buffer, or on to a file as it grows
-    QByteArray m_link; // an encoded link on its way to m_out
+    AnsiText &m_out;               // where the page goes: a buffer, or on to a file as it grows
+    QByteArray m_link;             // an encoded link on its way to m_out
 };
 
 void Page::head()
@@ -532,11 +528,18 @@ bool PageWriter::make(const QString &templateName, AnsiText &out, const std::fun
     }
     if (ready && !ready())
         return false;
-    Page page(m_snapshot, *layout, out);
-    if (source.categories.isEmpty())
-        page.standard(source.entries);
-    else
-        page.extended(source.categories, source.byCategory);
+    try {
+        Page page(m_snapshot, *layout, out);
+        if (*layout == Layout::Standard || *layout == Layout::StandardScreenshots)
+            page.standard(source.entries);
+        else
+            page.extended(source.categories, source.byCategory);
+    } catch (const DataError &failure) {
+        // A recordset without the columns of an entry.
+        if (error)
+            *error = QStringLiteral("The page was not written: %1").arg(failure.message());
+        return false;
+    }
     return true;
 }
 
