@@ -34,10 +34,11 @@ StepResult writeReplacing(const QString &path, const QByteArray &bytes);
 
 } // namespace MenuFolder
 
-// A file written beside its destination and renamed over it once complete, so that a failure or a crash of the
-// build leaves the earlier file whole. As QSaveFile it follows a link to the file it replaces, keeps that file's
-// permissions and refuses a file that is not writable; unlike QSaveFile it does not wait for the disk: a page of a
-// large menu would take longer to flush than to make, and a lost page is made again by the next build.
+// A file written beside its destination and renamed over it once complete, so that a failure, or the program
+// stopping half-way, leaves the earlier file whole. As QSaveFile it follows a link to the file it replaces, keeps
+// that file's permissions and refuses a file that is not writable. Unlike QSaveFile it does not wait for the disk:
+// a page of a large menu would take longer to flush than to make. A machine that loses power just after a build
+// may lose the page; the next build makes it again.
 class ReplacingFile
 {
 public:
