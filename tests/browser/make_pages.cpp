@@ -96,6 +96,8 @@ int main(int argc, char *argv[])
         {"extended", MenuTemplate::extended(), 1, many},
         {"extended-screenshots", MenuTemplate::extendedScreenshots(), 1, many},
         {"standard-single", MenuTemplate::standard(), 2, single},
+        {"extended-single", MenuTemplate::extended(), 2, single},
+        {"extended-screenshots-single", MenuTemplate::extendedScreenshots(), 2, single},
     };
     for (qint64 menu : {1, 2}) {
         for (const Entry &entry : menu == 1 ? many : single)

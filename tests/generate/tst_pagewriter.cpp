@@ -20,6 +20,8 @@ private slots:
     void mediaLines();
     void buttonPositions();
     void extendedPanels();
+    void extendedLonePanelIsNamedItself_data();
+    void extendedLonePanelIsNamedItself();
     void extendedScreenshotsAddsTwoLinesPerEntry();
     void moreButtonsThanSixteenBitsAllow();
     void userTextGivesAWorkingScript();
@@ -337,6 +339,38 @@ void TestPageWriter::extendedPanels()
     QCOMPARE(lines.at(script + 19), QByteArray("                        document.all.Cat [i].style.visibility = 'visible'"));
     QCOMPARE(lines.at(script + 32), QByteArray("}"));
     QCOMPARE(lines.at(script + 33), QByteArray("</script>"));
+}
+
+void TestPageWriter::extendedLonePanelIsNamedItself_data()
+{
+    QTest::addColumn<QStringList>("categories");
+    QTest::addColumn<QByteArray>("panel");
+    QTest::newRow("one category") << QStringList{QStringLiteral("Tools"), QStringLiteral("Tools")}
+                                  << QByteArray("document.all.Cat");
+    QTest::newRow("two categories") << QStringList{QStringLiteral("Tools"), QStringLiteral("Docs")}
+                                    << QByteArray("document.all.Cat[CID]");
+}
+
+// The browser gives a lone element, not a collection, for a single panel: its script must not index it.
+void TestPageWriter::extendedLonePanelIsNamedItself()
+{
+    QFETCH(QStringList, categories);
+    QFETCH(QByteArray, panel);
+    MenuFixture fixture;
+    int n = 0;
+    for (const QString &category : categories) {
+        ++n;
+        fixture.addEntry(1, category, QStringLiteral("Entry %1").arg(n), QStringLiteral("e%1.exe").arg(n),
+                         QStringLiteral("Text"), QStringLiteral("none"));
+    }
+    const QList<QByteArray> lines = pageLines(fixture, fixture.snapshot(MenuTemplate::extended()));
+    const int script = int(lines.indexOf("function displayText(CID, TID){"));
+    QVERIFY(script > 0);
+    QCOMPARE(lines.at(script + 1), "        nums=" + panel + ".all.Des.length-1");
+    QCOMPARE(lines.at(script + 2), "        if(isNaN(nums)){" + panel + ".all.Des.style.display='block'}");
+    QCOMPARE(lines.at(script + 6), "                        " + panel + ".all.Des[i].style.display='block';");
+    QCOMPARE(lines.at(script + 9), "                    " + panel + ".all.Des[i].style.display='none';");
+    QCOMPARE(lines.at(script + 15), QByteArray("    nums = document.all.Cat.length - 1"));
 }
 
 void TestPageWriter::extendedScreenshotsAddsTwoLinesPerEntry()

@@ -436,8 +436,15 @@ void Page::extended(const QVector<QString> &categories, const QVector<Recordset>
         "        }",
         "}",
     };
-    for (const char *line : displayScripts)
-        m_out << line << "\r\n";
+    // A lone panel is no collection in the browser, so "Cat[CID]" finds nothing and its descriptions could never
+    // unfold: with one category the script names the panel itself.
+    const bool lonePanel = categories.size() == 1;
+    for (const char *line : displayScripts) {
+        if (lonePanel)
+            m_out << QByteArray(line).replace("document.all.Cat[CID]", "document.all.Cat").constData() << "\r\n";
+        else
+            m_out << line << "\r\n";
+    }
     bodyOpening();
     int top = 120;
     for (int i = 0; i < categories.size(); ++i) {
