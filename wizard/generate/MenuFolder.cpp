@@ -14,6 +14,7 @@
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -223,18 +224,20 @@ bool ReplacingFile::commit()
         if (::rename(temporary.constData(), path.constData()) != 0)
             return fail(reason());
     } else {
-        // The earlier file steps aside before the new one takes its name: renaming straight over it would have the
-        // file system write the new file out first (as it does for programs that do not flush), which takes as
-        // long again as writing it.
-        const QByteArray aside = temporary + '~';
-        if (::rename(path.constData(), aside.constData()) != 0)
-            return fail(reason());
-        if (::rename(temporary.constData(), path.constData()) != 0) {
-            const QString error = reason();
-            ::rename(aside.constData(), path.constData());
-            return fail(error);
+#if defined(RENAME_EXCHANGE)
+        // Swapping the two names keeps the whole earlier or the whole new file under the name at every moment, and
+        // spares the flush to disk that some file systems make before a rename over an existing file.
+        if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, path.constData(), RENAME_EXCHANGE) == 0) {
+            ::unlink(temporary.constData());
+            m_file.reset();
+            return true;
         }
-        ::unlink(aside.constData());
+        if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+            return fail(reason());
+#endif
+        // Where names cannot be swapped, one rename over the earlier file is just as whole.
+        if (::rename(temporary.constData(), path.constData()) != 0)
+            return fail(reason());
     }
 #endif
     m_file.reset();
