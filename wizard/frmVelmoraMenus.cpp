@@ -85,7 +85,10 @@ void frmVelmora::cmdLoad_Click()
 {
     bool ok = false;
     const qint32 id = listId(m_welcome->cmbMenuL->currentText(), &ok);
-    if (!ok) {
+    bool stored = false;
+    if (ok && !guarded([&] { stored = !myData->GetRS(Sql::selectMenu(id)).atEnd(); }))
+        return;
+    if (!ok || !stored) {
         m_context.notices->information(invalidMenuText());
         return;
     }

@@ -27,6 +27,9 @@ QString escapeValue(const QString &value)
             out += QLatin1String("\\t");
         else if (c == QLatin1Char(' ') && (i == 0 || i == value.size() - 1))
             out += QLatin1String("\\s");
+        else if (c.isSpace() && (i == 0 || i == value.size() - 1))
+            // Reading trims every kind of white space from a line's ends; these would be lost.
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             out += c;
     }
@@ -60,6 +63,16 @@ bool unescapeValue(const QString &text, QString *value)
         case 's':
             *value += QLatin1Char(' ');
             break;
+        case 'u': {
+            const QString hex = text.mid(i + 1, 4);
+            bool ok = false;
+            const ushort code = hex.toUShort(&ok, 16);
+            if (hex.size() != 4 || !ok)
+                return false;
+            *value += QChar(code);
+            i += 4;
+            break;
+        }
         default:
             return false;
         }

@@ -25,9 +25,9 @@ struct FormControl
 //
 // One section per control, named by the control's objectName; "ProgID" (any case) names its class and is not
 // part of the bag. Every other line is a bag key and its text. Keys and values are trimmed; in a value "\\",
-// "\n", "\r", "\t" and "\s" (a blank, for leading or trailing ones) are escapes. Besides the control's own keys a
-// section may hold the host's: "_extentx" and "_extenty" (the control's size in HIMETRIC, 0.01 mm), "tooltip",
-// "tag"; the controls neither read nor write them.
+// "\n", "\r", "\t", "\s" (a blank, for leading or trailing ones) and "\uXXXX" (other white space at either end)
+// are escapes. Besides the control's own keys a section may hold the host's: "_extentx" and "_extenty" (the
+// control's size in HIMETRIC, 0.01 mm), "tooltip", "tag"; the controls neither read nor write them.
 class FormFile
 {
 public:

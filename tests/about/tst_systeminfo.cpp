@@ -72,7 +72,7 @@ void TestSystemInfo::reportsWhenNothingCanStart()
     QVERIFY(!launcher.StartSysInfo());
     QCOMPARE(calls, 0);
     QCOMPARE(notices.shown().size(), 1);
-    QCOMPARE(notices.shown().first().kind, FakeNotices::Kind::Plain);
+    QCOMPARE(notices.shown().first().kind, FakeNotices::Kind::PlainTitled);
     QCOMPARE(notices.shown().first().text, QStringLiteral("System Information Is Unavailable At This Time"));
 }
 

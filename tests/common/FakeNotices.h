@@ -10,7 +10,7 @@
 class FakeNotices : public Notices
 {
 public:
-    enum class Kind { Information, Question, Plain };
+    enum class Kind { Information, Question, Plain, PlainTitled };
 
     struct Shown
     {
@@ -25,6 +25,7 @@ public:
         return m_answers.isEmpty() ? false : m_answers.dequeue();
     }
     void plain(const QString &text) override { m_shown.append({Kind::Plain, text}); }
+    void plainTitled(const QString &text) override { m_shown.append({Kind::PlainTitled, text}); }
 
     void setNextAnswer(bool yes) { m_answers.enqueue(yes); }
     const QList<Shown> &shown() const { return m_shown; }

@@ -174,6 +174,7 @@ void TestPropertyBag::formFileRoundTrip()
     next.bag.setValue(QStringLiteral("_extentx"), QStringLiteral("2249"));
     next.bag.setValue(QStringLiteral("tooltip"), QStringLiteral(" leading and trailing "));
     next.bag.setValue(QStringLiteral("caption"), QStringLiteral("Two\nlines \\ and = sign"));
+    next.bag.setValue(QStringLiteral("hyperlink"), QStringLiteral(u"\u00a0\vspaced\u3000\f"));
     form.controls << next;
     FormControl edit{QStringLiteral("cmdEdit"), QStringLiteral("Corvixes.KroStyle"), PropertyBag()};
     edit.bag.writePicture(QStringLiteral("Picture"), KroPicture::emptyObject());

@@ -149,6 +149,9 @@ void TestData::titleCheckIgnoresLetterCase()
     QCOMPARE(m_data->GetRS(Sql::selectMenuTitle(QStringLiteral("SUMMER cd"))).recordCount(), 1);
     QCOMPARE(m_data->GetRS(Sql::selectMenuTitle(QStringLiteral("Summer CD "))).recordCount(), 0);
     QCOMPARE(m_data->GetRS(Sql::selectMenuTitle(QStringLiteral("Summer"))).recordCount(), 0);
+    insertMenu(QStringLiteral(u"Ärger im Großraum"));
+    QCOMPARE(m_data->GetRS(Sql::selectMenuTitle(QStringLiteral(u"äRGER IM GROßRAUM"))).recordCount(), 1);
+    QCOMPARE(m_data->GetRS(Sql::selectMenuTitle(QStringLiteral(u"Arger im Großraum"))).recordCount(), 0);
 }
 
 void TestData::linkSearchMatchesPartsExactly()
@@ -456,6 +459,8 @@ void TestData::existingDatabaseFromAnotherToolIsUsed()
     QCOMPARE(menus.recordCount(), 1);
     QCOMPARE(menus.value(QStringLiteral("menuid")).toLongLong(), 7);
     QCOMPARE(menus.text(QStringLiteral("Title")), QStringLiteral("Summer CD"));
+    // Its columns compare exactly, yet a title is still told apart without regard to case.
+    QCOMPARE(data.GetRS(Sql::selectMenuTitle(QStringLiteral("SUMMER cd"))).recordCount(), 1);
 }
 
 void TestData::foreignFileIsRefusedAndUntouched_data()

@@ -172,6 +172,11 @@ void TestFileEntries::newKeepsTheSaveTarget()
     QCOMPARE(field("txtFileCat"), QStringLiteral("none"));
     QCOMPARE(m_wizard->window->currentEntry, QStringLiteral("Readme"));
 
+    // Clicking the entry that is still selected shows it again.
+    select(QStringLiteral("Readme"));
+    QCOMPARE(field("txtFileTitle"), QStringLiteral("Readme"));
+    m_wizard->click(QStringLiteral("cmdNewF"));
+
     fillEntry(QStringLiteral("Setup"), m_wizard->cdRoot + QStringLiteral("/tools/setup.exe"), QString(),
               QStringLiteral("Installs"));
     m_wizard->click(QStringLiteral("cmdSave"));

@@ -76,7 +76,7 @@ void TestColorText::systemColourIsReportedForEachPart()
     FakeNotices notices;
     QCOMPARE(ColorText::getRGBString(OleColor(-2147483633), notices), QStringLiteral("RGB(-1,-1,-1)"));
     QCOMPARE(notices.texts(), QStringList(3, QStringLiteral("-2147483633 ist eine Systemfarbe")));
-    QCOMPARE(notices.shown().first().kind, FakeNotices::Kind::Plain);
+    QCOMPARE(notices.shown().first().kind, FakeNotices::Kind::PlainTitled);
 }
 
 void TestColorText::colorPartByMask_data()

@@ -212,8 +212,14 @@ void TestMenuRecords::listTextWithoutIdChangesNothing_data()
     QTest::addColumn<QString>("group");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("button");
-    QTest::newRow("load") << QStringLiteral("cmdEdit") << QStringLiteral("cmbMenuL") << QStringLiteral("cmdLoad");
-    QTest::newRow("delete") << QStringLiteral("cmdDelete") << QStringLiteral("cmbMenus") << QStringLiteral("cmdMDelete");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("load") << QStringLiteral("cmdEdit") << QStringLiteral("cmbMenuL") << QStringLiteral("cmdLoad")
+                          << QStringLiteral("Alpha");
+    QTest::newRow("delete") << QStringLiteral("cmdDelete") << QStringLiteral("cmbMenus") << QStringLiteral("cmdMDelete")
+                            << QStringLiteral("Alpha");
+    // A menu that is not stored cannot be loaded: its entries would be kept under a number no menu has.
+    QTest::newRow("load of no stored menu") << QStringLiteral("cmdEdit") << QStringLiteral("cmbMenuL")
+                                            << QStringLiteral("cmdLoad") << QStringLiteral("99: Gone");
 }
 
 void TestMenuRecords::listTextWithoutIdChangesNothing()
@@ -221,11 +227,12 @@ void TestMenuRecords::listTextWithoutIdChangesNothing()
     QFETCH(QString, group);
     QFETCH(QString, list);
     QFETCH(QString, button);
+    QFETCH(QString, text);
 
     WizardFixture f;
     f.storeMenu(1, QStringLiteral("Standard"), QStringLiteral("Alpha"), 0, f.cdRoot);
     f.click(group);
-    f.combo(list)->setEditText(QStringLiteral("Alpha"));
+    f.combo(list)->setEditText(text);
     f.notices.setNextAnswer(true);
     f.click(button);
     QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Please choose a menu from the list!")});

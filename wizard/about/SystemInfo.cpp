@@ -41,6 +41,6 @@ bool SystemInfoLauncher::StartSysInfo() const
     const QString program = m_lookup.programPath();
     if (!program.isEmpty() && m_starter(program))
         return true;
-    m_notices.plain(unavailableMessage());
+    m_notices.plainTitled(unavailableMessage());
     return false;
 }

@@ -1,6 +1,7 @@
 #include "VersionInfo.h"
 
 #include "generate/MakerAddress.h"
+#include "platform/Notices.h"
 
 #include <QVersionNumber>
 
@@ -17,7 +18,7 @@ namespace VersionInfo {
 
 QString productName()
 {
-    return QStringLiteral("Velmora Wizard");
+    return Notices::programTitle();
 }
 
 QString fileDescription()

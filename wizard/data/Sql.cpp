@@ -27,9 +27,12 @@ SqlStatement selectMenu(qint64 menuId)
     return {QStringLiteral("SELECT * from tblMenus WHERE MenuID=?"), {menuId}, {}};
 }
 
+// Titles are told apart without regard to case in any script, whatever collation the column was made with.
 SqlStatement selectMenuTitle(const QString &title)
 {
-    return {QStringLiteral("SELECT tblMenus.Title From tblMenus WHERE tblMenus.Title=?"), {title}, {}};
+    return {QStringLiteral("SELECT tblMenus.Title From tblMenus WHERE velmora_fold(tblMenus.Title)=velmora_fold(?)"),
+            {title},
+            {}};
 }
 
 SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root)

@@ -7,6 +7,18 @@
 
 namespace {
 
+// velmora_fold(text): the text case-folded over all of Unicode, where the engine's own NOCASE folds only A to Z.
+void foldText(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(arguments[0]));
+    const QByteArray folded = QString::fromUtf8(text, sqlite3_value_bytes(arguments[0])).toCaseFolded().toUtf8();
+    sqlite3_result_text(context, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
+}
+
 QString engineMessage(sqlite3 *db, int code)
 {
     if (db)
@@ -31,6 +43,8 @@ SqliteConnection::SqliteConnection(const QString &filePath, Mode mode) : m_fileP
     }
     // Another connection of this process may hold a write lock for a moment (an editable recordset's batch).
     sqlite3_busy_timeout(m_db, 5000);
+    sqlite3_create_function_v2(m_db, "velmora_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldText,
+                               nullptr, nullptr, nullptr);
 }
 
 SqliteConnection::~SqliteConnection()

@@ -29,10 +29,13 @@ QString noneWhenEmpty(const QString &text)
 
 FileEntries::FileEntries(frmVelmora &window, FilesPage &page) : QObject(&window), m_window(window), m_page(page)
 {
-    connect(page.lstFiles, &QListWidget::itemSelectionChanged, this, [this] {
+    const auto show = [this] {
         if (!m_page.lstFiles->selectedItems().isEmpty())
             m_window.guarded([this] { showDetails(); });
-    });
+    };
+    connect(page.lstFiles, &QListWidget::itemSelectionChanged, this, show);
+    // A click on the entry already selected shows it again, after New or a save has emptied the fields.
+    connect(page.lstFiles, &QListWidget::itemClicked, this, show);
     FormButtons::onClick(page.cmdFile, this, [this] { cmdFile_Click(); });
     FormButtons::onClick(page.cmdFScreenshot, this, [this] { cmdFScreenshot_Click(); });
     FormButtons::onClick(page.cmdSave, this, [this] { cmdSave_Click(); });

@@ -31,3 +31,9 @@ void MessageBoxNotices::plain(const QString &text)
     QMessageBox box(QMessageBox::NoIcon, title(), displayed(text), QMessageBox::Ok, m_parent);
     box.exec();
 }
+
+void MessageBoxNotices::plainTitled(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, programTitle(), displayed(text), QMessageBox::Ok, m_parent);
+    box.exec();
+}

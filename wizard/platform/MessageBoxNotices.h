@@ -15,6 +15,7 @@ public:
     void information(const QString &text) override;
     bool question(const QString &text) override;
     void plain(const QString &text) override;
+    void plainTitled(const QString &text) override;
 
 private:
     QWidget *m_parent;

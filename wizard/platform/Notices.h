@@ -10,6 +10,8 @@ public:
 
     // Every box carries this title: a single blank.
     static QString title() { return QStringLiteral(" "); }
+    // The title of the few boxes that name the program instead.
+    static QString programTitle() { return QStringLiteral("Velmora Wizard"); }
 
     // Information icon, OK.
     virtual void information(const QString &text) = 0;
@@ -17,4 +19,6 @@ public:
     virtual bool question(const QString &text) = 0;
     // No icon, OK.
     virtual void plain(const QString &text) = 0;
+    // No icon, OK, titled with the program's name.
+    virtual void plainTitled(const QString &text) = 0;
 };

@@ -53,7 +53,7 @@ QString getRGBString(OleColor Col, Notices &notices)
 qint16 GetColorPart(OleColor Color, qint32 Mask, Notices &notices)
 {
     if (Color < 0) {
-        notices.plain(QString::number(Color) + QStringLiteral(" ist eine Systemfarbe"));
+        notices.plainTitled(QString::number(Color) + QStringLiteral(" ist eine Systemfarbe"));
         return -1;
     }
     switch (Mask) {
