@@ -1,11 +1,11 @@
 // Times the Finish sequence on large menus (Standard, and Extended with one category per hundred entries) beside
 // writing and copying the same bytes with plain file I/O, at three sizes to show the time grows linearly.
-#include "data/DatabaseFile.h"
-#include "data/SqliteConnection.h"
-#include "data/clsData.h"
-#include "generate/BuildDriver.h"
-#include "generate/PageWriter.h"
-#include "generate/PathMapping.h"
+#include "core/data/DatabaseFile.h"
+#include "core/data/SqliteConnection.h"
+#include "core/data/clsData.h"
+#include "core/generate/BuildDriver.h"
+#include "core/generate/PageWriter.h"
+#include "core/generate/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>

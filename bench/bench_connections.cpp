@@ -1,8 +1,8 @@
 // Measures what opening a connection per operation costs against one shared connection, for the reads the wizard
 // makes on a click (a menu, a style, a list of entries), on a database of realistic size.
-#include "data/DatabaseFile.h"
-#include "data/SqliteConnection.h"
-#include "data/clsData.h"
+#include "core/data/DatabaseFile.h"
+#include "core/data/SqliteConnection.h"
+#include "core/data/clsData.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "FilesPage.h"
+#include "wizard/FilesPage.h"
 
-#include "FormButtons.h"
-#include "PageKit.h"
-#include "generate/MenuSnapshot.h"
+#include "wizard/FormButtons.h"
+#include "wizard/PageKit.h"
+#include "core/generate/MenuSnapshot.h"
 
 #include <QLabel>
 #include <QLineEdit>

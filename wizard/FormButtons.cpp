@@ -1,7 +1,7 @@
-#include "FormButtons.h"
+#include "wizard/FormButtons.h"
 
 #include "CorvixHost.h"
-#include "WizardErrors.h"
+#include "wizard/WizardErrors.h"
 
 #include <QFile>
 #include <QWidget>

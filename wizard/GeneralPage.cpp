@@ -1,9 +1,9 @@
-#include "GeneralPage.h"
+#include "wizard/GeneralPage.h"
 
-#include "PageKit.h"
-#include "generate/MenuSnapshot.h"
-#include "platform/DriveList.h"
-#include "platform/FolderList.h"
+#include "wizard/PageKit.h"
+#include "core/generate/MenuSnapshot.h"
+#include "wizard/platform/DriveList.h"
+#include "wizard/platform/FolderList.h"
 
 #include <QComboBox>
 #include <QLabel>

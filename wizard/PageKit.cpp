@@ -1,6 +1,6 @@
-#include "PageKit.h"
+#include "wizard/PageKit.h"
 
-#include "Twips.h"
+#include "wizard/Twips.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "WelcomePage.h"
+#include "wizard/WelcomePage.h"
 
-#include "FormButtons.h"
-#include "PageKit.h"
+#include "wizard/FormButtons.h"
+#include "wizard/PageKit.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,14 +1,14 @@
-#include "WizardMain.h"
+#include "wizard/WizardMain.h"
 
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 #include "CorvixHost.h"
-#include "frmVelmora.h"
-#include "data/DataError.h"
-#include "data/DatabaseFile.h"
-#include "data/DataHome.h"
-#include "platform/MessageBoxNotices.h"
-#include "platform/QtCommonDialog.h"
-#include "WizardErrors.h"
+#include "wizard/frmVelmora.h"
+#include "core/data/DataError.h"
+#include "core/data/DatabaseFile.h"
+#include "core/data/DataHome.h"
+#include "wizard/platform/MessageBoxNotices.h"
+#include "wizard/platform/QtCommonDialog.h"
+#include "wizard/WizardErrors.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "WizardPage.h"
+#include "wizard/WizardPage.h"
 
-#include "Twips.h"
+#include "wizard/Twips.h"
 
 WizardPage::WizardPage(int index, const QString &caption, QWidget *parent) : QGroupBox(caption, parent), m_index(index)
 {

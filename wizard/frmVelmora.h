@@ -1,8 +1,8 @@
 #pragma once
 
-#include "WizardContext.h"
-#include "data/Recordset.h"
-#include "generate/MenuSnapshot.h"
+#include "wizard/WizardContext.h"
+#include "core/data/Recordset.h"
+#include "core/generate/MenuSnapshot.h"
 
 #include <QMainWindow>
 #include <functional>

@@ -1,13 +1,13 @@
 // The menu records of the welcome page and the CD root of the general page.
-#include "frmVelmora.h"
+#include "wizard/frmVelmora.h"
 
-#include "GeneralPage.h"
-#include "WelcomePage.h"
-#include "data/clsData.h"
-#include "generate/PathMapping.h"
-#include "platform/DriveList.h"
-#include "platform/FolderList.h"
-#include "platform/Notices.h"
+#include "wizard/GeneralPage.h"
+#include "wizard/WelcomePage.h"
+#include "core/data/clsData.h"
+#include "core/generate/PathMapping.h"
+#include "wizard/platform/DriveList.h"
+#include "wizard/platform/FolderList.h"
+#include "wizard/platform/Notices.h"
 
 #include <QComboBox>
 #include <QDir>

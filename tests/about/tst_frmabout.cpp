@@ -1,7 +1,7 @@
 #include "CorvixHost.h"
-#include "about/SystemInfo.h"
-#include "about/frmAbout.h"
-#include "common/FakeNotices.h"
+#include "core/about/SystemInfo.h"
+#include "wizard/about/frmAbout.h"
+#include "tests/common/FakeNotices.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "about/SystemInfo.h"
-#include "about/VersionInfo.h"
-#include "common/FakeNotices.h"
+#include "core/about/SystemInfo.h"
+#include "core/about/VersionInfo.h"
+#include "tests/common/FakeNotices.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,11 +1,11 @@
 // Writes one CD root per template for the browser test, and menus.json, which says what each page must show.
 
-#include "data/DatabaseFile.h"
-#include "data/clsData.h"
-#include "generate/BuildDriver.h"
-#include "generate/MenuFolder.h"
-#include "generate/PathMapping.h"
-#include "generate/StylesheetWriter.h"
+#include "core/data/DatabaseFile.h"
+#include "core/data/clsData.h"
+#include "core/generate/BuildDriver.h"
+#include "core/generate/MenuFolder.h"
+#include "core/generate/PathMapping.h"
+#include "core/generate/StylesheetWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

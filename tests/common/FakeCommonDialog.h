@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CommonDialog.h"
+#include "wizard/platform/CommonDialog.h"
 
 #include <QList>
 #include <QQueue>

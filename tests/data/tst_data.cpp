@@ -1,7 +1,7 @@
-#include "data/DataError.h"
-#include "data/DatabaseFile.h"
-#include "data/SqliteConnection.h"
-#include "data/clsData.h"
+#include "core/data/DataError.h"
+#include "core/data/DatabaseFile.h"
+#include "core/data/SqliteConnection.h"
+#include "core/data/clsData.h"
 
 #include <QCryptographicHash>
 #include <QFile>

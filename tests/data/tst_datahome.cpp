@@ -1,4 +1,4 @@
-#include "data/DataHome.h"
+#include "core/data/DataHome.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>

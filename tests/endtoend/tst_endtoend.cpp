@@ -1,4 +1,4 @@
-#include "../wizard/WizardFixture.h"
+#include "tests/wizard/WizardFixture.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

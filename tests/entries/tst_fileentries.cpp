@@ -1,6 +1,6 @@
-#include "../wizard/WizardFixture.h"
-#include "entries/FileEntries.h"
-#include "entries/frmFiles.h"
+#include "tests/wizard/WizardFixture.h"
+#include "wizard/entries/FileEntries.h"
+#include "wizard/entries/frmFiles.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>

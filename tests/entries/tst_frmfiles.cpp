@@ -1,8 +1,8 @@
 #include "CorvixHost.h"
-#include "common/FakeNotices.h"
-#include "data/DatabaseFile.h"
-#include "data/clsData.h"
-#include "entries/frmFiles.h"
+#include "tests/common/FakeNotices.h"
+#include "core/data/DatabaseFile.h"
+#include "core/data/clsData.h"
+#include "wizard/entries/frmFiles.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "data/DatabaseFile.h"
-#include "data/SqliteConnection.h"
-#include "data/clsData.h"
-#include "generate/MenuSnapshot.h"
-#include "generate/PathMapping.h"
+#include "core/data/DatabaseFile.h"
+#include "core/data/SqliteConnection.h"
+#include "core/data/clsData.h"
+#include "core/generate/MenuSnapshot.h"
+#include "core/generate/PathMapping.h"
 
 #include <QFile>
 #include <QTemporaryDir>

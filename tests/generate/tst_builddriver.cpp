@@ -1,6 +1,6 @@
-#include "MenuFixture.h"
-#include "generate/BuildDriver.h"
-#include "generate/PageWriter.h"
+#include "tests/generate/MenuFixture.h"
+#include "core/generate/BuildDriver.h"
+#include "core/generate/PageWriter.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "MenuFixture.h"
-#include "generate/PageWriter.h"
+#include "tests/generate/MenuFixture.h"
+#include "core/generate/PageWriter.h"
 
 #include <QtTest>
 

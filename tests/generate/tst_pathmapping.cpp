@@ -1,6 +1,6 @@
-#include "generate/AnsiText.h"
-#include "generate/MenuFolder.h"
-#include "generate/PathMapping.h"
+#include "core/generate/AnsiText.h"
+#include "core/generate/MenuFolder.h"
+#include "core/generate/PathMapping.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

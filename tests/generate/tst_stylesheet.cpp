@@ -1,5 +1,5 @@
-#include "generate/PathMapping.h"
-#include "generate/StylesheetWriter.h"
+#include "core/generate/PathMapping.h"
+#include "core/generate/StylesheetWriter.h"
 
 #include <QDir>
 #include <QTemporaryDir>

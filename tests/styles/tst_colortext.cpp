@@ -1,5 +1,5 @@
-#include "FakeNotices.h"
-#include "styles/ColorText.h"
+#include "tests/common/FakeNotices.h"
+#include "core/styles/ColorText.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "styles/FontText.h"
+#include "core/styles/FontText.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // Shows the wizard on page N, as a user reaches it, and saves a picture of the window: velmora_shot N FILE.PNG
 // "files" shows page 4 with its entries and the File Descriptions dialog, "about" the About box.
-#include "WizardFixture.h"
-#include "about/SystemInfo.h"
-#include "about/frmAbout.h"
-#include "entries/FileEntries.h"
-#include "entries/frmFiles.h"
+#include "tests/wizard/WizardFixture.h"
+#include "core/about/SystemInfo.h"
+#include "wizard/about/frmAbout.h"
+#include "wizard/entries/FileEntries.h"
+#include "wizard/entries/frmFiles.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "platform/QtCommonDialog.h"
+#include "wizard/platform/QtCommonDialog.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,5 +1,5 @@
-#include "platform/DriveList.h"
-#include "platform/FolderList.h"
+#include "wizard/platform/DriveList.h"
+#include "wizard/platform/FolderList.h"
 
 #include <QDir>
 #include <QSignalSpy>

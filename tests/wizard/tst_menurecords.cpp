@@ -1,4 +1,4 @@
-#include "WizardFixture.h"
+#include "tests/wizard/WizardFixture.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "WizardFixture.h"
+#include "tests/wizard/WizardFixture.h"
 
-#include "styles/StylePickers.h"
+#include "wizard/styles/StylePickers.h"
 
 #include <QApplication>
 

@@ -1,12 +1,12 @@
-#include "frmAbout.h"
+#include "wizard/about/frmAbout.h"
 
 #include "CorvixHost.h"
-#include "FormButtons.h"
-#include "PageKit.h"
-#include "SystemInfo.h"
-#include "Twips.h"
-#include "VersionInfo.h"
-#include "generate/MakerAddress.h"
+#include "wizard/FormButtons.h"
+#include "wizard/PageKit.h"
+#include "core/about/SystemInfo.h"
+#include "wizard/Twips.h"
+#include "core/about/VersionInfo.h"
+#include "core/generate/MakerAddress.h"
 
 #include <QLabel>
 #include <QPixmap>

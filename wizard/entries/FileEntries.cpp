@@ -1,15 +1,15 @@
-#include "FileEntries.h"
+#include "wizard/entries/FileEntries.h"
 
-#include "FilesPage.h"
-#include "FormButtons.h"
-#include "WizardErrors.h"
-#include "data/clsData.h"
-#include "frmFiles.h"
-#include "frmVelmora.h"
-#include "generate/MenuFolder.h"
-#include "generate/PathMapping.h"
-#include "platform/CommonDialog.h"
-#include "platform/Notices.h"
+#include "wizard/FilesPage.h"
+#include "wizard/FormButtons.h"
+#include "wizard/WizardErrors.h"
+#include "core/data/clsData.h"
+#include "wizard/entries/frmFiles.h"
+#include "wizard/frmVelmora.h"
+#include "core/generate/MenuFolder.h"
+#include "core/generate/PathMapping.h"
+#include "wizard/platform/CommonDialog.h"
+#include "wizard/platform/Notices.h"
 
 #include <QDir>
 #include <QFileInfo>

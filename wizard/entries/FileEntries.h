@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmFiles.h"
+#include "wizard/entries/frmFiles.h"
 
 #include <QObject>
 #include <QPointer>

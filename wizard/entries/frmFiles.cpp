@@ -1,10 +1,10 @@
-#include "frmFiles.h"
+#include "wizard/entries/frmFiles.h"
 
-#include "FormButtons.h"
-#include "PageKit.h"
-#include "Twips.h"
-#include "data/DataError.h"
-#include "platform/Notices.h"
+#include "wizard/FormButtons.h"
+#include "wizard/PageKit.h"
+#include "wizard/Twips.h"
+#include "core/data/DataError.h"
+#include "wizard/platform/Notices.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/clsData.h"
+#include "core/data/clsData.h"
 
 #include <QWidget>
 

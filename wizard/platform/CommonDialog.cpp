@@ -1,4 +1,4 @@
-#include "CommonDialog.h"
+#include "wizard/platform/CommonDialog.h"
 
 #include <QRegularExpression>
 #include <QStringList>

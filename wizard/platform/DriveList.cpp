@@ -1,4 +1,4 @@
-#include "DriveList.h"
+#include "wizard/platform/DriveList.h"
 
 #include <QDir>
 #include <QStorageInfo>

@@ -1,4 +1,4 @@
-#include "FolderList.h"
+#include "wizard/platform/FolderList.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "MessageBoxNotices.h"
+#include "wizard/platform/MessageBoxNotices.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Notices.h"
+#include "wizard/platform/Notices.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "QtCommonDialog.h"
+#include "wizard/platform/QtCommonDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

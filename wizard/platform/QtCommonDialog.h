@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommonDialog.h"
+#include "wizard/platform/CommonDialog.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WizardPage.h"
+#include "wizard/WizardPage.h"
 
 class QLineEdit;
 class Swatch;

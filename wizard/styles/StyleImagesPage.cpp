@@ -1,8 +1,8 @@
-#include "StyleImagesPage.h"
+#include "wizard/styles/StyleImagesPage.h"
 
-#include "FormButtons.h"
-#include "PageKit.h"
-#include "Swatch.h"
+#include "wizard/FormButtons.h"
+#include "wizard/PageKit.h"
+#include "wizard/styles/Swatch.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
-#include "StylePickers.h"
+#include "wizard/styles/StylePickers.h"
 
-#include "FormButtons.h"
-#include "StyleFontsPage.h"
-#include "StyleImagesPage.h"
-#include "Swatch.h"
-#include "frmVelmora.h"
-#include "platform/CommonDialog.h"
-#include "styles/ColorText.h"
-#include "styles/FontText.h"
+#include "wizard/FormButtons.h"
+#include "wizard/styles/StyleFontsPage.h"
+#include "wizard/styles/StyleImagesPage.h"
+#include "wizard/styles/Swatch.h"
+#include "wizard/frmVelmora.h"
+#include "wizard/platform/CommonDialog.h"
+#include "core/styles/ColorText.h"
+#include "core/styles/FontText.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
-#include "Swatch.h"
+#include "wizard/styles/Swatch.h"
 
-#include "styles/ColorText.h"
+#include "core/styles/ColorText.h"
 
 #include <QPainter>
 

@@ -1,18 +1,18 @@
 // The style on the two style pages: defaults, loading, the style list, the image-page checks and saving.
-#include "frmVelmora.h"
+#include "wizard/frmVelmora.h"
 
-#include "GeneralPage.h"
-#include "StyleFontsPage.h"
-#include "StyleImagesPage.h"
-#include "Swatch.h"
-#include "WizardErrors.h"
-#include "data/DataHome.h"
-#include "data/clsData.h"
-#include "generate/MenuFolder.h"
-#include "generate/PathMapping.h"
-#include "generate/StylesheetWriter.h"
-#include "platform/Notices.h"
-#include "styles/ColorText.h"
+#include "wizard/GeneralPage.h"
+#include "wizard/styles/StyleFontsPage.h"
+#include "wizard/styles/StyleImagesPage.h"
+#include "wizard/styles/Swatch.h"
+#include "wizard/WizardErrors.h"
+#include "core/data/DataHome.h"
+#include "core/data/clsData.h"
+#include "core/generate/MenuFolder.h"
+#include "core/generate/PathMapping.h"
+#include "core/generate/StylesheetWriter.h"
+#include "wizard/platform/Notices.h"
+#include "core/styles/ColorText.h"
 
 #include <QComboBox>
 #include <QDir>

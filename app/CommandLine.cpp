@@ -1,0 +1,133 @@
+#include "app/CommandLine.h"
+
+#include "core/data/DataError.h"
+#include "core/data/DataHome.h"
+#include "core/data/DatabaseFile.h"
+#include "core/data/clsData.h"
+#include "core/generate/HeadlessBuild.h"
+
+#include <QDir>
+
+namespace {
+
+const QString homeOptionName = QStringLiteral("home");
+
+} // namespace
+
+CommandLine::CommandLine(const QStringList &arguments)
+{
+    m_parser.setApplicationDescription(
+        QStringLiteral("Velmora Wizard builds an autorun HTML menu for a CD from the files gathered in one folder.\n"
+                       "Without a command it opens the wizard window."));
+    m_parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")});
+    m_parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")});
+    m_parser.addOption({homeOptionName,
+                        QStringLiteral("Keep Velmora.dat and the style library in DIR (default: $VELMORA_HOME, "
+                                       "else the program folder, else ~/.local/share/Velmora)."),
+                        QStringLiteral("DIR")});
+    m_parser.addPositionalArgument(QStringLiteral("command"),
+                                   QStringLiteral("list            print the stored menus, one per line\n"
+                                                  "build MENUID    rebuild the CD root of a stored menu"),
+                                   QStringLiteral("[command]"));
+
+    if (!m_parser.parse(arguments)) {
+        m_valid = false;
+        m_message = m_parser.errorText();
+        return;
+    }
+    m_help = m_parser.isSet(QStringLiteral("help"));
+    m_version = m_parser.isSet(QStringLiteral("version"));
+    m_home = m_parser.value(homeOptionName);
+
+    QStringList positional = m_parser.positionalArguments();
+    if (!positional.isEmpty()) {
+        m_command = positional.takeFirst();
+        m_commandArguments = positional;
+    }
+    if (m_command.isEmpty() || m_help || m_version)
+        return;
+    if (m_command == QLatin1String("list")) {
+        if (!m_commandArguments.isEmpty()) {
+            m_valid = false;
+            m_message = QStringLiteral("list takes no arguments.");
+        }
+        return;
+    }
+    if (m_command == QLatin1String("build")) {
+        bool ok = false;
+        if (m_commandArguments.size() == 1)
+            m_menuId = m_commandArguments.first().toLongLong(&ok);
+        if (!ok) {
+            m_valid = false;
+            m_message = QStringLiteral("build takes one argument, the number of the menu (see 'velmora list').");
+        }
+        return;
+    }
+    m_valid = false;
+    m_message = QStringLiteral("Unknown command: %1").arg(m_command);
+}
+
+QString CommandLine::helpText() const
+{
+    return m_parser.helpText();
+}
+
+QString CommandLine::versionText()
+{
+    return QStringLiteral("Velmora Wizard %1").arg(QStringLiteral(VELMORA_VERSION));
+}
+
+QString CommandLine::dataHome(const QString &programFolder) const
+{
+    return DataHome::resolve(programFolder, m_home, qEnvironmentVariable("VELMORA_HOME"));
+}
+
+int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream &err) const
+{
+    const QString home = dataHome(programFolder);
+    if (home.isEmpty()) {
+        err << "Cannot create the data folder " << QDir::toNativeSeparators(m_home) << Qt::endl;
+        return 1;
+    }
+    try {
+        DatabaseFile::prepare(DataHome::databasePath(home));
+        if (m_command == QLatin1String("list"))
+            return listMenus(home, out);
+        if (m_command == QLatin1String("build"))
+            return buildMenu(home, programFolder, out, err);
+    } catch (const DataError &error) {
+        err << error.message() << Qt::endl;
+        return 1;
+    }
+    return 2;
+}
+
+int CommandLine::listMenus(const QString &home, QTextStream &out) const
+{
+    clsData data(DataHome::databasePath(home));
+    Recordset menus = data.GetRS(Sql::selectMenus());
+    while (!menus.atEnd()) {
+        out << menus.value(QStringLiteral("MenuID")).toLongLong() << ": " << menus.text(QStringLiteral("Title"))
+            << Qt::endl;
+        menus.moveNext();
+    }
+    menus.close();
+    return 0;
+}
+
+int CommandLine::buildMenu(const QString &home, const QString &programFolder, QTextStream &out,
+                           QTextStream &err) const
+{
+    clsData data(DataHome::databasePath(home));
+    HeadlessBuild build(data, programFolder);
+    const StepResult result = build.run(m_menuId);
+    for (const QString &note : build.notes())
+        err << note << Qt::endl;
+    for (const QString &file : build.written())
+        out << "Wrote " << QDir::toNativeSeparators(file) << Qt::endl;
+    if (!result) {
+        err << result.error << Qt::endl;
+        return 1;
+    }
+    return 0;
+}

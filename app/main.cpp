@@ -1,0 +1,40 @@
+#include "app/CommandLine.h"
+#include "wizard/WizardMain.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    // Without a command the wizard window opens; the commands run without a display.
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments.append(QString::fromLocal8Bit(argv[i]));
+        const CommandLine commandLine(arguments);
+        if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() &&
+            commandLine.wantsWizard())
+            return runWizard(argc, argv, commandLine);
+    }
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const CommandLine commandLine(QCoreApplication::arguments());
+    if (!commandLine.isValid()) {
+        err << commandLine.message() << Qt::endl << "Try 'velmora --help'." << Qt::endl;
+        return 2;
+    }
+    if (commandLine.wantsHelp()) {
+        out << commandLine.helpText();
+        return 0;
+    }
+    if (commandLine.wantsVersion()) {
+        out << CommandLine::versionText() << Qt::endl;
+        return 0;
+    }
+    return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
+}

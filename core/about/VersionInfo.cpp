@@ -1,0 +1,54 @@
+#include "core/about/VersionInfo.h"
+
+#include "core/generate/MakerAddress.h"
+#include "wizard/platform/Notices.h"
+
+#include <QVersionNumber>
+
+namespace {
+
+QVersionNumber version()
+{
+    return QVersionNumber::fromString(QStringLiteral(VELMORA_VERSION));
+}
+
+} // namespace
+
+namespace VersionInfo {
+
+QString productName()
+{
+    return Notices::programTitle();
+}
+
+QString fileDescription()
+{
+    return QStringLiteral("Velmora Wizard creates html menus for custom made CDs");
+}
+
+int major()
+{
+    return version().majorVersion();
+}
+
+int minor()
+{
+    return version().minorVersion();
+}
+
+int revision()
+{
+    return version().microVersion();
+}
+
+QString companyName()
+{
+    return MakerAddress::host();
+}
+
+QString legalCopyright()
+{
+    return QStringLiteral(u"© 2026 the Velmora developers");
+}
+
+} // namespace VersionInfo

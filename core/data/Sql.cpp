@@ -1,0 +1,156 @@
+#include "core/data/Sql.h"
+
+#include <QVariant>
+
+namespace Sql {
+
+const QStringList &styleColumns()
+{
+    static const QStringList columns = {
+        QStringLiteral("StyleName"),     QStringLiteral("BackColor"),      QStringLiteral("BackImage"),
+        QStringLiteral("Soundfile"),     QStringLiteral("Logofile"),       QStringLiteral("LogoTop"),
+        QStringLiteral("LogoLeft"),      QStringLiteral("ButtonOnImage"),  QStringLiteral("ButtonOffImage"),
+        QStringLiteral("TitleFont"),     QStringLiteral("TitleColor"),     QStringLiteral("ButtonFont"),
+        QStringLiteral("ButtonColor"),   QStringLiteral("TextFont"),       QStringLiteral("TextColor"),
+        QStringLiteral("HyperFont"),     QStringLiteral("HyperColor"),     QStringLiteral("HyperColorA"),
+    };
+    return columns;
+}
+
+SqlStatement selectMenus()
+{
+    return {QStringLiteral("SELECT * from tblMenus"), {}, {}};
+}
+
+SqlStatement selectMenu(qint64 menuId)
+{
+    return {QStringLiteral("SELECT * from tblMenus WHERE MenuID=?"), {menuId}, {}};
+}
+
+// Titles are told apart without regard to case in any script, whatever collation the column was made with.
+SqlStatement selectMenuTitle(const QString &title)
+{
+    return {QStringLiteral("SELECT tblMenus.Title From tblMenus WHERE velmora_fold(tblMenus.Title)=velmora_fold(?)"),
+            {title},
+            {}};
+}
+
+SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root)
+{
+    return {QStringLiteral("INSERT INTO tblMenus (Template, Title, StyleNo,Root) VALUES (?,?,?,?)"),
+            {templateName, title, styleNo, root},
+            {}};
+}
+
+SqlStatement selectLastMenuId()
+{
+    return {QStringLiteral("SELECT max(MenuID) as lastID from tblMenus"), {}, {}};
+}
+
+// Root is written too, so that a menu keeps the CD root it was last built in.
+SqlStatement updateMenu(qint64 menuId, const QString &templateName, const QString &title, qint64 styleNo,
+                        const QString &root)
+{
+    return {QStringLiteral("UPDATE tblMenus SET Template=?, Title=?, StyleNo=?, Root=? WHERE MenuID=?"),
+            {templateName, title, styleNo, root, menuId},
+            {}};
+}
+
+SqlStatement deleteMenu(qint64 menuId)
+{
+    return {QStringLiteral("DELETE FROM tblMenus WHERE MenuID=?"), {menuId}, {}};
+}
+
+// Entries come back in the order they were stored, whichever index the engine picks.
+SqlStatement selectEntries(qint64 menuId)
+{
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? ORDER BY rowid"), {menuId}, {}};
+}
+
+SqlStatement selectEntriesInCategory(qint64 menuId, const QString &category)
+{
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND Category=? ORDER BY rowid"),
+            {menuId, category},
+            {}};
+}
+
+SqlStatement selectEntry(qint64 menuId, const QString &fileName)
+{
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND FileName=? ORDER BY rowid"),
+            {menuId, fileName},
+            QStringLiteral("tblDetails")};
+}
+
+SqlStatement insertEntry(qint64 menuId, const QString &category, const QString &fileName, const QString &fileLink,
+                         const QString &description, const QString &screenshot)
+{
+    return {QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,Screenshot) "
+                           "SELECT ?,?,?,?,?,?"),
+            {menuId, category, fileName, fileLink, description, screenshot},
+            {}};
+}
+
+SqlStatement deleteEntry(qint64 menuId, const QString &fileName)
+{
+    return {QStringLiteral("DELETE FROM tblDetails WHERE MenuNo=? AND FileName=?"), {menuId, fileName}, {}};
+}
+
+SqlStatement selectDescriptions(const QString &fileName)
+{
+    return {QStringLiteral("SELECT Description from tblDetails WHERE FileName=?"), {fileName}, {}};
+}
+
+// instr compares exactly, whatever the column's collation: a part of a link matches only in its own letter case.
+SqlStatement selectEntriesLinkingTo(const QString &file)
+{
+    return {QStringLiteral("SELECT FileName, FileLink, Description, instr(FileLink,?1) AS Expr1 from tblDetails "
+                           "GROUP BY FileName, FileLink, Description HAVING instr(FileLink,?1)>0 "
+                           "ORDER BY FileName, FileLink, Description"),
+            {file},
+            {}};
+}
+
+SqlStatement selectCategories(qint64 menuId)
+{
+    return {QStringLiteral("SELECT MenuNo, Category from tblDetails GROUP BY Category, MenuNo HAVING MenuNo=? "
+                           "ORDER BY Category, MenuNo"),
+            {menuId},
+            {}};
+}
+
+SqlStatement createCategoryIndex()
+{
+    return {QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {},
+            {}};
+}
+
+SqlStatement selectStyles()
+{
+    return {QStringLiteral("SELECT * from tblStyles"), {}, {}};
+}
+
+SqlStatement selectStyle(qint64 styleId)
+{
+    return {QStringLiteral("SELECT * from tblStyles WHERE StyleID=?"), {styleId}, QStringLiteral("tblStyles")};
+}
+
+SqlStatement insertStyle(const QStringList &values)
+{
+    QVariantList bound;
+    for (const QString &value : values)
+        bound.append(value);
+    QStringList marks;
+    for (int i = 0; i < styleColumns().size(); ++i)
+        marks.append(QStringLiteral("?"));
+    return {QStringLiteral("INSERT INTO tblStyles (%1) VALUES (%2)")
+                .arg(styleColumns().join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+            bound,
+            {}};
+}
+
+SqlStatement selectLastStyleId()
+{
+    return {QStringLiteral("SELECT max(StyleID) as lastID from tblStyles"), {}, {}};
+}
+
+} // namespace Sql

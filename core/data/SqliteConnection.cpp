@@ -1,0 +1,227 @@
+#include "core/data/SqliteConnection.h"
+
+#include "core/data/DataError.h"
+
+#include <QDir>
+#include <sqlite3.h>
+
+namespace {
+
+// velmora_fold(text): the text case-folded over all of Unicode, where the engine's own NOCASE folds only A to Z.
+void foldText(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(arguments[0]));
+    const QByteArray folded = QString::fromUtf8(text, sqlite3_value_bytes(arguments[0])).toCaseFolded().toUtf8();
+    sqlite3_result_text(context, folded.constData(), int(folded.size()), SQLITE_TRANSIENT);
+}
+
+QString engineMessage(sqlite3 *db, int code)
+{
+    if (db)
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    return QString::fromUtf8(sqlite3_errstr(code));
+}
+
+} // namespace
+
+SqliteConnection::SqliteConnection(const QString &filePath, Mode mode) : m_filePath(filePath)
+{
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (mode == Mode::Create)
+        flags |= SQLITE_OPEN_CREATE;
+    const QByteArray path = QDir::toNativeSeparators(filePath).toUtf8();
+    const int rc = sqlite3_open_v2(path.constData(), &m_db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = engineMessage(m_db, rc);
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw DataError(QStringLiteral("Cannot open %1: %2").arg(QDir::toNativeSeparators(filePath), message));
+    }
+    // Another connection of this process may hold a write lock for a moment (an editable recordset's batch).
+    sqlite3_busy_timeout(m_db, 5000);
+    sqlite3_create_function_v2(m_db, "velmora_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldText,
+                               nullptr, nullptr, nullptr);
+}
+
+SqliteConnection::~SqliteConnection()
+{
+    if (m_db)
+        sqlite3_close_v2(m_db);
+}
+
+SqliteConnection::SqliteConnection(SqliteConnection &&other) noexcept
+    : m_db(other.m_db), m_filePath(std::move(other.m_filePath))
+{
+    other.m_db = nullptr;
+}
+
+SqliteConnection &SqliteConnection::operator=(SqliteConnection &&other) noexcept
+{
+    if (this != &other) {
+        if (m_db)
+            sqlite3_close_v2(m_db);
+        m_db = other.m_db;
+        m_filePath = std::move(other.m_filePath);
+        other.m_db = nullptr;
+    }
+    return *this;
+}
+
+void SqliteConnection::execute(const QString &sql)
+{
+    char *error = nullptr;
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error);
+    if (rc != SQLITE_OK) {
+        const QString message = error ? QString::fromUtf8(error) : engineMessage(m_db, rc);
+        sqlite3_free(error);
+        throw DataError(message);
+    }
+}
+
+QString SqliteConnection::lastError() const
+{
+    return engineMessage(m_db, SQLITE_ERROR);
+}
+
+SqliteStatement::SqliteStatement(SqliteConnection &connection, const QString &sql, const QVariantList &values)
+    : m_connection(connection)
+{
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(connection.handle(), text.constData(), int(text.size()), &m_stmt, nullptr) != SQLITE_OK)
+        throw DataError(connection.lastError());
+    if (sqlite3_bind_parameter_count(m_stmt) != values.size()) {
+        sqlite3_finalize(m_stmt);
+        throw DataError(QStringLiteral("Statement expects %1 values, %2 given: %3")
+                            .arg(sqlite3_bind_parameter_count(m_stmt))
+                            .arg(values.size())
+                            .arg(sql));
+    }
+    for (int i = 0; i < values.size(); ++i)
+        bind(i + 1, values.at(i));
+}
+
+SqliteStatement::~SqliteStatement()
+{
+    sqlite3_finalize(m_stmt);
+}
+
+void SqliteStatement::bind(int index, const QVariant &value)
+{
+    int rc = SQLITE_OK;
+    switch (value.typeId()) {
+    case QMetaType::UnknownType:
+        rc = sqlite3_bind_null(m_stmt, index);
+        break;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::Bool:
+        rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
+        break;
+    default: {
+        const QByteArray text = value.toString().toUtf8();
+        rc = sqlite3_bind_text(m_stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    }
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        throw DataError(m_connection.lastError());
+    }
+}
+
+bool SqliteStatement::step()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    throw DataError(m_connection.lastError());
+}
+
+int SqliteStatement::columnCount() const
+{
+    return sqlite3_column_count(m_stmt);
+}
+
+QString SqliteStatement::columnName(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
+}
+
+QVariant SqliteStatement::value(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(m_stmt, column)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(m_stmt, column));
+    case SQLITE_NULL:
+        return QVariant();
+    default: {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+        return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, column)));
+    }
+    }
+}
+
+static_assert(SqliteStatement::Integer == SQLITE_INTEGER && SqliteStatement::Real == SQLITE_FLOAT &&
+              SqliteStatement::Text == SQLITE_TEXT && SqliteStatement::Blob == SQLITE_BLOB &&
+              SqliteStatement::Null == SQLITE_NULL);
+
+SqliteStatement::Raw SqliteStatement::raw(int column) const
+{
+    // One look-up of the column's value; reading it through the value spares the per-call checks of the
+    // sqlite3_column_ functions, which add up over many rows.
+    sqlite3_value *value = sqlite3_column_value(m_stmt, column);
+    Raw raw;
+    raw.type = Type(sqlite3_value_type(value));
+    switch (raw.type) {
+    case Integer:
+        raw.integer = sqlite3_value_int64(value);
+        break;
+    case Real:
+        raw.real = sqlite3_value_double(value);
+        break;
+    case Null:
+        break;
+    default: {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
+        raw.utf8 = QByteArrayView(text, sqlite3_value_bytes(value));
+    }
+    }
+    return raw;
+}
+
+SqliteTransaction::SqliteTransaction(SqliteConnection &connection) : m_connection(connection)
+{
+    m_connection.execute(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+SqliteTransaction::~SqliteTransaction()
+{
+    if (!m_done) {
+        try {
+            m_connection.execute(QStringLiteral("ROLLBACK"));
+        } catch (const DataError &) {
+            // Nothing more can be done while unwinding; the engine has rolled back on its own.
+        }
+    }
+}
+
+void SqliteTransaction::commit()
+{
+    m_connection.execute(QStringLiteral("COMMIT"));
+    m_done = true;
+}

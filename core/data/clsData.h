@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/data/Recordset.h"
+#include "core/data/Sql.h"
+
+#include <QObject>
+#include <memory>
+
+class SqliteConnection;
+
+// Every read and write of the menu database goes through here; each operation opens a connection of its own.
+// Failures are thrown as DataError with the engine's message.
+class clsData : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit clsData(const QString &databasePath, QObject *parent = nullptr);
+
+    QString databasePath() const { return m_databasePath; }
+
+    Recordset GetRS(const SqlStatement &statement, bool edit = false);
+    // Several read-only queries on one connection, all seeing the database in the same state: for a caller that
+    // runs one query per group (an Extended page reads the entries category by category).
+    QVector<Recordset> GetRSs(const QVector<SqlStatement> &statements);
+    // Returns true once the statement has been carried out; throws otherwise.
+    bool ExecuteSQL(const SqlStatement &statement);
+    void addFile(const SqlStatement &statement);
+    void showFiles();
+
+signals:
+    void showAddFiles();
+    void fileAdded();
+
+private:
+    std::shared_ptr<SqliteConnection> OpenConnection() const;
+    static Recordset read(SqliteConnection &connection, const SqlStatement &statement, bool edit);
+
+    QString m_databasePath;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/generate/StepResult.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <memory>
+
+// The files of the generated CD root: the page, and the Menu folder that holds everything the page refers to.
+namespace MenuFolder {
+
+QString menuFolderName();     // "Menu"
+QString pageFileName();       // "Index.htm"
+QString applicationFileName(); // "Index.hta"
+
+// rootPath followed by "Index.htm".
+QString createMenuFile(const QString &rootPath);
+
+// The failure of a step that needs a CD root when none has been chosen (an empty rootPath would name files in the
+// current folder).
+StepResult noRootFolder();
+
+// Creates rootPath "Menu" when nothing of that name exists. Fails when it cannot, or when "Menu" is a file.
+StepResult ensureMenuFolder(const QString &rootPath);
+
+// Copies the file into the Menu folder under its own name, replacing an earlier copy.
+StepResult copyToMenuFolder(const QString &rootPath, const QString &sourcePath);
+
+// Copies source over destination through a temporary file: a failure leaves the earlier destination in place.
+StepResult copyReplacing(const QString &sourcePath, const QString &destinationPath);
+// Writes the bytes over path the same way.
+StepResult writeReplacing(const QString &path, const QByteArray &bytes);
+
+} // namespace MenuFolder
+
+// A file written beside its destination and renamed over it once complete, so that a failure, or the program
+// stopping half-way, leaves the earlier file whole. As QSaveFile it follows a link to the file it replaces, keeps
+// that file's permissions and refuses a file that is not writable. Unlike QSaveFile it does not wait for the disk:
+// a page of a large menu would take longer to flush than to make. A machine that loses power just after a build
+// may lose the page; the next build makes it again.
+class ReplacingFile
+{
+public:
+    explicit ReplacingFile(const QString &path);
+    ~ReplacingFile(); // closes and removes the temporary file unless committed
+    ReplacingFile(const ReplacingFile &) = delete;
+    ReplacingFile &operator=(const ReplacingFile &) = delete;
+
+    bool open();
+    bool write(const char *data, qint64 size);
+    // Copies the rest of an open file in (by the kernel where it can).
+    bool copyFrom(QFile &source);
+    // Renames the temporary file over the destination.
+    bool commit();
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString &error);
+
+    QString m_path;      // the file to replace, links followed
+    QString m_temporary; // empty until opened
+    std::unique_ptr<QFile> m_file;
+    bool m_replacesExisting = false;
+    QString m_error;
+};
+
+namespace MenuFolder {
+
+} // namespace MenuFolder

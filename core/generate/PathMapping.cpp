@@ -1,0 +1,37 @@
+#include "core/generate/PathMapping.h"
+
+#include <QDir>
+
+namespace PathMapping {
+
+QChar separator()
+{
+    return QDir::separator();
+}
+
+QString rootPathFor(const QString &folder)
+{
+    if (folder.endsWith(separator()))
+        return folder;
+    return folder + separator();
+}
+
+QString getFileName(const QString &path)
+{
+    return path.mid(path.lastIndexOf(separator()) + 1);
+}
+
+std::optional<QString> getFileLink(const QString &strFullPath, const QString &rootPath)
+{
+    if (rootPath.isEmpty() || !strFullPath.startsWith(rootPath, Qt::CaseSensitive))
+        return std::nullopt;
+    return strFullPath.mid(rootPath.size());
+}
+
+QString toStoredLink(const QString &relativePath)
+{
+    QString link = relativePath;
+    return link.replace(separator(), QLatin1Char('/'));
+}
+
+} // namespace PathMapping
