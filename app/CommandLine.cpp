@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "core/about/ProgramParts.h"
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"
 #include "core/data/DatabaseFile.h"
@@ -79,7 +80,9 @@ QString CommandLine::versionText()
 
 QString CommandLine::dataHome(const QString &programFolder) const
 {
-    return DataHome::resolve(programFolder, m_home, qEnvironmentVariable("VELMORA_HOME"));
+    // Only a complete program folder (a build tree) may hold the data; an installed program keeps it in XDG.
+    return DataHome::resolve(ProgramParts(programFolder).portableFolder(), m_home,
+                             qEnvironmentVariable("VELMORA_HOME"));
 }
 
 int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream &err) const

@@ -2,10 +2,18 @@
 #include "wizard/WizardMain.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
 {
+    // Who the program is, for QStandardPaths, the desktop's taskbar and Wayland (the desktop entry's name).
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.org"));
+    QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
+
     // Without a command the wizard window opens; the commands run without a display.
     {
         QStringList arguments;
@@ -18,8 +26,6 @@ int main(int argc, char *argv[])
     }
 
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,6 +1,7 @@
 #include "wizard/WizardMain.h"
 
 #include "app/CommandLine.h"
+#include "core/about/ProgramParts.h"
 #include "CorvixHost.h"
 #include "wizard/frmVelmora.h"
 #include "core/data/DataError.h"
@@ -12,7 +13,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
+#include <QTextStream>
 
 int runWizard(int &argc, char **argv, const CommandLine &commandLine)
 {
@@ -20,7 +23,14 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
 
+    QIcon icon;
+    for (const int size : {48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/velmora-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+
+    // A failed start is also told on stderr, for a start from a terminal or a desktop's log.
     const auto fail = [](const QString &text) {
+        QTextStream(stderr) << "velmora: " << text << Qt::endl;
         QMessageBox::critical(nullptr, QStringLiteral(" "), text);
         return 1;
     };
@@ -33,7 +43,7 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
     } catch (const DataError &error) {
         return fail(error.message());
     }
-    CorvixHost controls;
+    CorvixHost controls(ProgramParts(programFolder).pluginFolders());
     if (!controls.loadPlugin())
         return fail(controls.errorString());
 

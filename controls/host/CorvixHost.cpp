@@ -22,17 +22,23 @@ private:
     std::function<void()> m_handler;
 };
 
-QStringList candidateDirs(const QString &dir)
+QStringList candidateDirs(const QStringList &dirs)
 {
-    if (!dir.isEmpty())
-        return {dir};
+    if (!dirs.isEmpty())
+        return dirs;
     const QString app = QCoreApplication::applicationDirPath();
     return {app, app + QStringLiteral("/plugins")};
 }
 
 } // namespace
 
-CorvixHost::CorvixHost(const QString &pluginDir) : m_dir(pluginDir) {}
+CorvixHost::CorvixHost(const QString &pluginDir)
+{
+    if (!pluginDir.isEmpty())
+        m_dirs.append(pluginDir);
+}
+
+CorvixHost::CorvixHost(const QStringList &pluginDirs) : m_dirs(pluginDirs) {}
 
 CorvixHost::~CorvixHost() = default; // the plugin stays loaded: live controls still use its code
 
@@ -46,7 +52,7 @@ bool CorvixHost::loadPlugin()
     if (m_factory)
         return true;
     QStringList tried;
-    for (const QString &dir : candidateDirs(m_dir)) {
+    for (const QString &dir : candidateDirs(m_dirs)) {
         QDir folder(dir);
         const QStringList found = folder.entryList({QStringLiteral("libcorvix.so"), QStringLiteral("corvix.dll"),
                                                     QStringLiteral("libcorvix.dylib"), QStringLiteral("libcorvix.dll")},

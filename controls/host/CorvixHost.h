@@ -20,6 +20,8 @@ class CorvixHost
 public:
     // The plugin is looked for in pluginDir; an empty one means the program folder and its "plugins" subfolder.
     explicit CorvixHost(const QString &pluginDir = QString());
+    // The plugin is looked for in each folder in turn; a failure names every one.
+    explicit CorvixHost(const QStringList &pluginDirs);
     ~CorvixHost();
     CorvixHost(const CorvixHost &) = delete;
     CorvixHost &operator=(const CorvixHost &) = delete;
@@ -47,7 +49,7 @@ public:
     static bool invoke(QWidget *control, const char *method);
 
 private:
-    QString m_dir;
+    QStringList m_dirs;
     QString m_error;
     std::unique_ptr<QPluginLoader> m_loader;
     CorvixFactory *m_factory = nullptr;

@@ -14,7 +14,7 @@ QString resolve(const QString &programFolder, const QString &homeOption, const Q
     if (home.isEmpty())
         home = environmentHome;
     if (home.isEmpty()) {
-        if (QFileInfo(programFolder).isWritable())
+        if (!programFolder.isEmpty() && QFileInfo(programFolder).isWritable())
             home = programFolder;
         else
             home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Velmora");

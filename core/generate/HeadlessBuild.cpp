@@ -1,5 +1,6 @@
 #include "core/generate/HeadlessBuild.h"
 
+#include "core/about/ProgramParts.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/MenuSnapshot.h"
 #include "core/generate/PageWriter.h"
@@ -96,13 +97,12 @@ StepResult HeadlessBuild::run(qint64 menuId)
             return StepResult::failure(QStringLiteral("The media file %1 of the style is missing.").arg(shown(file)));
         media.append(file);
     }
-    const QString programFolder = PathMapping::rootPathFor(m_programFolder);
-    const QStringList autorunFiles = {QStringLiteral("AUTORUN.INF"), QStringLiteral("Start.exe")};
-    for (const QString &name : autorunFiles) {
-        if (!QFileInfo(programFolder + name).isFile())
-            return StepResult::failure(
-                QStringLiteral("%1 is missing in the program folder %2.").arg(name, shown(m_programFolder)));
-    }
+    const ProgramParts parts(m_programFolder);
+    const QString autorunFolder = parts.autorunFolder();
+    if (autorunFolder.isEmpty())
+        return StepResult::failure(parts.autorunMissingMessage());
+    const QString programFolder = PathMapping::rootPathFor(autorunFolder);
+    const QStringList autorunFiles = ProgramParts::autorunFileNames();
 
     QString error;
     const std::optional<QByteArray> stylesheet = StylesheetWriter::text(snapshot.style, &error);

@@ -108,6 +108,15 @@ void TestControlBehaviour::hostReportsMissingPlugin()
     QVERIFY(host.errorString().contains(QDir::toNativeSeparators(empty.path())));
     QVERIFY(!host.create(QStringLiteral("Corvixes.KroText")));
 
+    // Several folders: a failure names each; a later folder serves when an earlier one has no plugin.
+    QTemporaryDir other;
+    CorvixHost neither(QStringList{empty.path(), other.path()});
+    QVERIFY(!neither.loadPlugin());
+    for (const QString &folder : {empty.path(), other.path()})
+        QVERIFY2(neither.errorString().contains(QDir::toNativeSeparators(folder)), qPrintable(neither.errorString()));
+    CorvixHost later(QStringList{empty.path(), QStringLiteral(CORVIX_PLUGIN_DIR)});
+    QVERIFY2(later.loadPlugin(), qPrintable(later.errorString()));
+
     // A file of that name that is no plugin: the loader's own reason is reported.
     QFile bogus(empty.filePath(QStringLiteral("libcorvix.so")));
     QVERIFY(bogus.open(QIODevice::WriteOnly));

@@ -29,6 +29,9 @@ void TestDataHome::choosesTheFirstGivenFolder()
 
 void TestDataHome::fallsBackWhenProgramFolderIsReadOnly()
 {
+    // An installed program gives no program folder: its data lives in the XDG data folder.
+    QCOMPARE(DataHome::resolve(QString(), QString(), QString()),
+             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Velmora"));
     if (QFileInfo(QStringLiteral("/proc")).isWritable())
         QSKIP("running with rights that make every folder writable");
     const QString home = DataHome::resolve(QStringLiteral("/proc"), QString(), QString());
