@@ -10,6 +10,8 @@ trap 'rm -rf "$work"' EXIT
 stage="$work/stage"
 prefix="$stage/usr"
 velmora="$prefix/bin/velmora"
+libdir="$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")"
+plugindir="$libdir/velmora"
 failures=0
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -19,7 +21,7 @@ for tool in desktop-file-validate appstreamcli man dpkg-deb cpack sqlite3 file; 
 done
 
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
-for file in bin/velmora lib/velmora/libcorvix.so share/velmora/AUTORUN.INF share/velmora/Start.exe \
+for file in bin/velmora "$plugindir/libcorvix.so" share/velmora/AUTORUN.INF share/velmora/Start.exe \
     share/applications/org.velmora.Velmora.desktop share/metainfo/org.velmora.Velmora.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.velmora.Velmora.svg share/man/man1/velmora.1.gz; do
     check "installs $file" test -f "$prefix/$file"
@@ -78,11 +80,11 @@ check "the window reports no failure" test -z "$(grep '^velmora:' "$work/window.
 after="$(cd "$stage" && find . -printf '%p %s %T@\n' | sort)"
 check "nothing is written under the prefix" test "$before" = "$after"
 
-mv "$prefix/lib/velmora/libcorvix.so" "$work/"
+mv "$prefix/$plugindir/libcorvix.so" "$work/"
 window 30 "$work/noplugin.err" || true
 check "a missing plugin names bin/" grep -q "$prefix/bin" "$work/noplugin.err"
-check "a missing plugin names lib/velmora/" grep -q "$prefix/lib/velmora" "$work/noplugin.err"
-mv "$work/libcorvix.so" "$prefix/lib/velmora/"
+check "a missing plugin names $plugindir/" grep -q "$prefix/$plugindir" "$work/noplugin.err"
+mv "$work/libcorvix.so" "$prefix/$plugindir/"
 mv "$prefix/share/velmora/Start.exe" "$work/"
 set +e
 "$velmora" build 1 >/dev/null 2>"$work/noautorun.err"
@@ -111,7 +113,7 @@ deb="$work/package/velmora_2.0.0_amd64.deb"
 check "cpack makes velmora_2.0.0_amd64.deb" test -f "$deb"
 listing="$(dpkg-deb -c "$deb")"
 echo "$listing"
-for file in ./usr/bin/velmora ./usr/lib/velmora/libcorvix.so ./usr/share/velmora/Start.exe \
+for file in ./usr/bin/velmora "./usr/$plugindir/libcorvix.so" ./usr/share/velmora/Start.exe \
     ./usr/share/applications/org.velmora.Velmora.desktop ./usr/share/man/man1/velmora.1.gz; do
     check "the package holds $file" grep -q " $file\$" <<<"$listing"
 done
