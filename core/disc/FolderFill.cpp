@@ -132,7 +132,7 @@ bool FolderFill::collect(const QStringList &paths)
         }
     }
     std::sort(m_offered.begin(), m_offered.end(),
-              [](const FillEntry &a, const FillEntry &b) { return a.link < b.link; });
+              [](const FillEntry &a, const FillEntry &b) { return a.link.compare(b.link, Qt::CaseInsensitive) < 0; });
     for (FillEntry &entry : m_offered)
         entry.title = uniqueTitle(entry.title);
     return true;
