@@ -31,7 +31,7 @@ inline QString xorriso(const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
 }
 
-// Every file of the image with its size, as xorriso lists them.
+// Every file of the image with its size, as xorriso lists them (it quotes names in '', an apostrophe as '"'"').
 inline QMap<QString, qint64> imageFiles(const QString &image)
 {
     QMap<QString, qint64> files;
@@ -41,7 +41,8 @@ inline QMap<QString, qint64> imageFiles(const QString &image)
     for (const QString &text : listing.split(QLatin1Char('\n'))) {
         const QRegularExpressionMatch match = line.match(text);
         if (match.hasMatch())
-            files.insert(match.captured(2), match.captured(1).toLongLong());
+            files.insert(match.captured(2).replace(QStringLiteral("'\"'\"'"), QStringLiteral("'")),
+                         match.captured(1).toLongLong());
     }
     return files;
 }
