@@ -35,7 +35,7 @@ void DiscCommands::addOptions(QCommandLineParser &parser)
 
 QString DiscCommands::helpLines()
 {
-    return QStringLiteral("add MENUID PATH... add entries for files under the CD root\n"
+    return QStringLiteral("add MENUID PATH... add entries for the files given\n"
                           "check MENUID    report what would spoil the disc\n"
                           "iso MENUID      write a disc image of the CD root");
 }
@@ -121,6 +121,8 @@ int DiscCommands::check(const QString &home, QTextStream &out, QTextStream &err)
         err << error << Qt::endl;
         return 1;
     }
+    for (const QString &note : menu->notes)
+        err << note << Qt::endl;
     DiscCheck check(data, menu->snapshot);
     check.run();
     for (const DiscProblem &problem : check.problems())

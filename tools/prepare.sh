@@ -7,6 +7,7 @@ velmora_packages=(
     libsqlite3-dev sqlite3
     g++-mingw-w64-i686 gcc-mingw-w64-i686
     chromium xvfb xauth fonts-dejavu-core
+    xorriso
 )
 
 velmora_install_packages() {
