@@ -88,8 +88,7 @@ bool DiscCheck::run()
 {
     m_problems.clear();
     m_size = {};
-    checkEntries();
-    checkMedia();
+    checkEntries(checkMedia());
     if (!walkRoot())
         return false;
     if (!m_size.fitsDualLayerDvd())
@@ -99,58 +98,56 @@ bool DiscCheck::run()
     return true;
 }
 
-void DiscCheck::checkEntries()
+// Every medium is copied into the Menu folder under its own name, so two of one name overwrite each other, and
+// one named like the stylesheet overwrites that. A disc reads names without regard to case. Returns the media by
+// their names in lower case.
+QHash<QString, QString> DiscCheck::checkMedia()
 {
-    const QString rootPath = PathMapping::rootPathFor(QDir::cleanPath(m_snapshot.rootPath));
-    const QDir root(rootPath);
+    QHash<QString, QString> byName;
+    const QString stylesheet = QStringLiteral("Styles.css");
+    for (const QString &file : m_snapshot.style.mediaFiles()) {
+        if (!isSet(file))
+            continue;
+        const QString key = PathMapping::getFileName(file).toLower();
+        if (!QFileInfo(file).isFile())
+            add(DiscProblem::Kind::MissingFile,
+                QStringLiteral("The media file %1 of the style is missing.").arg(shown(file)));
+        if (key == stylesheet.toLower())
+            add(DiscProblem::Kind::MediaCollision,
+                QStringLiteral("The media file %1 would replace the generated %2.").arg(shown(file), stylesheet));
+        else if (byName.contains(key) && byName.value(key) != file)
+            add(DiscProblem::Kind::MediaCollision, QStringLiteral("The media files %1 and %2 have the same name.")
+                                                       .arg(shown(byName.value(key)), shown(file)));
+        byName.insert(key, file);
+    }
+    return byName;
+}
+
+// An entry's file must lie inside the CD root; its screenshot, kept in the Menu folder, must not share its name with
+// a medium that the build would copy over it.
+void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
+{
+    const QString rootPath = PathMapping::rootPathFor(QDir::toNativeSeparators(QDir::cleanPath(m_snapshot.rootPath)));
+    const QString menuFolder = rootPath + MenuFolder::menuFolderName() + PathMapping::separator();
     Recordset entries = m_data.GetRS(Sql::selectEntries(m_snapshot.currentMenuID));
     while (!entries.atEnd()) {
         const QString title = entries.text(QStringLiteral("FileName"));
         const QString link = entries.text(QStringLiteral("FileLink"));
-        const QString path = QDir::cleanPath(root.filePath(link));
+        const QString path = QDir::toNativeSeparators(QDir::cleanPath(rootPath + link));
         if (link.isEmpty() || !PathMapping::getFileLink(path, rootPath))
             add(DiscProblem::Kind::MissingFile,
                 QStringLiteral("The entry %1 links to %2, which is not inside the CD root.").arg(title, link));
         else if (!QFileInfo::exists(path))
             add(DiscProblem::Kind::MissingFile,
                 QStringLiteral("The file %1 of the entry %2 is missing.").arg(shown(path), title));
-        entries.moveNext();
-    }
-    entries.close();
-}
 
-// Every medium is copied into the Menu folder under its own name, so two of one name overwrite each other, and
-// one named like the stylesheet or an entry's screenshot overwrites that. A disc reads names without regard to case.
-void DiscCheck::checkMedia()
-{
-    QHash<QString, QString> byName; // lower-case name -> first source path
-    const QString stylesheet = QStringLiteral("Styles.css");
-    for (const QString &file : m_snapshot.style.mediaFiles()) {
-        if (!isSet(file))
-            continue;
-        const QString name = PathMapping::getFileName(file);
-        const QString key = name.toLower();
-        if (!QFileInfo(file).isFile())
-            add(DiscProblem::Kind::MissingFile, QStringLiteral("The media file %1 of the style is missing.").arg(shown(file)));
-        if (key == stylesheet.toLower()) {
-            add(DiscProblem::Kind::MediaCollision,
-                QStringLiteral("The media file %1 would replace the generated %2.").arg(shown(file), stylesheet));
-        } else if (byName.contains(key) && byName.value(key) != file) {
-            add(DiscProblem::Kind::MediaCollision,
-                QStringLiteral("The media files %1 and %2 have the same name.").arg(shown(byName.value(key)), shown(file)));
-        }
-        byName.insert(key, file);
-    }
-
-    const QString menuFolder = m_snapshot.rootPath + MenuFolder::menuFolderName() + PathMapping::separator();
-    Recordset entries = m_data.GetRS(Sql::selectEntries(m_snapshot.currentMenuID));
-    while (!entries.atEnd()) {
         const QString screenshot = entries.text(QStringLiteral("Screenshot"));
-        const QString source = byName.value(screenshot.toLower());
-        if (isSet(screenshot) && !source.isEmpty() && QDir::cleanPath(source) != QDir::cleanPath(menuFolder + screenshot))
+        const QString medium = mediaByName.value(screenshot.toLower());
+        if (isSet(screenshot) && !medium.isEmpty() &&
+            QDir::cleanPath(medium) != QDir::cleanPath(menuFolder + screenshot))
             add(DiscProblem::Kind::MediaCollision,
                 QStringLiteral("The media file %1 would replace the screenshot %2 of the entry %3.")
-                    .arg(shown(source), screenshot, entries.text(QStringLiteral("FileName"))));
+                    .arg(shown(medium), screenshot, title));
         entries.moveNext();
     }
     entries.close();

@@ -2,6 +2,7 @@
 
 #include "core/generate/MenuSnapshot.h"
 
+#include <QHash>
 #include <QString>
 #include <QVector>
 #include <functional>
@@ -50,8 +51,8 @@ public:
     static std::optional<QString> jolietProblem(const QString &name);
 
 private:
-    void checkEntries();
-    void checkMedia();
+    QHash<QString, QString> checkMedia();
+    void checkEntries(const QHash<QString, QString> &mediaByName);
     bool walkRoot();
     void add(DiscProblem::Kind kind, const QString &text) { m_problems.append({kind, text}); }
 

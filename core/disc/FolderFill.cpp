@@ -16,10 +16,16 @@ bool isHiddenName(const QString &name)
     return name.startsWith(QLatin1Char('.'));
 }
 
+// Paths as PathMapping compares them: clean, with the platform's separators.
+QString nativeClean(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
 } // namespace
 
 FolderFill::FolderFill(clsData &data, qint64 menuId, const QString &rootFolder)
-    : m_data(data), m_menuId(menuId), m_rootPath(PathMapping::rootPathFor(QDir::cleanPath(rootFolder)))
+    : m_data(data), m_menuId(menuId), m_rootPath(PathMapping::rootPathFor(nativeClean(rootFolder)))
 {
 }
 
@@ -72,7 +78,7 @@ bool FolderFill::offer(const QString &path)
 {
     if (m_progress && ++m_seen % 256 == 0 && !m_progress(m_seen))
         return false;
-    const std::optional<QString> below = PathMapping::getFileLink(path, m_rootPath);
+    const std::optional<QString> below = PathMapping::getFileLink(QDir::toNativeSeparators(path), m_rootPath);
     if (!below || below->isEmpty())
         return true;
     const QString link = PathMapping::toStoredLink(*below);
@@ -96,7 +102,7 @@ bool FolderFill::collect(const QStringList &paths)
 
     QStringList starts;
     for (const QString &given : paths.isEmpty() ? QStringList{m_rootPath} : paths) {
-        const QString path = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
+        const QString path = nativeClean(QFileInfo(given).absoluteFilePath());
         const QString folderPath = PathMapping::rootPathFor(path);
         if (folderPath != m_rootPath && !PathMapping::getFileLink(path, m_rootPath))
             m_refused.append(outsideRootNotice(QDir::toNativeSeparators(given), m_rootPath));

@@ -192,6 +192,11 @@ void IsoImage::processFinished(int exitCode, QProcess::ExitStatus status)
                                  .arg(exitCode)
                                  .arg((problems.isEmpty() ? m_lastLines : problems).join(QLatin1Char('\n'))));
     }
+    // The placeholder was made private to this user; the image gets the earlier image's permissions, or a file's usual.
+    const QFileInfo earlier(m_target);
+    QFile::setPermissions(m_temporary, earlier.exists() ? earlier.permissions()
+                                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                              QFile::ReadOther);
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(m_temporary).toStdString(), QFile::encodeName(m_target).toStdString(),
                             error);

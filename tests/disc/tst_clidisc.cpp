@@ -111,6 +111,7 @@ void TestCliDisc::fromFolderToImage()
     QVERIFY2(r.err.contains("100%"), qPrintable(r.err));
     QCOMPARE(DiscFiles::imageFiles(image), DiscFiles::folderFiles(path("cd")));
     QCOMPARE(DiscFiles::volumeId(image), QStringLiteral("MY_DISC_TOOLS"));
+    QVERIFY(QFileInfo(image).permissions().testFlag(QFile::ReadOther));
 
     r = velmora({"iso", "1", "-o", "other.iso"}, path("empty"));
     QCOMPARE(r.exitCode, 1);
