@@ -25,8 +25,8 @@ QString shown(const QString &path)
 
 void DiscCommands::addOptions(QCommandLineParser &parser)
 {
-    parser.addOption({categoryOption, QStringLiteral("add: put every new entry in this category."),
-                      QStringLiteral("TEXT")});
+    parser.addOption(
+        {categoryOption, QStringLiteral("add: put every new entry in this category."), QStringLiteral("TEXT")});
     parser.addOption({{outputOption, QStringLiteral("output")},
                       QStringLiteral("iso: write the image to FILE (default: the menu title with .iso beside the "
                                      "CD root)."),
@@ -147,9 +147,8 @@ int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) c
             << m_menuId << "')." << Qt::endl;
 
     IsoImage image;
-    QObject::connect(&image, &IsoImage::progress, [&err](int percent) {
-        err << "\rMaking the disc image: " << percent << "%" << Qt::flush;
-    });
+    QObject::connect(&image, &IsoImage::progress,
+                     [&err](int percent) { err << "\rMaking the disc image: " << percent << "%" << Qt::flush; });
     const bool ok = image.run(menu->rootFolder, menu->snapshot.title, target);
     err << (ok ? "\n" : "") << Qt::flush;
     if (!ok) {

@@ -78,7 +78,8 @@ int main(int argc, char *argv[])
     big.close();
     timer.restart();
     IsoImage image;
-    const bool ok = image.run(dir.filePath(QStringLiteral("image")), QStringLiteral("Bench"), dir.filePath("bench.iso"));
+    const bool ok =
+        image.run(dir.filePath(QStringLiteral("image")), QStringLiteral("Bench"), dir.filePath("bench.iso"));
     out << "image of " << megabytes << " MB: " << (ok ? QStringLiteral("written") : image.errorString()) << " in "
         << timer.elapsed() << " ms" << Qt::endl;
     return ok ? 0 : 1;

@@ -67,9 +67,7 @@ QString DiscSize::line() const
     return text + QLatin1Char('.');
 }
 
-DiscCheck::DiscCheck(clsData &data, const MenuSnapshot &snapshot) : m_data(data), m_snapshot(snapshot)
-{
-}
+DiscCheck::DiscCheck(clsData &data, const MenuSnapshot &snapshot) : m_data(data), m_snapshot(snapshot) {}
 
 std::optional<QString> DiscCheck::jolietProblem(const QString &name)
 {

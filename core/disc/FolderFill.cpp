@@ -26,8 +26,7 @@ QString nativeClean(const QString &path)
 
 FolderFill::FolderFill(clsData &data, qint64 menuId, const QString &rootFolder)
     : m_data(data), m_menuId(menuId), m_rootPath(PathMapping::rootPathFor(nativeClean(rootFolder)))
-{
-}
+{}
 
 QString FolderFill::suggestedTitle(const QString &fileName)
 {
@@ -85,7 +84,7 @@ bool FolderFill::offer(const QString &path)
     if (skipped(link) || m_links.contains(link))
         return true;
     m_links.insert(link);
-    const QString category = !m_category ? suggestedCategory(link)
+    const QString category = !m_category             ? suggestedCategory(link)
                              : m_category->isEmpty() ? QStringLiteral("none")
                                                      : *m_category;
     m_offered.append({path, link, suggestedTitle(PathMapping::getFileName(path)), category});
@@ -149,7 +148,7 @@ void FolderFill::store(const QVector<FillEntry> &chosen)
     QVector<SqlStatement> inserts;
     inserts.reserve(chosen.size());
     for (const FillEntry &entry : chosen)
-        inserts.append(Sql::insertEntry(m_menuId, entry.category, entry.title, entry.link, QString(),
-                                        QStringLiteral("none")));
+        inserts.append(
+            Sql::insertEntry(m_menuId, entry.category, entry.title, entry.link, QString(), QStringLiteral("none")));
     m_data.addFiles(inserts);
 }

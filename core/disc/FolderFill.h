@@ -33,9 +33,9 @@ public:
     void setCategory(const QString &category) { m_category = category; }
     void clearCategory() { m_category.reset(); }
 
-    // Collects the offer from paths (files or folders; the whole root when empty), ordered by link (letter case aside). Paths outside
-    // the CD root, or that do not exist, are refused: the offer is then empty and refused() says why, one text a
-    // path. False when a path was refused or the walk was cancelled. Throws DataError.
+    // Collects the offer from paths (files or folders; the whole root when empty), ordered by link (letter case aside).
+    // Paths outside the CD root, or that do not exist, are refused: the offer is then empty and refused() says why, one
+    // text a path. False when a path was refused or the walk was cancelled. Throws DataError.
     bool collect(const QStringList &paths = {});
     const QVector<FillEntry> &offered() const { return m_offered; }
     const QStringList &refused() const { return m_refused; }

@@ -27,9 +27,7 @@ QString missingProgram()
 
 } // namespace
 
-IsoImage::IsoImage(QObject *parent) : QObject(parent)
-{
-}
+IsoImage::IsoImage(QObject *parent) : QObject(parent) {}
 
 IsoImage::~IsoImage()
 {

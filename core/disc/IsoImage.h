@@ -48,7 +48,7 @@ private:
     QProcess *m_process = nullptr;
     QString m_temporary;
     QString m_target;
-    QByteArray m_pending;  // an unfinished line of xorriso's messages
+    QByteArray m_pending;    // an unfinished line of xorriso's messages
     QStringList m_lastLines; // for the message when xorriso fails
     int m_percent = -1;
     bool m_cancelled = false;

@@ -70,8 +70,9 @@ void TestCliDisc::fromFolderToImage()
 {
     Result r = velmora({"add", "1", "cd"});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, (QStringList{"Added Docs/read_me.txt as \"read me\" in Docs", "Added Setup.exe as \"Setup\" in General",
-                                 "Added Tools/a-b.exe as \"a b\" in Tools"}));
+    QCOMPARE(r.out,
+             (QStringList{"Added Docs/read_me.txt as \"read me\" in Docs", "Added Setup.exe as \"Setup\" in General",
+                          "Added Tools/a-b.exe as \"a b\" in Tools"}));
     r = velmora({"add", "1", path("cd")});
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QStringList{"Nothing to add: every file already has an entry."});

@@ -50,28 +50,24 @@ void TestDiscCheck::reportsProblems_data()
     QTest::newRow("clean") << clean << cleanLinks << cleanMedia << QStringList{};
     QTest::newRow("entry file missing") << clean << QStringList{"Setup.exe", "Docs/gone.txt"} << cleanMedia
                                         << QStringList{"missing: Docs/gone.txt of the entry"};
-    QTest::newRow("entry outside the root") << clean << QStringList{"../outside.txt"} << cleanMedia
-                                            << QStringList{"missing: not inside the CD root"};
-    QTest::newRow("media file missing") << clean << cleanLinks
-                                        << QStringList{"a/back.jpg", "a/gone.wav", "", "", ""}
+    QTest::newRow("entry outside the root")
+        << clean << QStringList{"../outside.txt"} << cleanMedia << QStringList{"missing: not inside the CD root"};
+    QTest::newRow("media file missing") << clean << cleanLinks << QStringList{"a/back.jpg", "a/gone.wav", "", "", ""}
                                         << QStringList{"missing: gone.wav of the style is missing"};
     QTest::newRow("name too long") << QStringList{"Docs/" + name64 + "x"} << QStringList{} << cleanMedia
                                    << QStringList{"name: longer than 64 characters"};
     QTest::newRow("folder name too long") << QStringList{name64 + "xy/a.txt"} << QStringList{} << cleanMedia
                                           << QStringList{"name: longer than 64 characters"};
     QTest::newRow("forbidden characters")
-        << QStringList{"a:b.txt", "why?.txt", "x*y", "semi;colon", "back\\slash", QString("bell\x07")}
-        << QStringList{} << cleanMedia
-        << QStringList{"name: character :", "name: character ?", "name: character *", "name: character ;",
-                       "name: character \\", "name: control character"};
-    QTest::newRow("two media of one name") << clean << cleanLinks
-                                           << QStringList{"a/logo.gif", "", "b/LOGO.gif", "", ""}
+        << QStringList{"a:b.txt", "why?.txt", "x*y", "semi;colon", "back\\slash", QString("bell\x07")} << QStringList{}
+        << cleanMedia << QStringList{"name: character :", "name: character ?",  "name: character *",
+                                     "name: character ;", "name: character \\", "name: control character"};
+    QTest::newRow("two media of one name") << clean << cleanLinks << QStringList{"a/logo.gif", "", "b/LOGO.gif", "", ""}
                                            << QStringList{"media: same name"};
-    QTest::newRow("media named like the stylesheet") << clean << cleanLinks
-                                                     << QStringList{"a/styles.css", "", "", "", ""}
-                                                     << QStringList{"media: replace the generated Styles.css"};
-    QTest::newRow("media named like a screenshot") << clean << cleanLinks
-                                                   << QStringList{"b/shot.jpg", "", "", "", ""}
+    QTest::newRow("media named like the stylesheet")
+        << clean << cleanLinks << QStringList{"a/styles.css", "", "", "", ""}
+        << QStringList{"media: replace the generated Styles.css"};
+    QTest::newRow("media named like a screenshot") << clean << cleanLinks << QStringList{"b/shot.jpg", "", "", "", ""}
                                                    << QStringList{"media: replace the screenshot shot.jpg"};
 }
 
@@ -127,16 +123,15 @@ void TestDiscCheck::sizeAgainstDiscs_data()
 {
     QTest::addColumn<qint64>("sectors");
     QTest::addColumn<QString>("line");
-    QTest::newRow("a full CD") << qint64(360000)
-                               << "fits on a CD (700 MB), a DVD (4.7 GB), a dual-layer DVD (8.5 GB).";
+    QTest::newRow("a full CD") << qint64(360000) << "fits on a CD (700 MB), a DVD (4.7 GB), a dual-layer DVD (8.5 GB).";
     QTest::newRow("one sector over a CD")
         << qint64(360001) << "fits on a DVD (4.7 GB), a dual-layer DVD (8.5 GB); too large for a CD (700 MB).";
     QTest::newRow("a full DVD") << qint64(2295104)
                                 << "fits on a DVD (4.7 GB), a dual-layer DVD (8.5 GB); too large for a CD (700 MB).";
     QTest::newRow("one sector over a DVD")
         << qint64(2295105) << "fits on a dual-layer DVD (8.5 GB); too large for a CD (700 MB), a DVD (4.7 GB).";
-    QTest::newRow("over every disc")
-        << qint64(4173825) << "too large for a CD (700 MB), a DVD (4.7 GB), a dual-layer DVD (8.5 GB).";
+    QTest::newRow("over every disc") << qint64(4173825)
+                                     << "too large for a CD (700 MB), a DVD (4.7 GB), a dual-layer DVD (8.5 GB).";
 }
 
 void TestDiscCheck::sizeAgainstDiscs()

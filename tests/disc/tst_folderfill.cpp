@@ -52,12 +52,18 @@ void TestFolderFill::suggestsTitles_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("title");
-    QTest::newRow("extension dropped") << "Setup.exe" << "Setup";
-    QTest::newRow("only the last extension") << "backup.tar.gz" << "backup.tar";
-    QTest::newRow("underscores and dashes") << "my_great-tool_v2.zip" << "my great tool v2";
-    QTest::newRow("no extension") << "README" << "README";
-    QTest::newRow("nothing but separators") << "__-.txt" << "__-.txt";
-    QTest::newRow("blanks and accents kept") << "Café Menu.pdf" << "Café Menu";
+    QTest::newRow("extension dropped") << "Setup.exe"
+                                       << "Setup";
+    QTest::newRow("only the last extension") << "backup.tar.gz"
+                                             << "backup.tar";
+    QTest::newRow("underscores and dashes") << "my_great-tool_v2.zip"
+                                            << "my great tool v2";
+    QTest::newRow("no extension") << "README"
+                                  << "README";
+    QTest::newRow("nothing but separators") << "__-.txt"
+                                            << "__-.txt";
+    QTest::newRow("blanks and accents kept") << "Café Menu.pdf"
+                                             << "Café Menu";
 }
 
 void TestFolderFill::suggestsTitles()
@@ -70,8 +76,8 @@ void TestFolderFill::suggestsTitles()
 void TestFolderFill::fillsTheRootOnce()
 {
     MenuFixture fixture;
-    makeFiles(fixture, {"Setup.exe", "README", "Docs/readme.txt", "Docs/User_Guide-EN.pdf", "Tools/Sub Dir/deep_file.tar.gz",
-                        "Tools/Index.htm", "Odd/it's & <ok>.txt", "Old/known.txt",
+    makeFiles(fixture, {"Setup.exe", "README", "Docs/readme.txt", "Docs/User_Guide-EN.pdf",
+                        "Tools/Sub Dir/deep_file.tar.gz", "Tools/Index.htm", "Odd/it's & <ok>.txt", "Old/known.txt",
                         // what the build writes, and hidden files, are never offered
                         "Menu/Styles.css", "Menu/shot.jpg", "Index.htm", "index.hta", "AUTORUN.INF", "Start.exe",
                         ".hidden", ".git/config", "Tools/.cache/x.bin"});
@@ -119,8 +125,8 @@ void TestFolderFill::fillsOnlyWhatIsGiven_data()
     QTest::newRow("the root's own generated file") << QStringList{"cd/Index.htm"} << "-" << QStringList{} << "";
     QTest::newRow("outside the root") << QStringList{"cd/Tools", "outside.txt"} << "-" << QStringList{}
                                       << "is not inside the CD root";
-    QTest::newRow("a sibling sharing the prefix") << QStringList{"cd2/x.txt"} << "-" << QStringList{}
-                                                  << "is not inside the CD root";
+    QTest::newRow("a sibling sharing the prefix")
+        << QStringList{"cd2/x.txt"} << "-" << QStringList{} << "is not inside the CD root";
     QTest::newRow("missing") << QStringList{"cd/gone.txt"} << "-" << QStringList{} << "does not exist";
 }
 

@@ -41,13 +41,18 @@ void TestIsoImage::volumeLabels_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("label");
-    QTest::newRow("blanks") << "My CD" << "MY_CD";
-    QTest::newRow("accents and punctuation") << "Café Programs, 2024!" << "CAFE_PROGRAMS_2024";
-    QTest::newRow("underscores kept, runs joined") << "a__b - c" << "A_B_C";
+    QTest::newRow("blanks") << "My CD"
+                            << "MY_CD";
+    QTest::newRow("accents and punctuation") << "Café Programs, 2024!"
+                                             << "CAFE_PROGRAMS_2024";
+    QTest::newRow("underscores kept, runs joined") << "a__b - c"
+                                                   << "A_B_C";
     QTest::newRow("at most 32") << QString(40, 'x') << QString(32, 'X');
     QTest::newRow("no trailing _ after the cut") << QString(31, 'x') + " yz" << QString(31, 'X');
-    QTest::newRow("nothing a label holds") << "***" << "MENU";
-    QTest::newRow("empty") << "" << "MENU";
+    QTest::newRow("nothing a label holds") << "***"
+                                           << "MENU";
+    QTest::newRow("empty") << ""
+                           << "MENU";
 }
 
 void TestIsoImage::volumeLabels()
@@ -62,11 +67,21 @@ void TestIsoImage::defaultImagePaths_data()
     QTest::addColumn<QString>("root");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("path");
-    QTest::newRow("beside the root") << "/data/cd" << "My CD" << "/data/My CD.iso";
-    QTest::newRow("root with separator") << "/data/cd/" << "My CD" << "/data/My CD.iso";
-    QTest::newRow("characters a file name cannot hold") << "/data/cd" << "A/B: C?" << "/data/A_B_ C_.iso";
-    QTest::newRow("no hidden file") << "/data/cd" << "..dots" << "/data/dots.iso";
-    QTest::newRow("empty title") << "/data/cd" << " " << "/data/Menu.iso";
+    QTest::newRow("beside the root") << "/data/cd"
+                                     << "My CD"
+                                     << "/data/My CD.iso";
+    QTest::newRow("root with separator") << "/data/cd/"
+                                         << "My CD"
+                                         << "/data/My CD.iso";
+    QTest::newRow("characters a file name cannot hold") << "/data/cd"
+                                                        << "A/B: C?"
+                                                        << "/data/A_B_ C_.iso";
+    QTest::newRow("no hidden file") << "/data/cd"
+                                    << "..dots"
+                                    << "/data/dots.iso";
+    QTest::newRow("empty title") << "/data/cd"
+                                 << " "
+                                 << "/data/Menu.iso";
 }
 
 void TestIsoImage::defaultImagePaths()
@@ -131,12 +146,26 @@ void TestIsoImage::refusals_data()
     QTest::addColumn<QString>("root");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("error");
-    QTest::newRow("xorriso missing") << "/nowhere/xorriso" << "cd" << "out/image.iso"
+    QTest::newRow("xorriso missing") << "/nowhere/xorriso"
+                                     << "cd"
+                                     << "out/image.iso"
                                      << "Please install the xorriso package";
-    QTest::newRow("image inside the root") << "xorriso" << "cd" << "cd/image.iso" << "inside the CD root";
-    QTest::newRow("root missing") << "xorriso" << "gone" << "out/image.iso" << "does not exist";
-    QTest::newRow("target is a folder") << "xorriso" << "cd" << "out/folder" << "is a folder";
-    QTest::newRow("xorriso fails") << "false" << "cd" << "out/image.iso" << "could not make the disc image";
+    QTest::newRow("image inside the root") << "xorriso"
+                                           << "cd"
+                                           << "cd/image.iso"
+                                           << "inside the CD root";
+    QTest::newRow("root missing") << "xorriso"
+                                  << "gone"
+                                  << "out/image.iso"
+                                  << "does not exist";
+    QTest::newRow("target is a folder") << "xorriso"
+                                        << "cd"
+                                        << "out/folder"
+                                        << "is a folder";
+    QTest::newRow("xorriso fails") << "false"
+                                   << "cd"
+                                   << "out/image.iso"
+                                   << "could not make the disc image";
 }
 
 void TestIsoImage::refusals()
