@@ -42,7 +42,7 @@ public:
     DiscCheck(clsData &data, const MenuSnapshot &snapshot);
     void setProgress(Progress progress) { m_progress = std::move(progress); }
 
-    // False when cancelled. Throws DataError.
+    // False when cancelled; the problems found so far are then incomplete. Throws DataError.
     bool run();
     const QVector<DiscProblem> &problems() const { return m_problems; }
     const DiscSize &size() const { return m_size; }

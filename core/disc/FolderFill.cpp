@@ -107,6 +107,8 @@ bool FolderFill::collect(const QStringList &paths)
             m_refused.append(outsideRootNotice(QDir::toNativeSeparators(given), m_rootPath));
         else if (!QFileInfo::exists(path))
             m_refused.append(QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(given)));
+        else if (!QFileInfo(path).isFile() && !QFileInfo(path).isDir())
+            m_refused.append(QStringLiteral("%1 is neither a file nor a folder.").arg(QDir::toNativeSeparators(given)));
         else
             starts.append(path);
     }
@@ -128,7 +130,7 @@ bool FolderFill::collect(const QStringList &paths)
             continue;
         }
         // Links to folders are not followed: a link back up the tree would never end.
-        QDirIterator it(start, QDir::Files | QDir::System, QDirIterator::Subdirectories);
+        QDirIterator it(start, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             if (!offer(it.next())) {
                 m_offered.clear();

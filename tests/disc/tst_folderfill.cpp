@@ -3,6 +3,8 @@
 #include "tests/disc/DiscFiles.h"
 #include "tests/generate/MenuFixture.h"
 
+#include <sys/stat.h>
+
 // Entries filled from the files under the CD root, stored in a real database.
 class TestFolderFill : public QObject
 {
@@ -28,10 +30,13 @@ private:
     static void makeFiles(MenuFixture &fixture, const QStringList &links);
 };
 
+// Also a named pipe, Tools/pipe, which is no file to put on a disc.
 void TestFolderFill::makeFiles(MenuFixture &fixture, const QStringList &links)
 {
     for (const QString &link : links)
         DiscFiles::writeFile(fixture.cdFolder() + QLatin1Char('/') + link, link.toUtf8());
+    QVERIFY(QDir(fixture.cdFolder()).mkpath("Tools"));
+    QCOMPARE(mkfifo(QFile::encodeName(fixture.cdFolder() + "/Tools/pipe").constData(), 0600), 0);
 }
 
 QList<TestFolderFill::Row> TestFolderFill::storedRows(MenuFixture &fixture)
@@ -128,6 +133,7 @@ void TestFolderFill::fillsOnlyWhatIsGiven_data()
     QTest::newRow("a sibling sharing the prefix")
         << QStringList{"cd2/x.txt"} << "-" << QStringList{} << "is not inside the CD root";
     QTest::newRow("missing") << QStringList{"cd/gone.txt"} << "-" << QStringList{} << "does not exist";
+    QTest::newRow("a pipe") << QStringList{"cd/Tools/pipe"} << "-" << QStringList{} << "neither a file nor a folder";
 }
 
 void TestFolderFill::fillsOnlyWhatIsGiven()
