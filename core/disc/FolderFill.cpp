@@ -123,19 +123,21 @@ bool FolderFill::collect(const QStringList &paths)
     }
     entries.close();
 
+    const auto cancelled = [this] {
+        m_offered.clear();
+        return false;
+    };
     for (const QString &start : starts) {
         if (!QFileInfo(start).isDir()) {
             if (!offer(start))
-                return false;
+                return cancelled();
             continue;
         }
         // Links to folders are not followed: a link back up the tree would never end.
         QDirIterator it(start, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
-            if (!offer(it.next())) {
-                m_offered.clear();
-                return false;
-            }
+            if (!offer(it.next()))
+                return cancelled();
         }
     }
     std::sort(m_offered.begin(), m_offered.end(),

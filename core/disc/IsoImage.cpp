@@ -73,7 +73,7 @@ QString IsoImage::defaultImagePath(const QString &rootFolder, const QString &tit
     return PathMapping::rootPathFor(root.absolutePath()) + name + QStringLiteral(".iso");
 }
 
-bool IsoImage::start(const QString &rootFolder, const QString &label, const QString &target)
+bool IsoImage::start(const QString &rootFolder, const QString &title, const QString &target)
 {
     m_error.clear();
     m_ok = false;
@@ -91,7 +91,7 @@ bool IsoImage::start(const QString &rootFolder, const QString &label, const QStr
         m_error = QStringLiteral("The CD root folder %1 does not exist.").arg(shown(root));
         return false;
     }
-    if (m_target.startsWith(PathMapping::rootPathFor(root))) {
+    if (m_target.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
         m_error = QStringLiteral("The image %1 cannot be written inside the CD root %2, which it would hold.")
                       .arg(shown(m_target), shown(root));
         return false;
@@ -129,13 +129,13 @@ bool IsoImage::start(const QString &rootFolder, const QString &label, const QStr
     // Level 3 lets a file of 4 GB or more onto a DVD; -r records Rock Ridge with permissions any reader may use.
     m_process->start(program, {QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-iso-level"),
                                QStringLiteral("3"), QStringLiteral("-J"), QStringLiteral("-r"), QStringLiteral("-V"),
-                               volumeLabel(label), QStringLiteral("-o"), m_temporary, root});
+                               volumeLabel(title), QStringLiteral("-o"), m_temporary, root});
     return true;
 }
 
-bool IsoImage::run(const QString &rootFolder, const QString &label, const QString &target)
+bool IsoImage::run(const QString &rootFolder, const QString &title, const QString &target)
 {
-    if (!start(rootFolder, label, target))
+    if (!start(rootFolder, title, target))
         return false;
     QEventLoop loop;
     connect(this, &IsoImage::finished, &loop, &QEventLoop::quit);

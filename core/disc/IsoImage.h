@@ -23,10 +23,11 @@ public:
     // The menu title made safe for a file name, with ".iso", in the folder that holds the CD root.
     static QString defaultImagePath(const QString &rootFolder, const QString &title);
 
-    // Starts writing; false (with errorString()) when it cannot start. finished() follows a true return.
-    bool start(const QString &rootFolder, const QString &label, const QString &target);
+    // Starts writing the image of rootFolder, labelled from the menu title, to target; false (with errorString())
+    // when it cannot start. finished() follows a true return.
+    bool start(const QString &rootFolder, const QString &title, const QString &target);
     // Starts and waits, handling events meanwhile; true when the image is complete.
-    bool run(const QString &rootFolder, const QString &label, const QString &target);
+    bool run(const QString &rootFolder, const QString &title, const QString &target);
     // Stops xorriso and removes the partial image; finished(false) follows.
     void cancel();
 
