@@ -13,6 +13,7 @@ private slots:
     void sizeAgainstDiscs_data();
     void sizeAgainstDiscs();
     void tooLargeForAnyDisc();
+    void cancelStopsTheWalk();
 
 private:
     static QString kindName(DiscProblem::Kind kind);
@@ -163,6 +164,24 @@ void TestDiscCheck::tooLargeForAnyDisc()
     QCOMPARE(check.size().bytes, qint64(4173824 - 2) * 2048 + 4);
     QCOMPARE(check.problems().size(), 1);
     QCOMPARE(check.problems().first().kind, DiscProblem::Kind::TooLarge);
+}
+
+void TestDiscCheck::cancelStopsTheWalk()
+{
+    MenuFixture fixture;
+    for (int i = 0; i < 600; ++i)
+        DiscFiles::writeFile(fixture.cdFolder() + QStringLiteral("/many/f%1.txt").arg(i), "x");
+    DiscCheck check(fixture.data(), fixture.snapshot(MenuTemplate::standard()));
+    QList<int> reports;
+    check.setProgress([&reports](int seen) {
+        reports.append(seen);
+        return seen < 512;
+    });
+    QVERIFY(!check.run());
+    QCOMPARE(reports, (QList<int>{256, 512}));
+    check.setProgress({});
+    QVERIFY(check.run());
+    QCOMPARE(check.size().bytes, qint64(600));
 }
 
 QTEST_GUILESS_MAIN(TestDiscCheck)
