@@ -26,9 +26,11 @@ CommandLine::CommandLine(const QStringList &arguments)
                         QStringLiteral("Keep Velmora.dat and the style library in DIR (default: $VELMORA_HOME, "
                                        "else the program folder, else ~/.local/share/Velmora)."),
                         QStringLiteral("DIR")});
+    DiscCommands::addOptions(m_parser);
     m_parser.addPositionalArgument(QStringLiteral("command"),
                                    QStringLiteral("list            print the stored menus, one per line\n"
-                                                  "build MENUID    rebuild the CD root of a stored menu"),
+                                                  "build MENUID    rebuild the CD root of a stored menu\n") +
+                                       DiscCommands::helpLines(),
                                    QStringLiteral("[command]"));
 
     if (!m_parser.parse(arguments)) {
@@ -62,6 +64,10 @@ CommandLine::CommandLine(const QStringList &arguments)
             m_valid = false;
             m_message = QStringLiteral("build takes one argument, the number of the menu (see 'velmora list').");
         }
+        return;
+    }
+    if (DiscCommands::handles(m_command)) {
+        m_valid = m_disc.parse(m_command, m_commandArguments, m_parser, &m_message);
         return;
     }
     m_valid = false;
@@ -98,6 +104,8 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
             return listMenus(home, out);
         if (m_command == QLatin1String("build"))
             return buildMenu(home, programFolder, out, err);
+        if (DiscCommands::handles(m_command))
+            return m_disc.run(home, out, err);
     } catch (const DataError &error) {
         err << error.message() << Qt::endl;
         return 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/DiscCommands.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 #include <QTextStream>
@@ -40,4 +42,5 @@ private:
     QStringList m_commandArguments;
     QString m_home;
     qint64 m_menuId = 0;
+    DiscCommands m_disc;
 };

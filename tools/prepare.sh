@@ -8,6 +8,7 @@ velmora_packages=(
     g++-mingw-w64-i686 gcc-mingw-w64-i686
     chromium xvfb xauth fonts-dejavu-core
     desktop-file-utils appstream man-db dpkg-dev file
+    xorriso
 )
 
 velmora_install_packages() {

@@ -78,6 +78,21 @@ void clsData::addFile(const SqlStatement &statement)
     emit fileAdded();
 }
 
+void clsData::addFiles(const QVector<SqlStatement> &statements)
+{
+    if (statements.isEmpty())
+        return;
+    auto connection = OpenConnection();
+    SqliteTransaction transaction(*connection);
+    for (const SqlStatement &statement : statements) {
+        SqliteStatement command(*connection, statement.text, statement.values);
+        while (command.step()) {
+        }
+    }
+    transaction.commit();
+    emit fileAdded();
+}
+
 void clsData::showFiles()
 {
     emit showAddFiles();

@@ -26,6 +26,8 @@ public:
     // Returns true once the statement has been carried out; throws otherwise.
     bool ExecuteSQL(const SqlStatement &statement);
     void addFile(const SqlStatement &statement);
+    // Runs the inserts in one transaction, all or none, then raises fileAdded once.
+    void addFiles(const QVector<SqlStatement> &statements);
     void showFiles();
 
 signals:

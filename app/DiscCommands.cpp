@@ -1,0 +1,160 @@
+#include "app/DiscCommands.h"
+
+#include "core/data/DataHome.h"
+#include "core/data/clsData.h"
+#include "core/disc/DiscCheck.h"
+#include "core/disc/FolderFill.h"
+#include "core/disc/IsoImage.h"
+#include "core/disc/StoredMenu.h"
+#include "core/generate/MenuFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString categoryOption = QStringLiteral("category");
+const QString outputOption = QStringLiteral("o");
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+void DiscCommands::addOptions(QCommandLineParser &parser)
+{
+    parser.addOption(
+        {categoryOption, QStringLiteral("add: put every new entry in this category."), QStringLiteral("TEXT")});
+    parser.addOption({{outputOption, QStringLiteral("output")},
+                      QStringLiteral("iso: write the image to FILE (default: the menu title with .iso beside the "
+                                     "CD root)."),
+                      QStringLiteral("FILE")});
+}
+
+QString DiscCommands::helpLines()
+{
+    return QStringLiteral("add MENUID PATH... add entries for the files given\n"
+                          "check MENUID    report what would spoil the disc\n"
+                          "iso MENUID      write a disc image of the CD root");
+}
+
+bool DiscCommands::handles(const QString &command)
+{
+    return command == QLatin1String("add") || command == QLatin1String("check") || command == QLatin1String("iso");
+}
+
+bool DiscCommands::parse(const QString &command, const QStringList &arguments, const QCommandLineParser &parser,
+                         QString *message)
+{
+    m_command = command;
+    bool ok = !arguments.isEmpty();
+    if (ok)
+        m_menuId = arguments.first().toLongLong(&ok);
+    m_paths = arguments.mid(1);
+    if (parser.isSet(categoryOption))
+        m_category = parser.value(categoryOption);
+    m_output = parser.value(outputOption);
+
+    if (command == QLatin1String("add")) {
+        if (!ok || m_paths.isEmpty()) {
+            *message = QStringLiteral("add takes the number of the menu and one or more files or folders.");
+            return false;
+        }
+    } else if (!ok || !m_paths.isEmpty()) {
+        *message = QStringLiteral("%1 takes one argument, the number of the menu (see 'velmora list').").arg(command);
+        return false;
+    }
+    if (m_category && command != QLatin1String("add")) {
+        *message = QStringLiteral("--category is an option of add.");
+        return false;
+    }
+    if (parser.isSet(outputOption) && command != QLatin1String("iso")) {
+        *message = QStringLiteral("-o is an option of iso.");
+        return false;
+    }
+    return true;
+}
+
+int DiscCommands::run(const QString &home, QTextStream &out, QTextStream &err) const
+{
+    if (m_command == QLatin1String("add"))
+        return add(home, out, err);
+    if (m_command == QLatin1String("check"))
+        return check(home, out, err);
+    return iso(home, out, err);
+}
+
+int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) const
+{
+    clsData data(DataHome::databasePath(home));
+    QString error;
+    const std::optional<StoredMenu> menu = StoredMenu::load(data, m_menuId, &error);
+    if (!menu) {
+        err << error << Qt::endl;
+        return 1;
+    }
+    FolderFill fill(data, m_menuId, menu->rootFolder);
+    if (m_category)
+        fill.setCategory(*m_category);
+    if (!fill.collect(m_paths)) {
+        for (QString refused : fill.refused())
+            err << refused.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << Qt::endl;
+        err << "Nothing was added." << Qt::endl;
+        return 1;
+    }
+    fill.store(fill.offered());
+    for (const FillEntry &entry : fill.offered())
+        out << "Added " << entry.link << " as \"" << entry.title << "\" in " << entry.category << Qt::endl;
+    if (fill.offered().isEmpty())
+        out << "Nothing to add: every file already has an entry." << Qt::endl;
+    return 0;
+}
+
+int DiscCommands::check(const QString &home, QTextStream &out, QTextStream &err) const
+{
+    clsData data(DataHome::databasePath(home));
+    QString error;
+    const std::optional<StoredMenu> menu = StoredMenu::load(data, m_menuId, &error);
+    if (!menu) {
+        err << error << Qt::endl;
+        return 1;
+    }
+    for (const QString &note : menu->notes)
+        err << note << Qt::endl;
+    DiscCheck check(data, menu->snapshot);
+    check.run();
+    for (const DiscProblem &problem : check.problems())
+        out << problem.text << Qt::endl;
+    out << check.size().line() << Qt::endl;
+    return check.problems().isEmpty() ? 0 : 1;
+}
+
+int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) const
+{
+    clsData data(DataHome::databasePath(home));
+    QString error;
+    const std::optional<StoredMenu> menu = StoredMenu::load(data, m_menuId, &error);
+    if (!menu) {
+        err << error << Qt::endl;
+        return 1;
+    }
+    const QString target =
+        m_output.isEmpty() ? IsoImage::defaultImagePath(menu->rootFolder, menu->snapshot.title) : m_output;
+    if (!QFileInfo(MenuFolder::createMenuFile(menu->snapshot.rootPath)).isFile())
+        err << "The CD root has no " << MenuFolder::pageFileName() << " yet: build the menu first ('velmora build "
+            << m_menuId << "')." << Qt::endl;
+
+    IsoImage image;
+    QObject::connect(&image, &IsoImage::progress,
+                     [&err](int percent) { err << "\rMaking the disc image: " << percent << "%" << Qt::flush; });
+    const bool ok = image.run(menu->rootFolder, menu->snapshot.title, target);
+    err << (ok ? "\n" : "") << Qt::flush;
+    if (!ok) {
+        err << image.errorString() << Qt::endl;
+        return 1;
+    }
+    out << "Wrote " << shown(QFileInfo(target).absoluteFilePath()) << Qt::endl;
+    return 0;
+}

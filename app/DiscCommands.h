@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+// The commands that take a menu's CD root towards a disc: add (entries for the files under the root), check (what
+// would spoil the disc) and iso (a disc image).
+class DiscCommands
+{
+public:
+    static void addOptions(QCommandLineParser &parser);
+    static QString helpLines();
+    static bool handles(const QString &command);
+
+    // Reads the command's arguments; false with *message when they cannot be understood.
+    bool parse(const QString &command, const QStringList &arguments, const QCommandLineParser &parser,
+               QString *message);
+    // Returns the exit code. Throws DataError.
+    int run(const QString &home, QTextStream &out, QTextStream &err) const;
+
+private:
+    int add(const QString &home, QTextStream &out, QTextStream &err) const;
+    int check(const QString &home, QTextStream &out, QTextStream &err) const;
+    int iso(const QString &home, QTextStream &out, QTextStream &err) const;
+
+    QString m_command;
+    qint64 m_menuId = 0;
+    QStringList m_paths;
+    std::optional<QString> m_category;
+    QString m_output;
+};

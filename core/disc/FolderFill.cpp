@@ -1,0 +1,158 @@
+#include "core/disc/FolderFill.h"
+
+#include "core/data/clsData.h"
+#include "core/generate/MenuFolder.h"
+#include "core/generate/PathMapping.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+bool isHiddenName(const QString &name)
+{
+    return name.startsWith(QLatin1Char('.'));
+}
+
+// Paths as PathMapping compares them: clean, with the platform's separators.
+QString nativeClean(const QString &path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(path));
+}
+
+} // namespace
+
+FolderFill::FolderFill(clsData &data, qint64 menuId, const QString &rootFolder)
+    : m_data(data), m_menuId(menuId), m_rootPath(PathMapping::rootPathFor(nativeClean(rootFolder)))
+{}
+
+QString FolderFill::suggestedTitle(const QString &fileName)
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    QString title = dot > 0 ? fileName.left(dot) : fileName;
+    title.replace(QLatin1Char('_'), QLatin1Char(' ')).replace(QLatin1Char('-'), QLatin1Char(' '));
+    title = title.simplified();
+    return title.isEmpty() ? fileName : title;
+}
+
+QString FolderFill::suggestedCategory(const QString &link)
+{
+    const int slash = link.indexOf(QLatin1Char('/'));
+    return slash > 0 ? link.left(slash) : QStringLiteral("General");
+}
+
+QString FolderFill::outsideRootNotice(const QString &path, const QString &rootPath)
+{
+    return QStringLiteral("The file %1 is not inside the CD root %2.\r\nPlease choose a file inside the CD root!")
+        .arg(path, QDir::toNativeSeparators(rootPath));
+}
+
+// What the build writes, and what a disc would not show, is never offered. A disc reads names without regard to
+// case, so neither does this.
+bool FolderFill::skipped(const QString &link) const
+{
+    const QStringList parts = link.split(QLatin1Char('/'));
+    if (std::any_of(parts.cbegin(), parts.cend(), isHiddenName))
+        return true;
+    if (parts.size() > 1)
+        return parts.first().compare(MenuFolder::menuFolderName(), Qt::CaseInsensitive) == 0;
+    static const QStringList generated = {MenuFolder::pageFileName(), MenuFolder::applicationFileName(),
+                                          QStringLiteral("AUTORUN.INF"), QStringLiteral("Start.exe")};
+    return generated.contains(link, Qt::CaseInsensitive);
+}
+
+// Titles name entries in the list, and the list finds an entry by its title: a title already taken gets a number.
+QString FolderFill::uniqueTitle(const QString &title)
+{
+    QString unique = title;
+    for (int n = 2; m_titles.contains(unique.toLower()); ++n)
+        unique = QStringLiteral("%1 (%2)").arg(title).arg(n);
+    m_titles.insert(unique.toLower());
+    return unique;
+}
+
+bool FolderFill::offer(const QString &path)
+{
+    if (m_progress && ++m_seen % 256 == 0 && !m_progress(m_seen))
+        return false;
+    const std::optional<QString> below = PathMapping::getFileLink(QDir::toNativeSeparators(path), m_rootPath);
+    if (!below || below->isEmpty())
+        return true;
+    const QString link = PathMapping::toStoredLink(*below);
+    if (skipped(link) || m_links.contains(link))
+        return true;
+    m_links.insert(link);
+    const QString category = !m_category             ? suggestedCategory(link)
+                             : m_category->isEmpty() ? QStringLiteral("none")
+                                                     : *m_category;
+    m_offered.append({path, link, suggestedTitle(PathMapping::getFileName(path)), category});
+    return true;
+}
+
+bool FolderFill::collect(const QStringList &paths)
+{
+    m_offered.clear();
+    m_refused.clear();
+    m_links.clear();
+    m_titles.clear();
+    m_seen = 0;
+
+    QStringList starts;
+    for (const QString &given : paths.isEmpty() ? QStringList{m_rootPath} : paths) {
+        const QString path = nativeClean(QFileInfo(given).absoluteFilePath());
+        const QString folderPath = PathMapping::rootPathFor(path);
+        if (folderPath != m_rootPath && !PathMapping::getFileLink(path, m_rootPath))
+            m_refused.append(outsideRootNotice(QDir::toNativeSeparators(given), m_rootPath));
+        else if (!QFileInfo::exists(path))
+            m_refused.append(QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(given)));
+        else if (!QFileInfo(path).isFile() && !QFileInfo(path).isDir())
+            m_refused.append(QStringLiteral("%1 is neither a file nor a folder.").arg(QDir::toNativeSeparators(given)));
+        else
+            starts.append(path);
+    }
+    if (!m_refused.isEmpty())
+        return false;
+
+    Recordset entries = m_data.GetRS(Sql::selectEntries(m_menuId));
+    while (!entries.atEnd()) {
+        m_links.insert(entries.text(QStringLiteral("FileLink")));
+        m_titles.insert(entries.text(QStringLiteral("FileName")).toLower());
+        entries.moveNext();
+    }
+    entries.close();
+
+    const auto cancelled = [this] {
+        m_offered.clear();
+        return false;
+    };
+    for (const QString &start : starts) {
+        if (!QFileInfo(start).isDir()) {
+            if (!offer(start))
+                return cancelled();
+            continue;
+        }
+        // Links to folders are not followed: a link back up the tree would never end.
+        QDirIterator it(start, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            if (!offer(it.next()))
+                return cancelled();
+        }
+    }
+    std::sort(m_offered.begin(), m_offered.end(),
+              [](const FillEntry &a, const FillEntry &b) { return a.link.compare(b.link, Qt::CaseInsensitive) < 0; });
+    for (FillEntry &entry : m_offered)
+        entry.title = uniqueTitle(entry.title);
+    return true;
+}
+
+void FolderFill::store(const QVector<FillEntry> &chosen)
+{
+    QVector<SqlStatement> inserts;
+    inserts.reserve(chosen.size());
+    for (const FillEntry &entry : chosen)
+        inserts.append(
+            Sql::insertEntry(m_menuId, entry.category, entry.title, entry.link, QString(), QStringLiteral("none")));
+    m_data.addFiles(inserts);
+}

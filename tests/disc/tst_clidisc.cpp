@@ -1,0 +1,150 @@
+#include "core/data/DatabaseFile.h"
+#include "core/data/clsData.h"
+#include "core/generate/MenuSnapshot.h"
+#include "tests/disc/DiscFiles.h"
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+// velmora add, check and iso against a real data home and CD root.
+class TestCliDisc : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void fromFolderToImage();
+    void badArguments_data();
+    void badArguments();
+
+private:
+    struct Result
+    {
+        int exitCode;
+        QStringList out;
+        QString err;
+    };
+    Result velmora(QStringList arguments, const QString &searchPath = {});
+    QString path(const QString &relative) const { return m_dir->filePath(relative); }
+    int entryCount();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestCliDisc::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir(m_dir->path()).mkpath("home"));
+    QVERIFY(QDir(m_dir->path()).mkpath("empty"));
+    DatabaseFile::prepare(path("home/Velmora.dat"));
+    clsData data(path("home/Velmora.dat"));
+    data.ExecuteSQL(Sql::insertStyle(StyleFields::standard().values()));
+    data.ExecuteSQL(Sql::insertMenu(MenuTemplate::extended(), "My Disc: Tools", 1, path("cd")));
+    for (const char *file : {"Setup.exe", "Docs/read_me.txt", "Tools/a-b.exe", "Index.htm"})
+        DiscFiles::writeFile(path("cd/") + file, file);
+    DiscFiles::writeFile(path("outside.txt"), "x");
+}
+
+TestCliDisc::Result TestCliDisc::velmora(QStringList arguments, const QString &searchPath)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!searchPath.isNull())
+        environment.insert("PATH", searchPath);
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_dir->path());
+    process.start(VELMORA_BIN, arguments << "--home" << path("home"));
+    if (!process.waitForFinished(60000))
+        return {-1, {}, "velmora did not finish"};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+int TestCliDisc::entryCount()
+{
+    clsData data(path("home/Velmora.dat"));
+    return data.GetRS(Sql::selectEntries(1)).recordCount();
+}
+
+void TestCliDisc::fromFolderToImage()
+{
+    Result r = velmora({"add", "1", "cd"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out,
+             (QStringList{"Added Docs/read_me.txt as \"read me\" in Docs", "Added Setup.exe as \"Setup\" in General",
+                          "Added Tools/a-b.exe as \"a b\" in Tools"}));
+    r = velmora({"add", "1", path("cd")});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QStringList{"Nothing to add: every file already has an entry."});
+
+    DiscFiles::writeFile(path("cd/New/x.txt"), "x");
+    r = velmora({"add", "1", "--category", "Extras", "cd/New/x.txt"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QStringList{"Added New/x.txt as \"x\" in Extras"});
+    QCOMPARE(entryCount(), 4);
+
+    DiscFiles::writeFile(path("cd/New/y.txt"), "y");
+    r = velmora({"add", "1", "cd/New/y.txt", "outside.txt"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("outside.txt is not inside the CD root") && r.err.contains("Nothing was added."),
+             qPrintable(r.err));
+    QCOMPARE(entryCount(), 4);
+
+    r = velmora({"check", "1"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out.size(), 1);
+    QVERIFY2(r.out.first().startsWith("Size: 0.0 MB; fits on a CD (700 MB)"), qPrintable(r.out.first()));
+
+    QVERIFY(QFile::rename(path("cd/Setup.exe"), path("cd/Set?up.exe")));
+    r = velmora({"check", "1"});
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out.size(), 3);
+    QCOMPARE(r.out[0], QStringLiteral("The file %1 of the entry Setup is missing.").arg(path("cd/Setup.exe")));
+    QCOMPARE(r.out[1], QStringLiteral("The name Set?up.exe holds the character ?, which a Joliet disc cannot hold."));
+    QVERIFY(r.out[2].startsWith("Size: "));
+
+    if (QStandardPaths::findExecutable("xorriso").isEmpty())
+        QSKIP("xorriso is not installed");
+    r = velmora({"iso", "1"});
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    const QString image = path("My Disc_ Tools.iso");
+    QCOMPARE(r.out, QStringList{"Wrote " + image});
+    QVERIFY2(r.err.contains("100%"), qPrintable(r.err));
+    QCOMPARE(DiscFiles::imageFiles(image), DiscFiles::folderFiles(path("cd")));
+    QCOMPARE(DiscFiles::volumeId(image), QStringLiteral("MY_DISC_TOOLS"));
+    QVERIFY(QFileInfo(image).permissions().testFlag(QFile::ReadOther));
+
+    r = velmora({"iso", "1", "-o", "other.iso"}, path("empty"));
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("install the xorriso package"), qPrintable(r.err));
+    QVERIFY(!QFile::exists(path("other.iso")));
+
+    r = velmora({"check", "7"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("There is no menu 7."), qPrintable(r.err));
+}
+
+void TestCliDisc::badArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("add without a path") << QStringList{"add", "1"};
+    QTest::newRow("add without a number") << QStringList{"add", "x", "cd"};
+    QTest::newRow("add with -o") << QStringList{"add", "1", "cd", "-o", "a.iso"};
+    QTest::newRow("check without a number") << QStringList{"check"};
+    QTest::newRow("check with a path") << QStringList{"check", "1", "cd"};
+    QTest::newRow("check with a category") << QStringList{"check", "1", "--category", "X"};
+    QTest::newRow("iso with two numbers") << QStringList{"iso", "1", "2"};
+}
+
+void TestCliDisc::badArguments()
+{
+    QFETCH(QStringList, arguments);
+    const Result r = velmora(arguments);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(r.err.contains("Try 'velmora --help'."));
+    QCOMPARE(entryCount(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestCliDisc)
+#include "tst_clidisc.moc"

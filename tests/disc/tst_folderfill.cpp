@@ -1,0 +1,209 @@
+#include "core/data/DataError.h"
+#include "core/disc/FolderFill.h"
+#include "tests/disc/DiscFiles.h"
+#include "tests/generate/MenuFixture.h"
+
+#include <sys/stat.h>
+
+// Entries filled from the files under the CD root, stored in a real database.
+class TestFolderFill : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void suggestsTitles_data();
+    void suggestsTitles();
+    void fillsTheRootOnce();
+    void fillsOnlyWhatIsGiven_data();
+    void fillsOnlyWhatIsGiven();
+    void storesAllOrNothing();
+    void cancelStopsTheWalk();
+
+private:
+    struct Row
+    {
+        QString link;
+        QString title;
+        QString category;
+    };
+    static QList<Row> storedRows(MenuFixture &fixture);
+    static void makeFiles(MenuFixture &fixture, const QStringList &links);
+};
+
+// Also a named pipe, Tools/pipe, which is no file to put on a disc.
+void TestFolderFill::makeFiles(MenuFixture &fixture, const QStringList &links)
+{
+    for (const QString &link : links)
+        DiscFiles::writeFile(fixture.cdFolder() + QLatin1Char('/') + link, link.toUtf8());
+    QVERIFY(QDir(fixture.cdFolder()).mkpath("Tools"));
+    QCOMPARE(mkfifo(QFile::encodeName(fixture.cdFolder() + "/Tools/pipe").constData(), 0600), 0);
+}
+
+QList<TestFolderFill::Row> TestFolderFill::storedRows(MenuFixture &fixture)
+{
+    QList<Row> rows;
+    Recordset rs = fixture.data().GetRS(Sql::selectEntries(1));
+    while (!rs.atEnd()) {
+        rows.append({rs.text(QStringLiteral("FileLink")), rs.text(QStringLiteral("FileName")),
+                     rs.text(QStringLiteral("Category"))});
+        if (rs.text(QStringLiteral("Description")) != QString() || rs.text(QStringLiteral("Screenshot")) != "none")
+            rows.last().title += QStringLiteral(" [description or screenshot set]");
+        rs.moveNext();
+    }
+    return rows;
+}
+
+void TestFolderFill::suggestsTitles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("extension dropped") << "Setup.exe"
+                                       << "Setup";
+    QTest::newRow("only the last extension") << "backup.tar.gz"
+                                             << "backup.tar";
+    QTest::newRow("underscores and dashes") << "my_great-tool_v2.zip"
+                                            << "my great tool v2";
+    QTest::newRow("no extension") << "README"
+                                  << "README";
+    QTest::newRow("nothing but separators") << "__-.txt"
+                                            << "__-.txt";
+    QTest::newRow("blanks and accents kept") << "Café Menu.pdf"
+                                             << "Café Menu";
+}
+
+void TestFolderFill::suggestsTitles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QCOMPARE(FolderFill::suggestedTitle(name), title);
+}
+
+void TestFolderFill::fillsTheRootOnce()
+{
+    MenuFixture fixture;
+    makeFiles(fixture, {"Setup.exe", "README", "Docs/readme.txt", "Docs/User_Guide-EN.pdf",
+                        "Tools/Sub Dir/deep_file.tar.gz", "Tools/Index.htm", "Odd/it's & <ok>.txt", "Old/known.txt",
+                        // what the build writes, and hidden files, are never offered
+                        "Menu/Styles.css", "Menu/shot.jpg", "Index.htm", "index.hta", "AUTORUN.INF", "Start.exe",
+                        ".hidden", ".git/config", "Tools/.cache/x.bin"});
+    fixture.addEntry(1, "Old", "Known", "Old/known.txt", "kept", "none");
+
+    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    QVERIFY(fill.collect());
+    QVERIFY(fill.refused().isEmpty());
+    fill.store(fill.offered());
+
+    const QList<Row> expected = {
+        {"Old/known.txt", "Known [description or screenshot set]", "Old"},
+        {"Docs/readme.txt", "readme", "Docs"},
+        {"Docs/User_Guide-EN.pdf", "User Guide EN", "Docs"},
+        {"Odd/it's & <ok>.txt", "it's & <ok>", "Odd"},
+        {"README", "README (2)", "General"},
+        {"Setup.exe", "Setup", "General"},
+        {"Tools/Index.htm", "Index", "Tools"},
+        {"Tools/Sub Dir/deep_file.tar.gz", "deep file.tar", "Tools"},
+    };
+    const QList<Row> rows = storedRows(fixture);
+    QCOMPARE(rows.size(), expected.size());
+    for (int i = 0; i < rows.size(); ++i) {
+        QCOMPARE(rows[i].link, expected[i].link);
+        QCOMPARE(rows[i].title, expected[i].title);
+        QCOMPARE(rows[i].category, expected[i].category);
+    }
+
+    FolderFill again(fixture.data(), 1, fixture.cdFolder());
+    QVERIFY(again.collect());
+    QVERIFY(again.offered().isEmpty());
+}
+
+void TestFolderFill::fillsOnlyWhatIsGiven_data()
+{
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QString>("category"); // "-": the suggestion
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("a folder") << QStringList{"cd/Tools"} << "-" << QStringList{"Tools/a.exe", "Tools/Sub/b.exe"} << "";
+    QTest::newRow("a file with a category") << QStringList{"cd/top.txt"} << "Extras" << QStringList{"top.txt"} << "";
+    QTest::newRow("an empty category is none") << QStringList{"cd/top.txt"} << "" << QStringList{"top.txt"} << "";
+    QTest::newRow("a path through ..") << QStringList{"cd/Tools/../top.txt"} << "-" << QStringList{"top.txt"} << "";
+    QTest::newRow("the root's own generated file") << QStringList{"cd/Index.htm"} << "-" << QStringList{} << "";
+    QTest::newRow("outside the root") << QStringList{"cd/Tools", "outside.txt"} << "-" << QStringList{}
+                                      << "is not inside the CD root";
+    QTest::newRow("a sibling sharing the prefix")
+        << QStringList{"cd2/x.txt"} << "-" << QStringList{} << "is not inside the CD root";
+    QTest::newRow("missing") << QStringList{"cd/gone.txt"} << "-" << QStringList{} << "does not exist";
+    QTest::newRow("a pipe") << QStringList{"cd/Tools/pipe"} << "-" << QStringList{} << "neither a file nor a folder";
+}
+
+void TestFolderFill::fillsOnlyWhatIsGiven()
+{
+    QFETCH(QStringList, given);
+    QFETCH(QString, category);
+    QFETCH(QStringList, links);
+    QFETCH(QString, refusal);
+
+    MenuFixture fixture;
+    makeFiles(fixture, {"top.txt", "Index.htm", "Tools/a.exe", "Tools/Sub/b.exe", "Docs/c.txt"});
+    DiscFiles::writeFile(fixture.path("outside.txt"), "x");
+    DiscFiles::writeFile(fixture.path("cd2/x.txt"), "x");
+    QStringList paths;
+    for (const QString &relative : given)
+        paths.append(fixture.path(relative));
+
+    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    if (category != "-")
+        fill.setCategory(category);
+    QCOMPARE(fill.collect(paths), refusal.isEmpty());
+    if (!refusal.isEmpty()) {
+        QCOMPARE(fill.refused().size(), 1);
+        QVERIFY2(fill.refused().first().contains(refusal), qPrintable(fill.refused().first()));
+        QVERIFY(fill.offered().isEmpty());
+        return;
+    }
+    fill.store(fill.offered());
+    const QList<Row> rows = storedRows(fixture);
+    QStringList stored;
+    for (const Row &row : rows) {
+        stored.append(row.link);
+        if (category != "-")
+            QCOMPARE(row.category, category.isEmpty() ? QStringLiteral("none") : category);
+    }
+    QCOMPARE(stored, links);
+}
+
+void TestFolderFill::storesAllOrNothing()
+{
+    MenuFixture fixture;
+    makeFiles(fixture, {"a.txt", "b.txt", "c.txt"});
+    fixture.data().ExecuteSQL({"CREATE TRIGGER refuse BEFORE INSERT ON tblDetails WHEN NEW.FileName='b' "
+                               "BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                               {},
+                               {}});
+    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    QSignalSpy added(&fixture.data(), &clsData::fileAdded);
+    QVERIFY(fill.collect());
+    QCOMPARE(fill.offered().size(), 3);
+    QVERIFY_THROWS_EXCEPTION(DataError, fill.store(fill.offered()));
+    QVERIFY(storedRows(fixture).isEmpty());
+    QCOMPARE(added.count(), 0);
+}
+
+void TestFolderFill::cancelStopsTheWalk()
+{
+    MenuFixture fixture;
+    for (int i = 0; i < 600; ++i)
+        DiscFiles::writeFile(fixture.cdFolder() + QStringLiteral("/many/f%1.txt").arg(i), "x");
+    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    QList<int> reports;
+    fill.setProgress([&reports](int seen) {
+        reports.append(seen);
+        return seen < 512;
+    });
+    QVERIFY(!fill.collect());
+    QCOMPARE(reports, (QList<int>{256, 512}));
+    QVERIFY(fill.offered().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestFolderFill)
+#include "tst_folderfill.moc"
