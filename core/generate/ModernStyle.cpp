@@ -314,7 +314,7 @@ QByteArray css(const StyleFields &style)
     else
         out += ".cat-b:before{content:\"\\25B8\";position:absolute;left:.85rem}\n"
                ".cat-b[aria-expanded=\"true\"]:before{content:\"\\25BE\"}\n";
-    out += ".closed .entries,.off{display:none}\n";
+    out += ".closed .entries{display:none}\n";
     out += ".entries{list-style:none;margin:0;padding:0 1rem .5rem}\n";
     out += ".e{display:flex;align-items:flex-start;padding:.75rem 0;border-top:1px solid}\n";
     out += ".ic{flex:none;width:1.75rem;height:1.75rem;margin:.1rem .75rem 0 0;fill:none;stroke:currentColor;"
@@ -328,6 +328,8 @@ QByteArray css(const StyleFields &style)
     out += "nav h2{margin:0 0 .5rem;font-size:1em}\n";
     out += "footer{padding:.5rem 0 1.5rem;text-align:center}\n";
     out += "a:focus,button:focus,input:focus,audio:focus{outline-offset:2px}\n";
+    // Filtered out by the search: above every display rule.
+    out += ".off{display:none!important}\n";
     out += ".sr{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap}\n";
     out += "@media (max-width:37.5rem){.wrap{padding:.5rem}.logo{margin-left:0}"
            ".e{flex-wrap:wrap}.shot{max-width:100%;margin:.5rem 0 0 2.5rem}}\n";
