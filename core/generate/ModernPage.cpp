@@ -85,10 +85,8 @@ const char script[] = R"JS((function () {
     section.button.setAttribute('aria-expanded', open ? 'true' : 'false');
   }
   function toggler(section) { return function () { setOpen(section, !section.open); }; }
-  for (i = 0; i < sections.length; i++) {
-    sections[i].button.onclick = toggler(sections[i]);
-    setOpen(sections[i], i === 0);
-  }
+  // Every section starts open, as in the markup: a large menu then filters without laying out hidden panels.
+  for (i = 0; i < sections.length; i++) { sections[i].button.onclick = toggler(sections[i]); }
   var nav = doc.getElementById('sections');
   function opener(section) { return function () { setOpen(section, true); section.button.focus(); return false; }; }
   if (nav) {
@@ -148,6 +146,10 @@ const char script[] = R"JS((function () {
     last = query;
     showCount(query, shown);
   }
+  // The search text of every entry, made while the reader looks at the page rather than on the first key.
+  setTimeout(function () {
+    for (var n = 0; n < items.length; n++) { searchText(items[n]); }
+  }, 0);
   box.oninput = filter;
   box.onkeyup = filter;
   box.onchange = filter;

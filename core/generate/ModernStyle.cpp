@@ -316,7 +316,9 @@ QByteArray css(const StyleFields &style)
                ".cat-b[aria-expanded=\"true\"]:before{content:\"\\25BE\"}\n";
     out += ".closed .entries{display:none}\n";
     out += ".entries{list-style:none;margin:0;padding:0 1rem .5rem}\n";
-    out += ".e{display:flex;align-items:flex-start;padding:.75rem 0;border-top:1px solid}\n";
+    // Entries off screen are neither laid out nor painted: a menu of thousands opens and filters quickly.
+    out += ".e{display:flex;align-items:flex-start;padding:.75rem 0;border-top:1px solid;"
+           "content-visibility:auto;contain-intrinsic-size:auto 5rem}\n";
     out += ".ic{flex:none;width:1.75rem;height:1.75rem;margin:.1rem .75rem 0 0;fill:none;stroke:currentColor;"
            "stroke-width:1.6;stroke-linecap:round;stroke-linejoin:round}\n";
     out += ".eb{flex:1 1 auto;min-width:0;overflow-wrap:break-word;word-wrap:break-word}\n";
