@@ -218,6 +218,8 @@ QByteArray colourRules(const Palette &p)
     out += "#q{background-color:" + hex(p.page == p.surface ? mix(p.surface, p.text, 0.04) : p.page) +
            ";color:" + hex(p.text) + ";border-color:" + hex(p.border) + "}\n";
     out += "a:focus,button:focus,input:focus,audio:focus{outline:3px solid " + hex(p.focus) + "}\n";
+    // The sound's own buttons take the focus inside it; a rule of its own, as older hosts drop what they cannot read.
+    out += "audio:focus-within{outline:3px solid " + hex(p.focus) + "}\n";
     return out;
 }
 

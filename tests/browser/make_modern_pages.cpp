@@ -46,10 +46,38 @@ bool makeFile(const QString &path, qint64 size)
     return file.open(QIODevice::WriteOnly) && file.resize(size);
 }
 
-// A 2x2 PNG, so that the test can see the screenshot really loads.
-QByteArray png()
+// A picture with a size of its own, so that the test can see it really loads (and the screenshots show it).
+QByteArray svg(int width, int height, const char *fill, const char *label)
 {
-    return QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAIAAAACCAIAAAD91JpzAAAAFklEQVR4nGP8z8DAwMDAxMDAwMDAAAANHQEDasKb6QAAAABJRU5ErkJggg==");
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\">"
+                          "<rect width=\"100%\" height=\"100%\" rx=\"8\" fill=\"%3\"/>"
+                          "<text x=\"50%\" y=\"55%\" font-family=\"sans-serif\" font-size=\"%4\" fill=\"#fff\" "
+                          "text-anchor=\"middle\">%5</text></svg>")
+        .arg(width)
+        .arg(height)
+        .arg(QLatin1String(fill))
+        .arg(height / 4)
+        .arg(QLatin1String(label))
+        .toUtf8();
+}
+
+// A tenth of a second of silence.
+QByteArray wav()
+{
+    const quint32 samples = 800;
+    QByteArray bytes;
+    auto word = [&bytes](quint32 value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes.append(char((value >> (8 * i)) & 0xFF));
+    };
+    bytes += "RIFF";
+    word(36 + samples, 4);
+    bytes += "WAVEfmt ";
+    word(16, 4), word(1, 2), word(1, 2), word(8000, 4), word(8000, 4), word(1, 2), word(8, 2);
+    bytes += "data";
+    word(samples, 4);
+    bytes += QByteArray(int(samples), char(0x80));
+    return bytes;
 }
 
 MenuSnapshot snapshotFor(const QString &root, const QString &templateName, qint64 menu, const QString &bin)
@@ -140,16 +168,23 @@ int main(int argc, char *argv[])
         return large(out, database, args.at(3).toInt(), err);
 
     const QString media = out.filePath(QStringLiteral("media")) + PathMapping::separator();
-    for (const char *name : {"on.png", "off.png", "shot1.png", "shot 2.png"})
-        writeFile(media + QLatin1String(name), png());
-    const QStringList mediaFiles = {media + QStringLiteral("shot1.png"), media + QStringLiteral("shot 2.png")};
+    writeFile(media + QStringLiteral("shot1.svg"), svg(320, 200, "#3a6ea5", "Setup"));
+    writeFile(media + QStringLiteral("shot 2.svg"), svg(320, 200, "#8a4fb0", "Patch"));
+    writeFile(media + QStringLiteral("logo.svg"), svg(96, 64, "#d0623a", "CD"));
+    writeFile(media + QStringLiteral("on.svg"), svg(24, 24, "#d0623a", ""));
+    writeFile(media + QStringLiteral("off.svg"), svg(24, 24, "#3a6ea5", ""));
+    writeFile(media + QStringLiteral("tune.wav"), wav());
+    const QStringList shots = {media + QStringLiteral("shot1.svg"), media + QStringLiteral("shot 2.svg")};
+    // The Modern Screenshots page also has every media field of the style set.
+    const QStringList styleMedia = {media + QStringLiteral("logo.svg"), media + QStringLiteral("on.svg"),
+                                    media + QStringLiteral("off.svg"), media + QStringLiteral("tune.wav")};
 
     // Text that must reach the page as typed, links that must be encoded, files of known sizes and one missing.
     const QList<Entry> entries = {
-        {"Tools", "Setup", "Tools/setup.exe", "Installs the program", "shot1.png", 812 * 1024, "812 KB", "Program"},
+        {"Tools", "Setup", "Tools/setup.exe", "Installs the program", "shot1.svg", 812 * 1024, "812 KB", "Program"},
         {"Docs", "Tom's <Manual>", "Docs/my manual #1.pdf",
          "Read me <b>first</b>. It's \"quoted\" \u20ac \u65e5", "none", 2048, "2.0 KB", "Document"},
-        {"Tools", "Patch", "patch.exe", "Fixes it", "shot 2.png", 1536 * 1024, "1.5 MB", "Program"},
+        {"Tools", "Patch", "patch.exe", "Fixes it", "shot 2.svg", 1536 * 1024, "1.5 MB", "Program"},
         {"Extras", "Readme", "readme.txt", "Plain text", "none", 12, "12 bytes", "Document"},
         {"Extras", "Gone", "gone.zip", "Its file is missing", "none", -1, "", "Archive"},
         {"Music & Sound", "Gr\u00fc\u00dfe \u266b", "Lieder/Gr\u00fc\u00dfe.mp3", "Ein Lied", "none", 3 * 1024 * 1024,
@@ -174,8 +209,17 @@ int main(int argc, char *argv[])
             }
         }
         writeFile(root + QStringLiteral("/readme.txt"), "hello readme");
-        const MenuSnapshot snapshot = snapshotFor(root, templateName, 1, out.filePath(QStringLiteral("bin")));
-        const QStringList failures = build(snapshot, data, mediaFiles);
+        const bool withMedia = templateName == MenuTemplate::modernScreenshots();
+        MenuSnapshot snapshot = snapshotFor(root, templateName, 1, out.filePath(QStringLiteral("bin")));
+        if (withMedia) {
+            snapshot.style.logoFile = styleMedia.at(0);
+            snapshot.style.logoTop = QStringLiteral("4");
+            snapshot.style.logoLeft = QStringLiteral("8");
+            snapshot.style.buttonOnImage = styleMedia.at(1);
+            snapshot.style.buttonOffImage = styleMedia.at(2);
+            snapshot.style.soundFile = styleMedia.at(3);
+        }
+        const QStringList failures = build(snapshot, data, withMedia ? shots + styleMedia : shots);
         if (!failures.isEmpty()) {
             err << folder << ": " << failures.join(QStringLiteral("; ")) << Qt::endl;
             return 1;
@@ -189,8 +233,12 @@ int main(int argc, char *argv[])
                                     {"screenshot", entry.screenshot == QLatin1String("none") ? QString() : entry.screenshot},
                                     {"size", entry.sizeText},
                                     {"kind", entry.kind}});
-        manifest.append(QJsonObject{
-            {"folder", folder}, {"template", templateName}, {"title", snapshot.title}, {"entries", list}});
+        manifest.append(QJsonObject{{"folder", folder},
+                                    {"template", templateName},
+                                    {"title", snapshot.title},
+                                    {"logo", withMedia ? QStringLiteral("logo.svg") : QString()},
+                                    {"sound", withMedia ? QStringLiteral("tune.wav") : QString()},
+                                    {"entries", list}});
     }
     if (!writeFile(out.filePath(QStringLiteral("modern.json")), QJsonDocument(manifest).toJson())) {
         err << "cannot write modern.json" << Qt::endl;

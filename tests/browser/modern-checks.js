@@ -80,6 +80,28 @@ async function checkContent(page, menu, root) {
     await page.evaluate(() => ['header', 'nav', 'main', 'footer'].map((t) => document.getElementsByTagName(t).length)),
     [1, 1, 1, 1], 'landmarks');
 
+  // The style's logo and sound: the sound is a control the user starts, never playing by itself.
+  const media = await page.evaluate(() => {
+    const logo = document.querySelector('header img.logo');
+    const audio = document.querySelector('audio');
+    return {
+      logo: logo && { src: logo.src, width: logo.naturalWidth },
+      audio: audio && { src: audio.src, controls: audio.controls, autoplay: audio.autoplay, paused: audio.paused },
+    };
+  });
+  if (menu.logo) {
+    assert.equal(filePath(media.logo.src), path.join(root, 'Menu', menu.logo), 'logo');
+    assert.ok(media.logo.width > 0, 'logo loads');
+  } else {
+    assert.equal(media.logo, null, 'no logo');
+  }
+  if (menu.sound) {
+    assert.deepEqual(media.audio, { src: media.audio.src, controls: true, autoplay: false, paused: true }, 'sound');
+    assert.equal(filePath(media.audio.src), path.join(root, 'Menu', menu.sound), 'sound file');
+  } else {
+    assert.equal(media.audio, null, 'no sound');
+  }
+
   const categories = categoriesOf(menu.entries);
   let state = await readPage(page);
   assert.deepEqual(state.sections.map((s) => s.name), categories, 'sections in order');
