@@ -336,7 +336,7 @@ QByteArray css(const StyleFields &style)
     out += ".off{display:none!important}\n";
     out += ".sr{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap}\n";
     out += "@media (max-width:37.5rem){.wrap{padding:.5rem}.logo{margin-left:0}"
-           ".e{flex-wrap:wrap}.shot{max-width:100%;margin:.5rem 0 0 2.5rem}}\n";
+           ".e{flex-wrap:wrap}.shot{max-width:calc(100% - 2.5rem);margin:.5rem 0 0 2.5rem}}\n";
     out += colourRules(lightPalette(style));
     out += "@media (prefers-color-scheme:dark){\n" + colourRules(darkPalette(style));
     if (isSet(style.backImage))
