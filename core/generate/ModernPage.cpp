@@ -392,7 +392,8 @@ bool ModernPage::write(QIODevice *device, const EntrySource &next)
     ModernEntry current;
     QString category;
     while (next(current)) {
-        if (m_entries == 0 || current.category != category) {
+        // Categories are the same in any letter case, as the database compares them.
+        if (m_entries == 0 || current.category.compare(category, Qt::CaseInsensitive) != 0) {
             if (m_entries > 0)
                 closeSection();
             category = current.category;

@@ -22,7 +22,7 @@ struct ModernEntry
 
 // Writes a Modern page: UTF-8 HTML5 that works in current browsers and, being ES5 with IE=edge, in the HTA host.
 // Entries are pulled one at a time and never kept, so a page of any size is written in little memory; they must
-// come ordered by category, as each change of category starts a new section.
+// come ordered by category, as each change of category (letter case aside) starts a new section.
 class ModernPage
 {
 public:

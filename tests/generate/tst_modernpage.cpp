@@ -221,7 +221,8 @@ void TestModernPage::coloursStayReadable()
     QVERIFY(!ModernStyle::parseColor(QStringLiteral("RGB(1,2)")));
 }
 
-// The database's entries come out grouped by category whatever order they were added in; no entries, no page.
+// The database's entries come out grouped by category (in any letter case) whatever order they were added in; no
+// entries, no page.
 void TestModernPage::builtFromTheDatabaseByCategory()
 {
     MenuFixture fixture;
@@ -232,12 +233,13 @@ void TestModernPage::builtFromTheDatabaseByCategory()
     fixture.addEntry(1, QStringLiteral("Tools"), QStringLiteral("T1"), QStringLiteral("t1.exe"), QString(), {});
     fixture.addEntry(1, QStringLiteral("Games"), QStringLiteral("G1"), QStringLiteral("g1.exe"), QString(), {});
     fixture.addEntry(2, QStringLiteral("Games"), QStringLiteral("Other menu"), QStringLiteral("x.exe"), QString(), {});
-    fixture.addEntry(1, QStringLiteral("Tools"), QStringLiteral("T2"), QStringLiteral("t2.exe"), QString(), {});
+    fixture.addEntry(1, QStringLiteral("tools"), QStringLiteral("T2"), QStringLiteral("t2.exe"), QString(), {});
+    fixture.addEntry(1, QStringLiteral("Tools"), QStringLiteral("T3"), QStringLiteral("t3.exe"), QString(), {});
     const std::optional<QByteArray> page = PageWriter(snapshot, fixture.data()).page(MenuTemplate::modern(), &error);
     QVERIFY2(page, qPrintable(error));
     QCOMPARE(page->count("<section "), 2);
     const QList<qsizetype> order = {page->indexOf(">Games</button>"), page->indexOf(">G1<"), page->indexOf(">Tools<"),
-                                    page->indexOf(">T1<"), page->indexOf(">T2<")};
+                                    page->indexOf(">T1<"), page->indexOf(">T2<"), page->indexOf(">T3<")};
     QVERIFY(!order.contains(-1));
     QVERIFY(std::is_sorted(order.begin(), order.end()));
     QVERIFY(!page->contains("Other menu"));
