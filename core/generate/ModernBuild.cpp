@@ -106,7 +106,11 @@ std::optional<QByteArray> page(const MenuSnapshot &snapshot, clsData &data, QStr
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     ModernPage page(snapshot, withScreenshots(snapshot));
-    page.write(&buffer, RowSource(*rows));
+    if (!page.write(&buffer, RowSource(*rows))) {
+        if (error)
+            *error = QStringLiteral("The page was not written: %1").arg(page.errorString());
+        return std::nullopt;
+    }
     return bytes;
 }
 

@@ -277,7 +277,7 @@ void ModernPage::header()
         raw("\" alt=\"\">\n");
     }
     raw("<h1>");
-    text(m_snapshot.title);
+    text(m_snapshot.title.isEmpty() ? QStringLiteral("Velmora") : m_snapshot.title);
     raw("</h1>\n");
     if (isSet(style.soundFile)) {
         // The user starts the sound; it never plays by itself.

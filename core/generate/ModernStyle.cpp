@@ -286,6 +286,8 @@ QByteArray css(const StyleFields &style)
     const Font hyper = fontOf(style.hyperFont, "10pt");
     QByteArray out;
     out += "*{box-sizing:border-box}\n";
+    // Hosts that predate these elements show them inline otherwise.
+    out += "header,nav,main,section,footer{display:block}\n";
     out += "html{-webkit-text-size-adjust:100%;text-size-adjust:100%}\n";
     out += "body{margin:0;line-height:1.45;" + fontDeclarations(text);
     if (isSet(style.backImage))
