@@ -19,7 +19,8 @@ function median(values) {
 
 async function main() {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'velmora-modern-bench-'));
-  console.log(execFileSync(path.join(build, 'tests', 'make_modern_pages'), [dir, '--entries', String(count)]).toString().trim());
+  const maker = path.join(build, 'tests', 'make_modern_pages');
+  console.log(execFileSync(maker, [dir, '--entries', String(count)]).toString().trim());
   const url = 'file://' + path.join(dir, 'large', 'Index.htm');
   const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', headless: true });
   const opens = [];
@@ -56,7 +57,8 @@ async function main() {
         const time = await page.evaluate((n) => window.benchTimes[n], i);
         (keys[i] = keys[i] || []).push(time.painted);
         (filters[i] = filters[i] || []).push(time.handled);
-        if (round === 0) console.log(`after key "${key}": ${await page.evaluate(() => document.getElementById('count').textContent)}`);
+        const shown = await page.evaluate(() => document.getElementById('count').textContent);
+        if (round === 0) console.log(`after key "${key}": ${shown}`);
       }
       await context.close();
     }

@@ -1,10 +1,10 @@
 #include "core/generate/ModernBuild.h"
 
+#include "core/data/DataError.h"
+#include "core/data/clsData.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/ModernPage.h"
 #include "core/generate/PageWriter.h"
-#include "core/data/DataError.h"
-#include "core/data/clsData.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -30,8 +30,7 @@ public:
           m_description(rows.columnIndex(QStringLiteral("Description"))),
           m_category(rows.columnIndex(QStringLiteral("Category"))),
           m_screenshot(rows.columnIndex(QStringLiteral("Screenshot")))
-    {
-    }
+    {}
 
     bool operator()(ModernEntry &entry)
     {

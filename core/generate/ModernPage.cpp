@@ -29,8 +29,10 @@ const KindInfo kinds[] = {
     {"k-doc", "Document", "<path d=\"M6 2h8l4 4v16H6z\"/><path d=\"M14 2v4h4M9 12h6M9 16h6\"/>"},
     {"k-arc", "Archive", "<path d=\"M4 8h16v12H4zM3 4h18v4H3z\"/><path d=\"M10 12h4\"/>"},
     {"k-prg", "Program", "<path d=\"M3 4h18v16H3zM3 8h18\"/><path d=\"M7 12l3 2-3 2M12 16h5\"/>"},
-    {"k-img", "Image", "<path d=\"M3 4h18v16H3z\"/><path d=\"M3 17l5-5 4 4 3-3 6 6\"/><circle cx=\"16\" cy=\"9\" r=\"1.5\"/>"},
-    {"k-aud", "Audio", "<path d=\"M9 18V5l11-2v13\"/><circle cx=\"6\" cy=\"18\" r=\"3\"/><circle cx=\"17\" cy=\"16\" r=\"3\"/>"},
+    {"k-img", "Image",
+     "<path d=\"M3 4h18v16H3z\"/><path d=\"M3 17l5-5 4 4 3-3 6 6\"/><circle cx=\"16\" cy=\"9\" r=\"1.5\"/>"},
+    {"k-aud", "Audio",
+     "<path d=\"M9 18V5l11-2v13\"/><circle cx=\"6\" cy=\"18\" r=\"3\"/><circle cx=\"17\" cy=\"16\" r=\"3\"/>"},
     {"k-vid", "Video", "<path d=\"M3 6h13v12H3zM16 10l5-3v10l-5-3\"/>"},
     {"k-oth", "File", "<path d=\"M6 2h8l4 4v16H6z\"/><path d=\"M14 2v4h4\"/>"},
 };
@@ -163,8 +165,7 @@ const char script[] = R"JS((function () {
 
 ModernPage::ModernPage(const MenuSnapshot &snapshot, bool screenshots)
     : m_snapshot(snapshot), m_screenshots(screenshots)
-{
-}
+{}
 
 QString ModernPage::sizeText(qint64 bytes)
 {
@@ -221,12 +222,23 @@ void ModernPage::text(const QString &value)
     const QByteArray bytes = value.toUtf8();
     for (const char c : bytes) {
         switch (c) {
-        case '&': m_buffer += "&amp;"; break;
-        case '<': m_buffer += "&lt;"; break;
-        case '>': m_buffer += "&gt;"; break;
-        case '"': m_buffer += "&quot;"; break;
-        case '\'': m_buffer += "&#39;"; break;
-        default: m_buffer += c;
+        case '&':
+            m_buffer += "&amp;";
+            break;
+        case '<':
+            m_buffer += "&lt;";
+            break;
+        case '>':
+            m_buffer += "&gt;";
+            break;
+        case '"':
+            m_buffer += "&quot;";
+            break;
+        case '\'':
+            m_buffer += "&#39;";
+            break;
+        default:
+            m_buffer += c;
         }
     }
 }
@@ -315,8 +327,8 @@ void ModernPage::entry(const ModernEntry &entry)
     raw("<li class=\"e\"><svg class=\"ic\" aria-hidden=\"true\" focusable=\"false\"><use xlink:href=\"#");
     raw(infoOf(kind).id);
     raw("\"></use></svg><div class=\"eb\"><h3 class=\"et\">");
-    const QString title = entry.title.isEmpty() ? entry.link.mid(entry.link.lastIndexOf(QLatin1Char('/')) + 1)
-                                                : entry.title;
+    const QString title =
+        entry.title.isEmpty() ? entry.link.mid(entry.link.lastIndexOf(QLatin1Char('/')) + 1) : entry.title;
     if (entry.link.isEmpty()) {
         text(title);
     } else {

@@ -124,8 +124,8 @@ Font fontOf(const QString &text, const char *defaultSize)
                                                 QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch size = sizePattern.match(fields->size);
     if (size.hasMatch()) {
-        const double points = std::clamp(size.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(), 6.0,
-                                          72.0);
+        const double points =
+            std::clamp(size.captured(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(), 6.0, 72.0);
         font.size = QByteArray::number(points, 'g', 4) + "pt";
     }
     if (FontText::isBold(fields->weight))
@@ -298,8 +298,8 @@ QByteArray css(const StyleFields &style)
     out += "header.card{display:flex;flex-wrap:wrap;align-items:center}\n";
     out += ".logo{display:block;max-width:100%;height:auto;margin:" + QByteArray::number(position(style.logoTop)) +
            "px 1rem 0 " + QByteArray::number(position(style.logoLeft)) + "px}\n";
-    out += "h1{margin:0;flex:1 1 12rem;overflow-wrap:break-word;word-wrap:break-word;" + fontDeclarations(title) +
-           "}\n";
+    out +=
+        "h1{margin:0;flex:1 1 12rem;overflow-wrap:break-word;word-wrap:break-word;" + fontDeclarations(title) + "}\n";
     out += ".tools{display:flex;flex-wrap:wrap;align-items:center}\n";
     out += ".tools label{margin-right:.5rem}\n";
     out += "#q{flex:1 1 14rem;min-width:0;font:inherit;padding:.5rem .6rem;border:1px solid;border-radius:.3rem}\n";

@@ -27,7 +27,7 @@ struct Entry
     QString link;
     QString description;
     QString screenshot;
-    qint64 fileSize; // -1: no file
+    qint64 fileSize;  // -1: no file
     QString sizeText; // what the page must show
     QString kind;
 };
@@ -182,8 +182,8 @@ int main(int argc, char *argv[])
     // Text that must reach the page as typed, links that must be encoded, files of known sizes and one missing.
     const QList<Entry> entries = {
         {"Tools", "Setup", "Tools/setup.exe", "Installs the program", "shot1.svg", 812 * 1024, "812 KB", "Program"},
-        {"Docs", "Tom's <Manual>", "Docs/my manual #1.pdf",
-         "Read me <b>first</b>. It's \"quoted\" \u20ac \u65e5", "none", 2048, "2.0 KB", "Document"},
+        {"Docs", "Tom's <Manual>", "Docs/my manual #1.pdf", "Read me <b>first</b>. It's \"quoted\" \u20ac \u65e5",
+         "none", 2048, "2.0 KB", "Document"},
         {"Tools", "Patch", "patch.exe", "Fixes it", "shot 2.svg", 1536 * 1024, "1.5 MB", "Program"},
         {"Extras", "Readme", "readme.txt", "Plain text", "none", 12, "12 bytes", "Document"},
         {"Extras", "Gone", "gone.zip", "Its file is missing", "none", -1, "", "Archive"},
@@ -199,8 +199,8 @@ int main(int argc, char *argv[])
     clsData data(database);
     QJsonArray manifest;
     for (const QString &templateName : MenuTemplate::modernNames()) {
-        const QString folder = templateName == MenuTemplate::modern() ? QStringLiteral("modern")
-                                                                      : QStringLiteral("modern-screenshots");
+        const QString folder =
+            templateName == MenuTemplate::modern() ? QStringLiteral("modern") : QStringLiteral("modern-screenshots");
         const QString root = out.filePath(folder);
         for (const Entry &entry : entries) {
             if (entry.fileSize >= 0 && !makeFile(root + QLatin1Char('/') + entry.link, entry.fileSize)) {
@@ -226,13 +226,14 @@ int main(int argc, char *argv[])
         }
         QJsonArray list;
         for (const Entry &entry : entries)
-            list.append(QJsonObject{{"category", entry.category},
-                                    {"title", entry.title},
-                                    {"link", entry.link},
-                                    {"description", entry.description},
-                                    {"screenshot", entry.screenshot == QLatin1String("none") ? QString() : entry.screenshot},
-                                    {"size", entry.sizeText},
-                                    {"kind", entry.kind}});
+            list.append(
+                QJsonObject{{"category", entry.category},
+                            {"title", entry.title},
+                            {"link", entry.link},
+                            {"description", entry.description},
+                            {"screenshot", entry.screenshot == QLatin1String("none") ? QString() : entry.screenshot},
+                            {"size", entry.sizeText},
+                            {"kind", entry.kind}});
         manifest.append(QJsonObject{{"folder", folder},
                                     {"template", templateName},
                                     {"title", snapshot.title},

@@ -173,7 +173,8 @@ async function checkKeyboard(page, menu, root) {
     page.evaluate(() => {
       const el = document.activeElement;
       const style = getComputedStyle(el);
-      return { tag: el.tagName, text: el.textContent, ring: style.outlineStyle !== 'none' && parseFloat(style.outlineWidth) >= 2 };
+      const ring = style.outlineStyle !== 'none' && parseFloat(style.outlineWidth) >= 2;
+      return { tag: el.tagName, text: el.textContent, ring };
     });
   let now = null;
   for (let i = 0; i < 40; i++) {

@@ -37,7 +37,8 @@ void TestModernFinish::finishWritesAModernPage()
     w.click(QStringLiteral("cmdFile"));
     w.edit(QStringLiteral("txtFileTitle"))->setText(QStringLiteral("Setup"));
     w.edit(QStringLiteral("txtFileCat"))->setText(QStringLiteral("Tools"));
-    w.window->findChild<QPlainTextEdit *>(QStringLiteral("txtFileDescription"))->setPlainText(QStringLiteral("Installs"));
+    w.window->findChild<QPlainTextEdit *>(QStringLiteral("txtFileDescription"))
+        ->setPlainText(QStringLiteral("Installs"));
     w.cdlg.confirmFile(shot);
     w.click(QStringLiteral("cmdFScreenshot"));
     w.click(QStringLiteral("cmdSave"));
@@ -45,16 +46,16 @@ void TestModernFinish::finishWritesAModernPage()
     w.click(QStringLiteral("Finish"));
     QCOMPARE(w.notices.texts(), QStringList{QStringLiteral("Your Menu has been successfully created!")});
 
-    QCOMPARE(w.scalar(QStringLiteral("SELECT Template FROM tblMenus")).toString(), QStringLiteral("Modern Screenshots"));
+    QCOMPARE(w.scalar(QStringLiteral("SELECT Template FROM tblMenus")).toString(),
+             QStringLiteral("Modern Screenshots"));
     QFile page(w.cdRoot + QStringLiteral("/Index.htm"));
     QVERIFY(page.open(QIODevice::ReadOnly));
     const QByteArray html = page.readAll();
     QVERIFY(html.startsWith("<!DOCTYPE html>"));
-    for (const QByteArray &part : {QByteArray("<h1>Tom &amp; Jerry&#39;s CD</h1>"), QByteArray(">Tools</button>"),
-                                   QByteArray("<a href=\"tools/setup.exe\">Setup</a>"),
-                                   QByteArray("<span class=\"size\">2.9 KB</span>"),
-                                   QByteArray("<div class=\"ed\">Installs</div>"),
-                                   QByteArray("src=\"Menu/shot1.png\" alt=\"Setup\"")})
+    for (const QByteArray &part :
+         {QByteArray("<h1>Tom &amp; Jerry&#39;s CD</h1>"), QByteArray(">Tools</button>"),
+          QByteArray("<a href=\"tools/setup.exe\">Setup</a>"), QByteArray("<span class=\"size\">2.9 KB</span>"),
+          QByteArray("<div class=\"ed\">Installs</div>"), QByteArray("src=\"Menu/shot1.png\" alt=\"Setup\"")})
         QVERIFY2(html.contains(part), part.constData());
     QFile application(w.cdRoot + QStringLiteral("/Index.hta"));
     QVERIFY(application.open(QIODevice::ReadOnly));

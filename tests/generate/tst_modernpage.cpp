@@ -1,7 +1,7 @@
-#include "tests/generate/MenuFixture.h"
 #include "core/generate/ModernPage.h"
 #include "core/generate/ModernStyle.h"
 #include "core/generate/PageWriter.h"
+#include "tests/generate/MenuFixture.h"
 
 #include <QBuffer>
 #include <QtTest>
@@ -70,9 +70,15 @@ void TestModernPage::kindByExtension()
 {
     using Kind = ModernPage::Kind;
     const QList<QPair<QString, Kind>> cases = {
-        {"docs/Manual.PDF", Kind::Document}, {"setup.zip", Kind::Archive},   {"bin/setup.exe", Kind::Program},
-        {"a.b/photo.jpeg", Kind::Image},     {"music/song.mp3", Kind::Audio}, {"clip.webm", Kind::Video},
-        {"README", Kind::Other},             {"dir.exe/notes", Kind::Other},  {"data.xyz", Kind::Other},
+        {"docs/Manual.PDF", Kind::Document},
+        {"setup.zip", Kind::Archive},
+        {"bin/setup.exe", Kind::Program},
+        {"a.b/photo.jpeg", Kind::Image},
+        {"music/song.mp3", Kind::Audio},
+        {"clip.webm", Kind::Video},
+        {"README", Kind::Other},
+        {"dir.exe/notes", Kind::Other},
+        {"data.xyz", Kind::Other},
     };
     for (const auto &c : cases)
         QVERIFY2(ModernPage::kindOf(c.first) == c.second, qPrintable(c.first));
@@ -86,7 +92,9 @@ void TestModernPage::userTextStaysInItsPlace_data()
     QTest::addColumn<QList<QByteArray>>("present");
     QTest::addColumn<QList<QByteArray>>("absent");
     QTest::newRow("markup in titles is text")
-        << "<b>Tom & Jerry's</b>" << "a.txt" << "<i>kept</i>"
+        << "<b>Tom & Jerry's</b>"
+        << "a.txt"
+        << "<i>kept</i>"
         << QList<QByteArray>{"&lt;b&gt;Tom &amp; Jerry&#39;s&lt;/b&gt;</a>", "<div class=\"ed\"><i>kept</i></div>",
                              "alt=\"&lt;b&gt;Tom &amp; Jerry&#39;s&lt;/b&gt;\""}
         << QList<QByteArray>{"<b>Tom"};
@@ -95,18 +103,22 @@ void TestModernPage::userTextStaysInItsPlace_data()
         << QString::fromUtf8("Ünïcode ©")
         << QList<QByteArray>{"Grüße 中文 \xF0\x9F\x8E\xB5</a>", "href=\"Lieder/Gr%C3%BC%C3%9Fe.mp3\"", "Ünïcode ©"}
         << QList<QByteArray>{"&#"};
-    QTest::newRow("no scheme can run")
-        << "x" << "javascript:alert(1)" << ""
-        << QList<QByteArray>{"href=\"javascript%3Aalert%281%29\""} << QList<QByteArray>{"javascript:"};
+    QTest::newRow("no scheme can run") << "x"
+                                       << "javascript:alert(1)"
+                                       << "" << QList<QByteArray>{"href=\"javascript%3Aalert%281%29\""}
+                                       << QList<QByteArray>{"javascript:"};
     QTest::newRow("quotes cannot leave the link")
-        << "x" << "a\" onmouseover=\"alert(1).txt" << ""
-        << QList<QByteArray>{"href=\"a%22%20onmouseover%3D%22alert%281%29.txt\""} << QList<QByteArray>{"a\" on"};
+        << "x"
+        << "a\" onmouseover=\"alert(1).txt"
+        << "" << QList<QByteArray>{"href=\"a%22%20onmouseover%3D%22alert%281%29.txt\""} << QList<QByteArray>{"a\" on"};
     QTest::newRow("a link from the top stays relative")
-        << "x" << "//example.com/x.txt" << ""
-        << QList<QByteArray>{"href=\".//example.com/x.txt\""} << QList<QByteArray>{"href=\"//"};
+        << "x"
+        << "//example.com/x.txt"
+        << "" << QList<QByteArray>{"href=\".//example.com/x.txt\""} << QList<QByteArray>{"href=\"//"};
     QTest::newRow("percent, query and fragment are part of the name")
-        << "x" << "100%#1?.txt" << ""
-        << QList<QByteArray>{"href=\"100%25%231%3F.txt\""} << QList<QByteArray>{};
+        << "x"
+        << "100%#1?.txt"
+        << "" << QList<QByteArray>{"href=\"100%25%231%3F.txt\""} << QList<QByteArray>{};
 }
 
 void TestModernPage::userTextStaysInItsPlace()
@@ -175,11 +187,16 @@ void TestModernPage::coloursStayReadable_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("background");
-    QTest::newRow("default: silver on white") << "RGB(192,192,192)" << "16777215 ";
-    QTest::newRow("dark text on black") << "RGB(20,20,60)" << "RGB(0,0,0)";
-    QTest::newRow("cyan on white") << "rgb(17,207,255)" << "RGB(255,255,255)";
-    QTest::newRow("mid grey on mid grey") << "RGB(128,128,128)" << "RGB(120,120,120)";
-    QTest::newRow("unreadable texts") << "blue" << "";
+    QTest::newRow("default: silver on white") << "RGB(192,192,192)"
+                                              << "16777215 ";
+    QTest::newRow("dark text on black") << "RGB(20,20,60)"
+                                        << "RGB(0,0,0)";
+    QTest::newRow("cyan on white") << "rgb(17,207,255)"
+                                   << "RGB(255,255,255)";
+    QTest::newRow("mid grey on mid grey") << "RGB(128,128,128)"
+                                          << "RGB(120,120,120)";
+    QTest::newRow("unreadable texts") << "blue"
+                                      << "";
 }
 
 // In both schemes the page's text, read back from the stylesheet, stands out from the surface it is on.
@@ -238,8 +255,12 @@ void TestModernPage::builtFromTheDatabaseByCategory()
     const std::optional<QByteArray> page = PageWriter(snapshot, fixture.data()).page(MenuTemplate::modern(), &error);
     QVERIFY2(page, qPrintable(error));
     QCOMPARE(page->count("<section "), 2);
-    const QList<qsizetype> order = {page->indexOf(">Games</button>"), page->indexOf(">G1<"), page->indexOf(">Tools<"),
-                                    page->indexOf(">T1<"), page->indexOf(">T2<"), page->indexOf(">T3<")};
+    const QList<qsizetype> order = {page->indexOf(">Games</button>"),
+                                    page->indexOf(">G1<"),
+                                    page->indexOf(">Tools<"),
+                                    page->indexOf(">T1<"),
+                                    page->indexOf(">T2<"),
+                                    page->indexOf(">T3<")};
     QVERIFY(!order.contains(-1));
     QVERIFY(std::is_sorted(order.begin(), order.end()));
     QVERIFY(!page->contains("Other menu"));
