@@ -311,10 +311,10 @@ QByteArray css(const StyleFields &style)
            "border:0;border-radius:.5rem;background-color:transparent;background-repeat:no-repeat;"
            "background-position:.5rem center;background-size:1.25rem 1.25rem;cursor:pointer;position:relative;" +
            fontDeclarations(button) + "}\n";
-    if (isSet(style.buttonOffImage))
-        out += ".cat-b{background-image:" + mediaUrl(style.buttonOffImage) + "}\n";
-    if (isSet(style.buttonOnImage))
-        out += ".cat-b:hover,.cat-b[aria-expanded=\"true\"]{background-image:" + mediaUrl(style.buttonOnImage) + "}\n";
+    // The two button images show whether a section is open; with only one of them, the arrows do.
+    if (isSet(style.buttonOffImage) && isSet(style.buttonOnImage))
+        out += ".cat-b{background-image:" + mediaUrl(style.buttonOffImage) + "}\n" +
+               ".cat-b:hover,.cat-b[aria-expanded=\"true\"]{background-image:" + mediaUrl(style.buttonOnImage) + "}\n";
     else
         out += ".cat-b:before{content:\"\\25B8\";position:absolute;left:.85rem}\n"
                ".cat-b[aria-expanded=\"true\"]:before{content:\"\\25BE\"}\n";
