@@ -6,7 +6,7 @@ velmora_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libsqlite3-dev sqlite3
     g++-mingw-w64-i686 gcc-mingw-w64-i686
-    chromium xvfb xauth fonts-dejavu-core
+    chromium firefox-esr xvfb xauth fonts-dejavu-core
     desktop-file-utils appstream man-db dpkg-dev file
     xorriso
 )
@@ -27,17 +27,20 @@ velmora_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# playwright-core for the browser test of the generated pages, into tests/browser/node_modules; skipped when the
-# locked version is already there.
+# The browser tests' node packages (playwright-core, puppeteer-core, acorn), into tests/browser/node_modules;
+# skipped when every locked version is already there.
 velmora_install_browser_test() {
     local dir="$VELMORA_ROOT/tests/browser"
-    local wanted installed
-    wanted=$(sed -n 's/.*"playwright-core": *"\([^"]*\)".*/\1/p' "$dir/package.json")
-    installed=""
-    if [ -f "$dir/node_modules/playwright-core/package.json" ]; then
-        installed=$(sed -n 's/^ *"version": *"\([^"]*\)".*/\1/p' "$dir/node_modules/playwright-core/package.json" | head -n 1)
-    fi
-    [ -n "$wanted" ] && [ "$wanted" = "$installed" ] && return 0
+    local name wanted installed missing=0 locked=0
+    while read -r name wanted; do
+        locked=$((locked + 1))
+        installed=""
+        if [ -f "$dir/node_modules/$name/package.json" ]; then
+            installed=$(sed -n 's/^ *"version": *"\([^"]*\)".*/\1/p' "$dir/node_modules/$name/package.json" | head -n 1)
+        fi
+        [ "$wanted" = "$installed" ] || missing=1
+    done < <(sed -n 's/^ *"\([^"]*\)": *"\([0-9][^"]*\)",\{0,1\}$/\1 \2/p' "$dir/package.json")
+    [ "$locked" -gt 0 ] && [ "$missing" -eq 0 ] && return 0
     (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
 }
 

@@ -92,6 +92,11 @@ void FilesPage::setTemplate(const QString &templateName)
     } else if (templateName == MenuTemplate::extendedScreenshots()) {
         category = true;
         screenshot = true;
+    } else if (templateName == MenuTemplate::modern()) {
+        category = true;
+    } else if (templateName == MenuTemplate::modernScreenshots()) {
+        category = true;
+        screenshot = true;
     } else {
         return;
     }

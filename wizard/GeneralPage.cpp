@@ -43,7 +43,7 @@ GeneralPage::GeneralPage(const QStringList &drives, QWidget *parent)
 
     auto *templateLabel = label(this, QStringLiteral("lblTemplate"), QStringLiteral("Template:"), 3390, 2400, 1155, 255);
     cmbTemplate = combo(this, QStringLiteral("cmbTemplate"), 4350, 2400, 3615, 315);
-    cmbTemplate->addItems(MenuTemplate::names());
+    cmbTemplate->addItems(MenuTemplate::allNames());
     cmbTemplate->setCurrentIndex(0);
     pair(templateLabel, cmbTemplate);
 

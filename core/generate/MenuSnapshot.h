@@ -37,7 +37,7 @@ struct StyleFields
     bool operator==(const StyleFields &other) const { return values() == other.values(); }
 };
 
-// The four page templates, in the order of the template list.
+// The page templates: the four classic ones, then the two Modern ones, in the order of the template list.
 namespace MenuTemplate {
 
 inline QString standard() { return QStringLiteral("Standard"); }
@@ -45,6 +45,10 @@ inline QString standardScreenshots() { return QStringLiteral("Standard Screensho
 inline QString extended() { return QStringLiteral("Extended"); }
 inline QString extendedScreenshots() { return QStringLiteral("Extended Screenshots"); }
 inline QStringList names() { return {standard(), standardScreenshots(), extended(), extendedScreenshots()}; }
+inline QString modern() { return QStringLiteral("Modern"); }
+inline QString modernScreenshots() { return QStringLiteral("Modern Screenshots"); }
+inline QStringList modernNames() { return {modern(), modernScreenshots()}; }
+inline QStringList allNames() { return names() + modernNames(); }
 
 } // namespace MenuTemplate
 

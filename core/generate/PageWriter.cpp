@@ -3,6 +3,8 @@
 #include "core/generate/AnsiText.h"
 #include "core/generate/MakerAddress.h"
 #include "core/generate/MenuFolder.h"
+#include "core/generate/ModernBuild.h"
+#include "core/generate/ModernPage.h"
 #include "core/generate/PathMapping.h"
 #include "core/data/DataError.h"
 #include "core/data/clsData.h"
@@ -481,6 +483,11 @@ QString PageWriter::noEntriesText()
 
 std::optional<QByteArray> PageWriter::page(const QString &templateName, QString *error)
 {
+    if (ModernPage::isModern(templateName)) {
+        MenuSnapshot modern = m_snapshot;
+        modern.templateName = templateName;
+        return ModernBuild::page(modern, m_data, error);
+    }
     AnsiText out;
     if (!make(templateName, out, nullptr, error))
         return std::nullopt;
@@ -552,6 +559,11 @@ bool PageWriter::make(const QString &templateName, AnsiText &out, const std::fun
 
 StepResult PageWriter::writePage(const QString &templateName)
 {
+    if (ModernPage::isModern(templateName)) {
+        MenuSnapshot modern = m_snapshot;
+        modern.templateName = templateName;
+        return ModernBuild::write(modern, m_data);
+    }
     if (m_snapshot.rootPath.isEmpty())
         return MenuFolder::noRootFolder();
     // The page goes to the file as it is made: a large menu is never held in memory whole.

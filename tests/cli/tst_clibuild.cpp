@@ -12,6 +12,7 @@ private slots:
     void init();
     void buildsTheStoredMenu();
     void missingStyleRowUsesTheDefaults();
+    void buildsAModernMenu();
     void refusedBuildsLeaveEarlierFiles_data();
     void refusedBuildsLeaveEarlierFiles();
     void badArguments_data();
@@ -167,6 +168,26 @@ void TestCliBuild::missingStyleRowUsesTheDefaults()
     QVERIFY2(build.err.contains(QLatin1String("Style 99")), qPrintable(build.err));
     QVERIFY(readFile(path(QStringLiteral("cd/Menu/Styles.css"))).contains("Body{background-color:16777215 }"));
     QVERIFY(readFile(path(QStringLiteral("cd/Index.htm"))).contains("onclick='displayCat(0)'>Docs</p>"));
+}
+
+// The same menu switched to Modern Screenshots in the shell: a UTF-8 page with the style's media and the entries.
+void TestCliBuild::buildsAModernMenu()
+{
+    makeDatabase(path(QStringLiteral("cd")));
+    sqlite(QStringLiteral("UPDATE tblMenus SET Template='Modern Screenshots' WHERE MenuID=1;"));
+    writeFile(path(QStringLiteral("cd/setup.exe")), QByteArray(2048, 'x'));
+    const Result build = velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"),
+                                  path(QStringLiteral("home"))});
+    QVERIFY2(build.exitCode == 0, qPrintable(build.err));
+    const QByteArray page = readFile(path(QStringLiteral("cd/Index.htm")));
+    QVERIFY(page.startsWith("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"));
+    for (const QByteArray &part :
+         {QByteArray("<h1>Tom&#39;s Tools</h1>"), QByteArray("<img class=\"logo\" src=\"Menu/logo.gif\""),
+          QByteArray("src=\"Menu/tune.mid\""), QByteArray("background-image:url(\"Menu/sky.jpg\")"),
+          QByteArray("<a href=\"setup.exe\">Setup</a>"), QByteArray("<span class=\"size\">2.0 KB</span>"),
+          QByteArray("src=\"Menu/shot1.jpg\" alt=\"Setup\""), QByteArray(">Docs</button>")})
+        QVERIFY2(page.contains(part), part.constData());
+    QCOMPARE(readFile(path(QStringLiteral("cd/Index.hta"))), page);
 }
 
 void TestCliBuild::refusedBuildsLeaveEarlierFiles_data()

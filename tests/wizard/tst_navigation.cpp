@@ -156,6 +156,8 @@ void TestNavigation::filesPageFollowsTemplate_data()
     QTest::newRow("Standard Screenshots") << QStringList{QStringLiteral("Standard Screenshots")} << false << true;
     QTest::newRow("Extended") << QStringList{QStringLiteral("Extended")} << true << false;
     QTest::newRow("Extended Screenshots") << QStringList{QStringLiteral("Extended Screenshots")} << true << true;
+    QTest::newRow("Modern") << QStringList{QStringLiteral("Modern")} << true << false;
+    QTest::newRow("Modern Screenshots") << QStringList{QStringLiteral("Modern Screenshots")} << true << true;
     QTest::newRow("Standard, then Extended Screenshots")
         << QStringList{QStringLiteral("Standard"), QStringLiteral("Extended Screenshots")} << true << true;
     QTest::newRow("unknown text keeps the layout")

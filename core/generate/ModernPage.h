@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/generate/MenuSnapshot.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QIODevice;
+
+// One entry as a Modern page shows it, as stored in tblDetails.
+struct ModernEntry
+{
+    QString title;       // FileName
+    QString link;        // FileLink: relative to the CD root, forward slashes
+    QString description; // shown with its markup
+    QString category;
+    QString screenshot; // a file name in the Menu folder, or empty / "none"
+};
+
+// Writes a Modern page: UTF-8 HTML5 that works in current browsers and, being ES5 with IE=edge, in the HTA host.
+// Entries are pulled one at a time and never kept, so a page of any size is written in little memory; they must
+// come ordered by category, as each change of category (letter case aside) starts a new section.
+class ModernPage
+{
+public:
+    // Fills the entry and returns true, or returns false when there are no more.
+    using EntrySource = std::function<bool(ModernEntry &)>;
+
+    enum class Kind { Document, Archive, Program, Image, Audio, Video, Other };
+
+    // The snapshot's rootPath is where the entries' files are found for their sizes (empty: no sizes).
+    ModernPage(const MenuSnapshot &snapshot, bool screenshots);
+
+    static bool isModern(const QString &templateName) { return MenuTemplate::modernNames().contains(templateName); }
+
+    // False when the device fails; errorString() says why. Entries are counted in entryCount().
+    bool write(QIODevice *device, const EntrySource &next);
+    QString errorString() const { return m_error; }
+    int entryCount() const { return m_entries; }
+
+    // "512 bytes", "812 KB", "1.4 GB": binary units, one decimal below ten.
+    static QString sizeText(qint64 bytes);
+    // By the extension of the link.
+    static Kind kindOf(const QString &link);
+
+private:
+    void head();
+    void header();
+    void openSection(const QString &category);
+    void closeSection();
+    void entry(const ModernEntry &entry);
+    void ending();
+    bool flush(bool force);
+
+    void text(const QString &value); // HTML-escaped
+    void raw(const QByteArray &bytes) { m_buffer += bytes; }
+    void raw(const char *bytes) { m_buffer += bytes; }
+
+    const MenuSnapshot &m_snapshot;
+    const bool m_screenshots;
+    QIODevice *m_device = nullptr;
+    QByteArray m_buffer;
+    QStringList m_categories; // for the closing list of sections
+    int m_entries = 0;
+    QString m_error;
+};
