@@ -95,6 +95,18 @@ SqlStatement deleteEntry(qint64 menuId, const QString &fileName)
     return {QStringLiteral("DELETE FROM tblDetails WHERE MenuNo=? AND FileName=?"), {menuId, fileName}, {}};
 }
 
+SqlStatement selectEntryExactly(qint64 menuId, const QString &fileName)
+{
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND FileName=? COLLATE BINARY ORDER BY rowid"),
+            {menuId, fileName},
+            QStringLiteral("tblDetails")};
+}
+
+SqlStatement deleteEntryExactly(qint64 menuId, const QString &fileName)
+{
+    return {QStringLiteral("DELETE FROM tblDetails WHERE MenuNo=? AND FileName=? COLLATE BINARY"), {menuId, fileName}, {}};
+}
+
 SqlStatement selectDescriptions(const QString &fileName)
 {
     return {QStringLiteral("SELECT Description from tblDetails WHERE FileName=?"), {fileName}, {}};

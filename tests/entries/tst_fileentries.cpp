@@ -25,11 +25,12 @@ private slots:
     void textIsStoredUnchanged();
     void removesTheSelectedEntry();
     void removeAsksAndCanBeDeclined();
+    void titlesDifferingInCaseAreTwoEntries();
     void browseSetsTheFileOnlyWhenConfirmed();
     void findOffersEarlierDescriptions();
 
 private:
-    qint64 menuId() const { return m_wizard->window->currentMenuID; }
+    qint64 menuId() const { return m_wizard->window->state().menuId; }
     QListWidget *list() const { return m_wizard->window->findChild<QListWidget *>(QStringLiteral("lstFiles")); }
     QPlainTextEdit *description() const
     {
@@ -57,7 +58,7 @@ void TestFileEntries::init()
     w.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Plain"));
     w.click(QStringLiteral("cmdNext"));
     w.click(QStringLiteral("cmdNext"));
-    QCOMPARE(w.window->currentStep, 4);
+    QCOMPARE(int(w.window->currentStep()), 4);
     QVERIFY(menuId() > 0);
     QVERIFY(w.shown(QStringLiteral("txtFileCat")));
     QVERIFY(w.shown(QStringLiteral("txtFileScreenshot")));
@@ -128,7 +129,7 @@ void TestFileEntries::changesTheSelectedEntryInPlace()
               QStringLiteral("Notes"));
     m_wizard->click(QStringLiteral("cmdSave"));
     select(QStringLiteral("Readme"));
-    QCOMPARE(m_wizard->window->currentEntry, QStringLiteral("Readme"));
+    QCOMPARE(m_wizard->window->state().currentEntry, QStringLiteral("Readme"));
     QCOMPARE(field("txtFile"), QStringLiteral("docs/readme.txt"));
     QCOMPARE(field("txtFileCat"), QStringLiteral("Docs"));
     QCOMPARE(description()->toPlainText(), QStringLiteral("Notes"));
@@ -152,7 +153,7 @@ void TestFileEntries::renameKeepsTheEntrySelected()
     setField("txtFileTitle", QStringLiteral("Read me first"));
     m_wizard->click(QStringLiteral("cmdSave"));
     QCOMPARE(list()->item(0)->text(), QStringLiteral("Read me first"));
-    QCOMPARE(m_wizard->window->currentEntry, QStringLiteral("Read me first"));
+    QCOMPARE(m_wizard->window->state().currentEntry, QStringLiteral("Read me first"));
 
     description()->setPlainText(QStringLiteral("Changed after the rename"));
     m_wizard->click(QStringLiteral("cmdSave"));
@@ -170,7 +171,7 @@ void TestFileEntries::newKeepsTheSaveTarget()
     m_wizard->click(QStringLiteral("cmdNewF"));
     QCOMPARE(field("txtFileTitle"), QString());
     QCOMPARE(field("txtFileCat"), QStringLiteral("none"));
-    QCOMPARE(m_wizard->window->currentEntry, QStringLiteral("Readme"));
+    QCOMPARE(m_wizard->window->state().currentEntry, QStringLiteral("Readme"));
 
     // Clicking the entry that is still selected shows it again.
     select(QStringLiteral("Readme"));
@@ -246,7 +247,7 @@ void TestFileEntries::refusesWhatCannotBeStored()
     QCOMPARE(list()->count(), 0);
     QCOMPARE(field("txtFileTitle"), title);
     QCOMPARE(description()->toPlainText(), QStringLiteral("Text"));
-    QCOMPARE(m_wizard->window->currentStep, 4);
+    QCOMPARE(int(m_wizard->window->currentStep()), 4);
     if (dropTable)
         m_wizard->execute(QStringLiteral("ALTER TABLE tblDetailsAway RENAME TO tblDetails"));
     QCOMPARE(rows(), 0);
@@ -284,7 +285,7 @@ void TestFileEntries::removesTheSelectedEntry()
     m_wizard->notices.setNextAnswer(true);
     m_wizard->click(QStringLiteral("cmdFileRemove"));
     QCOMPARE(m_wizard->notices.texts(), (QStringList{QStringLiteral("Do you really want to remove the entry for Readme?"),
-                                                     QStringLiteral("Menu deleted successfully!")}));
+                                                     QStringLiteral("Entry deleted successfully!")}));
     QCOMPARE(rows(), 1);
     QCOMPARE(list()->count(), 1);
     QCOMPARE(list()->item(0)->text(), QStringLiteral("Setup"));
@@ -306,6 +307,52 @@ void TestFileEntries::removeAsksAndCanBeDeclined()
     QCOMPARE(list()->count(), 1);
 }
 
+void TestFileEntries::titlesDifferingInCaseAreTwoEntries()
+{
+    // Stored before titles were checked: two entries whose titles differ in letter case only.
+    for (const QString &title : {QStringLiteral("Readme"), QStringLiteral("README")}) {
+        m_wizard->execute(QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,"
+                                         "Screenshot) VALUES (?,'none',?,'docs/readme.txt',?,'none')"),
+                          {menuId(), title, title + QStringLiteral(" notes")});
+    }
+    for (int i = 0; i < 4; ++i)
+        m_wizard->click(QStringLiteral("cmdBack"));
+    m_wizard->click(QStringLiteral("cmdEdit"));
+    m_wizard->click(QStringLiteral("cmdLoad"));
+    for (int i = 0; i < 3; ++i)
+        m_wizard->click(QStringLiteral("cmdNext"));
+    QCOMPARE(list()->count(), 2);
+
+    // The entry shown and removed is exactly the one selected.
+    select(QStringLiteral("README"));
+    QCOMPARE(description()->toPlainText(), QStringLiteral("README notes"));
+    m_wizard->notices.clear();
+    m_wizard->notices.setNextAnswer(true);
+    m_wizard->click(QStringLiteral("cmdFileRemove"));
+    QCOMPARE(m_wizard->notices.texts().last(), QStringLiteral("Entry deleted successfully!"));
+    QCOMPARE(rows(), 1);
+    QCOMPARE(stored(QStringLiteral("Readme"), "Description"), QStringLiteral("Readme notes"));
+    QCOMPARE(list()->count(), 1);
+    QCOMPARE(list()->item(0)->text(), QStringLiteral("Readme"));
+
+    // Saving a title that another entry has in another case asks first; No changes nothing.
+    fillEntry(QStringLiteral("README"), QStringLiteral("docs/readme.txt"), QString(), QStringLiteral("New notes"));
+    m_wizard->notices.clear();
+    m_wizard->notices.setNextAnswer(false);
+    m_wizard->click(QStringLiteral("cmdSave"));
+    QCOMPARE(m_wizard->notices.texts(),
+             QStringList{QStringLiteral("An entry titled Readme is already in this menu.\r\nDo you want to replace it?")});
+    QCOMPARE(stored(QStringLiteral("Readme"), "Description"), QStringLiteral("Readme notes"));
+    m_wizard->notices.setNextAnswer(true);
+    m_wizard->click(QStringLiteral("cmdSave"));
+    QCOMPARE(rows(), 1);
+    QCOMPARE(m_wizard->scalar(QStringLiteral("SELECT FileName FROM tblDetails WHERE MenuNo=?"), {menuId()}).toString(),
+             QStringLiteral("README"));
+    QCOMPARE(stored(QStringLiteral("README"), "Description"), QStringLiteral("New notes"));
+    QCOMPARE(list()->count(), 1);
+    QCOMPARE(list()->item(0)->text(), QStringLiteral("README"));
+}
+
 void TestFileEntries::browseSetsTheFileOnlyWhenConfirmed()
 {
     const QString setup = m_wizard->cdRoot + QStringLiteral("/tools/setup.exe");
@@ -315,7 +362,7 @@ void TestFileEntries::browseSetsTheFileOnlyWhenConfirmed()
     const auto &shown = m_wizard->cdlg.shown();
     QCOMPARE(shown.last().kind, FakeCommonDialog::Kind::Open);
     QCOMPARE(shown.last().filter, QStringLiteral("All files (*.*)|*.*"));
-    QCOMPARE(shown.last().initDir, m_wizard->window->rootPath);
+    QCOMPARE(shown.last().initDir, m_wizard->window->state().rootPath);
 
     m_wizard->cdlg.cancelNext();
     m_wizard->click(QStringLiteral("cmdFScreenshot"));
