@@ -1,11 +1,11 @@
 #include "wizard/WelcomePage.h"
 
+#include "core/data/clsData.h"
 #include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/Guarded.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
-#include "core/data/clsData.h"
 #include "wizard/platform/Notices.h"
 
 #include <QComboBox>

@@ -18,6 +18,9 @@ class FileEntries : public QObject
 public:
     FileEntries(EditState &state, const WizardContext &context, FilesPage &page);
 
+    frmFiles *descriptionsDialog() const { return m_descriptions; }
+
+private:
     void showDetails();
     void cmdFile_Click();
     void cmdFScreenshot_Click();
@@ -27,10 +30,6 @@ public:
     void cmdNewF_Click() { myData_fileAdded(); }
     void myData_fileAdded();
     void cmdFind_Click();
-
-    frmFiles *descriptionsDialog() const { return m_descriptions; }
-
-private:
     bool storedLink(const QString &fileText, QString *link) const;
     bool storedScreenshot(const QString &fieldText, QString *screenshot) const;
     QStringList othersTitled(const QString &title) const;

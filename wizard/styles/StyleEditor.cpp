@@ -1,10 +1,5 @@
 #include "wizard/styles/StyleEditor.h"
 
-#include "wizard/EditState.h"
-#include "wizard/PageKit.h"
-#include "wizard/WizardContext.h"
-#include "wizard/styles/StyleFontsPage.h"
-#include "wizard/styles/StyleImagesPage.h"
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"
 #include "core/data/clsData.h"
@@ -12,7 +7,12 @@
 #include "core/generate/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
 #include "core/styles/ColorText.h"
+#include "wizard/EditState.h"
+#include "wizard/PageKit.h"
+#include "wizard/WizardContext.h"
 #include "wizard/platform/Notices.h"
+#include "wizard/styles/StyleFontsPage.h"
+#include "wizard/styles/StyleImagesPage.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,8 +25,8 @@ const QString newStyle = QStringLiteral("NEW");
 
 // The five media fields, in the order saving copies them.
 const QList<QString StyleFields::*> mediaFields = {&StyleFields::buttonOnImage, &StyleFields::buttonOffImage,
-                                                    &StyleFields::backImage, &StyleFields::logoFile,
-                                                    &StyleFields::soundFile};
+                                                   &StyleFields::backImage, &StyleFields::logoFile,
+                                                   &StyleFields::soundFile};
 
 } // namespace
 
@@ -113,9 +113,9 @@ QString StyleEditor::copyStyleFile(const QString &source)
     if (!QFileInfo::exists(target)) {
         QFile file(source);
         if (!file.copy(target))
-            throw DataError(QStringLiteral("%1 cannot be copied to %2: %3")
-                                .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target),
-                                     file.errorString()));
+            throw DataError(
+                QStringLiteral("%1 cannot be copied to %2: %3")
+                    .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target), file.errorString()));
     }
     return QDir::toNativeSeparators(target);
 }
