@@ -97,11 +97,11 @@ void GeneralPage::offerStyles()
 
 bool GeneralPage::enter()
 {
-    if (state().menuId != 0 && state().loaded)
-        loadMenu();
     // A new menu gets the list afresh, as Create Menu gives it; the list always offers at least NEW.
     if (state().menuId == 0 || cmbStyles->count() == 0)
         offerStyles();
+    if (state().menuId != 0 && state().loaded)
+        loadMenu();
     return true;
 }
 

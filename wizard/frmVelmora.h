@@ -8,6 +8,7 @@
 #include <memory>
 
 class EditState;
+class FormButtons;
 class StyleEditor;
 class QAction;
 
@@ -35,7 +36,7 @@ private:
     QStringList buildMenu();
     void showAbout();
     void buildMenuBar();
-    void buildBottomRow(class FormButtons &buttons);
+    void buildBottomRow(FormButtons &buttons);
 
     WizardContext m_context;
     std::unique_ptr<EditState> m_state;

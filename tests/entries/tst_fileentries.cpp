@@ -58,7 +58,7 @@ void TestFileEntries::init()
     w.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Plain"));
     w.click(QStringLiteral("cmdNext"));
     w.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(w.window->currentStep()), 4);
+    QCOMPARE(w.step(), 4);
     QVERIFY(menuId() > 0);
     QVERIFY(w.shown(QStringLiteral("txtFileCat")));
     QVERIFY(w.shown(QStringLiteral("txtFileScreenshot")));
@@ -247,7 +247,7 @@ void TestFileEntries::refusesWhatCannotBeStored()
     QCOMPARE(list()->count(), 0);
     QCOMPARE(field("txtFileTitle"), title);
     QCOMPARE(description()->toPlainText(), QStringLiteral("Text"));
-    QCOMPARE(int(m_wizard->window->currentStep()), 4);
+    QCOMPARE(m_wizard->step(), 4);
     if (dropTable)
         m_wizard->execute(QStringLiteral("ALTER TABLE tblDetailsAway RENAME TO tblDetails"));
     QCOMPARE(rows(), 0);

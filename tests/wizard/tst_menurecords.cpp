@@ -46,7 +46,7 @@ void TestMenuRecords::noStoredMenus()
     QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Sorry, no menus available!")});
     QVERIFY(!f.shown(QStringLiteral("cmbMenuL")));
     QVERIFY(!f.shown(QStringLiteral("cmbMenus")));
-    QCOMPARE(int(f.window->currentStep()), 0);
+    QCOMPARE(f.step(), 0);
 }
 
 void TestMenuRecords::pageZeroGroups()
@@ -74,7 +74,7 @@ void TestMenuRecords::pageZeroGroups()
     QCOMPARE(f.combo(QStringLiteral("cmbMenus"))->currentText(), QStringLiteral("1: Alpha"));
 
     f.click(QStringLiteral("cmdNew"));
-    QCOMPARE(int(f.window->currentStep()), 1);
+    QCOMPARE(f.step(), 1);
     QVERIFY(!f.shown(QStringLiteral("cmbMenus")) && !f.shown(QStringLiteral("cmbMenuL")));
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("NEW"));
     QVERIFY(f.notices.shown().isEmpty());
@@ -86,7 +86,7 @@ void TestMenuRecords::storedTwiceInOnePassInsertsOnce()
     f.walkToFonts(QStringLiteral("Bob's CD"));
     f.combo(QStringLiteral("cmbTemplate"))->setCurrentText(QStringLiteral("Extended"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     const qint32 id = f.window->state().menuId;
     QVERIFY(id > 0);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
@@ -106,7 +106,7 @@ void TestMenuRecords::storedTwiceInOnePassInsertsOnce()
     f.chooseRoot(other);
     for (int i = 0; i < 3; ++i)
         f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     QCOMPARE(f.window->state().menuId, id);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
     QCOMPARE(f.scalar(QStringLiteral("SELECT Title FROM tblMenus")).toString(), QStringLiteral("Bob's CD 2"));
@@ -130,7 +130,7 @@ void TestMenuRecords::loadStoredMenu()
     f.click(QStringLiteral("cmdEdit"));
     f.combo(QStringLiteral("cmbMenuL"))->setCurrentIndex(1);
     f.click(QStringLiteral("cmdLoad"));
-    QCOMPARE(int(f.window->currentStep()), 1);
+    QCOMPARE(f.step(), 1);
     QCOMPARE(f.window->state().menuId, 5);
     QVERIFY(f.window->state().loaded);
     QVERIFY(!f.shown(QStringLiteral("cmbMenuL")));
@@ -143,7 +143,7 @@ void TestMenuRecords::loadStoredMenu()
     // The stored title is kept without the check for a free title, and the entries are listed on page 4.
     for (int i = 0; i < 3; ++i)
         f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     QCOMPARE(f.window->state().styleId, 4);
     QCOMPARE(f.window->findChild<QListWidget *>(QStringLiteral("lstFiles"))->count(), 1);
     QCOMPARE(f.window->findChild<QListWidget *>(QStringLiteral("lstFiles"))->item(0)->text(), QStringLiteral("Readme"));
@@ -160,14 +160,14 @@ void TestMenuRecords::loadMenuWithVanishedFolder()
     f.click(QStringLiteral("cmdLoad"));
     QCOMPARE(f.notices.texts(),
              QStringList{QStringLiteral("Your root directory is no longer valid!\r\nPlease select a new root directory!")});
-    QCOMPARE(int(f.window->currentStep()), 1);
+    QCOMPARE(f.step(), 1);
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
     QVERIFY(f.window->state().rootPath != gone + QLatin1Char('/'));
 
     f.notices.clear();
     f.chooseRoot(f.cdRoot);
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 2);
+    QCOMPARE(f.step(), 2);
     QVERIFY(f.notices.shown().isEmpty());
 }
 
@@ -236,7 +236,7 @@ void TestMenuRecords::listTextWithoutIdChangesNothing()
     f.notices.setNextAnswer(true);
     f.click(button);
     QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Please choose a menu from the list!")});
-    QCOMPARE(int(f.window->currentStep()), 0);
+    QCOMPARE(f.step(), 0);
     QCOMPARE(f.window->state().menuId, 0);
     QVERIFY(!f.window->state().loaded);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
@@ -288,10 +288,10 @@ void TestMenuRecords::walkAsNewUser()
     f.cdlg.confirmFont(QStringLiteral("Verdana"), 16, true);
     f.click(QStringLiteral("cmdTFont"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     f.click(QStringLiteral("cmdBack"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     QVERIFY(f.notices.shown().isEmpty());
     f.click(QStringLiteral("cmdClose"));
     QVERIFY(!f.window->isVisible());

@@ -62,7 +62,7 @@ void TestNavigation::backOnFirstPageHidesFinish()
 {
     WizardFixture f;
     f.click(QStringLiteral("cmdBack"));
-    QCOMPARE(int(f.window->currentStep()), 0);
+    QCOMPARE(f.step(), 0);
     QVERIFY(!f.window->page(Step(0))->isHidden());
     QVERIFY(!f.shown(QStringLiteral("Finish")));
     QVERIFY(f.shown(QStringLiteral("cmdNext")));
@@ -72,7 +72,7 @@ void TestNavigation::nextOnFirstPageOpensNewMenu()
 {
     WizardFixture f;
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 1);
+    QCOMPARE(f.step(), 1);
     QVERIFY(f.window->page(Step(0))->isHidden());
     QVERIFY(!f.window->page(Step(1))->isHidden());
     QVERIFY(!f.shown(QStringLiteral("Finish")));
@@ -122,7 +122,7 @@ void TestNavigation::generalPageChecks()
     f.click(QStringLiteral("cmdNext"));
 
     QCOMPARE(f.notices.texts(), notice.isEmpty() ? QStringList() : QStringList{notice});
-    QCOMPARE(int(f.window->currentStep()), step);
+    QCOMPARE(f.step(), step);
     QCOMPARE(f.window->page(Step(step))->isHidden(), false);
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), titleAfter);
     if (step == 2)
@@ -133,20 +133,20 @@ void TestNavigation::lastPageOffersFinishOnly()
 {
     WizardFixture f;
     f.walkToFonts(QStringLiteral("Summer CD"));
-    QCOMPARE(int(f.window->currentStep()), 3);
+    QCOMPARE(f.step(), 3);
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     QVERIFY(f.shown(QStringLiteral("Finish")));
     QVERIFY(!f.shown(QStringLiteral("cmdNext")));
     f.click(QStringLiteral("cmdBack"));
-    QCOMPARE(int(f.window->currentStep()), 3);
+    QCOMPARE(f.step(), 3);
     QVERIFY(!f.shown(QStringLiteral("Finish")));
     QVERIFY(f.shown(QStringLiteral("cmdNext")));
     // Back again to the start: every page keeps what it shows.
     f.click(QStringLiteral("cmdBack"));
     f.click(QStringLiteral("cmdBack"));
     f.click(QStringLiteral("cmdBack"));
-    QCOMPARE(int(f.window->currentStep()), 0);
+    QCOMPARE(f.step(), 0);
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
     QCOMPARE(f.edit(QStringLiteral("txtStyleName"))->text(), QStringLiteral("Plain"));
     QVERIFY(f.notices.shown().isEmpty());
@@ -179,7 +179,7 @@ void TestNavigation::filesPageFollowsTemplate()
     for (const QString &templateName : templates) {
         f.combo(QStringLiteral("cmbTemplate"))->setCurrentText(templateName);
         f.click(QStringLiteral("cmdNext"));
-        QCOMPARE(int(f.window->currentStep()), 4);
+        QCOMPARE(f.step(), 4);
         f.click(QStringLiteral("cmdBack"));
     }
     f.click(QStringLiteral("cmdNext"));
@@ -244,14 +244,14 @@ void TestNavigation::keyboardPressesButtons()
     QVERIFY(next->focusPolicy() & Qt::TabFocus);
     next->setFocus();
     QTest::keyClick(next, Qt::Key_Space);
-    QCOMPARE(int(f.window->currentStep()), 1);
+    QCOMPARE(f.step(), 1);
     // On the general page the title comes first in the keyboard order, then template and style.
     QLineEdit *title = f.edit(QStringLiteral("txtTitle"));
     QCOMPARE(title->nextInFocusChain(), f.combo(QStringLiteral("cmbTemplate")));
     QWidget *back = f.control(QStringLiteral("cmdBack"));
     back->setFocus();
     QTest::keyClick(back, Qt::Key_Return);
-    QCOMPARE(int(f.window->currentStep()), 0);
+    QCOMPARE(f.step(), 0);
 }
 
 void TestNavigation::databaseFailureKeepsPage()
@@ -267,7 +267,7 @@ void TestNavigation::databaseFailureKeepsPage()
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.notices.shown().size(), 1);
     QVERIFY(!f.notices.texts().constFirst().isEmpty());
-    QCOMPARE(int(f.window->currentStep()), 1);
+    QCOMPARE(f.step(), 1);
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
 }
 

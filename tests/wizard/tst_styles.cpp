@@ -46,7 +46,7 @@ void TestStyles::listAndLoadStoredStyle()
     f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Summer CD"));
     f.chooseRoot(f.cdRoot);
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 2);
+    QCOMPARE(f.step(), 2);
     QCOMPARE(f.window->state().styleId, 12);
     QVERIFY(f.window->state().styleRow.has_value());
     QCOMPARE(f.edit(QStringLiteral("txtStyleName"))->text(), QStringLiteral("A: B"));
@@ -90,7 +90,7 @@ void TestStyles::vanishedStyleLoadsDefaults()
     f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Summer CD"));
     f.chooseRoot(f.cdRoot);
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 2);
+    QCOMPARE(f.step(), 2);
     QCOMPARE(f.window->state().styleId, 0);
     QVERIFY(f.window->state().styleRow && f.window->state().styleRow->atEnd());
     QCOMPARE(f.edit(QStringLiteral("txtTitleFont"))->text(), QStringLiteral("Arial;14pt;bold"));
@@ -99,7 +99,7 @@ void TestStyles::vanishedStyleLoadsDefaults()
     f.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Ocean"));
     f.click(QStringLiteral("cmdNext"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 1);
     QVERIFY(f.notices.shown().isEmpty());
 }
@@ -114,7 +114,7 @@ void TestStyles::invalidStyleTextStays()
     const QString font = f.edit(QStringLiteral("txtTitleFont"))->text();
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Please choose a style from the list!")});
-    QCOMPARE(int(f.window->currentStep()), 1);
+    QCOMPARE(f.step(), 1);
     QCOMPARE(f.edit(QStringLiteral("txtTitleFont"))->text(), font);
 }
 
@@ -158,7 +158,7 @@ void TestStyles::imagePageChecks()
     const QString file = f.makeFile(QStringLiteral("art/logo.gif"));
     f.walkToFonts(QStringLiteral("Summer CD"));
     f.click(QStringLiteral("cmdBack"));
-    QCOMPARE(int(f.window->currentStep()), 2);
+    QCOMPARE(f.step(), 2);
     const QStringList names = {QStringLiteral("txtBackImage"), QStringLiteral("txtLogoImage"),
                                QStringLiteral("txtBSound"), QStringLiteral("txtButtonOff"),
                                QStringLiteral("txtButtonOn")};
@@ -168,13 +168,13 @@ void TestStyles::imagePageChecks()
     f.click(QStringLiteral("cmdNext"));
 
     QCOMPARE(f.notices.texts(), notice.isEmpty() ? QStringList() : QStringList{notice});
-    QCOMPARE(int(f.window->currentStep()), notice.isEmpty() ? 3 : 2);
+    QCOMPARE(f.step(), notice.isEmpty() ? 3 : 2);
     for (int i = 0; i < names.size(); ++i)
         QCOMPARE(f.edit(names.at(i))->text(), mediaAfter.at(i) == QLatin1String("@present") ? file : mediaAfter.at(i));
     if (notice.startsWith(QLatin1String("Following"))) {
         // The offending fields now read "none": the second click goes on.
         f.click(QStringLiteral("cmdNext"));
-        QCOMPARE(int(f.window->currentStep()), 3);
+        QCOMPARE(f.step(), 3);
     }
 }
 
@@ -190,7 +190,7 @@ void TestStyles::saveNewStyleWithLogo()
     f.edit(QStringLiteral("txtLogoImage"))->setText(logo);
     f.click(QStringLiteral("cmdNext"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     QVERIFY(f.notices.shown().isEmpty());
 
     const QString library = f.home + QStringLiteral("/Styles/Blue/logo.gif");
@@ -231,7 +231,7 @@ void TestStyles::storedStyleUpdatedOnce()
     f.edit(QStringLiteral("txtLeft"))->setText(QStringLiteral("120"));
     f.click(QStringLiteral("cmdNext"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     QCOMPARE(f.scalar(QStringLiteral("SELECT LogoLeft FROM tblStyles")).toString(), QStringLiteral("120"));
     QCOMPARE(f.scalar(QStringLiteral("SELECT StyleName FROM tblStyles")).toString(), QStringLiteral("Ocean"));
     QVERIFY(!f.window->state().styleRow.has_value());
@@ -241,7 +241,7 @@ void TestStyles::storedStyleUpdatedOnce()
     f.edit(QStringLiteral("txtHColor"))->setText(QStringLiteral("RGB(9,9,9)"));
     QFile::remove(f.cdRoot + QStringLiteral("/Menu/Styles.css"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     QCOMPARE(f.scalar(QStringLiteral("SELECT HyperColor FROM tblStyles")).toString(), QStringLiteral("RGB(192,192,192)"));
     QVERIFY(QFileInfo(f.cdRoot + QStringLiteral("/Menu/Styles.css")).isFile());
 }
@@ -252,7 +252,7 @@ void TestStyles::apostrophesStoredIntact()
     f.walkToFonts(QStringLiteral("Bob's CD"), QStringLiteral("Bob's style"));
     f.edit(QStringLiteral("txtDFont"))->setText(QStringLiteral("Comic Sans's;10pt;normal"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(int(f.window->currentStep()), 4);
+    QCOMPARE(f.step(), 4);
     QCOMPARE(f.scalar(QStringLiteral("SELECT StyleName FROM tblStyles")).toString(), QStringLiteral("Bob's style"));
     QCOMPARE(f.scalar(QStringLiteral("SELECT TextFont FROM tblStyles")).toString(),
              QStringLiteral("Comic Sans's;10pt;normal"));
@@ -278,7 +278,7 @@ void TestStyles::failedCopyChangesNothing()
 
     QCOMPARE(f.notices.shown().size(), 1);
     QVERIFY(!f.notices.texts().constFirst().isEmpty());
-    QCOMPARE(int(f.window->currentStep()), 3);
+    QCOMPARE(f.step(), 3);
     QCOMPARE(f.edit(QStringLiteral("txtLogoImage"))->text(), logo);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 0);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 0);
@@ -292,7 +292,7 @@ void TestStyles::badFontTextChangesNothing()
     f.edit(QStringLiteral("txtButtonFont"))->setText(QStringLiteral("Arial;10pt"));
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.notices.shown().size(), 1);
-    QCOMPARE(int(f.window->currentStep()), 3);
+    QCOMPARE(f.step(), 3);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 0);
     QVERIFY(!QFileInfo::exists(f.cdRoot + QStringLiteral("/Menu/Styles.css")));
 }
@@ -305,7 +305,7 @@ void TestStyles::styleNameCannotLeaveLibrary()
     f.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("../outside"));
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.notices.shown().size(), 1);
-    QCOMPARE(int(f.window->currentStep()), 2);
+    QCOMPARE(f.step(), 2);
 }
 
 QTEST_MAIN(TestStyles)
