@@ -104,7 +104,10 @@ SqlStatement selectEntryExactly(qint64 menuId, const QString &fileName)
 
 SqlStatement deleteEntryExactly(qint64 menuId, const QString &fileName)
 {
-    return {QStringLiteral("DELETE FROM tblDetails WHERE MenuNo=? AND FileName=? COLLATE BINARY"), {menuId, fileName}, {}};
+    return {QStringLiteral("DELETE FROM tblDetails WHERE rowid=(SELECT rowid FROM tblDetails WHERE MenuNo=? AND "
+                           "FileName=? COLLATE BINARY ORDER BY rowid LIMIT 1)"),
+            {menuId, fileName},
+            {}};
 }
 
 SqlStatement selectDescriptions(const QString &fileName)

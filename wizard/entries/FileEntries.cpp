@@ -150,8 +150,9 @@ void FileEntries::addFile()
         return;
     for (const QString &other : replaced) {
         m_state.data().ExecuteSQL(Sql::deleteEntryExactly(menu, other));
-        for (QListWidgetItem *item : m_page.lstFiles->findItems(other, Qt::MatchExactly))
-            delete item;
+        // The fields hold what is being saved; taking an item out must not show another entry in them.
+        const QSignalBlocker blocker(m_page.lstFiles);
+        delete m_page.lstFiles->findItems(other, Qt::MatchExactly).value(0);
     }
 
     Recordset entry = m_state.data().GetRS(Sql::selectEntryExactly(menu, m_state.currentEntry), true);
@@ -179,15 +180,15 @@ void FileEntries::addFile()
     }
 }
 
-// The titles of the menu's other entries that equal title when letter case is ignored; the entry being edited is
-// not among them.
+// The titles of the menu's other entries, one per row, that equal title when letter case is ignored; the entry
+// being edited is not among them.
 QStringList FileEntries::othersTitled(const QString &title) const
 {
     QStringList others;
     Recordset rows = m_state.data().GetRS(Sql::selectEntry(m_state.menuId, title));
     while (!rows.atEnd()) {
         const QString stored = rows.text(QStringLiteral("FileName"));
-        if (stored != m_state.currentEntry && !others.contains(stored))
+        if (stored != m_state.currentEntry)
             others.append(stored);
         rows.moveNext();
     }
