@@ -25,7 +25,9 @@ private slots:
     void textIsStoredUnchanged();
     void removesTheSelectedEntry();
     void removeAsksAndCanBeDeclined();
-    void titlesDifferingInCaseAreTwoEntries();
+    void removeTakesOutExactlyTheEntryShown_data();
+    void removeTakesOutExactlyTheEntryShown();
+    void titleTakenInOtherCaseAsksToReplace();
     void browseSetsTheFileOnlyWhenConfirmed();
     void findOffersEarlierDescriptions();
 
@@ -40,6 +42,7 @@ private:
     void setField(const char *name, const QString &text) const { m_wizard->edit(QLatin1String(name))->setText(text); }
     void fillEntry(const QString &title, const QString &file, const QString &category, const QString &text);
     void select(const QString &title);
+    void reopenWithEntries(const QStringList &titles);
     int rows() const;
     QString stored(const QString &title, const char *column) const;
 
@@ -307,10 +310,10 @@ void TestFileEntries::removeAsksAndCanBeDeclined()
     QCOMPARE(list()->count(), 1);
 }
 
-void TestFileEntries::titlesDifferingInCaseAreTwoEntries()
+// Entries stored by earlier versions, which let titles repeat, listed by opening the menu again.
+void TestFileEntries::reopenWithEntries(const QStringList &titles)
 {
-    // Stored before titles were checked: two entries whose titles differ in letter case only.
-    for (const QString &title : {QStringLiteral("Readme"), QStringLiteral("README")}) {
+    for (const QString &title : titles) {
         m_wizard->execute(QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,"
                                          "Screenshot) VALUES (?,'none',?,'docs/readme.txt',?,'none')"),
                           {menuId(), title, title + QStringLiteral(" notes")});
@@ -321,28 +324,51 @@ void TestFileEntries::titlesDifferingInCaseAreTwoEntries()
     m_wizard->click(QStringLiteral("cmdLoad"));
     for (int i = 0; i < 3; ++i)
         m_wizard->click(QStringLiteral("cmdNext"));
-    QCOMPARE(list()->count(), 2);
+    QCOMPARE(list()->count(), titles.size());
+}
 
-    // The entry shown and removed is exactly the one selected.
-    select(QStringLiteral("README"));
-    QCOMPARE(description()->toPlainText(), QStringLiteral("README notes"));
+void TestFileEntries::removeTakesOutExactlyTheEntryShown_data()
+{
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("titles differing in case") << QStringList{QStringLiteral("Readme"), QStringLiteral("README")} << 1
+                                              << QStringLiteral("Readme");
+    QTest::newRow("title stored twice") << QStringList{QStringLiteral("Readme"), QStringLiteral("Readme")} << 1
+                                        << QStringLiteral("Readme");
+}
+
+void TestFileEntries::removeTakesOutExactlyTheEntryShown()
+{
+    QFETCH(QStringList, titles);
+    QFETCH(int, row);
+    QFETCH(QString, left);
+    reopenWithEntries(titles);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(row)).center());
+    QCOMPARE(description()->toPlainText(), titles.at(row) + QStringLiteral(" notes"));
     m_wizard->notices.clear();
     m_wizard->notices.setNextAnswer(true);
     m_wizard->click(QStringLiteral("cmdFileRemove"));
     QCOMPARE(m_wizard->notices.texts().last(), QStringLiteral("Entry deleted successfully!"));
     QCOMPARE(rows(), 1);
-    QCOMPARE(stored(QStringLiteral("Readme"), "Description"), QStringLiteral("Readme notes"));
+    QCOMPARE(m_wizard->scalar(QStringLiteral("SELECT FileName FROM tblDetails WHERE MenuNo=?"), {menuId()}).toString(),
+             left);
     QCOMPARE(list()->count(), 1);
-    QCOMPARE(list()->item(0)->text(), QStringLiteral("Readme"));
+    QCOMPARE(list()->item(0)->text(), left);
+}
 
-    // Saving a title that another entry has in another case asks first; No changes nothing.
+void TestFileEntries::titleTakenInOtherCaseAsksToReplace()
+{
+    reopenWithEntries({QStringLiteral("Readme")});
     fillEntry(QStringLiteral("README"), QStringLiteral("docs/readme.txt"), QString(), QStringLiteral("New notes"));
     m_wizard->notices.clear();
     m_wizard->notices.setNextAnswer(false);
     m_wizard->click(QStringLiteral("cmdSave"));
     QCOMPARE(m_wizard->notices.texts(),
              QStringList{QStringLiteral("An entry titled Readme is already in this menu.\r\nDo you want to replace it?")});
+    QCOMPARE(rows(), 1);
     QCOMPARE(stored(QStringLiteral("Readme"), "Description"), QStringLiteral("Readme notes"));
+
     m_wizard->notices.setNextAnswer(true);
     m_wizard->click(QStringLiteral("cmdSave"));
     QCOMPARE(rows(), 1);
