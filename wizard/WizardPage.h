@@ -20,7 +20,6 @@ class WizardPage : public QGroupBox
 public:
     WizardPage(Step step, const QString &caption, EditState &state, const WizardContext &context, QWidget *parent);
     Step step() const { return m_step; }
-    int index() const { return int(m_step); }
 
     // Checks the page and saves its part; false keeps the user on it.
     virtual bool leave() { return true; }

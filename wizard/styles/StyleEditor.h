@@ -24,14 +24,14 @@ public:
     // Puts the style of a style-list entry ("NEW" or "ID: name") on the pages; false, after a notice, when the
     // entry names no style or its row cannot be used.
     bool load(const QString &listEntry);
-    void setStandardStyles();
-    // The style as the two pages show it.
-    StyleFields fields() const;
     // Copies the media into the style library and the CD root, stores the style and the menu's record and writes
     // the stylesheet. Throws DataError; a failure before storing leaves the pages as they were.
     void saveStyle();
 
 private:
+    void setStandardStyles();
+    // The style as the two pages show it.
+    StyleFields fields() const;
     QString styleFolder() const;
     QString copyStyleFile(const QString &source);
     // The style's files in the CD root: its media in the Menu folder and the stylesheet.
