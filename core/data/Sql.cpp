@@ -102,6 +102,14 @@ SqlStatement selectEntryExactly(qint64 menuId, const QString &fileName)
             QStringLiteral("tblDetails")};
 }
 
+SqlStatement selectEntryTitlesLike(qint64 menuId, const QString &fileName)
+{
+    return {QStringLiteral("SELECT FileName from tblDetails WHERE MenuNo=? AND velmora_fold(FileName)=velmora_fold(?) "
+                           "ORDER BY rowid"),
+            {menuId, fileName},
+            {}};
+}
+
 SqlStatement deleteEntryExactly(qint64 menuId, const QString &fileName)
 {
     return {QStringLiteral("DELETE FROM tblDetails WHERE rowid=(SELECT rowid FROM tblDetails WHERE MenuNo=? AND "

@@ -27,6 +27,7 @@ private slots:
     void removeAsksAndCanBeDeclined();
     void removeTakesOutExactlyTheEntryShown_data();
     void removeTakesOutExactlyTheEntryShown();
+    void titleTakenInOtherCaseAsksToReplace_data();
     void titleTakenInOtherCaseAsksToReplace();
     void browseSetsTheFileOnlyWhenConfirmed();
     void findOffersEarlierDescriptions();
@@ -357,26 +358,34 @@ void TestFileEntries::removeTakesOutExactlyTheEntryShown()
     QCOMPARE(list()->item(0)->text(), left);
 }
 
+void TestFileEntries::titleTakenInOtherCaseAsksToReplace_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("Latin") << QStringLiteral("Readme") << QStringLiteral("README");
+    QTest::newRow("beyond A to Z") << QStringLiteral(u"ärger") << QStringLiteral(u"ÄRGER");
+}
+
 void TestFileEntries::titleTakenInOtherCaseAsksToReplace()
 {
-    reopenWithEntries({QStringLiteral("Readme")});
-    fillEntry(QStringLiteral("README"), QStringLiteral("docs/readme.txt"), QString(), QStringLiteral("New notes"));
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    reopenWithEntries({stored});
+    fillEntry(typed, QStringLiteral("docs/readme.txt"), QString(), QStringLiteral("New notes"));
     m_wizard->notices.clear();
     m_wizard->notices.setNextAnswer(false);
     m_wizard->click(QStringLiteral("cmdSave"));
     QCOMPARE(m_wizard->notices.texts(),
-             QStringList{QStringLiteral("An entry titled Readme is already in this menu.\r\nDo you want to replace it?")});
-    QCOMPARE(rows(), 1);
-    QCOMPARE(stored(QStringLiteral("Readme"), "Description"), QStringLiteral("Readme notes"));
+             QStringList{QStringLiteral("An entry titled %1 is already in this menu.\r\nDo you want to replace it?")
+                             .arg(stored)});
+    const QString titles = QStringLiteral("SELECT group_concat(FileName || ':' || Description) FROM tblDetails");
+    QCOMPARE(m_wizard->scalar(titles).toString(), stored + QStringLiteral(":") + stored + QStringLiteral(" notes"));
 
     m_wizard->notices.setNextAnswer(true);
     m_wizard->click(QStringLiteral("cmdSave"));
-    QCOMPARE(rows(), 1);
-    QCOMPARE(m_wizard->scalar(QStringLiteral("SELECT FileName FROM tblDetails WHERE MenuNo=?"), {menuId()}).toString(),
-             QStringLiteral("README"));
-    QCOMPARE(stored(QStringLiteral("README"), "Description"), QStringLiteral("New notes"));
+    QCOMPARE(m_wizard->scalar(titles).toString(), typed + QStringLiteral(":New notes"));
     QCOMPARE(list()->count(), 1);
-    QCOMPARE(list()->item(0)->text(), QStringLiteral("README"));
+    QCOMPARE(list()->item(0)->text(), typed);
 }
 
 void TestFileEntries::browseSetsTheFileOnlyWhenConfirmed()

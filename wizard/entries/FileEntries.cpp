@@ -185,7 +185,7 @@ void FileEntries::addFile()
 QStringList FileEntries::othersTitled(const QString &title) const
 {
     QStringList others;
-    Recordset rows = m_state.data().GetRS(Sql::selectEntry(m_state.menuId, title));
+    Recordset rows = m_state.data().GetRS(Sql::selectEntryTitlesLike(m_state.menuId, title));
     while (!rows.atEnd()) {
         const QString stored = rows.text(QStringLiteral("FileName"));
         if (stored != m_state.currentEntry)
