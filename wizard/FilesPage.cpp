@@ -1,7 +1,10 @@
 #include "wizard/FilesPage.h"
 
+#include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
+#include "wizard/entries/FileEntries.h"
+#include "core/data/clsData.h"
 #include "core/generate/MenuSnapshot.h"
 
 #include <QLabel>
@@ -30,7 +33,8 @@ QLineEdit *field(QWidget *page, QLabel **caption, const QString &labelName, cons
 
 } // namespace
 
-FilesPage::FilesPage(FormButtons &buttons, QWidget *parent) : WizardPage(4, QStringLiteral("Add Files"), parent)
+FilesPage::FilesPage(FormButtons &buttons, EditState &state, const WizardContext &context, QWidget *parent)
+    : WizardPage(Step::Files, QStringLiteral("Add Files"), state, context, parent)
 {
     auto *explain = label(this, QStringLiteral("lblExplainFiles"),
                           QStringLiteral("Now you can add your files and enter the file information. Saved files will "
@@ -78,6 +82,29 @@ FilesPage::FilesPage(FormButtons &buttons, QWidget *parent) : WizardPage(4, QStr
     place(cmdNewF, 4612, 4500, 1155, 375);
     cmdSave = buttons.make(QStringLiteral("cmdSave"), this);
     place(cmdSave, 5850, 4500, 1155, 375);
+
+    new FileEntries(state, context, *this);
+}
+
+bool FilesPage::enter()
+{
+    setTemplate(state().templateName);
+    if (state().menuId > 0 && state().loaded)
+        getFileData();
+    return true;
+}
+
+void FilesPage::getFileData()
+{
+    Recordset entries = state().data().GetRS(Sql::selectEntries(state().menuId));
+    if (!entries.atEnd()) {
+        lstFiles->clear();
+        while (!entries.atEnd()) {
+            lstFiles->addItem(entries.text(QStringLiteral("FileName")));
+            entries.moveNext();
+        }
+    }
+    entries.close();
 }
 
 void FilesPage::setTemplate(const QString &templateName)

@@ -2,6 +2,7 @@
 
 #include "wizard/WizardPage.h"
 
+class FileEntries;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -14,10 +15,17 @@ class FilesPage : public WizardPage
     Q_OBJECT
 
 public:
-    FilesPage(FormButtons &buttons, QWidget *parent);
+    FilesPage(FormButtons &buttons, EditState &state, const WizardContext &context, QWidget *parent);
+
+    // Fits the fields to the menu's template and lists the entries of a loaded menu.
+    bool enter() override;
+
+private:
+    friend class FileEntries; // the page's behaviour: it works on these controls
 
     // Shows or hides the category and screenshot controls for a template; another text changes nothing.
     void setTemplate(const QString &templateName);
+    void getFileData();
 
     QListWidget *lstFiles;
     QLineEdit *txtFile;

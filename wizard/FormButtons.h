@@ -15,7 +15,7 @@ class FormButtons
 public:
     FormButtons(CorvixHost &host, const QString &formResource);
 
-    // The named control, created on parent; throws FormError when the form or the plugin cannot supply it.
+    // The named control, created on parent; throws DataError when the form or the plugin cannot supply it.
     QWidget *make(const QString &name, QWidget *parent);
 
     // Calls handler whenever the control raises Click.

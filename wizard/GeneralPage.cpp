@@ -1,18 +1,33 @@
 #include "wizard/GeneralPage.h"
 
+#include "wizard/EditState.h"
+#include "wizard/Guarded.h"
 #include "wizard/PageKit.h"
+#include "wizard/WizardContext.h"
+#include "wizard/styles/StyleEditor.h"
+#include "core/data/clsData.h"
 #include "core/generate/MenuSnapshot.h"
+#include "core/generate/PathMapping.h"
+#include "wizard/platform/Notices.h"
 #include "wizard/platform/DriveList.h"
 #include "wizard/platform/FolderList.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
 using namespace PageKit;
 
-GeneralPage::GeneralPage(const QStringList &drives, QWidget *parent)
-    : WizardPage(1, QStringLiteral("General Setting"), parent)
+namespace {
+
+const QString newStyle = QStringLiteral("NEW");
+
+} // namespace
+
+GeneralPage::GeneralPage(StyleEditor &styles, EditState &state, const WizardContext &context, QWidget *parent)
+    : WizardPage(Step::General, QStringLiteral("General Setting"), state, context, parent), m_styles(styles)
 {
     auto *explain1 = label(this, QStringLiteral("lblExplainRoot"),
                            QStringLiteral("Please select the folder which contains all files to be on your CD. This "
@@ -32,8 +47,8 @@ GeneralPage::GeneralPage(const QStringList &drives, QWidget *parent)
 
     Drive1 = new DriveList(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
-    if (!drives.isEmpty())
-        Drive1->setDrives(drives);
+    if (!context.drives.isEmpty())
+        Drive1->setDrives(context.drives);
     place(Drive1, 900, 2400, 2415, 315);
     Dir1 = new FolderList(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
@@ -60,4 +75,144 @@ GeneralPage::GeneralPage(const QStringList &drives, QWidget *parent)
     setTabOrder(cmbTemplate, cmbStyles);
     setTabOrder(cmbStyles, Drive1);
     setTabOrder(Drive1, Dir1);
+
+    // The folder list opens at the start folder without choosing it: lblRoot keeps its blank.
+    const QString start = context.startFolder.isEmpty() ? QDir::homePath() : context.startFolder;
+    Drive1->setDrive(DriveList::driveOf(start, Drive1->drives()));
+    Dir1->setPath(start);
+    connect(Drive1, &DriveList::driveChanged, this, [this] { Drive1_Change(); });
+    connect(Dir1, &FolderList::pathChanged, this, [this] { Dir1_Change(); });
+    styles.onStyleStored([this] { refreshData(); });
+    // Title and template are read where the menu is stored and built, whichever page is shown then.
+    connect(txtTitle, &QLineEdit::textChanged, this, [this](const QString &text) { this->state().title = text; });
+    connect(cmbTemplate, &QComboBox::currentTextChanged, this,
+            [this](const QString &text) { this->state().templateName = text; });
+    state.templateName = cmbTemplate->currentText();
+}
+
+void GeneralPage::offerStyles()
+{
+    guarded(notices(), [this] { fillStyles(); });
+}
+
+bool GeneralPage::enter()
+{
+    // A new menu gets the list afresh, as Create Menu gives it; the list always offers at least NEW.
+    if (state().menuId == 0 || cmbStyles->count() == 0)
+        offerStyles();
+    if (state().menuId != 0 && state().loaded)
+        loadMenu();
+    return true;
+}
+
+bool GeneralPage::leave()
+{
+    const QString title = txtTitle->text();
+    if (title.isEmpty()) {
+        notices().information(QStringLiteral("Please enter a menu title!"));
+        return false;
+    }
+    if (lblRoot->text() == QLatin1String(" ")) {
+        notices().information(QStringLiteral("Please select a root directory for your CD files!"));
+        return false;
+    }
+    if (state().menuId == 0) {
+        Recordset taken = state().data().GetRS(Sql::selectMenuTitle(title));
+        if (!taken.atEnd()) {
+            notices().information(QStringLiteral("Menu title is already taken, please change your title!,"));
+            txtTitle->clear();
+            return false;
+        }
+        taken.close();
+    }
+    state().title = title;
+    state().templateName = cmbTemplate->currentText();
+    state().rootFolder = lblRoot->text();
+    return m_styles.load(cmbStyles->currentText());
+}
+
+bool GeneralPage::loadMenu()
+{
+    Recordset menu = state().data().GetRS(Sql::selectMenu(state().menuId));
+    if (menu.atEnd()) {
+        menu.close();
+        return false;
+    }
+    cmbTemplate->setCurrentText(menu.text(QStringLiteral("Template")));
+    txtTitle->setText(menu.text(QStringLiteral("Title")));
+
+    const QString root = QDir::fromNativeSeparators(menu.text(QStringLiteral("Root")));
+    const QString drive = DriveList::driveOf(root, Drive1->drives());
+    if (!drive.isEmpty())
+        Drive1->setDrive(drive);
+    if (!root.isEmpty() && QFileInfo(root).isDir()) {
+        Dir1->setPath(root);
+        // The folder list raises no change when it already shows the folder; the root follows it all the same.
+        Dir1_Change();
+    } else {
+        notices().information(
+            QStringLiteral("Your root directory is no longer valid!\r\nPlease select a new root directory!"));
+    }
+
+    const qint64 styleNo = menu.value(QStringLiteral("StyleNo")).toLongLong();
+    for (int i = 1; i < cmbStyles->count(); ++i) {
+        bool ok = false;
+        const QString entry = cmbStyles->itemText(i);
+        if (entry != newStyle && listId(entry, &ok) == styleNo && ok) {
+            cmbStyles->setCurrentIndex(i);
+            break;
+        }
+    }
+    menu.close();
+    return true;
+}
+
+void GeneralPage::fillStyles()
+{
+    cmbStyles->clear();
+    cmbStyles->addItem(newStyle);
+    Recordset rows = state().data().GetRS(Sql::selectStyles());
+    while (!rows.atEnd()) {
+        cmbStyles->addItem(QStringLiteral("%1: %2")
+                               .arg(rows.value(QStringLiteral("StyleID")).toLongLong())
+                               .arg(rows.text(QStringLiteral("StyleName"))));
+        rows.moveNext();
+    }
+    rows.close();
+    cmbStyles->setCurrentIndex(0);
+}
+
+void GeneralPage::refreshData()
+{
+    fillStyles();
+    for (int i = 0; i < cmbStyles->count(); ++i) {
+        const QString entry = cmbStyles->itemText(i);
+        bool ok = false;
+        const qint32 id = listId(entry, &ok);
+        if (entry != newStyle && ok && id == state().styleId) {
+            cmbStyles->setCurrentIndex(i);
+            break;
+        }
+    }
+    m_styles.load(cmbStyles->currentText());
+}
+
+void GeneralPage::Drive1_Change()
+{
+    const QString drive = Drive1->drive();
+    if (!Dir1->setPath(drive)) {
+        notices().information(QStringLiteral("The drive %1 cannot be read. Please choose another drive!")
+                                  .arg(QDir::toNativeSeparators(drive)));
+        // Show the drive the folder list is still on.
+        const QSignalBlocker blocker(Drive1);
+        Drive1->setDrive(DriveList::driveOf(Dir1->path(), Drive1->drives()));
+    }
+}
+
+void GeneralPage::Dir1_Change()
+{
+    const QString path = QDir::toNativeSeparators(Dir1->path());
+    lblRoot->setText(path);
+    state().rootFolder = path;
+    state().rootPath = PathMapping::rootPathFor(path);
 }

@@ -3,6 +3,7 @@
 #include "wizard/WizardPage.h"
 
 class DriveList;
+class StyleEditor;
 class FolderList;
 class QComboBox;
 class QLabel;
@@ -15,8 +16,24 @@ class GeneralPage : public WizardPage
     Q_OBJECT
 
 public:
-    GeneralPage(const QStringList &drives, QWidget *parent);
+    GeneralPage(StyleEditor &styles, EditState &state, const WizardContext &context, QWidget *parent);
 
+    // A loaded menu is put on the page; a new one gets the style list filled afresh.
+    bool enter() override;
+    // Checks title and root, saves them and puts the chosen style on the style pages.
+    bool leave() override;
+    // Fills the style list from the database; a failure becomes a notice.
+    void offerStyles();
+
+private:
+    bool loadMenu();
+    void fillStyles();
+    // After a new style was stored: the list offers it and it is chosen.
+    void refreshData();
+    void Drive1_Change();
+    void Dir1_Change();
+
+    StyleEditor &m_styles;
     QLabel *lblRoot;
     DriveList *Drive1;
     FolderList *Dir1;

@@ -45,4 +45,23 @@ void pair(QLabel *label, QWidget *control)
     control->setAccessibleName(label->text());
 }
 
+void showControls(QWidget *root, const QString &tag, bool show)
+{
+    const QList<QWidget *> controls = root->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        const QVariant value = control->property("tag");
+        if (value.isValid() && value.toString() == tag)
+            control->setVisible(show);
+    }
+}
+
+qint32 listId(const QString &text, bool *ok)
+{
+    const int colon = text.indexOf(QLatin1Char(':'));
+    *ok = false;
+    if (colon < 0)
+        return 0;
+    return text.left(colon).trimmed().toInt(ok);
+}
+
 } // namespace PageKit

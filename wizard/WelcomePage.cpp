@@ -1,7 +1,12 @@
 #include "wizard/WelcomePage.h"
 
+#include "core/data/clsData.h"
+#include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
+#include "wizard/Guarded.h"
 #include "wizard/PageKit.h"
+#include "wizard/WizardContext.h"
+#include "wizard/platform/Notices.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -9,8 +14,25 @@
 
 using namespace PageKit;
 
-WelcomePage::WelcomePage(FormButtons &buttons, QWidget *parent)
-    : WizardPage(0, QStringLiteral("Welcome to the Velmora Wizard"), parent)
+namespace {
+
+const QString loadGroup = QStringLiteral("ML");
+const QString deleteGroup = QStringLiteral("MD");
+
+QString noMenusText()
+{
+    return QStringLiteral("Sorry, no menus available!");
+}
+
+QString invalidMenuText()
+{
+    return QStringLiteral("Please choose a menu from the list!");
+}
+
+} // namespace
+
+WelcomePage::WelcomePage(FormButtons &buttons, EditState &state, const WizardContext &context, QWidget *parent)
+    : WizardPage(Step::Welcome, QStringLiteral("Welcome to the Velmora Wizard"), state, context, parent)
 {
     label(this, QStringLiteral("lblWhat"), QStringLiteral("What do you want to do?"), 900, 825, 4740, 465);
 
@@ -22,25 +44,23 @@ WelcomePage::WelcomePage(FormButtons &buttons, QWidget *parent)
     place(cmdDelete, 945, 2730, 2115, 540);
 
     // The load group and the delete group share one place; at most one of them is shown.
-    const QString ml = QStringLiteral("ML");
     Label40 = label(this, QStringLiteral("Label40"), QStringLiteral("Menu:"), 975, 3675, 915, 240);
     cmbMenuL = combo(this, QStringLiteral("cmbMenuL"), 1875, 3600, 3690, 360);
     pair(Label40, cmbMenuL);
     cmdLoad = buttons.make(QStringLiteral("cmdLoad"), this);
     place(cmdLoad, 5670, 3570, 1275, 435);
     for (QWidget *control : {static_cast<QWidget *>(Label40), static_cast<QWidget *>(cmbMenuL), cmdLoad}) {
-        control->setProperty("tag", ml);
+        control->setProperty("tag", loadGroup);
         control->hide();
     }
 
-    const QString md = QStringLiteral("MD");
     Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("Menu:"), 900, 3600, 915, 240);
     cmbMenus = combo(this, QStringLiteral("cmbMenus"), 1875, 3525, 3690, 360);
     pair(Label2, cmbMenus);
     cmdMDelete = buttons.make(QStringLiteral("cmdMDelete"), this);
     place(cmdMDelete, 5670, 3500, 1275, 435);
     for (QWidget *control : {static_cast<QWidget *>(Label2), static_cast<QWidget *>(cmbMenus), cmdMDelete}) {
-        control->setProperty("tag", md);
+        control->setProperty("tag", deleteGroup);
         control->hide();
     }
 
@@ -48,4 +68,107 @@ WelcomePage::WelcomePage(FormButtons &buttons, QWidget *parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap(QStringLiteral(":/frmVelmora/Image1.png")));
     place(Image1, 5400, 1365, 1500, 1500);
+
+    FormButtons::onClick(cmdNew, this, [this] { cmdNew_Click(); });
+    FormButtons::onClick(cmdEdit, this, [this] { cmdEdit_Click(); });
+    FormButtons::onClick(cmdLoad, this, [this] { cmdLoad_Click(); });
+    FormButtons::onClick(cmdDelete, this, [this] { cmdDelete_Click(); });
+    FormButtons::onClick(cmdMDelete, this, [this] { cmdMDelete_Click(); });
+}
+
+bool WelcomePage::leave()
+{
+    showGroup(loadGroup, false);
+    showGroup(deleteGroup, false);
+    return true;
+}
+
+void WelcomePage::showGroup(const QString &tag, bool show)
+{
+    showControls(this, tag, show);
+}
+
+void WelcomePage::fillMenuList(QComboBox *list, bool *any)
+{
+    list->clear();
+    Recordset menus = state().data().GetRS(Sql::selectMenus());
+    *any = !menus.atEnd();
+    while (!menus.atEnd()) {
+        list->addItem(QStringLiteral("%1: %2")
+                          .arg(menus.value(QStringLiteral("MenuID")).toLongLong())
+                          .arg(menus.text(QStringLiteral("Title"))));
+        menus.moveNext();
+    }
+    menus.close();
+    if (*any)
+        list->setCurrentIndex(0);
+}
+
+void WelcomePage::cmdNew_Click()
+{
+    state().menuId = 0;
+    emit forwardRequested();
+}
+
+void WelcomePage::cmdEdit_Click()
+{
+    showGroup(deleteGroup, false);
+    const bool listed = guarded(notices(), [this] {
+        bool any = false;
+        fillMenuList(cmbMenuL, &any);
+        if (!any)
+            notices().plain(noMenusText());
+        else
+            showGroup(loadGroup, true);
+    });
+    if (listed)
+        emit menusOffered();
+}
+
+void WelcomePage::cmdLoad_Click()
+{
+    bool ok = false;
+    const qint32 id = listId(cmbMenuL->currentText(), &ok);
+    bool stored = false;
+    if (ok && !guarded(notices(), [&] { stored = !state().data().GetRS(Sql::selectMenu(id)).atEnd(); }))
+        return;
+    if (!ok || !stored) {
+        notices().information(invalidMenuText());
+        return;
+    }
+    state().menuId = id;
+    state().loaded = true;
+    showGroup(loadGroup, false);
+    emit forwardRequested();
+}
+
+void WelcomePage::cmdDelete_Click()
+{
+    showGroup(loadGroup, false);
+    guarded(notices(), [this] {
+        bool any = false;
+        fillMenuList(cmbMenus, &any);
+        if (!any) {
+            notices().plain(noMenusText());
+            return;
+        }
+        showGroup(deleteGroup, true);
+    });
+}
+
+void WelcomePage::cmdMDelete_Click()
+{
+    bool ok = false;
+    const qint32 id = listId(cmbMenus->currentText(), &ok);
+    if (!ok) {
+        notices().information(invalidMenuText());
+        return;
+    }
+    if (notices().question(QStringLiteral("Do you really want to remove the selected Menu?"))) {
+        guarded(notices(), [this, id] {
+            if (state().data().ExecuteSQL(Sql::deleteMenu(id)))
+                notices().information(QStringLiteral("Menu deleted successfully!"));
+        });
+    }
+    showGroup(deleteGroup, false);
 }

@@ -11,7 +11,25 @@ class WelcomePage : public WizardPage
     Q_OBJECT
 
 public:
-    WelcomePage(FormButtons &buttons, QWidget *parent);
+    WelcomePage(FormButtons &buttons, EditState &state, const WizardContext &context, QWidget *parent);
+
+    // Leaving without Load starts a new menu, as Create Menu does.
+    bool leave() override;
+
+signals:
+    // Create Menu or Load asks the wizard to go forward.
+    void forwardRequested();
+    // Load Menu listed the stored menus; the style list is filled with them.
+    void menusOffered();
+
+private:
+    void cmdNew_Click();
+    void cmdEdit_Click();
+    void cmdLoad_Click();
+    void cmdDelete_Click();
+    void cmdMDelete_Click();
+    void fillMenuList(QComboBox *list, bool *any);
+    void showGroup(const QString &tag, bool show);
 
     QWidget *cmdNew;
     QWidget *cmdEdit;

@@ -9,7 +9,6 @@
 #include "core/data/DataHome.h"
 #include "wizard/platform/MessageBoxNotices.h"
 #include "wizard/platform/QtCommonDialog.h"
-#include "wizard/WizardErrors.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,7 +57,7 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
     std::unique_ptr<frmVelmora> window;
     try {
         window = std::make_unique<frmVelmora>(context);
-    } catch (const WizardError &error) {
+    } catch (const DataError &error) {
         return fail(error.message());
     }
     notices.setParent(window.get());

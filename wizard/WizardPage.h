@@ -2,17 +2,37 @@
 
 #include <QGroupBox>
 
+class EditState;
 class FormButtons;
+class Notices;
+struct WizardContext;
+
+// The five steps of the wizard, in their order.
+enum class Step { Welcome, General, StyleImages, StyleFonts, Files };
 
 // One of the five pages of the wizard: a frame named "step" whose "index" property is its place in the wizard.
+// Going forward, the page left saves its part into the edit state and the page entered loads from it; either may
+// throw DataError, which keeps the wizard where it was.
 class WizardPage : public QGroupBox
 {
     Q_OBJECT
 
 public:
-    WizardPage(int index, const QString &caption, QWidget *parent);
-    int index() const { return m_index; }
+    WizardPage(Step step, const QString &caption, EditState &state, const WizardContext &context, QWidget *parent);
+    Step step() const { return m_step; }
+
+    // Checks the page and saves its part; false keeps the user on it.
+    virtual bool leave() { return true; }
+    // Loads the page when the user comes to it going forward; false keeps the wizard on the page before.
+    virtual bool enter() { return true; }
+
+protected:
+    EditState &state() const { return m_state; }
+    const WizardContext &context() const { return m_context; }
+    Notices &notices() const;
 
 private:
-    int m_index;
+    Step m_step;
+    EditState &m_state;
+    const WizardContext &m_context;
 };

@@ -1,33 +1,25 @@
 #include "wizard/frmVelmora.h"
 
+#include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/FormButtons.h"
 #include "wizard/GeneralPage.h"
+#include "wizard/Guarded.h"
+#include "wizard/PageKit.h"
 #include "wizard/Twips.h"
 #include "wizard/WelcomePage.h"
-#include "wizard/WizardErrors.h"
 #include "core/about/SystemInfo.h"
 #include "wizard/about/frmAbout.h"
-#include "wizard/entries/FileEntries.h"
-#include "core/data/DataError.h"
-#include "core/data/clsData.h"
 #include "core/data/DataHome.h"
+#include "core/data/clsData.h"
 #include "core/generate/BuildDriver.h"
-#include "core/generate/PathMapping.h"
-#include "wizard/platform/DriveList.h"
-#include "wizard/platform/FolderList.h"
 #include "wizard/platform/Notices.h"
+#include "wizard/styles/StyleEditor.h"
 #include "wizard/styles/StyleFontsPage.h"
 #include "wizard/styles/StyleImagesPage.h"
-#include "wizard/styles/StylePickers.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 
 namespace {
@@ -36,12 +28,13 @@ const QString formResource = QStringLiteral(":/frmVelmora/frmVelmora.frm");
 
 } // namespace
 
-frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent) : QMainWindow(parent), m_context(context)
+frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent)
+    : QMainWindow(parent), m_context(context),
+      m_state(std::make_unique<EditState>(DataHome::databasePath(context.dataHome)))
 {
     Q_ASSERT(context.notices && context.cdlg && context.controls);
     setObjectName(QStringLiteral("frmVelmora"));
     setWindowTitle(QStringLiteral("  Velmora Wizard"));
-    myData = new clsData(DataHome::databasePath(context.dataHome), this);
 
     // The layouts are measured for the classic 8-point dialog font.
     QFont dialogFont = font();
@@ -54,14 +47,16 @@ frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent) : QMainWin
     setCentralWidget(client);
 
     FormButtons buttons(*context.controls, formResource);
-    m_welcome = new WelcomePage(buttons, client);
-    m_general = new GeneralPage(context.drives, client);
-    m_images = new StyleImagesPage(buttons, client);
-    m_fonts = new StyleFontsPage(buttons, client);
-    m_files = new FilesPage(buttons, client);
-    m_steps = {m_welcome, m_general, m_images, m_fonts, m_files};
-    for (WizardPage *page : m_steps)
-        page->setVisible(page == m_welcome);
+    m_styles = std::make_unique<StyleEditor>(*m_state, m_context);
+    auto *welcome = new WelcomePage(buttons, *m_state, m_context, client);
+    auto *general = new GeneralPage(*m_styles, *m_state, m_context, client);
+    auto *images = new StyleImagesPage(buttons, *m_state, m_context, client);
+    auto *fonts = new StyleFontsPage(buttons, *m_styles, *m_state, m_context, client);
+    auto *files = new FilesPage(buttons, *m_state, m_context, client);
+    m_styles->setPages(*images, *fonts);
+    m_pages = {welcome, general, images, fonts, files};
+    for (WizardPage *page : m_pages)
+        page->setVisible(page == welcome);
     buildBottomRow(buttons);
     buildMenuBar();
 
@@ -69,17 +64,26 @@ frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent) : QMainWin
     imgPreview->setObjectName(QStringLiteral("imgPreview"));
     imgPreview->setGeometry(0, 0, 0, 0);
 
-    // The folder list opens at the start folder without choosing it: lblRoot keeps its blank.
-    const QString start = context.startFolder.isEmpty() ? QDir::homePath() : context.startFolder;
-    m_general->Drive1->setDrive(DriveList::driveOf(start, m_general->Drive1->drives()));
-    m_general->Dir1->setPath(start);
+    const QString up = QStringLiteral("up");
+    const QString down = QStringLiteral("down");
+    FormButtons::onClick(cmdNext, this, [this, up] { switchSteps(up); });
+    FormButtons::onClick(cmdBack, this, [this, down] { switchSteps(down); });
+    FormButtons::onClick(cmdClose, this, [this] { close(); });
+    FormButtons::onClick(Finish, this, [this] { finishMenu(); });
+    connect(mnuQuit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuAbout, &QAction::triggered, this, &frmVelmora::showAbout);
+    connect(welcome, &WelcomePage::forwardRequested, this, [this, up] { switchSteps(up); });
+    connect(welcome, &WelcomePage::menusOffered, general, &GeneralPage::offerStyles);
 
-    connectCommands();
     adjustSize();
     setFixedSize(size());
 }
 
-frmVelmora::~frmVelmora() = default;
+frmVelmora::~frmVelmora()
+{
+    // The pages hold references to the edit state and the style editor: they go first.
+    delete takeCentralWidget();
+}
 
 void frmVelmora::buildBottomRow(FormButtons &buttons)
 {
@@ -108,198 +112,48 @@ void frmVelmora::buildMenuBar()
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 }
 
-void frmVelmora::connectCommands()
-{
-    const QString up = QStringLiteral("up");
-    const QString down = QStringLiteral("down");
-    FormButtons::onClick(cmdNext, this, [this, up] { switchSteps(up); });
-    FormButtons::onClick(cmdBack, this, [this, down] { switchSteps(down); });
-    FormButtons::onClick(cmdClose, this, [this] { close(); });
-    FormButtons::onClick(Finish, this, [this] { finishMenu(); });
-    connect(mnuQuit, &QAction::triggered, this, &QWidget::close);
-    connect(mnuAbout, &QAction::triggered, this, &frmVelmora::showAbout);
-
-    FormButtons::onClick(m_welcome->cmdNew, this, [this] { cmdNew_Click(); });
-    FormButtons::onClick(m_welcome->cmdEdit, this, [this] { cmdEdit_Click(); });
-    FormButtons::onClick(m_welcome->cmdLoad, this, [this] { cmdLoad_Click(); });
-    FormButtons::onClick(m_welcome->cmdDelete, this, [this] { cmdDelete_Click(); });
-    FormButtons::onClick(m_welcome->cmdMDelete, this, [this] { cmdMDelete_Click(); });
-
-    connect(m_general->Drive1, &DriveList::driveChanged, this, [this] { Drive1_Change(); });
-    connect(m_general->Dir1, &FolderList::pathChanged, this, [this] { Dir1_Change(); });
-
-    StylePickers::connect(*this);
-    new FileEntries(*this, *m_files);
-}
-
-WizardPage *frmVelmora::step(int index) const
-{
-    return m_steps.value(index);
-}
-
-bool frmVelmora::guarded(const std::function<void()> &command)
-{
-    try {
-        command();
-        return true;
-    } catch (const DataError &error) {
-        m_context.notices->information(error.message());
-    } catch (const WizardError &error) {
-        m_context.notices->information(error.message());
-    } catch (const std::exception &error) {
-        m_context.notices->information(QString::fromLocal8Bit(error.what()));
-    }
-    return false;
-}
-
-void frmVelmora::showControls(const QString &strTag, bool strShow)
-{
-    const QList<QWidget *> controls = findChildren<QWidget *>();
-    for (QWidget *control : controls) {
-        const QVariant tag = control->property("tag");
-        if (tag.isValid() && tag.toString() == strTag)
-            control->setVisible(strShow);
-    }
-}
-
 void frmVelmora::switchSteps(const QString &direction)
 {
-    const int page = currentStep;
-    int target = page - 1;
-    if (direction == QLatin1String("up")) {
-        target = page + 1;
-        if (!leavePage(page))
-            return;
+    const int from = int(m_step);
+    const bool forward = direction == QLatin1String("up");
+    const int target = forward ? from + 1 : from - 1;
+    if (forward && !goForward(m_pages.at(from), m_pages.value(target)))
+        return;
+    if (target >= 0 && target < m_pages.size()) {
+        for (int i = 0; i < m_pages.size(); ++i)
+            m_pages.at(i)->setVisible(i == target);
+        m_step = Step(target);
     }
-    if (target >= 0 && target <= 4) {
-        for (int i = 0; i < m_steps.size(); ++i)
-            m_steps.at(i)->setVisible(i == target);
-        currentStep = target;
-    }
-    const bool last = currentStep == 4;
-    showControls(QStringLiteral("Fin"), last);
+    const bool last = m_step == Step::Files;
+    PageKit::showControls(this, QStringLiteral("Fin"), last);
     cmdNext->setVisible(!last);
 }
 
-// The forward action of a page; false when the wizard stays on it.
-bool frmVelmora::leavePage(int page)
+// The page left saves its part, the page entered loads; false when the wizard stays where it is.
+bool frmVelmora::goForward(WizardPage *from, WizardPage *to)
 {
-    Notices &notices = *m_context.notices;
     bool goOn = true;
-    const bool done = guarded([&] {
-        switch (page) {
-        case 0:
-            if (currentMenuID != 0 && menuLoaded)
-                loadMenuOntoGeneralPage();
-            break;
-        case 1: {
-            const QString title = m_general->txtTitle->text();
-            if (title.isEmpty()) {
-                notices.information(QStringLiteral("Please enter a menu title!"));
-                goOn = false;
-                return;
-            }
-            if (m_general->lblRoot->text() == QLatin1String(" ")) {
-                notices.information(QStringLiteral("Please select a root directory for your CD files!"));
-                goOn = false;
-                return;
-            }
-            if (currentMenuID == 0) {
-                Recordset taken = myData->GetRS(Sql::selectMenuTitle(title));
-                if (!taken.atEnd()) {
-                    notices.information(QStringLiteral("Menu title is already taken, please change your title!,"));
-                    m_general->txtTitle->clear();
-                    goOn = false;
-                    return;
-                }
-                taken.close();
-            }
-            goOn = setStyleData();
-            break;
-        }
-        case 2:
-            goOn = validateStyleImages();
-            break;
-        case 3:
-            saveStyle();
-            m_files->setTemplate(m_general->cmbTemplate->currentText());
-            if (currentMenuID > 0 && menuLoaded)
-                getFileData();
-            break;
-        default:
-            break;
-        }
-    });
+    const bool done = guarded(*m_context.notices, [&] { goOn = from->leave() && (!to || to->enter()); });
     return done && goOn;
 }
 
-bool frmVelmora::loadMenuOntoGeneralPage()
+QStringList frmVelmora::buildMenu()
 {
-    Recordset menu = myData->GetRS(Sql::selectMenu(currentMenuID));
-    if (menu.atEnd()) {
-        menu.close();
-        return false;
-    }
-    m_general->cmbTemplate->setCurrentText(menu.text(QStringLiteral("Template")));
-    m_general->txtTitle->setText(menu.text(QStringLiteral("Title")));
-
-    const QString root = QDir::fromNativeSeparators(menu.text(QStringLiteral("Root")));
-    const QString drive = DriveList::driveOf(root, m_general->Drive1->drives());
-    if (!drive.isEmpty())
-        m_general->Drive1->setDrive(drive);
-    if (!root.isEmpty() && QFileInfo(root).isDir()) {
-        m_general->Dir1->setPath(root);
-        // The folder list raises no change when it already shows the folder; the root follows it all the same.
-        Dir1_Change();
-    } else {
-        m_context.notices->information(
-            QStringLiteral("Your root directory is no longer valid!\r\nPlease select a new root directory!"));
-    }
-
-    const qint64 styleNo = menu.value(QStringLiteral("StyleNo")).toLongLong();
-    QComboBox *styles = m_general->cmbStyles;
-    for (int i = 1; i < styles->count(); ++i) {
-        bool ok = false;
-        const QString entry = styles->itemText(i);
-        if (entry != QLatin1String("NEW") && listId(entry, &ok) == styleNo && ok) {
-            styles->setCurrentIndex(i);
-            break;
-        }
-    }
-    menu.close();
-    return true;
-}
-
-void frmVelmora::getFileData()
-{
-    Recordset entries = myData->GetRS(Sql::selectEntries(currentMenuID));
-    if (!entries.atEnd()) {
-        m_files->lstFiles->clear();
-        while (!entries.atEnd()) {
-            m_files->lstFiles->addItem(entries.text(QStringLiteral("FileName")));
-            entries.moveNext();
-        }
-    }
-    entries.close();
-}
-
-MenuSnapshot frmVelmora::snapshot() const
-{
-    MenuSnapshot result;
-    result.title = m_general->txtTitle->text();
-    result.templateName = m_general->cmbTemplate->currentText();
-    result.style = styleFields();
-    result.rootPath = rootPath;
-    result.currentMenuID = currentMenuID;
-    result.programFolder = m_context.programFolder;
-    return result;
+    MenuSnapshot snapshot;
+    snapshot.title = m_state->title;
+    snapshot.templateName = m_state->templateName;
+    snapshot.style = m_state->style;
+    snapshot.rootPath = m_state->rootPath;
+    snapshot.currentMenuID = m_state->menuId;
+    snapshot.programFolder = m_context.programFolder;
+    return BuildDriver::finish(snapshot, m_state->data());
 }
 
 void frmVelmora::finishMenu()
 {
     QStringList failures;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ran = guarded([&] { failures = BuildDriver::finish(snapshot(), *myData); });
+    const bool ran = guarded(*m_context.notices, [&] { failures = buildMenu(); });
     QApplication::restoreOverrideCursor();
     if (!ran)
         return;
@@ -311,7 +165,7 @@ void frmVelmora::finishMenu()
 
 void frmVelmora::showAbout()
 {
-    guarded([this] {
+    guarded(*m_context.notices, [this] {
         const SystemInfoLookup systemInfo;
         frmAbout about(*m_context.controls, *m_context.notices, systemInfo, this);
         about.exec();

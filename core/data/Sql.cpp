@@ -95,6 +95,29 @@ SqlStatement deleteEntry(qint64 menuId, const QString &fileName)
     return {QStringLiteral("DELETE FROM tblDetails WHERE MenuNo=? AND FileName=?"), {menuId, fileName}, {}};
 }
 
+SqlStatement selectEntryExactly(qint64 menuId, const QString &fileName)
+{
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND FileName=? COLLATE BINARY ORDER BY rowid"),
+            {menuId, fileName},
+            QStringLiteral("tblDetails")};
+}
+
+SqlStatement selectEntryTitlesLike(qint64 menuId, const QString &fileName)
+{
+    return {QStringLiteral("SELECT FileName from tblDetails WHERE MenuNo=? AND velmora_fold(FileName)=velmora_fold(?) "
+                           "ORDER BY rowid"),
+            {menuId, fileName},
+            {}};
+}
+
+SqlStatement deleteEntryExactly(qint64 menuId, const QString &fileName)
+{
+    return {QStringLiteral("DELETE FROM tblDetails WHERE rowid=(SELECT rowid FROM tblDetails WHERE MenuNo=? AND "
+                           "FileName=? COLLATE BINARY ORDER BY rowid LIMIT 1)"),
+            {menuId, fileName},
+            {}};
+}
+
 SqlStatement selectDescriptions(const QString &fileName)
 {
     return {QStringLiteral("SELECT Description from tblDetails WHERE FileName=?"), {fileName}, {}};

@@ -34,6 +34,12 @@ SqlStatement selectEntry(qint64 menuId, const QString &fileName);
 SqlStatement insertEntry(qint64 menuId, const QString &category, const QString &fileName, const QString &fileLink,
                          const QString &description, const QString &screenshot);
 SqlStatement deleteEntry(qint64 menuId, const QString &fileName);
+// The entries whose title is exactly fileName, letter case included: "Readme" and "README" are two entries.
+SqlStatement selectEntryExactly(qint64 menuId, const QString &fileName);
+// The titles of a menu's entries equal to fileName when letter case is ignored, over all of Unicode.
+SqlStatement selectEntryTitlesLike(qint64 menuId, const QString &fileName);
+// Deletes one entry: the first that selectEntryExactly finds, so that a title stored twice loses one row.
+SqlStatement deleteEntryExactly(qint64 menuId, const QString &fileName);
 SqlStatement selectDescriptions(const QString &fileName);
 SqlStatement selectEntriesLinkingTo(const QString &file);
 SqlStatement selectCategories(qint64 menuId);

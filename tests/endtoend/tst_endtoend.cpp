@@ -143,7 +143,7 @@ void TestEndToEnd::makesAWorkingCdRoot()
     w.edit(QStringLiteral("txtTitle"))->setText(title);
     w.chooseRoot(root);
     w.click(QStringLiteral("cmdNext"));
-    QCOMPARE(w.window->currentStep, 2);
+    QCOMPARE(w.step(), 2);
 
     // Page 2: a new style with a logo and button images, chosen with the pickers.
     w.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Blue"));
@@ -155,13 +155,13 @@ void TestEndToEnd::makesAWorkingCdRoot()
     w.click(QStringLiteral("cmdButtonOff"));
     w.edit(QStringLiteral("txtTop"))->setText(QStringLiteral("20"));
     w.click(QStringLiteral("cmdNext"));
-    QCOMPARE(w.window->currentStep, 3);
+    QCOMPARE(w.step(), 3);
 
     // Page 3: a title colour from the colour dialog, then on to the entries.
     w.cdlg.confirmColor(0x0000FF);
     w.click(QStringLiteral("cmdTColor"));
     w.click(QStringLiteral("cmdNext"));
-    QCOMPARE(w.window->currentStep, 4);
+    QCOMPARE(w.step(), 4);
     QVERIFY2(w.notices.shown().isEmpty(), qPrintable(w.notices.texts().join(QLatin1Char('|'))));
 
     QList<Entry> entries = {
@@ -191,15 +191,15 @@ void TestEndToEnd::makesAWorkingCdRoot()
     w.click(QStringLiteral("cmdEdit"));
     QCOMPARE(w.combo(QStringLiteral("cmbMenuL"))->currentText(), QStringLiteral("1: ") + title);
     w.click(QStringLiteral("cmdLoad"));
-    QCOMPARE(w.window->currentStep, 1);
+    QCOMPARE(w.step(), 1);
     QCOMPARE(w.edit(QStringLiteral("txtTitle"))->text(), title);
     QCOMPARE(w.combo(QStringLiteral("cmbTemplate"))->currentText(), templateName);
-    QCOMPARE(w.window->rootPath, root + QLatin1Char('/'));
+    QCOMPARE(w.window->state().rootPath, root + QLatin1Char('/'));
     w.click(QStringLiteral("cmdNext"));
     QCOMPARE(w.edit(QStringLiteral("txtStyleName"))->text(), QStringLiteral("Blue"));
     w.click(QStringLiteral("cmdNext"));
     w.click(QStringLiteral("cmdNext"));
-    QCOMPARE(w.window->currentStep, 4);
+    QCOMPARE(w.step(), 4);
     QVERIFY2(w.notices.shown().isEmpty(), qPrintable(w.notices.texts().join(QLatin1Char('|'))));
     auto *list = w.window->findChild<QListWidget *>(QStringLiteral("lstFiles"));
     QCOMPARE(list->count(), 3);

@@ -25,11 +25,15 @@ private slots:
     void textIsStoredUnchanged();
     void removesTheSelectedEntry();
     void removeAsksAndCanBeDeclined();
+    void removeTakesOutExactlyTheEntryShown_data();
+    void removeTakesOutExactlyTheEntryShown();
+    void titleTakenInOtherCaseAsksToReplace_data();
+    void titleTakenInOtherCaseAsksToReplace();
     void browseSetsTheFileOnlyWhenConfirmed();
     void findOffersEarlierDescriptions();
 
 private:
-    qint64 menuId() const { return m_wizard->window->currentMenuID; }
+    qint64 menuId() const { return m_wizard->window->state().menuId; }
     QListWidget *list() const { return m_wizard->window->findChild<QListWidget *>(QStringLiteral("lstFiles")); }
     QPlainTextEdit *description() const
     {
@@ -39,6 +43,7 @@ private:
     void setField(const char *name, const QString &text) const { m_wizard->edit(QLatin1String(name))->setText(text); }
     void fillEntry(const QString &title, const QString &file, const QString &category, const QString &text);
     void select(const QString &title);
+    void reopenWithEntries(const QStringList &titles);
     int rows() const;
     QString stored(const QString &title, const char *column) const;
 
@@ -57,7 +62,7 @@ void TestFileEntries::init()
     w.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Plain"));
     w.click(QStringLiteral("cmdNext"));
     w.click(QStringLiteral("cmdNext"));
-    QCOMPARE(w.window->currentStep, 4);
+    QCOMPARE(w.step(), 4);
     QVERIFY(menuId() > 0);
     QVERIFY(w.shown(QStringLiteral("txtFileCat")));
     QVERIFY(w.shown(QStringLiteral("txtFileScreenshot")));
@@ -128,7 +133,7 @@ void TestFileEntries::changesTheSelectedEntryInPlace()
               QStringLiteral("Notes"));
     m_wizard->click(QStringLiteral("cmdSave"));
     select(QStringLiteral("Readme"));
-    QCOMPARE(m_wizard->window->currentEntry, QStringLiteral("Readme"));
+    QCOMPARE(m_wizard->window->state().currentEntry, QStringLiteral("Readme"));
     QCOMPARE(field("txtFile"), QStringLiteral("docs/readme.txt"));
     QCOMPARE(field("txtFileCat"), QStringLiteral("Docs"));
     QCOMPARE(description()->toPlainText(), QStringLiteral("Notes"));
@@ -152,7 +157,7 @@ void TestFileEntries::renameKeepsTheEntrySelected()
     setField("txtFileTitle", QStringLiteral("Read me first"));
     m_wizard->click(QStringLiteral("cmdSave"));
     QCOMPARE(list()->item(0)->text(), QStringLiteral("Read me first"));
-    QCOMPARE(m_wizard->window->currentEntry, QStringLiteral("Read me first"));
+    QCOMPARE(m_wizard->window->state().currentEntry, QStringLiteral("Read me first"));
 
     description()->setPlainText(QStringLiteral("Changed after the rename"));
     m_wizard->click(QStringLiteral("cmdSave"));
@@ -170,7 +175,7 @@ void TestFileEntries::newKeepsTheSaveTarget()
     m_wizard->click(QStringLiteral("cmdNewF"));
     QCOMPARE(field("txtFileTitle"), QString());
     QCOMPARE(field("txtFileCat"), QStringLiteral("none"));
-    QCOMPARE(m_wizard->window->currentEntry, QStringLiteral("Readme"));
+    QCOMPARE(m_wizard->window->state().currentEntry, QStringLiteral("Readme"));
 
     // Clicking the entry that is still selected shows it again.
     select(QStringLiteral("Readme"));
@@ -246,7 +251,7 @@ void TestFileEntries::refusesWhatCannotBeStored()
     QCOMPARE(list()->count(), 0);
     QCOMPARE(field("txtFileTitle"), title);
     QCOMPARE(description()->toPlainText(), QStringLiteral("Text"));
-    QCOMPARE(m_wizard->window->currentStep, 4);
+    QCOMPARE(m_wizard->step(), 4);
     if (dropTable)
         m_wizard->execute(QStringLiteral("ALTER TABLE tblDetailsAway RENAME TO tblDetails"));
     QCOMPARE(rows(), 0);
@@ -284,7 +289,7 @@ void TestFileEntries::removesTheSelectedEntry()
     m_wizard->notices.setNextAnswer(true);
     m_wizard->click(QStringLiteral("cmdFileRemove"));
     QCOMPARE(m_wizard->notices.texts(), (QStringList{QStringLiteral("Do you really want to remove the entry for Readme?"),
-                                                     QStringLiteral("Menu deleted successfully!")}));
+                                                     QStringLiteral("Entry deleted successfully!")}));
     QCOMPARE(rows(), 1);
     QCOMPARE(list()->count(), 1);
     QCOMPARE(list()->item(0)->text(), QStringLiteral("Setup"));
@@ -306,6 +311,83 @@ void TestFileEntries::removeAsksAndCanBeDeclined()
     QCOMPARE(list()->count(), 1);
 }
 
+// Entries stored by earlier versions, which let titles repeat, listed by opening the menu again.
+void TestFileEntries::reopenWithEntries(const QStringList &titles)
+{
+    for (const QString &title : titles) {
+        m_wizard->execute(QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,"
+                                         "Screenshot) VALUES (?,'none',?,'docs/readme.txt',?,'none')"),
+                          {menuId(), title, title + QStringLiteral(" notes")});
+    }
+    for (int i = 0; i < 4; ++i)
+        m_wizard->click(QStringLiteral("cmdBack"));
+    m_wizard->click(QStringLiteral("cmdEdit"));
+    m_wizard->click(QStringLiteral("cmdLoad"));
+    for (int i = 0; i < 3; ++i)
+        m_wizard->click(QStringLiteral("cmdNext"));
+    QCOMPARE(list()->count(), titles.size());
+}
+
+void TestFileEntries::removeTakesOutExactlyTheEntryShown_data()
+{
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("left");
+    QTest::newRow("titles differing in case") << QStringList{QStringLiteral("Readme"), QStringLiteral("README")} << 1
+                                              << QStringLiteral("Readme");
+    QTest::newRow("title stored twice") << QStringList{QStringLiteral("Readme"), QStringLiteral("Readme")} << 1
+                                        << QStringLiteral("Readme");
+}
+
+void TestFileEntries::removeTakesOutExactlyTheEntryShown()
+{
+    QFETCH(QStringList, titles);
+    QFETCH(int, row);
+    QFETCH(QString, left);
+    reopenWithEntries(titles);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(row)).center());
+    QCOMPARE(description()->toPlainText(), titles.at(row) + QStringLiteral(" notes"));
+    m_wizard->notices.clear();
+    m_wizard->notices.setNextAnswer(true);
+    m_wizard->click(QStringLiteral("cmdFileRemove"));
+    QCOMPARE(m_wizard->notices.texts().last(), QStringLiteral("Entry deleted successfully!"));
+    QCOMPARE(rows(), 1);
+    QCOMPARE(m_wizard->scalar(QStringLiteral("SELECT FileName FROM tblDetails WHERE MenuNo=?"), {menuId()}).toString(),
+             left);
+    QCOMPARE(list()->count(), 1);
+    QCOMPARE(list()->item(0)->text(), left);
+}
+
+void TestFileEntries::titleTakenInOtherCaseAsksToReplace_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("Latin") << QStringLiteral("Readme") << QStringLiteral("README");
+    QTest::newRow("beyond A to Z") << QStringLiteral(u"ärger") << QStringLiteral(u"ÄRGER");
+}
+
+void TestFileEntries::titleTakenInOtherCaseAsksToReplace()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    reopenWithEntries({stored});
+    fillEntry(typed, QStringLiteral("docs/readme.txt"), QString(), QStringLiteral("New notes"));
+    m_wizard->notices.clear();
+    m_wizard->notices.setNextAnswer(false);
+    m_wizard->click(QStringLiteral("cmdSave"));
+    QCOMPARE(m_wizard->notices.texts(),
+             QStringList{QStringLiteral("An entry titled %1 is already in this menu.\r\nDo you want to replace it?")
+                             .arg(stored)});
+    const QString titles = QStringLiteral("SELECT group_concat(FileName || ':' || Description) FROM tblDetails");
+    QCOMPARE(m_wizard->scalar(titles).toString(), stored + QStringLiteral(":") + stored + QStringLiteral(" notes"));
+
+    m_wizard->notices.setNextAnswer(true);
+    m_wizard->click(QStringLiteral("cmdSave"));
+    QCOMPARE(m_wizard->scalar(titles).toString(), typed + QStringLiteral(":New notes"));
+    QCOMPARE(list()->count(), 1);
+    QCOMPARE(list()->item(0)->text(), typed);
+}
+
 void TestFileEntries::browseSetsTheFileOnlyWhenConfirmed()
 {
     const QString setup = m_wizard->cdRoot + QStringLiteral("/tools/setup.exe");
@@ -315,7 +397,7 @@ void TestFileEntries::browseSetsTheFileOnlyWhenConfirmed()
     const auto &shown = m_wizard->cdlg.shown();
     QCOMPARE(shown.last().kind, FakeCommonDialog::Kind::Open);
     QCOMPARE(shown.last().filter, QStringLiteral("All files (*.*)|*.*"));
-    QCOMPARE(shown.last().initDir, m_wizard->window->rootPath);
+    QCOMPARE(shown.last().initDir, m_wizard->window->state().rootPath);
 
     m_wizard->cdlg.cancelNext();
     m_wizard->click(QStringLiteral("cmdFScreenshot"));

@@ -3,17 +3,14 @@
 #include "tests/common/FakeCommonDialog.h"
 #include "tests/common/FakeNotices.h"
 #include "CorvixHost.h"
-#include "wizard/FilesPage.h"
-#include "wizard/GeneralPage.h"
-#include "wizard/WelcomePage.h"
+#include "wizard/EditState.h"
+#include "wizard/PageKit.h"
 #include "core/data/DatabaseFile.h"
 #include "core/data/clsData.h"
 #include "core/data/DataHome.h"
 #include "wizard/frmVelmora.h"
 #include "wizard/platform/DriveList.h"
 #include "wizard/platform/FolderList.h"
-#include "wizard/styles/StyleFontsPage.h"
-#include "wizard/styles/StyleImagesPage.h"
 #include "wizard/styles/Swatch.h"
 
 #include <QComboBox>
@@ -53,12 +50,12 @@ public:
     // One value of a query on the fixture's database.
     QVariant scalar(const QString &sql, const QVariantList &values = {}) const
     {
-        Recordset rows = window->myData->GetRS(SqlStatement{sql, values, {}});
+        Recordset rows = window->state().data().GetRS(SqlStatement{sql, values, {}});
         return rows.atEnd() ? QVariant() : rows.value(rows.columns().constFirst());
     }
     void execute(const QString &sql, const QVariantList &values = {}) const
     {
-        window->myData->ExecuteSQL(SqlStatement{sql, values, {}});
+        window->state().data().ExecuteSQL(SqlStatement{sql, values, {}});
     }
     // A stored style with the defaults and the given name.
     void storeStyle(qint64 id, const QString &name) const
@@ -118,7 +115,24 @@ public:
     }
 
     // The CD root chosen on the general page, as the folder list does it.
-    void chooseRoot(const QString &folder) const { window->generalPage()->Dir1->setPath(folder); }
+    void chooseRoot(const QString &folder) const
+    {
+        window->findChild<FolderList *>(QStringLiteral("Dir1"))->setPath(folder);
+    }
+
+    int step() const { return int(window->currentStep()); }
+
+    // The eighteen style fields of the two style pages, in the order of the style columns.
+    QStringList styleValues() const
+    {
+        QStringList values;
+        for (const char *name : {"txtStyleName", "txtBackgroundColor", "txtBackImage", "txtBSound", "txtLogoImage",
+                                 "txtTop", "txtLeft", "txtButtonOn", "txtButtonOff", "txtTitleFont", "txtTitleColor",
+                                 "txtButtonFont", "txtBColor", "txtDFont", "txtDColor", "txtHFont", "txtHColor",
+                                 "txtHColorActive"})
+            values.append(edit(QLatin1String(name))->text());
+        return values;
+    }
 
     // From the welcome page to the style-fonts page with a new menu and a new style.
     void walkToFonts(const QString &title, const QString &styleName = QStringLiteral("Plain"))

@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
         fixture.click(QStringLiteral("cmdNext"));
         fixture.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Ocean"));
         fixture.edit(QStringLiteral("txtBackgroundColor"))->setText(QStringLiteral("RGB(0,64,128)"));
-        fixture.window->imagesPage()->colBack->setColor(0x804000);
+        fixture.window->findChild<Swatch *>(QStringLiteral("colBack"))->setColor(0x804000);
     }
     if (page >= 3)
         fixture.click(QStringLiteral("cmdNext"));

@@ -46,7 +46,7 @@ void TestMenuRecords::noStoredMenus()
     QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Sorry, no menus available!")});
     QVERIFY(!f.shown(QStringLiteral("cmbMenuL")));
     QVERIFY(!f.shown(QStringLiteral("cmbMenus")));
-    QCOMPARE(f.window->currentStep, 0);
+    QCOMPARE(f.step(), 0);
 }
 
 void TestMenuRecords::pageZeroGroups()
@@ -74,7 +74,7 @@ void TestMenuRecords::pageZeroGroups()
     QCOMPARE(f.combo(QStringLiteral("cmbMenus"))->currentText(), QStringLiteral("1: Alpha"));
 
     f.click(QStringLiteral("cmdNew"));
-    QCOMPARE(f.window->currentStep, 1);
+    QCOMPARE(f.step(), 1);
     QVERIFY(!f.shown(QStringLiteral("cmbMenus")) && !f.shown(QStringLiteral("cmbMenuL")));
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("NEW"));
     QVERIFY(f.notices.shown().isEmpty());
@@ -86,16 +86,16 @@ void TestMenuRecords::storedTwiceInOnePassInsertsOnce()
     f.walkToFonts(QStringLiteral("Bob's CD"));
     f.combo(QStringLiteral("cmbTemplate"))->setCurrentText(QStringLiteral("Extended"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
-    const qint32 id = f.window->currentMenuID;
+    QCOMPARE(f.step(), 4);
+    const qint32 id = f.window->state().menuId;
     QVERIFY(id > 0);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
     QCOMPARE(f.scalar(QStringLiteral("SELECT Title FROM tblMenus WHERE MenuID=?"), {id}).toString(),
              QStringLiteral("Bob's CD"));
     QCOMPARE(f.scalar(QStringLiteral("SELECT Root FROM tblMenus WHERE MenuID=?"), {id}).toString(), f.cdRoot);
     QCOMPARE(f.scalar(QStringLiteral("SELECT StyleNo FROM tblMenus WHERE MenuID=?"), {id}).toInt(),
-             f.window->currentStyleID);
-    QVERIFY(f.window->currentStyleID > 0);
+             f.window->state().styleId);
+    QVERIFY(f.window->state().styleId > 0);
 
     // Back to the general page, another title and folder, and forward again: the same row changes.
     const QString other = f.tempPath() + QStringLiteral("/other");
@@ -106,8 +106,8 @@ void TestMenuRecords::storedTwiceInOnePassInsertsOnce()
     f.chooseRoot(other);
     for (int i = 0; i < 3; ++i)
         f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
-    QCOMPARE(f.window->currentMenuID, id);
+    QCOMPARE(f.step(), 4);
+    QCOMPARE(f.window->state().menuId, id);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
     QCOMPARE(f.scalar(QStringLiteral("SELECT Title FROM tblMenus")).toString(), QStringLiteral("Bob's CD 2"));
     QCOMPARE(f.scalar(QStringLiteral("SELECT Template FROM tblMenus")).toString(), QStringLiteral("Extended"));
@@ -130,23 +130,23 @@ void TestMenuRecords::loadStoredMenu()
     f.click(QStringLiteral("cmdEdit"));
     f.combo(QStringLiteral("cmbMenuL"))->setCurrentIndex(1);
     f.click(QStringLiteral("cmdLoad"));
-    QCOMPARE(f.window->currentStep, 1);
-    QCOMPARE(f.window->currentMenuID, 5);
-    QVERIFY(f.window->menuLoaded);
+    QCOMPARE(f.step(), 1);
+    QCOMPARE(f.window->state().menuId, 5);
+    QVERIFY(f.window->state().loaded);
     QVERIFY(!f.shown(QStringLiteral("cmbMenuL")));
     QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Extended Screenshots"));
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Gamma"));
     QCOMPARE(f.window->findChild<QLabel *>(QStringLiteral("lblRoot"))->text(), f.cdRoot);
-    QCOMPARE(f.window->rootPath, f.cdRoot + QLatin1Char('/'));
+    QCOMPARE(f.window->state().rootPath, f.cdRoot + QLatin1Char('/'));
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("4: Sand"));
 
     // The stored title is kept without the check for a free title, and the entries are listed on page 4.
     for (int i = 0; i < 3; ++i)
         f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
-    QCOMPARE(f.window->currentStyleID, 4);
-    QCOMPARE(f.window->filesPage()->lstFiles->count(), 1);
-    QCOMPARE(f.window->filesPage()->lstFiles->item(0)->text(), QStringLiteral("Readme"));
+    QCOMPARE(f.step(), 4);
+    QCOMPARE(f.window->state().styleId, 4);
+    QCOMPARE(f.window->findChild<QListWidget *>(QStringLiteral("lstFiles"))->count(), 1);
+    QCOMPARE(f.window->findChild<QListWidget *>(QStringLiteral("lstFiles"))->item(0)->text(), QStringLiteral("Readme"));
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 2);
     QVERIFY(f.notices.shown().isEmpty());
 }
@@ -160,14 +160,14 @@ void TestMenuRecords::loadMenuWithVanishedFolder()
     f.click(QStringLiteral("cmdLoad"));
     QCOMPARE(f.notices.texts(),
              QStringList{QStringLiteral("Your root directory is no longer valid!\r\nPlease select a new root directory!")});
-    QCOMPARE(f.window->currentStep, 1);
+    QCOMPARE(f.step(), 1);
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
-    QVERIFY(f.window->rootPath != gone + QLatin1Char('/'));
+    QVERIFY(f.window->state().rootPath != gone + QLatin1Char('/'));
 
     f.notices.clear();
     f.chooseRoot(f.cdRoot);
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 2);
+    QCOMPARE(f.step(), 2);
     QVERIFY(f.notices.shown().isEmpty());
 }
 
@@ -236,9 +236,9 @@ void TestMenuRecords::listTextWithoutIdChangesNothing()
     f.notices.setNextAnswer(true);
     f.click(button);
     QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Please choose a menu from the list!")});
-    QCOMPARE(f.window->currentStep, 0);
-    QCOMPARE(f.window->currentMenuID, 0);
-    QVERIFY(!f.window->menuLoaded);
+    QCOMPARE(f.step(), 0);
+    QCOMPARE(f.window->state().menuId, 0);
+    QVERIFY(!f.window->state().loaded);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
 }
 
@@ -249,13 +249,13 @@ void TestMenuRecords::folderChoiceSetsRoot()
     QLabel *root = f.window->findChild<QLabel *>(QStringLiteral("lblRoot"));
     f.chooseRoot(f.cdRoot);
     QCOMPARE(root->text(), f.cdRoot);
-    QCOMPARE(f.window->rootPath, f.cdRoot + QLatin1Char('/'));
+    QCOMPARE(f.window->state().rootPath, f.cdRoot + QLatin1Char('/'));
     // A drive root keeps its one separator.
     f.chooseRoot(QStringLiteral("/"));
     QCOMPARE(root->text(), QStringLiteral("/"));
-    QCOMPARE(f.window->rootPath, QStringLiteral("/"));
+    QCOMPARE(f.window->state().rootPath, QStringLiteral("/"));
     // Opening a folder of the list with the keyboard chooses it.
-    FolderList *list = f.window->generalPage()->Dir1;
+    FolderList *list = f.window->findChild<FolderList *>(QStringLiteral("Dir1"));
     f.chooseRoot(f.tempPath());
     QListWidgetItem *cd = nullptr;
     for (int i = 0; i < list->count(); ++i) {
@@ -288,10 +288,10 @@ void TestMenuRecords::walkAsNewUser()
     f.cdlg.confirmFont(QStringLiteral("Verdana"), 16, true);
     f.click(QStringLiteral("cmdTFont"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
+    QCOMPARE(f.step(), 4);
     f.click(QStringLiteral("cmdBack"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
+    QCOMPARE(f.step(), 4);
     QVERIFY(f.notices.shown().isEmpty());
     f.click(QStringLiteral("cmdClose"));
     QVERIFY(!f.window->isVisible());
@@ -302,7 +302,7 @@ void TestMenuRecords::walkAsNewUser()
     QCOMPARE(f.combo(QStringLiteral("cmbMenuL"))->currentText(), QStringLiteral("1: Summer CD"));
     f.click(QStringLiteral("cmdLoad"));
     QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Extended"));
-    QCOMPARE(f.window->rootPath, f.cdRoot + QLatin1Char('/'));
+    QCOMPARE(f.window->state().rootPath, f.cdRoot + QLatin1Char('/'));
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("1: Blue"));
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.edit(QStringLiteral("txtBackgroundColor"))->text(), QStringLiteral("RGB(0,0,255)"));

@@ -24,6 +24,7 @@ private slots:
     void everyFieldHasItsLabel();
     void keyboardPressesButtons();
     void databaseFailureKeepsPage();
+    void pagesSaveTheirPartIntoTheState();
 };
 
 void TestNavigation::cleanup()
@@ -38,20 +39,20 @@ void TestNavigation::startUp()
     WizardFixture f;
     frmVelmora &w = *f.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("  Velmora Wizard"));
-    QCOMPARE(w.currentStep, 0);
-    QCOMPARE(w.currentMenuID, 0);
-    QVERIFY(!w.menuLoaded);
+    QCOMPARE(int(w.currentStep()), 0);
+    QCOMPARE(w.state().menuId, 0);
+    QVERIFY(!w.state().loaded);
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(w.step(i)->isHidden(), i != 0);
-    QCOMPARE(w.step(0)->title(), QStringLiteral("Welcome to the Velmora Wizard"));
-    QCOMPARE(w.step(4)->title(), QStringLiteral("Add Files"));
+        QCOMPARE(w.page(Step(i))->isHidden(), i != 0);
+    QCOMPARE(w.page(Step(0))->title(), QStringLiteral("Welcome to the Velmora Wizard"));
+    QCOMPARE(w.page(Step(4))->title(), QStringLiteral("Add Files"));
     for (const char *name : {"Label40", "cmbMenuL", "cmdLoad", "Label2", "cmbMenus", "cmdMDelete"})
         QVERIFY2(!f.shown(QString::fromLatin1(name)), name);
     for (const char *name : {"cmdClose", "cmdBack", "cmdNext", "Finish"})
         QVERIFY2(f.shown(QString::fromLatin1(name)), name);
     QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Standard"));
     QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblRoot"))->text(), QStringLiteral(" "));
-    QVERIFY(w.rootPath.isEmpty());
+    QVERIFY(w.state().rootPath.isEmpty());
     QCOMPARE(f.control(QStringLiteral("cmdNext"))->toolTip(), QStringLiteral("step forward to next page"));
     QCOMPARE(f.control(QStringLiteral("Finish"))->property("Caption").toString(), QStringLiteral("Finish"));
     QVERIFY(f.notices.shown().isEmpty());
@@ -61,8 +62,8 @@ void TestNavigation::backOnFirstPageHidesFinish()
 {
     WizardFixture f;
     f.click(QStringLiteral("cmdBack"));
-    QCOMPARE(f.window->currentStep, 0);
-    QVERIFY(!f.window->step(0)->isHidden());
+    QCOMPARE(f.step(), 0);
+    QVERIFY(!f.window->page(Step(0))->isHidden());
     QVERIFY(!f.shown(QStringLiteral("Finish")));
     QVERIFY(f.shown(QStringLiteral("cmdNext")));
 }
@@ -71,12 +72,17 @@ void TestNavigation::nextOnFirstPageOpensNewMenu()
 {
     WizardFixture f;
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 1);
-    QVERIFY(f.window->step(0)->isHidden());
-    QVERIFY(!f.window->step(1)->isHidden());
+    QCOMPARE(f.step(), 1);
+    QVERIFY(f.window->page(Step(0))->isHidden());
+    QVERIFY(!f.window->page(Step(1))->isHidden());
     QVERIFY(!f.shown(QStringLiteral("Finish")));
-    // The style list is filled by the page-0 buttons only.
-    QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->count(), 0);
+    // As with Create Menu, the style list offers a choice and the general page leads on.
+    QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("NEW"));
+    f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Winter CD"));
+    f.chooseRoot(f.cdRoot);
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.notices.texts(), QStringList());
+    QCOMPARE(f.step(), 2);
 }
 
 void TestNavigation::generalPageChecks_data()
@@ -116,8 +122,8 @@ void TestNavigation::generalPageChecks()
     f.click(QStringLiteral("cmdNext"));
 
     QCOMPARE(f.notices.texts(), notice.isEmpty() ? QStringList() : QStringList{notice});
-    QCOMPARE(f.window->currentStep, step);
-    QCOMPARE(f.window->step(step)->isHidden(), false);
+    QCOMPARE(f.step(), step);
+    QCOMPARE(f.window->page(Step(step))->isHidden(), false);
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), titleAfter);
     if (step == 2)
         QCOMPARE(f.edit(QStringLiteral("txtTitleFont"))->text(), QStringLiteral("Arial;14pt;bold"));
@@ -127,20 +133,20 @@ void TestNavigation::lastPageOffersFinishOnly()
 {
     WizardFixture f;
     f.walkToFonts(QStringLiteral("Summer CD"));
-    QCOMPARE(f.window->currentStep, 3);
+    QCOMPARE(f.step(), 3);
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
+    QCOMPARE(f.step(), 4);
     QVERIFY(f.shown(QStringLiteral("Finish")));
     QVERIFY(!f.shown(QStringLiteral("cmdNext")));
     f.click(QStringLiteral("cmdBack"));
-    QCOMPARE(f.window->currentStep, 3);
+    QCOMPARE(f.step(), 3);
     QVERIFY(!f.shown(QStringLiteral("Finish")));
     QVERIFY(f.shown(QStringLiteral("cmdNext")));
     // Back again to the start: every page keeps what it shows.
     f.click(QStringLiteral("cmdBack"));
     f.click(QStringLiteral("cmdBack"));
     f.click(QStringLiteral("cmdBack"));
-    QCOMPARE(f.window->currentStep, 0);
+    QCOMPARE(f.step(), 0);
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
     QCOMPARE(f.edit(QStringLiteral("txtStyleName"))->text(), QStringLiteral("Plain"));
     QVERIFY(f.notices.shown().isEmpty());
@@ -175,7 +181,7 @@ void TestNavigation::filesPageFollowsTemplate()
     for (const QString &templateName : templates) {
         f.combo(QStringLiteral("cmbTemplate"))->setCurrentText(templateName);
         f.click(QStringLiteral("cmdNext"));
-        QCOMPARE(f.window->currentStep, 4);
+        QCOMPARE(f.step(), 4);
         f.click(QStringLiteral("cmdBack"));
     }
     f.click(QStringLiteral("cmdNext"));
@@ -191,15 +197,15 @@ void TestNavigation::filesPageFollowsTemplate()
 void TestNavigation::showControlsActsOnExactTag()
 {
     WizardFixture f;
-    f.window->showControls(QStringLiteral("ml"), true);
+    PageKit::showControls(f.window.get(), QStringLiteral("ml"), true);
     QVERIFY(!f.shown(QStringLiteral("cmbMenuL")));
-    f.window->showControls(QStringLiteral("ML"), true);
+    PageKit::showControls(f.window.get(), QStringLiteral("ML"), true);
     QVERIFY(f.shown(QStringLiteral("Label40")));
     QVERIFY(f.shown(QStringLiteral("cmbMenuL")));
     QVERIFY(f.shown(QStringLiteral("cmdLoad")));
     QVERIFY(!f.shown(QStringLiteral("cmbMenus")));
     // The media fields carry a tag too; hiding it hides exactly those five.
-    f.window->showControls(QStringLiteral("file"), false);
+    PageKit::showControls(f.window.get(), QStringLiteral("file"), false);
     int hidden = 0;
     for (QLineEdit *box : f.window->findChildren<QLineEdit *>())
         hidden += box->isHidden() ? 1 : 0;
@@ -240,14 +246,14 @@ void TestNavigation::keyboardPressesButtons()
     QVERIFY(next->focusPolicy() & Qt::TabFocus);
     next->setFocus();
     QTest::keyClick(next, Qt::Key_Space);
-    QCOMPARE(f.window->currentStep, 1);
+    QCOMPARE(f.step(), 1);
     // On the general page the title comes first in the keyboard order, then template and style.
     QLineEdit *title = f.edit(QStringLiteral("txtTitle"));
     QCOMPARE(title->nextInFocusChain(), f.combo(QStringLiteral("cmbTemplate")));
     QWidget *back = f.control(QStringLiteral("cmdBack"));
     back->setFocus();
     QTest::keyClick(back, Qt::Key_Return);
-    QCOMPARE(f.window->currentStep, 0);
+    QCOMPARE(f.step(), 0);
 }
 
 void TestNavigation::databaseFailureKeepsPage()
@@ -263,8 +269,26 @@ void TestNavigation::databaseFailureKeepsPage()
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.notices.shown().size(), 1);
     QVERIFY(!f.notices.texts().constFirst().isEmpty());
-    QCOMPARE(f.window->currentStep, 1);
+    QCOMPARE(f.step(), 1);
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
+}
+
+void TestNavigation::pagesSaveTheirPartIntoTheState()
+{
+    WizardFixture f;
+    f.walkToFonts(QStringLiteral("Summer CD"));
+    const EditState &state = f.window->state();
+    QCOMPARE(state.title, QStringLiteral("Summer CD"));
+    QCOMPARE(state.templateName, QStringLiteral("Standard"));
+    QCOMPARE(state.rootFolder, f.cdRoot);
+    QCOMPARE(state.menuId, 0);
+
+    f.edit(QStringLiteral("txtHColor"))->setText(QStringLiteral("RGB(9,9,9)"));
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.step(), 4);
+    QVERIFY(state.menuId > 0 && state.styleId > 0);
+    QCOMPARE(state.style.values(), f.styleValues());
+    QCOMPARE(state.style.hyperColor, QStringLiteral("RGB(9,9,9)"));
 }
 
 QTEST_MAIN(TestNavigation)

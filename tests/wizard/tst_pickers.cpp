@@ -34,7 +34,7 @@ void TestPickers::init()
     f = std::make_unique<WizardFixture>();
     f->walkToFonts(QStringLiteral("Summer CD"));
     f->click(QStringLiteral("cmdBack"));
-    QCOMPARE(f->window->currentStep, 2);
+    QCOMPARE(f->step(), 2);
 }
 
 void TestPickers::cleanup()
@@ -206,7 +206,7 @@ void TestPickers::cancelChangesNothing()
     f->click(QStringLiteral("cmdBImage"));
     if (page == 3) {
         f->click(QStringLiteral("cmdNext"));
-        QCOMPARE(f->window->currentStep, 3);
+        QCOMPARE(f->step(), 3);
     }
     f->edit(box)->setText(text);
     const QList<Swatch *> swatches = f->window->findChildren<Swatch *>();

@@ -41,20 +41,20 @@ void TestStyles::listAndLoadStoredStyle()
     QCOMPARE(styles->itemText(1), QStringLiteral("12: A: B"));
     QCOMPARE(styles->currentText(), QStringLiteral("NEW"));
 
-    const qint32 background = f.window->imagesPage()->colBack->color();
+    const qint32 background = f.window->findChild<Swatch *>(QStringLiteral("colBack"))->color();
     styles->setCurrentIndex(1);
     f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Summer CD"));
     f.chooseRoot(f.cdRoot);
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 2);
-    QCOMPARE(f.window->currentStyleID, 12);
-    QVERIFY(f.window->rsStyle.has_value());
+    QCOMPARE(f.step(), 2);
+    QCOMPARE(f.window->state().styleId, 12);
+    QVERIFY(f.window->state().styleRow.has_value());
     QCOMPARE(f.edit(QStringLiteral("txtStyleName"))->text(), QStringLiteral("A: B"));
     QCOMPARE(f.edit(QStringLiteral("txtTitleColor"))->text(), QStringLiteral("RGB(255,0,0)"));
-    QCOMPARE(f.window->fontsPage()->colTitle->color(), 0x0000FF);
+    QCOMPARE(f.window->findChild<Swatch *>(QStringLiteral("colTitle"))->color(), 0x0000FF);
     // The background swatch is not painted when a style is loaded.
     QCOMPARE(f.edit(QStringLiteral("txtBackgroundColor"))->text(), QStringLiteral("RGB(0,0,255)"));
-    QCOMPARE(f.window->imagesPage()->colBack->color(), background);
+    QCOMPARE(f.window->findChild<Swatch *>(QStringLiteral("colBack"))->color(), background);
 }
 
 void TestStyles::newStyleKeepsNameAndBackground()
@@ -67,17 +67,17 @@ void TestStyles::newStyleKeepsNameAndBackground()
     f.chooseRoot(f.cdRoot);
     f.click(QStringLiteral("cmdNext"));
     f.edit(QStringLiteral("txtTop"))->setText(QStringLiteral("40"));
-    f.window->imagesPage()->colBack->setColor(0x123456);
+    f.window->findChild<Swatch *>(QStringLiteral("colBack"))->setColor(0x123456);
     f.click(QStringLiteral("cmdBack"));
     f.combo(QStringLiteral("cmbStyles"))->setCurrentIndex(0);
     f.click(QStringLiteral("cmdNext"));
 
-    QCOMPARE(f.window->currentStyleID, 0);
+    QCOMPARE(f.window->state().styleId, 0);
     QCOMPARE(f.edit(QStringLiteral("txtStyleName"))->text(), QStringLiteral("Ocean"));
-    QCOMPARE(f.window->imagesPage()->colBack->color(), 0x123456);
-    QCOMPARE(f.window->styleFields().values().mid(1), StyleFields::standard().values().mid(1));
-    QCOMPARE(f.window->fontsPage()->colHyperA->color(), 16764689);
-    QCOMPARE(f.window->fontsPage()->colText->color(), 12632256);
+    QCOMPARE(f.window->findChild<Swatch *>(QStringLiteral("colBack"))->color(), 0x123456);
+    QCOMPARE(f.styleValues().mid(1), StyleFields::standard().values().mid(1));
+    QCOMPARE(f.window->findChild<Swatch *>(QStringLiteral("colHyperA"))->color(), 16764689);
+    QCOMPARE(f.window->findChild<Swatch *>(QStringLiteral("colText"))->color(), 12632256);
 }
 
 void TestStyles::vanishedStyleLoadsDefaults()
@@ -90,16 +90,16 @@ void TestStyles::vanishedStyleLoadsDefaults()
     f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Summer CD"));
     f.chooseRoot(f.cdRoot);
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 2);
-    QCOMPARE(f.window->currentStyleID, 0);
-    QVERIFY(f.window->rsStyle && f.window->rsStyle->atEnd());
+    QCOMPARE(f.step(), 2);
+    QCOMPARE(f.window->state().styleId, 0);
+    QVERIFY(f.window->state().styleRow && f.window->state().styleRow->atEnd());
     QCOMPARE(f.edit(QStringLiteral("txtTitleFont"))->text(), QStringLiteral("Arial;14pt;bold"));
 
     // Saved, it is stored as a new style rather than failing on the missing row.
     f.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Ocean"));
     f.click(QStringLiteral("cmdNext"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
+    QCOMPARE(f.step(), 4);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 1);
     QVERIFY(f.notices.shown().isEmpty());
 }
@@ -114,7 +114,7 @@ void TestStyles::invalidStyleTextStays()
     const QString font = f.edit(QStringLiteral("txtTitleFont"))->text();
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Please choose a style from the list!")});
-    QCOMPARE(f.window->currentStep, 1);
+    QCOMPARE(f.step(), 1);
     QCOMPARE(f.edit(QStringLiteral("txtTitleFont"))->text(), font);
 }
 
@@ -158,7 +158,7 @@ void TestStyles::imagePageChecks()
     const QString file = f.makeFile(QStringLiteral("art/logo.gif"));
     f.walkToFonts(QStringLiteral("Summer CD"));
     f.click(QStringLiteral("cmdBack"));
-    QCOMPARE(f.window->currentStep, 2);
+    QCOMPARE(f.step(), 2);
     const QStringList names = {QStringLiteral("txtBackImage"), QStringLiteral("txtLogoImage"),
                                QStringLiteral("txtBSound"), QStringLiteral("txtButtonOff"),
                                QStringLiteral("txtButtonOn")};
@@ -168,13 +168,13 @@ void TestStyles::imagePageChecks()
     f.click(QStringLiteral("cmdNext"));
 
     QCOMPARE(f.notices.texts(), notice.isEmpty() ? QStringList() : QStringList{notice});
-    QCOMPARE(f.window->currentStep, notice.isEmpty() ? 3 : 2);
+    QCOMPARE(f.step(), notice.isEmpty() ? 3 : 2);
     for (int i = 0; i < names.size(); ++i)
         QCOMPARE(f.edit(names.at(i))->text(), mediaAfter.at(i) == QLatin1String("@present") ? file : mediaAfter.at(i));
     if (notice.startsWith(QLatin1String("Following"))) {
         // The offending fields now read "none": the second click goes on.
         f.click(QStringLiteral("cmdNext"));
-        QCOMPARE(f.window->currentStep, 3);
+        QCOMPARE(f.step(), 3);
     }
 }
 
@@ -190,7 +190,7 @@ void TestStyles::saveNewStyleWithLogo()
     f.edit(QStringLiteral("txtLogoImage"))->setText(logo);
     f.click(QStringLiteral("cmdNext"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
+    QCOMPARE(f.step(), 4);
     QVERIFY(f.notices.shown().isEmpty());
 
     const QString library = f.home + QStringLiteral("/Styles/Blue/logo.gif");
@@ -201,7 +201,7 @@ void TestStyles::saveNewStyleWithLogo()
     QVERIFY(QFileInfo(f.cdRoot + QStringLiteral("/Menu/Styles.css")).isFile());
     QCOMPARE(f.edit(QStringLiteral("txtLogoImage"))->text(), library);
 
-    const qint32 id = f.window->currentStyleID;
+    const qint32 id = f.window->state().styleId;
     QVERIFY(id > 0);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 1);
     QCOMPARE(f.scalar(QStringLiteral("SELECT Logofile FROM tblStyles WHERE StyleID=?"), {id}).toString(), library);
@@ -231,17 +231,17 @@ void TestStyles::storedStyleUpdatedOnce()
     f.edit(QStringLiteral("txtLeft"))->setText(QStringLiteral("120"));
     f.click(QStringLiteral("cmdNext"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
+    QCOMPARE(f.step(), 4);
     QCOMPARE(f.scalar(QStringLiteral("SELECT LogoLeft FROM tblStyles")).toString(), QStringLiteral("120"));
     QCOMPARE(f.scalar(QStringLiteral("SELECT StyleName FROM tblStyles")).toString(), QStringLiteral("Ocean"));
-    QVERIFY(!f.window->rsStyle.has_value());
+    QVERIFY(!f.window->state().styleRow.has_value());
 
     // Without passing the general page again, the second save writes the stylesheet but not the row.
     f.click(QStringLiteral("cmdBack"));
     f.edit(QStringLiteral("txtHColor"))->setText(QStringLiteral("RGB(9,9,9)"));
     QFile::remove(f.cdRoot + QStringLiteral("/Menu/Styles.css"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
+    QCOMPARE(f.step(), 4);
     QCOMPARE(f.scalar(QStringLiteral("SELECT HyperColor FROM tblStyles")).toString(), QStringLiteral("RGB(192,192,192)"));
     QVERIFY(QFileInfo(f.cdRoot + QStringLiteral("/Menu/Styles.css")).isFile());
 }
@@ -252,13 +252,13 @@ void TestStyles::apostrophesStoredIntact()
     f.walkToFonts(QStringLiteral("Bob's CD"), QStringLiteral("Bob's style"));
     f.edit(QStringLiteral("txtDFont"))->setText(QStringLiteral("Comic Sans's;10pt;normal"));
     f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.window->currentStep, 4);
+    QCOMPARE(f.step(), 4);
     QCOMPARE(f.scalar(QStringLiteral("SELECT StyleName FROM tblStyles")).toString(), QStringLiteral("Bob's style"));
     QCOMPARE(f.scalar(QStringLiteral("SELECT TextFont FROM tblStyles")).toString(),
              QStringLiteral("Comic Sans's;10pt;normal"));
     QCOMPARE(f.scalar(QStringLiteral("SELECT Title FROM tblMenus")).toString(), QStringLiteral("Bob's CD"));
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(),
-             QStringLiteral("%1: Bob's style").arg(f.window->currentStyleID));
+             QStringLiteral("%1: Bob's style").arg(f.window->state().styleId));
 }
 
 void TestStyles::failedCopyChangesNothing()
@@ -278,11 +278,11 @@ void TestStyles::failedCopyChangesNothing()
 
     QCOMPARE(f.notices.shown().size(), 1);
     QVERIFY(!f.notices.texts().constFirst().isEmpty());
-    QCOMPARE(f.window->currentStep, 3);
+    QCOMPARE(f.step(), 3);
     QCOMPARE(f.edit(QStringLiteral("txtLogoImage"))->text(), logo);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 0);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 0);
-    QCOMPARE(f.window->currentMenuID, 0);
+    QCOMPARE(f.window->state().menuId, 0);
 }
 
 void TestStyles::badFontTextChangesNothing()
@@ -292,7 +292,7 @@ void TestStyles::badFontTextChangesNothing()
     f.edit(QStringLiteral("txtButtonFont"))->setText(QStringLiteral("Arial;10pt"));
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.notices.shown().size(), 1);
-    QCOMPARE(f.window->currentStep, 3);
+    QCOMPARE(f.step(), 3);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 0);
     QVERIFY(!QFileInfo::exists(f.cdRoot + QStringLiteral("/Menu/Styles.css")));
 }
@@ -305,7 +305,7 @@ void TestStyles::styleNameCannotLeaveLibrary()
     f.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("../outside"));
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.notices.shown().size(), 1);
-    QCOMPARE(f.window->currentStep, 2);
+    QCOMPARE(f.step(), 2);
 }
 
 QTEST_MAIN(TestStyles)

@@ -1,11 +1,13 @@
 #include "wizard/entries/FileEntries.h"
 
+#include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/FormButtons.h"
-#include "wizard/WizardErrors.h"
+#include "wizard/Guarded.h"
+#include "wizard/WizardContext.h"
+#include "core/data/DataError.h"
 #include "core/data/clsData.h"
 #include "wizard/entries/frmFiles.h"
-#include "wizard/frmVelmora.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 #include "wizard/platform/CommonDialog.h"
@@ -27,11 +29,12 @@ QString noneWhenEmpty(const QString &text)
 
 } // namespace
 
-FileEntries::FileEntries(frmVelmora &window, FilesPage &page) : QObject(&window), m_window(window), m_page(page)
+FileEntries::FileEntries(EditState &state, const WizardContext &context, FilesPage &page)
+    : QObject(&page), m_state(state), m_context(context), m_page(page)
 {
     const auto show = [this] {
         if (!m_page.lstFiles->selectedItems().isEmpty())
-            m_window.guarded([this] { showDetails(); });
+            guarded(*m_context.notices, [this] { showDetails(); });
     };
     connect(page.lstFiles, &QListWidget::itemSelectionChanged, this, show);
     // A click on the entry already selected shows it again, after New or a save has emptied the fields.
@@ -42,7 +45,7 @@ FileEntries::FileEntries(frmVelmora &window, FilesPage &page) : QObject(&window)
     FormButtons::onClick(page.cmdFileRemove, this, [this] { cmdFileRemove_Click(); });
     FormButtons::onClick(page.cmdNewF, this, [this] { cmdNewF_Click(); });
     FormButtons::onClick(page.cmdFind, this, [this] { cmdFind_Click(); });
-    connect(window.myData, &clsData::fileAdded, this, &FileEntries::myData_fileAdded);
+    connect(&state.data(), &clsData::fileAdded, this, &FileEntries::myData_fileAdded);
 }
 
 void FileEntries::showDetails()
@@ -50,8 +53,8 @@ void FileEntries::showDetails()
     const QList<QListWidgetItem *> selected = m_page.lstFiles->selectedItems();
     if (selected.isEmpty())
         return;
-    m_window.currentEntry = selected.first()->text();
-    Recordset entry = m_window.myData->GetRS(Sql::selectEntry(m_window.currentMenuID, m_window.currentEntry));
+    m_state.currentEntry = selected.first()->text();
+    Recordset entry = m_state.data().GetRS(Sql::selectEntryExactly(m_state.menuId, m_state.currentEntry));
     if (!entry.atEnd()) {
         m_page.txtFile->setText(entry.text(QStringLiteral("FileLink")));
         m_page.txtFileCat->setText(entry.text(QStringLiteral("Category")));
@@ -64,8 +67,8 @@ void FileEntries::showDetails()
 
 void FileEntries::cmdFile_Click()
 {
-    CommonDialog &cdlg = *m_window.context().cdlg;
-    cdlg.InitDir = m_window.rootPath;
+    CommonDialog &cdlg = *m_context.cdlg;
+    cdlg.InitDir = m_state.rootPath;
     cdlg.Filter = QStringLiteral("All files (*.*)|*.*");
     if (cdlg.ShowOpen())
         m_page.txtFile->setText(QDir::toNativeSeparators(cdlg.FileName));
@@ -73,7 +76,7 @@ void FileEntries::cmdFile_Click()
 
 void FileEntries::cmdFScreenshot_Click()
 {
-    CommonDialog &cdlg = *m_window.context().cdlg;
+    CommonDialog &cdlg = *m_context.cdlg;
     cdlg.DefaultExt = QStringLiteral("jpg");
     cdlg.Filter = QStringLiteral("Pictures (*.jpg;*.gif)|*.jpg;*.gif");
     if (cdlg.ShowOpen())
@@ -83,16 +86,16 @@ void FileEntries::cmdFScreenshot_Click()
 void FileEntries::cmdSave_Click()
 {
     if (!m_page.txtFileTitle->text().isEmpty() && !m_page.txtFile->text().isEmpty())
-        m_window.guarded([this] { addFile(); });
+        guarded(*m_context.notices, [this] { addFile(); });
     else
-        m_window.context().notices->information(QStringLiteral("Please select a file and enter a file name!"));
+        m_context.notices->information(QStringLiteral("Please select a file and enter a file name!"));
 }
 
 // A full path must lie inside the CD root; a relative text is a link as the entry stores it (shown by
 // showDetails) and is kept.
 bool FileEntries::storedLink(const QString &fileText, QString *link) const
 {
-    if (const auto below = PathMapping::getFileLink(fileText, m_window.rootPath)) {
+    if (const auto below = PathMapping::getFileLink(fileText, m_state.rootPath)) {
         *link = PathMapping::toStoredLink(*below);
         return true;
     }
@@ -100,9 +103,9 @@ bool FileEntries::storedLink(const QString &fileText, QString *link) const
         *link = PathMapping::toStoredLink(fileText);
         return true;
     }
-    m_window.context().notices->information(
+    m_context.notices->information(
         QStringLiteral("The file %1 is not inside the CD root %2.\r\nPlease choose a file inside the CD root!")
-            .arg(fileText, QDir::toNativeSeparators(m_window.rootPath)));
+            .arg(fileText, QDir::toNativeSeparators(m_state.rootPath)));
     return false;
 }
 
@@ -115,12 +118,12 @@ bool FileEntries::storedScreenshot(const QString &fieldText, QString *screenshot
         return true;
     const QString name = PathMapping::getFileName(fieldText);
     const QString inMenuFolder =
-        m_window.rootPath + MenuFolder::menuFolderName() + PathMapping::separator() + name;
+        m_state.rootPath + MenuFolder::menuFolderName() + PathMapping::separator() + name;
     if (name == fieldText && QFileInfo(inMenuFolder).isFile())
         return true;
-    const StepResult copied = MenuFolder::copyToMenuFolder(m_window.rootPath, fieldText);
+    const StepResult copied = MenuFolder::copyToMenuFolder(m_state.rootPath, fieldText);
     if (!copied) {
-        m_window.context().notices->information(copied.error);
+        m_context.notices->information(copied.error);
         return false;
     }
     *screenshot = name;
@@ -129,22 +132,34 @@ bool FileEntries::storedScreenshot(const QString &fieldText, QString *screenshot
 
 void FileEntries::addFile()
 {
-    const qint32 menu = m_window.currentMenuID;
+    const qint32 menu = m_state.menuId;
     const QString category = noneWhenEmpty(m_page.txtFileCat->text());
     const QString title = m_page.txtFileTitle->text();
     QString link;
     if (!storedLink(m_page.txtFile->text(), &link))
         return;
+    const QStringList replaced = othersTitled(title);
+    if (!replaced.isEmpty() &&
+        !m_context.notices->question(
+            QStringLiteral("An entry titled %1 is already in this menu.\r\nDo you want to replace it?")
+                .arg(replaced.constFirst())))
+        return;
     const QString description = m_page.txtFileDescription->toPlainText();
     QString screenshot;
     if (!storedScreenshot(m_page.txtFileScreenshot->text(), &screenshot))
         return;
+    for (const QString &other : replaced) {
+        m_state.data().ExecuteSQL(Sql::deleteEntryExactly(menu, other));
+        // The fields hold what is being saved; taking an item out must not show another entry in them.
+        const QSignalBlocker blocker(m_page.lstFiles);
+        delete m_page.lstFiles->findItems(other, Qt::MatchExactly).value(0);
+    }
 
-    Recordset entry = m_window.myData->GetRS(Sql::selectEntry(menu, m_window.currentEntry), true);
+    Recordset entry = m_state.data().GetRS(Sql::selectEntryExactly(menu, m_state.currentEntry), true);
     if (entry.atEnd()) {
         entry.close();
         // Listed only once stored; the fields are emptied by the fileAdded handler.
-        m_window.myData->addFile(Sql::insertEntry(menu, category, title, link, description, screenshot));
+        m_state.data().addFile(Sql::insertEntry(menu, category, title, link, description, screenshot));
         m_page.lstFiles->addItem(title);
         return;
     }
@@ -157,18 +172,34 @@ void FileEntries::addFile()
     entry.updateBatch();
     entry.close();
     if (renamed) {
-        const QList<QListWidgetItem *> items = m_page.lstFiles->findItems(m_window.currentEntry, Qt::MatchExactly);
+        const QList<QListWidgetItem *> items = m_page.lstFiles->findItems(m_state.currentEntry, Qt::MatchExactly);
         if (!items.isEmpty())
             items.first()->setText(title);
         // The entry is now known by its new title, so the next save changes it again rather than adding one.
-        m_window.currentEntry = title;
+        m_state.currentEntry = title;
     }
+}
+
+// The titles of the menu's other entries, one per row, that equal title when letter case is ignored; the entry
+// being edited is not among them.
+QStringList FileEntries::othersTitled(const QString &title) const
+{
+    QStringList others;
+    Recordset rows = m_state.data().GetRS(Sql::selectEntryTitlesLike(m_state.menuId, title));
+    while (!rows.atEnd()) {
+        const QString stored = rows.text(QStringLiteral("FileName"));
+        if (stored != m_state.currentEntry)
+            others.append(stored);
+        rows.moveNext();
+    }
+    rows.close();
+    return others;
 }
 
 void FileEntries::cmdFileRemove_Click()
 {
     QListWidgetItem *selected = m_page.lstFiles->selectedItems().value(0);
-    Notices &notices = *m_window.context().notices;
+    Notices &notices = *m_context.notices;
     if (!selected) {
         notices.information(QStringLiteral("Please select the entry to remove in the list!"));
         return;
@@ -176,12 +207,12 @@ void FileEntries::cmdFileRemove_Click()
     const QString name = selected->text();
     if (!notices.question(QStringLiteral("Do you really want to remove the entry for ") + name + QStringLiteral("?")))
         return;
-    const bool removed = m_window.guarded([&] {
-        m_window.myData->ExecuteSQL(Sql::deleteEntry(m_window.currentMenuID, name));
-    });
+    // Exactly the entry shown: "Readme" and "README" are two entries.
+    const bool removed =
+        guarded(notices, [&] { m_state.data().ExecuteSQL(Sql::deleteEntryExactly(m_state.menuId, name)); });
     if (!removed)
         return;
-    notices.information(QStringLiteral("Menu deleted successfully!"));
+    notices.information(QStringLiteral("Entry deleted successfully!"));
     {
         // Taking the item out moves the selection; that is no choice of the user's to show.
         const QSignalBlocker blocker(m_page.lstFiles);
@@ -212,10 +243,11 @@ void FileEntries::cmdFind_Click()
         m_descriptions->activateWindow();
         return;
     }
-    const WizardContext &context = m_window.context();
+    const WizardContext &context = m_context;
     try {
-        m_descriptions = new frmFiles(m_window.myData->databasePath(), *context.controls, *context.notices, &m_window);
-    } catch (const WizardError &error) {
+        m_descriptions =
+            new frmFiles(m_state.data().databasePath(), *context.controls, *context.notices, m_page.window());
+    } catch (const DataError &error) {
         context.notices->information(error.message());
         return;
     }

@@ -5,8 +5,9 @@
 #include <QObject>
 #include <QPointer>
 
+class EditState;
 class FilesPage;
-class frmVelmora;
+struct WizardContext;
 
 // The behaviour of the "Add Files" page: showing, adding, changing and removing the file entries of the current
 // menu, choosing their files, and looking up descriptions entered before.
@@ -15,8 +16,11 @@ class FileEntries : public QObject
     Q_OBJECT
 
 public:
-    FileEntries(frmVelmora &window, FilesPage &page);
+    FileEntries(EditState &state, const WizardContext &context, FilesPage &page);
 
+    frmFiles *descriptionsDialog() const { return m_descriptions; }
+
+private:
     void showDetails();
     void cmdFile_Click();
     void cmdFScreenshot_Click();
@@ -26,14 +30,12 @@ public:
     void cmdNewF_Click() { myData_fileAdded(); }
     void myData_fileAdded();
     void cmdFind_Click();
-
-    frmFiles *descriptionsDialog() const { return m_descriptions; }
-
-private:
     bool storedLink(const QString &fileText, QString *link) const;
     bool storedScreenshot(const QString &fieldText, QString *screenshot) const;
+    QStringList othersTitled(const QString &title) const;
 
-    frmVelmora &m_window;
+    EditState &m_state;
+    const WizardContext &m_context;
     FilesPage &m_page;
     QPointer<frmFiles> m_descriptions;
 };

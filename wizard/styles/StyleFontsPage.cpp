@@ -2,7 +2,11 @@
 
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
+#include "wizard/WizardContext.h"
+#include "wizard/styles/StyleEditor.h"
+#include "wizard/styles/StylePickers.h"
 #include "wizard/styles/Swatch.h"
+#include "core/generate/MenuSnapshot.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -42,8 +46,9 @@ Swatch *swatch(QWidget *page, const QString &name, int top)
 
 } // namespace
 
-StyleFontsPage::StyleFontsPage(FormButtons &buttons, QWidget *parent)
-    : WizardPage(3, QStringLiteral("Styles / fonts"), parent)
+StyleFontsPage::StyleFontsPage(FormButtons &buttons, StyleEditor &styles, EditState &state,
+                               const WizardContext &context, QWidget *parent)
+    : WizardPage(Step::StyleFonts, QStringLiteral("Styles / fonts"), state, context, parent), m_styles(styles)
 {
     label(this, QStringLiteral("lblFontsHead"), QStringLiteral("Please specify the font settings"), 225, 375, 5400, 255);
     const QString font = QStringLiteral("Font:");
@@ -86,4 +91,84 @@ StyleFontsPage::StyleFontsPage(FormButtons &buttons, QWidget *parent)
     txtButtonFont->setText(QStringLiteral("Arial,11pt,normal"));
     txtDFont->setText(QStringLiteral("Arial,10pt,normal"));
     txtHFont->setText(QStringLiteral("Arial,10pt,normal"));
+    connectPickers();
+}
+
+void StyleFontsPage::connectPickers()
+{
+    CommonDialog &cdlg = *context().cdlg;
+    Notices &notices = this->notices();
+    const struct
+    {
+        QWidget *button;
+        QLineEdit *box;
+        Swatch *swatch;
+    } colours[] = {
+        {cmdTColor, txtTitleColor, colTitle},
+        {cmdBColor, txtBColor, colButton},
+        {cmdDColor, txtDColor, colText},
+        {cmdHColor, txtHColor, colHyper},
+        {cmdHColorActive, txtHColorActive, colHyperA},
+    };
+    for (const auto &picker : colours) {
+        QLineEdit *box = picker.box;
+        Swatch *swatch = picker.swatch;
+        FormButtons::onClick(picker.button, this,
+                             [&cdlg, &notices, box, swatch] { StylePickers::pickColor(cdlg, notices, box, swatch); });
+    }
+    const struct
+    {
+        QWidget *button;
+        QLineEdit *box;
+    } fontPickers[] = {
+        {cmdTFont, txtTitleFont},
+        {cmdBFont, txtButtonFont},
+        {cmdDFont, txtDFont},
+        {cmdHFont, txtHFont},
+    };
+    for (const auto &picker : fontPickers) {
+        QLineEdit *box = picker.box;
+        FormButtons::onClick(picker.button, this, [&cdlg, box] { StylePickers::pickFont(cdlg, box); });
+    }
+}
+
+bool StyleFontsPage::leave()
+{
+    m_styles.saveStyle();
+    return true;
+}
+
+void StyleFontsPage::showStyle(const StyleFields &style)
+{
+    txtTitleFont->setText(style.titleFont);
+    txtTitleColor->setText(style.titleColor);
+    txtButtonFont->setText(style.buttonFont);
+    txtBColor->setText(style.buttonColor);
+    txtDFont->setText(style.textFont);
+    txtDColor->setText(style.textColor);
+    txtHFont->setText(style.hyperFont);
+    txtHColor->setText(style.hyperColor);
+    txtHColorActive->setText(style.hyperColorA);
+}
+
+void StyleFontsPage::readStyle(StyleFields &style) const
+{
+    style.titleFont = txtTitleFont->text();
+    style.titleColor = txtTitleColor->text();
+    style.buttonFont = txtButtonFont->text();
+    style.buttonColor = txtBColor->text();
+    style.textFont = txtDFont->text();
+    style.textColor = txtDColor->text();
+    style.hyperFont = txtHFont->text();
+    style.hyperColor = txtHColor->text();
+    style.hyperColorA = txtHColorActive->text();
+}
+
+void StyleFontsPage::setSwatches(qint32 title, qint32 button, qint32 text, qint32 hyper, qint32 hyperActive)
+{
+    colTitle->setColor(title);
+    colButton->setColor(button);
+    colText->setColor(text);
+    colHyper->setColor(hyper);
+    colHyperA->setColor(hyperActive);
 }

@@ -2,8 +2,13 @@
 
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
+#include "wizard/WizardContext.h"
+#include "wizard/styles/StylePickers.h"
 #include "wizard/styles/Swatch.h"
+#include "core/generate/MenuSnapshot.h"
+#include "wizard/platform/Notices.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -29,8 +34,9 @@ QWidget *picker(FormButtons &buttons, QWidget *page, const QString &name, int le
 
 } // namespace
 
-StyleImagesPage::StyleImagesPage(FormButtons &buttons, QWidget *parent)
-    : WizardPage(2, QStringLiteral("Styles / images"), parent)
+StyleImagesPage::StyleImagesPage(FormButtons &buttons, EditState &state, const WizardContext &context,
+                                 QWidget *parent)
+    : WizardPage(Step::StyleImages, QStringLiteral("Styles / images"), state, context, parent)
 {
     label(this, QStringLiteral("lblImagesHead"), QStringLiteral("Please specify the image and sound settings"), 300, 600,
           5400, 255);
@@ -77,4 +83,106 @@ StyleImagesPage::StyleImagesPage(FormButtons &buttons, QWidget *parent)
     }
     txtTop->setText(QStringLiteral("0"));
     txtLeft->setText(QStringLiteral("0"));
+    connectPickers();
+}
+
+void StyleImagesPage::connectPickers()
+{
+    CommonDialog &cdlg = *context().cdlg;
+    Notices &notices = this->notices();
+    QLineEdit *box = txtBackgroundColor;
+    Swatch *swatch = colBack;
+    FormButtons::onClick(cmdPickColor, this,
+                         [&cdlg, &notices, box, swatch] { StylePickers::pickColor(cdlg, notices, box, swatch); });
+
+    const struct
+    {
+        QWidget *button;
+        QLineEdit *box;
+        QString extension;
+        QString filter;
+    } files[] = {
+        {cmdBImage, txtBackImage, QStringLiteral("jpg"), StylePickers::pictureFilter()},
+        {cmdLImage, txtLogoImage, QStringLiteral("jpg"), StylePickers::pictureFilter()},
+        {cmdButtonOn, txtButtonOn, QStringLiteral("jpg"), StylePickers::pictureFilter()},
+        {cmdButtonOff, txtButtonOff, QStringLiteral("jpg"), StylePickers::pictureFilter()},
+        {cmdBSound, txtBSound, QStringLiteral("wav"), StylePickers::soundFilter()},
+    };
+    for (const auto &picker : files) {
+        QLineEdit *field = picker.box;
+        const QString extension = picker.extension;
+        const QString filter = picker.filter;
+        FormButtons::onClick(picker.button, this, [&cdlg, field, extension, filter] {
+            StylePickers::pickFile(cdlg, field, extension, filter);
+        });
+    }
+}
+
+void StyleImagesPage::showStyle(const StyleFields &style, bool withName)
+{
+    if (withName)
+        txtStyleName->setText(style.styleName);
+    txtBackgroundColor->setText(style.backColor);
+    txtBackImage->setText(style.backImage);
+    txtBSound->setText(style.soundFile);
+    txtLogoImage->setText(style.logoFile);
+    txtTop->setText(style.logoTop);
+    txtLeft->setText(style.logoLeft);
+    txtButtonOn->setText(style.buttonOnImage);
+    txtButtonOff->setText(style.buttonOffImage);
+}
+
+void StyleImagesPage::readStyle(StyleFields &style) const
+{
+    style.styleName = txtStyleName->text();
+    style.backColor = txtBackgroundColor->text();
+    style.backImage = txtBackImage->text();
+    style.soundFile = txtBSound->text();
+    style.logoFile = txtLogoImage->text();
+    style.logoTop = txtTop->text();
+    style.logoLeft = txtLeft->text();
+    style.buttonOnImage = txtButtonOn->text();
+    style.buttonOffImage = txtButtonOff->text();
+}
+
+bool StyleImagesPage::leave()
+{
+    const QString name = txtStyleName->text();
+    if (name.isEmpty()) {
+        notices().information(QStringLiteral("Please enter a style name!"));
+        return false;
+    }
+    // The name becomes a folder of the style library; it must not lead out of it.
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String(".") ||
+        name == QLatin1String("..")) {
+        notices().information(
+            QStringLiteral("Please enter a style name without \"/\" or \"\\\" that is not \".\" or \"..\"!"));
+        return false;
+    }
+    const struct
+    {
+        QLineEdit *field;
+        QString label;
+    } checks[] = {
+        {txtBackImage, QStringLiteral("Background image")},
+        {txtLogoImage, QStringLiteral("Logo image")},
+        {txtBSound, QStringLiteral("Background sound")},
+        {txtButtonOff, QStringLiteral("Button Off image")},
+        {txtButtonOn, QStringLiteral("Button On image")},
+    };
+    const QString none = QStringLiteral("none");
+    QString list;
+    for (const auto &check : checks) {
+        const QString path = check.field->text();
+        if (path == none || path.isEmpty())
+            continue;
+        if (!QFileInfo(path).isFile()) {
+            list += check.label + QStringLiteral("\r\n");
+            check.field->setText(none);
+        }
+    }
+    if (list.isEmpty())
+        return true;
+    notices().information(QStringLiteral("Following paths are no longer valid, please correct!\r\n") + list);
+    return false;
 }

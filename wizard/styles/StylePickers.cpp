@@ -1,10 +1,6 @@
 #include "wizard/styles/StylePickers.h"
 
-#include "wizard/FormButtons.h"
-#include "wizard/styles/StyleFontsPage.h"
-#include "wizard/styles/StyleImagesPage.h"
 #include "wizard/styles/Swatch.h"
-#include "wizard/frmVelmora.h"
 #include "wizard/platform/CommonDialog.h"
 #include "core/styles/ColorText.h"
 #include "core/styles/FontText.h"
@@ -65,70 +61,6 @@ bool pickFile(CommonDialog &cdlg, QLineEdit *box, const QString &defaultExt, con
         return false;
     box->setText(cdlg.FileName);
     return true;
-}
-
-void connect(frmVelmora &window)
-{
-    CommonDialog &cdlg = *window.context().cdlg;
-    Notices &notices = *window.context().notices;
-    StyleImagesPage *images = window.imagesPage();
-    StyleFontsPage *fonts = window.fontsPage();
-
-    const struct
-    {
-        QWidget *button;
-        QLineEdit *box;
-        Swatch *swatch;
-    } colours[] = {
-        {fonts->cmdTColor, fonts->txtTitleColor, fonts->colTitle},
-        {fonts->cmdBColor, fonts->txtBColor, fonts->colButton},
-        {fonts->cmdDColor, fonts->txtDColor, fonts->colText},
-        {fonts->cmdHColor, fonts->txtHColor, fonts->colHyper},
-        {fonts->cmdHColorActive, fonts->txtHColorActive, fonts->colHyperA},
-        {images->cmdPickColor, images->txtBackgroundColor, images->colBack},
-    };
-    for (const auto &picker : colours) {
-        QLineEdit *box = picker.box;
-        Swatch *swatch = picker.swatch;
-        FormButtons::onClick(picker.button, &window,
-                             [&cdlg, &notices, box, swatch] { pickColor(cdlg, notices, box, swatch); });
-    }
-
-    const struct
-    {
-        QWidget *button;
-        QLineEdit *box;
-    } fontPickers[] = {
-        {fonts->cmdTFont, fonts->txtTitleFont},
-        {fonts->cmdBFont, fonts->txtButtonFont},
-        {fonts->cmdDFont, fonts->txtDFont},
-        {fonts->cmdHFont, fonts->txtHFont},
-    };
-    for (const auto &picker : fontPickers) {
-        QLineEdit *box = picker.box;
-        FormButtons::onClick(picker.button, &window, [&cdlg, box] { pickFont(cdlg, box); });
-    }
-
-    const struct
-    {
-        QWidget *button;
-        QLineEdit *box;
-        QString extension;
-        QString filter;
-    } files[] = {
-        {images->cmdBImage, images->txtBackImage, QStringLiteral("jpg"), pictureFilter()},
-        {images->cmdLImage, images->txtLogoImage, QStringLiteral("jpg"), pictureFilter()},
-        {images->cmdButtonOn, images->txtButtonOn, QStringLiteral("jpg"), pictureFilter()},
-        {images->cmdButtonOff, images->txtButtonOff, QStringLiteral("jpg"), pictureFilter()},
-        {images->cmdBSound, images->txtBSound, QStringLiteral("wav"), soundFilter()},
-    };
-    for (const auto &picker : files) {
-        QLineEdit *box = picker.box;
-        const QString extension = picker.extension;
-        const QString filter = picker.filter;
-        FormButtons::onClick(picker.button, &window,
-                             [&cdlg, box, extension, filter] { pickFile(cdlg, box, extension, filter); });
-    }
 }
 
 } // namespace StylePickers

@@ -6,10 +6,9 @@ class CommonDialog;
 class Notices;
 class QLineEdit;
 class Swatch;
-class frmVelmora;
 
 // The fifteen pickers of the style pages: each fills its text box (and a colour its swatch) through the window's
-// shared common dialog. A cancelled dialog changes nothing.
+// shared common dialog; each style page connects its own. A cancelled dialog changes nothing.
 namespace StylePickers {
 
 // True when the user confirmed the dialog and the box was rewritten.
@@ -19,8 +18,5 @@ bool pickFile(CommonDialog &cdlg, QLineEdit *box, const QString &defaultExt, con
 
 QString pictureFilter(); // "Pictures (*.jpg;*.gif)|*.jpg;*.gif"
 QString soundFilter();   // "Sounds (*.wav)|*.wav"
-
-// Connects the picker buttons of the window's style pages.
-void connect(frmVelmora &window);
 
 } // namespace StylePickers

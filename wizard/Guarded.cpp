@@ -1,0 +1,17 @@
+#include "wizard/Guarded.h"
+
+#include "core/data/DataError.h"
+#include "wizard/platform/Notices.h"
+
+bool guarded(Notices &notices, const std::function<void()> &command)
+{
+    try {
+        command();
+        return true;
+    } catch (const DataError &error) {
+        notices.information(error.message());
+    } catch (const std::exception &error) {
+        notices.information(QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}
