@@ -30,7 +30,7 @@ void TestModernFinish::finishWritesAModernPage()
     w.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Plain"));
     w.click(QStringLiteral("cmdNext"));
     w.click(QStringLiteral("cmdNext"));
-    QCOMPARE(w.window->currentStep, 4);
+    QCOMPARE(w.step(), 4);
     QVERIFY(w.shown(QStringLiteral("txtFileCat")) && w.shown(QStringLiteral("txtFileScreenshot")));
 
     w.cdlg.confirmFile(w.cdRoot + QStringLiteral("/tools/setup.exe"));
