@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <exception>
 
 int main(int argc, char *argv[])
 {
@@ -36,5 +37,11 @@ int main(int argc, char *argv[])
         out << CommandLine::versionText() << Qt::endl;
         return 0;
     }
-    return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
+    try {
+        return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
+    } catch (const std::exception &error) {
+        // Whatever a command let through ends as a message, not as an abort.
+        err << "velmora: " << QString::fromLocal8Bit(error.what()) << Qt::endl;
+        return 1;
+    }
 }

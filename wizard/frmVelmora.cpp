@@ -12,7 +12,7 @@
 #include "core/data/DataError.h"
 #include "core/data/clsData.h"
 #include "core/data/DataHome.h"
-#include "core/generate/BuildDriver.h"
+#include "core/generate/MenuBuild.h"
 #include "core/generate/PathMapping.h"
 #include "wizard/platform/DriveList.h"
 #include "wizard/platform/FolderList.h"
@@ -297,16 +297,15 @@ MenuSnapshot frmVelmora::snapshot() const
 
 void frmVelmora::finishMenu()
 {
-    QStringList failures;
+    StepResult built;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ran = guarded([&] { failures = BuildDriver::finish(snapshot(), *myData); });
+    const bool ran = guarded([&] {
+        built = MenuBuild(*myData).run(snapshot(), MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
+    });
     QApplication::restoreOverrideCursor();
     if (!ran)
         return;
-    if (failures.isEmpty())
-        m_context.notices->information(BuildDriver::successText());
-    else
-        m_context.notices->information(failures.join(QStringLiteral("\r\n")));
+    m_context.notices->information(built ? MenuBuild::successText() : built.error);
 }
 
 void frmVelmora::showAbout()

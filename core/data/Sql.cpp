@@ -118,6 +118,17 @@ SqlStatement selectCategories(qint64 menuId)
             {}};
 }
 
+SqlStatement countEntries(qint64 menuId)
+{
+    return {QStringLiteral("SELECT COUNT(*) from tblDetails WHERE MenuNo=?"), {menuId}, {}};
+}
+
+SqlStatement countCategories(qint64 menuId)
+{
+    const SqlStatement categories = selectCategories(menuId);
+    return {QStringLiteral("SELECT COUNT(*) FROM (%1)").arg(categories.text), categories.values, {}};
+}
+
 SqlStatement createCategoryIndex()
 {
     return {QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {},

@@ -37,6 +37,9 @@ SqlStatement deleteEntry(qint64 menuId, const QString &fileName);
 SqlStatement selectDescriptions(const QString &fileName);
 SqlStatement selectEntriesLinkingTo(const QString &file);
 SqlStatement selectCategories(qint64 menuId);
+// How many rows selectEntries and selectCategories give; a one-row, one-column result.
+SqlStatement countEntries(qint64 menuId);
+SqlStatement countCategories(qint64 menuId);
 // The index the per-category entry query needs; databases made elsewhere get it when an Extended page is built.
 SqlStatement createCategoryIndex();
 

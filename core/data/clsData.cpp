@@ -77,8 +77,3 @@ void clsData::addFile(const SqlStatement &statement)
     ExecuteSQL(statement);
     emit fileAdded();
 }
-
-void clsData::showFiles()
-{
-    emit showAddFiles();
-}

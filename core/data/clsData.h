@@ -26,10 +26,8 @@ public:
     // Returns true once the statement has been carried out; throws otherwise.
     bool ExecuteSQL(const SqlStatement &statement);
     void addFile(const SqlStatement &statement);
-    void showFiles();
 
 signals:
-    void showAddFiles();
     void fileAdded();
 
 private:

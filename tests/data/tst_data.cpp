@@ -52,7 +52,6 @@ private slots:
     void textIsStoredUnchanged();
     void engineErrorsCarryTheEngineMessage();
     void addFileSignalsOnlyAfterStoring();
-    void showFilesSignals();
     void existingDatabaseFromAnotherToolIsUsed();
     void foreignFileIsRefusedAndUntouched_data();
     void foreignFileIsRefusedAndUntouched();
@@ -426,13 +425,6 @@ void TestData::addFileSignalsOnlyAfterStoring()
 
     QVERIFY_THROWS_EXCEPTION(DataError, m_data->addFile({QStringLiteral("INSERT INTO tblNothing VALUES (1)"), {}, {}}));
     QCOMPARE(added.count(), 1);
-}
-
-void TestData::showFilesSignals()
-{
-    QSignalSpy shown(m_data.get(), &clsData::showAddFiles);
-    m_data->showFiles();
-    QCOMPARE(shown.count(), 1);
 }
 
 void TestData::existingDatabaseFromAnotherToolIsUsed()

@@ -10,6 +10,7 @@
 #include "core/data/clsData.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
+#include "core/generate/MenuBuild.h"
 #include "core/generate/StylesheetWriter.h"
 #include "wizard/platform/Notices.h"
 #include "core/styles/ColorText.h"
@@ -211,9 +212,9 @@ QString frmVelmora::copyStyleFile(const QString &source)
 void frmVelmora::saveStyle()
 {
     // The stylesheet is checked before anything is copied or stored, so a bad font text changes nothing.
-    QString error;
-    if (!StylesheetWriter::text(styleFields(), &error))
-        throw WizardError(error);
+    const StepResult checked = StylesheetWriter::check(styleFields());
+    if (!checked)
+        throw WizardError(checked.error);
 
     const QList<QLineEdit *> media = {m_images->txtButtonOn, m_images->txtButtonOff, m_images->txtBackImage,
                                       m_images->txtLogoImage, m_images->txtBSound};
@@ -236,13 +237,13 @@ void frmVelmora::saveStyle()
             copies.append(field->text() == none ? none : copyStyleFile(field->text()));
         for (int i = 0; i < media.size(); ++i)
             media.at(i)->setText(copies.at(i));
-        for (QLineEdit *field : media) {
-            if (field->text() == none)
-                continue;
-            const StepResult copied = MenuFolder::copyToMenuFolder(rootPath, field->text());
-            if (!copied)
-                throw WizardError(copied.error);
-        }
+        // The stylesheet and the media go into the root's Menu folder before the style is stored.
+        MenuSnapshot styleOnly;
+        styleOnly.style = styleFields();
+        styleOnly.rootPath = rootPath;
+        const StepResult written = MenuBuild(*myData).run(styleOnly, MenuBuild::Style, MenuBuild::OnFailure::Stop);
+        if (!written)
+            throw WizardError(written.error);
     } catch (...) {
         restore();
         throw;
@@ -268,8 +269,5 @@ void frmVelmora::saveStyle()
         rsStyle.reset();
     }
 
-    const StepResult written = StylesheetWriter::write(rootPath, styleFields());
-    if (!written)
-        throw WizardError(written.error);
     saveMenuRecord();
 }

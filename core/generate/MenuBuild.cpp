@@ -1,0 +1,243 @@
+#include "core/generate/MenuBuild.h"
+
+#include "core/data/DataError.h"
+#include "core/data/MenuReader.h"
+#include "core/data/clsData.h"
+#include "core/generate/MenuFolder.h"
+#include "core/generate/PageWriter.h"
+#include "core/generate/PathMapping.h"
+#include "core/generate/StylesheetWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QTemporaryFile>
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool isSet(const QString &field)
+{
+    return !field.isEmpty() && field != QLatin1String("none");
+}
+
+// A folder counts as read-only when its permissions deny the owner writing, or when nothing can be created in it
+// (a read-only medium): the build never writes into a folder the user marked read-only.
+bool isWritableFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isWritable() || !info.permission(QFileDevice::WriteOwner))
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".velmora-XXXXXX")));
+    return probe.open();
+}
+
+QStringList autorunFiles()
+{
+    return {QStringLiteral("AUTORUN.INF"), QStringLiteral("Start.exe")};
+}
+
+// The page streams into the replacing file through this device, which the page writer sees as any other.
+class ReplacingFileDevice : public QIODevice
+{
+public:
+    explicit ReplacingFileDevice(ReplacingFile &file) : m_file(file) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override { return m_file.write(data, size) ? size : -1; }
+
+private:
+    ReplacingFile &m_file;
+};
+
+} // namespace
+
+MenuBuild::MenuBuild(clsData &data) : m_data(data)
+{
+}
+
+QString MenuBuild::successText()
+{
+    return QStringLiteral("Your Menu has been successfully created!");
+}
+
+bool MenuBuild::record(const StepResult &step)
+{
+    if (!step)
+        m_failures.append(step.error);
+    return step.ok;
+}
+
+StepResult MenuBuild::outcome() const
+{
+    if (m_failures.isEmpty())
+        return StepResult::success();
+    return StepResult::failure(m_failures.join(QStringLiteral("\r\n")));
+}
+
+StepResult MenuBuild::run(const MenuSnapshot &snapshot, int steps, OnFailure onFailure)
+{
+    m_written.clear();
+    m_failures.clear();
+    m_notes.clear();
+    try {
+        MenuReader reader(m_data);
+        return runWith(reader, snapshot, steps, onFailure);
+    } catch (const DataError &error) {
+        record(StepResult::failure(error.message()));
+        return outcome();
+    }
+}
+
+StepResult MenuBuild::runStored(qint64 menuId, const QString &programFolder)
+{
+    m_written.clear();
+    m_failures.clear();
+    m_notes.clear();
+    try {
+        MenuReader reader(m_data);
+        const std::optional<StoredMenu> menu = reader.menu(menuId);
+        if (!menu)
+            return StepResult::failure(QStringLiteral("There is no menu %1.").arg(menuId));
+        MenuSnapshot snapshot;
+        snapshot.currentMenuID = menuId;
+        snapshot.programFolder = programFolder;
+        snapshot.title = menu->title;
+        snapshot.templateName = menu->templateName;
+        if (menu->style) {
+            snapshot.style = StyleFields::fromValues(*menu->style);
+        } else {
+            snapshot.style = StyleFields::standard();
+            m_notes.append(QStringLiteral("Style %1 of menu %2 does not exist; the default style is used.")
+                               .arg(menu->styleNo)
+                               .arg(menuId));
+        }
+        const QString root = menu->root.trimmed();
+        if (root.isEmpty())
+            return StepResult::failure(QStringLiteral("Menu %1 has no CD root folder.").arg(menuId));
+        snapshot.rootPath = PathMapping::rootPathFor(root);
+        const QStringList notes = m_notes;
+        const StepResult result = runWith(reader, snapshot, allSteps, OnFailure::Stop);
+        m_notes = notes + m_notes;
+        return result;
+    } catch (const DataError &error) {
+        return StepResult::failure(error.message());
+    }
+}
+
+int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps, OnFailure onFailure)
+{
+    const QString &root = snapshot.rootPath;
+    const StepResult rootState =
+        root.isEmpty()              ? MenuFolder::noRootFolder()
+        : !QFileInfo(root).isDir()  ? StepResult::failure(QStringLiteral("The CD root folder %1 does not exist.").arg(shown(root)))
+        : !isWritableFolder(root)   ? StepResult::failure(QStringLiteral("The CD root folder %1 is read-only.").arg(shown(root)))
+                                    : StepResult::success();
+    if (!record(rootState))
+        return 0; // nothing can be written
+
+    int passed = steps;
+    auto fails = [&](int step, const StepResult &result) {
+        if (!record(result))
+            passed &= ~step;
+    };
+    if (steps & Style) {
+        fails(Style, StylesheetWriter::check(snapshot.style));
+        for (const QString &file : snapshot.style.mediaFiles()) {
+            if (isSet(file) && !QFileInfo(file).isFile())
+                fails(Style, StepResult::failure(
+                                 QStringLiteral("The media file %1 of the style is missing.").arg(shown(file))));
+        }
+    }
+    if (steps & Page)
+        fails(Page, PageWriter(snapshot, reader).check());
+    if (steps & Autorun) {
+        const QString programFolder = PathMapping::rootPathFor(snapshot.programFolder);
+        for (const QString &name : autorunFiles()) {
+            // Each file is a step of its own: the one that is there is still copied when the other is missing.
+            if (!QFileInfo(programFolder + name).isFile())
+                record(StepResult::failure(QStringLiteral("%1 is missing in the program folder %2.")
+                                                       .arg(name, shown(snapshot.programFolder))));
+        }
+    }
+    // Only the first reason is given when nothing is written: it is what the user has to put right first.
+    if (onFailure == OnFailure::Stop && !m_failures.isEmpty()) {
+        m_failures = QStringList{m_failures.first()};
+        return 0;
+    }
+    return passed;
+}
+
+StepResult MenuBuild::runWith(MenuReader &reader, const MenuSnapshot &snapshot, int steps, OnFailure onFailure)
+{
+    const int ready = check(reader, snapshot, steps, onFailure);
+    auto carryOn = [&] { return onFailure == OnFailure::Continue || m_failures.isEmpty(); };
+    if (ready & Style)
+        writeStyle(snapshot);
+    if ((ready & Page) && carryOn())
+        writePage(reader, snapshot);
+    // An earlier page is copied again when this build wrote none, as it stays the menu of the CD.
+    if ((ready & Application) && carryOn())
+        copy(MenuFolder::createMenuFile(snapshot.rootPath), snapshot.rootPath + MenuFolder::applicationFileName());
+    if (ready & Autorun) {
+        const QString programFolder = PathMapping::rootPathFor(snapshot.programFolder);
+        for (const QString &name : autorunFiles()) {
+            if (carryOn() && QFileInfo(programFolder + name).isFile())
+                copy(programFolder + name, snapshot.rootPath + name);
+        }
+    }
+    return outcome();
+}
+
+void MenuBuild::writeStyle(const MenuSnapshot &snapshot)
+{
+    if (!record(MenuFolder::ensureMenuFolder(snapshot.rootPath)))
+        return;
+    const QString stylesheet = StylesheetWriter::stylesheetPath(snapshot.rootPath);
+    if (!record(MenuFolder::writeReplacing(stylesheet, StylesheetWriter::text(snapshot.style))))
+        return;
+    m_written.append(stylesheet);
+    for (const QString &file : snapshot.style.mediaFiles()) {
+        if (!isSet(file))
+            continue;
+        if (!record(MenuFolder::copyToMenuFolder(snapshot.rootPath, file)))
+            return;
+        m_written.append(snapshot.rootPath + MenuFolder::menuFolderName() + PathMapping::separator() +
+                         PathMapping::getFileName(file));
+    }
+}
+
+void MenuBuild::writePage(MenuReader &reader, const MenuSnapshot &snapshot)
+{
+    // The page goes to the file as it is made: a large menu is never held in memory whole, and the earlier page
+    // is replaced only by a complete one.
+    const QString path = MenuFolder::createMenuFile(snapshot.rootPath);
+    ReplacingFile file(path);
+    auto cannotWrite = [&] {
+        return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString()));
+    };
+    if (!file.open()) {
+        record(cannotWrite());
+        return;
+    }
+    ReplacingFileDevice device(file);
+    const StepResult page = PageWriter(snapshot, reader).write(device);
+    if (!page) {
+        record(file.errorString().isEmpty() ? page : cannotWrite());
+        return;
+    }
+    if (!record(file.commit() ? StepResult::success() : cannotWrite()))
+        return;
+    m_written.append(path);
+}
+
+void MenuBuild::copy(const QString &source, const QString &destination)
+{
+    if (record(MenuFolder::copyReplacing(source, destination)))
+        m_written.append(destination);
+}
