@@ -42,13 +42,14 @@ void fill(const QString &database, qint64 entries, const QString &root, const QS
                     {root})
         .step();
     const qint64 categories = qMax<qint64>(1, entries / 100);
-    SqliteStatement(connection,
-                    QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i+1 FROM n WHERE i<?1-1) "
-                                   "INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,Screenshot) "
-                                   "SELECT 1,'Category '||(i%?2),'Program '||i,'Programs/Folder '||(i%?2)||'/setup'||i||"
-                                   "'.exe','Installs program '||i||' with its help files and a sample project.',"
-                                   "CASE WHEN i%3=0 THEN 'shot'||i||'.png' ELSE 'none' END FROM n"),
-                    {entries, categories})
+    SqliteStatement(
+        connection,
+        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i+1 FROM n WHERE i<?1-1) "
+                       "INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,Screenshot) "
+                       "SELECT 1,'Category '||(i%?2),'Program '||i,'Programs/Folder '||(i%?2)||'/setup'||i||"
+                       "'.exe','Installs program '||i||' with its help files and a sample project.',"
+                       "CASE WHEN i%3=0 THEN 'shot'||i||'.png' ELSE 'none' END FROM n"),
+        {entries, categories})
         .step();
     transaction.commit();
 }
@@ -162,8 +163,8 @@ int main(int argc, char *argv[])
             Run fastest;
             fastest.nanoseconds = std::numeric_limits<qint64>::max();
             for (int i = 0; i < rounds; ++i) {
-                const Run run = runChild(velmora, {QStringLiteral("--home"), home, QStringLiteral("build"),
-                                                   QStringLiteral("1")});
+                const Run run =
+                    runChild(velmora, {QStringLiteral("--home"), home, QStringLiteral("build"), QStringLiteral("1")});
                 if (!run.ok) {
                     out << templateName << ": velmora build failed\n";
                     return 1;

@@ -4,8 +4,7 @@
 
 EntryCursor::EntryCursor(std::shared_ptr<SqliteConnection> connection, const QString &sql, const QVariantList &values)
     : m_connection(std::move(connection)), m_statement(std::make_unique<SqliteStatement>(*m_connection, sql, values))
-{
-}
+{}
 
 bool EntryCursor::next()
 {

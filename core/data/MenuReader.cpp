@@ -4,10 +4,7 @@
 #include "core/data/Sql.h"
 #include "core/data/clsData.h"
 
-MenuReader::MenuReader(const clsData &data)
-    : m_connection(std::make_shared<SqliteConnection>(data.databasePath()))
-{
-}
+MenuReader::MenuReader(const clsData &data) : m_connection(std::make_shared<SqliteConnection>(data.databasePath())) {}
 
 MenuReader::~MenuReader()
 {

@@ -45,7 +45,10 @@ QStringList autorunFiles()
 class ReplacingFileDevice : public QIODevice
 {
 public:
-    explicit ReplacingFileDevice(ReplacingFile &file) : m_file(file) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    explicit ReplacingFileDevice(ReplacingFile &file) : m_file(file)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
 
 protected:
     qint64 readData(char *, qint64) override { return -1; }
@@ -57,9 +60,7 @@ private:
 
 } // namespace
 
-MenuBuild::MenuBuild(clsData &data) : m_data(data)
-{
-}
+MenuBuild::MenuBuild(clsData &data) : m_data(data) {}
 
 QString MenuBuild::successText()
 {
@@ -134,10 +135,12 @@ int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps
 {
     const QString &root = snapshot.rootPath;
     const StepResult rootState =
-        root.isEmpty()              ? MenuFolder::noRootFolder()
-        : !QFileInfo(root).isDir()  ? StepResult::failure(QStringLiteral("The CD root folder %1 does not exist.").arg(shown(root)))
-        : !isWritableFolder(root)   ? StepResult::failure(QStringLiteral("The CD root folder %1 is read-only.").arg(shown(root)))
-                                    : StepResult::success();
+        root.isEmpty() ? MenuFolder::noRootFolder()
+        : !QFileInfo(root).isDir()
+            ? StepResult::failure(QStringLiteral("The CD root folder %1 does not exist.").arg(shown(root)))
+        : !isWritableFolder(root)
+            ? StepResult::failure(QStringLiteral("The CD root folder %1 is read-only.").arg(shown(root)))
+            : StepResult::success();
     if (!record(rootState))
         return 0; // nothing can be written
 
@@ -162,7 +165,7 @@ int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps
             // Each file is a step of its own: the one that is there is still copied when the other is missing.
             if (!QFileInfo(programFolder + name).isFile())
                 record(StepResult::failure(QStringLiteral("%1 is missing in the program folder %2.")
-                                                       .arg(name, shown(snapshot.programFolder))));
+                                               .arg(name, shown(snapshot.programFolder))));
         }
     }
     // Only the first reason is given when nothing is written: it is what the user has to put right first.

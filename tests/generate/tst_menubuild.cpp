@@ -1,7 +1,7 @@
-#include "tests/generate/MenuFixture.h"
 #include "core/data/MenuReader.h"
 #include "core/generate/MenuBuild.h"
 #include "core/generate/PageWriter.h"
+#include "tests/generate/MenuFixture.h"
 
 #include <QBuffer>
 #include <QDirIterator>
@@ -149,7 +149,6 @@ void TestMenuBuild::noRootFolderWritesNothing()
     QVERIFY2(written.isEmpty(), qPrintable(written.join(' ')));
 }
 
-
 static QStringList filesIn(const QString &folder)
 {
     QStringList files;
@@ -180,11 +179,12 @@ void TestMenuBuild::stepsRunInOrder()
     QVERIFY2(result.ok, qPrintable(result.error));
     const QString cd = fixture.cdFolder() + QLatin1Char('/');
     QStringList expected;
-    for (const char *file : {"Menu/Styles.css", "Menu/logo.gif", "Menu/on.gif", "Index.htm", "Index.hta",
-                             "AUTORUN.INF", "Start.exe"})
+    for (const char *file :
+         {"Menu/Styles.css", "Menu/logo.gif", "Menu/on.gif", "Index.htm", "Index.hta", "AUTORUN.INF", "Start.exe"})
         expected.append(cd + QLatin1String(file));
     QCOMPARE(build.written(), expected);
-    QCOMPARE(MenuFixture::readFile(cd + QStringLiteral("Index.hta")), MenuFixture::readFile(cd + QStringLiteral("Index.htm")));
+    QCOMPARE(MenuFixture::readFile(cd + QStringLiteral("Index.hta")),
+             MenuFixture::readFile(cd + QStringLiteral("Index.htm")));
     QCOMPARE(MenuFixture::readFile(cd + QStringLiteral("Menu/logo.gif")), QByteArray("logo.gif"));
     QCOMPARE(filesIn(fixture.cdFolder()).size(), expected.size());
 
@@ -198,12 +198,18 @@ void TestMenuBuild::refusedBuildWritesNothing_data()
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("word"); // in the one failure reported
 
-    QTest::newRow("unknown template") << "template" << "\"Fancy\"";
-    QTest::newRow("no entries") << "entries" << "no entries";
-    QTest::newRow("missing media") << "media" << "on.gif";
-    QTest::newRow("font of two parts") << "font" << "family;size;weight";
-    QTest::newRow("missing starter") << "starter" << "Start.exe is missing";
-    QTest::newRow("missing root") << "root" << "does not exist";
+    QTest::newRow("unknown template") << "template"
+                                      << "\"Fancy\"";
+    QTest::newRow("no entries") << "entries"
+                                << "no entries";
+    QTest::newRow("missing media") << "media"
+                                   << "on.gif";
+    QTest::newRow("font of two parts") << "font"
+                                       << "family;size;weight";
+    QTest::newRow("missing starter") << "starter"
+                                     << "Start.exe is missing";
+    QTest::newRow("missing root") << "root"
+                                  << "does not exist";
 }
 
 void TestMenuBuild::refusedBuildWritesNothing()
