@@ -97,17 +97,20 @@ Run runChild(const QString &program, const QStringList &arguments)
     return run;
 }
 
-// The same bytes with plain I/O: write the page, copy it to Index.hta, copy the two autorun files.
+// The same bytes with plain I/O: write the page, copy it to Index.hta, copy the two autorun files, each over the
+// file an earlier round left, as the build replaces the files of the earlier build.
 qint64 plainIo(const QString &folder, const QByteArray &page, const QString &programFolder)
 {
-    QDir(folder).removeRecursively();
     QDir().mkpath(folder);
     QElapsedTimer timer;
     timer.start();
     writeFile(folder + QStringLiteral("/Index.htm"), page);
+    QFile::remove(folder + QStringLiteral("/Index.hta"));
     QFile::copy(folder + QStringLiteral("/Index.htm"), folder + QStringLiteral("/Index.hta"));
-    for (const QString &name : {QStringLiteral("AUTORUN.INF"), QStringLiteral("Start.exe")})
+    for (const QString &name : {QStringLiteral("AUTORUN.INF"), QStringLiteral("Start.exe")}) {
+        QFile::remove(folder + QLatin1Char('/') + name);
         QFile::copy(programFolder + QLatin1Char('/') + name, folder + QLatin1Char('/') + name);
+    }
     return timer.nsecsElapsed();
 }
 
@@ -131,9 +134,10 @@ int main(int argc, char *argv[])
     const double memoryGoal = 64.0;
     const double timeGoal = 2.0;
 
-    out << "velmora build on a menu of N entries (best of 3, one run at 1,000,000) beside plain I/O of the same bytes\n"
-           "  build ms: the whole command, start-up included; peak MiB: its peak resident memory;\n"
-           "  plain ms: writing the page and copying it and the autorun files with plain file I/O\n";
+    out << "velmora build on a menu of N entries (best of 3; of 2 at 1,000,000) beside plain I/O of the same bytes\n"
+           "  build ms: the whole command, start-up included, replacing the files of the run before; peak MiB: its\n"
+           "  peak resident memory; plain ms: writing the page over the earlier one and copying it and the autorun\n"
+           "  files over theirs with plain file I/O (best of 3)\n";
     out << qSetFieldWidth(22) << Qt::left << "template" << qSetFieldWidth(9) << Qt::right << "entries"
         << qSetFieldWidth(9) << "page MB" << qSetFieldWidth(10) << "build ms" << qSetFieldWidth(10) << "peak MiB"
         << qSetFieldWidth(10) << "plain ms" << qSetFieldWidth(8) << "ratio" << qSetFieldWidth(0) << "\n";
@@ -159,7 +163,7 @@ int main(int argc, char *argv[])
                                 {templateName})
                     .step();
             }
-            const int rounds = size >= 1000000 ? 1 : 3;
+            const int rounds = size >= 1000000 ? 2 : 3;
             Run fastest;
             fastest.nanoseconds = std::numeric_limits<qint64>::max();
             for (int i = 0; i < rounds; ++i) {
@@ -176,6 +180,7 @@ int main(int argc, char *argv[])
             written.open(QIODevice::ReadOnly);
             const QByteArray page = written.readAll();
             const QString plainFolder = dir.filePath(QStringLiteral("plain"));
+            plainIo(plainFolder, page, programFolder); // leaves the files the timed rounds replace
             qint64 plain = std::numeric_limits<qint64>::max();
             for (int i = 0; i < 3; ++i)
                 plain = std::min(plain, plainIo(plainFolder, page, programFolder));

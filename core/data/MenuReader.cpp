@@ -67,14 +67,19 @@ qint64 MenuReader::entryCount(qint64 menuId)
     return count(Sql::countEntries(menuId));
 }
 
-qint64 MenuReader::categoryCount(qint64 menuId)
+qint64 MenuReader::categoryCount(qint64 menuId, int limit)
 {
-    return count(Sql::countCategories(menuId));
+    return count(Sql::countCategories(menuId, limit));
 }
 
 EntryCursor MenuReader::entries(qint64 menuId)
 {
     return query(Sql::selectEntries(menuId));
+}
+
+EntryCursor MenuReader::entryTitles(qint64 menuId)
+{
+    return query(Sql::selectEntryTitles(menuId));
 }
 
 EntryCursor MenuReader::categories(qint64 menuId)

@@ -36,9 +36,11 @@ public:
     std::optional<StoredMenu> menu(qint64 menuId);
 
     qint64 entryCount(qint64 menuId);
-    qint64 categoryCount(qint64 menuId);
-    // The menu's entries in the order they were added.
+    // Counts no further than limit: a page needs to know only whether there are none, one or more.
+    qint64 categoryCount(qint64 menuId, int limit);
+    // The menu's entries in the order they were added; entryTitles gives only their titles ("FileName").
     EntryCursor entries(qint64 menuId);
+    EntryCursor entryTitles(qint64 menuId);
     // The categories (one column, "Category"), in order, then the entries of one of them.
     EntryCursor categories(qint64 menuId);
     EntryCursor entriesInCategory(qint64 menuId, const QString &category);

@@ -123,10 +123,16 @@ SqlStatement countEntries(qint64 menuId)
     return {QStringLiteral("SELECT COUNT(*) from tblDetails WHERE MenuNo=?"), {menuId}, {}};
 }
 
-SqlStatement countCategories(qint64 menuId)
+SqlStatement countCategories(qint64 menuId, int limit)
 {
     const SqlStatement categories = selectCategories(menuId);
-    return {QStringLiteral("SELECT COUNT(*) FROM (%1)").arg(categories.text), categories.values, {}};
+    return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text), categories.values + QVariantList{limit},
+            {}};
+}
+
+SqlStatement selectEntryTitles(qint64 menuId)
+{
+    return {QStringLiteral("SELECT FileName from tblDetails WHERE MenuNo=? ORDER BY rowid"), {menuId}, {}};
 }
 
 SqlStatement createCategoryIndex()

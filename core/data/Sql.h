@@ -37,9 +37,12 @@ SqlStatement deleteEntry(qint64 menuId, const QString &fileName);
 SqlStatement selectDescriptions(const QString &fileName);
 SqlStatement selectEntriesLinkingTo(const QString &file);
 SqlStatement selectCategories(qint64 menuId);
-// How many rows selectEntries and selectCategories give; a one-row, one-column result.
+// How many rows selectEntries gives; a one-row, one-column result.
 SqlStatement countEntries(qint64 menuId);
-SqlStatement countCategories(qint64 menuId);
+// How many rows selectCategories gives, counting no further than limit.
+SqlStatement countCategories(qint64 menuId, int limit);
+// The titles (FileName) of selectEntries, in the same order.
+SqlStatement selectEntryTitles(qint64 menuId);
 // The index the per-category entry query needs; databases made elsewhere get it when an Extended page is built.
 SqlStatement createCategoryIndex();
 

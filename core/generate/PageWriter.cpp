@@ -338,8 +338,10 @@ void Page::standard(qint64 entryCount)
     bodyOpening();
     int top = 120;
     int i = 0;
-    for (EntryRows entry(m_reader.entries(menu())); entry.next(); ++i) {
-        button(i, top, entry.fileName(), ")' onclick='displayText(");
+    EntryCursor titles = m_reader.entryTitles(menu());
+    const int title = titles.column(QStringLiteral("FileName"));
+    for (; titles.next(); ++i) {
+        button(i, top, field(titles, title), ")' onclick='displayText(");
         top += 35;
     }
     standardContent();
@@ -505,7 +507,7 @@ StepResult PageWriter::check()
         if (isStandard(*layout))
             m_count = m_reader.entryCount(m_snapshot.currentMenuID);
         else
-            m_count = m_reader.categoryCount(m_snapshot.currentMenuID);
+            m_count = m_reader.categoryCount(m_snapshot.currentMenuID, 2);
     } catch (const DataError &failure) {
         return StepResult::failure(QStringLiteral("The page was not written: %1").arg(failure.message()));
     }

@@ -24,5 +24,5 @@ public:
 private:
     const MenuSnapshot &m_snapshot;
     MenuReader &m_reader;
-    qint64 m_count = 0; // entries (Standard layouts) or categories (Extended layouts), counted by check()
+    qint64 m_count = 0; // entries (Standard layouts), or categories up to two (Extended layouts), counted by check()
 };
