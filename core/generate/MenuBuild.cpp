@@ -160,8 +160,10 @@ StepResult MenuBuild::runStored(qint64 menuId, const QString &programFolder)
     try {
         MenuReader reader(m_data);
         const std::optional<StoredMenu> menu = reader.menu(menuId);
-        if (!menu)
-            return StepResult::failure(QStringLiteral("There is no menu %1.").arg(menuId));
+        if (!menu) {
+            record(StepResult::failure(QStringLiteral("There is no menu %1.").arg(menuId)));
+            return outcome();
+        }
         MenuSnapshot snapshot;
         snapshot.currentMenuID = menuId;
         snapshot.programFolder = programFolder;
@@ -176,15 +178,15 @@ StepResult MenuBuild::runStored(qint64 menuId, const QString &programFolder)
                                .arg(menuId));
         }
         const QString root = menu->root.trimmed();
-        if (root.isEmpty())
-            return StepResult::failure(QStringLiteral("Menu %1 has no CD root folder.").arg(menuId));
+        if (root.isEmpty()) {
+            record(StepResult::failure(QStringLiteral("Menu %1 has no CD root folder.").arg(menuId)));
+            return outcome();
+        }
         snapshot.rootPath = PathMapping::rootPathFor(root);
-        const QStringList notes = m_notes;
-        const StepResult result = runWith(reader, snapshot, allSteps, OnFailure::Stop);
-        m_notes = notes + m_notes;
-        return result;
+        return runWith(reader, snapshot, allSteps, OnFailure::Stop);
     } catch (const DataError &error) {
-        return StepResult::failure(error.message());
+        record(StepResult::failure(error.message()));
+        return outcome();
     }
 }
 
