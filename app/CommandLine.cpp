@@ -5,9 +5,10 @@
 #include "core/data/DataHome.h"
 #include "core/data/DatabaseFile.h"
 #include "core/data/clsData.h"
-#include "core/generate/HeadlessBuild.h"
+#include "core/generate/MenuBuild.h"
 
 #include <QDir>
+#include <new>
 
 namespace {
 
@@ -109,6 +110,12 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
     } catch (const DataError &error) {
         err << error.message() << Qt::endl;
         return 1;
+    } catch (const std::bad_alloc &) {
+        err << "Not enough memory to " << m_command << " the menus." << Qt::endl;
+        return 1;
+    } catch (const std::exception &error) {
+        err << "The " << m_command << " command failed: " << QString::fromLocal8Bit(error.what()) << Qt::endl;
+        return 1;
     }
     return 2;
 }
@@ -130,8 +137,8 @@ int CommandLine::buildMenu(const QString &home, const QString &programFolder, QT
                            QTextStream &err) const
 {
     clsData data(DataHome::databasePath(home));
-    HeadlessBuild build(data, programFolder);
-    const StepResult result = build.run(m_menuId);
+    MenuBuild build(data);
+    const StepResult result = build.runStored(m_menuId, programFolder);
     for (const QString &note : build.notes())
         err << note << Qt::endl;
     for (const QString &file : build.written())

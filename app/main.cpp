@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
+#include <exception>
 
 int main(int argc, char *argv[])
 {
@@ -42,5 +43,11 @@ int main(int argc, char *argv[])
         out << CommandLine::versionText() << Qt::endl;
         return 0;
     }
-    return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
+    try {
+        return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
+    } catch (const std::exception &error) {
+        // Whatever a command let through ends as a message, not as an abort.
+        err << "velmora: " << QString::fromLocal8Bit(error.what()) << Qt::endl;
+        return 1;
+    }
 }

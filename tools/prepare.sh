@@ -1,4 +1,5 @@
-# Shared by ./run and ./test: install what is missing, then configure and build into build/.
+# Shared by ./run and ./test: install what is missing, then configure and build into build/. Only ./test installs
+# the browser test's npm modules.
 # Sourced, not run; expects VELMORA_ROOT to be set.
 
 velmora_packages=(
@@ -45,7 +46,6 @@ velmora_install_browser_test() {
 }
 
 velmora_build() {
-    velmora_install_browser_test
     local build="$VELMORA_ROOT/build"
     if [ ! -f "$build/build.ninja" ]; then
         cmake -S "$VELMORA_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

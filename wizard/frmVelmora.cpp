@@ -12,7 +12,7 @@
 #include "wizard/about/frmAbout.h"
 #include "core/data/DataHome.h"
 #include "core/data/clsData.h"
-#include "core/generate/BuildDriver.h"
+#include "core/generate/MenuBuild.h"
 #include "wizard/platform/Notices.h"
 #include "wizard/styles/StyleEditor.h"
 #include "wizard/styles/StyleFontsPage.h"
@@ -137,7 +137,7 @@ bool frmVelmora::goForward(WizardPage *from, WizardPage *to)
     return done && goOn;
 }
 
-QStringList frmVelmora::buildMenu()
+StepResult frmVelmora::buildMenu()
 {
     MenuSnapshot snapshot;
     snapshot.title = m_state->title;
@@ -146,21 +146,18 @@ QStringList frmVelmora::buildMenu()
     snapshot.rootPath = m_state->rootPath;
     snapshot.currentMenuID = m_state->menuId;
     snapshot.programFolder = m_context.programFolder;
-    return BuildDriver::finish(snapshot, m_state->data());
+    return MenuBuild(m_state->data()).run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
 }
 
 void frmVelmora::finishMenu()
 {
-    QStringList failures;
+    StepResult built;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ran = guarded(*m_context.notices, [&] { failures = buildMenu(); });
+    const bool ran = guarded(*m_context.notices, [&] { built = buildMenu(); });
     QApplication::restoreOverrideCursor();
     if (!ran)
         return;
-    if (failures.isEmpty())
-        m_context.notices->information(BuildDriver::successText());
-    else
-        m_context.notices->information(failures.join(QStringLiteral("\r\n")));
+    m_context.notices->information(built ? MenuBuild::successText() : built.error);
 }
 
 void frmVelmora::showAbout()

@@ -2,6 +2,7 @@
 
 #include "wizard/WizardContext.h"
 #include "wizard/WizardPage.h"
+#include "core/generate/StepResult.h"
 
 #include <QMainWindow>
 #include <QList>
@@ -33,7 +34,7 @@ private:
     bool goForward(WizardPage *from, WizardPage *to);
     void finishMenu();
     // The one call into the build for Finish; a list of what failed, empty when the menu was built.
-    QStringList buildMenu();
+    StepResult buildMenu();
     void showAbout();
     void buildMenuBar();
     void buildBottomRow(FormButtons &buttons);

@@ -56,16 +56,6 @@ QVariant Recordset::value(int column) const
     return m_assigned.at(c.offset);
 }
 
-std::optional<QByteArrayView> Recordset::utf8(int column) const
-{
-    const Cell &c = cell(column);
-    if (c.kind == Cell::Null)
-        return QByteArrayView();
-    if (c.kind == Cell::Text)
-        return QByteArrayView(m_text.constData() + c.offset, c.size);
-    return std::nullopt;
-}
-
 void Recordset::appendRow(const SqliteStatement &query, int firstColumn)
 {
     const int count = query.columnCount();

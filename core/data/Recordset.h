@@ -32,9 +32,6 @@ public:
     // For reading many rows: the column's position once, then its values by position.
     int columnIndex(const QString &column) const;
     QVariant value(int column) const;
-    // The column's text as the database holds it (UTF-8), without making a QString; empty for NULL. Nothing for a
-    // number or an assigned value: value() gives those. The bytes stay valid while the recordset (or a copy) lives.
-    std::optional<QByteArrayView> utf8(int column) const;
 
     void moveNext();
     void close();

@@ -67,6 +67,12 @@ SqlStatement selectEntries(qint64 menuId)
     return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? ORDER BY rowid"), {menuId}, {}};
 }
 
+// Grouped by category (compared as the column compares, without regard to case), in stored order within each.
+SqlStatement selectEntriesByCategory(qint64 menuId)
+{
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? ORDER BY Category, rowid"), {menuId}, {}};
+}
+
 SqlStatement selectEntriesInCategory(qint64 menuId, const QString &category)
 {
     return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND Category=? ORDER BY rowid"),
@@ -139,6 +145,23 @@ SqlStatement selectCategories(qint64 menuId)
                            "ORDER BY Category, MenuNo"),
             {menuId},
             {}};
+}
+
+SqlStatement countEntries(qint64 menuId)
+{
+    return {QStringLiteral("SELECT COUNT(*) from tblDetails WHERE MenuNo=?"), {menuId}, {}};
+}
+
+SqlStatement countCategories(qint64 menuId, int limit)
+{
+    const SqlStatement categories = selectCategories(menuId);
+    return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text), categories.values + QVariantList{limit},
+            {}};
+}
+
+SqlStatement selectEntryTitles(qint64 menuId)
+{
+    return {QStringLiteral("SELECT FileName from tblDetails WHERE MenuNo=? ORDER BY rowid"), {menuId}, {}};
 }
 
 SqlStatement createCategoryIndex()

@@ -29,6 +29,7 @@ SqlStatement updateMenu(qint64 menuId, const QString &templateName, const QStrin
 SqlStatement deleteMenu(qint64 menuId);
 
 SqlStatement selectEntries(qint64 menuId);
+SqlStatement selectEntriesByCategory(qint64 menuId);
 SqlStatement selectEntriesInCategory(qint64 menuId, const QString &category);
 SqlStatement selectEntry(qint64 menuId, const QString &fileName);
 SqlStatement insertEntry(qint64 menuId, const QString &category, const QString &fileName, const QString &fileLink,
@@ -43,6 +44,12 @@ SqlStatement deleteEntryExactly(qint64 menuId, const QString &fileName);
 SqlStatement selectDescriptions(const QString &fileName);
 SqlStatement selectEntriesLinkingTo(const QString &file);
 SqlStatement selectCategories(qint64 menuId);
+// How many rows selectEntries gives; a one-row, one-column result.
+SqlStatement countEntries(qint64 menuId);
+// How many rows selectCategories gives, counting no further than limit.
+SqlStatement countCategories(qint64 menuId, int limit);
+// The titles (FileName) of selectEntries, in the same order.
+SqlStatement selectEntryTitles(qint64 menuId);
 // The index the per-category entry query needs; databases made elsewhere get it when an Extended page is built.
 SqlStatement createCategoryIndex();
 

@@ -23,20 +23,6 @@ Recordset clsData::GetRS(const SqlStatement &statement, bool edit)
     return rs;
 }
 
-QVector<Recordset> clsData::GetRSs(const QVector<SqlStatement> &statements)
-{
-    auto connection = OpenConnection();
-    // One read transaction: every query sees the same state of the database. Closing the connection ends it
-    // should a query fail.
-    connection->execute(QStringLiteral("BEGIN"));
-    QVector<Recordset> recordsets;
-    recordsets.reserve(statements.size());
-    for (const SqlStatement &statement : statements)
-        recordsets.append(read(*connection, statement, false));
-    connection->execute(QStringLiteral("COMMIT"));
-    return recordsets;
-}
-
 Recordset clsData::read(SqliteConnection &connection, const SqlStatement &statement, bool edit)
 {
     QString text = statement.text;
@@ -91,9 +77,4 @@ void clsData::addFiles(const QVector<SqlStatement> &statements)
     }
     transaction.commit();
     emit fileAdded();
-}
-
-void clsData::showFiles()
-{
-    emit showAddFiles();
 }

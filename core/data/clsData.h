@@ -20,18 +20,13 @@ public:
     QString databasePath() const { return m_databasePath; }
 
     Recordset GetRS(const SqlStatement &statement, bool edit = false);
-    // Several read-only queries on one connection, all seeing the database in the same state: for a caller that
-    // runs one query per group (an Extended page reads the entries category by category).
-    QVector<Recordset> GetRSs(const QVector<SqlStatement> &statements);
     // Returns true once the statement has been carried out; throws otherwise.
     bool ExecuteSQL(const SqlStatement &statement);
     void addFile(const SqlStatement &statement);
     // Runs the inserts in one transaction, all or none, then raises fileAdded once.
     void addFiles(const QVector<SqlStatement> &statements);
-    void showFiles();
 
 signals:
-    void showAddFiles();
     void fileAdded();
 
 private:

@@ -1,6 +1,7 @@
 #include "core/generate/MenuFolder.h"
 
 #include "core/generate/PathMapping.h"
+#include "core/platform/FileOps.h"
 
 #include <QDir>
 #include <QFile>
@@ -168,24 +169,14 @@ bool ReplacingFile::copyFrom(QFile &source)
 {
     if (!m_file)
         return false;
-#ifdef Q_OS_LINUX
-    // In the kernel, without passing the bytes through this process; where the file systems do not allow it, the
-    // loop below copies what is left.
-    for (bool first = true;; first = false) {
-        const ssize_t copied = ::copy_file_range(source.handle(), nullptr, m_file->handle(), nullptr, 1 << 30, 0);
-        // Some special files give the kernel's copy nothing and a read everything: an empty start is read again.
-        if (copied == 0 && first)
-            break;
-        if (copied == 0)
-            return true;
-        if (copied < 0) {
-            if (errno == EINTR)
-                continue;
-            if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP && errno != EBADF)
-                return fail(QString::fromLocal8Bit(std::strerror(errno)));
-            break;
-        }
-    }
+    // In the kernel, without passing the bytes through this process; where that cannot be done the loop below
+    // copies what is left.
+    const FileOps::Result kernel = FileOps::copyInKernel(source.handle(), m_file->handle());
+    if (kernel.outcome == FileOps::Outcome::Done)
+        return true;
+    if (kernel.outcome == FileOps::Outcome::Failed)
+        return fail(kernel.error);
+#ifndef Q_OS_WIN
     // QFile knows nothing of what the kernel moved: it carries on from the file positions the kernel left.
     source.seek(::lseek(source.handle(), 0, SEEK_CUR));
     m_file->seek(::lseek(m_file->handle(), 0, SEEK_CUR));
@@ -224,17 +215,16 @@ bool ReplacingFile::commit()
         if (::rename(temporary.constData(), path.constData()) != 0)
             return fail(reason());
     } else {
-#if defined(RENAME_EXCHANGE)
         // Swapping the two names keeps the whole earlier or the whole new file under the name at every moment, and
         // spares the flush to disk that some file systems make before a rename over an existing file.
-        if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, path.constData(), RENAME_EXCHANGE) == 0) {
+        const FileOps::Result swapped = FileOps::exchangeNames(m_temporary, m_path);
+        if (swapped.outcome == FileOps::Outcome::Done) {
             ::unlink(temporary.constData());
             m_file.reset();
             return true;
         }
-        if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
-            return fail(reason());
-#endif
+        if (swapped.outcome == FileOps::Outcome::Failed)
+            return fail(swapped.error);
         // Where names cannot be swapped, one rename over the earlier file is just as whole.
         if (::rename(temporary.constData(), path.constData()) != 0)
             return fail(reason());

@@ -3,14 +3,12 @@
 #include "core/generate/AnsiText.h"
 #include "core/generate/MakerAddress.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/ModernBuild.h"
 #include "core/generate/ModernPage.h"
 #include "core/generate/PathMapping.h"
 #include "core/data/DataError.h"
-#include "core/data/clsData.h"
+#include "core/data/MenuReader.h"
 
-#include <QDir>
-#include <QVector>
+#include <QIODevice>
 #include <cstring>
 
 namespace {
@@ -53,12 +51,20 @@ bool isAscii(QByteArrayView bytes)
     return true;
 }
 
-Field field(const Recordset &rs, int column)
+Field field(const EntryCursor &row, int column)
 {
-    const std::optional<QByteArrayView> bytes = rs.utf8(column);
-    if (bytes && isAscii(*bytes))
-        return {QLatin1String(bytes->data(), bytes->size()), {}, true};
-    return {{}, rs.value(column).toString(), false};
+    const SqliteStatement::Raw raw = row.raw(column);
+    switch (raw.type) {
+    case SqliteStatement::Null:
+        return {};
+    case SqliteStatement::Text:
+    case SqliteStatement::Blob:
+        if (isAscii(raw.utf8))
+            return {QLatin1String(raw.utf8.data(), raw.utf8.size()), {}, true};
+        return {{}, QString::fromUtf8(raw.utf8), false};
+    default:
+        return {{}, row.value(column).toString(), false};
+    }
 }
 
 // The link as the page writes it (LinkText::forPage); fileNameOnly keeps only the part after the last separator
@@ -75,39 +81,44 @@ Field pageLink(const Field &value, bool fileNameOnly, QByteArray &buffer)
     return {{}, LinkText::forPage(fileNameOnly ? PathMapping::getFileName(value.text) : value.text), false};
 }
 
-// The entries of a recordset, read row by row: the fields refer to the recordset's own bytes, so a large menu
-// is not copied once more on its way into the page.
+// The entries of a menu as the cursor steps over them: the fields refer to the engine's bytes of the current row,
+// so no entry is copied on its way into the page.
 class EntryRows
 {
 public:
-    explicit EntryRows(const Recordset &rs)
-        : m_rs(rs), m_fileName(rs.columnIndex(QStringLiteral("FileName"))),
-          m_fileLink(rs.columnIndex(QStringLiteral("FileLink"))),
-          m_description(rs.columnIndex(QStringLiteral("Description"))),
-          m_screenshot(rs.columnIndex(QStringLiteral("Screenshot")))
+    explicit EntryRows(EntryCursor rows)
+        : m_rows(std::move(rows)), m_fileName(m_rows.column(QStringLiteral("FileName"))),
+          m_fileLink(m_rows.column(QStringLiteral("FileLink"))),
+          m_description(m_rows.column(QStringLiteral("Description"))),
+          m_screenshot(m_rows.column(QStringLiteral("Screenshot")))
     {
     }
 
-    int count() const { return m_rs.recordCount(); }
-    bool atEnd() const { return m_rs.atEnd(); }
-    void next() { m_rs.moveNext(); }
+    bool next() { return m_rows.next(); }
 
-    Field fileName() const { return field(m_rs, m_fileName); }
-    Field fileLink() const { return field(m_rs, m_fileLink); }
-    Field description() const { return field(m_rs, m_description); }
-    Field screenshot() const { return field(m_rs, m_screenshot); }
+    Field fileName() const { return field(m_rows, m_fileName); }
+    Field fileLink() const { return field(m_rows, m_fileLink); }
+    Field description() const { return field(m_rows, m_description); }
+    Field screenshot() const { return field(m_rows, m_screenshot); }
 
 private:
-    Recordset m_rs; // a copy: it shares the rows, with a position of its own
+    EntryCursor m_rows;
     int m_fileName, m_fileLink, m_description, m_screenshot;
 };
 
-// What a page is made of, all read before the first byte is written.
-struct PageSource
+// The categories of a menu, in page order.
+class CategoryRows
 {
-    Recordset entries;           // Standard layouts
-    QVector<QString> categories; // Extended layouts: the categories in order, and the entries of each
-    QVector<Recordset> byCategory;
+public:
+    explicit CategoryRows(EntryCursor rows) : m_rows(std::move(rows)), m_column(m_rows.column(QStringLiteral("Category")))
+    {
+    }
+    bool next() { return m_rows.next(); }
+    QString category() const { return m_rows.value(m_column).toString(); }
+
+private:
+    EntryCursor m_rows;
+    int m_column;
 };
 
 enum class Layout { Standard, StandardScreenshots, Extended, ExtendedScreenshots };
@@ -116,14 +127,14 @@ enum class Layout { Standard, StandardScreenshots, Extended, ExtendedScreenshots
 class Page
 {
 public:
-    Page(const MenuSnapshot &snapshot, Layout layout, AnsiText &out)
-        : m_snapshot(snapshot), m_layout(layout), m_buttonImage(isSet(snapshot.style.buttonOnImage)),
+    Page(const MenuSnapshot &snapshot, Layout layout, MenuReader &reader, AnsiText &out)
+        : m_snapshot(snapshot), m_layout(layout), m_reader(reader), m_buttonImage(isSet(snapshot.style.buttonOnImage)),
           m_buttonOffLink(LinkText::forPage(PathMapping::getFileName(snapshot.style.buttonOffImage))), m_out(out)
     {
     }
 
-    void standard(const Recordset &entries);
-    void extended(const QVector<QString> &categories, const QVector<Recordset> &entriesByCategory);
+    void standard(qint64 entryCount);
+    void extended(qint64 categoryCount);
 
 private:
     void head();
@@ -131,11 +142,12 @@ private:
     void bodyOpening();
     void button(int index, int top, const Field &label, const char *target);
     void footer();
-    void standardArrays(const Recordset &entries);
+    void standardArrays(qint64 entryCount);
     void standardDisplayText();
     void standardContent();
     void extendedScripts();
-    void extendedContent(const QVector<Recordset> &entriesByCategory);
+    void extendedContent();
+    qint64 menu() const { return m_snapshot.currentMenuID; }
 
     void markup(const Field &value) { value.isAscii ? m_out.markup(value.ascii) : m_out.markup(value.text); }
     void scriptString(const Field &value)
@@ -152,9 +164,10 @@ private:
 
     const MenuSnapshot &m_snapshot;
     Layout m_layout;
+    MenuReader &m_reader;
     const bool m_buttonImage;      // the button-on field is set
     const QString m_buttonOffLink; // written on every button
-    AnsiText &m_out;               // where the page goes: a buffer, or on to a file as it grows
+    AnsiText &m_out;               // handed on to the device as it grows
     QByteArray m_link;             // an encoded link on its way to m_out
 };
 
@@ -247,14 +260,14 @@ void Page::footer()
     m_out << "</body></html>" << "\r\n";
 }
 
-void Page::standardArrays(const Recordset &entries)
+void Page::standardArrays(qint64 entryCount)
 {
-    EntryRows entry(entries);
-    const int count = entry.count();
+    const int count = int(entryCount);
     m_out << "var arT=new Array(" << count << ")" << "\r\n";
     m_out << "var arD=new Array(" << count << ")" << "\r\n";
     m_out << "var arS=new Array(" << count << ")" << "\r\n";
-    for (int i = 0; i < count; ++i, entry.next()) {
+    EntryRows entry(m_reader.entries(menu()));
+    for (int i = 0; entry.next(); ++i) {
         m_out << "arT[" << i << "]='<a href=";
         scriptString(pageLink(entry.fileLink(), false, m_link));
         m_out << ">";
@@ -317,18 +330,19 @@ void Page::standardContent()
     m_out << "</div>" << "\r\n";
 }
 
-void Page::standard(const Recordset &entries)
+void Page::standard(qint64 entryCount)
 {
-    m_out.reserve(4096 + entries.recordCount() * 700);
     head();
-    standardArrays(entries);
+    standardArrays(entryCount);
     switchScript();
     standardDisplayText();
     bodyOpening();
     int top = 120;
     int i = 0;
-    for (EntryRows entry(entries); !entry.atEnd(); entry.next(), ++i) {
-        button(i, top, entry.fileName(), ")' onclick='displayText(");
+    EntryCursor titles = m_reader.entryTitles(menu());
+    const int title = titles.column(QStringLiteral("FileName"));
+    for (; titles.next(); ++i) {
+        button(i, top, field(titles, title), ")' onclick='displayText(");
         top += 35;
     }
     standardContent();
@@ -343,13 +357,14 @@ void Page::extendedScripts()
     m_out << "if (navigator.appName.indexOf ('Microsoft') == 0) {ie=true}" << "\r\n";
 }
 
-void Page::extendedContent(const QVector<Recordset> &entriesByCategory)
+void Page::extendedContent()
 {
     const bool screenshots = m_layout == Layout::ExtendedScreenshots;
-    for (int category = 0; category < entriesByCategory.size(); ++category) {
+    CategoryRows categories(m_reader.categories(menu()));
+    for (int category = 0; categories.next(); ++category) {
         m_out << "<div id='Cat' style='position:absolute;left:200px;top:120px;border:1px groove'>" << "\r\n";
-        EntryRows entry(entriesByCategory.at(category));
-        for (int sub = 0; !entry.atEnd(); ++sub, entry.next()) {
+        EntryRows entry(m_reader.entriesInCategory(menu(), categories.category()));
+        for (int sub = 0; entry.next(); ++sub) {
             m_out << "<div id='LTitle' style='border:1px groove'>" << "\r\n";
             m_out << "      <table border='0' width='100%'>" << "\r\n";
             m_out << "        <tr>" << "\r\n";
@@ -394,12 +409,8 @@ void Page::extendedContent(const QVector<Recordset> &entriesByCategory)
     m_out << "</script>" << "\r\n";
 }
 
-void Page::extended(const QVector<QString> &categories, const QVector<Recordset> &entriesByCategory)
+void Page::extended(qint64 categoryCount)
 {
-    qsizetype entryCount = 0;
-    for (const Recordset &entries : entriesByCategory)
-        entryCount += entries.recordCount();
-    m_out.reserve(8192 + categories.size() * 400 + entryCount * 1000);
     head();
     extendedScripts();
     switchScript();
@@ -440,7 +451,7 @@ void Page::extended(const QVector<QString> &categories, const QVector<Recordset>
     };
     // A lone panel is no collection in the browser, so "Cat[CID]" finds nothing and its descriptions could never
     // unfold: with one category the script names the panel itself.
-    const bool lonePanel = categories.size() == 1;
+    const bool lonePanel = categoryCount == 1;
     for (const char *line : displayScripts) {
         if (lonePanel)
             m_out << QByteArray(line).replace("document.all.Cat[CID]", "document.all.Cat").constData() << "\r\n";
@@ -449,11 +460,12 @@ void Page::extended(const QVector<QString> &categories, const QVector<Recordset>
     }
     bodyOpening();
     int top = 120;
-    for (int i = 0; i < categories.size(); ++i) {
-        button(i, top, Field{{}, categories.at(i), false}, ")' onclick='displayCat(");
+    CategoryRows categories(m_reader.categories(menu()));
+    for (int i = 0; categories.next(); ++i) {
+        button(i, top, Field{{}, categories.category(), false}, ")' onclick='displayCat(");
         top += 35;
     }
-    extendedContent(entriesByCategory);
+    extendedContent();
     footer();
 }
 
@@ -470,9 +482,14 @@ std::optional<Layout> layoutOf(const QString &templateName)
     return std::nullopt;
 }
 
+bool isStandard(Layout layout)
+{
+    return layout == Layout::Standard || layout == Layout::StandardScreenshots;
+}
+
 } // namespace
 
-PageWriter::PageWriter(const MenuSnapshot &snapshot, clsData &data) : m_snapshot(snapshot), m_data(data)
+PageWriter::PageWriter(const MenuSnapshot &snapshot, MenuReader &reader) : m_snapshot(snapshot), m_reader(reader)
 {
 }
 
@@ -481,128 +498,85 @@ QString PageWriter::noEntriesText()
     return QStringLiteral("The page was not written: the menu has no entries.");
 }
 
-std::optional<QByteArray> PageWriter::page(const QString &templateName, QString *error)
+StepResult PageWriter::check()
 {
-    if (ModernPage::isModern(templateName)) {
-        MenuSnapshot modern = m_snapshot;
-        modern.templateName = templateName;
-        return ModernBuild::page(modern, m_data, error);
-    }
-    AnsiText out;
-    if (!make(templateName, out, nullptr, error))
-        return std::nullopt;
-    return out.bytes();
-}
-
-bool PageWriter::make(const QString &templateName, AnsiText &out, const std::function<bool()> &ready, QString *error)
-{
-    const std::optional<Layout> layout = layoutOf(templateName);
-    if (!layout) {
-        if (error)
-            *error = QStringLiteral("The page was not written: \"%1\" is not a template.").arg(templateName);
-        return false;
-    }
-    PageSource source;
-    try {
-        const qint64 menu = m_snapshot.currentMenuID;
-        if (*layout == Layout::Standard || *layout == Layout::StandardScreenshots) {
-            source.entries = m_data.GetRS(Sql::selectEntries(menu));
-            if (source.entries.atEnd()) {
-                if (error)
-                    *error = noEntriesText();
-                return false;
-            }
-        } else {
-            Recordset groups = m_data.GetRS(Sql::selectCategories(menu));
-            while (!groups.atEnd()) {
-                source.categories.append(groups.text(QStringLiteral("Category")));
-                groups.moveNext();
-            }
-            groups.close();
-            if (source.categories.isEmpty()) {
-                if (error)
-                    *error = noEntriesText();
-                return false;
-            }
-            try {
-                m_data.ExecuteSQL(Sql::createCategoryIndex());
-            } catch (const DataError &) {
-                // A read-only database builds the page all the same, only more slowly.
-            }
-            QVector<SqlStatement> queries;
-            queries.reserve(source.categories.size());
-            for (const QString &category : source.categories)
-                queries.append(Sql::selectEntriesInCategory(menu, category));
-            source.byCategory = m_data.GetRSs(queries);
+    if (ModernPage::isModern(m_snapshot.templateName)) {
+        try {
+            m_count = m_reader.entryCount(m_snapshot.currentMenuID);
+        } catch (const DataError &failure) {
+            return StepResult::failure(QStringLiteral("The page was not written: %1").arg(failure.message()));
         }
-    } catch (const DataError &failure) {
-        if (error)
-            *error = QStringLiteral("The page was not written: %1").arg(failure.message());
-        return false;
+        return m_count == 0 ? StepResult::failure(noEntriesText()) : StepResult::success();
     }
-    if (ready && !ready())
-        return false;
+    const std::optional<Layout> layout = layoutOf(m_snapshot.templateName);
+    if (!layout)
+        return StepResult::failure(
+            QStringLiteral("The page was not written: \"%1\" is not a template.").arg(m_snapshot.templateName));
     try {
-        Page page(m_snapshot, *layout, out);
-        if (*layout == Layout::Standard || *layout == Layout::StandardScreenshots)
-            page.standard(source.entries);
+        if (isStandard(*layout))
+            m_count = m_reader.entryCount(m_snapshot.currentMenuID);
         else
-            page.extended(source.categories, source.byCategory);
+            m_count = m_reader.categoryCount(m_snapshot.currentMenuID, 2);
     } catch (const DataError &failure) {
-        // A recordset without the columns of an entry.
-        if (error)
-            *error = QStringLiteral("The page was not written: %1").arg(failure.message());
-        return false;
+        return StepResult::failure(QStringLiteral("The page was not written: %1").arg(failure.message()));
     }
-    return true;
+    if (m_count == 0)
+        return StepResult::failure(noEntriesText());
+    return StepResult::success();
 }
 
-StepResult PageWriter::writePage(const QString &templateName)
+StepResult PageWriter::write(QIODevice &device)
 {
-    if (ModernPage::isModern(templateName)) {
-        MenuSnapshot modern = m_snapshot;
-        modern.templateName = templateName;
-        return ModernBuild::write(modern, m_data);
-    }
-    if (m_snapshot.rootPath.isEmpty())
-        return MenuFolder::noRootFolder();
-    // The page goes to the file as it is made: a large menu is never held in memory whole.
-    const QString path = MenuFolder::createMenuFile(m_snapshot.rootPath);
-    ReplacingFile file(path);
+    const StepResult checked = check();
+    if (!checked)
+        return checked;
+    if (ModernPage::isModern(m_snapshot.templateName))
+        return writeModern(device);
+    const Layout layout = *layoutOf(m_snapshot.templateName);
+    if (!isStandard(layout))
+        m_reader.addCategoryIndex();
     AnsiText out;
-    out.streamTo([&file](const char *data, qsizetype size) { return file.write(data, size); });
-    QString error;
-    if (!make(templateName, out, [&file] { return file.open(); }, &error)) {
-        if (!error.isEmpty())
-            return StepResult::failure(error);
-    } else if (out.flush() && file.commit()) {
-        return StepResult::success();
+    out.streamTo([&device](const char *data, qsizetype size) { return device.write(data, size) == size; });
+    try {
+        Page page(m_snapshot, layout, m_reader, out);
+        if (isStandard(layout))
+            page.standard(m_count);
+        else
+            page.extended(m_count);
+    } catch (const DataError &failure) {
+        // A failing query, or a table without the columns of an entry.
+        return StepResult::failure(QStringLiteral("The page was not written: %1").arg(failure.message()));
     }
-    return StepResult::failure(
-        QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (!out.flush())
+        return StepResult::failure(QStringLiteral("The page was not written: %1").arg(device.errorString()));
+    return StepResult::success();
 }
 
-StepResult PageWriter::write()
+StepResult PageWriter::writeModern(QIODevice &device)
 {
-    return writePage(m_snapshot.templateName);
-}
-
-StepResult PageWriter::writeHTMLStandard()
-{
-    return writePage(MenuTemplate::standard());
-}
-
-StepResult PageWriter::writeHTMLStandardScreen()
-{
-    return writePage(MenuTemplate::standardScreenshots());
-}
-
-StepResult PageWriter::writeHTMLExtended()
-{
-    return writePage(MenuTemplate::extended());
-}
-
-StepResult PageWriter::writeHTMLExtendedScreen()
-{
-    return writePage(MenuTemplate::extendedScreenshots());
+    const bool screenshots = m_snapshot.templateName == MenuTemplate::modernScreenshots();
+    ModernPage page(m_snapshot, screenshots);
+    try {
+        EntryCursor rows = m_reader.entriesByCategory(m_snapshot.currentMenuID);
+        const int title = rows.column(QStringLiteral("FileName"));
+        const int link = rows.column(QStringLiteral("FileLink"));
+        const int description = rows.column(QStringLiteral("Description"));
+        const int category = rows.column(QStringLiteral("Category"));
+        const int screenshot = rows.column(QStringLiteral("Screenshot"));
+        const bool written = page.write(&device, [&](ModernEntry &entry) {
+            if (!rows.next())
+                return false;
+            entry.title = rows.value(title).toString();
+            entry.link = rows.value(link).toString();
+            entry.description = rows.value(description).toString();
+            entry.category = rows.value(category).toString();
+            entry.screenshot = rows.value(screenshot).toString();
+            return true;
+        });
+        if (!written)
+            return StepResult::failure(QStringLiteral("The page was not written: %1").arg(page.errorString()));
+    } catch (const DataError &failure) {
+        return StepResult::failure(QStringLiteral("The page was not written: %1").arg(failure.message()));
+    }
+    return StepResult::success();
 }

@@ -3,40 +3,28 @@
 #include "core/generate/MenuSnapshot.h"
 #include "core/generate/StepResult.h"
 
-#include <QByteArray>
-#include <functional>
-#include <optional>
+class MenuReader;
+class QIODevice;
 
-class AnsiText;
-class clsData;
-
-// Writes Index.htm in one of the four templates from the snapshot's title and style fields and the menu's entries
-// in the database. The page goes to a temporary file that replaces Index.htm only when complete.
+// Writes the menu page in one of the templates from the snapshot's title and style fields and the menu's
+// entries, which are read through the reader while the page is written: a menu of any size takes the memory of one
+// row and one piece of output.
 class PageWriter
 {
 public:
-    PageWriter(const MenuSnapshot &snapshot, clsData &data);
+    PageWriter(const MenuSnapshot &snapshot, MenuReader &reader);
 
-    // The writer of the snapshot's template; an unknown template name writes nothing and fails.
-    StepResult write();
-
-    StepResult writeHTMLStandard();
-    StepResult writeHTMLStandardScreen();
-    StepResult writeHTMLExtended();
-    StepResult writeHTMLExtendedScreen();
-
-    // The page's bytes for a template, without touching the CD root. Nothing, with the reason in error, for a menu
-    // without entries, an unknown template or a database failure.
-    std::optional<QByteArray> page(const QString &templateName, QString *error = nullptr);
+    // Fails, with the reason, for an unknown template or a menu without entries.
+    StepResult check();
+    // Checks, then writes the whole page into device. A failure part-way leaves part of a page in device.
+    StepResult write(QIODevice &device);
 
     static QString noEntriesText(); // the reason given for a menu without entries
 
 private:
-    StepResult writePage(const QString &templateName);
-    // Reads what the page needs, calls ready (when given; false stops there) and makes the page into out. False,
-    // with the reason in error, where page() gives nothing.
-    bool make(const QString &templateName, AnsiText &out, const std::function<bool()> &ready, QString *error);
+    StepResult writeModern(QIODevice &device);
 
     const MenuSnapshot &m_snapshot;
-    clsData &m_data;
+    MenuReader &m_reader;
+    qint64 m_count = 0; // entries (Standard layouts), or categories up to two (Extended layouts), counted by check()
 };

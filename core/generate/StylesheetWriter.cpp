@@ -24,26 +24,38 @@ void fontRule(AnsiText &out, const char *opening, const FontText::Fields &font, 
 
 namespace StylesheetWriter {
 
-std::optional<QByteArray> text(const StyleFields &style, QString *error)
+namespace {
+
+struct NamedFont
 {
-    struct NamedFont
-    {
-        const char *label;
-        const QString &text;
-    };
+    const char *label;
+    const QString &text;
+};
+
+} // namespace
+
+StepResult check(const StyleFields &style)
+{
     const NamedFont fonts[] = {{"title", style.titleFont},
                                {"text", style.textFont},
                                {"hyperlink", style.hyperFont},
                                {"button", style.buttonFont}};
+    for (const NamedFont &font : fonts) {
+        if (!FontText::split(font.text))
+            return StepResult::failure(QStringLiteral("The %1 font \"%2\" needs three parts: family;size;weight.")
+                                           .arg(QLatin1String(font.label), font.text));
+    }
+    return StepResult::success();
+}
+
+QByteArray text(const StyleFields &style)
+{
+    const QString *fonts[] = {&style.titleFont, &style.textFont, &style.hyperFont, &style.buttonFont};
     std::optional<FontText::Fields> split[4];
     for (int i = 0; i < 4; ++i) {
-        split[i] = FontText::split(fonts[i].text);
-        if (!split[i]) {
-            if (error)
-                *error = QStringLiteral("The %1 font \"%2\" needs three parts: family;size;weight.")
-                             .arg(QLatin1String(fonts[i].label), fonts[i].text);
-            return std::nullopt;
-        }
+        split[i] = FontText::split(*fonts[i]);
+        if (!split[i])
+            return {};
     }
     const FontText::Fields &title = *split[0];
     const FontText::Fields &text = *split[1];
@@ -89,14 +101,13 @@ StepResult write(const QString &rootPath, const StyleFields &style)
 {
     if (rootPath.isEmpty())
         return MenuFolder::noRootFolder();
-    QString error;
-    const std::optional<QByteArray> bytes = text(style, &error);
-    if (!bytes)
-        return StepResult::failure(QStringLiteral("The stylesheet was not written: %1").arg(error));
+    const StepResult checked = check(style);
+    if (!checked)
+        return StepResult::failure(QStringLiteral("The stylesheet was not written: %1").arg(checked.error));
     const StepResult folder = MenuFolder::ensureMenuFolder(rootPath);
     if (!folder)
         return StepResult::failure(QStringLiteral("The stylesheet was not written: %1").arg(folder.error));
-    return MenuFolder::writeReplacing(stylesheetPath(rootPath), *bytes);
+    return MenuFolder::writeReplacing(stylesheetPath(rootPath), text(style));
 }
 
 } // namespace StylesheetWriter

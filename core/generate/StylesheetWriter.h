@@ -4,15 +4,14 @@
 #include "core/generate/StepResult.h"
 
 #include <QByteArray>
-#include <optional>
-
-class QIODevice;
 
 // Writes Menu/Styles.css of the CD root from the style fields: twelve rules, Windows-1252, CR LF.
 namespace StylesheetWriter {
 
-// The stylesheet's bytes; nothing, with the reason in error, when a font text has fewer than three fields.
-std::optional<QByteArray> text(const StyleFields &style, QString *error = nullptr);
+// Fails, with the reason, when a font text has fewer than three fields.
+StepResult check(const StyleFields &style);
+// The stylesheet's bytes; empty when check() fails.
+QByteArray text(const StyleFields &style);
 
 // Creates the Menu folder when missing and replaces the stylesheet as a whole; on failure an earlier stylesheet
 // stays as it was.

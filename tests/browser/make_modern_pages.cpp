@@ -4,7 +4,7 @@
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
 #include "core/data/clsData.h"
-#include "core/generate/BuildDriver.h"
+#include "core/generate/MenuBuild.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
@@ -106,7 +106,9 @@ QStringList build(const MenuSnapshot &snapshot, clsData &data, const QStringList
         if (!copy)
             failures.append(copy.error);
     }
-    return failures + BuildDriver::finish(snapshot, data);
+    MenuBuild build(data);
+    build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
+    return failures + build.failures();
 }
 
 int large(const QDir &out, const QString &database, int count, QTextStream &err)

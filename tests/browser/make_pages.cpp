@@ -2,7 +2,7 @@
 
 #include "core/data/DatabaseFile.h"
 #include "core/data/clsData.h"
-#include "core/generate/BuildDriver.h"
+#include "core/generate/MenuBuild.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
@@ -129,7 +129,9 @@ int main(int argc, char *argv[])
             if (!copy)
                 failures.append(copy.error);
         }
-        failures += BuildDriver::finish(snapshot, data);
+        MenuBuild build(data);
+        build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
+        failures += build.failures();
         if (!failures.isEmpty()) {
             err << page.folder << ": " << failures.join(QStringLiteral("; ")) << Qt::endl;
             return 1;

@@ -1,5 +1,6 @@
 #include "core/data/DataError.h"
 #include "core/data/DatabaseFile.h"
+#include "core/data/MenuReader.h"
 #include "core/data/SqliteConnection.h"
 #include "core/data/clsData.h"
 
@@ -44,7 +45,7 @@ private slots:
     void entriesKeepTheirStoredOrder();
     void valuesKeepTheirEngineType_data();
     void valuesKeepTheirEngineType();
-    void severalQueriesOnOneConnection();
+    void menuReaderStepsOverOneMenu();
     void styleInsertAndLastId();
     void editableRecordsetWritesOneBatch();
     void readOnlyRecordsetRefusesChanges();
@@ -52,7 +53,6 @@ private slots:
     void textIsStoredUnchanged();
     void engineErrorsCarryTheEngineMessage();
     void addFileSignalsOnlyAfterStoring();
-    void showFilesSignals();
     void existingDatabaseFromAnotherToolIsUsed();
     void foreignFileIsRefusedAndUntouched_data();
     void foreignFileIsRefusedAndUntouched();
@@ -252,53 +252,73 @@ void TestData::valuesKeepTheirEngineType()
     QFETCH(bool, hasText);
     QFETCH(QByteArray, utf8);
     // Two rows, so that the second row's cells are found after the first's.
-    Recordset rs = m_data->GetRS(
-        {QStringLiteral("SELECT 7 AS first, %1 AS Second UNION ALL SELECT 8, 'after'").arg(expression), {}, {}});
+    const QString sql = QStringLiteral("SELECT 7 AS first, %1 AS Second UNION ALL SELECT 8, 'after'").arg(expression);
+    Recordset rs = m_data->GetRS({sql, {}, {}});
     QCOMPARE(rs.recordCount(), 2);
     const int column = rs.columnIndex(QStringLiteral("second"));
     QCOMPARE(column, 1);
     QCOMPARE(rs.value(column).typeId(), value.typeId());
     QCOMPARE(rs.value(column), value);
     QCOMPARE(rs.value(QStringLiteral("SECOND")), value);
-    QCOMPARE(rs.utf8(column).has_value(), hasText);
-    if (hasText)
-        QCOMPARE(rs.utf8(column)->toByteArray(), utf8);
     rs.moveNext();
     QCOMPARE(rs.value(0), QVariant(qlonglong(8)));
-    QCOMPARE(rs.utf8(column)->toByteArray(), QByteArray("after"));
     QVERIFY_THROWS_EXCEPTION(DataError, rs.value(2));
     rs.moveNext();
     QVERIFY(rs.atEnd());
-    QVERIFY_THROWS_EXCEPTION(DataError, rs.utf8(0));
+
+    // A cursor hands out the engine's own bytes of text, row by row.
+    EntryCursor cursor(std::make_shared<SqliteConnection>(m_data->databasePath()), sql, {});
+    QVERIFY(cursor.next());
+    QCOMPARE(cursor.column(QStringLiteral("SECOND")), 1);
+    QCOMPARE(cursor.value(1), value);
+    const SqliteStatement::Raw raw = cursor.raw(1);
+    QCOMPARE(raw.type == SqliteStatement::Text || raw.type == SqliteStatement::Blob || raw.type == SqliteStatement::Null,
+             hasText);
+    if (hasText)
+        QCOMPARE(raw.utf8.toByteArray(), utf8);
+    QVERIFY(cursor.next());
+    QCOMPARE(cursor.raw(1).utf8.toByteArray(), QByteArray("after"));
+    QVERIFY(!cursor.next());
+    QVERIFY_THROWS_EXCEPTION(DataError, cursor.column(QStringLiteral("third")));
 }
 
-void TestData::severalQueriesOnOneConnection()
+void TestData::menuReaderStepsOverOneMenu()
 {
     const qint64 id = insertMenu(QStringLiteral("Grouped"));
+    m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Blue"))));
     const QStringList categories = {QStringLiteral("Tools"), QStringLiteral("Games"), QStringLiteral("tools")};
     for (int i = 0; i < categories.size(); ++i) {
         m_data->ExecuteSQL(Sql::insertEntry(id, categories.at(i), QStringLiteral("Entry %1").arg(i),
                                             QStringLiteral("f"), QStringLiteral("d"), QStringLiteral("none")));
     }
-    const QVector<Recordset> read = m_data->GetRSs({Sql::selectEntriesInCategory(id, QStringLiteral("TOOLS")),
-                                                    Sql::selectEntriesInCategory(id, QStringLiteral("Music")),
-                                                    Sql::selectEntriesInCategory(id, QStringLiteral("Games"))});
-    QCOMPARE(read.size(), 3);
-    QStringList seen;
-    for (Recordset rs : read) {
-        QVERIFY(!rs.isEditable());
-        QStringList names;
-        for (; !rs.atEnd(); rs.moveNext())
-            names.append(rs.text(QStringLiteral("FileName")));
-        seen.append(names.join(QLatin1Char('+')));
+    auto names = [](EntryCursor rows, const QString &column) {
+        QStringList seen;
+        const int index = rows.column(column);
+        while (rows.next())
+            seen.append(rows.value(index).toString());
+        return seen.join(QLatin1Char('+'));
+    };
+    {
+        MenuReader reader(*m_data);
+        const std::optional<StoredMenu> menu = reader.menu(id);
+        QVERIFY(menu);
+        QCOMPARE(menu->title, QStringLiteral("Grouped"));
+        QVERIFY(menu->style && menu->style->value(0) == QStringLiteral("Blue"));
+        QVERIFY(!reader.menu(id + 1));
+        QCOMPARE(reader.entryCount(id), 3);
+        QCOMPARE(reader.categoryCount(id, 10), 2); // categories compare without regard to case
+        QCOMPARE(reader.categoryCount(id, 1), 1);
+        QCOMPARE(names(reader.entries(id), QStringLiteral("FileName")), QStringLiteral("Entry 0+Entry 1+Entry 2"));
+        QCOMPARE(names(reader.entryTitles(id), QStringLiteral("FileName")), QStringLiteral("Entry 0+Entry 1+Entry 2"));
+        QCOMPARE(names(reader.entriesInCategory(id, QStringLiteral("TOOLS")), QStringLiteral("FileName")),
+                 QStringLiteral("Entry 0+Entry 2"));
+        QCOMPARE(names(reader.entriesInCategory(id, QStringLiteral("Music")), QStringLiteral("FileName")), QString());
+        QCOMPARE(names(reader.categories(id), QStringLiteral("Category")).toLower(), QStringLiteral("games+tools"));
     }
-    QCOMPARE(seen, (QStringList{QStringLiteral("Entry 0+Entry 2"), QString(), QStringLiteral("Entry 1")}));
-
-    // A failing query fails the whole read, and leaves the database free for writing.
-    QVERIFY_THROWS_EXCEPTION(DataError, m_data->GetRSs({Sql::selectMenus(),
-                                                        {QStringLiteral("SELECT * FROM tblNothing"), {}, {}}}));
+    // Once the reader is gone the database is free for writing.
     QVERIFY(m_data->ExecuteSQL(Sql::deleteMenu(id)));
-    QCOMPARE(m_data->GetRSs({}).size(), 0);
+    MenuReader reader(*m_data);
+    QVERIFY(!reader.menu(id));
 }
 
 void TestData::styleInsertAndLastId()
@@ -426,13 +446,6 @@ void TestData::addFileSignalsOnlyAfterStoring()
 
     QVERIFY_THROWS_EXCEPTION(DataError, m_data->addFile({QStringLiteral("INSERT INTO tblNothing VALUES (1)"), {}, {}}));
     QCOMPARE(added.count(), 1);
-}
-
-void TestData::showFilesSignals()
-{
-    QSignalSpy shown(m_data.get(), &clsData::showAddFiles);
-    m_data->showFiles();
-    QCOMPARE(shown.count(), 1);
 }
 
 void TestData::existingDatabaseFromAnotherToolIsUsed()

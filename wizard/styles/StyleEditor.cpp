@@ -5,6 +5,7 @@
 #include "core/data/clsData.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
+#include "core/generate/MenuBuild.h"
 #include "core/generate/StylesheetWriter.h"
 #include "core/styles/ColorText.h"
 #include "wizard/EditState.h"
@@ -122,14 +123,10 @@ QString StyleEditor::copyStyleFile(const QString &source)
 
 void StyleEditor::writeStyleFiles(const StyleFields &style)
 {
-    for (QString StyleFields::*media : mediaFields) {
-        if (style.*media == none)
-            continue;
-        const StepResult copied = MenuFolder::copyToMenuFolder(m_state.rootPath, style.*media);
-        if (!copied)
-            throw DataError(copied.error);
-    }
-    const StepResult written = StylesheetWriter::write(m_state.rootPath, style);
+    MenuSnapshot styleOnly;
+    styleOnly.style = style;
+    styleOnly.rootPath = m_state.rootPath;
+    const StepResult written = MenuBuild(m_state.data()).run(styleOnly, MenuBuild::Style, MenuBuild::OnFailure::Stop);
     if (!written)
         throw DataError(written.error);
 }
@@ -138,9 +135,9 @@ void StyleEditor::saveStyle()
 {
     StyleFields style = fields();
     // The stylesheet is checked before anything is copied or stored, so a bad font text changes nothing.
-    QString error;
-    if (!StylesheetWriter::text(style, &error))
-        throw DataError(error);
+    const StepResult checked = StylesheetWriter::check(style);
+    if (!checked)
+        throw DataError(checked.error);
 
     // The pages show the library copies only once every file is in place; until then they keep what they showed.
     for (QString StyleFields::*media : mediaFields) {

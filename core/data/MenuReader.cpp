@@ -1,0 +1,98 @@
+#include "core/data/MenuReader.h"
+
+#include "core/data/DataError.h"
+#include "core/data/Sql.h"
+#include "core/data/clsData.h"
+
+MenuReader::MenuReader(const clsData &data) : m_connection(std::make_shared<SqliteConnection>(data.databasePath())) {}
+
+MenuReader::~MenuReader()
+{
+    if (m_reading) {
+        try {
+            m_connection->execute(QStringLiteral("COMMIT"));
+        } catch (const DataError &) {
+            // A read changes nothing: closing the connection ends the transaction all the same.
+        }
+    }
+}
+
+void MenuReader::addCategoryIndex()
+{
+    try {
+        SqliteStatement(*m_connection, Sql::createCategoryIndex().text).step();
+    } catch (const DataError &) {
+        // A read-only database builds the page all the same, only more slowly.
+    }
+}
+
+EntryCursor MenuReader::query(const SqlStatement &statement)
+{
+    if (!m_reading) {
+        m_connection->execute(QStringLiteral("BEGIN"));
+        m_reading = true;
+    }
+    return EntryCursor(m_connection, statement.text, statement.values);
+}
+
+qint64 MenuReader::count(const SqlStatement &statement)
+{
+    EntryCursor rows = query(statement);
+    return rows.next() ? rows.raw(0).integer : 0;
+}
+
+std::optional<StoredMenu> MenuReader::menu(qint64 menuId)
+{
+    EntryCursor row = query(Sql::selectMenu(menuId));
+    if (!row.next())
+        return std::nullopt;
+    StoredMenu menu;
+    menu.title = row.value(row.column(QStringLiteral("Title"))).toString();
+    menu.templateName = row.value(row.column(QStringLiteral("Template"))).toString();
+    menu.root = row.value(row.column(QStringLiteral("Root"))).toString();
+    menu.styleNo = row.value(row.column(QStringLiteral("StyleNo"))).toLongLong();
+
+    EntryCursor style = query(Sql::selectStyle(menu.styleNo));
+    if (style.next()) {
+        QStringList values;
+        for (const QString &column : Sql::styleColumns())
+            values.append(style.value(style.column(column)).toString());
+        menu.style = values;
+    }
+    return menu;
+}
+
+qint64 MenuReader::entryCount(qint64 menuId)
+{
+    return count(Sql::countEntries(menuId));
+}
+
+qint64 MenuReader::categoryCount(qint64 menuId, int limit)
+{
+    return count(Sql::countCategories(menuId, limit));
+}
+
+EntryCursor MenuReader::entries(qint64 menuId)
+{
+    return query(Sql::selectEntries(menuId));
+}
+
+EntryCursor MenuReader::entriesByCategory(qint64 menuId)
+{
+    return query(Sql::selectEntriesByCategory(menuId));
+}
+
+EntryCursor MenuReader::entryTitles(qint64 menuId)
+{
+    return query(Sql::selectEntryTitles(menuId));
+}
+
+EntryCursor MenuReader::categories(qint64 menuId)
+{
+    return query(Sql::selectCategories(menuId));
+}
+
+EntryCursor MenuReader::entriesInCategory(qint64 menuId, const QString &category)
+{
+    return query(Sql::selectEntriesInCategory(menuId, category));
+}

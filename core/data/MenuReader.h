@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/data/EntryCursor.h"
+#include "core/data/Sql.h"
+
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class clsData;
+
+// A stored menu's row, with its style's eighteen values (in the order of Sql::styleColumns()) when that row exists.
+struct StoredMenu
+{
+    QString title;
+    QString templateName;
+    QString root;
+    qint64 styleNo = 0;
+    std::optional<QStringList> style;
+};
+
+// Reads one menu for a build on one connection, in one read transaction: the menu, its style, its counts and its
+// entries all come from the same state of the database, and the entries are handed out as cursors rather than
+// held. Failures are thrown as DataError.
+class MenuReader
+{
+public:
+    explicit MenuReader(const clsData &data);
+    ~MenuReader();
+    MenuReader(const MenuReader &) = delete;
+    MenuReader &operator=(const MenuReader &) = delete;
+
+    // Adds the index the per-category query needs when it is missing; a read-only database goes without it.
+    void addCategoryIndex();
+
+    std::optional<StoredMenu> menu(qint64 menuId);
+
+    qint64 entryCount(qint64 menuId);
+    // Counts no further than limit: a page needs to know only whether there are none, one or more.
+    qint64 categoryCount(qint64 menuId, int limit);
+    // The menu's entries in the order they were added; entryTitles gives only their titles ("FileName").
+    EntryCursor entries(qint64 menuId);
+    EntryCursor entryTitles(qint64 menuId);
+    // Every entry, grouped by category.
+    EntryCursor entriesByCategory(qint64 menuId);
+    // The categories (one column, "Category"), in order, then the entries of one of them.
+    EntryCursor categories(qint64 menuId);
+    EntryCursor entriesInCategory(qint64 menuId, const QString &category);
+
+private:
+    EntryCursor query(const SqlStatement &statement);
+    qint64 count(const SqlStatement &statement);
+
+    std::shared_ptr<SqliteConnection> m_connection;
+    bool m_reading = false;
+};

@@ -1,0 +1,301 @@
+#include "core/generate/MenuBuild.h"
+
+#include "core/about/ProgramParts.h"
+#include "core/data/DataError.h"
+#include "core/data/MenuReader.h"
+#include "core/data/clsData.h"
+#include "core/generate/MenuFolder.h"
+#include "core/generate/PageWriter.h"
+#include "core/generate/PathMapping.h"
+#include "core/generate/StylesheetWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QTemporaryFile>
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool isSet(const QString &field)
+{
+    return !field.isEmpty() && field != QLatin1String("none");
+}
+
+// A folder counts as read-only when its permissions deny the owner writing, or when nothing can be created in it
+// (a read-only medium): the build never writes into a folder the user marked read-only.
+bool isWritableFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isWritable() || !info.permission(QFileDevice::WriteOwner))
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".velmora-XXXXXX")));
+    return probe.open();
+}
+
+// The page streams into the replacing file through this device, which the page writer sees as any other. A thread
+// of its own writes the pieces, so that making the text and writing it to the file overlap; no more than a few
+// pieces wait at a time, so the memory stays bounded whatever the size of the page.
+class ReplacingFileDevice : public QIODevice
+{
+public:
+    explicit ReplacingFileDevice(ReplacingFile &file) : m_file(file)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+        m_writer = std::thread([this] { writeQueued(); });
+    }
+    ~ReplacingFileDevice() override { finish(); }
+
+    // Waits until every piece is written; false when a write failed (the file says why).
+    bool finish()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_closing = true;
+        }
+        m_changed.notify_all();
+        if (m_writer.joinable())
+            m_writer.join();
+        return !m_failed;
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_waiting.size() < maxWaiting || m_failed; });
+        if (m_failed)
+            return -1;
+        m_waiting.emplace_back(data, size);
+        m_changed.notify_all();
+        return size;
+    }
+
+private:
+    static constexpr size_t maxWaiting = 4;
+
+    void writeQueued()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [this] { return !m_waiting.empty() || m_closing; });
+            if (m_waiting.empty())
+                return;
+            const QByteArray piece = std::move(m_waiting.front());
+            m_waiting.pop_front();
+            lock.unlock();
+            const bool written = !m_failed && m_file.write(piece.constData(), piece.size());
+            lock.lock();
+            if (!written)
+                m_failed = true;
+            m_changed.notify_all();
+        }
+    }
+
+    ReplacingFile &m_file;
+    std::thread m_writer;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<QByteArray> m_waiting;
+    bool m_closing = false;
+    bool m_failed = false;
+};
+
+} // namespace
+
+MenuBuild::MenuBuild(clsData &data) : m_data(data) {}
+
+QString MenuBuild::successText()
+{
+    return QStringLiteral("Your Menu has been successfully created!");
+}
+
+bool MenuBuild::record(const StepResult &step)
+{
+    if (!step)
+        m_failures.append(step.error);
+    return step.ok;
+}
+
+StepResult MenuBuild::outcome() const
+{
+    if (m_failures.isEmpty())
+        return StepResult::success();
+    return StepResult::failure(m_failures.join(QStringLiteral("\r\n")));
+}
+
+StepResult MenuBuild::run(const MenuSnapshot &snapshot, int steps, OnFailure onFailure)
+{
+    m_written.clear();
+    m_failures.clear();
+    m_notes.clear();
+    try {
+        MenuReader reader(m_data);
+        return runWith(reader, snapshot, steps, onFailure);
+    } catch (const DataError &error) {
+        record(StepResult::failure(error.message()));
+        return outcome();
+    }
+}
+
+StepResult MenuBuild::runStored(qint64 menuId, const QString &programFolder)
+{
+    m_written.clear();
+    m_failures.clear();
+    m_notes.clear();
+    try {
+        MenuReader reader(m_data);
+        const std::optional<StoredMenu> menu = reader.menu(menuId);
+        if (!menu) {
+            record(StepResult::failure(QStringLiteral("There is no menu %1.").arg(menuId)));
+            return outcome();
+        }
+        MenuSnapshot snapshot;
+        snapshot.currentMenuID = menuId;
+        snapshot.programFolder = programFolder;
+        snapshot.title = menu->title;
+        snapshot.templateName = menu->templateName;
+        if (menu->style) {
+            snapshot.style = StyleFields::fromValues(*menu->style);
+        } else {
+            snapshot.style = StyleFields::standard();
+            m_notes.append(QStringLiteral("Style %1 of menu %2 does not exist; the default style is used.")
+                               .arg(menu->styleNo)
+                               .arg(menuId));
+        }
+        const QString root = menu->root.trimmed();
+        if (root.isEmpty()) {
+            record(StepResult::failure(QStringLiteral("Menu %1 has no CD root folder.").arg(menuId)));
+            return outcome();
+        }
+        snapshot.rootPath = PathMapping::rootPathFor(root);
+        return runWith(reader, snapshot, allSteps, OnFailure::Stop);
+    } catch (const DataError &error) {
+        record(StepResult::failure(error.message()));
+        return outcome();
+    }
+}
+
+int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps, OnFailure onFailure)
+{
+    const QString &root = snapshot.rootPath;
+    const StepResult rootState =
+        root.isEmpty() ? MenuFolder::noRootFolder()
+        : !QFileInfo(root).isDir()
+            ? StepResult::failure(QStringLiteral("The CD root folder %1 does not exist.").arg(shown(root)))
+        : !isWritableFolder(root)
+            ? StepResult::failure(QStringLiteral("The CD root folder %1 is read-only.").arg(shown(root)))
+            : StepResult::success();
+    if (!record(rootState))
+        return 0; // nothing can be written
+
+    int passed = steps;
+    auto fails = [&](int step, const StepResult &result) {
+        if (!record(result))
+            passed &= ~step;
+    };
+    if (steps & Style) {
+        fails(Style, StylesheetWriter::check(snapshot.style));
+        for (const QString &file : snapshot.style.mediaFiles()) {
+            if (isSet(file) && !QFileInfo(file).isFile())
+                fails(Style, StepResult::failure(
+                                 QStringLiteral("The media file %1 of the style is missing.").arg(shown(file))));
+        }
+    }
+    if (steps & Page)
+        fails(Page, PageWriter(snapshot, reader).check());
+    if (steps & Autorun) {
+        // The autorun files come from the program folder or the installed data folder; when neither holds both,
+        // the one beside the program is still copied (a step of its own) and the failure names every folder.
+        const ProgramParts parts(snapshot.programFolder);
+        if (parts.autorunFolder().isEmpty())
+            record(StepResult::failure(parts.autorunMissingMessage()));
+    }
+    // Only the first reason is given when nothing is written: it is what the user has to put right first.
+    if (onFailure == OnFailure::Stop && !m_failures.isEmpty()) {
+        m_failures = QStringList{m_failures.first()};
+        return 0;
+    }
+    return passed;
+}
+
+StepResult MenuBuild::runWith(MenuReader &reader, const MenuSnapshot &snapshot, int steps, OnFailure onFailure)
+{
+    const int ready = check(reader, snapshot, steps, onFailure);
+    auto carryOn = [&] { return onFailure == OnFailure::Continue || m_failures.isEmpty(); };
+    if (ready & Style)
+        writeStyle(snapshot);
+    if ((ready & Page) && carryOn())
+        writePage(reader, snapshot);
+    // An earlier page is copied again when this build wrote none, as it stays the menu of the CD.
+    if ((ready & Application) && carryOn())
+        copy(MenuFolder::createMenuFile(snapshot.rootPath), snapshot.rootPath + MenuFolder::applicationFileName());
+    if (ready & Autorun) {
+        const QString found = ProgramParts(snapshot.programFolder).autorunFolder();
+        const QString programFolder = PathMapping::rootPathFor(found.isEmpty() ? snapshot.programFolder : found);
+        for (const QString &name : ProgramParts::autorunFileNames()) {
+            if (carryOn() && QFileInfo(programFolder + name).isFile())
+                copy(programFolder + name, snapshot.rootPath + name);
+        }
+    }
+    return outcome();
+}
+
+void MenuBuild::writeStyle(const MenuSnapshot &snapshot)
+{
+    if (!record(MenuFolder::ensureMenuFolder(snapshot.rootPath)))
+        return;
+    const QString stylesheet = StylesheetWriter::stylesheetPath(snapshot.rootPath);
+    if (!record(MenuFolder::writeReplacing(stylesheet, StylesheetWriter::text(snapshot.style))))
+        return;
+    m_written.append(stylesheet);
+    for (const QString &file : snapshot.style.mediaFiles()) {
+        if (!isSet(file))
+            continue;
+        if (!record(MenuFolder::copyToMenuFolder(snapshot.rootPath, file)))
+            return;
+        m_written.append(snapshot.rootPath + MenuFolder::menuFolderName() + PathMapping::separator() +
+                         PathMapping::getFileName(file));
+    }
+}
+
+void MenuBuild::writePage(MenuReader &reader, const MenuSnapshot &snapshot)
+{
+    // The page goes to the file as it is made: a large menu is never held in memory whole, and the earlier page
+    // is replaced only by a complete one.
+    const QString path = MenuFolder::createMenuFile(snapshot.rootPath);
+    ReplacingFile file(path);
+    auto cannotWrite = [&] {
+        return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString()));
+    };
+    if (!file.open()) {
+        record(cannotWrite());
+        return;
+    }
+    ReplacingFileDevice device(file);
+    const StepResult page = PageWriter(snapshot, reader).write(device);
+    const bool written = device.finish();
+    if (!page || !written) {
+        record(written ? page : cannotWrite());
+        return;
+    }
+    if (!record(file.commit() ? StepResult::success() : cannotWrite()))
+        return;
+    m_written.append(path);
+}
+
+void MenuBuild::copy(const QString &source, const QString &destination)
+{
+    if (record(MenuFolder::copyReplacing(source, destination)))
+        m_written.append(destination);
+}
