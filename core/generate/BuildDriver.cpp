@@ -1,5 +1,6 @@
 #include "core/generate/BuildDriver.h"
 
+#include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PageWriter.h"
 #include "core/generate/PathMapping.h"
@@ -17,6 +18,9 @@ QStringList finish(const MenuSnapshot &snapshot, clsData &data)
 {
     if (snapshot.rootPath.isEmpty())
         return {MenuFolder::noRootFolder().error};
+    if (const StepResult checked = BuildChecks::beforeWriting(snapshot, data, BuildChecks::Media::AlreadyCopied);
+        !checked)
+        return {checked.error};
     QStringList failures;
     auto record = [&failures](const StepResult &step) {
         if (!step)

@@ -1,5 +1,6 @@
 #include "core/generate/HeadlessBuild.h"
 
+#include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/MenuSnapshot.h"
 #include "core/generate/PageWriter.h"
@@ -87,6 +88,8 @@ StepResult HeadlessBuild::run(qint64 menuId)
         return StepResult::failure(
             QStringLiteral("The CD root folder %1 of menu %2 is read-only.").arg(shown(root)).arg(menuId));
     snapshot.rootPath = PathMapping::rootPathFor(root);
+    if (const StepResult checked = BuildChecks::beforeWriting(snapshot, m_data); !checked)
+        return checked;
 
     QStringList media;
     for (const QString &file : snapshot.style.mediaFiles()) {
