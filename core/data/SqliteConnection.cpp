@@ -43,7 +43,8 @@ DataError failure(sqlite3 *db, const QString &filePath, int code)
     switch (code & 0xFF) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return DataError(QStringLiteral("%1 is locked: another program is using it (%2).").arg(file, engine), code & 0xFF);
+        return DataError(QStringLiteral("%1 is locked: another program is using it (%2).").arg(file, engine),
+                         code & 0xFF);
     case SQLITE_READONLY:
         return DataError(QStringLiteral("%1 cannot be written: the file or its folder is read-only (%2).")
                              .arg(file, systemReason(db, engine)),
@@ -78,9 +79,9 @@ SqliteConnection::SqliteConnection(const QString &filePath, Mode mode) : m_fileP
     if (rc != SQLITE_OK) {
         DataError error = failure(m_db, filePath, rc);
         if (!error.message().contains(QDir::toNativeSeparators(filePath)))
-            error = DataError(QStringLiteral("Cannot open %1: %2").arg(QDir::toNativeSeparators(filePath),
-                                                                      error.message()),
-                              error.code());
+            error =
+                DataError(QStringLiteral("Cannot open %1: %2").arg(QDir::toNativeSeparators(filePath), error.message()),
+                          error.code());
         sqlite3_close(m_db);
         m_db = nullptr;
         throw error;

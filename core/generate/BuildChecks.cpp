@@ -1,10 +1,10 @@
 #include "core/generate/BuildChecks.h"
 
+#include "core/data/DataError.h"
+#include "core/data/clsData.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
-#include "core/data/DataError.h"
-#include "core/data/clsData.h"
 
 #include <QDir>
 #include <QFileInfo>

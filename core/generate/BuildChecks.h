@@ -12,7 +12,7 @@ class clsData;
 namespace BuildChecks {
 
 enum class Media {
-    Copied,      // the build copies the style's media into the Menu folder: they must be there to copy
+    Copied,       // the build copies the style's media into the Menu folder: they must be there to copy
     AlreadyCopied // the window copied them when the style was saved: only their names matter
 };
 

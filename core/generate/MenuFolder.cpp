@@ -144,9 +144,7 @@ StepResult writeReplacing(const QString &path, const QByteArray &bytes)
 
 } // namespace MenuFolder
 
-ReplacingFile::ReplacingFile(const QString &path) : m_path(path)
-{
-}
+ReplacingFile::ReplacingFile(const QString &path) : m_path(path) {}
 
 ReplacingFile::~ReplacingFile()
 {
@@ -185,8 +183,7 @@ bool ReplacingFile::open()
                            QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-');
     for (int attempt = 0; attempt < 100; ++attempt) {
         const uint random = QRandomGenerator::global()->generate() & 0xFFFFFF;
-        const QString name =
-            prefix + QStringLiteral("%1-").arg(random, 6, 16, QLatin1Char('0')) + existing.fileName();
+        const QString name = prefix + QStringLiteral("%1-").arg(random, 6, 16, QLatin1Char('0')) + existing.fileName();
         auto file = std::make_unique<QFile>(name);
         // NewOnly creates the file itself: it never follows a link that someone put under the name.
         const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;

@@ -137,10 +137,7 @@ private:
 
     void markup(const Field &value) { value.isAscii ? m_out.markup(value.ascii) : m_out.markup(value.text); }
     // Titles and categories are plain text: they show as typed, whatever characters they hold.
-    void plainText(const Field &value)
-    {
-        value.isAscii ? m_out.plainText(value.ascii) : m_out.plainText(value.text);
-    }
+    void plainText(const Field &value) { value.isAscii ? m_out.plainText(value.ascii) : m_out.plainText(value.text); }
     void plainTextInScript(const Field &value)
     {
         value.isAscii ? m_out.plainTextInScript(value.ascii) : m_out.plainTextInScript(value.text);

@@ -1,9 +1,9 @@
-#include "tests/generate/MenuFixture.h"
 #include "core/data/DataError.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/BuildDriver.h"
 #include "core/generate/HeadlessBuild.h"
 #include "core/generate/PageWriter.h"
+#include "tests/generate/MenuFixture.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -286,7 +286,8 @@ void TestSafety::linksOutsideTheRoot()
     // The page writer alone never lets a link leave the CD either.
     if (!written.isEmpty()) {
         const std::optional<QByteArray> page =
-            PageWriter(disc.fixture.snapshot(MenuTemplate::extended()), disc.fixture.data()).page(MenuTemplate::extended());
+            PageWriter(disc.fixture.snapshot(MenuTemplate::extended()), disc.fixture.data())
+                .page(MenuTemplate::extended());
         QVERIFY(page);
         QVERIFY2(page->contains(written), page->constData());
     }
@@ -301,32 +302,33 @@ void TestSafety::plainTextStaysPlain_data()
     QTest::addColumn<QByteArrayList>("absent");
     const QString img = QStringLiteral("<img src=x onerror=alert(1)>");
     const QByteArray escaped = "&lt;img src=x onerror=alert(1)&gt;";
-    QTest::newRow("menu title comment") << MenuTemplate::standard() << "title" << "Tips <!-- and tricks"
-                                        << QByteArrayList{"<h2>Tips &lt;!-- and tricks</h2>"}
+    QTest::newRow("menu title comment") << MenuTemplate::standard() << "title"
+                                        << "Tips <!-- and tricks" << QByteArrayList{"<h2>Tips &lt;!-- and tricks</h2>"}
                                         << QByteArrayList{"<!--"};
     for (const QString &layout : MenuTemplate::names()) {
         const QByteArray name = layout.toUtf8();
-        QTest::newRow(name + ": menu title") << layout << "title" << img << QByteArrayList{"<h2>" + escaped + "</h2>"}
-                                             << QByteArrayList{"<img src=x"};
+        QTest::newRow(name + ": menu title")
+            << layout << "title" << img << QByteArrayList{"<h2>" + escaped + "</h2>"} << QByteArrayList{"<img src=x"};
         QTest::newRow(name + ": entry title")
             << layout << "entry" << img << QByteArrayList{">" + escaped + "</"} << QByteArrayList{"<img src=x"};
-        QTest::newRow(name + ": category") << layout << "category" << img << QByteArrayList{}
-                                           << QByteArrayList{"<img src=x"};
-        QTest::newRow(name + ": ampersand") << layout << "entry" << "Tips & Tricks"
-                                            << QByteArrayList{">Tips &amp; Tricks</"} << QByteArrayList{"Tips & "};
+        QTest::newRow(name + ": category")
+            << layout << "category" << img << QByteArrayList{} << QByteArrayList{"<img src=x"};
+        QTest::newRow(name + ": ampersand")
+            << layout << "entry"
+            << "Tips & Tricks" << QByteArrayList{">Tips &amp; Tricks</"} << QByteArrayList{"Tips & "};
         QTest::newRow(name + ": plain text as typed")
-            << layout << "title" << "Tom's \"Tools\" 100%" << QByteArrayList{"<h2>Tom's \"Tools\" 100%</h2>"}
-            << QByteArrayList{"&#"};
+            << layout << "title"
+            << "Tom's \"Tools\" 100%" << QByteArrayList{"<h2>Tom's \"Tools\" 100%</h2>"} << QByteArrayList{"&#"};
     }
-    QTest::newRow("Extended: category in markup") << MenuTemplate::extended() << "category" << img
-                                                   << QByteArrayList{"onclick='displayCat(0)'>" + escaped + "</p>"}
-                                                   << QByteArrayList{"<img src=x"};
-    QTest::newRow("Standard: entry title in the script") << MenuTemplate::standard() << "entry" << img
-                                                         << QByteArrayList{"<a href=setup.exe>" + escaped + "</a>';"}
-                                                         << QByteArrayList{"<img src=x"};
-    QTest::newRow("Extended: description keeps markup") << MenuTemplate::extended() << "description"
-                                                        << "<b>bold</b><br>" << QByteArrayList{"<p><b>bold</b><br></p>"}
-                                                        << QByteArrayList{"&lt;b"};
+    QTest::newRow("Extended: category in markup")
+        << MenuTemplate::extended() << "category" << img
+        << QByteArrayList{"onclick='displayCat(0)'>" + escaped + "</p>"} << QByteArrayList{"<img src=x"};
+    QTest::newRow("Standard: entry title in the script")
+        << MenuTemplate::standard() << "entry" << img << QByteArrayList{"<a href=setup.exe>" + escaped + "</a>';"}
+        << QByteArrayList{"<img src=x"};
+    QTest::newRow("Extended: description keeps markup")
+        << MenuTemplate::extended() << "description"
+        << "<b>bold</b><br>" << QByteArrayList{"<p><b>bold</b><br></p>"} << QByteArrayList{"&lt;b"};
 }
 
 void TestSafety::plainTextStaysPlain()
@@ -356,13 +358,20 @@ void TestSafety::databaseFileOnFirstStart_data()
 {
     QTest::addColumn<QString>("found");
     QTest::addColumn<QString>("refusal"); // empty: the file is used
-    QTest::newRow("nothing") << "" << "";
-    QTest::newRow("empty file") << "empty" << "";
-    QTest::newRow("database without tables") << "no tables" << "";
-    QTest::newRow("text file") << "text" << "is not a Velmora database";
-    QTest::newRow("database of another program") << "other tables" << "has no table tblMenus";
-    QTest::newRow("folder") << "folder" << "Velmora.dat is a folder";
-    QTest::newRow("dangling link") << "dangling" << "does not exist";
+    QTest::newRow("nothing") << ""
+                             << "";
+    QTest::newRow("empty file") << "empty"
+                                << "";
+    QTest::newRow("database without tables") << "no tables"
+                                             << "";
+    QTest::newRow("text file") << "text"
+                               << "is not a Velmora database";
+    QTest::newRow("database of another program") << "other tables"
+                                                 << "has no table tblMenus";
+    QTest::newRow("folder") << "folder"
+                            << "Velmora.dat is a folder";
+    QTest::newRow("dangling link") << "dangling"
+                                   << "does not exist";
 }
 
 void TestSafety::databaseFileOnFirstStart()
@@ -468,13 +477,15 @@ void TestSafety::fileSizeLimitLeavesNoTemporaryFile()
     MenuFixture::writeFile(disc.cd + QStringLiteral("Index.htm"), "earlier page");
     const QString home = QFileInfo(disc.fixture.databasePath()).absolutePath();
     QProcess shell;
-    shell.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("ulimit -f 20; exec \"$0\" --home \"$1\" build 1"),
-                                           QStringLiteral(VELMORA_BIN), home});
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("ulimit -f 20; exec \"$0\" --home \"$1\" build 1"),
+                 QStringLiteral(VELMORA_BIN), home});
     QVERIFY(shell.waitForFinished(30000));
     const QString err = QString::fromLocal8Bit(shell.readAllStandardError());
     QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
     QCOMPARE(shell.exitCode(), 1);
-    QVERIFY2(err.contains(QLatin1String("File too large")) && err.contains(QLatin1String("Index.htm")), qPrintable(err));
+    QVERIFY2(err.contains(QLatin1String("File too large")) && err.contains(QLatin1String("Index.htm")),
+             qPrintable(err));
     QCOMPARE(MenuFixture::readFile(disc.cd + QStringLiteral("Index.htm")), QByteArray("earlier page"));
     QCOMPARE(disc.temporaries(), QStringList());
 }
@@ -492,8 +503,8 @@ void TestSafety::messagesNameTheFile_data()
     QTest::newRow("database is a folder") << "folder" << list << 1 << "Velmora.dat is a folder";
     QTest::newRow("data home is a file") << "home file" << QStringList{QStringLiteral("list")} << 1
                                          << "Cannot create the data folder <home>: <home> is a file";
-    QTest::newRow("empty --home") << "" << QStringList{QStringLiteral("--home"), QString(), QStringLiteral("list")}
-                                  << 2 << "--home needs";
+    QTest::newRow("empty --home") << "" << QStringList{QStringLiteral("--home"), QString(), QStringLiteral("list")} << 2
+                                  << "--home needs";
     QTest::newRow("empty VELMORA_HOME") << "empty env" << QStringList{QStringLiteral("list")} << 2
                                         << "VELMORA_HOME is set but empty";
     QTest::newRow("title with line breaks") << "two lines" << list << 0 << "1: Two lines here\n";
@@ -524,7 +535,8 @@ void TestSafety::messagesNameTheFile()
     if (setup == QLatin1String("empty env"))
         environment.insert(QStringLiteral("VELMORA_HOME"), QString());
     if (setup == QLatin1String("no display"))
-        removed = QStringList{QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("QT_QPA_PLATFORM")};
+        removed = QStringList{QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                              QStringLiteral("QT_QPA_PLATFORM")};
     if (setup == QLatin1String("text"))
         MenuFixture::writeFile(database, "shopping list\n");
     if (setup == QLatin1String("folder"))
