@@ -3,11 +3,10 @@
 #include "core/data/DataError.h"
 #include "core/data/Sql.h"
 #include "core/data/SqliteConnection.h"
+#include "core/data/TemporaryFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSet>
 
 #include <cerrno>
@@ -57,16 +56,6 @@ QString schemaText()
         .arg(styleColumns.join(QStringLiteral(", ")));
 }
 
-// A temporary name beside the database, hidden and recognisable, unique to this process.
-QString temporaryName(const QString &filePath)
-{
-    const QFileInfo info(filePath);
-    return info.dir().filePath(QStringLiteral(".velmora-tmp-%1-%2-%3")
-                                   .arg(QCoreApplication::applicationPid())
-                                   .arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16, QLatin1Char('0'))
-                                   .arg(info.fileName()));
-}
-
 void removeTemporary(const QString &temporary)
 {
     QFile::remove(temporary);
@@ -104,7 +93,10 @@ void create(const QString &filePath)
     const QString shown = QDir::toNativeSeparators(filePath);
     if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
         throw DataError(QStringLiteral("Cannot create the folder of %1.").arg(shown));
-    const QString temporary = temporaryName(filePath);
+    // What starts that were stopped half-way left is removed first.
+    const QString folder = QFileInfo(filePath).absolutePath();
+    TemporaryFiles::removeStale(folder);
+    const QString temporary = TemporaryFiles::nameFor(folder, QFileInfo(filePath).fileName());
     try {
         SqliteConnection connection(temporary, SqliteConnection::Mode::Create);
         SqliteTransaction transaction(connection);

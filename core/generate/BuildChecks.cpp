@@ -1,6 +1,7 @@
 #include "core/generate/BuildChecks.h"
 
 #include "core/data/DataError.h"
+#include "core/data/TemporaryFiles.h"
 #include "core/data/clsData.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
@@ -91,9 +92,9 @@ StepResult beforeWriting(const MenuSnapshot &snapshot, clsData &data, Media medi
     if (!links)
         return links;
 
-    MenuFolder::removeStaleTemporaries(root);
+    TemporaryFiles::removeStale(root);
     if (hasMenuFolder)
-        MenuFolder::removeStaleTemporaries(menuFolder);
+        TemporaryFiles::removeStale(menuFolder);
     return StepResult::success();
 }
 

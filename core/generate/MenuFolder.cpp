@@ -1,13 +1,11 @@
 #include "core/generate/MenuFolder.h"
 
+#include "core/data/TemporaryFiles.h"
 #include "core/generate/PathMapping.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -17,7 +15,6 @@
 #include <qt_windows.h>
 #else
 #include <fcntl.h>
-#include <signal.h>
 #include <unistd.h>
 #endif
 
@@ -76,32 +73,6 @@ StepResult ensureMenuFolder(const QString &rootPath)
         return StepResult::failure(
             QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder)));
     return StepResult::success();
-}
-
-QString temporaryPrefix()
-{
-    return QStringLiteral(".velmora-tmp-");
-}
-
-void removeStaleTemporaries(const QString &folder)
-{
-    const QDir dir(folder);
-    const QStringList names =
-        dir.entryList({temporaryPrefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names) {
-        // The name carries the number of the process that made it: a file of a build still running stays.
-        bool isNumber = false;
-        const qint64 pid = name.mid(temporaryPrefix().size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
-        if (!isNumber)
-            continue;
-#ifdef Q_OS_WIN
-        const bool gone = QFileInfo(dir.filePath(name)).lastModified().secsTo(QDateTime::currentDateTime()) > 86400;
-#else
-        const bool gone = pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
-#endif
-        if (gone)
-            QFile::remove(dir.filePath(name));
-    }
 }
 
 StepResult copyToMenuFolder(const QString &rootPath, const QString &sourcePath)
@@ -179,11 +150,8 @@ bool ReplacingFile::open()
         return fail(QStringLiteral("Existing file %1 is not writable").arg(shown));
     // Until the earlier file's permissions are copied, the new one is the owner's alone.
     const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    const QString prefix = existing.dir().filePath(MenuFolder::temporaryPrefix()) +
-                           QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-');
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const uint random = QRandomGenerator::global()->generate() & 0xFFFFFF;
-        const QString name = prefix + QStringLiteral("%1-").arg(random, 6, 16, QLatin1Char('0')) + existing.fileName();
+        const QString name = TemporaryFiles::nameFor(existing.absolutePath(), existing.fileName());
         auto file = std::make_unique<QFile>(name);
         // NewOnly creates the file itself: it never follows a link that someone put under the name.
         const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;

@@ -27,10 +27,6 @@ StepResult ensureMenuFolder(const QString &rootPath);
 // Why rootPath "Menu" cannot take the build's files, or nothing when it is a real folder or absent.
 QString menuFolderProblem(const QString &rootPath);
 
-// The hidden name every temporary file of a build starts with, so that it is recognised and never burned.
-QString temporaryPrefix(); // ".velmora-tmp-"
-// Removes the temporary files in folder that builds left behind when stopped (their process is gone).
-void removeStaleTemporaries(const QString &folder);
 
 // Copies the file into the Menu folder under its own name, replacing an earlier copy.
 StepResult copyToMenuFolder(const QString &rootPath, const QString &sourcePath);
@@ -42,7 +38,7 @@ StepResult writeReplacing(const QString &path, const QByteArray &bytes);
 
 } // namespace MenuFolder
 
-// A file written beside its destination under a hidden temporary name and renamed over it once complete, so that a
+// A file written beside its destination under a hidden temporary name (TemporaryFiles) and renamed over it once complete, so that a
 // failure, or the program stopping half-way, leaves the earlier file whole. Unlike QSaveFile it never follows a
 // link: a link under the destination's name is replaced by the file, its target is never opened. It keeps an
 // earlier regular file's permissions and refuses one that is not writable. Nor does it wait for the disk:

@@ -434,7 +434,7 @@ void TestSafety::interruptedFirstStartIsRepaired()
 
 void TestSafety::concurrentFirstStartsMakeOneDatabase()
 {
-    for (int round = 0; round < 4; ++round) {
+    for (int round = 0; round < 12; ++round) {
         QTemporaryDir parent;
         const QString home = parent.filePath(QStringLiteral("home"));
         std::vector<std::unique_ptr<QProcess>> starts;
