@@ -358,8 +358,8 @@ void TestSafety::databaseFileOnFirstStart_data()
 {
     QTest::addColumn<QString>("found");
     QTest::addColumn<QString>("refusal"); // empty: the file is used
-    QTest::newRow("nothing") << ""
-                             << "";
+    QTest::newRow("nothing") << "" << "";
+    QTest::newRow("what a stopped start left") << "stale" << "";
     QTest::newRow("empty file") << "empty"
                                 << "";
     QTest::newRow("database without tables") << "no tables"
@@ -387,6 +387,8 @@ void TestSafety::databaseFileOnFirstStart()
         made.execute(found == QLatin1String("no tables") ? QStringLiteral("PRAGMA user_version=1")
                                                          : QStringLiteral("CREATE TABLE notes (x)"));
     }
+    if (found == QLatin1String("stale"))
+        MenuFixture::writeFile(home.filePath(tmpPrefix + QStringLiteral("2147483646-1a2b3c-Velmora.dat")), "half");
     if (found == QLatin1String("folder"))
         QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Velmora.dat")));
     if (found == QLatin1String("dangling"))
