@@ -8,6 +8,7 @@
 #include "wizard/WizardErrors.h"
 #include "core/data/DataHome.h"
 #include "core/data/clsData.h"
+#include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
@@ -220,6 +221,9 @@ void frmVelmora::saveStyle()
     QStringList before;
     for (QLineEdit *field : media)
         before.append(field->text());
+    // Media that would land on the stylesheet or on each other are refused before anything is copied.
+    if (const StepResult distinct = BuildChecks::media(before, false); !distinct)
+        throw WizardError(distinct.error);
     const auto restore = [&] {
         for (int i = 0; i < media.size(); ++i)
             media.at(i)->setText(before.at(i));
