@@ -17,7 +17,7 @@ printf '[autorun]\r\nopen=Start.exe\r\n' >"$work/bin/AUTORUN.INF"
 printf 'MZ starter' >"$work/bin/Start.exe"
 "$work/bin/velmora" --home "$work/home" list >/dev/null
 
-# Two titles of one menu of 60000 entries: each build writes one of two known pages of several megabytes.
+# Two titles of one menu of 100000 entries: each build writes one of two known pages of several megabytes.
 sqlite3 "$work/home/Velmora.dat" <<SQL
 INSERT INTO tblStyles (StyleName, BackColor, BackImage, Soundfile, Logofile, LogoTop, LogoLeft, ButtonOnImage,
   ButtonOffImage, TitleFont, TitleColor, ButtonFont, ButtonColor, TextFont, TextColor, HyperFont, HyperColor,
@@ -25,7 +25,7 @@ INSERT INTO tblStyles (StyleName, BackColor, BackImage, Soundfile, Logofile, Log
   'RGB(192,192,192)', 'Arial;10pt;bold', 'RGB(192,192,192)', 'Arial;10pt;normal', 'RGB(192,192,192)',
   'Arial;10pt;normal', 'RGB(192,192,192)', 'RGB(17,207,255)');
 INSERT INTO tblMenus (Template, Title, StyleNo, Root) VALUES ('Standard', 'Old', 1, '$work/cd');
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60000)
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 100000)
 INSERT INTO tblDetails (MenuNo, Category, FileName, FileLink, Description, Screenshot)
 SELECT 1, 'Group ' || (i % 7), 'Entry ' || i, 'files/entry' || i || '.exe', 'About entry ' || i, 'none' FROM n;
 SQL
@@ -40,14 +40,15 @@ title Old; build; old=$(hash "$work/cd/Index.htm")
 start=$(date +%s%N); build; took=$((($(date +%s%N) - start) / 1000000))
 
 failures=0
+interrupted=0 # kills that caught a file half-written
 i=0
 while [ "$i" -lt "$rounds" ]; do
     i=$((i + 1))
     [ $((i % 2)) -eq 0 ] && title Old || title New
     "$work/bin/velmora" --home "$work/home" build 1 >/dev/null 2>&1 &
     pid=$!
-    # Somewhere within the time a whole build takes.
-    delay=$(awk -v seed="$i$$" -v ms="$took" 'BEGIN { srand(seed); printf "%.3f", rand() * ms / 1000 }')
+    # Somewhere within the time a whole build takes, mostly late, where it writes its files.
+    delay=$(awk -v seed="$i$$" -v ms="$took" 'BEGIN { srand(seed); printf "%.3f", (0.4 + 0.7 * rand()) * ms / 1000 }')
     sleep "$delay"
     kill -9 "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -62,6 +63,8 @@ while [ "$i" -lt "$rounds" ]; do
         echo "round $i: Index.hta is torn after a kill at ${delay}s"
         failures=$((failures + 1))
     fi
+    stray=$(find "$work/cd" -name '.velmora-tmp-*' | wc -l)
+    [ "$stray" -eq 0 ] || interrupted=$((interrupted + 1))
     build
     left=$(find "$work/cd" -name '.velmora-tmp-*' | wc -l)
     if [ "$left" -ne 0 ]; then
@@ -69,5 +72,5 @@ while [ "$i" -lt "$rounds" ]; do
         failures=$((failures + 1))
     fi
 done
-echo "$rounds kills of a ${took} ms build, $failures failures"
+echo "$rounds kills of a ${took} ms build, $interrupted while a file was half-written, $failures failures"
 [ "$failures" -eq 0 ]
