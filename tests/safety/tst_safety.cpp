@@ -38,6 +38,7 @@ private slots:
     void fileSizeLimitLeavesNoTemporaryFile();
     void messagesNameTheFile_data();
     void messagesNameTheFile();
+    void readOnlyDatabaseIsNamed();
 };
 
 namespace {
@@ -565,6 +566,23 @@ void TestSafety::messagesNameTheFile()
         QCOMPARE(run.out, expected);
     else if (exitCode != 0)
         QVERIFY2(run.err.contains(QString(expected).replace(QLatin1String("<home>"), home)), qPrintable(run.err));
+}
+
+void TestSafety::readOnlyDatabaseIsNamed()
+{
+    if (::geteuid() == 0)
+        QSKIP("permissions do not bind the superuser");
+    QTemporaryDir home;
+    const QString path = home.filePath(QStringLiteral("Velmora.dat"));
+    DatabaseFile::prepare(path);
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    try {
+        clsData(path).ExecuteSQL(Sql::insertMenu(MenuTemplate::standard(), QStringLiteral("CD"), 1, QString()));
+        QFAIL("a read-only database took a row");
+    } catch (const DataError &error) {
+        QVERIFY2(error.message().contains(path) && error.message().contains(QLatin1String("read-only")),
+                 qPrintable(error.message()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSafety)
