@@ -42,6 +42,18 @@ CommandLine::CommandLine(const QStringList &arguments)
     m_help = m_parser.isSet(QStringLiteral("help"));
     m_version = m_parser.isSet(QStringLiteral("version"));
     m_home = m_parser.value(homeOptionName);
+    // An empty folder name would put Velmora.dat into whatever folder the program runs from.
+    if (m_parser.isSet(homeOptionName) && m_home.isEmpty()) {
+        m_valid = false;
+        m_message = QStringLiteral("--home needs the name of a folder.");
+        return;
+    }
+    if (qEnvironmentVariableIsSet("VELMORA_HOME") && qEnvironmentVariableIsEmpty("VELMORA_HOME") &&
+        !m_parser.isSet(homeOptionName)) {
+        m_valid = false;
+        m_message = QStringLiteral("VELMORA_HOME is set but empty; name a folder or unset it.");
+        return;
+    }
 
     QStringList positional = m_parser.positionalArguments();
     if (!positional.isEmpty()) {
@@ -96,7 +108,9 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
 {
     const QString home = dataHome(programFolder);
     if (home.isEmpty()) {
-        err << "Cannot create the data folder " << QDir::toNativeSeparators(m_home) << Qt::endl;
+        const QString wanted = DataHome::chosen(programFolder, m_home, qEnvironmentVariable("VELMORA_HOME"));
+        err << "Cannot create the data folder " << QDir::toNativeSeparators(wanted) << ": "
+            << DataHome::problemWith(wanted) << "." << Qt::endl;
         return 1;
     }
     try {
@@ -125,8 +139,11 @@ int CommandLine::listMenus(const QString &home, QTextStream &out) const
     clsData data(DataHome::databasePath(home));
     Recordset menus = data.GetRS(Sql::selectMenus());
     while (!menus.atEnd()) {
-        out << menus.value(QStringLiteral("MenuID")).toLongLong() << ": " << menus.text(QStringLiteral("Title"))
-            << Qt::endl;
+        // One line per menu, whatever the title holds.
+        QString title = menus.text(QStringLiteral("Title"));
+        title.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\r'), QLatin1Char(' '));
+        title.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        out << menus.value(QStringLiteral("MenuID")).toLongLong() << ": " << title << Qt::endl;
         menus.moveNext();
     }
     menus.close();

@@ -6,6 +6,31 @@
 #include <QTextStream>
 #include <exception>
 
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Whether a window can be shown at all: without a display Qt would abort.
+bool hasDisplay(int argc, char *argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0)
+            return true;
+    }
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // Who the program is, for QStandardPaths, the desktop's taskbar and Wayland (the desktop entry's name).
@@ -15,6 +40,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
 
+#ifdef SIGXFSZ
+    // A file-size limit then fails the write with a reason, and the half-written file is removed, instead of the
+    // program ending on the spot.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Without a command the wizard window opens; the commands run without a display.
     {
         QStringList arguments;
@@ -22,8 +52,15 @@ int main(int argc, char *argv[])
             arguments.append(QString::fromLocal8Bit(argv[i]));
         const CommandLine commandLine(arguments);
         if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() &&
-            commandLine.wantsWizard())
+            commandLine.wantsWizard()) {
+            if (!hasDisplay(argc, argv)) {
+                std::fputs("velmora: there is no display to show the window on (neither DISPLAY nor "
+                           "WAYLAND_DISPLAY is set).\nThe commands work without one: see 'velmora --help'.\n",
+                           stderr);
+                return 1;
+            }
             return runWizard(argc, argv, commandLine);
+        }
     }
 
     QCoreApplication app(argc, argv);

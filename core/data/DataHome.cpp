@@ -10,6 +10,27 @@ namespace DataHome {
 
 QString resolve(const QString &programFolder, const QString &homeOption, const QString &environmentHome)
 {
+    const QString home = chosen(programFolder, homeOption, environmentHome);
+    if (!QDir().mkpath(home))
+        return {};
+    return home;
+}
+
+QString problemWith(const QString &folder)
+{
+    // The nearest part of the path that exists tells what is in the way.
+    QFileInfo part(folder);
+    while (!part.exists() && !part.isSymLink() && part.absolutePath() != part.absoluteFilePath())
+        part.setFile(part.absolutePath());
+    if (part.exists() && !part.isDir())
+        return QStringLiteral("%1 is a file, not a folder").arg(QDir::toNativeSeparators(part.absoluteFilePath()));
+    if (part.isSymLink() && !part.exists())
+        return QStringLiteral("%1 is a broken link").arg(QDir::toNativeSeparators(part.absoluteFilePath()));
+    return QStringLiteral("permission denied in %1").arg(QDir::toNativeSeparators(part.absoluteFilePath()));
+}
+
+QString chosen(const QString &programFolder, const QString &homeOption, const QString &environmentHome)
+{
     QString home = homeOption;
     if (home.isEmpty())
         home = environmentHome;
@@ -19,10 +40,7 @@ QString resolve(const QString &programFolder, const QString &homeOption, const Q
         else
             home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Velmora");
     }
-    home = QDir::cleanPath(QDir(home).absolutePath());
-    if (!QDir().mkpath(home))
-        return {};
-    return home;
+    return QDir::cleanPath(QDir(home).absolutePath());
 }
 
 QString databasePath(const QString &home)

@@ -3,10 +3,21 @@
 #include "core/data/DataError.h"
 #include "core/data/Sql.h"
 #include "core/data/SqliteConnection.h"
+#include "core/data/TemporaryFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+
+#include <cerrno>
+#include <cstring>
+#include <sqlite3.h>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -45,20 +56,85 @@ QString schemaText()
         .arg(styleColumns.join(QStringLiteral(", ")));
 }
 
+void removeTemporary(const QString &temporary)
+{
+    QFile::remove(temporary);
+    QFile::remove(temporary + QStringLiteral("-journal"));
+}
+
+void validate(const QString &filePath);
+
+// Gives an empty database the schema. The exclusive transaction waits until no other connection holds the file;
+// the count is taken again inside it, as another start may have filled it meanwhile.
+void giveSchema(SqliteConnection &connection)
+{
+    connection.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+    try {
+        SqliteStatement count(connection, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        count.step();
+        if (count.value(0).toLongLong() == 0)
+            connection.execute(schemaText());
+    } catch (const DataError &) {
+        try {
+            connection.execute(QStringLiteral("ROLLBACK"));
+        } catch (const DataError &) {
+            // The engine has rolled back on its own.
+        }
+        throw;
+    }
+    connection.execute(QStringLiteral("COMMIT"));
+}
+
+// Makes the database complete under a temporary name and then puts it under its own name, never over a file that
+// another start put there meanwhile: that one is used instead. A start that is stopped half-way leaves at most the
+// temporary file, never a Velmora.dat without tables.
 void create(const QString &filePath)
 {
     const QString shown = QDir::toNativeSeparators(filePath);
     if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
         throw DataError(QStringLiteral("Cannot create the folder of %1.").arg(shown));
+    // What starts that were stopped half-way left is removed first.
+    const QString folder = QFileInfo(filePath).absolutePath();
+    TemporaryFiles::removeStale(folder);
+    const QString temporary = TemporaryFiles::nameFor(folder, QFileInfo(filePath).fileName());
     try {
-        SqliteConnection connection(filePath, SqliteConnection::Mode::Create);
+        SqliteConnection connection(temporary, SqliteConnection::Mode::Create);
         SqliteTransaction transaction(connection);
         connection.execute(schemaText());
         transaction.commit();
     } catch (const DataError &error) {
-        QFile::remove(filePath); // only ever our own half-made file: it did not exist before
-        throw DataError(QStringLiteral("Cannot create %1: %2").arg(shown, error.message()));
+        removeTemporary(temporary); // only ever our own file
+        throw DataError(QStringLiteral("Cannot create %1: %2").arg(shown, error.message()), error.code());
     }
+#ifdef Q_OS_UNIX
+    const QByteArray from = QFile::encodeName(temporary);
+    const QByteArray to = QFile::encodeName(filePath);
+    // A hard link is made only where the name is free; where the file system has none, a rename that refuses to
+    // replace does the same.
+    int result = ::link(from.constData(), to.constData());
+#if defined(RENAME_NOREPLACE)
+    if (result != 0 && errno != EEXIST)
+        result = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+#endif
+    const int error = result == 0 ? 0 : errno;
+    removeTemporary(temporary);
+    if (error == EEXIST) {
+        validate(filePath);
+        return;
+    }
+    if (error != 0)
+        throw DataError(
+            QStringLiteral("Cannot create %1: %2").arg(shown, QString::fromLocal8Bit(std::strerror(error))));
+#else
+    if (!QFile::rename(temporary, filePath)) {
+        removeTemporary(temporary);
+        if (QFileInfo::exists(filePath)) {
+            validate(filePath);
+            return;
+        }
+        throw DataError(QStringLiteral("Cannot create %1.").arg(shown));
+    }
+#endif
 }
 
 void validate(const QString &filePath)
@@ -66,6 +142,11 @@ void validate(const QString &filePath)
     const QString shown = QDir::toNativeSeparators(filePath);
     try {
         SqliteConnection connection(filePath);
+        SqliteStatement count(connection, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        count.step();
+        // An empty file, or a database with nothing in it, is what a first start that was stopped leaves behind.
+        if (count.value(0).toLongLong() == 0)
+            giveSchema(connection);
         for (const TableShape &table : expectedTables()) {
             SqliteStatement info(connection, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table.name});
             QSet<QString> present;
@@ -80,9 +161,12 @@ void validate(const QString &filePath)
             }
         }
     } catch (const DataError &error) {
-        if (error.message().startsWith(shown))
+        if (error.code() == SQLITE_NOTADB)
+            throw DataError(QStringLiteral("%1 is not a Velmora database: it is not a database file.").arg(shown),
+                            error.code());
+        if (error.message().contains(shown))
             throw;
-        throw DataError(QStringLiteral("%1 is not a Velmora database: %2").arg(shown, error.message()));
+        throw DataError(QStringLiteral("Cannot read %1: %2").arg(shown, error.message()), error.code());
     }
 }
 
@@ -92,7 +176,13 @@ namespace DatabaseFile {
 
 void prepare(const QString &filePath)
 {
-    if (QFileInfo::exists(filePath))
+    const QFileInfo info(filePath);
+    const QString shown = QDir::toNativeSeparators(filePath);
+    if (info.isDir())
+        throw DataError(QStringLiteral("%1 is a folder, not a database.").arg(shown));
+    if (info.isSymLink() && !info.exists())
+        throw DataError(QStringLiteral("%1 is a link to a file that does not exist.").arg(shown));
+    if (info.exists())
         validate(filePath);
     else
         create(filePath);

@@ -3,6 +3,7 @@
 #include "core/data/DataError.h"
 
 #include <QDir>
+#include <cstring>
 #include <sqlite3.h>
 
 namespace {
@@ -26,6 +27,46 @@ QString engineMessage(sqlite3 *db, int code)
     return QString::fromUtf8(sqlite3_errstr(code));
 }
 
+// The system's reason behind a failure of the file, where there is one.
+QString systemReason(sqlite3 *db, const QString &otherwise)
+{
+    const int error = db ? sqlite3_system_errno(db) : 0;
+    return error ? QString::fromLocal8Bit(std::strerror(error)) : otherwise;
+}
+
+// A failure that concerns the file rather than the statement says so and names the file; the engine's message on
+// a statement (a missing table, a constraint) stands as it is.
+DataError failure(sqlite3 *db, const QString &filePath, int code)
+{
+    const QString file = QDir::toNativeSeparators(filePath);
+    const QString engine = engineMessage(db, code);
+    switch (code & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DataError(QStringLiteral("%1 is locked: another program is using it (%2).").arg(file, engine),
+                         code & 0xFF);
+    case SQLITE_READONLY:
+        return DataError(QStringLiteral("%1 cannot be written: the file or its folder is read-only (%2).")
+                             .arg(file, systemReason(db, engine)),
+                         code & 0xFF);
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return DataError(QStringLiteral("Cannot open %1: %2.").arg(file, systemReason(db, engine)), code & 0xFF);
+    case SQLITE_NOTADB:
+        return DataError(QStringLiteral("%1 is not a database file.").arg(file), code & 0xFF);
+    case SQLITE_CORRUPT:
+        return DataError(QStringLiteral("%1 is damaged: %2.").arg(file, engine), code & 0xFF);
+    case SQLITE_FULL:
+        return DataError(QStringLiteral("Cannot write %1: %2.").arg(file, systemReason(db, engine)), code & 0xFF);
+    case SQLITE_IOERR:
+        return DataError(QStringLiteral("Cannot read or write %1: %2.").arg(file, systemReason(db, engine)),
+                         code & 0xFF);
+    default:
+        return DataError(engine, code & 0xFF);
+    }
+}
+
 } // namespace
 
 SqliteConnection::SqliteConnection(const QString &filePath, Mode mode) : m_filePath(filePath)
@@ -36,11 +77,16 @@ SqliteConnection::SqliteConnection(const QString &filePath, Mode mode) : m_fileP
     const QByteArray path = QDir::toNativeSeparators(filePath).toUtf8();
     const int rc = sqlite3_open_v2(path.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const QString message = engineMessage(m_db, rc);
+        DataError error = failure(m_db, filePath, rc);
+        if (!error.message().contains(QDir::toNativeSeparators(filePath)))
+            error =
+                DataError(QStringLiteral("Cannot open %1: %2").arg(QDir::toNativeSeparators(filePath), error.message()),
+                          error.code());
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw DataError(QStringLiteral("Cannot open %1: %2").arg(QDir::toNativeSeparators(filePath), message));
+        throw error;
     }
+    sqlite3_extended_result_codes(m_db, 1);
     // Another connection of this process may hold a write lock for a moment (an editable recordset's batch).
     sqlite3_busy_timeout(m_db, 5000);
     sqlite3_create_function_v2(m_db, "velmora_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldText,
@@ -75,11 +121,9 @@ void SqliteConnection::execute(const QString &sql)
 {
     char *error = nullptr;
     const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &error);
-    if (rc != SQLITE_OK) {
-        const QString message = error ? QString::fromUtf8(error) : engineMessage(m_db, rc);
-        sqlite3_free(error);
-        throw DataError(message);
-    }
+    sqlite3_free(error);
+    if (rc != SQLITE_OK)
+        throw failure(m_db, m_filePath, sqlite3_extended_errcode(m_db));
 }
 
 QString SqliteConnection::lastError() const
@@ -87,12 +131,17 @@ QString SqliteConnection::lastError() const
     return engineMessage(m_db, SQLITE_ERROR);
 }
 
+DataError SqliteConnection::lastFailure() const
+{
+    return failure(m_db, m_filePath, m_db ? sqlite3_extended_errcode(m_db) : SQLITE_ERROR);
+}
+
 SqliteStatement::SqliteStatement(SqliteConnection &connection, const QString &sql, const QVariantList &values)
     : m_connection(connection)
 {
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(connection.handle(), text.constData(), int(text.size()), &m_stmt, nullptr) != SQLITE_OK)
-        throw DataError(connection.lastError());
+        throw connection.lastFailure();
     if (sqlite3_bind_parameter_count(m_stmt) != values.size()) {
         sqlite3_finalize(m_stmt);
         throw DataError(QStringLiteral("Statement expects %1 values, %2 given: %3")
@@ -147,7 +196,7 @@ bool SqliteStatement::step()
         return true;
     if (rc == SQLITE_DONE)
         return false;
-    throw DataError(m_connection.lastError());
+    throw m_connection.lastFailure();
 }
 
 int SqliteStatement::columnCount() const

@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <QVariantList>
 
+class DataError;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -26,6 +27,9 @@ public:
     sqlite3 *handle() const { return m_db; }
     QString filePath() const { return m_filePath; }
     QString lastError() const;
+    // The last failure as thrown: one that concerns the file names it and says what happened (locked,
+    // read-only, not a database...).
+    DataError lastFailure() const;
 
 private:
     sqlite3 *m_db = nullptr;

@@ -329,6 +329,68 @@ AnsiText &AnsiText::markup(QLatin1String value)
     return *this;
 }
 
+namespace {
+
+template<typename Char>
+bool hasMarkupCharacters(const Char *value, qsizetype size)
+{
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = unit(value[i]);
+        if (c == u'&' || c == u'<' || c == u'>')
+            return true;
+    }
+    return false;
+}
+
+template<typename Char>
+QString escapedForMarkup(const Char *value, qsizetype size)
+{
+    QString escaped;
+    escaped.reserve(size + 16);
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = unit(value[i]);
+        if (c == u'&')
+            escaped.append(QLatin1String("&amp;"));
+        else if (c == u'<')
+            escaped.append(QLatin1String("&lt;"));
+        else if (c == u'>')
+            escaped.append(QLatin1String("&gt;"));
+        else
+            escaped.append(QChar(c));
+    }
+    return escaped;
+}
+
+} // namespace
+
+AnsiText &AnsiText::plainText(QStringView value)
+{
+    if (!hasMarkupCharacters(value.utf16(), value.size()))
+        return markup(value);
+    return markup(escapedForMarkup(value.utf16(), value.size()));
+}
+
+AnsiText &AnsiText::plainText(QLatin1String value)
+{
+    if (!hasMarkupCharacters(value.data(), value.size()))
+        return markup(value);
+    return markup(escapedForMarkup(value.data(), value.size()));
+}
+
+AnsiText &AnsiText::plainTextInScript(QStringView value)
+{
+    if (!hasMarkupCharacters(value.utf16(), value.size()))
+        return scriptString(value);
+    return scriptString(escapedForMarkup(value.utf16(), value.size()));
+}
+
+AnsiText &AnsiText::plainTextInScript(QLatin1String value)
+{
+    if (!hasMarkupCharacters(value.data(), value.size()))
+        return scriptString(value);
+    return scriptString(escapedForMarkup(value.data(), value.size()));
+}
+
 AnsiText &AnsiText::scriptString(QStringView value)
 {
     scriptText(value.utf16(), value.size());
@@ -367,8 +429,45 @@ AnsiText &AnsiText::endLine()
 
 namespace LinkText {
 
+namespace {
+
+// A scheme is a letter followed by letters, digits, "+", "-" or "." up to a colon.
+template<typename Char>
+bool startsOutside(const Char *link, qsizetype size)
+{
+    if (size == 0)
+        return false;
+    if (unit(link[0]) == u'/')
+        return true;
+    auto isLetter = [](char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    if (!isLetter(unit(link[0])))
+        return false;
+    for (qsizetype i = 1; i < size; ++i) {
+        const char16_t c = unit(link[i]);
+        if (c == u':')
+            return true;
+        if (!isLetter(c) && !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.')
+            return false;
+    }
+    return false;
+}
+
+} // namespace
+
+bool leavesTheFolder(QStringView link)
+{
+    return startsOutside(link.utf16(), link.size());
+}
+
+bool leavesTheFolder(QLatin1String link)
+{
+    return startsOutside(link.data(), link.size());
+}
+
 QString forPage(const QString &link)
 {
+    if (leavesTheFolder(link))
+        return percentEncode(QStringLiteral("./") + link, linkBreakers().page);
     return percentEncode(link, linkBreakers().page);
 }
 
@@ -382,11 +481,17 @@ QLatin1String forPage(QLatin1String link, QByteArray &buffer)
     const bool(&breaks)[128] = linkBreakers().page;
     auto needsEncoding = [&breaks](char c) { return uchar(c) < 0x80 && breaks[uchar(c)]; };
     const char *first = std::find_if(link.begin(), link.end(), needsEncoding);
-    if (first == link.end())
+    const bool prefixed = leavesTheFolder(link);
+    if (first == link.end() && !prefixed)
         return link;
     static const char hex[] = "0123456789ABCDEF";
-    buffer.resize(3 * link.size());
-    char *out = std::copy(link.begin(), first, buffer.data());
+    buffer.resize(3 * link.size() + 2);
+    char *out = buffer.data();
+    if (prefixed) {
+        *out++ = '.';
+        *out++ = '/';
+    }
+    out = std::copy(link.begin(), first, out);
     for (const char *c = first; c != link.end(); ++c) {
         if (needsEncoding(*c)) {
             *out++ = '%';

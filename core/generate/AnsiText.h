@@ -24,6 +24,14 @@ public:
     // A value inside HTML markup: characters outside Windows-1252 become numeric character references.
     AnsiText &markup(QStringView value);
     AnsiText &markup(QLatin1String value);
+    // Plain text (a title, a category) inside HTML markup: "&", "<" and ">" become entities, so that the page shows
+    // what was typed; otherwise as markup().
+    AnsiText &plainText(QStringView value);
+    AnsiText &plainText(QLatin1String value);
+    // Plain text inside a script string whose value the page puts into markup (innerHTML): escaped for markup
+    // first, then for the string.
+    AnsiText &plainTextInScript(QStringView value);
+    AnsiText &plainTextInScript(QLatin1String value);
     // A value inside a single-quoted JavaScript string literal: backslash, apostrophe, line breaks and "</" are
     // escaped, characters outside Windows-1252 become \uXXXX.
     AnsiText &scriptString(QStringView value);
@@ -85,7 +93,8 @@ private:
 };
 
 // Links written into a page or stylesheet: characters that end or break an unquoted URL are percent-encoded
-// (as UTF-8 bytes); any other text is returned unchanged.
+// (as UTF-8 bytes); any other text is returned unchanged. A page link that starts with a URL scheme
+// ("javascript:") or a slash gets "./" in front, so that it stays a file of the CD and never runs as script.
 namespace LinkText {
 
 QString forPage(const QString &link);
@@ -94,5 +103,8 @@ QString forStylesheet(const QString &link);
 // The same for Latin-1 text, without making a QString: the link itself when nothing changes, else the encoded
 // link, kept in buffer.
 QLatin1String forPage(QLatin1String link, QByteArray &buffer);
+// Whether the browser would read the link as a URL of its own rather than a file below the page's folder.
+bool leavesTheFolder(QStringView link);
+bool leavesTheFolder(QLatin1String link);
 
 } // namespace LinkText

@@ -4,6 +4,7 @@
 #include "core/data/DataError.h"
 #include "core/data/MenuReader.h"
 #include "core/data/clsData.h"
+#include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PageWriter.h"
 #include "core/generate/PathMapping.h"
@@ -198,6 +199,11 @@ int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps
             : StepResult::success();
     if (!record(rootState))
         return 0; // nothing can be written
+    // Links in the way, colliding media or entries outside the root refuse the whole build: writing part of it
+    // would leave a root that is neither the old menu nor the new one.
+    const auto mediaState = (steps & Style) ? BuildChecks::Media::Copied : BuildChecks::Media::AlreadyCopied;
+    if (!record(BuildChecks::beforeWriting(snapshot, m_data, mediaState)))
+        return 0;
 
     int passed = steps;
     auto fails = [&](int step, const StepResult &result) {

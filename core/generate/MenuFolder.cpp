@@ -1,12 +1,12 @@
 #include "core/generate/MenuFolder.h"
 
+#include "core/data/TemporaryFiles.h"
 #include "core/generate/PathMapping.h"
 #include "core/platform/FileOps.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -46,18 +46,30 @@ StepResult noRootFolder()
     return StepResult::failure(QStringLiteral("No CD root folder has been chosen."));
 }
 
+QString menuFolderProblem(const QString &rootPath)
+{
+    const QString folder = rootPath + menuFolderName();
+    const QString shown = QDir::toNativeSeparators(folder);
+    const QFileInfo info(folder);
+    if (info.isSymLink())
+        return QStringLiteral("%1 is a link; the build writes only into a real folder of the CD root.").arg(shown);
+    if (!info.exists() || info.isDir())
+        return {};
+    if (info.isFile())
+        return QStringLiteral("%1 is a file, not a folder.").arg(shown);
+    return QStringLiteral("%1 is not a folder.").arg(shown);
+}
+
 StepResult ensureMenuFolder(const QString &rootPath)
 {
     if (rootPath.isEmpty())
         return noRootFolder();
+    const QString problem = menuFolderProblem(rootPath);
+    if (!problem.isEmpty())
+        return StepResult::failure(problem);
     const QString folder = rootPath + menuFolderName();
-    const QFileInfo info(folder);
-    if (info.exists() || info.isSymLink()) {
-        if (info.isDir())
-            return StepResult::success();
-        return StepResult::failure(
-            QStringLiteral("%1 is a file, not a folder.").arg(QDir::toNativeSeparators(folder)));
-    }
+    if (QFileInfo(folder).isDir())
+        return StepResult::success();
     if (!QDir().mkdir(folder))
         return StepResult::failure(
             QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder)));
@@ -78,10 +90,14 @@ StepResult copyReplacing(const QString &sourcePath, const QString &destinationPa
     const QString source = QDir::toNativeSeparators(sourcePath);
     const QString destination = QDir::toNativeSeparators(destinationPath);
     QFile in(sourcePath);
+    // A link to a file is read like the file; a pipe or device would never end or would change under the copy.
+    if (QFileInfo::exists(sourcePath) && !QFileInfo(sourcePath).isFile())
+        return StepResult::failure(QStringLiteral("Cannot read %1: not a regular file").arg(source));
     if (!QFileInfo(sourcePath).isFile() || !in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return StepResult::failure(QStringLiteral("Cannot read %1: %2")
                                        .arg(source, in.exists() ? in.errorString() : QStringLiteral("No such file")));
-    if (QFileInfo(sourcePath).canonicalFilePath() == QFileInfo(destinationPath).canonicalFilePath())
+    if (!QFileInfo(destinationPath).isSymLink() &&
+        QFileInfo(sourcePath).canonicalFilePath() == QFileInfo(destinationPath).canonicalFilePath())
         return StepResult::success(); // already in place
     ReplacingFile out(destinationPath);
     if (!out.open() || !out.copyFrom(in) || !out.commit())
@@ -100,16 +116,7 @@ StepResult writeReplacing(const QString &path, const QByteArray &bytes)
 
 } // namespace MenuFolder
 
-ReplacingFile::ReplacingFile(const QString &path) : m_path(path)
-{
-    QFileInfo existing(path);
-    // As QSaveFile: a link is followed, so that the file it names is replaced rather than the link.
-    int depth = 128;
-    while (--depth && existing.isSymLink())
-        existing.setFile(existing.symLinkTarget());
-    if (depth > 0)
-        m_path = existing.filePath();
-}
+ReplacingFile::ReplacingFile(const QString &path) : m_path(path) {}
 
 ReplacingFile::~ReplacingFile()
 {
@@ -132,37 +139,56 @@ bool ReplacingFile::fail(const QString &error)
 
 bool ReplacingFile::open()
 {
+    const QString shown = QDir::toNativeSeparators(m_path);
     const QFileInfo existing(m_path);
-    m_replacesExisting = existing.exists();
+    // A link under the name is replaced by the new file like a missing one: its target is left alone.
+    m_replacesExisting = !existing.isSymLink() && existing.exists();
+    if (m_replacesExisting && existing.isDir())
+        return fail(QStringLiteral("%1 is a folder").arg(shown));
+    if (m_replacesExisting && !existing.isFile())
+        return fail(QStringLiteral("%1 is not a regular file").arg(shown));
     if (m_replacesExisting && !existing.isWritable())
-        return fail(QStringLiteral("Existing file %1 is not writable").arg(QDir::toNativeSeparators(m_path)));
-    if (existing.isDir())
-        return fail(QStringLiteral("Filename refers to a directory"));
+        return fail(QStringLiteral("Existing file %1 is not writable").arg(shown));
     // Until the earlier file's permissions are copied, the new one is the owner's alone.
     const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const uint random = QRandomGenerator::global()->generate() & 0xFFFFFF;
-        const QString name = m_path + QStringLiteral(".%1").arg(random, 6, 16, QLatin1Char('0'));
+        const QString name = TemporaryFiles::nameFor(existing.absolutePath(), existing.fileName());
         auto file = std::make_unique<QFile>(name);
+        // NewOnly creates the file itself: it never follows a link that someone put under the name.
         const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
         if (m_replacesExisting ? file->open(mode, ownerOnly) : file->open(mode)) {
             m_temporary = name;
             m_file = std::move(file);
             return true;
         }
-        if (!QFileInfo::exists(name))
+        if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink())
             return fail(file->errorString());
     }
-    return fail(QStringLiteral("No unused temporary file name beside %1").arg(QDir::toNativeSeparators(m_path)));
+    return fail(QStringLiteral("No unused temporary file name beside %1").arg(shown));
 }
 
 bool ReplacingFile::write(const char *data, qint64 size)
 {
     if (!m_file)
         return false;
+#ifdef Q_OS_UNIX
+    // Written directly, so that a full disk or a file-size limit is reported with the system's own reason.
+    while (size > 0) {
+        const ssize_t written = ::write(m_file->handle(), data, size_t(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+#else
     if (m_file->write(data, size) != size)
         return fail(m_file->errorString());
     return true;
+#endif
 }
 
 bool ReplacingFile::copyFrom(QFile &source)

@@ -21,8 +21,12 @@ QString createMenuFile(const QString &rootPath);
 // current folder).
 StepResult noRootFolder();
 
-// Creates rootPath "Menu" when nothing of that name exists. Fails when it cannot, or when "Menu" is a file.
+// Creates rootPath "Menu" when nothing of that name exists. Fails when it cannot, or when "Menu" is anything but a
+// real folder: a link (even to a folder) would carry the build's files out of the CD root.
 StepResult ensureMenuFolder(const QString &rootPath);
+// Why rootPath "Menu" cannot take the build's files, or nothing when it is a real folder or absent.
+QString menuFolderProblem(const QString &rootPath);
+
 
 // Copies the file into the Menu folder under its own name, replacing an earlier copy.
 StepResult copyToMenuFolder(const QString &rootPath, const QString &sourcePath);
@@ -34,9 +38,10 @@ StepResult writeReplacing(const QString &path, const QByteArray &bytes);
 
 } // namespace MenuFolder
 
-// A file written beside its destination and renamed over it once complete, so that a failure, or the program
-// stopping half-way, leaves the earlier file whole. As QSaveFile it follows a link to the file it replaces, keeps
-// that file's permissions and refuses a file that is not writable. Unlike QSaveFile it does not wait for the disk:
+// A file written beside its destination under a hidden temporary name (TemporaryFiles) and renamed over it once complete, so that a
+// failure, or the program stopping half-way, leaves the earlier file whole. Unlike QSaveFile it never follows a
+// link: a link under the destination's name is replaced by the file, its target is never opened. It keeps an
+// earlier regular file's permissions and refuses one that is not writable. Nor does it wait for the disk:
 // a page of a large menu would take longer to flush than to make. A machine that loses power just after a build
 // may lose the page; the next build makes it again.
 class ReplacingFile
@@ -58,13 +63,9 @@ public:
 private:
     bool fail(const QString &error);
 
-    QString m_path;      // the file to replace, links followed
+    QString m_path;      // the name to replace, a link or not
     QString m_temporary; // empty until opened
     std::unique_ptr<QFile> m_file;
     bool m_replacesExisting = false;
     QString m_error;
 };
-
-namespace MenuFolder {
-
-} // namespace MenuFolder

@@ -150,6 +150,12 @@ private:
     qint64 menu() const { return m_snapshot.currentMenuID; }
 
     void markup(const Field &value) { value.isAscii ? m_out.markup(value.ascii) : m_out.markup(value.text); }
+    // Titles and categories are plain text: they show as typed, whatever characters they hold.
+    void plainText(const Field &value) { value.isAscii ? m_out.plainText(value.ascii) : m_out.plainText(value.text); }
+    void plainTextInScript(const Field &value)
+    {
+        value.isAscii ? m_out.plainTextInScript(value.ascii) : m_out.plainTextInScript(value.text);
+    }
     void scriptString(const Field &value)
     {
         value.isAscii ? m_out.scriptString(value.ascii) : m_out.scriptString(value.text);
@@ -219,7 +225,7 @@ void Page::bodyOpening()
     m_out << "  <tr>" << "\r\n";
     m_out << "    <td width='50%' align='center'>" << "\r\n";
     m_out << "      <h2>";
-    m_out.markup(m_snapshot.title);
+    m_out.plainText(m_snapshot.title);
     m_out << "</h2>" << "\r\n";
     m_out << "    </td>" << "\r\n";
     m_out << "  </tr>" << "\r\n";
@@ -243,7 +249,7 @@ void Page::button(int index, int top, const Field &label, const char *target)
     m_out << "</div>" << "\r\n";
     m_out << "<div  style='position:absolute;top:" << top + 5 << "px ;left:30px;width:100px'>" << "\r\n";
     m_out << "    <p id='Bt' class='But' onmouseover='switchButton(" << index << target << index << ")'>";
-    markup(label);
+    plainText(label);
     m_out << "</p>" << "\r\n";
     m_out << "</div>" << "\r\n";
 }
@@ -271,7 +277,7 @@ void Page::standardArrays(qint64 entryCount)
         m_out << "arT[" << i << "]='<a href=";
         scriptString(pageLink(entry.fileLink(), false, m_link));
         m_out << ">";
-        scriptString(entry.fileName());
+        plainTextInScript(entry.fileName());
         m_out << "</a>';" << "\r\n";
         m_out << "arD[" << i << "]='";
         scriptString(entry.description());
@@ -370,7 +376,7 @@ void Page::extendedContent()
             m_out << "        <tr>" << "\r\n";
             m_out << "          <td style='padding-left:20px' width='70%' align='left' valign='top'>" << "\r\n";
             m_out << "            <p class='TLink' onclick='displayText(" << category << "," << sub << ")'>";
-            markup(entry.fileName());
+            plainText(entry.fileName());
             m_out << "</p>" << "\r\n";
             m_out << "          </td>" << "\r\n";
             if (screenshots)

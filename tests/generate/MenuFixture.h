@@ -3,9 +3,12 @@
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
 #include "core/data/clsData.h"
+#include "core/data/MenuReader.h"
 #include "core/generate/MenuSnapshot.h"
+#include "core/generate/PageWriter.h"
 #include "core/generate/PathMapping.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,6 +30,19 @@ public:
     }
 
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
+
+    // The page the snapshot gives for this menu; nothing, with the reason in error, when it is refused.
+    std::optional<QByteArray> page(const MenuSnapshot &snapshot, QString *error = nullptr)
+    {
+        MenuReader reader(data());
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        const StepResult written = PageWriter(snapshot, reader).write(buffer);
+        if (!written && error)
+            *error = written.error;
+        return written ? std::optional<QByteArray>(bytes) : std::nullopt;
+    }
     QString databasePath() const { return path(QStringLiteral("home/Velmora.dat")); }
     QString cdFolder() const { return path(QStringLiteral("cd")); }
     QString programFolder() const { return path(QStringLiteral("bin")); }

@@ -422,16 +422,16 @@ void TestPageWriter::userTextGivesAWorkingScript()
     MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::standard());
     snapshot.title = QStringLiteral("Tom's <b>CD</b>");
     const QList<QByteArray> lines = pageLines(fixture, snapshot);
-    QVERIFY(lines.contains("arT[0]='<a href=tool.exe>Tom\\'s <Tool></a>';"));
+    QVERIFY(lines.contains("arT[0]='<a href=tool.exe>Tom\\'s &lt;Tool&gt;</a>';"));
     QVERIFY(lines.contains("arD[0]='Line one\\r\\nIt\\'s \"C:\\\\Tools\"<\\/script>';"));
-    // Markup takes the text as it is.
-    QVERIFY(lines.contains("      <h2>Tom's <b>CD</b></h2>"));
+    // Titles are plain text: the page shows them as typed.
+    QVERIFY(lines.contains("      <h2>Tom's &lt;b&gt;CD&lt;/b&gt;</h2>"));
     QVERIFY(lines.contains("    <p id='Bt' class='But' onmouseover='switchButton(0)' onclick='displayText(0)'>Tom's "
-                           "<Tool></p>"));
+                           "&lt;Tool&gt;</p>"));
 
     // A category with an apostrophe gets its panel in the Extended page.
     const QList<QByteArray> extended = pageLines(fixture, fixture.snapshot(MenuTemplate::extended()));
-    QVERIFY(extended.contains("            <p class='TLink' onclick='displayText(0,0)'>Tom's <Tool></p>"));
+    QVERIFY(extended.contains("            <p class='TLink' onclick='displayText(0,0)'>Tom's &lt;Tool&gt;</p>"));
 }
 
 void TestPageWriter::linksThatWouldBreakAreEncoded()

@@ -19,6 +19,7 @@ private slots:
     void storedStyleUpdatedOnce();
     void apostrophesStoredIntact();
     void failedCopyChangesNothing();
+    void collidingMediaChangeNothing();
     void badFontTextChangesNothing();
     void styleNameCannotLeaveLibrary();
 };
@@ -283,6 +284,32 @@ void TestStyles::failedCopyChangesNothing()
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 0);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 0);
     QCOMPARE(f.window->state().menuId, 0);
+}
+
+void TestStyles::collidingMediaChangeNothing()
+{
+    // A background named like the stylesheet would replace it in the Menu folder.
+    WizardFixture f;
+    const QString background = f.makeFile(QStringLiteral("art/Styles.css"), "not a stylesheet");
+    f.makeFile(QStringLiteral("cd/Menu/Styles.css"), "earlier stylesheet");
+    f.click(QStringLiteral("cmdNew"));
+    f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Summer CD"));
+    f.chooseRoot(f.cdRoot);
+    f.click(QStringLiteral("cmdNext"));
+    f.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Blue"));
+    f.edit(QStringLiteral("txtBackImage"))->setText(background);
+    f.click(QStringLiteral("cmdNext"));
+    f.click(QStringLiteral("cmdNext"));
+
+    QCOMPARE(f.notices.shown().size(), 1);
+    QVERIFY2(f.notices.texts().constFirst().contains(QLatin1String("Menu/Styles.css")),
+             qPrintable(f.notices.texts().constFirst()));
+    QCOMPARE(f.step(), 3);
+    QFile stylesheet(f.cdRoot + QStringLiteral("/Menu/Styles.css"));
+    QVERIFY(stylesheet.open(QIODevice::ReadOnly));
+    QCOMPARE(stylesheet.readAll(), QByteArray("earlier stylesheet"));
+    QVERIFY(!QFileInfo::exists(f.home + QStringLiteral("/Styles/Blue")));
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 0);
 }
 
 void TestStyles::badFontTextChangesNothing()

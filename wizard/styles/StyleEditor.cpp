@@ -5,6 +5,7 @@
 #include "core/data/clsData.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
+#include "core/generate/BuildChecks.h"
 #include "core/generate/MenuBuild.h"
 #include "core/generate/StylesheetWriter.h"
 #include "core/styles/ColorText.h"
@@ -138,6 +139,10 @@ void StyleEditor::saveStyle()
     const StepResult checked = StylesheetWriter::check(style);
     if (!checked)
         throw DataError(checked.error);
+
+    // Media that would land on the stylesheet or on each other are refused before anything is copied.
+    if (const StepResult distinct = BuildChecks::media(style.mediaFiles(), false); !distinct)
+        throw DataError(distinct.error);
 
     // The pages show the library copies only once every file is in place; until then they keep what they showed.
     for (QString StyleFields::*media : mediaFields) {

@@ -1,0 +1,52 @@
+#include "core/data/TemporaryFiles.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+
+#ifndef Q_OS_WIN
+#include <signal.h>
+#include <unistd.h>
+#endif
+
+namespace TemporaryFiles {
+
+QString prefix()
+{
+    return QStringLiteral(".velmora-tmp-");
+}
+
+QString nameFor(const QString &folder, const QString &fileName)
+{
+    return QDir(folder).filePath(prefix() + QStringLiteral("%1-%2-%3")
+                                                .arg(QCoreApplication::applicationPid())
+                                                .arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16,
+                                                     QLatin1Char('0'))
+                                                .arg(fileName));
+}
+
+void removeStale(const QString &folder)
+{
+    const QDir dir(folder);
+    const QStringList names = dir.entryList({prefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        bool isNumber = false;
+        const qint64 pid = name.mid(prefix().size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
+        if (!isNumber)
+            continue;
+#ifdef Q_OS_WIN
+        const bool gone = QFileInfo(dir.filePath(name)).lastModified().secsTo(QDateTime::currentDateTime()) > 86400;
+#else
+        const bool gone = pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+#endif
+        if (gone)
+            QFile::remove(dir.filePath(name));
+    }
+}
+
+} // namespace TemporaryFiles

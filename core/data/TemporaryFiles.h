@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The hidden files Velmora writes before it renames them into place: ".velmora-tmp-PID-RANDOM-NAME". The name
+// tells them apart from the user's files and says which process made them, so that those of a stopped process
+// can be removed while those of one still running stay.
+namespace TemporaryFiles {
+
+QString prefix(); // ".velmora-tmp-"
+
+// A new name in folder for a file that will become fileName; unique to this process and call.
+QString nameFor(const QString &folder, const QString &fileName);
+
+// Removes the temporary files in folder whose process is gone.
+void removeStale(const QString &folder);
+
+} // namespace TemporaryFiles

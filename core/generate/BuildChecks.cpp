@@ -1,0 +1,173 @@
+#include "core/generate/BuildChecks.h"
+
+#include "core/data/DataError.h"
+#include "core/data/TemporaryFiles.h"
+#include "core/data/clsData.h"
+#include "core/generate/MenuFolder.h"
+#include "core/generate/PathMapping.h"
+#include "core/generate/StylesheetWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool isSet(const QString &field)
+{
+    return !field.isEmpty() && field != QLatin1String("none");
+}
+
+// A name the build replaces: a link or nothing is fine (the link itself is replaced), a regular writable file too.
+QString destinationProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.exists())
+        return {};
+    if (info.isDir())
+        return QStringLiteral("%1 is a folder; the build cannot write its file there.").arg(shown(path));
+    if (!info.isFile())
+        return QStringLiteral("%1 is not a regular file; the build cannot replace it.").arg(shown(path));
+    if (!info.isWritable())
+        return QStringLiteral("%1 is not writable.").arg(shown(path));
+    return {};
+}
+
+QString folderProblem(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return QStringLiteral("The CD root folder %1 does not exist.").arg(shown(folder));
+    if (!info.isWritable() || !info.permission(QFileDevice::WriteOwner))
+        return QStringLiteral("The folder %1 is read-only.").arg(shown(folder));
+    return {};
+}
+
+} // namespace
+
+namespace BuildChecks {
+
+StepResult beforeWriting(const MenuSnapshot &snapshot, clsData &data, Media mediaCheck)
+{
+    const QString root = snapshot.rootPath;
+    if (root.isEmpty())
+        return MenuFolder::noRootFolder();
+    QString problem = folderProblem(root);
+    if (!problem.isEmpty())
+        return StepResult::failure(problem.replace(QLatin1String("The folder"), QLatin1String("The CD root folder")));
+    problem = MenuFolder::menuFolderProblem(root);
+    if (!problem.isEmpty())
+        return StepResult::failure(problem);
+    const QString menuFolder = root + MenuFolder::menuFolderName();
+    const bool hasMenuFolder = QFileInfo(menuFolder).isDir();
+    if (hasMenuFolder && !(problem = folderProblem(menuFolder)).isEmpty())
+        return StepResult::failure(problem);
+
+    const StepResult mediaResult = media(snapshot.style.mediaFiles(), mediaCheck == Media::Copied);
+    if (!mediaResult)
+        return mediaResult;
+
+    QStringList destinations;
+    for (const QString &name : {MenuFolder::pageFileName(), MenuFolder::applicationFileName(),
+                                QStringLiteral("AUTORUN.INF"), QStringLiteral("Start.exe")})
+        destinations.append(root + name);
+    if (mediaCheck == Media::Copied) {
+        destinations.append(StylesheetWriter::stylesheetPath(root));
+        for (const QString &file : snapshot.style.mediaFiles()) {
+            if (isSet(file))
+                destinations.append(menuFolder + PathMapping::separator() + PathMapping::getFileName(file));
+        }
+    }
+    for (const QString &destination : destinations) {
+        if (!(problem = destinationProblem(destination)).isEmpty())
+            return StepResult::failure(problem);
+    }
+
+    const StepResult links = entryLinks(data, snapshot.currentMenuID);
+    if (!links)
+        return links;
+
+    TemporaryFiles::removeStale(root);
+    if (hasMenuFolder)
+        TemporaryFiles::removeStale(menuFolder);
+    return StepResult::success();
+}
+
+StepResult media(const QStringList &mediaFiles, bool mustExist)
+{
+    const QString stylesheet = QStringLiteral("Styles.css");
+    QStringList seen; // the media taken so far, by their place in the Menu folder
+    for (const QString &file : mediaFiles) {
+        if (!isSet(file))
+            continue;
+        const QFileInfo info(file);
+        if (mustExist && !info.exists())
+            return StepResult::failure(QStringLiteral("The media file %1 of the style is missing.").arg(shown(file)));
+        if (mustExist && !info.isFile())
+            return StepResult::failure(
+                QStringLiteral("The media file %1 of the style is not a regular file.").arg(shown(file)));
+        const QString name = PathMapping::getFileName(file);
+        if (name.compare(stylesheet, Qt::CaseInsensitive) == 0)
+            return StepResult::failure(
+                QStringLiteral("The media file %1 has the name of the stylesheet %2 that the build writes.")
+                    .arg(shown(file), MenuFolder::menuFolderName() + QLatin1Char('/') + stylesheet));
+        for (const QString &other : std::as_const(seen)) {
+            if (PathMapping::getFileName(other).compare(name, Qt::CaseInsensitive) == 0 &&
+                QFileInfo(other).absoluteFilePath() != info.absoluteFilePath())
+                return StepResult::failure(
+                    QStringLiteral("The media files %1 and %2 have the same name; the Menu folder holds only one.")
+                        .arg(shown(other), shown(file)));
+        }
+        seen.append(file);
+    }
+    return StepResult::success();
+}
+
+bool isOutsideRoot(const QString &link)
+{
+    if (link.startsWith(QLatin1Char('/')) || link.startsWith(QLatin1Char('\\')))
+        return true;
+    if (link.size() >= 2 && link.at(1) == QLatin1Char(':') && link.at(0).isLetter() && link.at(0).unicode() < 0x80)
+        return true; // a drive
+    int depth = 0;
+    for (const QString &part : link.split(QRegularExpression(QStringLiteral("[/\\\\]")))) {
+        if (part == QLatin1String(".."))
+            --depth;
+        else if (!part.isEmpty() && part != QLatin1String("."))
+            ++depth;
+        if (depth < 0)
+            return true;
+    }
+    return false;
+}
+
+StepResult entryLinks(clsData &data, qint64 menuId)
+{
+    // The engine narrows a large menu down to the few links that could lie outside; the rule itself is applied here.
+    const SqlStatement suspects{
+        QStringLiteral("SELECT FileName, FileLink FROM tblDetails WHERE MenuNo=? AND (FileLink LIKE '/%' OR "
+                       "FileLink LIKE '\\%' OR FileLink LIKE '_:%' OR FileLink LIKE '%..%')"),
+        {menuId},
+        {}};
+    try {
+        Recordset rs = data.GetRS(suspects);
+        for (; !rs.atEnd(); rs.moveNext()) {
+            const QString link = rs.text(QStringLiteral("FileLink"));
+            if (isOutsideRoot(link))
+                return StepResult::failure(
+                    QStringLiteral("The entry \"%1\" links to %2, which is outside the CD root; the page may only "
+                                   "link to files on the CD.")
+                        .arg(rs.text(QStringLiteral("FileName")), link));
+        }
+    } catch (const DataError &error) {
+        return StepResult::failure(error.message());
+    }
+    return StepResult::success();
+}
+
+} // namespace BuildChecks
