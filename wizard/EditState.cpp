@@ -5,3 +5,15 @@
 EditState::EditState(const QString &databasePath) : m_data(std::make_unique<clsData>(databasePath)) {}
 
 EditState::~EditState() = default;
+
+MenuSnapshot EditState::snapshot(const QString &programFolder) const
+{
+    MenuSnapshot snapshot;
+    snapshot.title = title;
+    snapshot.templateName = templateName;
+    snapshot.style = style;
+    snapshot.rootPath = rootPath;
+    snapshot.currentMenuID = menuId;
+    snapshot.programFolder = programFolder;
+    return snapshot;
+}

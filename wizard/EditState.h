@@ -21,6 +21,9 @@ public:
 
     clsData &data() const { return *m_data; }
 
+    // The menu as the build and the disc check read it; the autorun files come from programFolder.
+    MenuSnapshot snapshot(const QString &programFolder) const;
+
     qint32 menuId = 0;   // 0 while the menu on the pages was never stored
     bool loaded = false; // the menu was opened with Load
     QString title;

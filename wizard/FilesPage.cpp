@@ -4,12 +4,15 @@
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
 #include "wizard/entries/FileEntries.h"
+#include "wizard/entries/FolderEntries.h"
 #include "core/data/clsData.h"
 #include "core/generate/MenuSnapshot.h"
 
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 
 using namespace PageKit;
@@ -29,6 +32,20 @@ QLineEdit *field(QWidget *page, QLabel **caption, const QString &labelName, cons
     pair(*caption, box);
     box->setText(QStringLiteral("none"));
     return box;
+}
+
+// A drop the page takes: files or folders of this computer, nothing else.
+QStringList droppedPaths(const QMimeData *data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        paths.append(url.toLocalFile());
+    }
+    return paths;
 }
 
 } // namespace
@@ -82,8 +99,33 @@ FilesPage::FilesPage(FormButtons &buttons, EditState &state, const WizardContext
     place(cmdNewF, 4612, 4500, 1155, 375);
     cmdSave = buttons.make(QStringLiteral("cmdSave"), this);
     place(cmdSave, 5850, 4500, 1155, 375);
+    cmdAddFolder = buttons.make(QStringLiteral("cmdAddFolder"), this);
+    place(cmdAddFolder, 225, 4500, 1965, 375);
+    setAcceptDrops(true);
 
     new FileEntries(state, context, *this);
+    new FolderEntries(state, context, *this);
+}
+
+void FilesPage::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void FilesPage::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!droppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void FilesPage::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = droppedPaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit pathsDropped(paths);
 }
 
 bool FilesPage::enter()

@@ -3,6 +3,7 @@
 #include "wizard/WizardPage.h"
 
 class FileEntries;
+class FolderEntries;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -20,8 +21,18 @@ public:
     // Fits the fields to the menu's template and lists the entries of a loaded menu.
     bool enter() override;
 
+signals:
+    // Files or folders from a file manager were dropped onto the page.
+    void pathsDropped(const QStringList &paths);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
-    friend class FileEntries; // the page's behaviour: it works on these controls
+    friend class FileEntries;   // the page's behaviour: it works on these controls
+    friend class FolderEntries; // adding entries for a folder's files
 
     // Shows or hides the category and screenshot controls for a template; another text changes nothing.
     void setTemplate(const QString &templateName);
@@ -41,4 +52,5 @@ private:
     QWidget *cmdFileRemove;
     QWidget *cmdNewF;
     QWidget *cmdSave;
+    QWidget *cmdAddFolder;
 };

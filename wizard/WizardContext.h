@@ -5,6 +5,7 @@
 
 class CommonDialog;
 class CorvixHost;
+class DiscPrompts;
 class Notices;
 
 // What the wizard window is given rather than finds for itself, so that tests can replace every piece.
@@ -14,6 +15,7 @@ struct WizardContext
     QString programFolder;  // holds AUTORUN.INF and Start.exe
     Notices *notices = nullptr;
     CommonDialog *cdlg = nullptr;
+    DiscPrompts *discPrompts = nullptr; // adding a folder's files, the disc check, the image file, opening the menu
     CorvixHost *controls = nullptr; // loaded corvix plugin: every button of the window
     QString startFolder;    // where the folder list opens; empty: the home folder
     QStringList drives;     // the drive list's roots; empty: the mounted file systems

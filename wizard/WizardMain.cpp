@@ -9,6 +9,7 @@
 #include "core/data/DataHome.h"
 #include "wizard/platform/MessageBoxNotices.h"
 #include "wizard/platform/QtCommonDialog.h"
+#include "wizard/platform/QtDiscPrompts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,11 +49,13 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
 
     MessageBoxNotices notices;
     QtCommonDialog cdlg;
+    QtDiscPrompts discPrompts;
     WizardContext context;
     context.dataHome = home;
     context.programFolder = programFolder;
     context.notices = &notices;
     context.cdlg = &cdlg;
+    context.discPrompts = &discPrompts;
     context.controls = &controls;
     std::unique_ptr<frmVelmora> window;
     try {
@@ -62,6 +65,7 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
     }
     notices.setParent(window.get());
     cdlg.setParent(window.get());
+    discPrompts.setParent(window.get());
     window->show();
     return app.exec();
 }

@@ -12,15 +12,23 @@
 #include "wizard/about/frmAbout.h"
 #include "core/data/DataHome.h"
 #include "core/data/clsData.h"
+#include "core/disc/DiscCheck.h"
+#include "core/disc/IsoImage.h"
 #include "core/generate/MenuBuild.h"
+#include "core/generate/MenuFolder.h"
+#include "wizard/platform/DiscPrompts.h"
 #include "wizard/platform/Notices.h"
 #include "wizard/styles/StyleEditor.h"
 #include "wizard/styles/StyleFontsPage.h"
 #include "wizard/styles/StyleImagesPage.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressDialog>
 
 namespace {
 
@@ -32,7 +40,7 @@ frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent)
     : QMainWindow(parent), m_context(context),
       m_state(std::make_unique<EditState>(DataHome::databasePath(context.dataHome)))
 {
-    Q_ASSERT(context.notices && context.cdlg && context.controls);
+    Q_ASSERT(context.notices && context.cdlg && context.controls && context.discPrompts);
     setObjectName(QStringLiteral("frmVelmora"));
     setWindowTitle(QStringLiteral("  Velmora Wizard"));
 
@@ -70,6 +78,7 @@ frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent)
     FormButtons::onClick(cmdBack, this, [this, down] { switchSteps(down); });
     FormButtons::onClick(cmdClose, this, [this] { close(); });
     FormButtons::onClick(Finish, this, [this] { finishMenu(); });
+    connect(mnuMakeImage, &QAction::triggered, this, &frmVelmora::makeImage);
     connect(mnuQuit, &QAction::triggered, this, &QWidget::close);
     connect(mnuAbout, &QAction::triggered, this, &frmVelmora::showAbout);
     connect(welcome, &WelcomePage::forwardRequested, this, [this, up] { switchSteps(up); });
@@ -104,6 +113,11 @@ void frmVelmora::buildMenuBar()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    mnuMakeImage = file->addAction(QStringLiteral("Make Disc Image\u2026"));
+    mnuMakeImage->setObjectName(QStringLiteral("mnuMakeImage"));
+    mnuMakeImage->setEnabled(false);
+    connect(file, &QMenu::aboutToShow, this, &frmVelmora::updateImageAction);
+    file->addSeparator();
     mnuQuit = file->addAction(QStringLiteral("Quit"));
     mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
@@ -127,6 +141,7 @@ void frmVelmora::switchSteps(const QString &direction)
     const bool last = m_step == Step::Files;
     PageKit::showControls(this, QStringLiteral("Fin"), last);
     cmdNext->setVisible(!last);
+    updateImageAction();
 }
 
 // The page left saves its part, the page entered loads; false when the wizard stays where it is.
@@ -137,27 +152,109 @@ bool frmVelmora::goForward(WizardPage *from, WizardPage *to)
     return done && goOn;
 }
 
-StepResult frmVelmora::buildMenu()
+StepResult frmVelmora::buildMenu(const MenuSnapshot &snapshot)
 {
-    MenuSnapshot snapshot;
-    snapshot.title = m_state->title;
-    snapshot.templateName = m_state->templateName;
-    snapshot.style = m_state->style;
-    snapshot.rootPath = m_state->rootPath;
-    snapshot.currentMenuID = m_state->menuId;
-    snapshot.programFolder = m_context.programFolder;
     return MenuBuild(m_state->data()).run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
+}
+
+bool frmVelmora::checkDisc(const MenuSnapshot &snapshot)
+{
+    // Without a CD root there is nothing to check; the build says what is missing.
+    if (snapshot.rootPath.isEmpty())
+        return true;
+    QStringList problems;
+    DiscSize size;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ran = guarded(*m_context.notices, [&] {
+        DiscCheck check(m_state->data(), snapshot);
+        check.run();
+        for (const DiscProblem &problem : check.problems())
+            problems.append(problem.text);
+        size = check.size();
+    });
+    QApplication::restoreOverrideCursor();
+    if (!ran)
+        return false;
+    if (problems.isEmpty())
+        return true;
+    problems.append(size.line());
+    return m_context.discPrompts->continueDespite(problems);
 }
 
 void frmVelmora::finishMenu()
 {
+    const MenuSnapshot snapshot = m_state->snapshot(m_context.programFolder);
+    if (!checkDisc(snapshot))
+        return;
     StepResult built;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ran = guarded(*m_context.notices, [&] { built = buildMenu(); });
+    const bool ran = guarded(*m_context.notices, [&] { built = buildMenu(snapshot); });
     QApplication::restoreOverrideCursor();
     if (!ran)
         return;
-    m_context.notices->information(built ? MenuBuild::successText() : built.error);
+    updateImageAction();
+    if (!built) {
+        m_context.notices->information(built.error);
+        return;
+    }
+    if (m_context.notices->question(MenuBuild::successText() +
+                                    QStringLiteral("\r\n\r\nOpen the menu in your browser now?")))
+        m_context.discPrompts->open(MenuFolder::createMenuFile(snapshot.rootPath));
+}
+
+QString frmVelmora::builtRoot() const
+{
+    if (m_state->menuId <= 0 || m_state->rootPath.isEmpty())
+        return {};
+    return QFileInfo(MenuFolder::createMenuFile(m_state->rootPath)).isFile() ? m_state->rootPath : QString();
+}
+
+// An image is offered for a stored menu whose CD root holds its built page: after Finish, or for a menu
+// loaded that was built before.
+void frmVelmora::updateImageAction()
+{
+    mnuMakeImage->setEnabled(!builtRoot().isEmpty());
+}
+
+void frmVelmora::makeImage()
+{
+    const QString root = builtRoot();
+    if (root.isEmpty())
+        return;
+    const QString target =
+        m_context.discPrompts->imageFile(IsoImage::defaultImagePath(root, m_state->title));
+    if (target.isEmpty())
+        return;
+
+    IsoImage image;
+    QProgressDialog progress(QStringLiteral("Making the disc image\u2026"), QStringLiteral("Cancel"), 0, 100, this);
+    progress.setObjectName(QStringLiteral("dlgImageProgress"));
+    progress.setWindowTitle(Notices::programTitle());
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setMinimumDuration(0);
+    connect(&image, &IsoImage::progress, &progress, &QProgressDialog::setValue);
+    connect(&progress, &QProgressDialog::canceled, &image, &IsoImage::cancel);
+    QEventLoop loop;
+    bool made = false;
+    connect(&image, &IsoImage::finished, &loop, [&](bool ok) {
+        made = ok;
+        loop.quit();
+    });
+    if (!image.start(root, m_state->title, target)) {
+        m_context.notices->information(image.errorString());
+        return;
+    }
+    progress.setValue(0);
+    if (image.isRunning())
+        loop.exec();
+    progress.close();
+    if (image.wasCancelled())
+        return;
+    m_context.notices->information(
+        made ? QStringLiteral("The disc image %1 has been made.").arg(QDir::toNativeSeparators(target))
+            : image.errorString());
 }
 
 void frmVelmora::showAbout()

@@ -622,3 +622,24 @@ backcoloractive=0x00FFFFFF
 backstyleactive=1
 bordercoloractive=0x00FF8080
 borderstyleactive=1
+
+[cmdAddFolder]
+ProgID=Corvixes.KroText
+_extentx=3466
+_extenty=661
+tooltip=Add an entry for every file under the CD root that has none yet
+backcolor=0x8000000F
+backstyle=1
+bordercolor=0x00FFFFFF
+borderstyle=1
+caption=Add Folder Contents…
+font=MS Sans Serif;9.75;Regular
+forecolor=0x00800000
+shape=4
+hovereffect=True
+shadow=True
+hypercolor=0x00FF8080
+backcoloractive=0x00FFFFFF
+backstyleactive=1
+bordercoloractive=0x00FF8080
+borderstyleactive=1

@@ -2,6 +2,7 @@
 
 #include "wizard/WizardContext.h"
 #include "wizard/WizardPage.h"
+#include "core/generate/MenuSnapshot.h"
 #include "core/generate/StepResult.h"
 
 #include <QMainWindow>
@@ -33,8 +34,14 @@ private:
     void switchSteps(const QString &direction);
     bool goForward(WizardPage *from, WizardPage *to);
     void finishMenu();
+    // The disc check before Finish writes; false when the user cancels over the problems it found.
+    bool checkDisc(const MenuSnapshot &snapshot);
     // The one call into the build for Finish; a list of what failed, empty when the menu was built.
-    StepResult buildMenu();
+    StepResult buildMenu(const MenuSnapshot &snapshot);
+    // The CD root of the menu being edited, once it holds a built menu page; empty before.
+    QString builtRoot() const;
+    void updateImageAction();
+    void makeImage();
     void showAbout();
     void buildMenuBar();
     void buildBottomRow(FormButtons &buttons);
@@ -49,6 +56,7 @@ private:
     QWidget *cmdBack = nullptr;
     QWidget *cmdNext = nullptr;
     QWidget *Finish = nullptr;
+    QAction *mnuMakeImage = nullptr;
     QAction *mnuQuit = nullptr;
     QAction *mnuAbout = nullptr;
 };

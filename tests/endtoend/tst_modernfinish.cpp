@@ -44,7 +44,7 @@ void TestModernFinish::finishWritesAModernPage()
     w.click(QStringLiteral("cmdSave"));
     w.notices.clear();
     w.click(QStringLiteral("Finish"));
-    QCOMPARE(w.notices.texts(), QStringList{QStringLiteral("Your Menu has been successfully created!")});
+    QCOMPARE(w.notices.texts(), QStringList{WizardFixture::finishedText()});
 
     QCOMPARE(w.scalar(QStringLiteral("SELECT Template FROM tblMenus")).toString(),
              QStringLiteral("Modern Screenshots"));

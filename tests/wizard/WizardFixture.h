@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/common/FakeCommonDialog.h"
+#include "tests/common/FakeDiscPrompts.h"
 #include "tests/common/FakeNotices.h"
 #include "CorvixHost.h"
 #include "wizard/EditState.h"
@@ -20,8 +21,8 @@
 #include <QTest>
 #include <memory>
 
-// A wizard window on a fresh data home, with recording notices, a scripted common dialog and the real corvix
-// plugin from the program folder.
+// A wizard window on a fresh data home, with recording notices, a scripted common dialog and disc prompts, and the
+// real corvix plugin from the program folder.
 class WizardFixture
 {
 public:
@@ -38,6 +39,7 @@ public:
         context.programFolder = QStringLiteral(VELMORA_PROGRAM_FOLDER);
         context.notices = &notices;
         context.cdlg = &cdlg;
+        context.discPrompts = &prompts;
         context.controls = &host();
         context.startFolder = m_home.path();
         context.drives = {QStringLiteral("/")};
@@ -74,6 +76,12 @@ public:
     {
         execute(QStringLiteral("INSERT INTO tblMenus (MenuID,Template,Title,StyleNo,Root) VALUES (?,?,?,?,?)"),
                 {id, templateName, title, styleNo, root});
+    }
+
+    // What Finish says once the menu is built: the success line, then the offer to open it.
+    static QString finishedText()
+    {
+        return QStringLiteral("Your Menu has been successfully created!\r\n\r\nOpen the menu in your browser now?");
     }
 
     static CorvixHost &host()
@@ -149,6 +157,7 @@ public:
     QString cdRoot;
     FakeNotices notices;
     FakeCommonDialog cdlg;
+    FakeDiscPrompts prompts;
     WizardContext context;
     std::unique_ptr<frmVelmora> window;
 

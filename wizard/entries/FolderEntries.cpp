@@ -1,0 +1,85 @@
+#include "wizard/entries/FolderEntries.h"
+
+#include "wizard/EditState.h"
+#include "wizard/FilesPage.h"
+#include "wizard/FormButtons.h"
+#include "wizard/Guarded.h"
+#include "wizard/WizardContext.h"
+#include "core/data/clsData.h"
+#include "core/disc/FolderFill.h"
+#include "wizard/platform/DiscPrompts.h"
+#include "wizard/platform/Notices.h"
+
+#include <QListWidget>
+#include <QSignalBlocker>
+
+FolderEntries::FolderEntries(EditState &state, const WizardContext &context, FilesPage &page)
+    : QObject(&page), m_state(state), m_context(context), m_page(page)
+{
+    FormButtons::onClick(page.cmdAddFolder, this, [this] { offer({}); });
+    // Queued: the checklist must not open while the file manager still waits for its drop to end.
+    connect(&page, &FilesPage::pathsDropped, this, &FolderEntries::offer, Qt::QueuedConnection);
+}
+
+void FolderEntries::offer(const QStringList &paths)
+{
+    if (m_state.menuId <= 0 || m_state.rootPath.isEmpty())
+        return;
+    guarded(*m_context.notices, [&] { addChosen(paths); });
+}
+
+void FolderEntries::addChosen(const QStringList &paths)
+{
+    Notices &notices = *m_context.notices;
+    FolderFill fill(m_state.data(), m_state.menuId, m_state.rootPath);
+    if (!fill.collect(paths)) {
+        notices.information(fill.refused().join(QStringLiteral("\r\n")));
+        return;
+    }
+    const QVector<FillEntry> &offered = fill.offered();
+    if (offered.isEmpty()) {
+        notices.information(paths.isEmpty()
+                                ? QStringLiteral("No files to add: every file under the CD root has an entry.")
+                                : QStringLiteral("No files to add: every file dropped has an entry already."));
+        return;
+    }
+    QStringList rows;
+    for (const FillEntry &entry : offered)
+        rows.append(QStringLiteral("%1 (%2): %3").arg(entry.title, entry.category, entry.link));
+    const std::optional<QList<int>> chosen = m_context.discPrompts->chooseFiles(rows);
+    if (!chosen)
+        return;
+    QVector<FillEntry> stored;
+    for (const int row : *chosen) {
+        if (row >= 0 && row < offered.size())
+            stored.append(offered.at(row));
+    }
+    {
+        // The fields may hold an entry being typed; the new entries are no reason to empty them.
+        const QSignalBlocker quiet(&m_state.data());
+        fill.store(stored);
+    }
+    relist();
+    notices.information(stored.isEmpty()         ? QStringLiteral("No entries were added.")
+                        : stored.size() == 1 ? QStringLiteral("1 entry added.")
+                                             : QStringLiteral("%1 entries added.").arg(stored.size()));
+}
+
+// The list again from the stored entries, with the entry selected before still selected.
+void FolderEntries::relist()
+{
+    QListWidget *list = m_page.lstFiles;
+    const QListWidgetItem *selected = list->selectedItems().value(0);
+    const bool wasSelected = selected != nullptr;
+    const QString selectedTitle = wasSelected ? selected->text() : QString();
+    const QSignalBlocker blocker(list);
+    list->clear();
+    Recordset entries = m_state.data().GetRS(Sql::selectEntries(m_state.menuId));
+    while (!entries.atEnd()) {
+        list->addItem(entries.text(QStringLiteral("FileName")));
+        entries.moveNext();
+    }
+    entries.close();
+    if (QListWidgetItem *again = list->findItems(selectedTitle, Qt::MatchExactly).value(0); again && wasSelected)
+        list->setCurrentItem(again);
+}
