@@ -247,6 +247,7 @@ void frmVelmora::makeImage()
         return;
     }
     progress.setValue(0);
+    progress.show();
     if (image.isRunning())
         loop.exec();
     progress.close();
