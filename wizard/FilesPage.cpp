@@ -100,7 +100,7 @@ FilesPage::FilesPage(FormButtons &buttons, EditState &state, const WizardContext
     cmdSave = buttons.make(QStringLiteral("cmdSave"), this);
     place(cmdSave, 5850, 4500, 1155, 375);
     cmdAddFolder = buttons.make(QStringLiteral("cmdAddFolder"), this);
-    place(cmdAddFolder, 225, 4500, 1965, 375);
+    place(cmdAddFolder, 225, 4500, 2925, 375);
     setAcceptDrops(true);
 
     new FileEntries(state, context, *this);

@@ -625,7 +625,7 @@ borderstyleactive=1
 
 [cmdAddFolder]
 ProgID=Corvixes.KroText
-_extentx=3466
+_extentx=5159
 _extenty=661
 tooltip=Add an entry for every file under the CD root that has none yet
 backcolor=0x8000000F
