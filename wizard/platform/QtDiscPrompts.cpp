@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -79,11 +80,13 @@ bool QtDiscPrompts::continueDespite(const QStringList &problems)
 
 QString QtDiscPrompts::imageFile(const QString &suggested)
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Make Disc Image"), suggested, QStringLiteral("Disc images (*.iso)"));
+    const QFileInfo file(suggested);
+    QFileDialog dialog(m_parent, QStringLiteral("Make Disc Image"), file.absolutePath(),
+                       QStringLiteral("Disc images (*.iso)"));
     dialog.setObjectName(QStringLiteral("dlgImageFile"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("iso"));
-    dialog.selectFile(suggested);
+    dialog.selectFile(file.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
