@@ -102,30 +102,37 @@ FilesPage::FilesPage(FormButtons &buttons, EditState &state, const WizardContext
     cmdAddFolder = buttons.make(QStringLiteral("cmdAddFolder"), this);
     place(cmdAddFolder, 225, 4500, 2925, 375);
     setAcceptDrops(true);
+    for (QWidget *control : findChildren<QWidget *>())
+        control->installEventFilter(this);
 
     new FileEntries(state, context, *this);
     new FolderEntries(state, context, *this);
 }
 
-void FilesPage::dragEnterEvent(QDragEnterEvent *event)
+// A drop of files anywhere on the page is for the page, also over a field that would take it as text.
+bool FilesPage::takeDrop(QEvent *event)
 {
-    if (!droppedPaths(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void FilesPage::dragMoveEvent(QDragMoveEvent *event)
-{
-    if (!droppedPaths(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void FilesPage::dropEvent(QDropEvent *event)
-{
-    const QStringList paths = droppedPaths(event->mimeData());
+    const auto type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto *drop = static_cast<QDropEvent *>(event);
+    const QStringList paths = droppedPaths(drop->mimeData());
     if (paths.isEmpty())
-        return;
-    event->acceptProposedAction();
-    emit pathsDropped(paths);
+        return false;
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop)
+        emit pathsDropped(paths);
+    return true;
+}
+
+bool FilesPage::event(QEvent *event)
+{
+    return takeDrop(event) || WizardPage::event(event);
+}
+
+bool FilesPage::eventFilter(QObject *watched, QEvent *event)
+{
+    return takeDrop(event) || WizardPage::eventFilter(watched, event);
 }
 
 bool FilesPage::enter()

@@ -26,9 +26,8 @@ signals:
     void pathsDropped(const QStringList &paths);
 
 protected:
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend class FileEntries;   // the page's behaviour: it works on these controls
@@ -37,6 +36,8 @@ private:
     // Shows or hides the category and screenshot controls for a template; another text changes nothing.
     void setTemplate(const QString &templateName);
     void getFileData();
+    // Takes a drag or drop of files or folders; false for any other event.
+    bool takeDrop(QEvent *event);
 
     QListWidget *lstFiles;
     QLineEdit *txtFile;

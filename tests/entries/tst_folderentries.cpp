@@ -1,5 +1,6 @@
 #include "tests/wizard/WizardFixture.h"
 
+#include <QAbstractScrollArea>
 #include <QListWidget>
 #include <QMimeData>
 #include <QtTest>
@@ -171,23 +172,29 @@ void TestFolderEntries::dropOffersWhatWasDropped_data()
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QStringList>("offered");
     QTest::addColumn<QString>("notice"); // %1: the fixture's folder
+    QTest::addColumn<QString>("onto");   // the control under the drop; empty: the page itself
     const QString outside =
         QStringLiteral("The file %1/outside/notes.txt is not inside the CD root %1/cd/.\r\nPlease choose a file inside "
                        "the CD root!");
     QTest::newRow("a folder inside") << QStringList{QStringLiteral("cd/tools")} << true
-                                     << allRows.mid(2) << QStringLiteral("2 entries added.");
+                                     << allRows.mid(2) << QStringLiteral("2 entries added.") << QString();
     QTest::newRow("files inside") << QStringList{QStringLiteral("cd/Read_me-first.txt"),
                                                  QStringLiteral("cd/Música/canción (1).mp3")}
-                                  << true << allRows.mid(0, 2) << QStringLiteral("2 entries added.");
+                                  << true << allRows.mid(0, 2) << QStringLiteral("2 entries added.") << QString();
     QTest::newRow("a file with an entry")
         << QStringList{QStringLiteral("cd/docs/readme.txt")} << true << QStringList()
-        << QStringLiteral("No files to add: every file dropped has an entry already.");
+        << QStringLiteral("No files to add: every file dropped has an entry already.") << QString();
     QTest::newRow("outside the root") << QStringList{QStringLiteral("outside/notes.txt")} << true << QStringList()
-                                      << outside;
+                                      << outside << QString();
     QTest::newRow("inside and outside") << QStringList{QStringLiteral("cd/tools"), QStringLiteral("outside/notes.txt")}
-                                        << true << QStringList() << outside;
+                                        << true << QStringList() << outside << QString();
     QTest::newRow("a web address") << QStringList{QStringLiteral("https://example.com/setup.exe")} << false
-                                   << QStringList() << QString();
+                                   << QStringList() << QString() << QString();
+    QTest::newRow("onto the file field") << QStringList{QStringLiteral("cd/tools")} << true << allRows.mid(2)
+                                         << QStringLiteral("2 entries added.") << QStringLiteral("txtFile");
+    QTest::newRow("onto the description") << QStringList{QStringLiteral("cd/tools")} << true << allRows.mid(2)
+                                          << QStringLiteral("2 entries added.")
+                                          << QStringLiteral("txtFileDescription");
 }
 
 void TestFolderEntries::dropOffersWhatWasDropped()
@@ -196,6 +203,7 @@ void TestFolderEntries::dropOffersWhatWasDropped()
     QFETCH(bool, accepted);
     QFETCH(QStringList, offered);
     QFETCH(QString, notice);
+    QFETCH(QString, onto);
     WizardFixture &w = *m_wizard;
     QList<QUrl> urls;
     for (const QString &item : dropped)
@@ -204,6 +212,10 @@ void TestFolderEntries::dropOffersWhatWasDropped()
     QMimeData mime;
     mime.setUrls(urls);
     QWidget *page = w.window->page(Step::Files);
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(w.control(onto)))
+        page = area->viewport();
+    else if (!onto.isEmpty())
+        page = w.control(onto);
     const QPoint inside = page->rect().center();
     QDragEnterEvent enter(inside, Qt::CopyAction, &mime, Qt::LeftButton, {});
     QApplication::sendEvent(page, &enter);
@@ -217,6 +229,7 @@ void TestFolderEntries::dropOffersWhatWasDropped()
     QCOMPARE(offeredRows(), offered);
     QCOMPARE(storedEntries().size(), 1 + offered.size());
     QCOMPARE(list()->count(), 1 + offered.size());
+    QCOMPARE(w.edit(QStringLiteral("txtFile"))->text(), QString());
 }
 
 QTEST_MAIN(TestFolderEntries)

@@ -10,6 +10,7 @@
 #include "wizard/platform/DiscPrompts.h"
 #include "wizard/platform/Notices.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -25,14 +26,15 @@ void FolderEntries::offer(const QStringList &paths)
 {
     if (m_state.menuId <= 0 || m_state.rootPath.isEmpty())
         return;
-    guarded(*m_context.notices, [&] { addChosen(paths); });
-}
-
-void FolderEntries::addChosen(const QStringList &paths)
-{
     Notices &notices = *m_context.notices;
     FolderFill fill(m_state.data(), m_state.menuId, m_state.rootPath);
-    if (!fill.collect(paths)) {
+    bool collected = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ran = guarded(notices, [&] { collected = fill.collect(paths); });
+    QApplication::restoreOverrideCursor();
+    if (!ran)
+        return;
+    if (!collected) {
         notices.information(fill.refused().join(QStringLiteral("\r\n")));
         return;
     }
@@ -54,12 +56,14 @@ void FolderEntries::addChosen(const QStringList &paths)
         if (row >= 0 && row < offered.size())
             stored.append(offered.at(row));
     }
-    {
+    const bool added = guarded(notices, [&] {
         // The fields may hold an entry being typed; the new entries are no reason to empty them.
         const QSignalBlocker quiet(&m_state.data());
         fill.store(stored);
-    }
-    relist();
+    });
+    if (!added)
+        return;
+    guarded(notices, [this] { relist(); });
     notices.information(stored.isEmpty()         ? QStringLiteral("No entries were added.")
                         : stored.size() == 1 ? QStringLiteral("1 entry added.")
                                              : QStringLiteral("%1 entries added.").arg(stored.size()));

@@ -20,7 +20,6 @@ public:
     void offer(const QStringList &paths);
 
 private:
-    void addChosen(const QStringList &paths);
     void relist();
 
     EditState &m_state;
