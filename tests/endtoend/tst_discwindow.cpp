@@ -30,7 +30,7 @@ private:
     {
         return w.window->findChild<QAction *>(QStringLiteral("mnuMakeImage"));
     }
-    // The files of an image, as xorriso lists them.
+    // The files of an image, as xorriso lists them, sorted with "label " and the volume label.
     QStringList imageFiles(const QString &image) const;
 };
 
@@ -56,15 +56,17 @@ void TestDiscWindow::walkToEntries(WizardFixture &w, const QString &title)
 QStringList TestDiscWindow::imageFiles(const QString &image) const
 {
     QProcess xorriso;
-    xorriso.start(QStringLiteral("xorriso"),
-                  {QStringLiteral("-indev"), image, QStringLiteral("-find"), QStringLiteral("/"), QStringLiteral("-type"),
-                   QStringLiteral("f")});
+    xorriso.start(QStringLiteral("xorriso"), {QStringLiteral("-indev"), image, QStringLiteral("-pvd_info"),
+                                              QStringLiteral("-find"), QStringLiteral("/"), QStringLiteral("-type"),
+                                              QStringLiteral("f")});
     if (!xorriso.waitForFinished(60000) || xorriso.exitCode() != 0)
         return {QStringLiteral("xorriso failed: ") + QString::fromLocal8Bit(xorriso.readAllStandardError())};
     QStringList files;
     for (const QString &line : QString::fromUtf8(xorriso.readAllStandardOutput()).split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1Char('\'')))
             files.append(line.mid(1, line.size() - 2));
+        else if (line.startsWith(QLatin1String("Volume Id")))
+            files.append(QStringLiteral("label ") + line.section(QLatin1Char(':'), 1).trimmed());
     }
     files.sort();
     return files;
@@ -188,7 +190,7 @@ void TestDiscWindow::makesADiscImage()
         QCOMPARE(imageFiles(suggested),
                  (QStringList{QStringLiteral("/AUTORUN.INF"), QStringLiteral("/Index.hta"), QStringLiteral("/Index.htm"),
                               QStringLiteral("/Menu/Styles.css"), QStringLiteral("/Start.exe"),
-                              QStringLiteral("/docs/readme.txt")}));
+                              QStringLiteral("/docs/readme.txt"), QStringLiteral("label TOOLS_CD")}));
 }
 
 // A newcomer's way from an empty data home and a folder of files to a disc image whose menu lists every file,
@@ -233,7 +235,8 @@ void TestDiscWindow::fromFolderToDisc()
     const QString image = w.tempPath() + QStringLiteral("/From Folder to Disc.iso");
     QCOMPARE(w.notices.texts(), QStringList{QStringLiteral("The disc image %1 has been made.").arg(image)});
     QStringList expected = {QStringLiteral("/AUTORUN.INF"), QStringLiteral("/Index.hta"), QStringLiteral("/Index.htm"),
-                            QStringLiteral("/Menu/Styles.css"), QStringLiteral("/Start.exe")};
+                            QStringLiteral("/Menu/Styles.css"), QStringLiteral("/Start.exe"),
+                            QStringLiteral("label FROM_FOLDER_TO_DISC")};
     for (const QString &file : files.mid(0, 3))
         expected.append(QLatin1Char('/') + file);
     expected.sort();
