@@ -56,9 +56,9 @@ void TestDiscWindow::walkToEntries(WizardFixture &w, const QString &title)
 QStringList TestDiscWindow::imageFiles(const QString &image) const
 {
     QProcess xorriso;
-    xorriso.start(QStringLiteral("xorriso"), {QStringLiteral("-indev"), image, QStringLiteral("-pvd_info"),
-                                              QStringLiteral("-find"), QStringLiteral("/"), QStringLiteral("-type"),
-                                              QStringLiteral("f")});
+    xorriso.start(QStringLiteral("xorriso"),
+                  {QStringLiteral("-indev"), image, QStringLiteral("-pvd_info"), QStringLiteral("-find"),
+                   QStringLiteral("/"), QStringLiteral("-type"), QStringLiteral("f")});
     if (!xorriso.waitForFinished(60000) || xorriso.exitCode() != 0)
         return {QStringLiteral("xorriso failed: ") + QString::fromLocal8Bit(xorriso.readAllStandardError())};
     QStringList files;
@@ -74,7 +74,7 @@ QStringList TestDiscWindow::imageFiles(const QString &image) const
 
 void TestDiscWindow::finishChecksTheDisc_data()
 {
-    QTest::addColumn<bool>("missing");     // an entry whose file is gone
+    QTest::addColumn<bool>("missing");      // an entry whose file is gone
     QTest::addColumn<bool>("continueOver"); // the answer to the check dialog
     QTest::addColumn<bool>("open");         // the answer to the offer to open the menu
     QTest::newRow("clean root, opened") << false << false << true;
@@ -181,16 +181,17 @@ void TestDiscWindow::makesADiscImage()
     QTest::qWait(0);
 
     QCOMPARE(w.prompts.shown(Kind::ImageFile).value(0).lines, QStringList{suggested});
-    QCOMPARE(w.notices.texts(), notice.isEmpty() ? QStringList() : QStringList{QString(notice).replace(QStringLiteral("%1"), suggested)});
+    QCOMPARE(w.notices.texts(),
+             notice.isEmpty() ? QStringList() : QStringList{QString(notice).replace(QStringLiteral("%1"), suggested)});
     QCOMPARE(progressShown, !answer.isEmpty() && !withoutXorriso);
     // Nothing is left beside the image but the image itself.
     QCOMPARE(QDir(w.tempPath()).entryList(QDir::Files | QDir::Hidden),
              made ? QStringList{QFileInfo(suggested).fileName()} : QStringList());
     if (made)
-        QCOMPARE(imageFiles(suggested),
-                 (QStringList{QStringLiteral("/AUTORUN.INF"), QStringLiteral("/Index.hta"), QStringLiteral("/Index.htm"),
-                              QStringLiteral("/Menu/Styles.css"), QStringLiteral("/Start.exe"),
-                              QStringLiteral("/docs/readme.txt"), QStringLiteral("label TOOLS_CD")}));
+        QCOMPARE(imageFiles(suggested), (QStringList{QStringLiteral("/AUTORUN.INF"), QStringLiteral("/Index.hta"),
+                                                     QStringLiteral("/Index.htm"), QStringLiteral("/Menu/Styles.css"),
+                                                     QStringLiteral("/Start.exe"), QStringLiteral("/docs/readme.txt"),
+                                                     QStringLiteral("label TOOLS_CD")}));
 }
 
 // A newcomer's way from an empty data home and a folder of files to a disc image whose menu lists every file,
@@ -234,9 +235,9 @@ void TestDiscWindow::fromFolderToDisc()
     imageAction(w)->trigger();
     const QString image = w.tempPath() + QStringLiteral("/From Folder to Disc.iso");
     QCOMPARE(w.notices.texts(), QStringList{QStringLiteral("The disc image %1 has been made.").arg(image)});
-    QStringList expected = {QStringLiteral("/AUTORUN.INF"), QStringLiteral("/Index.hta"), QStringLiteral("/Index.htm"),
-                            QStringLiteral("/Menu/Styles.css"), QStringLiteral("/Start.exe"),
-                            QStringLiteral("label FROM_FOLDER_TO_DISC")};
+    QStringList expected = {QStringLiteral("/AUTORUN.INF"), QStringLiteral("/Index.hta"),
+                            QStringLiteral("/Index.htm"),   QStringLiteral("/Menu/Styles.css"),
+                            QStringLiteral("/Start.exe"),   QStringLiteral("label FROM_FOLDER_TO_DISC")};
     for (const QString &file : files.mid(0, 3))
         expected.append(QLatin1Char('/') + file);
     expected.sort();

@@ -56,9 +56,8 @@ void TestFolderEntries::init()
     m_wizard = std::make_unique<WizardFixture>();
     WizardFixture &w = *m_wizard;
     for (const char *file : {"cd/Read_me-first.txt", "cd/tools/Setup Tool.exe", "cd/tools/deep/more/a-b_c.tar.gz",
-                             "cd/Música/canción (1).mp3", "cd/docs/readme.txt", "cd/.hidden/x.txt",
-                             "cd/tools/.dot.txt", "cd/Menu/logo.png", "cd/Index.htm", "cd/AUTORUN.INF",
-                             "cd/Start.exe", "outside/notes.txt"})
+                             "cd/Música/canción (1).mp3", "cd/docs/readme.txt", "cd/.hidden/x.txt", "cd/tools/.dot.txt",
+                             "cd/Menu/logo.png", "cd/Index.htm", "cd/AUTORUN.INF", "cd/Start.exe", "outside/notes.txt"})
         w.makeFile(QString::fromUtf8(file));
     w.click(QStringLiteral("cmdNew"));
     w.combo(QStringLiteral("cmbTemplate"))->setCurrentText(QStringLiteral("Extended"));
@@ -176,8 +175,8 @@ void TestFolderEntries::dropOffersWhatWasDropped_data()
     const QString outside =
         QStringLiteral("The file %1/outside/notes.txt is not inside the CD root %1/cd/.\r\nPlease choose a file inside "
                        "the CD root!");
-    QTest::newRow("a folder inside") << QStringList{QStringLiteral("cd/tools")} << true
-                                     << allRows.mid(2) << QStringLiteral("2 entries added.") << QString();
+    QTest::newRow("a folder inside") << QStringList{QStringLiteral("cd/tools")} << true << allRows.mid(2)
+                                     << QStringLiteral("2 entries added.") << QString();
     QTest::newRow("files inside") << QStringList{QStringLiteral("cd/Read_me-first.txt"),
                                                  QStringLiteral("cd/Música/canción (1).mp3")}
                                   << true << allRows.mid(0, 2) << QStringLiteral("2 entries added.") << QString();
@@ -193,8 +192,7 @@ void TestFolderEntries::dropOffersWhatWasDropped_data()
     QTest::newRow("onto the file field") << QStringList{QStringLiteral("cd/tools")} << true << allRows.mid(2)
                                          << QStringLiteral("2 entries added.") << QStringLiteral("txtFile");
     QTest::newRow("onto the description") << QStringList{QStringLiteral("cd/tools")} << true << allRows.mid(2)
-                                          << QStringLiteral("2 entries added.")
-                                          << QStringLiteral("txtFileDescription");
+                                          << QStringLiteral("2 entries added.") << QStringLiteral("txtFileDescription");
 }
 
 void TestFolderEntries::dropOffersWhatWasDropped()
@@ -207,8 +205,9 @@ void TestFolderEntries::dropOffersWhatWasDropped()
     WizardFixture &w = *m_wizard;
     QList<QUrl> urls;
     for (const QString &item : dropped)
-        urls.append(item.startsWith(QLatin1String("https:")) ? QUrl(item)
-                                                             : QUrl::fromLocalFile(w.tempPath() + QLatin1Char('/') + item));
+        urls.append(item.startsWith(QLatin1String("https:"))
+                        ? QUrl(item)
+                        : QUrl::fromLocalFile(w.tempPath() + QLatin1Char('/') + item));
     QMimeData mime;
     mime.setUrls(urls);
     QWidget *page = w.window->page(Step::Files);

@@ -25,8 +25,7 @@ private slots:
 
 private:
     // Acts on the modal dialog once it is shown.
-    template <typename Dialog>
-    void whenShown(std::function<void(Dialog *)> action)
+    template <typename Dialog> void whenShown(std::function<void(Dialog *)> action)
     {
         QTimer::singleShot(0, this, [this, action] {
             auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());

@@ -1,12 +1,12 @@
 #include "wizard/entries/FolderEntries.h"
 
+#include "core/data/clsData.h"
+#include "core/disc/FolderFill.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/FormButtons.h"
 #include "wizard/Guarded.h"
 #include "wizard/WizardContext.h"
-#include "core/data/clsData.h"
-#include "core/disc/FolderFill.h"
 #include "wizard/platform/DiscPrompts.h"
 #include "wizard/platform/Notices.h"
 
@@ -64,7 +64,7 @@ void FolderEntries::offer(const QStringList &paths)
     if (!added)
         return;
     guarded(notices, [this] { relist(); });
-    notices.information(stored.isEmpty()         ? QStringLiteral("No entries were added.")
+    notices.information(stored.isEmpty()     ? QStringLiteral("No entries were added.")
                         : stored.size() == 1 ? QStringLiteral("1 entry added.")
                                              : QStringLiteral("%1 entries added.").arg(stored.size()));
 }

@@ -22,8 +22,7 @@ struct ListDialog
     QListWidget *list;
     QDialogButtonBox *buttons;
 
-    ListDialog(QWidget *parent, const QString &objectName, const QString &caption)
-        : dialog(parent)
+    ListDialog(QWidget *parent, const QString &objectName, const QString &caption) : dialog(parent)
     {
         dialog.setObjectName(objectName);
         dialog.setWindowTitle(Notices::programTitle());
@@ -53,7 +52,8 @@ std::optional<QList<int>> QtDiscPrompts::chooseFiles(const QStringList &rows)
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
-    box.buttons->addButton(QStringLiteral("Add"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("cmdAdd"));
+    box.buttons->addButton(QStringLiteral("Add"), QDialogButtonBox::AcceptRole)
+        ->setObjectName(QStringLiteral("cmdAdd"));
     box.buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
     if (box.dialog.exec() != QDialog::Accepted)
         return std::nullopt;
