@@ -221,8 +221,7 @@ void frmVelmora::makeImage()
     const QString root = builtRoot();
     if (root.isEmpty())
         return;
-    const QString target =
-        m_context.discPrompts->imageFile(IsoImage::defaultImagePath(root, m_state->title));
+    const QString target = m_context.discPrompts->imageFile(IsoImage::defaultImagePath(root, m_state->title));
     if (target.isEmpty())
         return;
 
@@ -234,7 +233,8 @@ void frmVelmora::makeImage()
     progress.setAutoReset(false);
     progress.setAutoClose(false);
     progress.setMinimumDuration(0);
-    connect(&image, &IsoImage::progress, &progress, &QProgressDialog::setValue);
+    // Queued: a modal progress dialog handles events in setValue, which must not run inside xorriso's output.
+    connect(&image, &IsoImage::progress, &progress, &QProgressDialog::setValue, Qt::QueuedConnection);
     connect(&progress, &QProgressDialog::canceled, &image, &IsoImage::cancel);
     QEventLoop loop;
     bool made = false;
@@ -250,12 +250,14 @@ void frmVelmora::makeImage()
     progress.show();
     if (image.isRunning())
         loop.exec();
+    if (made)
+        progress.setValue(100);
     progress.close();
     if (image.wasCancelled())
         return;
-    m_context.notices->information(
-        made ? QStringLiteral("The disc image %1 has been made.").arg(QDir::toNativeSeparators(target))
-            : image.errorString());
+    m_context.notices->information(made ? QStringLiteral("The disc image %1 has been made.")
+                                              .arg(QDir::toNativeSeparators(target))
+                                        : image.errorString());
 }
 
 void frmVelmora::showAbout()

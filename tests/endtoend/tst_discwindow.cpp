@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QProcess>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QtTest>
@@ -166,9 +167,13 @@ void TestDiscWindow::makesADiscImage()
     const QString suggested = w.tempPath() + QStringLiteral("/Tools_ CD.iso");
     w.prompts.imageFileNext(answer == QLatin1String("suggested") ? suggested : answer);
     bool progressShown = false;
+    int highest = -1;
     QTimer::singleShot(0, this, [&] {
         auto *progress = w.window->findChild<QProgressDialog *>(QStringLiteral("dlgImageProgress"));
         progressShown = progress && progress->isVisible();
+        if (progress)
+            connect(progress->findChild<QProgressBar *>(), &QProgressBar::valueChanged, this,
+                    [&](int value) { highest = qMax(highest, value); });
         if (progress && cancelMidway)
             progress->findChild<QPushButton *>()->click();
     });
@@ -184,6 +189,7 @@ void TestDiscWindow::makesADiscImage()
     QCOMPARE(w.notices.texts(),
              notice.isEmpty() ? QStringList() : QStringList{QString(notice).replace(QStringLiteral("%1"), suggested)});
     QCOMPARE(progressShown, !answer.isEmpty() && !withoutXorriso);
+    QCOMPARE(highest == 100, made);
     // Nothing is left beside the image but the image itself.
     QCOMPARE(QDir(w.tempPath()).entryList(QDir::Files | QDir::Hidden),
              made ? QStringList{QFileInfo(suggested).fileName()} : QStringList());
