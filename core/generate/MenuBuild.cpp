@@ -22,16 +22,6 @@
 
 namespace {
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-bool isSet(const QString &field)
-{
-    return !field.isEmpty() && field != QLatin1String("none");
-}
-
 // A folder counts as read-only when its permissions deny the owner writing, or when nothing can be created in it
 // (a read-only medium): the build never writes into a folder the user marked read-only.
 bool isWritableFolder(const QString &folder)
@@ -193,9 +183,9 @@ int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps
     const StepResult rootState =
         root.isEmpty() ? MenuFolder::noRootFolder()
         : !QFileInfo(root).isDir()
-            ? StepResult::failure(QStringLiteral("The CD root folder %1 does not exist.").arg(shown(root)))
+            ? StepResult::failure(QStringLiteral("The CD root folder %1 does not exist.").arg(PathMapping::shown(root)))
         : !isWritableFolder(root)
-            ? StepResult::failure(QStringLiteral("The CD root folder %1 is read-only.").arg(shown(root)))
+            ? StepResult::failure(QStringLiteral("The CD root folder %1 is read-only.").arg(PathMapping::shown(root)))
             : StepResult::success();
     if (!record(rootState))
         return 0; // nothing can be written
@@ -210,14 +200,8 @@ int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps
         if (!record(result))
             passed &= ~step;
     };
-    if (steps & Style) {
-        fails(Style, StylesheetWriter::check(snapshot.style));
-        for (const QString &file : snapshot.style.mediaFiles()) {
-            if (isSet(file) && !QFileInfo(file).isFile())
-                fails(Style, StepResult::failure(
-                                 QStringLiteral("The media file %1 of the style is missing.").arg(shown(file))));
-        }
-    }
+    if (steps & Style)
+        fails(Style, StylesheetWriter::check(snapshot.style)); // the media were checked with the links
     if (steps & Page)
         fails(Page, PageWriter(snapshot, reader).check());
     if (steps & Autorun) {
@@ -266,7 +250,7 @@ void MenuBuild::writeStyle(const MenuSnapshot &snapshot)
         return;
     m_written.append(stylesheet);
     for (const QString &file : snapshot.style.mediaFiles()) {
-        if (!isSet(file))
+        if (!StyleFields::isSet(file))
             continue;
         if (!record(MenuFolder::copyToMenuFolder(snapshot.rootPath, file)))
             return;
@@ -282,7 +266,7 @@ void MenuBuild::writePage(MenuReader &reader, const MenuSnapshot &snapshot)
     const QString path = MenuFolder::createMenuFile(snapshot.rootPath);
     ReplacingFile file(path);
     auto cannotWrite = [&] {
-        return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString()));
+        return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(PathMapping::shown(path), file.errorString()));
     };
     if (!file.open()) {
         record(cannotWrite());
