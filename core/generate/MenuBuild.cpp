@@ -8,6 +8,7 @@
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PageWriter.h"
 #include "core/generate/PathMapping.h"
+#include "core/generate/StoredSnapshot.h"
 #include "core/generate/StylesheetWriter.h"
 
 #include <QDir>
@@ -146,30 +147,15 @@ StepResult MenuBuild::runStored(qint64 menuId, const QString &programFolder)
     m_notes.clear();
     try {
         MenuReader reader(m_data);
-        const std::optional<StoredMenu> menu = reader.menu(menuId);
-        if (!menu) {
-            record(StepResult::failure(QStringLiteral("There is no menu %1.").arg(menuId)));
+        QString error;
+        std::optional<StoredSnapshot> stored = StoredSnapshot::load(reader, menuId, &error);
+        if (!stored) {
+            record(StepResult::failure(error));
             return outcome();
         }
-        MenuSnapshot snapshot;
-        snapshot.currentMenuID = menuId;
+        m_notes = stored->notes;
+        MenuSnapshot &snapshot = stored->snapshot;
         snapshot.programFolder = programFolder;
-        snapshot.title = menu->title;
-        snapshot.templateName = menu->templateName;
-        if (menu->style) {
-            snapshot.style = StyleFields::fromValues(*menu->style);
-        } else {
-            snapshot.style = StyleFields::standard();
-            m_notes.append(QStringLiteral("Style %1 of menu %2 does not exist; the default style is used.")
-                               .arg(menu->styleNo)
-                               .arg(menuId));
-        }
-        const QString root = menu->root.trimmed();
-        if (root.isEmpty()) {
-            record(StepResult::failure(QStringLiteral("Menu %1 has no CD root folder.").arg(menuId)));
-            return outcome();
-        }
-        snapshot.rootPath = PathMapping::rootPathFor(root);
         return runWith(reader, snapshot, allSteps, OnFailure::Stop);
     } catch (const DataError &error) {
         record(StepResult::failure(error.message()));
