@@ -25,12 +25,13 @@ CommandLine::CommandLine(const QStringList &arguments)
     m_parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")});
     m_parser.addOption({homeOptionName,
                         QStringLiteral("Keep Velmora.dat and the style library in DIR (default: $VELMORA_HOME, "
-                                       "else the program folder, else ~/.local/share/Velmora)."),
+                                       "else the program folder when Velmora runs from its build folder, "
+                                       "else ~/.local/share/Velmora)."),
                         QStringLiteral("DIR")});
     DiscCommands::addOptions(m_parser);
     m_parser.addPositionalArgument(QStringLiteral("command"),
-                                   QStringLiteral("list            print the stored menus, one per line\n"
-                                                  "build MENUID    rebuild the CD root of a stored menu\n") +
+                                   QStringLiteral("list                print the stored menus, one per line\n"
+                                                  "build MENUID        rebuild the CD root of a stored menu\n") +
                                        DiscCommands::helpLines(),
                                    QStringLiteral("[command]"));
 
@@ -104,13 +105,19 @@ QString CommandLine::dataHome(const QString &programFolder) const
                              qEnvironmentVariable("VELMORA_HOME"));
 }
 
+QString CommandLine::dataHomeFailure(const QString &programFolder) const
+{
+    const QString wanted = DataHome::chosen(ProgramParts(programFolder).portableFolder(), m_home,
+                                            qEnvironmentVariable("VELMORA_HOME"));
+    return QStringLiteral("Cannot create the data folder %1: %2.")
+        .arg(QDir::toNativeSeparators(wanted), DataHome::problemWith(wanted));
+}
+
 int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream &err) const
 {
     const QString home = dataHome(programFolder);
     if (home.isEmpty()) {
-        const QString wanted = DataHome::chosen(programFolder, m_home, qEnvironmentVariable("VELMORA_HOME"));
-        err << "Cannot create the data folder " << QDir::toNativeSeparators(wanted) << ": "
-            << DataHome::problemWith(wanted) << "." << Qt::endl;
+        err << dataHomeFailure(programFolder) << Qt::endl;
         return 1;
     }
     try {

@@ -32,9 +32,9 @@ void DiscCommands::addOptions(QCommandLineParser &parser)
 
 QString DiscCommands::helpLines()
 {
-    return QStringLiteral("add MENUID PATH... add entries for the files given\n"
-                          "check MENUID    report what would spoil the disc\n"
-                          "iso MENUID      write a disc image of the CD root");
+    return QStringLiteral("add MENUID PATH...  add entries for the files given\n"
+                          "check MENUID        report what would spoil the disc\n"
+                          "iso MENUID          write a disc image of the CD root");
 }
 
 bool DiscCommands::handles(const QString &command)
