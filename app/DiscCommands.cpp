@@ -1,11 +1,11 @@
 #include "app/DiscCommands.h"
 
 #include "core/data/DataHome.h"
+#include "core/data/MenuReader.h"
 #include "core/data/clsData.h"
 #include "core/disc/DiscCheck.h"
 #include "core/disc/FolderFill.h"
 #include "core/disc/IsoImage.h"
-#include "core/data/MenuReader.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"

@@ -18,8 +18,6 @@ constexpr qint64 dvdSectors = 2295104;
 constexpr qint64 dualLayerSectors = 4173824;
 constexpr int jolietNameLength = 64;
 
-
-
 QString megabytes(qint64 bytes)
 {
     return QStringLiteral("%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
@@ -103,11 +101,12 @@ QHash<QString, QString> DiscCheck::checkMedia()
             add(DiscProblem::Kind::MissingFile,
                 QStringLiteral("The media file %1 of the style is missing.").arg(PathMapping::shown(file)));
         if (key == stylesheet.toLower())
-            add(DiscProblem::Kind::MediaCollision,
-                QStringLiteral("The media file %1 would replace the generated %2.").arg(PathMapping::shown(file), stylesheet));
+            add(DiscProblem::Kind::MediaCollision, QStringLiteral("The media file %1 would replace the generated %2.")
+                                                       .arg(PathMapping::shown(file), stylesheet));
         else if (byName.contains(key) && byName.value(key) != file)
-            add(DiscProblem::Kind::MediaCollision, QStringLiteral("The media files %1 and %2 have the same name.")
-                                                       .arg(PathMapping::shown(byName.value(key)), PathMapping::shown(file)));
+            add(DiscProblem::Kind::MediaCollision,
+                QStringLiteral("The media files %1 and %2 have the same name.")
+                    .arg(PathMapping::shown(byName.value(key)), PathMapping::shown(file)));
         byName.insert(key, file);
     }
     return byName;
@@ -156,8 +155,8 @@ bool DiscCheck::walkRoot()
             return false;
         const QFileInfo info = it.fileInfo();
         if (const auto why = jolietProblem(info.fileName()))
-            add(DiscProblem::Kind::JolietName,
-                QStringLiteral("The name %1 %2, which a Joliet disc cannot hold.").arg(PathMapping::shown(path.mid(prefix)), *why));
+            add(DiscProblem::Kind::JolietName, QStringLiteral("The name %1 %2, which a Joliet disc cannot hold.")
+                                                   .arg(PathMapping::shown(path.mid(prefix)), *why));
         if (info.isFile() && !info.isSymLink()) {
             m_size.bytes += info.size();
             m_size.sectors += (info.size() + sectorSize - 1) / sectorSize;

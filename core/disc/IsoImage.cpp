@@ -15,7 +15,6 @@ namespace {
 
 constexpr int labelLength = 32;
 
-
 QString missingProgram()
 {
     return QStringLiteral("xorriso was not found. Please install the xorriso package to make disc images.");

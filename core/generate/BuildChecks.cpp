@@ -13,8 +13,6 @@
 
 namespace {
 
-
-
 // A name the build replaces: a link or nothing is fine (the link itself is replaced), a regular writable file too.
 QString destinationProblem(const QString &path)
 {
@@ -99,7 +97,8 @@ StepResult media(const QStringList &mediaFiles, bool mustExist)
             continue;
         const QFileInfo info(file);
         if (mustExist && !info.exists())
-            return StepResult::failure(QStringLiteral("The media file %1 of the style is missing.").arg(PathMapping::shown(file)));
+            return StepResult::failure(
+                QStringLiteral("The media file %1 of the style is missing.").arg(PathMapping::shown(file)));
         if (mustExist && !info.isFile())
             return StepResult::failure(
                 QStringLiteral("The media file %1 of the style is not a regular file.").arg(PathMapping::shown(file)));

@@ -252,7 +252,8 @@ void MenuBuild::writePage(MenuReader &reader, const MenuSnapshot &snapshot)
     const QString path = MenuFolder::createMenuFile(snapshot.rootPath);
     ReplacingFile file(path);
     auto cannotWrite = [&] {
-        return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(PathMapping::shown(path), file.errorString()));
+        return StepResult::failure(
+            QStringLiteral("Cannot write %1: %2").arg(PathMapping::shown(path), file.errorString()));
     };
     if (!file.open()) {
         record(cannotWrite());

@@ -145,7 +145,6 @@ int position(const QString &text)
     return ok ? std::clamp(value, 0, 1000) : 0;
 }
 
-
 QByteArray mediaUrl(const QString &field)
 {
     return "url(\"Menu/" + relativeLink(PathMapping::getFileName(field)) + "\")";
