@@ -22,15 +22,17 @@ CommandLine::CommandLine(const QStringList &arguments)
         QStringLiteral("Velmora Wizard builds an autorun HTML menu for a CD from the files gathered in one folder.\n"
                        "Without a command it opens the wizard window."));
     m_parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")});
-    m_parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")});
+    m_parser.addOption(
+        {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")});
     m_parser.addOption({homeOptionName,
                         QStringLiteral("Keep Velmora.dat and the style library in DIR (default: $VELMORA_HOME, "
-                                       "else the program folder, else ~/.local/share/Velmora)."),
+                                       "else the program folder when Velmora runs from its build folder, "
+                                       "else ~/.local/share/Velmora)."),
                         QStringLiteral("DIR")});
     DiscCommands::addOptions(m_parser);
     m_parser.addPositionalArgument(QStringLiteral("command"),
-                                   QStringLiteral("list            print the stored menus, one per line\n"
-                                                  "build MENUID    rebuild the CD root of a stored menu\n") +
+                                   QStringLiteral("list                print the stored menus, one per line\n"
+                                                  "build MENUID        rebuild the CD root of a stored menu\n") +
                                        DiscCommands::helpLines(),
                                    QStringLiteral("[command]"));
 
@@ -104,13 +106,19 @@ QString CommandLine::dataHome(const QString &programFolder) const
                              qEnvironmentVariable("VELMORA_HOME"));
 }
 
+QString CommandLine::dataHomeFailure(const QString &programFolder) const
+{
+    const QString wanted =
+        DataHome::chosen(ProgramParts(programFolder).portableFolder(), m_home, qEnvironmentVariable("VELMORA_HOME"));
+    return QStringLiteral("Cannot create the data folder %1: %2.")
+        .arg(QDir::toNativeSeparators(wanted), DataHome::problemWith(wanted));
+}
+
 int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream &err) const
 {
     const QString home = dataHome(programFolder);
     if (home.isEmpty()) {
-        const QString wanted = DataHome::chosen(programFolder, m_home, qEnvironmentVariable("VELMORA_HOME"));
-        err << "Cannot create the data folder " << QDir::toNativeSeparators(wanted) << ": "
-            << DataHome::problemWith(wanted) << "." << Qt::endl;
+        err << dataHomeFailure(programFolder) << Qt::endl;
         return 1;
     }
     try {
@@ -150,8 +158,7 @@ int CommandLine::listMenus(const QString &home, QTextStream &out) const
     return 0;
 }
 
-int CommandLine::buildMenu(const QString &home, const QString &programFolder, QTextStream &out,
-                           QTextStream &err) const
+int CommandLine::buildMenu(const QString &home, const QString &programFolder, QTextStream &out, QTextStream &err) const
 {
     clsData data(DataHome::databasePath(home));
     MenuBuild build(data);

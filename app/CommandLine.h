@@ -25,6 +25,8 @@ public:
 
     // The data home for this run, created when missing; empty when it cannot be.
     QString dataHome(const QString &programFolder) const;
+    // Why the data home cannot be made, naming the folder.
+    QString dataHomeFailure(const QString &programFolder) const;
 
     // Runs the command; returns the exit code.
     int run(const QString &programFolder, QTextStream &out, QTextStream &err) const;

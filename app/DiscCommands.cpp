@@ -1,12 +1,14 @@
 #include "app/DiscCommands.h"
 
 #include "core/data/DataHome.h"
+#include "core/data/MenuReader.h"
 #include "core/data/clsData.h"
 #include "core/disc/DiscCheck.h"
 #include "core/disc/FolderFill.h"
 #include "core/disc/IsoImage.h"
-#include "core/disc/StoredMenu.h"
 #include "core/generate/MenuFolder.h"
+#include "core/generate/PathMapping.h"
+#include "core/generate/StoredSnapshot.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,11 +17,6 @@ namespace {
 
 const QString categoryOption = QStringLiteral("category");
 const QString outputOption = QStringLiteral("o");
-
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
 
 } // namespace
 
@@ -35,9 +32,9 @@ void DiscCommands::addOptions(QCommandLineParser &parser)
 
 QString DiscCommands::helpLines()
 {
-    return QStringLiteral("add MENUID PATH... add entries for the files given\n"
-                          "check MENUID    report what would spoil the disc\n"
-                          "iso MENUID      write a disc image of the CD root");
+    return QStringLiteral("add MENUID PATH...  add entries for the files given\n"
+                          "check MENUID        report what would spoil the disc\n"
+                          "iso MENUID          write a disc image of the CD root");
 }
 
 bool DiscCommands::handles(const QString &command)
@@ -86,15 +83,31 @@ int DiscCommands::run(const QString &home, QTextStream &out, QTextStream &err) c
     return iso(home, out, err);
 }
 
+std::optional<StoredSnapshot> DiscCommands::storedMenu(clsData &data, QTextStream &err) const
+{
+    QString error;
+    std::optional<StoredSnapshot> menu;
+    {
+        MenuReader reader(data); // read, then let go, so that add can write
+        menu = StoredSnapshot::load(reader, m_menuId, &error);
+    }
+    if (menu && !QFileInfo(menu->rootFolder).isDir())
+        error = QStringLiteral("The CD root folder %1 of menu %2 does not exist.")
+                    .arg(PathMapping::shown(menu->rootFolder))
+                    .arg(m_menuId);
+    if (!error.isEmpty()) {
+        err << error << Qt::endl;
+        return std::nullopt;
+    }
+    return menu;
+}
+
 int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) const
 {
     clsData data(DataHome::databasePath(home));
-    QString error;
-    const std::optional<StoredMenu> menu = StoredMenu::load(data, m_menuId, &error);
-    if (!menu) {
-        err << error << Qt::endl;
+    const std::optional<StoredSnapshot> menu = storedMenu(data, err);
+    if (!menu)
         return 1;
-    }
     FolderFill fill(data, m_menuId, menu->rootFolder);
     if (m_category)
         fill.setCategory(*m_category);
@@ -115,12 +128,9 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
 int DiscCommands::check(const QString &home, QTextStream &out, QTextStream &err) const
 {
     clsData data(DataHome::databasePath(home));
-    QString error;
-    const std::optional<StoredMenu> menu = StoredMenu::load(data, m_menuId, &error);
-    if (!menu) {
-        err << error << Qt::endl;
+    const std::optional<StoredSnapshot> menu = storedMenu(data, err);
+    if (!menu)
         return 1;
-    }
     for (const QString &note : menu->notes)
         err << note << Qt::endl;
     DiscCheck check(data, menu->snapshot);
@@ -134,12 +144,9 @@ int DiscCommands::check(const QString &home, QTextStream &out, QTextStream &err)
 int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) const
 {
     clsData data(DataHome::databasePath(home));
-    QString error;
-    const std::optional<StoredMenu> menu = StoredMenu::load(data, m_menuId, &error);
-    if (!menu) {
-        err << error << Qt::endl;
+    const std::optional<StoredSnapshot> menu = storedMenu(data, err);
+    if (!menu)
         return 1;
-    }
     const QString target =
         m_output.isEmpty() ? IsoImage::defaultImagePath(menu->rootFolder, menu->snapshot.title) : m_output;
     if (!QFileInfo(MenuFolder::createMenuFile(menu->snapshot.rootPath)).isFile())
@@ -155,6 +162,6 @@ int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) c
         err << image.errorString() << Qt::endl;
         return 1;
     }
-    out << "Wrote " << shown(QFileInfo(target).absoluteFilePath()) << Qt::endl;
+    out << "Wrote " << PathMapping::shown(QFileInfo(target).absoluteFilePath()) << Qt::endl;
     return 0;
 }

@@ -5,6 +5,9 @@
 #include <QTextStream>
 #include <optional>
 
+class clsData;
+struct StoredSnapshot;
+
 // The commands that take a menu's CD root towards a disc: add (entries for the files under the root), check (what
 // would spoil the disc) and iso (a disc image).
 class DiscCommands
@@ -21,6 +24,8 @@ public:
     int run(const QString &home, QTextStream &out, QTextStream &err) const;
 
 private:
+    // The menu and its CD root, which must exist; nothing, with the reason on err, otherwise.
+    std::optional<StoredSnapshot> storedMenu(clsData &data, QTextStream &err) const;
     int add(const QString &home, QTextStream &out, QTextStream &err) const;
     int check(const QString &home, QTextStream &out, QTextStream &err) const;
     int iso(const QString &home, QTextStream &out, QTextStream &err) const;

@@ -37,7 +37,7 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
     const QString programFolder = QApplication::applicationDirPath();
     const QString home = commandLine.dataHome(programFolder);
     if (home.isEmpty())
-        return fail(QStringLiteral("The data folder of Velmora cannot be created."));
+        return fail(commandLine.dataHomeFailure(programFolder));
     try {
         DatabaseFile::prepare(DataHome::databasePath(home));
     } catch (const DataError &error) {

@@ -18,16 +18,6 @@ constexpr qint64 dvdSectors = 2295104;
 constexpr qint64 dualLayerSectors = 4173824;
 constexpr int jolietNameLength = 64;
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-bool isSet(const QString &field)
-{
-    return !field.isEmpty() && field != QLatin1String("none");
-}
-
 QString megabytes(qint64 bytes)
 {
     return QStringLiteral("%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
@@ -104,18 +94,19 @@ QHash<QString, QString> DiscCheck::checkMedia()
     QHash<QString, QString> byName;
     const QString stylesheet = QStringLiteral("Styles.css");
     for (const QString &file : m_snapshot.style.mediaFiles()) {
-        if (!isSet(file))
+        if (!StyleFields::isSet(file))
             continue;
         const QString key = PathMapping::getFileName(file).toLower();
         if (!QFileInfo(file).isFile())
             add(DiscProblem::Kind::MissingFile,
-                QStringLiteral("The media file %1 of the style is missing.").arg(shown(file)));
+                QStringLiteral("The media file %1 of the style is missing.").arg(PathMapping::shown(file)));
         if (key == stylesheet.toLower())
-            add(DiscProblem::Kind::MediaCollision,
-                QStringLiteral("The media file %1 would replace the generated %2.").arg(shown(file), stylesheet));
+            add(DiscProblem::Kind::MediaCollision, QStringLiteral("The media file %1 would replace the generated %2.")
+                                                       .arg(PathMapping::shown(file), stylesheet));
         else if (byName.contains(key) && byName.value(key) != file)
-            add(DiscProblem::Kind::MediaCollision, QStringLiteral("The media files %1 and %2 have the same name.")
-                                                       .arg(shown(byName.value(key)), shown(file)));
+            add(DiscProblem::Kind::MediaCollision,
+                QStringLiteral("The media files %1 and %2 have the same name.")
+                    .arg(PathMapping::shown(byName.value(key)), PathMapping::shown(file)));
         byName.insert(key, file);
     }
     return byName;
@@ -137,15 +128,15 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
                 QStringLiteral("The entry %1 links to %2, which is not inside the CD root.").arg(title, link));
         else if (!QFileInfo::exists(path))
             add(DiscProblem::Kind::MissingFile,
-                QStringLiteral("The file %1 of the entry %2 is missing.").arg(shown(path), title));
+                QStringLiteral("The file %1 of the entry %2 is missing.").arg(PathMapping::shown(path), title));
 
         const QString screenshot = entries.text(QStringLiteral("Screenshot"));
         const QString medium = mediaByName.value(screenshot.toLower());
-        if (isSet(screenshot) && !medium.isEmpty() &&
+        if (StyleFields::isSet(screenshot) && !medium.isEmpty() &&
             QDir::cleanPath(medium) != QDir::cleanPath(menuFolder + screenshot))
             add(DiscProblem::Kind::MediaCollision,
                 QStringLiteral("The media file %1 would replace the screenshot %2 of the entry %3.")
-                    .arg(shown(medium), screenshot, title));
+                    .arg(PathMapping::shown(medium), screenshot, title));
         entries.moveNext();
     }
     entries.close();
@@ -164,8 +155,8 @@ bool DiscCheck::walkRoot()
             return false;
         const QFileInfo info = it.fileInfo();
         if (const auto why = jolietProblem(info.fileName()))
-            add(DiscProblem::Kind::JolietName,
-                QStringLiteral("The name %1 %2, which a Joliet disc cannot hold.").arg(shown(path.mid(prefix)), *why));
+            add(DiscProblem::Kind::JolietName, QStringLiteral("The name %1 %2, which a Joliet disc cannot hold.")
+                                                   .arg(PathMapping::shown(path.mid(prefix)), *why));
         if (info.isFile() && !info.isSymLink()) {
             m_size.bytes += info.size();
             m_size.sectors += (info.size() + sectorSize - 1) / sectorSize;

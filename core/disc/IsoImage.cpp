@@ -15,11 +15,6 @@ namespace {
 
 constexpr int labelLength = 32;
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 QString missingProgram()
 {
     return QStringLiteral("xorriso was not found. Please install the xorriso package to make disc images.");
@@ -88,16 +83,16 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     const QString root = QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath());
     m_target = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
     if (!QFileInfo(root).isDir()) {
-        m_error = QStringLiteral("The CD root folder %1 does not exist.").arg(shown(root));
+        m_error = QStringLiteral("The CD root folder %1 does not exist.").arg(PathMapping::shown(root));
         return false;
     }
     if (m_target.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
         m_error = QStringLiteral("The image %1 cannot be written inside the CD root %2, which it would hold.")
-                      .arg(shown(m_target), shown(root));
+                      .arg(PathMapping::shown(m_target), PathMapping::shown(root));
         return false;
     }
     if (QFileInfo(m_target).isDir()) {
-        m_error = QStringLiteral("%1 is a folder.").arg(shown(m_target));
+        m_error = QStringLiteral("%1 is a folder.").arg(PathMapping::shown(m_target));
         return false;
     }
     const QString program = QStandardPaths::findExecutable(m_program).isEmpty() && !QFileInfo(m_program).isExecutable()
@@ -114,7 +109,7 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     temporary.setAutoRemove(false);
     if (!temporary.open()) {
         m_error = QStringLiteral("Cannot write into the folder %1: %2")
-                      .arg(shown(targetInfo.absolutePath()), temporary.errorString());
+                      .arg(PathMapping::shown(targetInfo.absolutePath()), temporary.errorString());
         return false;
     }
     m_temporary = temporary.fileName();
@@ -200,7 +195,7 @@ void IsoImage::processFinished(int exitCode, QProcess::ExitStatus status)
                             error);
     if (error)
         return finish(false, QStringLiteral("Cannot name the disc image %1: %2")
-                                 .arg(shown(m_target), QString::fromStdString(error.message())));
+                                 .arg(PathMapping::shown(m_target), QString::fromStdString(error.message())));
     if (m_percent != 100)
         emit progress(100);
     finish(true, {});

@@ -13,16 +13,6 @@
 
 namespace {
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-bool isSet(const QString &field)
-{
-    return !field.isEmpty() && field != QLatin1String("none");
-}
-
 // A name the build replaces: a link or nothing is fine (the link itself is replaced), a regular writable file too.
 QString destinationProblem(const QString &path)
 {
@@ -30,11 +20,11 @@ QString destinationProblem(const QString &path)
     if (info.isSymLink() || !info.exists())
         return {};
     if (info.isDir())
-        return QStringLiteral("%1 is a folder; the build cannot write its file there.").arg(shown(path));
+        return QStringLiteral("%1 is a folder; the build cannot write its file there.").arg(PathMapping::shown(path));
     if (!info.isFile())
-        return QStringLiteral("%1 is not a regular file; the build cannot replace it.").arg(shown(path));
+        return QStringLiteral("%1 is not a regular file; the build cannot replace it.").arg(PathMapping::shown(path));
     if (!info.isWritable())
-        return QStringLiteral("%1 is not writable.").arg(shown(path));
+        return QStringLiteral("%1 is not writable.").arg(PathMapping::shown(path));
     return {};
 }
 
@@ -42,9 +32,9 @@ QString folderProblem(const QString &folder)
 {
     const QFileInfo info(folder);
     if (!info.isDir())
-        return QStringLiteral("The CD root folder %1 does not exist.").arg(shown(folder));
+        return QStringLiteral("The CD root folder %1 does not exist.").arg(PathMapping::shown(folder));
     if (!info.isWritable() || !info.permission(QFileDevice::WriteOwner))
-        return QStringLiteral("The folder %1 is read-only.").arg(shown(folder));
+        return QStringLiteral("The folder %1 is read-only.").arg(PathMapping::shown(folder));
     return {};
 }
 
@@ -79,7 +69,7 @@ StepResult beforeWriting(const MenuSnapshot &snapshot, clsData &data, Media medi
     if (mediaCheck == Media::Copied) {
         destinations.append(StylesheetWriter::stylesheetPath(root));
         for (const QString &file : snapshot.style.mediaFiles()) {
-            if (isSet(file))
+            if (StyleFields::isSet(file))
                 destinations.append(menuFolder + PathMapping::separator() + PathMapping::getFileName(file));
         }
     }
@@ -103,25 +93,26 @@ StepResult media(const QStringList &mediaFiles, bool mustExist)
     const QString stylesheet = QStringLiteral("Styles.css");
     QStringList seen; // the media taken so far, by their place in the Menu folder
     for (const QString &file : mediaFiles) {
-        if (!isSet(file))
+        if (!StyleFields::isSet(file))
             continue;
         const QFileInfo info(file);
         if (mustExist && !info.exists())
-            return StepResult::failure(QStringLiteral("The media file %1 of the style is missing.").arg(shown(file)));
+            return StepResult::failure(
+                QStringLiteral("The media file %1 of the style is missing.").arg(PathMapping::shown(file)));
         if (mustExist && !info.isFile())
             return StepResult::failure(
-                QStringLiteral("The media file %1 of the style is not a regular file.").arg(shown(file)));
+                QStringLiteral("The media file %1 of the style is not a regular file.").arg(PathMapping::shown(file)));
         const QString name = PathMapping::getFileName(file);
         if (name.compare(stylesheet, Qt::CaseInsensitive) == 0)
             return StepResult::failure(
                 QStringLiteral("The media file %1 has the name of the stylesheet %2 that the build writes.")
-                    .arg(shown(file), MenuFolder::menuFolderName() + QLatin1Char('/') + stylesheet));
+                    .arg(PathMapping::shown(file), MenuFolder::menuFolderName() + QLatin1Char('/') + stylesheet));
         for (const QString &other : std::as_const(seen)) {
             if (PathMapping::getFileName(other).compare(name, Qt::CaseInsensitive) == 0 &&
                 QFileInfo(other).absoluteFilePath() != info.absoluteFilePath())
                 return StepResult::failure(
                     QStringLiteral("The media files %1 and %2 have the same name; the Menu folder holds only one.")
-                        .arg(shown(other), shown(file)));
+                        .arg(PathMapping::shown(other), PathMapping::shown(file)));
         }
         seen.append(file);
     }

@@ -8,6 +8,7 @@
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PageWriter.h"
 #include "core/generate/PathMapping.h"
+#include "core/generate/StoredSnapshot.h"
 #include "core/generate/StylesheetWriter.h"
 
 #include <QDir>
@@ -21,16 +22,6 @@
 #include <thread>
 
 namespace {
-
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-bool isSet(const QString &field)
-{
-    return !field.isEmpty() && field != QLatin1String("none");
-}
 
 // A folder counts as read-only when its permissions deny the owner writing, or when nothing can be created in it
 // (a read-only medium): the build never writes into a folder the user marked read-only.
@@ -156,30 +147,15 @@ StepResult MenuBuild::runStored(qint64 menuId, const QString &programFolder)
     m_notes.clear();
     try {
         MenuReader reader(m_data);
-        const std::optional<StoredMenu> menu = reader.menu(menuId);
-        if (!menu) {
-            record(StepResult::failure(QStringLiteral("There is no menu %1.").arg(menuId)));
+        QString error;
+        std::optional<StoredSnapshot> stored = StoredSnapshot::load(reader, menuId, &error);
+        if (!stored) {
+            record(StepResult::failure(error));
             return outcome();
         }
-        MenuSnapshot snapshot;
-        snapshot.currentMenuID = menuId;
+        m_notes = stored->notes;
+        MenuSnapshot &snapshot = stored->snapshot;
         snapshot.programFolder = programFolder;
-        snapshot.title = menu->title;
-        snapshot.templateName = menu->templateName;
-        if (menu->style) {
-            snapshot.style = StyleFields::fromValues(*menu->style);
-        } else {
-            snapshot.style = StyleFields::standard();
-            m_notes.append(QStringLiteral("Style %1 of menu %2 does not exist; the default style is used.")
-                               .arg(menu->styleNo)
-                               .arg(menuId));
-        }
-        const QString root = menu->root.trimmed();
-        if (root.isEmpty()) {
-            record(StepResult::failure(QStringLiteral("Menu %1 has no CD root folder.").arg(menuId)));
-            return outcome();
-        }
-        snapshot.rootPath = PathMapping::rootPathFor(root);
         return runWith(reader, snapshot, allSteps, OnFailure::Stop);
     } catch (const DataError &error) {
         record(StepResult::failure(error.message()));
@@ -193,9 +169,9 @@ int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps
     const StepResult rootState =
         root.isEmpty() ? MenuFolder::noRootFolder()
         : !QFileInfo(root).isDir()
-            ? StepResult::failure(QStringLiteral("The CD root folder %1 does not exist.").arg(shown(root)))
+            ? StepResult::failure(QStringLiteral("The CD root folder %1 does not exist.").arg(PathMapping::shown(root)))
         : !isWritableFolder(root)
-            ? StepResult::failure(QStringLiteral("The CD root folder %1 is read-only.").arg(shown(root)))
+            ? StepResult::failure(QStringLiteral("The CD root folder %1 is read-only.").arg(PathMapping::shown(root)))
             : StepResult::success();
     if (!record(rootState))
         return 0; // nothing can be written
@@ -210,14 +186,8 @@ int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps
         if (!record(result))
             passed &= ~step;
     };
-    if (steps & Style) {
-        fails(Style, StylesheetWriter::check(snapshot.style));
-        for (const QString &file : snapshot.style.mediaFiles()) {
-            if (isSet(file) && !QFileInfo(file).isFile())
-                fails(Style, StepResult::failure(
-                                 QStringLiteral("The media file %1 of the style is missing.").arg(shown(file))));
-        }
-    }
+    if (steps & Style)
+        fails(Style, StylesheetWriter::check(snapshot.style)); // the media were checked with the links
     if (steps & Page)
         fails(Page, PageWriter(snapshot, reader).check());
     if (steps & Autorun) {
@@ -266,7 +236,7 @@ void MenuBuild::writeStyle(const MenuSnapshot &snapshot)
         return;
     m_written.append(stylesheet);
     for (const QString &file : snapshot.style.mediaFiles()) {
-        if (!isSet(file))
+        if (!StyleFields::isSet(file))
             continue;
         if (!record(MenuFolder::copyToMenuFolder(snapshot.rootPath, file)))
             return;
@@ -282,7 +252,8 @@ void MenuBuild::writePage(MenuReader &reader, const MenuSnapshot &snapshot)
     const QString path = MenuFolder::createMenuFile(snapshot.rootPath);
     ReplacingFile file(path);
     auto cannotWrite = [&] {
-        return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(shown(path), file.errorString()));
+        return StepResult::failure(
+            QStringLiteral("Cannot write %1: %2").arg(PathMapping::shown(path), file.errorString()));
     };
     if (!file.open()) {
         record(cannotWrite());

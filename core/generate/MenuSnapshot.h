@@ -33,6 +33,8 @@ struct StyleFields
 
     // The five media fields (background image, sound, logo, button on, button off) in that order.
     QStringList mediaFiles() const;
+    // A media field names a file unless it is empty or "none".
+    static bool isSet(const QString &field) { return !field.isEmpty() && field != QLatin1String("none"); }
 
     bool operator==(const StyleFields &other) const { return values() == other.values(); }
 };

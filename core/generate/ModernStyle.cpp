@@ -145,11 +145,6 @@ int position(const QString &text)
     return ok ? std::clamp(value, 0, 1000) : 0;
 }
 
-bool isSet(const QString &field)
-{
-    return !field.isEmpty() && field != QLatin1String("none");
-}
-
 QByteArray mediaUrl(const QString &field)
 {
     return "url(\"Menu/" + relativeLink(PathMapping::getFileName(field)) + "\")";
@@ -290,7 +285,7 @@ QByteArray css(const StyleFields &style)
     out += "header,nav,main,section,footer{display:block}\n";
     out += "html{-webkit-text-size-adjust:100%;text-size-adjust:100%}\n";
     out += "body{margin:0;line-height:1.45;" + fontDeclarations(text);
-    if (isSet(style.backImage))
+    if (StyleFields::isSet(style.backImage))
         out += "background-image:" + mediaUrl(style.backImage) + ";";
     out += "}\n";
     out += ".wrap{max-width:64rem;margin:0 auto;padding:1rem}\n";
@@ -312,7 +307,7 @@ QByteArray css(const StyleFields &style)
            "background-position:.5rem center;background-size:1.25rem 1.25rem;cursor:pointer;position:relative;" +
            fontDeclarations(button) + "}\n";
     // The two button images show whether a section is open; with only one of them, the arrows do.
-    if (isSet(style.buttonOffImage) && isSet(style.buttonOnImage))
+    if (StyleFields::isSet(style.buttonOffImage) && StyleFields::isSet(style.buttonOnImage))
         out += ".cat-b{background-image:" + mediaUrl(style.buttonOffImage) + "}\n" +
                ".cat-b:hover,.cat-b[aria-expanded=\"true\"]{background-image:" + mediaUrl(style.buttonOnImage) + "}\n";
     else
@@ -341,7 +336,7 @@ QByteArray css(const StyleFields &style)
            ".e{flex-wrap:wrap}.shot{max-width:calc(100% - 2.5rem);margin:.5rem 0 0 2.5rem}}\n";
     out += colourRules(lightPalette(style));
     out += "@media (prefers-color-scheme:dark){\n" + colourRules(darkPalette(style));
-    if (isSet(style.backImage))
+    if (StyleFields::isSet(style.backImage))
         out += "body{background-image:linear-gradient(rgba(0,0,0,.65),rgba(0,0,0,.65))," + mediaUrl(style.backImage) +
                "}\n";
     out += "}\n";

@@ -9,6 +9,11 @@ QChar separator()
     return QDir::separator();
 }
 
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
 QString rootPathFor(const QString &folder)
 {
     if (folder.endsWith(separator()))

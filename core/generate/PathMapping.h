@@ -8,6 +8,9 @@ namespace PathMapping {
 
 QChar separator();
 
+// A path as messages show it, with the system's separators.
+QString shown(const QString &path);
+
 // The CD root as a prefix for building paths: the folder with a separator added unless it already ends in one.
 QString rootPathFor(const QString &folder);
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/generate/MenuSnapshot.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class MenuReader;
+
+// A stored menu as the commands build and check it: its snapshot (title, template, CD root, style) read once
+// through the reader.
+struct StoredSnapshot
+{
+    MenuSnapshot snapshot; // rootPath ends in a separator
+    QString rootFolder;    // as stored, without its trailing separator
+    QStringList notes;     // remarks that do not stop a command (a style that no longer exists)
+
+    // Nothing, with the reason in *error, when the menu does not exist or has no CD root. Throws DataError.
+    static std::optional<StoredSnapshot> load(MenuReader &reader, qint64 menuId, QString *error);
+};
