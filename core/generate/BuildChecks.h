@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-class clsData;
-
 // What a build can know before its first write: a refused build leaves the CD root as it was.
 namespace BuildChecks {
 
@@ -17,18 +15,19 @@ enum class Media {
 };
 
 // The CD root exists and is writable, "Menu" is a real folder or absent, no generated file's name is taken by a
-// folder or a file that cannot be replaced, the media are distinct from each other and from the stylesheet, and
-// no entry links outside the CD root. Once everything passes, the temporary files that stopped builds left in the
-// root and the Menu folder are removed.
-StepResult beforeWriting(const MenuSnapshot &snapshot, clsData &data, Media media = Media::Copied);
+// folder or a file that cannot be replaced, and the media are distinct from each other and from the stylesheet.
+// Once everything passes, the temporary files that stopped builds left in the root and the Menu folder are
+// removed.
+StepResult beforeWriting(const MenuSnapshot &snapshot, Media media = Media::Copied);
 
 // The style's media files (empty and "none" fields skipped): present and regular when mustExist, and no two with
 // the same name in the Menu folder, nor one named like the stylesheet. Letter case does not count (the CD is read
 // on Windows).
 StepResult media(const QStringList &mediaFiles, bool mustExist);
 
-// No entry of the menu links to an absolute path or climbs out of the CD root with "..".
-StepResult entryLinks(clsData &data, qint64 menuId);
+// An entry's link that is absolute or climbs out of the CD root with "..": the page writers refuse it as they
+// read the entries, before the page takes its name.
 bool isOutsideRoot(const QString &link);
+QString outsideRootText(const QString &title, const QString &link);
 
 } // namespace BuildChecks

@@ -178,7 +178,7 @@ int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps
     // Links in the way, colliding media or entries outside the root refuse the whole build: writing part of it
     // would leave a root that is neither the old menu nor the new one.
     const auto mediaState = (steps & Style) ? BuildChecks::Media::Copied : BuildChecks::Media::AlreadyCopied;
-    if (!record(BuildChecks::beforeWriting(snapshot, m_data, mediaState)))
+    if (!record(BuildChecks::beforeWriting(snapshot, mediaState)))
         return 0;
 
     int passed = steps;
@@ -209,10 +209,16 @@ StepResult MenuBuild::runWith(MenuReader &reader, const MenuSnapshot &snapshot, 
 {
     const int ready = check(reader, snapshot, steps, onFailure);
     auto carryOn = [&] { return onFailure == OnFailure::Continue || m_failures.isEmpty(); };
-    if (ready & Style)
+    // The page is made first, under its temporary name, as making it is also where an entry linking outside the
+    // root is found: with Stop, such a page leaves the root as it was. It takes its name after the stylesheet, so
+    // the files still change in the order of the steps.
+    std::unique_ptr<ReplacingFile> page;
+    if (ready & Page)
+        page = makePage(reader, snapshot);
+    if (ready & Style && carryOn())
         writeStyle(snapshot);
-    if ((ready & Page) && carryOn())
-        writePage(reader, snapshot);
+    if (page && carryOn())
+        commitPage(*page, snapshot);
     // An earlier page is copied again when this build wrote none, as it stays the menu of the CD.
     if ((ready & Application) && carryOn())
         copy(MenuFolder::createMenuFile(snapshot.rootPath), snapshot.rootPath + MenuFolder::applicationFileName());
@@ -245,30 +251,36 @@ void MenuBuild::writeStyle(const MenuSnapshot &snapshot)
     }
 }
 
-void MenuBuild::writePage(MenuReader &reader, const MenuSnapshot &snapshot)
+std::unique_ptr<ReplacingFile> MenuBuild::makePage(MenuReader &reader, const MenuSnapshot &snapshot)
 {
     // The page goes to the file as it is made: a large menu is never held in memory whole, and the earlier page
     // is replaced only by a complete one.
-    const QString path = MenuFolder::createMenuFile(snapshot.rootPath);
-    ReplacingFile file(path);
-    auto cannotWrite = [&] {
-        return StepResult::failure(
-            QStringLiteral("Cannot write %1: %2").arg(PathMapping::shown(path), file.errorString()));
-    };
-    if (!file.open()) {
-        record(cannotWrite());
-        return;
+    auto file = std::make_unique<ReplacingFile>(MenuFolder::createMenuFile(snapshot.rootPath));
+    if (!file->open()) {
+        record(cannotWrite(*file, snapshot));
+        return nullptr;
     }
-    ReplacingFileDevice device(file);
+    ReplacingFileDevice device(*file);
     const StepResult page = PageWriter(snapshot, reader).write(device);
     const bool written = device.finish();
     if (!page || !written) {
-        record(written ? page : cannotWrite());
-        return;
+        record(written ? page : cannotWrite(*file, snapshot));
+        return nullptr;
     }
-    if (!record(file.commit() ? StepResult::success() : cannotWrite()))
-        return;
-    m_written.append(path);
+    return file;
+}
+
+void MenuBuild::commitPage(ReplacingFile &file, const MenuSnapshot &snapshot)
+{
+    if (record(file.commit() ? StepResult::success() : cannotWrite(file, snapshot)))
+        m_written.append(MenuFolder::createMenuFile(snapshot.rootPath));
+}
+
+StepResult MenuBuild::cannotWrite(const ReplacingFile &file, const MenuSnapshot &snapshot)
+{
+    return StepResult::failure(
+        QStringLiteral("Cannot write %1: %2")
+            .arg(PathMapping::shown(MenuFolder::createMenuFile(snapshot.rootPath)), file.errorString()));
 }
 
 void MenuBuild::copy(const QString &source, const QString &destination)

@@ -4,9 +4,11 @@
 #include "core/generate/StepResult.h"
 
 #include <QStringList>
+#include <memory>
 
 class clsData;
 class MenuReader;
+class ReplacingFile;
 
 // The one way a menu's CD root is written, for Finish, the style pages and `velmora build`: the checks of the chosen
 // steps first, then the steps in this order: the stylesheet and the style's media in the Menu folder, the page,
@@ -45,7 +47,10 @@ private:
     bool record(const StepResult &step);
     StepResult outcome() const;
     void writeStyle(const MenuSnapshot &snapshot);
-    void writePage(MenuReader &reader, const MenuSnapshot &snapshot);
+    // The complete page under its temporary name, or nothing when it failed (recorded).
+    std::unique_ptr<ReplacingFile> makePage(MenuReader &reader, const MenuSnapshot &snapshot);
+    void commitPage(ReplacingFile &file, const MenuSnapshot &snapshot);
+    static StepResult cannotWrite(const ReplacingFile &file, const MenuSnapshot &snapshot);
     void copy(const QString &source, const QString &destination);
 
     clsData &m_data;

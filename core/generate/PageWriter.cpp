@@ -1,6 +1,7 @@
 #include "core/generate/PageWriter.h"
 
 #include "core/generate/AnsiText.h"
+#include "core/generate/BuildChecks.h"
 #include "core/generate/MakerAddress.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/ModernPage.h"
@@ -21,6 +22,32 @@ struct Field
     QString text;
     bool isAscii = true;
 };
+
+QString textOf(const Field &field)
+{
+    return field.isAscii ? QString(field.ascii) : field.text;
+}
+
+// The marks of a way out of the CD root: most links have none and pass without a copy being made.
+template <typename Text>
+bool mayLeaveRoot(const Text &link)
+{
+    return link.startsWith(QLatin1Char('/')) || link.startsWith(QLatin1Char('\\')) ||
+           (link.size() >= 2 && QChar(link.at(1)) == QLatin1Char(':')) || link.contains(QLatin1String(".."));
+}
+
+bool mayLeaveRoot(const Field &link)
+{
+    return link.isAscii ? mayLeaveRoot(link.ascii) : mayLeaveRoot(link.text);
+}
+
+// The page refuses an entry that links outside the CD root; it is found here, as the entries pass on their way into
+// the page, rather than by a pass of its own over a large menu. Throws DataError with the reason.
+void refuseOutsideRoot(const QString &title, const QString &link)
+{
+    if (BuildChecks::isOutsideRoot(link))
+        throw DataError(BuildChecks::outsideRootText(title, link));
+}
 
 // A media field or screenshot counts as set when it is neither empty nor "none" (exact comparison).
 bool isSet(const QString &field)
@@ -97,7 +124,13 @@ public:
     bool next() { return m_rows.next(); }
 
     Field fileName() const { return field(m_rows, m_fileName); }
-    Field fileLink() const { return field(m_rows, m_fileLink); }
+    Field fileLink() const
+    {
+        const Field link = field(m_rows, m_fileLink);
+        if (mayLeaveRoot(link))
+            refuseOutsideRoot(textOf(fileName()), textOf(link));
+        return link;
+    }
     Field description() const { return field(m_rows, m_description); }
     Field screenshot() const { return field(m_rows, m_screenshot); }
 
@@ -574,6 +607,8 @@ StepResult PageWriter::writeModern(QIODevice &device)
                 return false;
             entry.title = rows.value(title).toString();
             entry.link = rows.value(link).toString();
+            if (mayLeaveRoot(entry.link))
+                refuseOutsideRoot(entry.title, entry.link);
             entry.description = rows.value(description).toString();
             entry.category = rows.value(category).toString();
             entry.screenshot = rows.value(screenshot).toString();
