@@ -42,14 +42,7 @@ void TestDiscWindow::cleanup()
 
 void TestDiscWindow::walkToEntries(WizardFixture &w, const QString &title)
 {
-    w.click(QStringLiteral("cmdNew"));
-    w.combo(QStringLiteral("cmbTemplate"))->setCurrentText(QStringLiteral("Extended"));
-    w.edit(QStringLiteral("txtTitle"))->setText(title);
-    w.chooseRoot(w.cdRoot);
-    w.click(QStringLiteral("cmdNext"));
-    w.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Plain"));
-    w.click(QStringLiteral("cmdNext"));
-    w.click(QStringLiteral("cmdNext"));
+    w.walkToEntries(QStringLiteral("Extended"), title);
     QCOMPARE(w.step(), 4);
     QVERIFY2(w.notices.shown().isEmpty(), qPrintable(w.notices.texts().join(QLatin1Char('|'))));
 }

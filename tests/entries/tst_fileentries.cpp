@@ -54,14 +54,7 @@ void TestFileEntries::init()
 {
     m_wizard = std::make_unique<WizardFixture>();
     WizardFixture &w = *m_wizard;
-    w.click(QStringLiteral("cmdNew"));
-    w.combo(QStringLiteral("cmbTemplate"))->setCurrentText(QStringLiteral("Extended Screenshots"));
-    w.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Tools CD"));
-    w.chooseRoot(w.cdRoot);
-    w.click(QStringLiteral("cmdNext"));
-    w.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Plain"));
-    w.click(QStringLiteral("cmdNext"));
-    w.click(QStringLiteral("cmdNext"));
+    w.walkToEntries(QStringLiteral("Extended Screenshots"), QStringLiteral("Tools CD"));
     QCOMPARE(w.step(), 4);
     QVERIFY(menuId() > 0);
     QVERIFY(w.shown(QStringLiteral("txtFileCat")));

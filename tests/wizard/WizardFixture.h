@@ -143,13 +143,23 @@ public:
     }
 
     // From the welcome page to the style-fonts page with a new menu and a new style.
-    void walkToFonts(const QString &title, const QString &styleName = QStringLiteral("Plain"))
+    void walkToFonts(const QString &title, const QString &styleName = QStringLiteral("Plain"),
+                     const QString &templateName = QString())
     {
         click(QStringLiteral("cmdNew"));
+        if (!templateName.isEmpty())
+            combo(QStringLiteral("cmbTemplate"))->setCurrentText(templateName);
         edit(QStringLiteral("txtTitle"))->setText(title);
         chooseRoot(cdRoot);
         click(QStringLiteral("cmdNext"));
         edit(QStringLiteral("txtStyleName"))->setText(styleName);
+        click(QStringLiteral("cmdNext"));
+    }
+
+    // On to the entry page, with the style "Plain" saved on the way.
+    void walkToEntries(const QString &templateName, const QString &title)
+    {
+        walkToFonts(title, QStringLiteral("Plain"), templateName);
         click(QStringLiteral("cmdNext"));
     }
 
