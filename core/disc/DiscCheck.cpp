@@ -1,6 +1,7 @@
 #include "core/disc/DiscCheck.h"
 
 #include "core/data/clsData.h"
+#include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 
@@ -91,23 +92,14 @@ bool DiscCheck::run()
 // their names in lower case.
 QHash<QString, QString> DiscCheck::checkMedia()
 {
+    for (const BuildChecks::MediaProblem &problem : BuildChecks::mediaProblems(m_snapshot.style.mediaFiles(), true))
+        add(problem.kind == BuildChecks::MediaProblem::Missing ? DiscProblem::Kind::MissingFile
+                                                               : DiscProblem::Kind::MediaCollision,
+            problem.text);
     QHash<QString, QString> byName;
-    const QString stylesheet = QStringLiteral("Styles.css");
     for (const QString &file : m_snapshot.style.mediaFiles()) {
-        if (!StyleFields::isSet(file))
-            continue;
-        const QString key = PathMapping::getFileName(file).toLower();
-        if (!QFileInfo(file).isFile())
-            add(DiscProblem::Kind::MissingFile,
-                QStringLiteral("The media file %1 of the style is missing.").arg(PathMapping::shown(file)));
-        if (key == stylesheet.toLower())
-            add(DiscProblem::Kind::MediaCollision, QStringLiteral("The media file %1 would replace the generated %2.")
-                                                       .arg(PathMapping::shown(file), stylesheet));
-        else if (byName.contains(key) && byName.value(key) != file)
-            add(DiscProblem::Kind::MediaCollision,
-                QStringLiteral("The media files %1 and %2 have the same name.")
-                    .arg(PathMapping::shown(byName.value(key)), PathMapping::shown(file)));
-        byName.insert(key, file);
+        if (StyleFields::isSet(file))
+            byName.insert(PathMapping::getFileName(file).toLower(), file);
     }
     return byName;
 }

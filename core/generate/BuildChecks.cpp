@@ -83,35 +83,47 @@ StepResult beforeWriting(const MenuSnapshot &snapshot, Media mediaCheck)
     return StepResult::success();
 }
 
-StepResult media(const QStringList &mediaFiles, bool mustExist)
+QVector<MediaProblem> mediaProblems(const QStringList &mediaFiles, bool mustExist)
 {
     const QString stylesheet = QStringLiteral("Styles.css");
+    QVector<MediaProblem> problems;
     QStringList seen; // the media taken so far, by their place in the Menu folder
     for (const QString &file : mediaFiles) {
         if (!StyleFields::isSet(file))
             continue;
         const QFileInfo info(file);
         if (mustExist && !info.exists())
-            return StepResult::failure(
-                QStringLiteral("The media file %1 of the style is missing.").arg(PathMapping::shown(file)));
-        if (mustExist && !info.isFile())
-            return StepResult::failure(
-                QStringLiteral("The media file %1 of the style is not a regular file.").arg(PathMapping::shown(file)));
+            problems.append({MediaProblem::Missing,
+                             QStringLiteral("The media file %1 of the style is missing.").arg(PathMapping::shown(file))});
+        else if (mustExist && !info.isFile())
+            problems.append(
+                {MediaProblem::Missing,
+                 QStringLiteral("The media file %1 of the style is not a regular file.").arg(PathMapping::shown(file))});
         const QString name = PathMapping::getFileName(file);
         if (name.compare(stylesheet, Qt::CaseInsensitive) == 0)
-            return StepResult::failure(
-                QStringLiteral("The media file %1 has the name of the stylesheet %2 that the build writes.")
-                    .arg(PathMapping::shown(file), MenuFolder::menuFolderName() + QLatin1Char('/') + stylesheet));
+            problems.append({MediaProblem::Collision,
+                             QStringLiteral("The media file %1 has the name of the stylesheet %2 that the build writes.")
+                                 .arg(PathMapping::shown(file),
+                                      MenuFolder::menuFolderName() + QLatin1Char('/') + stylesheet)});
         for (const QString &other : std::as_const(seen)) {
             if (PathMapping::getFileName(other).compare(name, Qt::CaseInsensitive) == 0 &&
-                QFileInfo(other).absoluteFilePath() != info.absoluteFilePath())
-                return StepResult::failure(
-                    QStringLiteral("The media files %1 and %2 have the same name; the Menu folder holds only one.")
-                        .arg(PathMapping::shown(other), PathMapping::shown(file)));
+                QFileInfo(other).absoluteFilePath() != info.absoluteFilePath()) {
+                problems.append(
+                    {MediaProblem::Collision,
+                     QStringLiteral("The media files %1 and %2 have the same name; the Menu folder holds only one.")
+                         .arg(PathMapping::shown(other), PathMapping::shown(file))});
+                break;
+            }
         }
         seen.append(file);
     }
-    return StepResult::success();
+    return problems;
+}
+
+StepResult media(const QStringList &mediaFiles, bool mustExist)
+{
+    const QVector<MediaProblem> problems = mediaProblems(mediaFiles, mustExist);
+    return problems.isEmpty() ? StepResult::success() : StepResult::failure(problems.first().text);
 }
 
 bool isOutsideRoot(const QString &link)

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // What a build can know before its first write: a refused build leaves the CD root as it was.
 namespace BuildChecks {
@@ -24,6 +25,14 @@ StepResult beforeWriting(const MenuSnapshot &snapshot, Media media = Media::Copi
 // the same name in the Menu folder, nor one named like the stylesheet. Letter case does not count (the CD is read
 // on Windows).
 StepResult media(const QStringList &mediaFiles, bool mustExist);
+
+// Every such problem, for a check that lists them all.
+struct MediaProblem
+{
+    enum Kind { Missing, Collision } kind;
+    QString text;
+};
+QVector<MediaProblem> mediaProblems(const QStringList &mediaFiles, bool mustExist);
 
 // An entry's link that is absolute or climbs out of the CD root with "..": the page writers refuse it as they
 // read the entries, before the page takes its name.

@@ -67,7 +67,7 @@ void TestDiscCheck::reportsProblems_data()
                                            << QStringList{"media: same name"};
     QTest::newRow("media named like the stylesheet")
         << clean << cleanLinks << QStringList{"a/styles.css", "", "", "", ""}
-        << QStringList{"media: replace the generated Styles.css"};
+        << QStringList{"media: the name of the stylesheet Menu/Styles.css"};
     QTest::newRow("media named like a screenshot") << clean << cleanLinks << QStringList{"b/shot.jpg", "", "", "", ""}
                                                    << QStringList{"media: replace the screenshot shot.jpg"};
 }
