@@ -138,30 +138,23 @@ bool StyleFontsPage::leave()
     return true;
 }
 
+std::vector<StyleFieldBox> StyleFontsPage::fieldBoxes() const
+{
+    return {{txtTitleFont, &StyleFields::titleFont}, {txtTitleColor, &StyleFields::titleColor},
+            {txtButtonFont, &StyleFields::buttonFont}, {txtBColor, &StyleFields::buttonColor},
+            {txtDFont, &StyleFields::textFont},       {txtDColor, &StyleFields::textColor},
+            {txtHFont, &StyleFields::hyperFont},      {txtHColor, &StyleFields::hyperColor},
+            {txtHColorActive, &StyleFields::hyperColorA}};
+}
+
 void StyleFontsPage::showStyle(const StyleFields &style)
 {
-    txtTitleFont->setText(style.titleFont);
-    txtTitleColor->setText(style.titleColor);
-    txtButtonFont->setText(style.buttonFont);
-    txtBColor->setText(style.buttonColor);
-    txtDFont->setText(style.textFont);
-    txtDColor->setText(style.textColor);
-    txtHFont->setText(style.hyperFont);
-    txtHColor->setText(style.hyperColor);
-    txtHColorActive->setText(style.hyperColorA);
+    showStyleFields(fieldBoxes(), style);
 }
 
 void StyleFontsPage::readStyle(StyleFields &style) const
 {
-    style.titleFont = txtTitleFont->text();
-    style.titleColor = txtTitleColor->text();
-    style.buttonFont = txtButtonFont->text();
-    style.buttonColor = txtBColor->text();
-    style.textFont = txtDFont->text();
-    style.textColor = txtDColor->text();
-    style.hyperFont = txtHFont->text();
-    style.hyperColor = txtHColor->text();
-    style.hyperColorA = txtHColorActive->text();
+    readStyleFields(fieldBoxes(), style);
 }
 
 void StyleFontsPage::setSwatches(qint32 title, qint32 button, qint32 text, qint32 hyper, qint32 hyperActive)

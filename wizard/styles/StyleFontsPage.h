@@ -1,6 +1,7 @@
 #pragma once
 
 #include "wizard/WizardPage.h"
+#include "wizard/styles/StyleFieldBoxes.h"
 
 class QLineEdit;
 class StyleEditor;
@@ -26,6 +27,7 @@ public:
     void setSwatches(qint32 title, qint32 button, qint32 text, qint32 hyper, qint32 hyperActive);
 
 private:
+    std::vector<StyleFieldBox> fieldBoxes() const;
     void connectPickers();
 
     StyleEditor &m_styles;

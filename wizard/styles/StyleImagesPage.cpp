@@ -118,31 +118,25 @@ void StyleImagesPage::connectPickers()
     }
 }
 
+std::vector<StyleFieldBox> StyleImagesPage::fieldBoxes() const
+{
+    return {{txtBackgroundColor, &StyleFields::backColor}, {txtBackImage, &StyleFields::backImage},
+            {txtBSound, &StyleFields::soundFile},          {txtLogoImage, &StyleFields::logoFile},
+            {txtTop, &StyleFields::logoTop},               {txtLeft, &StyleFields::logoLeft},
+            {txtButtonOn, &StyleFields::buttonOnImage},    {txtButtonOff, &StyleFields::buttonOffImage}};
+}
+
 void StyleImagesPage::showStyle(const StyleFields &style, bool withName)
 {
     if (withName)
         txtStyleName->setText(style.styleName);
-    txtBackgroundColor->setText(style.backColor);
-    txtBackImage->setText(style.backImage);
-    txtBSound->setText(style.soundFile);
-    txtLogoImage->setText(style.logoFile);
-    txtTop->setText(style.logoTop);
-    txtLeft->setText(style.logoLeft);
-    txtButtonOn->setText(style.buttonOnImage);
-    txtButtonOff->setText(style.buttonOffImage);
+    showStyleFields(fieldBoxes(), style);
 }
 
 void StyleImagesPage::readStyle(StyleFields &style) const
 {
     style.styleName = txtStyleName->text();
-    style.backColor = txtBackgroundColor->text();
-    style.backImage = txtBackImage->text();
-    style.soundFile = txtBSound->text();
-    style.logoFile = txtLogoImage->text();
-    style.logoTop = txtTop->text();
-    style.logoLeft = txtLeft->text();
-    style.buttonOnImage = txtButtonOn->text();
-    style.buttonOffImage = txtButtonOff->text();
+    readStyleFields(fieldBoxes(), style);
 }
 
 bool StyleImagesPage::leave()

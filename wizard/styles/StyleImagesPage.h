@@ -1,6 +1,7 @@
 #pragma once
 
 #include "wizard/WizardPage.h"
+#include "wizard/styles/StyleFieldBoxes.h"
 
 class QLineEdit;
 class Swatch;
@@ -22,6 +23,7 @@ public:
     void readStyle(StyleFields &style) const;
 
 private:
+    std::vector<StyleFieldBox> fieldBoxes() const;
     void connectPickers();
 
     QLineEdit *txtStyleName;
