@@ -24,7 +24,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -236,20 +235,9 @@ void frmVelmora::makeImage()
     // Queued: a modal progress dialog handles events in setValue, which must not run inside xorriso's output.
     connect(&image, &IsoImage::progress, &progress, &QProgressDialog::setValue, Qt::QueuedConnection);
     connect(&progress, &QProgressDialog::canceled, &image, &IsoImage::cancel);
-    QEventLoop loop;
-    bool made = false;
-    connect(&image, &IsoImage::finished, &loop, [&](bool ok) {
-        made = ok;
-        loop.quit();
-    });
-    if (!image.start(root, m_state->title, target)) {
-        m_context.notices->information(image.errorString());
-        return;
-    }
     progress.setValue(0);
     progress.show();
-    if (image.isRunning())
-        loop.exec();
+    const bool made = image.run(root, m_state->title, target);
     if (made)
         progress.setValue(100);
     progress.close();
