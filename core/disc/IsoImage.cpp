@@ -1,5 +1,6 @@
 #include "core/disc/IsoImage.h"
 
+#include "core/data/TemporaryFiles.h"
 #include "core/generate/PathMapping.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <filesystem>
 
 namespace {
@@ -104,10 +104,9 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     }
 
     const QFileInfo targetInfo(m_target);
-    QTemporaryFile temporary(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName() +
-                             QStringLiteral(".velmora-XXXXXX"));
-    temporary.setAutoRemove(false);
-    if (!temporary.open()) {
+    // The image grows under a hidden name of its own, which a later build can tell for Velmora's.
+    QFile temporary(TemporaryFiles::nameFor(targetInfo.absolutePath(), targetInfo.fileName()));
+    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         m_error = QStringLiteral("Cannot write into the folder %1: %2")
                       .arg(PathMapping::shown(targetInfo.absolutePath()), temporary.errorString());
         return false;

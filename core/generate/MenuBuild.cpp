@@ -3,6 +3,7 @@
 #include "core/about/ProgramParts.h"
 #include "core/data/DataError.h"
 #include "core/data/MenuReader.h"
+#include "core/data/TemporaryFiles.h"
 #include "core/data/clsData.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
@@ -12,9 +13,9 @@
 #include "core/generate/StylesheetWriter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QTemporaryFile>
 
 #include <condition_variable>
 #include <deque>
@@ -30,8 +31,10 @@ bool isWritableFolder(const QString &folder)
     const QFileInfo info(folder);
     if (!info.isWritable() || !info.permission(QFileDevice::WriteOwner))
         return false;
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".velmora-XXXXXX")));
-    return probe.open();
+    QFile probe(TemporaryFiles::nameFor(folder, QStringLiteral("probe")));
+    const bool created = probe.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    probe.remove();
+    return created;
 }
 
 // The page streams into the replacing file through this device, which the page writer sees as any other. A thread
