@@ -28,8 +28,9 @@ public:
     bool loaded = false; // the menu was opened with Load
     QString title;
     QString templateName;
-    QString rootFolder; // the CD root as the general page shows it
-    QString rootPath;   // the CD root with its trailing separator; empty until a folder is chosen
+    QString rootFolder; // the CD root as the general page shows it; empty until a folder is chosen
+    // The CD root with its trailing separator, for building paths; empty until a folder is chosen.
+    QString rootPath() const;
     qint32 styleId = 0;
     std::optional<Recordset> styleRow; // the loaded style's row, from loading until saving
     StyleFields style;                 // as last saved from the style pages

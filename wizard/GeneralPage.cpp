@@ -214,5 +214,4 @@ void GeneralPage::Dir1_Change()
     const QString path = QDir::toNativeSeparators(Dir1->path());
     lblRoot->setText(path);
     state().rootFolder = path;
-    state().rootPath = PathMapping::rootPathFor(path);
 }

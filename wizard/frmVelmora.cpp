@@ -203,9 +203,9 @@ void frmVelmora::finishMenu()
 
 QString frmVelmora::builtRoot() const
 {
-    if (m_state->menuId <= 0 || m_state->rootPath.isEmpty())
+    if (m_state->menuId <= 0 || m_state->rootPath().isEmpty())
         return {};
-    return QFileInfo(MenuFolder::createMenuFile(m_state->rootPath)).isFile() ? m_state->rootPath : QString();
+    return QFileInfo(MenuFolder::createMenuFile(m_state->rootPath())).isFile() ? m_state->rootPath() : QString();
 }
 
 // An image is offered for a stored menu whose CD root holds its built page: after Finish, or for a menu

@@ -194,7 +194,7 @@ void TestEndToEnd::makesAWorkingCdRoot()
     QCOMPARE(w.step(), 1);
     QCOMPARE(w.edit(QStringLiteral("txtTitle"))->text(), title);
     QCOMPARE(w.combo(QStringLiteral("cmbTemplate"))->currentText(), templateName);
-    QCOMPARE(w.window->state().rootPath, root + QLatin1Char('/'));
+    QCOMPARE(w.window->state().rootPath(), root + QLatin1Char('/'));
     w.click(QStringLiteral("cmdNext"));
     QCOMPARE(w.edit(QStringLiteral("txtStyleName"))->text(), QStringLiteral("Blue"));
     w.click(QStringLiteral("cmdNext"));

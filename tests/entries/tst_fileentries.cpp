@@ -390,7 +390,7 @@ void TestFileEntries::browseSetsTheFileOnlyWhenConfirmed()
     const auto &shown = m_wizard->cdlg.shown();
     QCOMPARE(shown.last().kind, FakeCommonDialog::Kind::Open);
     QCOMPARE(shown.last().filter, QStringLiteral("All files (*.*)|*.*"));
-    QCOMPARE(shown.last().initDir, m_wizard->window->state().rootPath);
+    QCOMPARE(shown.last().initDir, m_wizard->window->state().rootPath());
 
     m_wizard->cdlg.cancelNext();
     m_wizard->click(QStringLiteral("cmdFScreenshot"));

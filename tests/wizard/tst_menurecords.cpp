@@ -137,7 +137,7 @@ void TestMenuRecords::loadStoredMenu()
     QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Extended Screenshots"));
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Gamma"));
     QCOMPARE(f.window->findChild<QLabel *>(QStringLiteral("lblRoot"))->text(), f.cdRoot);
-    QCOMPARE(f.window->state().rootPath, f.cdRoot + QLatin1Char('/'));
+    QCOMPARE(f.window->state().rootPath(), f.cdRoot + QLatin1Char('/'));
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("4: Sand"));
 
     // The stored title is kept without the check for a free title, and the entries are listed on page 4.
@@ -162,7 +162,7 @@ void TestMenuRecords::loadMenuWithVanishedFolder()
              QStringList{QStringLiteral("Your root directory is no longer valid!\r\nPlease select a new root directory!")});
     QCOMPARE(f.step(), 1);
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
-    QVERIFY(f.window->state().rootPath != gone + QLatin1Char('/'));
+    QVERIFY(f.window->state().rootPath() != gone + QLatin1Char('/'));
 
     f.notices.clear();
     f.chooseRoot(f.cdRoot);
@@ -249,11 +249,11 @@ void TestMenuRecords::folderChoiceSetsRoot()
     QLabel *root = f.window->findChild<QLabel *>(QStringLiteral("lblRoot"));
     f.chooseRoot(f.cdRoot);
     QCOMPARE(root->text(), f.cdRoot);
-    QCOMPARE(f.window->state().rootPath, f.cdRoot + QLatin1Char('/'));
+    QCOMPARE(f.window->state().rootPath(), f.cdRoot + QLatin1Char('/'));
     // A drive root keeps its one separator.
     f.chooseRoot(QStringLiteral("/"));
     QCOMPARE(root->text(), QStringLiteral("/"));
-    QCOMPARE(f.window->state().rootPath, QStringLiteral("/"));
+    QCOMPARE(f.window->state().rootPath(), QStringLiteral("/"));
     // Opening a folder of the list with the keyboard chooses it.
     FolderList *list = f.window->findChild<FolderList *>(QStringLiteral("Dir1"));
     f.chooseRoot(f.tempPath());
@@ -302,7 +302,7 @@ void TestMenuRecords::walkAsNewUser()
     QCOMPARE(f.combo(QStringLiteral("cmbMenuL"))->currentText(), QStringLiteral("1: Summer CD"));
     f.click(QStringLiteral("cmdLoad"));
     QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Extended"));
-    QCOMPARE(f.window->state().rootPath, f.cdRoot + QLatin1Char('/'));
+    QCOMPARE(f.window->state().rootPath(), f.cdRoot + QLatin1Char('/'));
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("1: Blue"));
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.edit(QStringLiteral("txtBackgroundColor"))->text(), QStringLiteral("RGB(0,0,255)"));

@@ -52,7 +52,7 @@ void TestNavigation::startUp()
         QVERIFY2(f.shown(QString::fromLatin1(name)), name);
     QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Standard"));
     QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblRoot"))->text(), QStringLiteral(" "));
-    QVERIFY(w.state().rootPath.isEmpty());
+    QVERIFY(w.state().rootPath().isEmpty());
     QCOMPARE(f.control(QStringLiteral("cmdNext"))->toolTip(), QStringLiteral("step forward to next page"));
     QCOMPARE(f.control(QStringLiteral("Finish"))->property("Caption").toString(), QStringLiteral("Finish"));
     QVERIFY(f.notices.shown().isEmpty());

@@ -68,7 +68,7 @@ void FileEntries::showDetails()
 void FileEntries::cmdFile_Click()
 {
     CommonDialog &cdlg = *m_context.cdlg;
-    cdlg.InitDir = m_state.rootPath;
+    cdlg.InitDir = m_state.rootPath();
     cdlg.Filter = QStringLiteral("All files (*.*)|*.*");
     if (cdlg.ShowOpen())
         m_page.txtFile->setText(QDir::toNativeSeparators(cdlg.FileName));
@@ -95,7 +95,7 @@ void FileEntries::cmdSave_Click()
 // showDetails) and is kept.
 bool FileEntries::storedLink(const QString &fileText, QString *link) const
 {
-    if (const auto below = PathMapping::getFileLink(fileText, m_state.rootPath)) {
+    if (const auto below = PathMapping::getFileLink(fileText, m_state.rootPath())) {
         *link = PathMapping::toStoredLink(*below);
         return true;
     }
@@ -105,7 +105,7 @@ bool FileEntries::storedLink(const QString &fileText, QString *link) const
     }
     m_context.notices->information(
         QStringLiteral("The file %1 is not inside the CD root %2.\r\nPlease choose a file inside the CD root!")
-            .arg(fileText, QDir::toNativeSeparators(m_state.rootPath)));
+            .arg(fileText, QDir::toNativeSeparators(m_state.rootPath())));
     return false;
 }
 
@@ -118,10 +118,10 @@ bool FileEntries::storedScreenshot(const QString &fieldText, QString *screenshot
         return true;
     const QString name = PathMapping::getFileName(fieldText);
     const QString inMenuFolder =
-        m_state.rootPath + MenuFolder::menuFolderName() + PathMapping::separator() + name;
+        m_state.rootPath() + MenuFolder::menuFolderName() + PathMapping::separator() + name;
     if (name == fieldText && QFileInfo(inMenuFolder).isFile())
         return true;
-    const StepResult copied = MenuFolder::copyToMenuFolder(m_state.rootPath, fieldText);
+    const StepResult copied = MenuFolder::copyToMenuFolder(m_state.rootPath(), fieldText);
     if (!copied) {
         m_context.notices->information(copied.error);
         return false;

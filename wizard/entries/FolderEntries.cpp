@@ -24,10 +24,10 @@ FolderEntries::FolderEntries(EditState &state, const WizardContext &context, Fil
 
 void FolderEntries::offer(const QStringList &paths)
 {
-    if (m_state.menuId <= 0 || m_state.rootPath.isEmpty())
+    if (m_state.menuId <= 0 || m_state.rootPath().isEmpty())
         return;
     Notices &notices = *m_context.notices;
-    FolderFill fill(m_state.data(), m_state.menuId, m_state.rootPath);
+    FolderFill fill(m_state.data(), m_state.menuId, m_state.rootPath());
     bool collected = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ran = guarded(notices, [&] { collected = fill.collect(paths); });

@@ -126,7 +126,7 @@ void StyleEditor::writeStyleFiles(const StyleFields &style)
 {
     MenuSnapshot styleOnly;
     styleOnly.style = style;
-    styleOnly.rootPath = m_state.rootPath;
+    styleOnly.rootPath = m_state.rootPath();
     const StepResult written = MenuBuild(m_state.data()).run(styleOnly, MenuBuild::Style, MenuBuild::OnFailure::Stop);
     if (!written)
         throw DataError(written.error);
