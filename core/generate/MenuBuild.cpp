@@ -166,7 +166,7 @@ StepResult MenuBuild::runStored(qint64 menuId, const QString &programFolder)
     }
 }
 
-int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps, OnFailure onFailure)
+int MenuBuild::check(PageWriter &writer, const MenuSnapshot &snapshot, int steps, OnFailure onFailure)
 {
     const QString &root = snapshot.rootPath;
     const StepResult rootState =
@@ -192,7 +192,7 @@ int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps
     if (steps & Style)
         fails(Style, StylesheetWriter::check(snapshot.style)); // the media were checked with the links
     if (steps & Page)
-        fails(Page, PageWriter(snapshot, reader).check());
+        fails(Page, writer.check());
     if (steps & Autorun) {
         // The autorun files come from the program folder or the installed data folder; when neither holds both,
         // the one beside the program is still copied (a step of its own) and the failure names every folder.
@@ -210,14 +210,15 @@ int MenuBuild::check(MenuReader &reader, const MenuSnapshot &snapshot, int steps
 
 StepResult MenuBuild::runWith(MenuReader &reader, const MenuSnapshot &snapshot, int steps, OnFailure onFailure)
 {
-    const int ready = check(reader, snapshot, steps, onFailure);
+    PageWriter writer(snapshot, reader); // checked once, then written
+    const int ready = check(writer, snapshot, steps, onFailure);
     auto carryOn = [&] { return onFailure == OnFailure::Continue || m_failures.isEmpty(); };
     // The page is made first, under its temporary name, as making it is also where an entry linking outside the
     // root is found: with Stop, such a page leaves the root as it was. It takes its name after the stylesheet, so
     // the files still change in the order of the steps.
     std::unique_ptr<ReplacingFile> page;
     if (ready & Page)
-        page = makePage(reader, snapshot);
+        page = makePage(writer, snapshot);
     if (ready & Style && carryOn())
         writeStyle(snapshot);
     if (page && carryOn())
@@ -254,7 +255,7 @@ void MenuBuild::writeStyle(const MenuSnapshot &snapshot)
     }
 }
 
-std::unique_ptr<ReplacingFile> MenuBuild::makePage(MenuReader &reader, const MenuSnapshot &snapshot)
+std::unique_ptr<ReplacingFile> MenuBuild::makePage(PageWriter &writer, const MenuSnapshot &snapshot)
 {
     // The page goes to the file as it is made: a large menu is never held in memory whole, and the earlier page
     // is replaced only by a complete one.
@@ -264,7 +265,7 @@ std::unique_ptr<ReplacingFile> MenuBuild::makePage(MenuReader &reader, const Men
         return nullptr;
     }
     ReplacingFileDevice device(*file);
-    const StepResult page = PageWriter(snapshot, reader).write(device);
+    const StepResult page = writer.write(device);
     const bool written = device.finish();
     if (!page || !written) {
         record(written ? page : cannotWrite(*file, snapshot));

@@ -8,6 +8,7 @@
 
 class clsData;
 class MenuReader;
+class PageWriter;
 class ReplacingFile;
 
 // The one way a menu's CD root is written, for Finish, the style pages and `velmora build`: the checks of the chosen
@@ -43,12 +44,12 @@ public:
 
 private:
     StepResult runWith(MenuReader &reader, const MenuSnapshot &snapshot, int steps, OnFailure onFailure);
-    int check(MenuReader &reader, const MenuSnapshot &snapshot, int steps, OnFailure onFailure);
+    int check(PageWriter &writer, const MenuSnapshot &snapshot, int steps, OnFailure onFailure);
     bool record(const StepResult &step);
     StepResult outcome() const;
     void writeStyle(const MenuSnapshot &snapshot);
     // The complete page under its temporary name, or nothing when it failed (recorded).
-    std::unique_ptr<ReplacingFile> makePage(MenuReader &reader, const MenuSnapshot &snapshot);
+    std::unique_ptr<ReplacingFile> makePage(PageWriter &writer, const MenuSnapshot &snapshot);
     void commitPage(ReplacingFile &file, const MenuSnapshot &snapshot);
     static StepResult cannotWrite(const ReplacingFile &file, const MenuSnapshot &snapshot);
     void copy(const QString &source, const QString &destination);

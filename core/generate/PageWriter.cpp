@@ -539,6 +539,12 @@ QString PageWriter::noEntriesText()
 
 StepResult PageWriter::check()
 {
+    m_checked = counted();
+    return *m_checked;
+}
+
+StepResult PageWriter::counted()
+{
     if (ModernPage::isModern(m_snapshot.templateName)) {
         try {
             m_count = m_reader.entryCount(m_snapshot.currentMenuID);
@@ -566,7 +572,7 @@ StepResult PageWriter::check()
 
 StepResult PageWriter::write(QIODevice &device)
 {
-    const StepResult checked = check();
+    const StepResult checked = m_checked ? *m_checked : check();
     if (!checked)
         return checked;
     if (ModernPage::isModern(m_snapshot.templateName))

@@ -3,6 +3,8 @@
 #include "core/generate/MenuSnapshot.h"
 #include "core/generate/StepResult.h"
 
+#include <optional>
+
 class MenuReader;
 class QIODevice;
 
@@ -16,15 +18,18 @@ public:
 
     // Fails, with the reason, for an unknown template or a menu without entries.
     StepResult check();
-    // Checks, then writes the whole page into device. A failure part-way leaves part of a page in device.
+    // Checks unless check() already did (the menu is read in one transaction, so the count holds), then writes
+    // the whole page into device. A failure part-way leaves part of a page in device.
     StepResult write(QIODevice &device);
 
     static QString noEntriesText(); // the reason given for a menu without entries
 
 private:
+    StepResult counted(); // what check() finds
     StepResult writeModern(QIODevice &device);
 
     const MenuSnapshot &m_snapshot;
     MenuReader &m_reader;
+    std::optional<StepResult> m_checked;
     qint64 m_count = 0; // entries (Standard layouts), or categories up to two (Extended layouts), counted by check()
 };
