@@ -43,12 +43,6 @@ QString FolderFill::suggestedCategory(const QString &link)
     return slash > 0 ? link.left(slash) : QStringLiteral("General");
 }
 
-QString FolderFill::outsideRootNotice(const QString &path, const QString &rootPath)
-{
-    return QStringLiteral("The file %1 is not inside the CD root %2.\r\nPlease choose a file inside the CD root!")
-        .arg(path, QDir::toNativeSeparators(rootPath));
-}
-
 // What the build writes, and what a disc would not show, is never offered. A disc reads names without regard to
 // case, so neither does this.
 bool FolderFill::skipped(const QString &link) const
@@ -104,7 +98,7 @@ bool FolderFill::collect(const QStringList &paths)
         const QString path = nativeClean(QFileInfo(given).absoluteFilePath());
         const QString folderPath = PathMapping::rootPathFor(path);
         if (folderPath != m_rootPath && !PathMapping::getFileLink(path, m_rootPath))
-            m_refused.append(outsideRootNotice(QDir::toNativeSeparators(given), m_rootPath));
+            m_refused.append(PathMapping::outsideRootNotice(QDir::toNativeSeparators(given), m_rootPath));
         else if (!QFileInfo::exists(path))
             m_refused.append(QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(given)));
         else if (!QFileInfo(path).isFile() && !QFileInfo(path).isDir())

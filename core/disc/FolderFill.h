@@ -48,8 +48,6 @@ public:
     static QString suggestedTitle(const QString &fileName);
     // The first folder of the link, or "General" for a file at the top of the CD root.
     static QString suggestedCategory(const QString &link);
-    // The notice for a file outside the CD root, as the entry page words it.
-    static QString outsideRootNotice(const QString &path, const QString &rootPath);
 
 private:
     bool skipped(const QString &link) const;

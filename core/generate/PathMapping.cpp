@@ -14,6 +14,12 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+QString outsideRootNotice(const QString &path, const QString &rootPath)
+{
+    return QStringLiteral("The file %1 is not inside the CD root %2.\r\nPlease choose a file inside the CD root!")
+        .arg(path, shown(rootPath));
+}
+
 QString rootPathFor(const QString &folder)
 {
     if (folder.endsWith(separator()))

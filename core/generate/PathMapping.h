@@ -11,6 +11,9 @@ QChar separator();
 // A path as messages show it, with the system's separators.
 QString shown(const QString &path);
 
+// The notice for a file chosen outside the CD root, for the entry page and for filling it from a folder.
+QString outsideRootNotice(const QString &path, const QString &rootPath);
+
 // The CD root as a prefix for building paths: the folder with a separator added unless it already ends in one.
 QString rootPathFor(const QString &folder);
 

@@ -103,9 +103,7 @@ bool FileEntries::storedLink(const QString &fileText, QString *link) const
         *link = PathMapping::toStoredLink(fileText);
         return true;
     }
-    m_context.notices->information(
-        QStringLiteral("The file %1 is not inside the CD root %2.\r\nPlease choose a file inside the CD root!")
-            .arg(fileText, QDir::toNativeSeparators(m_state.rootPath())));
+    m_context.notices->information(PathMapping::outsideRootNotice(fileText, m_state.rootPath()));
     return false;
 }
 
