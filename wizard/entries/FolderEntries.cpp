@@ -77,13 +77,7 @@ void FolderEntries::relist()
     const bool wasSelected = selected != nullptr;
     const QString selectedTitle = wasSelected ? selected->text() : QString();
     const QSignalBlocker blocker(list);
-    list->clear();
-    Recordset entries = m_state.data().GetRS(Sql::selectEntries(m_state.menuId));
-    while (!entries.atEnd()) {
-        list->addItem(entries.text(QStringLiteral("FileName")));
-        entries.moveNext();
-    }
-    entries.close();
+    m_page.getFileData();
     if (QListWidgetItem *again = list->findItems(selectedTitle, Qt::MatchExactly).value(0); again && wasSelected)
         list->setCurrentItem(again);
 }
