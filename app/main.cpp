@@ -45,29 +45,27 @@ int main(int argc, char *argv[])
     // program ending on the spot.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    // The arguments are read before any application object exists: that object is a window's or a command's.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine commandLine(arguments);
+
     // Without a command the wizard window opens; the commands run without a display.
-    {
-        QStringList arguments;
-        for (int i = 0; i < argc; ++i)
-            arguments.append(QString::fromLocal8Bit(argv[i]));
-        const CommandLine commandLine(arguments);
-        if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() &&
-            commandLine.wantsWizard()) {
-            if (!hasDisplay(argc, argv)) {
-                std::fputs("velmora: there is no display to show the window on (neither DISPLAY nor "
-                           "WAYLAND_DISPLAY is set).\nThe commands work without one: see 'velmora --help'.\n",
-                           stderr);
-                return 1;
-            }
-            return runWizard(argc, argv, commandLine);
+    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() &&
+        commandLine.wantsWizard()) {
+        if (!hasDisplay(argc, argv)) {
+            std::fputs("velmora: there is no display to show the window on (neither DISPLAY nor "
+                       "WAYLAND_DISPLAY is set).\nThe commands work without one: see 'velmora --help'.\n",
+                       stderr);
+            return 1;
         }
+        return runWizard(argc, argv, commandLine);
     }
 
     QCoreApplication app(argc, argv);
-
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const CommandLine commandLine(QCoreApplication::arguments());
     if (!commandLine.isValid()) {
         err << commandLine.message() << Qt::endl << "Try 'velmora --help'." << Qt::endl;
         return 2;

@@ -20,8 +20,6 @@
 int runWizard(int &argc, char **argv, const CommandLine &commandLine)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
 
     QIcon icon;
     for (const int size : {48, 128, 256})
