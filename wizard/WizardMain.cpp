@@ -3,6 +3,8 @@
 #include "app/CommandLine.h"
 #include "core/about/ProgramParts.h"
 #include "CorvixHost.h"
+#include "wizard/Twips.h"
+#include "wizard/Zoom.h"
 #include "wizard/frmVelmora.h"
 #include "core/data/DataError.h"
 #include "core/data/DatabaseFile.h"
@@ -19,7 +21,11 @@
 
 int runWizard(int &argc, char **argv, const CommandLine &commandLine)
 {
+    // The window at 100 %: its client area, the menu bar and a title bar.
+    const int windowHeight = twips(7035) + 50;
+    Zoom::prepareStart(argc, argv, windowHeight);
     QApplication app(argc, argv);
+    Zoom::startMade();
 
     QIcon icon;
     for (const int size : {48, 128, 256})
@@ -64,6 +70,7 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
     notices.setParent(window.get());
     cdlg.setParent(window.get());
     discPrompts.setParent(window.get());
+    discPrompts.setNotices(&notices);
     window->show();
     return app.exec();
 }

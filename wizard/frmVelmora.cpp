@@ -2,12 +2,14 @@
 
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
+#include "wizard/FinishFeedback.h"
 #include "wizard/FormButtons.h"
 #include "wizard/GeneralPage.h"
 #include "wizard/Guarded.h"
 #include "wizard/PageKit.h"
 #include "wizard/Twips.h"
 #include "wizard/WelcomePage.h"
+#include "wizard/Zoom.h"
 #include "core/about/SystemInfo.h"
 #include "wizard/about/frmAbout.h"
 #include "core/data/DataHome.h"
@@ -25,9 +27,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenuBar>
-#include <QProgressDialog>
+#include <QShortcut>
 
 namespace {
 
@@ -110,19 +113,77 @@ void frmVelmora::buildBottomRow(FormButtons &buttons)
 
 void frmVelmora::buildMenuBar()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuMakeImage = file->addAction(QStringLiteral("Make Disc Image\u2026"));
+    mnuMakeImage = file->addAction(QStringLiteral("Make Disc &Image\u2026"));
     mnuMakeImage->setObjectName(QStringLiteral("mnuMakeImage"));
+    mnuMakeImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuMakeImage->setEnabled(false);
     connect(file, &QMenu::aboutToShow, this, &frmVelmora::updateImageAction);
     file->addSeparator();
-    mnuQuit = file->addAction(QStringLiteral("Quit"));
+    mnuQuit = file->addAction(QStringLiteral("&Quit"));
     mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    buildViewMenu();
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = help->addAction(QStringLiteral("About"));
+    mnuAbout = help->addAction(QStringLiteral("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    // F10 opens the menu bar at its first menu, as on other desktops.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menuKey->setObjectName(QStringLiteral("keyMenuBar"));
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::ShortcutFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
+}
+
+void frmVelmora::buildViewMenu()
+{
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QMenu *zoom = view->addMenu(QStringLiteral("&Zoom"));
+    zoom->setObjectName(QStringLiteral("mnuZoom"));
+    m_zoom = Zoom::current();
+    auto *steps = new QActionGroup(this);
+    for (const int percent : Zoom::steps()) {
+        QAction *step = zoom->addAction(QStringLiteral("%1 %").arg(percent));
+        step->setObjectName(QStringLiteral("mnuZoom%1").arg(percent));
+        step->setCheckable(true);
+        step->setChecked(percent == m_zoom);
+        steps->addAction(step);
+        connect(step, &QAction::triggered, this, [this, percent] { chooseZoom(percent); });
+        m_zoomSteps.append(step);
+    }
+    zoom->addSeparator();
+    QAction *in = zoom->addAction(QStringLiteral("Zoom &In"));
+    in->setObjectName(QStringLiteral("mnuZoomIn"));
+    // Ctrl++ is Ctrl+= on keyboards where "+" needs Shift.
+    in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(in, &QAction::triggered, this, [this] { chooseZoom(Zoom::nextStep(m_zoom, +1)); });
+    QAction *out = zoom->addAction(QStringLiteral("Zoom &Out"));
+    out->setObjectName(QStringLiteral("mnuZoomOut"));
+    out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(out, &QAction::triggered, this, [this] { chooseZoom(Zoom::nextStep(m_zoom, -1)); });
+    QAction *reset = zoom->addAction(QStringLiteral("&Normal Size"));
+    reset->setObjectName(QStringLiteral("mnuZoomReset"));
+    reset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(reset, &QAction::triggered, this, [this] { chooseZoom(Zoom::normal); });
+}
+
+void frmVelmora::chooseZoom(int percent)
+{
+    for (QAction *step : std::as_const(m_zoomSteps))
+        step->setChecked(step->objectName() == QStringLiteral("mnuZoom%1").arg(percent));
+    if (percent == m_zoom)
+        return;
+    m_zoom = percent;
+    // Qt takes its scale factor when the program starts: the choice applies from the next start.
+    m_context.notices->information(
+        Zoom::store(percent)
+            ? QStringLiteral("The window will be shown at %1 % from the next start of Velmora.").arg(percent)
+            : QStringLiteral("The zoom could not be kept in %1.").arg(QDir::toNativeSeparators(Zoom::settingsFile())));
 }
 
 void frmVelmora::switchSteps(const QString &direction)
@@ -176,8 +237,7 @@ bool frmVelmora::checkDisc(const MenuSnapshot &snapshot)
         return false;
     if (problems.isEmpty())
         return true;
-    problems.append(size.line());
-    return m_context.discPrompts->continueDespite(problems);
+    return m_context.discPrompts->continueDespite(problems, {}, size.line());
 }
 
 void frmVelmora::finishMenu()
@@ -196,9 +256,16 @@ void frmVelmora::finishMenu()
         m_context.notices->information(built.error);
         return;
     }
-    if (m_context.notices->question(MenuBuild::successText() +
-                                    QStringLiteral("\r\n\r\nOpen the menu in your browser now?")))
+    switch (askAfterFinish(*m_context.notices, MenuBuild::successText())) {
+    case AfterFinish::OpenInBrowser:
         m_context.discPrompts->open(MenuFolder::createMenuFile(snapshot.rootPath));
+        break;
+    case AfterFinish::MakeImage:
+        makeImage();
+        break;
+    case AfterFinish::Close:
+        break;
+    }
 }
 
 QString frmVelmora::builtRoot() const
@@ -225,27 +292,24 @@ void frmVelmora::makeImage()
         return;
 
     IsoImage image;
-    QProgressDialog progress(QStringLiteral("Making the disc image\u2026"), QStringLiteral("Cancel"), 0, 100, this);
-    progress.setObjectName(QStringLiteral("dlgImageProgress"));
-    progress.setWindowTitle(Notices::programTitle());
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    progress.setMinimumDuration(0);
-    // Queued: a modal progress dialog handles events in setValue, which must not run inside xorriso's output.
-    connect(&image, &IsoImage::progress, &progress, &QProgressDialog::setValue, Qt::QueuedConnection);
-    connect(&progress, &QProgressDialog::canceled, &image, &IsoImage::cancel);
-    progress.setValue(0);
-    progress.show();
-    const bool made = image.run(root, m_state->title, target);
-    if (made)
-        progress.setValue(100);
-    progress.close();
+    bool made = false;
+    {
+        ImageProgress progress(this);
+        // Queued: a modal progress dialog handles events when its value is set, which must not run inside xorriso's
+        // output.
+        connect(&image, &IsoImage::progress, &progress, &ImageProgress::setPercent, Qt::QueuedConnection);
+        connect(&progress, &ImageProgress::canceled, &image, &IsoImage::cancel);
+        progress.show();
+        made = image.run(root, m_state->title, target);
+        if (made)
+            progress.setPercent(100);
+        progress.close();
+    }
     if (image.wasCancelled())
         return;
-    m_context.notices->information(made ? QStringLiteral("The disc image %1 has been made.")
-                                              .arg(QDir::toNativeSeparators(target))
-                                        : image.errorString());
+    m_context.notices->information(
+        made ? QStringLiteral("The disc image %1 has been made.").arg(QDir::toNativeSeparators(target))
+             : image.errorString());
 }
 
 void frmVelmora::showAbout()

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "wizard/WizardContext.h"
-#include "wizard/WizardPage.h"
 #include "core/generate/MenuSnapshot.h"
 #include "core/generate/StepResult.h"
+#include "wizard/WizardContext.h"
+#include "wizard/WizardPage.h"
 
-#include <QMainWindow>
 #include <QList>
+#include <QMainWindow>
 #include <memory>
 
 class EditState;
@@ -44,6 +44,9 @@ private:
     void makeImage();
     void showAbout();
     void buildMenuBar();
+    void buildViewMenu();
+    // Keeps the zoom chosen for the next start, and says when it applies.
+    void chooseZoom(int percent);
     void buildBottomRow(FormButtons &buttons);
 
     WizardContext m_context;
@@ -59,4 +62,6 @@ private:
     QAction *mnuMakeImage = nullptr;
     QAction *mnuQuit = nullptr;
     QAction *mnuAbout = nullptr;
+    QList<QAction *> m_zoomSteps; // the View menu's zoom steps, in order
+    int m_zoom = 100;             // the zoom chosen, shown checked
 };
