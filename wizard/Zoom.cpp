@@ -5,12 +5,22 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <memory>
 #include <cmath>
 
 namespace {
 
 const char scaleVariable[] = "QT_SCALE_FACTOR";
 const QString settingKey = QStringLiteral("Window/Zoom");
+
+// The program's own settings file, whichever program asks (the window, or a test of it).
+const QSettings::Format format = QSettings::NativeFormat;
+
+std::unique_ptr<QSettings> settings()
+{
+    return std::make_unique<QSettings>(format, QSettings::UserScope, QStringLiteral("Velmora"),
+                                       QStringLiteral("Velmora"));
+}
 
 int &thisRun()
 {
@@ -61,21 +71,21 @@ int forScreen(int screenHeight, int windowHeight)
 
 int stored()
 {
-    const int percent = QSettings().value(settingKey).toInt();
+    const int percent = settings()->value(settingKey).toInt();
     return isAccepted(percent) ? percent : 0;
 }
 
 bool store(int percent)
 {
-    QSettings settings;
-    settings.setValue(settingKey, percent);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const std::unique_ptr<QSettings> kept = settings();
+    kept->setValue(settingKey, percent);
+    kept->sync();
+    return kept->status() == QSettings::NoError;
 }
 
 QString settingsFile()
 {
-    return QSettings().fileName();
+    return settings()->fileName();
 }
 
 int current()

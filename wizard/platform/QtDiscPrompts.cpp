@@ -89,8 +89,10 @@ bool QtDiscPrompts::chooseFiles(QList<FileRow> &rows)
     header->setSectionResizeMode(CheckColumn, QHeaderView::ResizeToContents);
     header->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
     // Room to type longer titles and categories than the suggested ones.
-    table->setColumnWidth(TitleColumn, qMax(table->sizeHintForColumn(TitleColumn), 180));
-    table->setColumnWidth(CategoryColumn, qMax(table->sizeHintForColumn(CategoryColumn), 120));
+    table->resizeColumnToContents(TitleColumn);
+    table->resizeColumnToContents(CategoryColumn);
+    table->setColumnWidth(TitleColumn, qMax(table->columnWidth(TitleColumn), 180));
+    table->setColumnWidth(CategoryColumn, qMax(table->columnWidth(CategoryColumn), 120));
     box.layout->addWidget(table);
 
     // One category for every checked row at once.
