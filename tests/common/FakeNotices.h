@@ -5,6 +5,7 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <functional>
 
 // Records every notice and answers questions from a script (No when the script is empty).
 class FakeNotices : public Notices
@@ -18,7 +19,12 @@ public:
         QString text;
     };
 
-    void information(const QString &text) override { m_shown.append({Kind::Information, text}); }
+    void information(const QString &text) override
+    {
+        m_shown.append({Kind::Information, text});
+        if (m_onShown)
+            m_onShown(text);
+    }
     bool question(const QString &text) override
     {
         m_shown.append({Kind::Question, text});
@@ -38,6 +44,8 @@ public:
     void plainTitled(const QString &text) override { m_shown.append({Kind::PlainTitled, text}); }
 
     void setNextAnswer(bool yes) { m_answers.enqueue(yes); }
+    // Called with each information notice as it is shown.
+    void onShown(std::function<void(const QString &)> call) { m_onShown = std::move(call); }
     void setNextChoice(int button) { m_choices.enqueue(button); }
     // The buttons of the last choice offered.
     const QStringList &lastButtons() const { return m_buttons; }
@@ -62,4 +70,5 @@ private:
     QQueue<bool> m_answers;
     QQueue<int> m_choices;
     QStringList m_buttons;
+    std::function<void(const QString &)> m_onShown;
 };
