@@ -5,8 +5,8 @@
 #include <QSettings>
 
 #include <algorithm>
-#include <memory>
 #include <cmath>
+#include <memory>
 
 namespace {
 
