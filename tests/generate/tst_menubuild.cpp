@@ -207,7 +207,7 @@ void TestMenuBuild::refusedBuildWritesNothing_data()
     QTest::newRow("font of two parts") << "font"
                                        << "family;size;weight";
     QTest::newRow("missing starter") << "starter"
-                                     << "Start.exe were not found";
+                                     << "Start.exe was not found";
     QTest::newRow("missing root") << "root"
                                   << "does not exist";
 }
