@@ -9,7 +9,7 @@ velmora_packages=(
     g++-mingw-w64-i686 gcc-mingw-w64-i686
     chromium firefox-esr xvfb xauth fonts-dejavu-core
     desktop-file-utils appstream man-db dpkg-dev file
-    xorriso
+    xorriso default-jre-headless
 )
 
 velmora_install_packages() {
@@ -28,7 +28,7 @@ velmora_install_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# The browser tests' node packages (playwright-core, puppeteer-core, acorn), into tests/browser/node_modules;
+# The browser tests' node packages (playwright-core, puppeteer-core, acorn, axe-core, lighthouse, vnu-jar), into tests/browser/node_modules;
 # skipped when every locked version is already there.
 velmora_install_browser_test() {
     local dir="$VELMORA_ROOT/tests/browser"
