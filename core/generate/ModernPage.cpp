@@ -56,7 +56,8 @@ const char script[] = R"JS((function () {
     s = s.toLowerCase();
     if (!/[^\x00-\x7f]/.test(s)) { return s; }
     if (s.normalize) { s = s.normalize('NFD').replace(/[\u0300-\u036f]/g, ''); }
-    return s.replace(/[\u00e0-\u00ff\u0153]/g, function (c) { var i = plain.indexOf(c); return i < 0 ? c : base[i]; });
+    if (!/[^\x00-\x7f]/.test(s)) { return s; }
+    return s.replace(/[\u00df-\u00ff\u0153]/g, function (c) { var i = plain.indexOf(c); return i < 0 ? c : base[i]; });
   }
   var sections = [];
   var nodes = [];
