@@ -74,8 +74,9 @@ async function screenshotsLoad(page, index) {
 
 // The words each language's page must show (the rest follows the English page).
 const words = {
-  en: { all: (n) => `${n} entries`, of: (k, n) => `${k} of ${n} entries`, decimal: '.' },
-  de: { all: (n) => `${n} Einträge`, of: (k, n) => `${k} von ${n} Einträgen`, decimal: ',' },
+  en: { all: (n) => `${n} entries`, of: (k, n) => `${k} of ${n} entries`, size: (s) => s },
+  de: { all: (n) => `${n} Einträge`, of: (k, n) => `${k} von ${n} Einträgen`,
+    size: (s) => s.replace('.', ',').replace('bytes', 'Bytes') },
 };
 
 // Every check but the keyboard one, on a page already open.
@@ -141,7 +142,7 @@ async function checkContent(page, menu, root) {
     assert.equal(filePath(got.href), path.join(root, entry.link), 'link of ' + entry.title);
     assert.ok(!/^[a-z]+:/i.test(got.href.slice('file://'.length)), 'no scheme beyond file:');
     assert.equal(got.description, entry.description, 'description of ' + entry.title);
-    assert.equal(got.size, entry.size.replace('.', say.decimal), 'size of ' + entry.title);
+    assert.equal(got.size, say.size(entry.size), 'size of ' + entry.title);
     if (menu.language === 'en') assert.ok(got.meta.startsWith(entry.kind), `kind of ${entry.title}: ${got.meta}`);
     assert.ok(parseFloat(got.icon) > 0, 'type icon of ' + entry.title);
     if (screenshots && entry.screenshot) {
