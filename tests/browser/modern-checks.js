@@ -38,7 +38,8 @@ function readPage(page) {
         description: description ? description.innerHTML : '',
         meta: li.querySelector('.em').textContent,
         size: size ? size.textContent.replace('\u00a0', ' ') : '',
-        icon: getComputedStyle(li, '::before').width,
+        icon: ((style) => (style.getPropertyValue('mask-image') || style.getPropertyValue('-webkit-mask-image'))
+          .startsWith('url('))(getComputedStyle(li, '::before')),
         shot: shot ? { href: shot.href, src: shot.querySelector('img').src, alt: shot.querySelector('img').alt,
           label: shot.getAttribute('aria-label'), width: shot.querySelector('img').getAttribute('width') } : null,
         shown: shown(li),
@@ -144,7 +145,7 @@ async function checkContent(page, menu, root) {
     assert.equal(got.description, entry.description, 'description of ' + entry.title);
     assert.equal(got.size, say.size(entry.size), 'size of ' + entry.title);
     if (menu.language === 'en') assert.ok(got.meta.startsWith(entry.kind), `kind of ${entry.title}: ${got.meta}`);
-    assert.ok(parseFloat(got.icon) > 0, 'type icon of ' + entry.title);
+    assert.equal(got.icon, true, 'type icon of ' + entry.title);
     if (screenshots && entry.screenshot) {
       const full = path.join(root, 'Menu', entry.screenshot);
       assert.deepEqual([filePath(got.shot.src), filePath(got.shot.href), got.shot.alt, got.shot.width],

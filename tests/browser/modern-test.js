@@ -92,22 +92,28 @@ async function chromiumRun() {
 
 async function firefoxRun() {
   const puppeteer = require('puppeteer-core');
-  const browser = await puppeteer.launch({
-    browser: 'firefox',
-    executablePath: process.env.VELMORA_FIREFOX || '/usr/bin/firefox-esr',
-    headless: true,
-  });
+  const executablePath = process.env.VELMORA_FIREFOX || '/usr/bin/firefox-esr';
+  const browser = await puppeteer.launch({ browser: 'firefox', executablePath, headless: true });
+  const schemed = {};
   try {
     await checkAll(() => browser.newPage(), (page) => page.close());
+    // Firefox takes its colour scheme from a preference, over WebDriver BiDi: a browser of its own for each.
+    for (const [scheme, override] of [['light', 1], ['dark', 0]]) {
+      schemed[scheme] = await puppeteer.launch({
+        browser: 'firefox', executablePath, headless: true,
+        extraPrefsFirefox: { 'layout.css.prefers-color-scheme.content-override': override },
+      });
+    }
     await axeAll(async (url, width, scheme) => {
-      const page = await browser.newPage();
+      const page = await schemed[scheme].newPage();
       await page.setViewport({ width, height: 800 });
-      await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
       await page.goto(url, { waitUntil: 'load' });
+      assert.equal(await page.evaluate(() => matchMedia('(prefers-color-scheme: dark)').matches), scheme === 'dark');
       return page;
     }, (page) => page.close());
   } finally {
     await browser.close();
+    for (const other of Object.values(schemed)) await other.close();
   }
 }
 
