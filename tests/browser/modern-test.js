@@ -167,7 +167,9 @@ async function lighthouseRun() {
       for (const [name, category] of Object.entries(result.lhr.categories)) scores[name] = category.score;
       const failing = Object.values(result.lhr.audits).filter((a) => a.score !== null && a.score < 1 &&
         a.scoreDisplayMode === 'binary').map((a) => a.id);
-      console.log(`${menu.folder}: ${JSON.stringify(scores)} ${failing.join(' ')}`);
+      const metrics = ['first-contentful-paint', 'largest-contentful-paint', 'total-blocking-time',
+        'cumulative-layout-shift', 'speed-index'].map((id) => `${id} ${result.lhr.audits[id].displayValue}`);
+      console.log(`${menu.folder}: ${JSON.stringify(scores)} ${failing.join(' ')}; ${metrics.join(', ')}`);
       assert.deepEqual([scores.accessibility, scores['best-practices'], scores.seo], [1, 1, 1], menu.folder);
       assert.ok(scores.performance >= 0.95, `performance of ${menu.folder}: ${scores.performance}`);
       await page.close();
