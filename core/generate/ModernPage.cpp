@@ -126,19 +126,23 @@ const char script[] = R"JS((function () {
     timer = null;
     var query = fold(box.value.replace(/^\s+|\s+$/g, ''));
     if (query === last) { return; }
-    last = query;
     // Clearing is one class on the list: the entries keep their marks for the next search.
     if (!query) {
+      last = query;
       if (filtering) { setClass(main, 'filtering', false); filtering = false; }
       showCount(-1);
       return;
     }
+    // Typing on only narrows what shows: the entries already hidden stay so, unread.
+    var narrowing = last !== '' && query.indexOf(last) === 0 && filtering;
+    last = query;
     var words = query.split(/\s+/);
     var shown = 0;
     for (var s = 0; s < sections.length; s++) {
       var section = sections[s];
       var found = 0;
       for (var n = section.first; n < section.last; n++) {
+        if (narrowing && !on[n]) { continue; }
         var text = indexed(n, section);
         var match = true;
         for (var w = 0; w < words.length; w++) {
@@ -422,13 +426,11 @@ QByteArray ModernPage::cleanDescription(const QString &description)
                 open.append(name);
         }
         out += escaped(description.mid(done, tag.capturedStart() - done), true);
-        if (allowed && !closing) {
+        // A close tag of an allowed element that is not open is dropped; anything else not allowed is text.
+        if (allowed)
             out += markup;
-        } else if (allowed) {
-            out += markup;
-        } else if (!(closing && isAllowedTag(name))) {
+        else if (!(closing && isAllowedTag(name)))
             out += escaped(tag.captured(0), false);
-        }
         done = int(tag.capturedEnd());
     }
     out += escaped(description.mid(done), true);

@@ -365,7 +365,9 @@ QByteArray css(const StyleFields &style)
                "[dir=rtl] .cat-b:before{content:\"\\25C2\"}\n"
                ".cat-b[aria-expanded=\"true\"]:before{content:\"\\25BE\"}\n";
     out += ".closed .entries{display:none}\n";
-    out += ".entries{list-style:none;margin:0;padding:0 1rem .5rem}\n";
+    // A section out of view is neither styled nor laid out, and so neither is any of its entries.
+    out += ".entries{list-style:none;margin:0;padding:0 1rem .5rem;content-visibility:auto;"
+           "contain-intrinsic-size:auto 40rem}\n";
     // Entries off screen are neither laid out nor painted: a menu of thousands opens and filters quickly.
     out += ".e{display:flex;align-items:flex-start;padding:.75rem 0;border-top:1px solid;"
            "content-visibility:auto;contain-intrinsic-size:auto 6rem}\n";
@@ -396,7 +398,8 @@ QByteArray css(const StyleFields &style)
     // On paper: every entry with its link, no toolbar and no sound.
     out += "@media print{.bar,.skip,audio,#play,.e:before{display:none!important}"
            "body{background:none;color:#000}.card,.cat{border-color:#888}"
-           ".closed .entries,.filtering .off,.filtering .none{display:block!important}.e{content-visibility:visible}"
+           ".closed .entries,.filtering .off,.filtering "
+           ".none{display:block!important}.e,.entries{content-visibility:visible}"
            ".print{display:block}.eb h3 a:after{content:\" (\" attr(href) \")\";font-weight:normal}"
            "a,a:link,a:visited,.cat-b,.cat h2,h1{color:#000}}\n";
     return out;

@@ -11,7 +11,7 @@ fs.mkdirSync(out, { recursive: true });
 (async () => {
   const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', headless: true });
   try {
-    for (const folder of ['modern', 'modern-screenshots']) {
+    for (const folder of ['modern', 'modern-screenshots', 'modern-de']) {
       for (const colorScheme of ['light', 'dark']) {
         for (const [width, height] of [[1280, 900], [360, 780]]) {
           const context = await browser.newContext({ viewport: { width, height }, colorScheme });
