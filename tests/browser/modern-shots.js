@@ -19,6 +19,9 @@ fs.mkdirSync(out, { recursive: true });
           await page.goto('file://' + path.join(dir, folder, 'Index.htm'), { waitUntil: 'load' });
           // The focus ring shows on the first section, as a keyboard user sees it.
           await page.focus('main section button');
+          // The whole page in view, so that every entry is rendered (those out of view are skipped).
+          await page.setViewportSize({ width, height: await page.evaluate(() => document.documentElement.scrollHeight) });
+          await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
           const file = path.join(out, `${folder}-${colorScheme}-${width}.png`);
           await page.screenshot({ path: file, fullPage: true });
           console.log(file);
