@@ -1,6 +1,7 @@
 // A large Modern page against its floor, a static list of the same entries, in headless Chromium and Firefox, in
 // one run: load time, memory of the browser's processes once loaded, and each keystroke's time to a painted result.
-// Usage: node bench/modern_page.js BUILD_DIR [ENTRIES...]   (BUILD_DIR holds tests/make_modern_pages; default 10000)
+// Usage: [ROUNDS=3] [BROWSERS="chromium firefox"] node bench/modern_page.js BUILD_DIR [ENTRIES...]
+//   (BUILD_DIR holds tests/make_modern_pages; default 10000 entries)
 // Prints its figures; it is not a test.
 'use strict';
 const path = require('path');
@@ -70,7 +71,7 @@ function treeMemory(pid) {
 }
 
 async function open(name, url) {
-  const browser = await puppeteer.launch({ ...browsers[name], headless: true });
+  const browser = await puppeteer.launch({ ...browsers[name], headless: true, protocolTimeout: 1200000 });
   const page = await browser.newPage();
   await page.setViewport({ width: 1280, height: 800 });
   const start = Date.now();
@@ -93,7 +94,7 @@ async function keystrokes(page) {
       requestAnimationFrame(() => setTimeout(() => window.benchTimes.push(performance.now() - down), 0));
     }).observe(count, { childList: true });
   });
-  await page.click('#q');
+  await page.focus('#q');
   const times = [];
   // "7" matches about a third of the entries, "71" a few hundred; Backspace twice clears the box.
   for (const key of ['7', '1', 'Backspace', 'Backspace']) {
@@ -116,7 +117,7 @@ async function main() {
       writeFloor(floor, count);
       const mb = (file) => (fs.statSync(file).size / 1e6).toFixed(2);
       console.log(`${count} entries: page ${mb(page)} MB, floor ${mb(floor)} MB; median of ${rounds}`);
-      for (const name of Object.keys(browsers)) {
+      for (const name of (process.env.BROWSERS || 'chromium firefox').split(' ')) {
         const figures = { page: { load: [], memory: [] }, floor: { load: [], memory: [] }, keys: [] };
         for (let round = 0; round < rounds; round++) {
           // Side by side: the floor and the page in turn, each in a fresh browser.
@@ -124,6 +125,7 @@ async function main() {
             const opened = await open(name, 'file://' + file);
             figures[which].load.push(opened.load);
             figures[which].memory.push(treeMemory(opened.browser.process().pid));
+            console.log(`    ${name} ${which}: load ${opened.load} ms, ${figures[which].memory.slice(-1)[0].toFixed(0)} MiB`);
             if (which === 'page') figures.keys.push(await keystrokes(opened.page));
             await opened.browser.close();
           }
