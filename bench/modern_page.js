@@ -74,11 +74,12 @@ async function open(name, url) {
   const browser = await puppeteer.launch({ ...browsers[name], headless: true, protocolTimeout: 1200000 });
   const page = await browser.newPage();
   await page.setViewport({ width: 1280, height: 800 });
-  const start = Date.now();
-  await page.goto(url, { waitUntil: 'load', timeout: 600000 });
-  // Loaded means the first frame after the load event is painted and the page answers again.
-  await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => setTimeout(r, 0))));
-  const load = Date.now() - start;
+  // Firefox's WebDriver BiDi can report a page's load long after its load event, so the time is the page's own:
+  // from the start of navigation to the first frame after the load event, when the page answers again.
+  await page.goto(url, { waitUntil: 'domcontentloaded', timeout: 600000 });
+  await page.waitForFunction(() => document.readyState === 'complete', { timeout: 600000, polling: 100 });
+  const load = Math.round(await page.evaluate(() => new Promise((r) =>
+    requestAnimationFrame(() => setTimeout(() => r(performance.now()), 0)))));
   return { browser, page, load };
 }
 
