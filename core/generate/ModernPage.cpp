@@ -563,7 +563,8 @@ void ModernPage::toolbar()
     }
     raw("</div>\n<p class=\"print\">");
     text(m_words.printed);
-    raw("</p>\n<main id=\"menu\" tabindex=\"-1\">\n");
+    raw(m_entries > 1000 ? "</p>\n<main id=\"menu\" class=\"big\" tabindex=\"-1\">\n"
+                         : "</p>\n<main id=\"menu\" tabindex=\"-1\">\n");
 }
 
 void ModernPage::openSection(const QString &category)

@@ -365,9 +365,10 @@ QByteArray css(const StyleFields &style)
                "[dir=rtl] .cat-b:before{content:\"\\25C2\"}\n"
                ".cat-b[aria-expanded=\"true\"]:before{content:\"\\25BE\"}\n";
     out += ".closed .entries{display:none}\n";
-    // A section out of view is neither styled nor laid out, and so neither is any of its entries.
-    out += ".entries{list-style:none;margin:0;padding:0 1rem .5rem;content-visibility:auto;"
-           "contain-intrinsic-size:auto 40rem}\n";
+    // In a large menu a section out of view is neither styled nor laid out, and so neither is any of its entries
+    // (a small one is spared the shift when a section's placeholder size gives way to its own).
+    out += ".entries{list-style:none;margin:0;padding:0 1rem .5rem}\n"
+           ".big .entries{content-visibility:auto;contain-intrinsic-size:auto 40rem}\n";
     // Entries off screen are neither laid out nor painted: a menu of thousands opens and filters quickly.
     out += ".e{display:flex;align-items:flex-start;padding:.75rem 0;border-top:1px solid;"
            "content-visibility:auto;contain-intrinsic-size:auto 6rem}\n";
