@@ -17,6 +17,7 @@ velmora_test_packages=(
     sqlite3
     chromium firefox-esr xvfb xauth
     desktop-file-utils appstream man-db dpkg-dev file lintian
+    default-jre-headless
 )
 
 # Installs the packages given that are missing.
