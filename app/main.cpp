@@ -52,8 +52,7 @@ int main(int argc, char *argv[])
     const CommandLine commandLine(arguments);
 
     // Without a command the wizard window opens; the commands run without a display.
-    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() &&
-        commandLine.wantsWizard()) {
+    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard()) {
         if (!hasDisplay(argc, argv)) {
             std::fputs("velmora: there is no display to show the window on (neither DISPLAY nor "
                        "WAYLAND_DISPLAY is set).\nThe commands work without one: see 'velmora --help'.\n",

@@ -4,7 +4,7 @@
 #include "core/data/DataError.h"
 #include "core/data/MenuReader.h"
 #include "core/data/TemporaryFiles.h"
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PageWriter.h"
@@ -108,7 +108,7 @@ private:
 
 } // namespace
 
-MenuBuild::MenuBuild(clsData &data) : m_data(data) {}
+MenuBuild::MenuBuild(MenuStore &data) : m_data(data) {}
 
 QString MenuBuild::successText()
 {
