@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "core/about/ProgramParts.h"
+#include "core/platform/ProgramParts.h"
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"
 #include "core/data/DatabaseFile.h"

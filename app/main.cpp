@@ -59,7 +59,12 @@ int main(int argc, char *argv[])
                        stderr);
             return 1;
         }
-        return runWizard(argc, argv, commandLine);
+        return runWizard(argc, argv, [&commandLine](const QString &programFolder, QString *failure) {
+            const QString home = commandLine.dataHome(programFolder);
+            if (home.isEmpty())
+                *failure = commandLine.dataHomeFailure(programFolder);
+            return home;
+        });
     }
 
     QCoreApplication app(argc, argv);

@@ -10,7 +10,7 @@
 #include "wizard/WizardContext.h"
 #include "wizard/platform/DriveList.h"
 #include "wizard/platform/FolderList.h"
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 #include "wizard/styles/StyleEditor.h"
 
 #include <QComboBox>

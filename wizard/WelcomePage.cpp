@@ -6,7 +6,7 @@
 #include "wizard/Guarded.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QComboBox>
 #include <QLabel>

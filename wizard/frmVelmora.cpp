@@ -14,7 +14,7 @@
 #include "wizard/WelcomePage.h"
 #include "wizard/about/frmAbout.h"
 #include "wizard/platform/DiscPrompts.h"
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 #include "wizard/styles/StyleEditor.h"
 #include "wizard/styles/StyleFontsPage.h"
 #include "wizard/styles/StyleImagesPage.h"

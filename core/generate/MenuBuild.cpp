@@ -1,9 +1,9 @@
 #include "core/generate/MenuBuild.h"
 
-#include "core/about/ProgramParts.h"
+#include "core/platform/ProgramParts.h"
 #include "core/data/DataError.h"
 #include "core/data/MenuReader.h"
-#include "core/data/TemporaryFiles.h"
+#include "core/platform/TemporaryFiles.h"
 #include "core/data/MenuStore.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"

@@ -11,7 +11,7 @@
 #include "wizard/WizardContext.h"
 #include "wizard/entries/frmFiles.h"
 #include "wizard/platform/CommonDialog.h"
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QDir>
 #include <QFileInfo>

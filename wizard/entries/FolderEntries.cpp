@@ -8,7 +8,7 @@
 #include "wizard/Guarded.h"
 #include "wizard/WizardContext.h"
 #include "wizard/platform/DiscPrompts.h"
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -8,11 +8,11 @@
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
+#include "core/platform/Notices.h"
 #include "core/styles/ColorText.h"
 #include "wizard/EditState.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
-#include "wizard/platform/Notices.h"
 #include "wizard/styles/StyleFontsPage.h"
 #include "wizard/styles/StyleImagesPage.h"
 
