@@ -3,6 +3,7 @@
 
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
+#include "core/data/MenuStore.h"
 #include "core/data/clsData.h"
 #include "core/generate/MenuBuild.h"
 #include "core/generate/MenuFolder.h"
@@ -104,7 +105,8 @@ QStringList build(const MenuSnapshot &snapshot, clsData &data, const QStringList
         if (!copy)
             failures.append(copy.error);
     }
-    MenuBuild build(data);
+    MenuStore store(data.databasePath());
+    MenuBuild build(store);
     build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
     return failures + build.failures();
 }

@@ -337,7 +337,7 @@ void TestModernPage::builtFromTheDatabaseByCategory()
     MenuFixture fixture;
     const MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::modern());
     const auto writePage = [&](QByteArray &bytes) {
-        MenuReader reader(fixture.data());
+        MenuReader reader(fixture.store());
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         return PageWriter(snapshot, reader).write(buffer);

@@ -1,4 +1,4 @@
-#include "core/about/ProgramParts.h"
+#include "core/platform/ProgramParts.h"
 
 #include <QDir>
 #include <QFileInfo>
