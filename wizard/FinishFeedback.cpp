@@ -1,6 +1,6 @@
 #include "wizard/FinishFeedback.h"
 
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QApplication>
 #include <QProgressBar>

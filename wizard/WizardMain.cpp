@@ -1,14 +1,13 @@
 #include "wizard/WizardMain.h"
 
-#include "app/CommandLine.h"
-#include "core/about/ProgramParts.h"
 #include "CorvixHost.h"
+#include "core/data/DataError.h"
+#include "core/data/DataHome.h"
+#include "core/data/DatabaseFile.h"
+#include "core/platform/ProgramParts.h"
 #include "wizard/Twips.h"
 #include "wizard/Zoom.h"
 #include "wizard/frmVelmora.h"
-#include "core/data/DataError.h"
-#include "core/data/DatabaseFile.h"
-#include "core/data/DataHome.h"
 #include "wizard/platform/MessageBoxNotices.h"
 #include "wizard/platform/QtCommonDialog.h"
 #include "wizard/platform/QtDiscPrompts.h"
@@ -19,7 +18,7 @@
 #include <QMessageBox>
 #include <QTextStream>
 
-int runWizard(int &argc, char **argv, const CommandLine &commandLine)
+int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome)
 {
     // The window at 100 %: its client area, the menu bar and a title bar.
     const int windowHeight = twips(7035) + 50;
@@ -39,9 +38,10 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
         return 1;
     };
     const QString programFolder = QApplication::applicationDirPath();
-    const QString home = commandLine.dataHome(programFolder);
+    QString failure;
+    const QString home = dataHome(programFolder, &failure);
     if (home.isEmpty())
-        return fail(commandLine.dataHomeFailure(programFolder));
+        return fail(failure);
     try {
         DatabaseFile::prepare(DataHome::databasePath(home));
     } catch (const DataError &error) {

@@ -8,7 +8,7 @@
 struct FileRow;
 struct FillEntry;
 
-class EditState;
+struct EditState;
 class FilesPage;
 struct WizardContext;
 

@@ -1,7 +1,7 @@
 #include "wizard/platform/QtDiscPrompts.h"
 
+#include "core/platform/Notices.h"
 #include "wizard/platform/BrowserOpener.h"
-#include "wizard/platform/Notices.h"
 
 #include <QApplication>
 #include <QClipboard>
