@@ -1,5 +1,12 @@
 #include "wizard/frmVelmora.h"
 
+#include "core/about/SystemInfo.h"
+#include "core/data/DataHome.h"
+#include "core/data/clsData.h"
+#include "core/disc/DiscCheck.h"
+#include "core/disc/IsoImage.h"
+#include "core/generate/MenuBuild.h"
+#include "core/generate/MenuFolder.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/FormButtons.h"
@@ -8,14 +15,7 @@
 #include "wizard/PageKit.h"
 #include "wizard/Twips.h"
 #include "wizard/WelcomePage.h"
-#include "core/about/SystemInfo.h"
 #include "wizard/about/frmAbout.h"
-#include "core/data/DataHome.h"
-#include "core/data/clsData.h"
-#include "core/disc/DiscCheck.h"
-#include "core/disc/IsoImage.h"
-#include "core/generate/MenuBuild.h"
-#include "core/generate/MenuFolder.h"
 #include "wizard/platform/DiscPrompts.h"
 #include "wizard/platform/Notices.h"
 #include "wizard/styles/StyleEditor.h"
@@ -161,23 +161,23 @@ bool frmVelmora::checkDisc(const MenuSnapshot &snapshot)
     // Without a CD root there is nothing to check; the build says what is missing.
     if (snapshot.rootPath.isEmpty())
         return true;
-    QStringList problems;
-    DiscSize size;
+    DiscCheckResult found;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ran = guarded(*m_context.notices, [&] {
         DiscCheck check(m_state->data(), snapshot);
         check.run();
-        for (const DiscProblem &problem : check.problems())
-            problems.append(problem.text);
-        size = check.size();
+        found = check.result();
     });
     QApplication::restoreOverrideCursor();
     if (!ran)
         return false;
-    if (problems.isEmpty())
+    // Notes alone (hidden files that go on the disc) are no reason to stop.
+    if (found.problems.isEmpty())
         return true;
-    problems.append(size.line());
-    return m_context.discPrompts->continueDespite(problems);
+    QStringList lines;
+    for (const DiscProblem &problem : std::as_const(found.problems))
+        lines.append(problem.text);
+    return m_context.discPrompts->continueDespite(lines + found.notes + QStringList{found.size.line()});
 }
 
 void frmVelmora::finishMenu()
@@ -243,9 +243,9 @@ void frmVelmora::makeImage()
     progress.close();
     if (image.wasCancelled())
         return;
-    m_context.notices->information(made ? QStringLiteral("The disc image %1 has been made.")
-                                              .arg(QDir::toNativeSeparators(target))
-                                        : image.errorString());
+    m_context.notices->information(
+        made ? QStringLiteral("The disc image %1 has been made.").arg(QDir::toNativeSeparators(target))
+             : image.errorString());
 }
 
 void frmVelmora::showAbout()

@@ -7,12 +7,12 @@ namespace Sql {
 const QStringList &styleColumns()
 {
     static const QStringList columns = {
-        QStringLiteral("StyleName"),     QStringLiteral("BackColor"),      QStringLiteral("BackImage"),
-        QStringLiteral("Soundfile"),     QStringLiteral("Logofile"),       QStringLiteral("LogoTop"),
-        QStringLiteral("LogoLeft"),      QStringLiteral("ButtonOnImage"),  QStringLiteral("ButtonOffImage"),
-        QStringLiteral("TitleFont"),     QStringLiteral("TitleColor"),     QStringLiteral("ButtonFont"),
-        QStringLiteral("ButtonColor"),   QStringLiteral("TextFont"),       QStringLiteral("TextColor"),
-        QStringLiteral("HyperFont"),     QStringLiteral("HyperColor"),     QStringLiteral("HyperColorA"),
+        QStringLiteral("StyleName"),   QStringLiteral("BackColor"),     QStringLiteral("BackImage"),
+        QStringLiteral("Soundfile"),   QStringLiteral("Logofile"),      QStringLiteral("LogoTop"),
+        QStringLiteral("LogoLeft"),    QStringLiteral("ButtonOnImage"), QStringLiteral("ButtonOffImage"),
+        QStringLiteral("TitleFont"),   QStringLiteral("TitleColor"),    QStringLiteral("ButtonFont"),
+        QStringLiteral("ButtonColor"), QStringLiteral("TextFont"),      QStringLiteral("TextColor"),
+        QStringLiteral("HyperFont"),   QStringLiteral("HyperColor"),    QStringLiteral("HyperColorA"),
     };
     return columns;
 }
@@ -75,8 +75,10 @@ SqlStatement selectEntriesByCategory(qint64 menuId)
 
 SqlStatement selectEntriesInCategory(qint64 menuId, const QString &category)
 {
-    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND Category=? ORDER BY rowid"),
-            {menuId, category},
+    // A category that was never set (NULL) is the empty one: its entries show in the empty category's panel.
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND (Category=? OR (Category IS NULL AND ?='')) "
+                           "ORDER BY rowid"),
+            {menuId, category, category},
             {}};
 }
 
@@ -155,7 +157,8 @@ SqlStatement countEntries(qint64 menuId)
 SqlStatement countCategories(qint64 menuId, int limit)
 {
     const SqlStatement categories = selectCategories(menuId);
-    return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text), categories.values + QVariantList{limit},
+    return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text),
+            categories.values + QVariantList{limit},
             {}};
 }
 
@@ -166,8 +169,8 @@ SqlStatement selectEntryTitles(qint64 menuId)
 
 SqlStatement createCategoryIndex()
 {
-    return {QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {},
-            {}};
+    return {
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {}, {}};
 }
 
 SqlStatement selectStyles()

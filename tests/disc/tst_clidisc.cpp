@@ -90,18 +90,25 @@ void TestCliDisc::fromFolderToImage()
              qPrintable(r.err));
     QCOMPARE(entryCount(), 4);
 
+    // A hidden file is a note, not a problem; the size line comes last.
+    DiscFiles::writeFile(path("cd/.DS_Store"), "x");
     r = velmora({"check", "1"});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out.size(), 1);
-    QVERIFY2(r.out.first().startsWith("Size: 0.0 MB; fits on a CD (700 MB)"), qPrintable(r.out.first()));
+    QCOMPARE(r.out.size(), 2);
+    QCOMPARE(r.out[0], QStringLiteral("The hidden file .DS_Store will go on the disc."));
+    QVERIFY2(QRegularExpression("^Image size: \\d+ sectors \\(0\\.\\d MB\\); fits on a CD \\(700 MB\\)")
+                 .match(r.out[1])
+                 .hasMatch(),
+             qPrintable(r.out[1]));
 
     QVERIFY(QFile::rename(path("cd/Setup.exe"), path("cd/Set?up.exe")));
     r = velmora({"check", "1"});
     QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.out.size(), 3);
-    QCOMPARE(r.out[0], QStringLiteral("The file %1 of the entry Setup is missing.").arg(path("cd/Setup.exe")));
+    QCOMPARE(r.out.size(), 4);
+    QCOMPARE(r.out[0], QStringLiteral("The file Setup.exe of the entry \"Setup\" is missing."));
     QCOMPARE(r.out[1], QStringLiteral("The name Set?up.exe holds the character ?, which a Joliet disc cannot hold."));
-    QVERIFY(r.out[2].startsWith("Size: "));
+    QVERIFY(r.out[3].startsWith("Image size: "));
+    QVERIFY(QFile::rename(path("cd/Set?up.exe"), path("cd/Setup.exe")));
 
     if (QStandardPaths::findExecutable("xorriso").isEmpty())
         QSKIP("xorriso is not installed");
@@ -134,6 +141,12 @@ void TestCliDisc::badArguments_data()
     QTest::newRow("check with a path") << QStringList{"check", "1", "cd"};
     QTest::newRow("check with a category") << QStringList{"check", "1", "--category", "X"};
     QTest::newRow("iso with two numbers") << QStringList{"iso", "1", "2"};
+    QTest::newRow("build with -o") << QStringList{"build", "1", "-o", "x"};
+    QTest::newRow("build with a category") << QStringList{"build", "1", "--category", "x"};
+    QTest::newRow("list with -o") << QStringList{"list", "-o", "x"};
+    for (const char *command : {"list", "build", "add", "check", "iso"})
+        QTest::newRow(qPrintable(QStringLiteral("%1 with an unknown option").arg(command)))
+            << QStringList{command, "1", "--bogus"};
 }
 
 void TestCliDisc::badArguments()

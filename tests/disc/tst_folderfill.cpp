@@ -3,7 +3,9 @@
 #include "tests/disc/DiscFiles.h"
 #include "tests/generate/MenuFixture.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // Entries filled from the files under the CD root, stored in a real database.
 class TestFolderFill : public QObject
@@ -18,6 +20,7 @@ private slots:
     void fillsOnlyWhatIsGiven();
     void storesAllOrNothing();
     void cancelStopsTheWalk();
+    void linksAndBadNames();
 
 private:
     struct Row
@@ -170,6 +173,37 @@ void TestFolderFill::fillsOnlyWhatIsGiven()
             QCOMPARE(row.category, category.isEmpty() ? QStringLiteral("none") : category);
     }
     QCOMPARE(stored, links);
+}
+
+// What the image takes is offered: a link to a file inside the root, as itself. What leads out is neither followed
+// nor offered, and a name that is not UTF-8 is named, not dropped in silence.
+void TestFolderFill::linksAndBadNames()
+{
+    MenuFixture fixture;
+    makeFiles(fixture, {"top.txt", "Docs/c.txt"});
+    DiscFiles::writeFile(fixture.path("secret/key.txt"), "x");
+    QVERIFY(QFile::link("../top.txt", fixture.cdFolder() + "/Docs/alias.txt"));
+    QVERIFY(QFile::link(fixture.path("secret"), fixture.cdFolder() + "/Docs/sshlink"));
+    QVERIFY(QFile::link(fixture.path("secret/key.txt"), fixture.cdFolder() + "/Docs/key.txt"));
+    const QByteArray bad = QFile::encodeName(fixture.cdFolder()) + "/Docs/Video\xE9.avi";
+    QVERIFY(::close(::open(bad.constData(), O_CREAT | O_WRONLY, 0644)) == 0);
+
+    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    QVERIFY(fill.collect({fixture.cdFolder() + "/Docs"}));
+    QStringList offered;
+    for (const FillEntry &entry : fill.offered())
+        offered.append(entry.link);
+    QCOMPARE(offered, (QStringList{"Docs/alias.txt", "Docs/c.txt"}));
+    QStringList skipped = fill.skipped();
+    skipped.sort();
+    QCOMPARE(skipped.size(), 3);
+    QVERIFY2(skipped[0].contains("key.txt leads outside the CD root"), qPrintable(skipped[0]));
+    QVERIFY2(skipped[1].contains("sshlink leads outside the CD root"), qPrintable(skipped[1]));
+    QVERIFY2(skipped[2].endsWith("Video\\xE9.avi cannot be shown on the menu or read on Windows: rename it."),
+             qPrintable(skipped[2]));
+
+    QVERIFY(!fill.collect({fixture.cdFolder() + "/Docs/sshlink"}));
+    QVERIFY2(fill.refused().value(0).contains("is not inside the CD root"), qPrintable(fill.refused().value(0)));
 }
 
 void TestFolderFill::storesAllOrNothing()
