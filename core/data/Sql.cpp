@@ -143,8 +143,11 @@ SqlStatement selectEntriesLinkingTo(const QString &file)
 
 SqlStatement selectCategories(qint64 menuId)
 {
-    return {QStringLiteral("SELECT MenuNo, Category from tblDetails GROUP BY Category, MenuNo HAVING MenuNo=? "
-                           "ORDER BY Category, MenuNo"),
+    // NULL is the empty category: where the menu has both, the NULL group is left out, as its entries show in the
+    // empty one's panel.
+    return {QStringLiteral("SELECT MenuNo, Category from tblDetails WHERE NOT (Category IS NULL AND EXISTS (SELECT 1 "
+                           "FROM tblDetails AS d WHERE d.MenuNo=tblDetails.MenuNo AND d.Category='')) "
+                           "GROUP BY Category, MenuNo HAVING MenuNo=? ORDER BY Category, MenuNo"),
             {menuId},
             {}};
 }

@@ -126,6 +126,17 @@ void TestCliDisc::fromFolderToImage()
     QVERIFY2(r.err.contains("install the xorriso package"), qPrintable(r.err));
     QVERIFY(!QFile::exists(path("other.iso")));
 
+    // xorriso's own reason is shown, on a line of its own after the progress.
+    DiscFiles::writeFile(path("fakebin/xorriso"), "#!/bin/sh\necho 'xorriso : UPDATE :  10.0% done' >&2\n"
+                                                  "echo 'libisofs: FAILURE : Disk full' >&2\nexit 32\n");
+    QFile::setPermissions(path("fakebin/xorriso"), QFile::ReadOwner | QFile::ExeOwner);
+    r = velmora({"iso", "1", "-o", "other.iso"}, path("fakebin") + ":/usr/bin:/bin");
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("Making the disc image: 10%\nxorriso could not make the disc image (exit code 32).\n"
+                            "libisofs: FAILURE : Disk full\n"),
+             qPrintable(r.err));
+    QVERIFY(!QFile::exists(path("other.iso")));
+
     r = velmora({"check", "7"});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains("There is no menu 7."), qPrintable(r.err));
