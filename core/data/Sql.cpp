@@ -7,12 +7,12 @@ namespace Sql {
 const QStringList &styleColumns()
 {
     static const QStringList columns = {
-        QStringLiteral("StyleName"),   QStringLiteral("BackColor"),     QStringLiteral("BackImage"),
-        QStringLiteral("Soundfile"),   QStringLiteral("Logofile"),      QStringLiteral("LogoTop"),
-        QStringLiteral("LogoLeft"),    QStringLiteral("ButtonOnImage"), QStringLiteral("ButtonOffImage"),
-        QStringLiteral("TitleFont"),   QStringLiteral("TitleColor"),    QStringLiteral("ButtonFont"),
-        QStringLiteral("ButtonColor"), QStringLiteral("TextFont"),      QStringLiteral("TextColor"),
-        QStringLiteral("HyperFont"),   QStringLiteral("HyperColor"),    QStringLiteral("HyperColorA"),
+        QStringLiteral("StyleName"),     QStringLiteral("BackColor"),      QStringLiteral("BackImage"),
+        QStringLiteral("Soundfile"),     QStringLiteral("Logofile"),       QStringLiteral("LogoTop"),
+        QStringLiteral("LogoLeft"),      QStringLiteral("ButtonOnImage"),  QStringLiteral("ButtonOffImage"),
+        QStringLiteral("TitleFont"),     QStringLiteral("TitleColor"),     QStringLiteral("ButtonFont"),
+        QStringLiteral("ButtonColor"),   QStringLiteral("TextFont"),       QStringLiteral("TextColor"),
+        QStringLiteral("HyperFont"),     QStringLiteral("HyperColor"),     QStringLiteral("HyperColorA"),
     };
     return columns;
 }
@@ -160,8 +160,7 @@ SqlStatement countEntries(qint64 menuId)
 SqlStatement countCategories(qint64 menuId, int limit)
 {
     const SqlStatement categories = selectCategories(menuId);
-    return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text),
-            categories.values + QVariantList{limit},
+    return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text), categories.values + QVariantList{limit},
             {}};
 }
 
@@ -172,8 +171,8 @@ SqlStatement selectEntryTitles(qint64 menuId)
 
 SqlStatement createCategoryIndex()
 {
-    return {
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {}, {}};
+    return {QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {},
+            {}};
 }
 
 SqlStatement selectStyles()
