@@ -120,8 +120,8 @@ void TestCliBuild::makeDatabase(const QString &root)
 void TestCliBuild::buildsTheStoredMenu()
 {
     makeDatabase(path(QStringLiteral("cd")));
-    const Result build =
-        velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"), path(QStringLiteral("home"))});
+    const Result build = velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"),
+                                  path(QStringLiteral("home"))});
     QVERIFY2(build.exitCode == 0, qPrintable(build.err));
     QVERIFY(build.err.isEmpty());
     const QString cd = path(QStringLiteral("cd/"));
@@ -152,18 +152,18 @@ void TestCliBuild::buildsTheStoredMenu()
     QCOMPARE(readFile(cd + QStringLiteral("Start.exe")), QByteArray("MZ starter"));
 
     // A second build gives the same files.
-    QCOMPARE(
-        velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"), path(QStringLiteral("home"))})
-            .exitCode,
-        0);
+    QCOMPARE(velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"),
+                      path(QStringLiteral("home"))})
+                 .exitCode,
+             0);
     QCOMPARE(readFile(cd + QStringLiteral("Index.htm")), page);
 }
 
 void TestCliBuild::missingStyleRowUsesTheDefaults()
 {
     makeDatabase(path(QStringLiteral("cd")));
-    const Result build =
-        velmora({QStringLiteral("--home"), path(QStringLiteral("home")), QStringLiteral("build"), QStringLiteral("5")});
+    const Result build = velmora({QStringLiteral("--home"), path(QStringLiteral("home")), QStringLiteral("build"),
+                                  QStringLiteral("5")});
     QCOMPARE(build.exitCode, 0);
     QVERIFY2(build.err.contains(QLatin1String("Style 99")), qPrintable(build.err));
     QVERIFY(readFile(path(QStringLiteral("cd/Menu/Styles.css"))).contains("Body{background-color:16777215 }"));
@@ -177,8 +177,8 @@ void TestCliBuild::buildsAModernMenu()
     // The column compares without regard to case, and so does the build.
     sqlite(QStringLiteral("UPDATE tblMenus SET Template='modern SCREENSHOTS' WHERE MenuID=1;"));
     writeFile(path(QStringLiteral("cd/setup.exe")), QByteArray(2048, 'x'));
-    const Result build =
-        velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"), path(QStringLiteral("home"))});
+    const Result build = velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"),
+                                  path(QStringLiteral("home"))});
     QVERIFY2(build.exitCode == 0, qPrintable(build.err));
     const QByteArray page = readFile(path(QStringLiteral("cd/Index.htm")));
     QVERIFY(page.startsWith("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"));
@@ -197,26 +197,13 @@ void TestCliBuild::refusedBuildsLeaveEarlierFiles_data()
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("unknown menu") << "42"
-                                  << ""
-                                  << "There is no menu 42.";
-    QTest::newRow("no entries") << "2"
-                                << ""
-                                << "has no entries";
-    QTest::newRow("missing root") << "1"
-                                  << "root missing"
-                                  << "does not exist";
-    QTest::newRow("read-only root") << "1"
-                                    << "root read-only"
-                                    << "is read-only";
-    QTest::newRow("missing media") << "1"
-                                   << "media/tune.mid"
-                                   << "tune.mid";
-    QTest::newRow("missing starter") << "1"
-                                     << "bin/Start.exe"
-                                     << "Start.exe were not found";
-    QTest::newRow("injected colour") << "1"
-                                     << "LogoTop=0}body{background:url(http://evil.example/p)}x{"
+    QTest::newRow("unknown menu") << "42" << "" << "There is no menu 42.";
+    QTest::newRow("no entries") << "2" << "" << "has no entries";
+    QTest::newRow("missing root") << "1" << "root missing" << "does not exist";
+    QTest::newRow("read-only root") << "1" << "root read-only" << "is read-only";
+    QTest::newRow("missing media") << "1" << "media/tune.mid" << "tune.mid";
+    QTest::newRow("missing starter") << "1" << "bin/Start.exe" << "Start.exe were not found";
+    QTest::newRow("injected colour") << "1" << "LogoTop=0}body{background:url(http://evil.example/p)}x{"
                                      << "The style \"Ocean\" cannot be used: its logo position top";
 }
 
@@ -237,8 +224,7 @@ void TestCliBuild::refusedBuildsLeaveEarlierFiles()
     if (damage == QLatin1String("root read-only"))
         QVERIFY(QFile::setPermissions(cd, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup));
 
-    const Result build =
-        velmora({QStringLiteral("build"), menu, QStringLiteral("--home"), path(QStringLiteral("home"))});
+    const Result build = velmora({QStringLiteral("build"), menu, QStringLiteral("--home"), path(QStringLiteral("home"))});
     QFile::setPermissions(cd, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(build.exitCode, 1);
     QVERIFY2(build.err.contains(message), qPrintable(build.err));

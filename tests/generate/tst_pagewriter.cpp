@@ -1,6 +1,6 @@
+#include "tests/generate/MenuFixture.h"
 #include "core/data/MenuReader.h"
 #include "core/generate/PageWriter.h"
-#include "tests/generate/MenuFixture.h"
 
 #include <QBuffer>
 #include <QtTest>
@@ -167,9 +167,9 @@ void TestPageWriter::standardScreenshotsDiffersInThreePlaces()
     QVERIFY(shot > 0);
     changed[shot] = "arS[0]= '<img src=shot1.jpg>'";
     QVERIFY(changed.contains("arS[1]='&nbsp;'"));
-    const int display =
-        int(changed.indexOf("        document.all.LTitle.innerHTML=arT[ID]; document.all.Des.innerText=arD[ID];"
-                            "document.all.SShot.innerHTML=arS[ID];"));
+    const int display = int(changed.indexOf(
+        "        document.all.LTitle.innerHTML=arT[ID]; document.all.Des.innerText=arD[ID];"
+        "document.all.SShot.innerHTML=arS[ID];"));
     QVERIFY(display > 0);
     changed[display] = "        document.all.LTitle.innerHTML=arT[ID]; document.all.Des.innerText=arD[ID];";
     const int titleCell = int(changed.indexOf("            <p id='LTitle'>TitleLink</p>"));
@@ -194,37 +194,26 @@ void TestPageWriter::mediaLines_data()
     const QString media = QDir::rootPath() + QStringLiteral("media") + PathMapping::separator();
     const QByteArray onLine = "                document.all.Bi[i].src='Menu/on.gif';";
     const QByteArray offLine = "                  document.all.Bi[i].src='Menu/off.gif';";
-    QTest::newRow("sound") << media + "tune.mid"
-                           << "none"
-                           << "none"
-                           << "none" << QList<QByteArray>{"<bgsound src='Menu/tune.mid' loop=1'>"}
+    QTest::newRow("sound") << media + "tune.mid" << "none" << "none" << "none"
+                           << QList<QByteArray>{"<bgsound src='Menu/tune.mid' loop=1'>"}
                            << QList<QByteArray>{"    <img  id='Bi' src='Menu/none' >"};
-    QTest::newRow("empty sound") << ""
-                                 << "none"
-                                 << "none"
-                                 << "none" << QList<QByteArray>{} << QList<QByteArray>{"<bgsound src='Menu/' loop=1'>"};
-    QTest::newRow("logo") << "none" << media + "logo.gif"
-                          << "none"
-                          << "none"
+    QTest::newRow("empty sound") << "" << "none" << "none" << "none" << QList<QByteArray>{}
+                                 << QList<QByteArray>{"<bgsound src='Menu/' loop=1'>"};
+    QTest::newRow("logo") << "none" << media + "logo.gif" << "none" << "none"
                           << QList<QByteArray>{"<div class='Logo' width='100px'> <img src='Menu/logo.gif' border='0' "
                                                "></div>"}
                           << QList<QByteArray>{"<bgsound src='Menu/none' loop=1'>"};
-    QTest::newRow("button on only") << "none"
-                                    << "none" << media + "on.gif"
-                                    << "none" << QList<QByteArray>{onLine, "    <img  id='Bi' src='Menu/none' >"}
+    QTest::newRow("button on only") << "none" << "none" << media + "on.gif" << "none"
+                                    << QList<QByteArray>{onLine, "    <img  id='Bi' src='Menu/none' >"}
                                     << QList<QByteArray>{offLine};
-    QTest::newRow("button off only") << "none"
-                                     << "none"
-                                     << "none" << media + "off.gif" << QList<QByteArray>{offLine}
+    QTest::newRow("button off only") << "none" << "none" << "none" << media + "off.gif"
+                                     << QList<QByteArray>{offLine}
                                      << QList<QByteArray>{onLine, "    <img  id='Bi' src='Menu/off.gif' >"};
-    QTest::newRow("both buttons") << "none"
-                                  << "none" << media + "on.gif" << media + "off.gif"
+    QTest::newRow("both buttons") << "none" << "none" << media + "on.gif" << media + "off.gif"
                                   << QList<QByteArray>{onLine, offLine, "    <img  id='Bi' src='Menu/off.gif' >"}
                                   << QList<QByteArray>{};
-    QTest::newRow("None is a file name") << "None"
-                                         << "none"
-                                         << "none"
-                                         << "none" << QList<QByteArray>{"<bgsound src='Menu/None' loop=1'>"}
+    QTest::newRow("None is a file name") << "None" << "none" << "none" << "none"
+                                         << QList<QByteArray>{"<bgsound src='Menu/None' loop=1'>"}
                                          << QList<QByteArray>{};
 }
 
@@ -262,8 +251,7 @@ void TestPageWriter::buttonPositions()
 {
     MenuFixture fixture;
     for (const char *name : {"A", "B", "C"})
-        fixture.addEntry(1, QStringLiteral("none"), QLatin1String(name), QStringLiteral("a.exe"), QString(),
-                         QVariant());
+        fixture.addEntry(1, QStringLiteral("none"), QLatin1String(name), QStringLiteral("a.exe"), QString(), QVariant());
     MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::standard());
     snapshot.style.buttonOnImage = QStringLiteral("on.gif");
     const QList<QByteArray> lines = pageLines(fixture, snapshot);
@@ -330,13 +318,11 @@ void TestPageWriter::extendedPanels()
     addExtendedEntries(fixture);
     const QList<QByteArray> lines = pageLines(fixture, fixture.snapshot(MenuTemplate::extended()));
     QVERIFY(!lines.isEmpty());
-    QCOMPARE(lines.mid(5, 4),
-             (QList<QByteArray>{"var ie = false;", "var ns = false;", "if (document.layers){ns = true;}",
-                                "if (navigator.appName.indexOf ('Microsoft') == 0) {ie=true}"}));
-    QVERIFY(
-        lines.contains("    <p id='Bt' class='But' onmouseover='switchButton(0)' onclick='displayCat(0)'>Docs</p>"));
-    QVERIFY(
-        lines.contains("    <p id='Bt' class='But' onmouseover='switchButton(1)' onclick='displayCat(1)'>Tools</p>"));
+    QCOMPARE(lines.mid(5, 4), (QList<QByteArray>{"var ie = false;", "var ns = false;",
+                                                 "if (document.layers){ns = true;}",
+                                                 "if (navigator.appName.indexOf ('Microsoft') == 0) {ie=true}"}));
+    QVERIFY(lines.contains("    <p id='Bt' class='But' onmouseover='switchButton(0)' onclick='displayCat(0)'>Docs</p>"));
+    QVERIFY(lines.contains("    <p id='Bt' class='But' onmouseover='switchButton(1)' onclick='displayCat(1)'>Tools</p>"));
     QVERIFY(lines.contains("<div style='position:absolute;top:155px; left:20px;width:100px'>"));
     QVERIFY(!lines.contains("<div style='position:absolute;top:190px; left:20px;width:100px'>"));
 
@@ -353,8 +339,7 @@ void TestPageWriter::extendedPanels()
 
     const int script = int(lines.indexOf("function displayText(CID, TID){"));
     QVERIFY(script > 0);
-    QCOMPARE(lines.at(script + 19),
-             QByteArray("                        document.all.Cat [i].style.visibility = 'visible'"));
+    QCOMPARE(lines.at(script + 19), QByteArray("                        document.all.Cat [i].style.visibility = 'visible'"));
     QCOMPARE(lines.at(script + 32), QByteArray("}"));
     QCOMPARE(lines.at(script + 33), QByteArray("</script>"));
 }
@@ -424,9 +409,9 @@ void TestPageWriter::extendedScreenshotsAddsTwoLinesPerEntry()
     QList<QByteArray> expected = {panel};
     expected += extendedEntryLines(0, 0, "Manual", "Read me", "doc/manual.pdf", noShot, true);
     expected += QList<QByteArray>{"</div>", panel};
-    expected += extendedEntryLines(
-        1, 0, "Setup", "Installs it", "setup.exe",
-        " <td id='SShot' width='30%' align='right' valign='top'><img src=Menu/shot2.png></td>", true);
+    expected += extendedEntryLines(1, 0, "Setup", "Installs it", "setup.exe",
+                                   " <td id='SShot' width='30%' align='right' valign='top'><img src=Menu/shot2.png></td>",
+                                   true);
     expected += extendedEntryLines(1, 1, "Patch", "Fixes it", "patch.exe", noShot, true);
     const int start = int(screenshots.indexOf(panel));
     QCOMPARE(screenshots.mid(start, expected.size()), expected);
@@ -445,8 +430,7 @@ void TestPageWriter::moreButtonsThanSixteenBitsAllow()
     const int last = count - 1;
     const QByteArray top = QByteArray::number(120 + 35 * last);
     QVERIFY(lines.contains("<div style='position:absolute;top:" + top + "px; left:20px;width:100px'>"));
-    QVERIFY(lines.contains(
-        "    <p id='Bt' class='But' onmouseover='switchButton(999)' onclick='displayText(999)'>E999</p>"));
+    QVERIFY(lines.contains("    <p id='Bt' class='But' onmouseover='switchButton(999)' onclick='displayText(999)'>E999</p>"));
     QVERIFY(lines.contains("var arT=new Array(1000)"));
     QCOMPARE(lines.last(), QByteArray("</body></html>"));
 }
@@ -487,8 +471,7 @@ void TestPageWriter::linksThatWouldBreakAreEncoded()
 
     const QList<QByteArray> extended = pageLines(fixture, fixture.snapshot(MenuTemplate::extendedScreenshots()));
     QVERIFY(extended.contains("            <p>x</p><a align='right' href=My%20Tools/set%27up%20%231.exe>Open</a>"));
-    QVERIFY(
-        extended.contains(" <td id='SShot' width='30%' align='right' valign='top'><img src=Menu/my%20shot.jpg></td>"));
+    QVERIFY(extended.contains(" <td id='SShot' width='30%' align='right' valign='top'><img src=Menu/my%20shot.jpg></td>"));
 }
 
 void TestPageWriter::charactersOutsideTheCodePage()
