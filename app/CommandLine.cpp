@@ -1,10 +1,10 @@
 #include "app/CommandLine.h"
 
-#include "core/about/ProgramParts.h"
+#include "core/platform/ProgramParts.h"
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"
 #include "core/data/DatabaseFile.h"
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
 #include "core/generate/MenuBuild.h"
 
 #include <QDir>
@@ -148,23 +148,19 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
 
 int CommandLine::listMenus(const QString &home, QTextStream &out) const
 {
-    clsData data(DataHome::databasePath(home));
-    Recordset menus = data.GetRS(Sql::selectMenus());
-    while (!menus.atEnd()) {
+    for (const MenuRecord &menu : MenuStore(DataHome::databasePath(home)).menus()) {
         // One line per menu, whatever the title holds.
-        QString title = menus.text(QStringLiteral("Title"));
+        QString title = menu.title;
         title.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\r'), QLatin1Char(' '));
         title.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        out << menus.value(QStringLiteral("MenuID")).toLongLong() << ": " << title << Qt::endl;
-        menus.moveNext();
+        out << menu.id << ": " << title << Qt::endl;
     }
-    menus.close();
     return 0;
 }
 
 int CommandLine::buildMenu(const QString &home, const QString &programFolder, QTextStream &out, QTextStream &err) const
 {
-    clsData data(DataHome::databasePath(home));
+    MenuStore data(DataHome::databasePath(home));
     MenuBuild build(data);
     const StepResult result = build.runStored(m_menuId, programFolder);
     for (const QString &note : build.notes())

@@ -2,7 +2,7 @@
 
 #include "core/data/DataHome.h"
 #include "core/data/MenuReader.h"
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
 #include "core/disc/DiscCheck.h"
 #include "core/disc/FolderFill.h"
 #include "core/disc/IsoImage.h"
@@ -145,7 +145,7 @@ int DiscCommands::run(const QString &home, QTextStream &out, QTextStream &err) c
     return iso(home, out, err);
 }
 
-std::optional<StoredSnapshot> DiscCommands::storedMenu(clsData &data, QTextStream &err) const
+std::optional<StoredSnapshot> DiscCommands::storedMenu(MenuStore &data, QTextStream &err) const
 {
     QString error;
     std::optional<StoredSnapshot> menu;
@@ -166,7 +166,7 @@ std::optional<StoredSnapshot> DiscCommands::storedMenu(clsData &data, QTextStrea
 
 int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) const
 {
-    clsData data(DataHome::databasePath(home));
+    MenuStore data(DataHome::databasePath(home));
     const std::optional<StoredSnapshot> menu = storedMenu(data, err);
     if (!menu)
         return 1;
@@ -181,9 +181,14 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
     }
     for (const QString &skipped : fill.skipped())
         err << skipped << Qt::endl;
-    fill.store(fill.offered());
-    for (const FillEntry &entry : fill.offered())
-        out << "Added " << entry.link << " as \"" << entry.title << "\" in " << entry.category << Qt::endl;
+    const int stored = fill.store(fill.offered());
+    if (stored == fill.offered().size()) {
+        for (const FillEntry &entry : fill.offered())
+            out << "Added " << entry.link << " as \"" << entry.title << "\" in " << entry.category << Qt::endl;
+    } else {
+        out << "Added " << stored << " of " << fill.offered().size()
+            << " files; the others were added by another program meanwhile." << Qt::endl;
+    }
     if (fill.offered().isEmpty())
         out << "Nothing to add: every file already has an entry." << Qt::endl;
     return 0;
@@ -191,7 +196,7 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
 
 int DiscCommands::check(const QString &home, QTextStream &out, QTextStream &err) const
 {
-    clsData data(DataHome::databasePath(home));
+    MenuStore data(DataHome::databasePath(home));
     const std::optional<StoredSnapshot> menu = storedMenu(data, err);
     if (!menu)
         return 1;
@@ -209,7 +214,7 @@ int DiscCommands::check(const QString &home, QTextStream &out, QTextStream &err)
 
 int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) const
 {
-    clsData data(DataHome::databasePath(home));
+    MenuStore data(DataHome::databasePath(home));
     const std::optional<StoredSnapshot> menu = storedMenu(data, err);
     if (!menu)
         return 1;

@@ -52,15 +52,19 @@ int main(int argc, char *argv[])
     const CommandLine commandLine(arguments);
 
     // Without a command the wizard window opens; the commands run without a display.
-    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() &&
-        commandLine.wantsWizard()) {
+    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard()) {
         if (!hasDisplay(argc, argv)) {
             std::fputs("velmora: there is no display to show the window on (neither DISPLAY nor "
                        "WAYLAND_DISPLAY is set).\nThe commands work without one: see 'velmora --help'.\n",
                        stderr);
             return 1;
         }
-        return runWizard(argc, argv, commandLine);
+        return runWizard(argc, argv, [&commandLine](const QString &programFolder, QString *failure) {
+            const QString home = commandLine.dataHome(programFolder);
+            if (home.isEmpty())
+                *failure = commandLine.dataHomeFailure(programFolder);
+            return home;
+        });
     }
 
     QCoreApplication app(argc, argv);

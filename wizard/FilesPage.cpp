@@ -1,12 +1,12 @@
 #include "wizard/FilesPage.h"
 
+#include "core/data/MenuStore.h"
+#include "core/generate/MenuSnapshot.h"
 #include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
 #include "wizard/entries/FileEntries.h"
 #include "wizard/entries/FolderEntries.h"
-#include "core/data/clsData.h"
-#include "core/generate/MenuSnapshot.h"
 
 #include <QDropEvent>
 #include <QLabel>
@@ -67,20 +67,21 @@ FilesPage::FilesPage(FormButtons &buttons, EditState &state, const WizardContext
     pair(filesLabel, lstFiles);
 
     QLabel *caption = nullptr;
-    txtFile = field(this, &caption, QStringLiteral("lblFile"), QStringLiteral("File:"), QStringLiteral("txtFile"), 1425);
+    txtFile =
+        field(this, &caption, QStringLiteral("lblFile"), QStringLiteral("File:"), QStringLiteral("txtFile"), 1425);
     cmdFile = buttons.make(QStringLiteral("cmdFile"), this);
     place(cmdFile, buttonLeft, 1425, 855, 375);
 
-    txtFileCat = field(this, &lblCat, QStringLiteral("lblCat"), QStringLiteral("Category:"),
-                       QStringLiteral("txtFileCat"), 1875);
+    txtFileCat =
+        field(this, &lblCat, QStringLiteral("lblCat"), QStringLiteral("Category:"), QStringLiteral("txtFileCat"), 1875);
 
     txtFileTitle = field(this, &caption, QStringLiteral("lblFileTitle"), QStringLiteral("File Title:"),
                          QStringLiteral("txtFileTitle"), 2325);
     cmdFind = buttons.make(QStringLiteral("cmdFind"), this);
     place(cmdFind, buttonLeft, 2325, 855, 375);
 
-    QLabel *descriptionLabel =
-        label(this, QStringLiteral("lblDescription"), QStringLiteral("Description:"), labelLeft, 2775, fieldLeft - labelLeft, 255);
+    QLabel *descriptionLabel = label(this, QStringLiteral("lblDescription"), QStringLiteral("Description:"), labelLeft,
+                                     2775, fieldLeft - labelLeft, 255);
     txtFileDescription = new QPlainTextEdit(this);
     txtFileDescription->setObjectName(QStringLiteral("txtFileDescription"));
     txtFileDescription->setTabChangesFocus(true);
@@ -145,15 +146,12 @@ bool FilesPage::enter()
 
 void FilesPage::getFileData()
 {
-    Recordset entries = state().data().GetRS(Sql::selectEntries(state().menuId));
-    if (!entries.atEnd()) {
+    const QVector<EntryRecord> entries = store().entries(state().menuId);
+    if (!entries.isEmpty()) {
         lstFiles->clear();
-        while (!entries.atEnd()) {
-            lstFiles->addItem(entries.text(QStringLiteral("FileName")));
-            entries.moveNext();
-        }
+        for (const EntryRecord &entry : entries)
+            lstFiles->addItem(entry.fileName);
     }
-    entries.close();
 }
 
 void FilesPage::setTemplate(const QString &templateName)

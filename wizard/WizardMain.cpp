@@ -1,12 +1,11 @@
 #include "wizard/WizardMain.h"
 
-#include "app/CommandLine.h"
-#include "core/about/ProgramParts.h"
 #include "CorvixHost.h"
-#include "wizard/frmVelmora.h"
 #include "core/data/DataError.h"
-#include "core/data/DatabaseFile.h"
 #include "core/data/DataHome.h"
+#include "core/data/DatabaseFile.h"
+#include "core/platform/ProgramParts.h"
+#include "wizard/frmVelmora.h"
 #include "wizard/platform/MessageBoxNotices.h"
 #include "wizard/platform/QtCommonDialog.h"
 #include "wizard/platform/QtDiscPrompts.h"
@@ -17,7 +16,7 @@
 #include <QMessageBox>
 #include <QTextStream>
 
-int runWizard(int &argc, char **argv, const CommandLine &commandLine)
+int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome)
 {
     QApplication app(argc, argv);
 
@@ -33,9 +32,10 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
         return 1;
     };
     const QString programFolder = QApplication::applicationDirPath();
-    const QString home = commandLine.dataHome(programFolder);
+    QString failure;
+    const QString home = dataHome(programFolder, &failure);
     if (home.isEmpty())
-        return fail(commandLine.dataHomeFailure(programFolder));
+        return fail(failure);
     try {
         DatabaseFile::prepare(DataHome::databasePath(home));
     } catch (const DataError &error) {

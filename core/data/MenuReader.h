@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-class clsData;
+class MenuStore;
 
 // A stored menu's row, with its style's eighteen values (in the order of Sql::styleColumns()) when that row exists.
 struct StoredMenu
@@ -16,6 +16,7 @@ struct StoredMenu
     QString templateName;
     QString root;
     qint64 styleNo = 0;
+    QString styleText; // StyleNo as stored, for telling the user when it is no number
     std::optional<QStringList> style;
 };
 
@@ -25,7 +26,7 @@ struct StoredMenu
 class MenuReader
 {
 public:
-    explicit MenuReader(const clsData &data);
+    explicit MenuReader(const MenuStore &store);
     ~MenuReader();
     MenuReader(const MenuReader &) = delete;
     MenuReader &operator=(const MenuReader &) = delete;

@@ -7,12 +7,12 @@ namespace Sql {
 const QStringList &styleColumns()
 {
     static const QStringList columns = {
-        QStringLiteral("StyleName"),     QStringLiteral("BackColor"),      QStringLiteral("BackImage"),
-        QStringLiteral("Soundfile"),     QStringLiteral("Logofile"),       QStringLiteral("LogoTop"),
-        QStringLiteral("LogoLeft"),      QStringLiteral("ButtonOnImage"),  QStringLiteral("ButtonOffImage"),
-        QStringLiteral("TitleFont"),     QStringLiteral("TitleColor"),     QStringLiteral("ButtonFont"),
-        QStringLiteral("ButtonColor"),   QStringLiteral("TextFont"),       QStringLiteral("TextColor"),
-        QStringLiteral("HyperFont"),     QStringLiteral("HyperColor"),     QStringLiteral("HyperColorA"),
+        QStringLiteral("StyleName"),   QStringLiteral("BackColor"),     QStringLiteral("BackImage"),
+        QStringLiteral("Soundfile"),   QStringLiteral("Logofile"),      QStringLiteral("LogoTop"),
+        QStringLiteral("LogoLeft"),    QStringLiteral("ButtonOnImage"), QStringLiteral("ButtonOffImage"),
+        QStringLiteral("TitleFont"),   QStringLiteral("TitleColor"),    QStringLiteral("ButtonFont"),
+        QStringLiteral("ButtonColor"), QStringLiteral("TextFont"),      QStringLiteral("TextColor"),
+        QStringLiteral("HyperFont"),   QStringLiteral("HyperColor"),    QStringLiteral("HyperColorA"),
     };
     return columns;
 }
@@ -59,6 +59,11 @@ SqlStatement updateMenu(qint64 menuId, const QString &templateName, const QStrin
 SqlStatement deleteMenu(qint64 menuId)
 {
     return {QStringLiteral("DELETE FROM tblMenus WHERE MenuID=?"), {menuId}, {}};
+}
+
+SqlStatement deleteMenuEntries(qint64 menuId)
+{
+    return {QStringLiteral("DELETE FROM tblDetails WHERE MenuNo=?"), {menuId}, {}};
 }
 
 // Entries come back in the order they were stored, whichever index the engine picks.
@@ -126,6 +131,28 @@ SqlStatement deleteEntryExactly(qint64 menuId, const QString &fileName)
             {}};
 }
 
+SqlStatement selectEntryRowExactly(qint64 menuId, const QString &fileName)
+{
+    return {QStringLiteral("SELECT rowid from tblDetails WHERE MenuNo=? AND FileName=? COLLATE BINARY ORDER BY rowid "
+                           "LIMIT 1"),
+            {menuId, fileName},
+            {}};
+}
+
+SqlStatement updateEntry(qint64 rowId, const QString &category, const QString &fileName, const QString &fileLink,
+                         const QString &description, const QString &screenshot)
+{
+    return {QStringLiteral("UPDATE tblDetails SET Category=?, FileName=?, FileLink=?, Description=?, Screenshot=? "
+                           "WHERE rowid=?"),
+            {category, fileName, fileLink, description, screenshot, rowId},
+            {}};
+}
+
+SqlStatement selectEntryLinks(qint64 menuId)
+{
+    return {QStringLiteral("SELECT FileLink from tblDetails WHERE MenuNo=?"), {menuId}, {}};
+}
+
 SqlStatement selectDescriptions(const QString &fileName)
 {
     return {QStringLiteral("SELECT Description from tblDetails WHERE FileName=?"), {fileName}, {}};
@@ -160,7 +187,8 @@ SqlStatement countEntries(qint64 menuId)
 SqlStatement countCategories(qint64 menuId, int limit)
 {
     const SqlStatement categories = selectCategories(menuId);
-    return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text), categories.values + QVariantList{limit},
+    return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text),
+            categories.values + QVariantList{limit},
             {}};
 }
 
@@ -171,8 +199,8 @@ SqlStatement selectEntryTitles(qint64 menuId)
 
 SqlStatement createCategoryIndex()
 {
-    return {QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {},
-            {}};
+    return {
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {}, {}};
 }
 
 SqlStatement selectStyles()
@@ -202,6 +230,18 @@ SqlStatement insertStyle(const QStringList &values)
 SqlStatement selectLastStyleId()
 {
     return {QStringLiteral("SELECT max(StyleID) as lastID from tblStyles"), {}, {}};
+}
+
+SqlStatement updateStyle(qint64 styleId, const QStringList &values)
+{
+    QStringList sets;
+    QVariantList bound;
+    for (int i = 1; i < styleColumns().size(); ++i) {
+        sets.append(styleColumns().at(i) + QStringLiteral("=?"));
+        bound.append(values.at(i));
+    }
+    bound.append(styleId);
+    return {QStringLiteral("UPDATE tblStyles SET %1 WHERE StyleID=?").arg(sets.join(QLatin1Char(','))), bound, {}};
 }
 
 } // namespace Sql

@@ -89,8 +89,8 @@ SqliteConnection::SqliteConnection(const QString &filePath, Mode mode) : m_fileP
     sqlite3_extended_result_codes(m_db, 1);
     // Another connection of this process may hold a write lock for a moment (an editable recordset's batch).
     sqlite3_busy_timeout(m_db, 5000);
-    sqlite3_create_function_v2(m_db, "velmora_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldText,
-                               nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(m_db, "velmora_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldText, nullptr,
+                               nullptr, nullptr);
 }
 
 SqliteConnection::~SqliteConnection()
@@ -124,6 +124,16 @@ void SqliteConnection::execute(const QString &sql)
     sqlite3_free(error);
     if (rc != SQLITE_OK)
         throw failure(m_db, m_filePath, sqlite3_extended_errcode(m_db));
+}
+
+int SqliteConnection::changes() const
+{
+    return sqlite3_changes(m_db);
+}
+
+qint64 SqliteConnection::lastInsertId() const
+{
+    return sqlite3_last_insert_rowid(m_db);
 }
 
 QString SqliteConnection::lastError() const

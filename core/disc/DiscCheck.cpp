@@ -1,6 +1,6 @@
 #include "core/disc/DiscCheck.h"
 
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
 #include "core/disc/IsoImage.h"
 #include "core/disc/RootWalk.h"
 #include "core/generate/BuildChecks.h"
@@ -74,7 +74,7 @@ QString DiscSize::line() const
     return text + QLatin1Char('.');
 }
 
-DiscCheck::DiscCheck(clsData &data, const MenuSnapshot &snapshot) : m_data(data), m_snapshot(snapshot) {}
+DiscCheck::DiscCheck(MenuStore &data, const MenuSnapshot &snapshot) : m_data(data), m_snapshot(snapshot) {}
 
 std::optional<QString> DiscCheck::jolietProblem(const QString &name)
 {
@@ -161,10 +161,9 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
     const QString rootPath = PathMapping::rootPathFor(QDir::toNativeSeparators(QDir::cleanPath(m_snapshot.rootPath)));
     const QString menuFolder = rootPath + MenuFolder::menuFolderName() + PathMapping::separator();
     const bool screenshots = isScreenshotTemplate(m_snapshot.templateName);
-    Recordset entries = m_data.GetRS(Sql::selectEntries(m_snapshot.currentMenuID));
-    while (!entries.atEnd()) {
-        const QString title = quoted(entries.text(QStringLiteral("FileName")));
-        const QString link = entries.text(QStringLiteral("FileLink"));
+    for (const EntryRecord &entry : m_data.entries(m_snapshot.currentMenuID)) {
+        const QString title = quoted(entry.fileName);
+        const QString &link = entry.fileLink;
         const QString path = QDir::toNativeSeparators(QDir::cleanPath(rootPath + link));
         if (link.trimmed().isEmpty())
             add(DiscProblem::Kind::MissingFile, QStringLiteral("The entry %1 has no file.").arg(title));
@@ -176,7 +175,7 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
             add(DiscProblem::Kind::MissingFile,
                 QStringLiteral("The file %1 of the entry %2 is missing.").arg(RootWalk::escaped(link), title));
 
-        const QString screenshot = entries.text(QStringLiteral("Screenshot"));
+        const QString &screenshot = entry.screenshot;
         const QString medium = mediaByName.value(screenshot.toLower());
         if (StyleFields::isSet(screenshot) && !medium.isEmpty() &&
             QDir::cleanPath(medium) != QDir::cleanPath(menuFolder + screenshot))
@@ -188,9 +187,7 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
             add(DiscProblem::Kind::MissingFile,
                 QStringLiteral("The screenshot %1 of the entry %2 is missing.")
                     .arg(RootWalk::escaped(MenuFolder::menuFolderName() + QLatin1Char('/') + screenshot), title));
-        entries.moveNext();
     }
-    entries.close();
 }
 
 bool DiscCheck::walkRoot()

@@ -1,8 +1,8 @@
 #include "core/disc/IsoImage.h"
 
-#include "core/data/TemporaryFiles.h"
 #include "core/disc/RootWalk.h"
 #include "core/generate/PathMapping.h"
+#include "core/platform/TemporaryFiles.h"
 
 #include <QDir>
 #include <QEventLoop>

@@ -64,4 +64,5 @@ struct MenuSnapshot
     QString rootPath;         // the CD root with its trailing separator (PathMapping::rootPathFor)
     qint64 currentMenuID = 0; // MenuNo of the entries to write
     QString programFolder;    // where AUTORUN.INF and Start.exe lie
+    QString language = QStringLiteral("en"); // of the words a Modern page writes, as a language code
 };

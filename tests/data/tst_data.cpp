@@ -1,6 +1,7 @@
 #include "core/data/DataError.h"
 #include "core/data/DatabaseFile.h"
 #include "core/data/MenuReader.h"
+#include "core/data/MenuStore.h"
 #include "core/data/SqliteConnection.h"
 #include "core/data/clsData.h"
 
@@ -299,7 +300,7 @@ void TestData::menuReaderStepsOverOneMenu()
         return seen.join(QLatin1Char('+'));
     };
     {
-        MenuReader reader(*m_data);
+        MenuReader reader{MenuStore(m_path)};
         const std::optional<StoredMenu> menu = reader.menu(id);
         QVERIFY(menu);
         QCOMPARE(menu->title, QStringLiteral("Grouped"));
@@ -317,7 +318,7 @@ void TestData::menuReaderStepsOverOneMenu()
     }
     // Once the reader is gone the database is free for writing.
     QVERIFY(m_data->ExecuteSQL(Sql::deleteMenu(id)));
-    MenuReader reader(*m_data);
+    MenuReader reader{MenuStore(m_path)};
     QVERIFY(!reader.menu(id));
 }
 

@@ -135,7 +135,7 @@ void TestDiscCheck::reportsProblems()
     snapshot.style.buttonOnImage = mediaPaths[3];
     snapshot.style.buttonOffImage = mediaPaths[4];
 
-    DiscCheck check(fixture.data(), snapshot);
+    DiscCheck check(fixture.store(), snapshot);
     QVERIFY(check.run());
     QStringList found;
     for (const DiscProblem &problem : check.problems())
@@ -187,7 +187,7 @@ void TestDiscCheck::tooLargeForAnyDisc()
     QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(4173824 - 400) * 2048));
     big.close();
     for (const QString &program : {QStringLiteral("xorriso"), QStringLiteral("/nonexistent/xorriso")}) {
-        DiscCheck check(fixture.data(), fixture.snapshot(MenuTemplate::standard()));
+        DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
         check.setProgram(program);
         QVERIFY(big.resize(qint64(4173824 - 400) * 2048));
         QVERIFY(check.run());
@@ -205,7 +205,7 @@ void TestDiscCheck::cancelStopsTheWalk()
     MenuFixture fixture;
     for (int i = 0; i < 600; ++i)
         DiscFiles::writeFile(fixture.cdFolder() + QStringLiteral("/many/f%1.txt").arg(i), "x");
-    DiscCheck check(fixture.data(), fixture.snapshot(MenuTemplate::standard()));
+    DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
     QList<int> reports;
     check.setProgress([&reports](int seen) {
         reports.append(seen);
@@ -265,7 +265,7 @@ void TestDiscCheck::linksAndStrangeNames()
         else
             QVERIFY(::close(::open((root + bytes).constData(), O_CREAT | O_WRONLY, 0644)) == 0);
     }
-    DiscCheck check(fixture.data(), fixture.snapshot(MenuTemplate::standard()));
+    DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
     QVERIFY(check.run());
     QStringList found;
     for (const DiscProblem &problem : check.problems())
@@ -290,7 +290,7 @@ void TestDiscCheck::unreadableFiles()
     QVERIFY(QDir().mkpath(fixture.cdFolder() + "/closed"));
     QFile::setPermissions(fixture.cdFolder() + "/secret.txt", QFile::WriteOwner);
     QFile::setPermissions(fixture.cdFolder() + "/closed", QFile::WriteOwner);
-    DiscCheck check(fixture.data(), fixture.snapshot(MenuTemplate::standard()));
+    DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
     check.run();
     QFile::setPermissions(fixture.cdFolder() + "/closed", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QStringList found;
@@ -335,7 +335,7 @@ void TestDiscCheck::sizeIsTheImagesSize()
         QVERIFY(QFile::link("/etc", root + "/outside"));
     }
     const MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::standard());
-    DiscCheck check(fixture.data(), snapshot);
+    DiscCheck check(fixture.store(), snapshot);
     QVERIFY(check.run());
     QVERIFY(!check.size().estimated);
     const QString image = fixture.path("disc.iso");

@@ -1,4 +1,5 @@
 #include "core/data/DataError.h"
+#include "core/data/MenuStore.h"
 #include "core/disc/FolderFill.h"
 #include "tests/disc/DiscFiles.h"
 #include "tests/generate/MenuFixture.h"
@@ -33,9 +34,10 @@ private:
     static void makeFiles(MenuFixture &fixture, const QStringList &links);
 };
 
-// Also a named pipe, Tools/pipe, which is no file to put on a disc.
+// Also a named pipe, Tools/pipe, which is no file to put on a disc, and the menu 1 that entries are stored in.
 void TestFolderFill::makeFiles(MenuFixture &fixture, const QStringList &links)
 {
+    fixture.data().ExecuteSQL(Sql::insertMenu(MenuTemplate::standard(), QStringLiteral("CD"), 1, QString()));
     for (const QString &link : links)
         DiscFiles::writeFile(fixture.cdFolder() + QLatin1Char('/') + link, link.toUtf8());
     QVERIFY(QDir(fixture.cdFolder()).mkpath("Tools"));
@@ -91,7 +93,7 @@ void TestFolderFill::fillsTheRootOnce()
                         ".hidden", ".git/config", "Tools/.cache/x.bin"});
     fixture.addEntry(1, "Old", "Known", "Old/known.txt", "kept", "none");
 
-    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    FolderFill fill(fixture.store(), 1, fixture.cdFolder());
     QVERIFY(fill.collect());
     QVERIFY(fill.refused().isEmpty());
     fill.store(fill.offered());
@@ -114,7 +116,7 @@ void TestFolderFill::fillsTheRootOnce()
         QCOMPARE(rows[i].category, expected[i].category);
     }
 
-    FolderFill again(fixture.data(), 1, fixture.cdFolder());
+    FolderFill again(fixture.store(), 1, fixture.cdFolder());
     QVERIFY(again.collect());
     QVERIFY(again.offered().isEmpty());
 }
@@ -154,7 +156,7 @@ void TestFolderFill::fillsOnlyWhatIsGiven()
     for (const QString &relative : given)
         paths.append(fixture.path(relative));
 
-    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    FolderFill fill(fixture.store(), 1, fixture.cdFolder());
     if (category != "-")
         fill.setCategory(category);
     QCOMPARE(fill.collect(paths), refusal.isEmpty());
@@ -188,7 +190,7 @@ void TestFolderFill::linksAndBadNames()
     const QByteArray bad = QFile::encodeName(fixture.cdFolder()) + "/Docs/Video\xE9.avi";
     QVERIFY(::close(::open(bad.constData(), O_CREAT | O_WRONLY, 0644)) == 0);
 
-    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    FolderFill fill(fixture.store(), 1, fixture.cdFolder());
     QVERIFY(fill.collect({fixture.cdFolder() + "/Docs"}));
     QStringList offered;
     for (const FillEntry &entry : fill.offered())
@@ -214,11 +216,16 @@ void TestFolderFill::storesAllOrNothing()
                                "BEGIN SELECT RAISE(ABORT, 'refused'); END",
                                {},
                                {}});
-    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
-    QSignalSpy added(&fixture.data(), &clsData::fileAdded);
+    FolderFill fill(fixture.store(), 1, fixture.cdFolder());
+    QSignalSpy added(&fixture.store(), &MenuStore::entriesAdded);
     QVERIFY(fill.collect());
     QCOMPARE(fill.offered().size(), 3);
-    QVERIFY_THROWS_EXCEPTION(DataError, fill.store(fill.offered()));
+    try {
+        fill.store(fill.offered());
+        QFAIL("A refused insert was stored.");
+    } catch (const DataError &error) {
+        QVERIFY2(error.code() != DataError::menuLost, error.what());
+    }
     QVERIFY(storedRows(fixture).isEmpty());
     QCOMPARE(added.count(), 0);
 }
@@ -228,7 +235,7 @@ void TestFolderFill::cancelStopsTheWalk()
     MenuFixture fixture;
     for (int i = 0; i < 600; ++i)
         DiscFiles::writeFile(fixture.cdFolder() + QStringLiteral("/many/f%1.txt").arg(i), "x");
-    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    FolderFill fill(fixture.store(), 1, fixture.cdFolder());
     QList<int> reports;
     fill.setProgress([&reports](int seen) {
         reports.append(seen);

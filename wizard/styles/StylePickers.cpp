@@ -23,7 +23,7 @@ QString pictureFilter()
 
 QString soundFilter()
 {
-    return QStringLiteral("Sounds (*.wav)|*.wav");
+    return QStringLiteral("Sounds (*.wav;*.mp3)|*.wav;*.mp3");
 }
 
 bool pickColor(CommonDialog &cdlg, Notices &notices, QLineEdit *box, Swatch *swatch)

@@ -1,11 +1,13 @@
-#include "core/about/ProgramParts.h"
+#include "core/platform/ProgramParts.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 // Set by the build from the install layout, relative to the folder of the installed executable.
 #ifndef VELMORA_PLUGIN_FROM_BIN
-#define VELMORA_PLUGIN_FROM_BIN "../lib/velmora"
+#define VELMORA_PLUGIN_FROM_BIN "../lib/velmora/plugins"
 #endif
 #ifndef VELMORA_DATA_FROM_BIN
 #define VELMORA_DATA_FROM_BIN "../share/velmora"
@@ -61,11 +63,27 @@ QString ProgramParts::autorunFolder() const
 
 QString ProgramParts::autorunMissingMessage() const
 {
+    const QStringList folders = autorunFolders();
+    // Named are the files that no folder holds (all of them when each lies in a different folder).
+    QStringList missing;
+    for (const QString &name : autorunFileNames()) {
+        const auto holds = [&name](const QString &folder) { return QFileInfo(QDir(folder).filePath(name)).isFile(); };
+        if (std::none_of(folders.cbegin(), folders.cend(), holds))
+            missing.append(name);
+    }
+    if (missing.isEmpty())
+        missing = autorunFileNames();
+    QString message = missing.size() == 1 ? QStringLiteral("The autorun file %1 was not found")
+                                          : QStringLiteral("The autorun files %1 were not found");
+    message = message.arg(missing.join(QStringLiteral(" and "))) +
+              QStringLiteral(", so the disc would not open its menu by itself.");
+    // A Velmora built without the cross compiler has no Start.exe anywhere.
+    if (missing.contains(QStringLiteral("Start.exe")))
+        message += QStringLiteral(" Start.exe is made when Velmora is built with the mingw-w64 cross compiler.");
     QStringList places;
-    for (const QString &folder : autorunFolders())
+    for (const QString &folder : folders)
         places.append(QDir::toNativeSeparators(folder));
-    return QStringLiteral("The autorun files %1 were not found. Looked in: %2.")
-        .arg(autorunFileNames().join(QStringLiteral(" and ")), places.join(QStringLiteral(", ")));
+    return message + QStringLiteral(" Looked in: %1.").arg(places.join(QStringLiteral(", ")));
 }
 
 QString ProgramParts::portableFolder() const
