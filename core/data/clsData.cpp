@@ -3,9 +3,7 @@
 #include "core/data/DataError.h"
 #include "core/data/SqliteConnection.h"
 
-clsData::clsData(const QString &databasePath, QObject *parent) : QObject(parent), m_databasePath(databasePath)
-{
-}
+clsData::clsData(const QString &databasePath, QObject *parent) : QObject(parent), m_databasePath(databasePath) {}
 
 std::shared_ptr<SqliteConnection> clsData::OpenConnection() const
 {
@@ -48,14 +46,13 @@ Recordset clsData::read(SqliteConnection &connection, const SqlStatement &statem
     return rs;
 }
 
-bool clsData::ExecuteSQL(const SqlStatement &statement)
+void clsData::ExecuteSQL(const SqlStatement &statement)
 {
     auto connection = OpenConnection();
     SqliteStatement command(*connection, statement.text, statement.values);
     while (command.step()) {
         // A statement that returns rows has them dropped, as the caller only wants its effect.
     }
-    return true;
 }
 
 void clsData::addFile(const SqlStatement &statement)

@@ -20,8 +20,8 @@ public:
     QString databasePath() const { return m_databasePath; }
 
     Recordset GetRS(const SqlStatement &statement, bool edit = false);
-    // Returns true once the statement has been carried out; throws otherwise.
-    bool ExecuteSQL(const SqlStatement &statement);
+    // Carries the statement out; throws DataError when it fails.
+    void ExecuteSQL(const SqlStatement &statement);
     void addFile(const SqlStatement &statement);
     // Runs the inserts in one transaction, all or none, then raises fileAdded once.
     void addFiles(const QVector<SqlStatement> &statements);

@@ -38,10 +38,11 @@ QString FolderFill::suggestedTitle(const QString &fileName)
     return title.isEmpty() ? fileName : title;
 }
 
+// The first folder below the root, as a heading: "docs" becomes "Docs".
 QString FolderFill::suggestedCategory(const QString &link)
 {
     const int slash = link.indexOf(QLatin1Char('/'));
-    return slash > 0 ? link.left(slash) : QStringLiteral("General");
+    return slash > 0 ? link.left(1).toUpper() + link.mid(1, slash - 1) : QStringLiteral("General");
 }
 
 // What the build writes, and what a disc would not show, is never offered. A disc reads names without regard to

@@ -97,15 +97,15 @@ void TestData::menuRoundTrip()
     QCOMPARE(menu.text(QStringLiteral("ROOT")), QStringLiteral("/media/cd"));
     QCOMPARE(menu.value(QStringLiteral("StyleNo")).toLongLong(), 1);
 
-    QVERIFY(m_data->ExecuteSQL(
-        Sql::updateMenu(second, QStringLiteral("Extended"), QStringLiteral("Winter DVD"), 4, QStringLiteral("/tmp/x"))));
+    m_data->ExecuteSQL(
+        Sql::updateMenu(second, QStringLiteral("Extended"), QStringLiteral("Winter DVD"), 4, QStringLiteral("/tmp/x")));
     menu = m_data->GetRS(Sql::selectMenu(second));
     QCOMPARE(menu.text(QStringLiteral("Template")), QStringLiteral("Extended"));
     QCOMPARE(menu.text(QStringLiteral("Title")), QStringLiteral("Winter DVD"));
     QCOMPARE(menu.value(QStringLiteral("StyleNo")).toLongLong(), 4);
     QCOMPARE(menu.text(QStringLiteral("Root")), QStringLiteral("/tmp/x"));
 
-    QVERIFY(m_data->ExecuteSQL(Sql::deleteMenu(first)));
+    m_data->ExecuteSQL(Sql::deleteMenu(first));
     Recordset all = m_data->GetRS(Sql::selectMenus());
     QCOMPARE(all.recordCount(), 1);
     QCOMPARE(all.value(QStringLiteral("MenuID")).toLongLong(), second);
@@ -113,7 +113,7 @@ void TestData::menuRoundTrip()
     QVERIFY(all.atEnd());
 
     // Ids are never reused, even after the newest row is deleted.
-    QVERIFY(m_data->ExecuteSQL(Sql::deleteMenu(second)));
+    m_data->ExecuteSQL(Sql::deleteMenu(second));
     QCOMPARE(insertMenu(QStringLiteral("Spring CD")), second + 1);
 }
 
@@ -140,7 +140,7 @@ void TestData::deletingMenuKeepsItsEntries()
     QCOMPARE(m_data->GetRS(Sql::selectMenus()).recordCount(), 0);
     QCOMPARE(m_data->GetRS(Sql::selectEntries(id)).recordCount(), 1);
 
-    QVERIFY(m_data->ExecuteSQL(Sql::deleteEntry(id, QStringLiteral("setup"))));
+    m_data->ExecuteSQL(Sql::deleteEntry(id, QStringLiteral("setup")));
     QCOMPARE(m_data->GetRS(Sql::selectEntries(id)).recordCount(), 0);
 }
 
@@ -219,8 +219,8 @@ void TestData::entriesKeepTheirStoredOrder()
     const QStringList names = {QStringLiteral("Zeta"), QStringLiteral("Alpha"), QStringLiteral("Mid")};
     const QStringList categories = {QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A")};
     for (int i = 0; i < names.size(); ++i) {
-        m_data->ExecuteSQL(Sql::insertEntry(id, categories.at(i), names.at(i), QStringLiteral("x"),
-                                            QStringLiteral("d"), QStringLiteral("none")));
+        m_data->ExecuteSQL(Sql::insertEntry(id, categories.at(i), names.at(i), QStringLiteral("x"), QStringLiteral("d"),
+                                            QStringLiteral("none")));
     }
     Recordset entries = m_data->GetRS(Sql::selectEntries(id));
     QStringList seen;
@@ -273,7 +273,8 @@ void TestData::valuesKeepTheirEngineType()
     QCOMPARE(cursor.column(QStringLiteral("SECOND")), 1);
     QCOMPARE(cursor.value(1), value);
     const SqliteStatement::Raw raw = cursor.raw(1);
-    QCOMPARE(raw.type == SqliteStatement::Text || raw.type == SqliteStatement::Blob || raw.type == SqliteStatement::Null,
+    QCOMPARE(raw.type == SqliteStatement::Text || raw.type == SqliteStatement::Blob ||
+                 raw.type == SqliteStatement::Null,
              hasText);
     if (hasText)
         QCOMPARE(raw.utf8.toByteArray(), utf8);
@@ -317,15 +318,15 @@ void TestData::menuReaderStepsOverOneMenu()
         QCOMPARE(names(reader.categories(id), QStringLiteral("Category")).toLower(), QStringLiteral("games+tools"));
     }
     // Once the reader is gone the database is free for writing.
-    QVERIFY(m_data->ExecuteSQL(Sql::deleteMenu(id)));
+    m_data->ExecuteSQL(Sql::deleteMenu(id));
     MenuReader reader{MenuStore(m_path)};
     QVERIFY(!reader.menu(id));
 }
 
 void TestData::styleInsertAndLastId()
 {
-    QVERIFY(m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Blue")))));
-    QVERIFY(m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Green")))));
+    m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Blue"))));
+    m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Green"))));
     Recordset last = m_data->GetRS(Sql::selectLastStyleId());
     const qint64 id = last.value(QStringLiteral("LASTID")).toLongLong();
     QCOMPARE(id, 2);
@@ -362,8 +363,7 @@ void TestData::editableRecordsetWritesOneBatch()
     QCOMPARE(stored.text(QStringLiteral("BackColor")), QStringLiteral("RGB(1,2,3)"));
     QCOMPARE(stored.text(QStringLiteral("Logofile")), QStringLiteral("it's.gif"));
     QCOMPARE(stored.text(QStringLiteral("StyleName")), QStringLiteral("Blue"));
-    QCOMPARE(m_data->GetRS(Sql::selectStyle(2)).text(QStringLiteral("BackColor")),
-             QStringLiteral("BackColor-value"));
+    QCOMPARE(m_data->GetRS(Sql::selectStyle(2)).text(QStringLiteral("BackColor")), QStringLiteral("BackColor-value"));
 
     // Two entries of one menu with the same title: the edit acts on the first only.
     const qint64 menu = insertMenu(QStringLiteral("Twins"));
@@ -400,8 +400,7 @@ void TestData::textIsStoredUnchanged_data()
     QTest::newRow("apostrophes") << QStringLiteral("Tom's 'best' CD") << QStringLiteral("It's ''quoted''");
     QTest::newRow("line breaks") << QStringLiteral("Two\nlines") << QStringLiteral("First\r\nSecond\r\n\r\nFourth");
     QTest::newRow("non-Latin") << QStringLiteral(u"Ελληνικά δίσκος") << QStringLiteral(u"日本語の説明 – ÄÖÜ ß €");
-    QTest::newRow("statement text") << QStringLiteral("x'); DROP TABLE tblMenus; --")
-                                    << QStringLiteral("\" OR 1=1 --");
+    QTest::newRow("statement text") << QStringLiteral("x'); DROP TABLE tblMenus; --") << QStringLiteral("\" OR 1=1 --");
 }
 
 void TestData::textIsStoredUnchanged()
@@ -485,14 +484,14 @@ void TestData::foreignFileIsRefusedAndUntouched_data()
     QTest::newRow("text file") << QByteArray("These are my notes, not a database.\n") << QString()
                                << QStringLiteral("not a database");
     QTest::newRow("binary junk") << QByteArray(8192, '\x5a') << QString() << QStringLiteral("not a database");
-    QTest::newRow("missing table")
-        << QByteArray() << QStringLiteral("CREATE TABLE tblMenus (MenuID, Template, Title, StyleNo, Root);"
-                                          "CREATE TABLE tblDetails (MenuNo, Category, FileName, FileLink, "
-                                          "Description, Screenshot);")
-        << QStringLiteral("has no table tblStyles");
-    QTest::newRow("missing column")
-        << QByteArray() << QStringLiteral("CREATE TABLE tblMenus (MenuID, Template, Title, StyleNo);")
-        << QStringLiteral("table tblMenus has no column Root");
+    QTest::newRow("missing table") << QByteArray()
+                                   << QStringLiteral("CREATE TABLE tblMenus (MenuID, Template, Title, StyleNo, Root);"
+                                                     "CREATE TABLE tblDetails (MenuNo, Category, FileName, FileLink, "
+                                                     "Description, Screenshot);")
+                                   << QStringLiteral("has no table tblStyles");
+    QTest::newRow("missing column") << QByteArray()
+                                    << QStringLiteral("CREATE TABLE tblMenus (MenuID, Template, Title, StyleNo);")
+                                    << QStringLiteral("table tblMenus has no column Root");
 }
 
 void TestData::foreignFileIsRefusedAndUntouched()

@@ -15,12 +15,6 @@
 #include <QSet>
 #include <QSignalBlocker>
 
-// A folder's name as a heading: "docs" becomes "Docs".
-QString FolderEntries::suggestedCategory(const QString &folder)
-{
-    return folder.isEmpty() ? folder : folder.left(1).toUpper() + folder.mid(1);
-}
-
 // The checked rows as entries, with the titles and categories typed. A title is made unique again among the stored
 // entries and the other rows, as the offer made it, since a title names its entry in the list.
 QVector<FillEntry> FolderEntries::chosenEntries(const QVector<FillEntry> &offered, const QList<FileRow> &rows) const
@@ -78,7 +72,7 @@ void FolderEntries::offer(const QStringList &paths)
     }
     QList<FileRow> rows;
     for (const FillEntry &entry : offered)
-        rows.append({true, entry.title, suggestedCategory(entry.category), entry.link});
+        rows.append({true, entry.title, entry.category, entry.link});
     if (!m_context.discPrompts->chooseFiles(rows))
         return;
     const QVector<FillEntry> stored = chosenEntries(offered, rows);
