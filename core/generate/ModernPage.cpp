@@ -659,7 +659,14 @@ void ModernPage::ending()
     raw("</script>\n</body>\n</html>\n");
 }
 
-bool ModernPage::write(QIODevice *device, const EntrySource &next)
+StepResult ModernPage::write(QIODevice *device, const EntrySource &next)
+{
+    if (writeAll(device, next))
+        return StepResult::success();
+    return StepResult::failure(m_error.isEmpty() ? QStringLiteral("The page could not be written.") : m_error);
+}
+
+bool ModernPage::writeAll(QIODevice *device, const EntrySource &next)
 {
     m_buffer.clear();
     m_buffer.reserve(flushSize + 64 * 1024);

@@ -2,6 +2,7 @@
 
 #include "core/generate/MenuSnapshot.h"
 #include "core/generate/ModernPageWords.h"
+#include "core/generate/StepResult.h"
 
 #include <QByteArray>
 #include <QString>
@@ -37,9 +38,8 @@ public:
 
     static bool isModern(const QString &templateName) { return MenuTemplate::modernNames().contains(templateName); }
 
-    // False when the device fails; errorString() says why. Entries are counted in entryCount().
-    bool write(QIODevice *device, const EntrySource &next);
-    QString errorString() const { return m_error; }
+    // Fails with the reason when the device fails. Entries are counted in entryCount().
+    StepResult write(QIODevice *device, const EntrySource &next);
     int entryCount() const { return m_entries; }
 
     // "512 bytes", "812 KB", "1.4 GB": binary units, one decimal below ten, in the words and number format of words.
@@ -51,6 +51,7 @@ public:
     static Kind kindOf(const QString &link);
 
 private:
+    bool writeAll(QIODevice *device, const EntrySource &next);
     void head();
     void header();
     void toolbar();

@@ -1,13 +1,13 @@
 #include "core/generate/PageWriter.h"
 
+#include "core/data/DataError.h"
+#include "core/data/MenuReader.h"
 #include "core/generate/AnsiText.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MakerAddress.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/ModernPage.h"
 #include "core/generate/PathMapping.h"
-#include "core/data/DataError.h"
-#include "core/data/MenuReader.h"
 
 #include <QIODevice>
 #include <cstring>
@@ -29,8 +29,7 @@ QString textOf(const Field &field)
 }
 
 // The marks of a way out of the CD root: most links have none and pass without a copy being made.
-template <typename Text>
-bool mayLeaveRoot(const Text &link)
+template <typename Text> bool mayLeaveRoot(const Text &link)
 {
     return link.startsWith(QLatin1Char('/')) || link.startsWith(QLatin1Char('\\')) ||
            (link.size() >= 2 && QChar(link.at(1)) == QLatin1Char(':')) || link.contains(QLatin1String(".."));
@@ -118,8 +117,7 @@ public:
           m_fileLink(m_rows.column(QStringLiteral("FileLink"))),
           m_description(m_rows.column(QStringLiteral("Description"))),
           m_screenshot(m_rows.column(QStringLiteral("Screenshot")))
-    {
-    }
+    {}
 
     bool next() { return m_rows.next(); }
 
@@ -143,9 +141,9 @@ private:
 class CategoryRows
 {
 public:
-    explicit CategoryRows(EntryCursor rows) : m_rows(std::move(rows)), m_column(m_rows.column(QStringLiteral("Category")))
-    {
-    }
+    explicit CategoryRows(EntryCursor rows)
+        : m_rows(std::move(rows)), m_column(m_rows.column(QStringLiteral("Category")))
+    {}
     bool next() { return m_rows.next(); }
     QString category() const { return m_rows.value(m_column).toString(); }
 
@@ -163,8 +161,7 @@ public:
     Page(const MenuSnapshot &snapshot, Layout layout, MenuReader &reader, AnsiText &out)
         : m_snapshot(snapshot), m_layout(layout), m_reader(reader), m_buttonImage(isSet(snapshot.style.buttonOnImage)),
           m_buttonOffLink(LinkText::forPage(PathMapping::getFileName(snapshot.style.buttonOffImage))), m_out(out)
-    {
-    }
+    {}
 
     void standard(qint64 entryCount);
     void extended(qint64 categoryCount);
@@ -212,161 +209,233 @@ private:
 
 void Page::head()
 {
-    m_out << "<html>" << "\r\n";
-    m_out << "<head>" << "\r\n";
-    m_out << "<link rel=stylesheet type='text/css' href='Menu/Styles.css'>" << "\r\n";
-    m_out << "<title>Velmora</title>" << "\r\n";
+    m_out << "<html>"
+          << "\r\n";
+    m_out << "<head>"
+          << "\r\n";
+    m_out << "<link rel=stylesheet type='text/css' href='Menu/Styles.css'>"
+          << "\r\n";
+    m_out << "<title>Velmora</title>"
+          << "\r\n";
     if (isSet(m_snapshot.style.soundFile)) {
         m_out << "<bgsound src='Menu/";
         mediaLinkInMarkup(m_snapshot.style.soundFile);
-        m_out << "' loop=1'>" << "\r\n";
+        m_out << "' loop=1'>"
+              << "\r\n";
     }
-    m_out << "<script language='JavaScript'>" << "\r\n";
+    m_out << "<script language='JavaScript'>"
+          << "\r\n";
 }
 
 void Page::switchScript()
 {
-    m_out << "function switchButton(ID){" << "\r\n";
-    m_out << "  nums = document.all.Bt.length - 1" << "\r\n";
-    m_out << "        for (var i = 0; i <= nums; i++) {" << "\r\n";
-    m_out << "             if(i==ID){" << "\r\n";
-    m_out << "                document.all.Bt[i].className='ButActive';" << "\r\n";
+    m_out << "function switchButton(ID){"
+          << "\r\n";
+    m_out << "  nums = document.all.Bt.length - 1"
+          << "\r\n";
+    m_out << "        for (var i = 0; i <= nums; i++) {"
+          << "\r\n";
+    m_out << "             if(i==ID){"
+          << "\r\n";
+    m_out << "                document.all.Bt[i].className='ButActive';"
+          << "\r\n";
     if (isSet(m_snapshot.style.buttonOnImage)) {
         m_out << "                document.all.Bi[i].src='Menu/";
         mediaLinkInScript(m_snapshot.style.buttonOnImage);
-        m_out << "';" << "\r\n";
+        m_out << "';"
+              << "\r\n";
     }
-    m_out << "            }" << "\r\n";
-    m_out << "            else{" << "\r\n";
-    m_out << "                  document.all.Bt[i].className='But';" << "\r\n";
+    m_out << "            }"
+          << "\r\n";
+    m_out << "            else{"
+          << "\r\n";
+    m_out << "                  document.all.Bt[i].className='But';"
+          << "\r\n";
     if (isSet(m_snapshot.style.buttonOffImage)) {
         m_out << "                  document.all.Bi[i].src='Menu/";
         mediaLinkInScript(m_snapshot.style.buttonOffImage);
-        m_out << "';" << "\r\n";
+        m_out << "';"
+              << "\r\n";
     }
-    m_out << "            }" << "\r\n";
-    m_out << "        }" << "\r\n";
-    m_out << "    }" << "\r\n";
+    m_out << "            }"
+          << "\r\n";
+    m_out << "        }"
+          << "\r\n";
+    m_out << "    }"
+          << "\r\n";
 }
 
 void Page::bodyOpening()
 {
-    m_out << "</script>" << "\r\n";
-    m_out << "</head>" << "\r\n";
-    m_out << "<body>" << "\r\n";
-    m_out << "<table border='0' width='100%'>" << "\r\n";
-    m_out << "  <tr>" << "\r\n";
-    m_out << "    <td width='50%' align='center'>" << "\r\n";
+    m_out << "</script>"
+          << "\r\n";
+    m_out << "</head>"
+          << "\r\n";
+    m_out << "<body>"
+          << "\r\n";
+    m_out << "<table border='0' width='100%'>"
+          << "\r\n";
+    m_out << "  <tr>"
+          << "\r\n";
+    m_out << "    <td width='50%' align='center'>"
+          << "\r\n";
     m_out << "      <h2>";
     m_out.plainText(m_snapshot.title);
-    m_out << "</h2>" << "\r\n";
-    m_out << "    </td>" << "\r\n";
-    m_out << "  </tr>" << "\r\n";
-    m_out << "</table>" << "\r\n";
+    m_out << "</h2>"
+          << "\r\n";
+    m_out << "    </td>"
+          << "\r\n";
+    m_out << "  </tr>"
+          << "\r\n";
+    m_out << "</table>"
+          << "\r\n";
     if (isSet(m_snapshot.style.logoFile)) {
         m_out << "<div class='Logo' width='100px'> <img src='Menu/";
         mediaLinkInMarkup(m_snapshot.style.logoFile);
-        m_out << "' border='0' ></div>" << "\r\n";
+        m_out << "' border='0' ></div>"
+              << "\r\n";
     }
 }
 
 void Page::button(int index, int top, const Field &label, const char *target)
 {
-    m_out << "<div style='position:absolute;top:" << top << "px; left:20px;width:100px'>" << "\r\n";
+    m_out << "<div style='position:absolute;top:" << top << "px; left:20px;width:100px'>"
+          << "\r\n";
     // The image line depends on the button-on field but shows the button-off image: the look of an inactive button.
     if (m_buttonImage) {
         m_out << "    <img  id='Bi' src='Menu/";
         m_out.markup(m_buttonOffLink);
-        m_out << "' >" << "\r\n";
+        m_out << "' >"
+              << "\r\n";
     }
-    m_out << "</div>" << "\r\n";
-    m_out << "<div  style='position:absolute;top:" << top + 5 << "px ;left:30px;width:100px'>" << "\r\n";
+    m_out << "</div>"
+          << "\r\n";
+    m_out << "<div  style='position:absolute;top:" << top + 5 << "px ;left:30px;width:100px'>"
+          << "\r\n";
     m_out << "    <p id='Bt' class='But' onmouseover='switchButton(" << index << target << index << ")'>";
     plainText(label);
-    m_out << "</p>" << "\r\n";
-    m_out << "</div>" << "\r\n";
+    m_out << "</p>"
+          << "\r\n";
+    m_out << "</div>"
+          << "\r\n";
 }
 
 void Page::footer()
 {
-    m_out << "<div style='position:absolute; bottom:10px;width:200px'>" << "\r\n";
+    m_out << "<div style='position:absolute; bottom:10px;width:200px'>"
+          << "\r\n";
     m_out << "<a href='";
     m_out.markup(MakerAddress::url());
     m_out << "'>\xA9 ";
     m_out.markup(MakerAddress::host());
-    m_out << "</a>" << "\r\n";
-    m_out << "</div>" << "\r\n";
-    m_out << "</body></html>" << "\r\n";
+    m_out << "</a>"
+          << "\r\n";
+    m_out << "</div>"
+          << "\r\n";
+    m_out << "</body></html>"
+          << "\r\n";
 }
 
 void Page::standardArrays(qint64 entryCount)
 {
     const int count = int(entryCount);
-    m_out << "var arT=new Array(" << count << ")" << "\r\n";
-    m_out << "var arD=new Array(" << count << ")" << "\r\n";
-    m_out << "var arS=new Array(" << count << ")" << "\r\n";
+    m_out << "var arT=new Array(" << count << ")"
+          << "\r\n";
+    m_out << "var arD=new Array(" << count << ")"
+          << "\r\n";
+    m_out << "var arS=new Array(" << count << ")"
+          << "\r\n";
     EntryRows entry(m_reader.entries(menu()));
     for (int i = 0; entry.next(); ++i) {
         m_out << "arT[" << i << "]='<a href=";
         scriptString(pageLink(entry.fileLink(), false, m_link));
         m_out << ">";
         plainTextInScript(entry.fileName());
-        m_out << "</a>';" << "\r\n";
+        m_out << "</a>';"
+              << "\r\n";
         m_out << "arD[" << i << "]='";
         scriptString(entry.description());
-        m_out << "';" << "\r\n";
+        m_out << "';"
+              << "\r\n";
         const Field screenshot = entry.screenshot();
         if (isSet(screenshot)) {
             m_out << "arS[" << i << "]= '<img src=";
             if (m_layout == Layout::StandardScreenshots)
                 m_out << "Menu/";
             mediaLinkInScript(screenshot);
-            m_out << ">'" << "\r\n";
+            m_out << ">'"
+                  << "\r\n";
         } else {
-            m_out << "arS[" << i << "]='&nbsp;'" << "\r\n";
+            m_out << "arS[" << i << "]='&nbsp;'"
+                  << "\r\n";
         }
     }
 }
 
 void Page::standardDisplayText()
 {
-    m_out << "    function displayText(ID){" << "\r\n";
+    m_out << "    function displayText(ID){"
+          << "\r\n";
     if (m_layout == Layout::StandardScreenshots)
         m_out << "        document.all.LTitle.innerHTML=arT[ID]; document.all.Des.innerText=arD[ID];"
                  "document.all.SShot.innerHTML=arS[ID];"
               << "\r\n";
     else
-        m_out << "        document.all.LTitle.innerHTML=arT[ID]; document.all.Des.innerText=arD[ID];" << "\r\n";
-    m_out << "    }" << "\r\n";
+        m_out << "        document.all.LTitle.innerHTML=arT[ID]; document.all.Des.innerText=arD[ID];"
+              << "\r\n";
+    m_out << "    }"
+          << "\r\n";
 }
 
 void Page::standardContent()
 {
     const bool screenshots = m_layout == Layout::StandardScreenshots;
-    m_out << "<div style='position:absolute;left:200px;top:120px;border:1px groove''>" << "\r\n";
-    m_out << "      <div>" << "\r\n";
-    m_out << "      <table border='0' width='100%'>" << "\r\n";
-    m_out << "        <tr>" << "\r\n";
-    m_out << "          <td style='padding-left:20px' width='70%' align='left' valign='top'>" << "\r\n";
-    m_out << "            <p id='LTitle'>TitleLink</p>" << "\r\n";
-    m_out << "          </td>" << "\r\n";
+    m_out << "<div style='position:absolute;left:200px;top:120px;border:1px groove''>"
+          << "\r\n";
+    m_out << "      <div>"
+          << "\r\n";
+    m_out << "      <table border='0' width='100%'>"
+          << "\r\n";
+    m_out << "        <tr>"
+          << "\r\n";
+    m_out << "          <td style='padding-left:20px' width='70%' align='left' valign='top'>"
+          << "\r\n";
+    m_out << "            <p id='LTitle'>TitleLink</p>"
+          << "\r\n";
+    m_out << "          </td>"
+          << "\r\n";
     if (screenshots)
-        m_out << "          <td width='30%' align='right' valign='top'>&nbsp;</td>" << "\r\n";
-    m_out << "        </tr>" << "\r\n";
-    m_out << "      </table>" << "\r\n";
-    m_out << "    </div>" << "\r\n";
-    m_out << "    <div >" << "\r\n";
-    m_out << "      <table border='0' width='100%'>" << "\r\n";
-    m_out << "        <tr>" << "\r\n";
-    m_out << "          <td style='padding-left:30px' width='70%' align='left' valign='top'>" << "\r\n";
-    m_out << "            <p id='Des'>Description</p>" << "\r\n";
-    m_out << "          </td>" << "\r\n";
+        m_out << "          <td width='30%' align='right' valign='top'>&nbsp;</td>"
+              << "\r\n";
+    m_out << "        </tr>"
+          << "\r\n";
+    m_out << "      </table>"
+          << "\r\n";
+    m_out << "    </div>"
+          << "\r\n";
+    m_out << "    <div >"
+          << "\r\n";
+    m_out << "      <table border='0' width='100%'>"
+          << "\r\n";
+    m_out << "        <tr>"
+          << "\r\n";
+    m_out << "          <td style='padding-left:30px' width='70%' align='left' valign='top'>"
+          << "\r\n";
+    m_out << "            <p id='Des'>Description</p>"
+          << "\r\n";
+    m_out << "          </td>"
+          << "\r\n";
     if (screenshots)
-        m_out << "          <td id='SShot' width='30%' align='right' valign='top'>&nbsp;</td>" << "\r\n";
-    m_out << "         </tr>" << "\r\n";
-    m_out << "      </table>" << "\r\n";
-    m_out << "    </div>" << "\r\n";
-    m_out << "</div>" << "\r\n";
+        m_out << "          <td id='SShot' width='30%' align='right' valign='top'>&nbsp;</td>"
+              << "\r\n";
+    m_out << "         </tr>"
+          << "\r\n";
+    m_out << "      </table>"
+          << "\r\n";
+    m_out << "    </div>"
+          << "\r\n";
+    m_out << "</div>"
+          << "\r\n";
 }
 
 void Page::standard(qint64 entryCount)
@@ -390,10 +459,14 @@ void Page::standard(qint64 entryCount)
 
 void Page::extendedScripts()
 {
-    m_out << "var ie = false;" << "\r\n";
-    m_out << "var ns = false;" << "\r\n";
-    m_out << "if (document.layers){ns = true;}" << "\r\n";
-    m_out << "if (navigator.appName.indexOf ('Microsoft') == 0) {ie=true}" << "\r\n";
+    m_out << "var ie = false;"
+          << "\r\n";
+    m_out << "var ns = false;"
+          << "\r\n";
+    m_out << "if (document.layers){ns = true;}"
+          << "\r\n";
+    m_out << "if (navigator.appName.indexOf ('Microsoft') == 0) {ie=true}"
+          << "\r\n";
 }
 
 void Page::extendedContent()
@@ -401,51 +474,77 @@ void Page::extendedContent()
     const bool screenshots = m_layout == Layout::ExtendedScreenshots;
     CategoryRows categories(m_reader.categories(menu()));
     for (int category = 0; categories.next(); ++category) {
-        m_out << "<div id='Cat' style='position:absolute;left:200px;top:120px;border:1px groove'>" << "\r\n";
+        m_out << "<div id='Cat' style='position:absolute;left:200px;top:120px;border:1px groove'>"
+              << "\r\n";
         EntryRows entry(m_reader.entriesInCategory(menu(), categories.category()));
         for (int sub = 0; entry.next(); ++sub) {
-            m_out << "<div id='LTitle' style='border:1px groove'>" << "\r\n";
-            m_out << "      <table border='0' width='100%'>" << "\r\n";
-            m_out << "        <tr>" << "\r\n";
-            m_out << "          <td style='padding-left:20px' width='70%' align='left' valign='top'>" << "\r\n";
+            m_out << "<div id='LTitle' style='border:1px groove'>"
+                  << "\r\n";
+            m_out << "      <table border='0' width='100%'>"
+                  << "\r\n";
+            m_out << "        <tr>"
+                  << "\r\n";
+            m_out << "          <td style='padding-left:20px' width='70%' align='left' valign='top'>"
+                  << "\r\n";
             m_out << "            <p class='TLink' onclick='displayText(" << category << "," << sub << ")'>";
             plainText(entry.fileName());
-            m_out << "</p>" << "\r\n";
-            m_out << "          </td>" << "\r\n";
+            m_out << "</p>"
+                  << "\r\n";
+            m_out << "          </td>"
+                  << "\r\n";
             if (screenshots)
-                m_out << "          <td width='30%' align='right' valign='top'>&nbsp;</td>" << "\r\n";
-            m_out << "        </tr>" << "\r\n";
-            m_out << "      </table>" << "\r\n";
-            m_out << " </div>" << "\r\n";
-            m_out << " <div id='Des' style='display:none'>" << "\r\n";
-            m_out << "      <table border='0' width='100%'>" << "\r\n";
-            m_out << "        <tr>" << "\r\n";
-            m_out << "          <td style='padding-left:30px' width='70%' align='left' valign='top'>" << "\r\n";
+                m_out << "          <td width='30%' align='right' valign='top'>&nbsp;</td>"
+                      << "\r\n";
+            m_out << "        </tr>"
+                  << "\r\n";
+            m_out << "      </table>"
+                  << "\r\n";
+            m_out << " </div>"
+                  << "\r\n";
+            m_out << " <div id='Des' style='display:none'>"
+                  << "\r\n";
+            m_out << "      <table border='0' width='100%'>"
+                  << "\r\n";
+            m_out << "        <tr>"
+                  << "\r\n";
+            m_out << "          <td style='padding-left:30px' width='70%' align='left' valign='top'>"
+                  << "\r\n";
             m_out << "            <p>";
             markup(entry.description());
             m_out << "</p><a align='right' href=";
             markup(pageLink(entry.fileLink(), false, m_link));
-            m_out << ">Open</a>" << "\r\n";
-            m_out << "          </td>" << "\r\n";
+            m_out << ">Open</a>"
+                  << "\r\n";
+            m_out << "          </td>"
+                  << "\r\n";
             if (screenshots) {
                 const Field screenshot = entry.screenshot();
                 if (isSet(screenshot)) {
                     m_out << " <td id='SShot' width='30%' align='right' valign='top'><img src=Menu/";
                     mediaLinkInMarkup(screenshot);
-                    m_out << "></td>" << "\r\n";
+                    m_out << "></td>"
+                          << "\r\n";
                 } else {
-                    m_out << "          <td id='SShot' width='30%' align='right' valign='top'>&nbsp;</td>" << "\r\n";
+                    m_out << "          <td id='SShot' width='30%' align='right' valign='top'>&nbsp;</td>"
+                          << "\r\n";
                 }
             }
-            m_out << "        </tr>" << "\r\n";
-            m_out << "      </table>" << "\r\n";
-            m_out << " </div>" << "\r\n";
+            m_out << "        </tr>"
+                  << "\r\n";
+            m_out << "      </table>"
+                  << "\r\n";
+            m_out << " </div>"
+                  << "\r\n";
         }
-        m_out << "</div>" << "\r\n";
+        m_out << "</div>"
+              << "\r\n";
     }
-    m_out << "<script language='JavaScript'>" << "\r\n";
-    m_out << "     displayCat (0)" << "\r\n";
-    m_out << "</script>" << "\r\n";
+    m_out << "<script language='JavaScript'>"
+          << "\r\n";
+    m_out << "     displayCat (0)"
+          << "\r\n";
+    m_out << "</script>"
+          << "\r\n";
 }
 
 void Page::extended(qint64 categoryCount)
@@ -528,9 +627,7 @@ bool isStandard(Layout layout)
 
 } // namespace
 
-PageWriter::PageWriter(const MenuSnapshot &snapshot, MenuReader &reader) : m_snapshot(snapshot), m_reader(reader)
-{
-}
+PageWriter::PageWriter(const MenuSnapshot &snapshot, MenuReader &reader) : m_snapshot(snapshot), m_reader(reader) {}
 
 QString PageWriter::noEntriesText()
 {
@@ -608,7 +705,7 @@ StepResult PageWriter::writeModern(QIODevice &device)
         const int description = rows.column(QStringLiteral("Description"));
         const int category = rows.column(QStringLiteral("Category"));
         const int screenshot = rows.column(QStringLiteral("Screenshot"));
-        const bool written = page.write(&device, [&](ModernEntry &entry) {
+        const StepResult written = page.write(&device, [&](ModernEntry &entry) {
             if (!rows.next())
                 return false;
             entry.title = rows.value(title).toString();
@@ -621,7 +718,7 @@ StepResult PageWriter::writeModern(QIODevice &device)
             return true;
         });
         if (!written)
-            return StepResult::failure(QStringLiteral("The page was not written: %1").arg(page.errorString()));
+            return StepResult::failure(QStringLiteral("The page was not written: %1").arg(written.error));
     } catch (const DataError &failure) {
         return StepResult::failure(QStringLiteral("The page was not written: %1").arg(failure.message()));
     }

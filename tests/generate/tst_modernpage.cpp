@@ -39,7 +39,7 @@ QByteArray TestModernPage::write(const MenuSnapshot &snapshot, const QList<Moder
     buffer.open(QIODevice::WriteOnly);
     int next = 0;
     ModernPage page(snapshot, screenshots);
-    const bool written = page.write(&buffer, [&](ModernEntry &entry) {
+    const StepResult written = page.write(&buffer, [&](ModernEntry &entry) {
         if (next == entries.size())
             return false;
         entry = entries.at(next++);
@@ -205,8 +205,9 @@ void TestModernPage::failingDeviceIsReported()
     QBuffer readOnly(&bytes);
     readOnly.open(QIODevice::ReadOnly);
     ModernPage page(snapshot, false);
-    QVERIFY(!page.write(&readOnly, [](ModernEntry &) { return false; }));
-    QVERIFY(!page.errorString().isEmpty());
+    const StepResult written = page.write(&readOnly, [](ModernEntry &) { return false; });
+    QVERIFY(!written);
+    QVERIFY(!written.error.isEmpty());
     QVERIFY(bytes.isEmpty());
 }
 
@@ -311,8 +312,7 @@ void TestModernPage::wordsFollowTheLanguage()
         QString language;
         QList<QByteArray> present;
     } cases[] = {
-        {"de",
-         {"<html lang=\"de\">", ">Suche</label>", "1,4\xC2\xA0MB", ">Archiv \xC2\xB7", "entries: \"%1 Eintr"}},
+        {"de", {"<html lang=\"de\">", ">Suche</label>", "1,4\xC2\xA0MB", ">Archiv \xC2\xB7", "entries: \"%1 Eintr"}},
         {"es", {"<html lang=\"es\">", ">Buscar</label>", "1,4\xC2\xA0MB", "Ir a las entradas"}},
         {"fr", {"<html lang=\"fr\">", ">Recherche</label>", "1,4\xC2\xA0Mo"}},
         {"pt-BR", {"<html lang=\"pt-BR\">", ">Search</label>", "1.4\xC2\xA0MB"}},
