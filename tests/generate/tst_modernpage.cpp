@@ -20,6 +20,7 @@ private slots:
     void userTextStaysInItsPlace_data();
     void userTextStaysInItsPlace();
     void sectionsSizesAndScreenshots();
+    void longSectionsComeInLists();
     void descriptionsStayInTheirEntry_data();
     void descriptionsStayInTheirEntry();
     void wordsFollowTheLanguage();
@@ -197,6 +198,26 @@ void TestModernPage::sectionsSizesAndScreenshots()
     }
 }
 
+// A long section's entries come in lists of a hundred, all inside the section, in their order.
+void TestModernPage::longSectionsComeInLists()
+{
+    MenuFixture fixture;
+    QList<ModernEntry> entries;
+    for (int i = 0; i < 251; ++i)
+        entries.append({QStringLiteral("E%1").arg(i), QStringLiteral("e%1.exe").arg(i), "",
+                        i < 250 ? QStringLiteral("Long") : QStringLiteral("Short"), ""});
+    const QByteArray page = write(fixture.snapshot(MenuTemplate::modern()), entries, false);
+    const QByteArray longSection =
+        page.mid(page.indexOf("<section "), page.indexOf("</section>") - page.indexOf("<section "));
+    QCOMPARE(longSection.count("<ul class=\"entries\""), 3);
+    QCOMPARE(longSection.count("</ul>"), 3);
+    QCOMPARE(longSection.count("<li class=\"e "), 250);
+    const qsizetype second = longSection.indexOf("</ul>\n<ul class=\"entries\">\n");
+    QVERIFY(longSection.indexOf("e99.exe") < second && second < longSection.indexOf("e100.exe"));
+    QCOMPARE(page.count("<ul class=\"entries\""), 4);
+    QCOMPARE(page.count("<ul "), page.count("</ul>") - page.count("<ul>"));
+}
+
 void TestModernPage::failingDeviceIsReported()
 {
     MenuFixture fixture;
@@ -311,8 +332,7 @@ void TestModernPage::wordsFollowTheLanguage()
         QString language;
         QList<QByteArray> present;
     } cases[] = {
-        {"de",
-         {"<html lang=\"de\">", ">Suche</label>", "1,4\xC2\xA0MB", ">Archiv \xC2\xB7", "entries: \"%1 Eintr"}},
+        {"de", {"<html lang=\"de\">", ">Suche</label>", "1,4\xC2\xA0MB", ">Archiv \xC2\xB7", "entries: \"%1 Eintr"}},
         {"es", {"<html lang=\"es\">", ">Buscar</label>", "1,4\xC2\xA0MB", "Ir a las entradas"}},
         {"fr", {"<html lang=\"fr\">", ">Recherche</label>", "1,4\xC2\xA0Mo"}},
         {"pt-BR", {"<html lang=\"pt-BR\">", ">Search</label>", "1.4\xC2\xA0MB"}},
