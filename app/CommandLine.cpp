@@ -13,6 +13,7 @@
 namespace {
 
 const QString homeOptionName = QStringLiteral("home");
+const QString zoomOptionName = QStringLiteral("zoom");
 
 } // namespace
 
@@ -29,6 +30,10 @@ CommandLine::CommandLine(const QStringList &arguments)
                                        "else the program folder when Velmora runs from its build folder, "
                                        "else ~/.local/share/Velmora)."),
                         QStringLiteral("DIR")});
+    m_parser.addOption({zoomOptionName,
+                        QStringLiteral("Show the window at PERCENT (50 to 400) for this run; the View menu's "
+                                       "choice is kept for the next starts."),
+                        QStringLiteral("PERCENT")});
     DiscCommands::addOptions(m_parser);
     m_parser.addPositionalArgument(QStringLiteral("command"),
                                    QStringLiteral("list                print the stored menus, one per line\n"
@@ -57,6 +62,16 @@ CommandLine::CommandLine(const QStringList &arguments)
         return;
     }
 
+    if (m_parser.isSet(zoomOptionName)) {
+        bool ok = false;
+        m_zoom = m_parser.value(zoomOptionName).toInt(&ok);
+        if (!ok || m_zoom < 50 || m_zoom > 400) {
+            m_valid = false;
+            m_message = QStringLiteral("--zoom needs a whole percentage from 50 to 400, such as 150.");
+            return;
+        }
+    }
+
     QStringList positional = m_parser.positionalArguments();
     if (!positional.isEmpty()) {
         m_command = positional.takeFirst();
@@ -64,6 +79,10 @@ CommandLine::CommandLine(const QStringList &arguments)
     }
     if (m_command.isEmpty() || m_help || m_version)
         return;
+    if (!DiscCommands::handles(m_command) && !DiscCommands::optionsFit(m_command, m_parser, &m_message)) {
+        m_valid = false;
+        return;
+    }
     if (m_command == QLatin1String("list")) {
         if (!m_commandArguments.isEmpty()) {
             m_valid = false;

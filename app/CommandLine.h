@@ -19,6 +19,8 @@ public:
     bool wantsVersion() const { return m_version; }
     // No command given: the wizard window opens.
     bool wantsWizard() const { return m_command.isEmpty(); }
+    // The window's zoom in percent for this run; 0 when not given.
+    int zoom() const { return m_zoom; }
 
     QString helpText() const;
     static QString versionText();
@@ -44,5 +46,6 @@ private:
     QStringList m_commandArguments;
     QString m_home;
     qint64 m_menuId = 0;
+    int m_zoom = 0;
     DiscCommands m_disc;
 };

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "wizard/WizardMain.h"
+#include "wizard/Zoom.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -59,6 +60,8 @@ int main(int argc, char *argv[])
                        stderr);
             return 1;
         }
+        if (commandLine.zoom() > 0)
+            Zoom::setForThisRun(commandLine.zoom());
         return runWizard(argc, argv, [&commandLine](const QString &programFolder, QString *failure) {
             const QString home = commandLine.dataHome(programFolder);
             if (home.isEmpty())

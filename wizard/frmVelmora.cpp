@@ -3,6 +3,7 @@
 #include "core/about/SystemInfo.h"
 #include "core/data/DataHome.h"
 #include "core/data/MenuStore.h"
+#include "core/platform/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/FormButtons.h"
@@ -12,19 +13,20 @@
 #include "wizard/PageKit.h"
 #include "wizard/Twips.h"
 #include "wizard/WelcomePage.h"
+#include "wizard/Zoom.h"
 #include "wizard/about/frmAbout.h"
 #include "wizard/platform/DiscPrompts.h"
-#include "core/platform/Notices.h"
 #include "wizard/styles/StyleEditor.h"
 #include "wizard/styles/StyleFontsPage.h"
 #include "wizard/styles/StyleImagesPage.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QProgressDialog>
+#include <QShortcut>
 
 namespace {
 
@@ -113,19 +115,77 @@ void frmVelmora::buildBottomRow(FormButtons &buttons)
 
 void frmVelmora::buildMenuBar()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuMakeImage = file->addAction(QStringLiteral("Make Disc Image\u2026"));
+    mnuMakeImage = file->addAction(QStringLiteral("Make Disc &Image\u2026"));
     mnuMakeImage->setObjectName(QStringLiteral("mnuMakeImage"));
+    mnuMakeImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuMakeImage->setEnabled(false);
     connect(file, &QMenu::aboutToShow, this, &frmVelmora::updateImageAction);
     file->addSeparator();
-    mnuQuit = file->addAction(QStringLiteral("Quit"));
+    mnuQuit = file->addAction(QStringLiteral("&Quit"));
     mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    buildViewMenu();
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = help->addAction(QStringLiteral("About"));
+    mnuAbout = help->addAction(QStringLiteral("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    // F10 opens the menu bar at its first menu, as on other desktops.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menuKey->setObjectName(QStringLiteral("keyMenuBar"));
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::ShortcutFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
+}
+
+void frmVelmora::buildViewMenu()
+{
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QMenu *zoom = view->addMenu(QStringLiteral("&Zoom"));
+    zoom->setObjectName(QStringLiteral("mnuZoom"));
+    m_zoom = Zoom::current();
+    auto *steps = new QActionGroup(this);
+    for (const int percent : Zoom::steps()) {
+        QAction *step = zoom->addAction(QStringLiteral("%1 %").arg(percent));
+        step->setObjectName(QStringLiteral("mnuZoom%1").arg(percent));
+        step->setCheckable(true);
+        step->setChecked(percent == m_zoom);
+        steps->addAction(step);
+        connect(step, &QAction::triggered, this, [this, percent] { chooseZoom(percent); });
+        m_zoomSteps.append(step);
+    }
+    zoom->addSeparator();
+    QAction *in = zoom->addAction(QStringLiteral("Zoom &In"));
+    in->setObjectName(QStringLiteral("mnuZoomIn"));
+    // Ctrl++ is Ctrl+= on keyboards where "+" needs Shift.
+    in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(in, &QAction::triggered, this, [this] { chooseZoom(Zoom::nextStep(m_zoom, +1)); });
+    QAction *out = zoom->addAction(QStringLiteral("Zoom &Out"));
+    out->setObjectName(QStringLiteral("mnuZoomOut"));
+    out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(out, &QAction::triggered, this, [this] { chooseZoom(Zoom::nextStep(m_zoom, -1)); });
+    QAction *reset = zoom->addAction(QStringLiteral("&Normal Size"));
+    reset->setObjectName(QStringLiteral("mnuZoomReset"));
+    reset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(reset, &QAction::triggered, this, [this] { chooseZoom(Zoom::normal); });
+}
+
+void frmVelmora::chooseZoom(int percent)
+{
+    for (QAction *step : std::as_const(m_zoomSteps))
+        step->setChecked(step->objectName() == QStringLiteral("mnuZoom%1").arg(percent));
+    if (percent == m_zoom)
+        return;
+    m_zoom = percent;
+    // Qt takes its scale factor when the program starts: the choice applies from the next start.
+    m_context.notices->information(
+        Zoom::store(percent)
+            ? QStringLiteral("The window will be shown at %1 % from the next start of Velmora.").arg(percent)
+            : QStringLiteral("The zoom could not be kept in %1.").arg(QDir::toNativeSeparators(Zoom::settingsFile())));
 }
 
 void frmVelmora::switchSteps(const QString &direction)
@@ -157,7 +217,7 @@ bool frmVelmora::goForward(WizardPage *from, WizardPage *to)
 
 void frmVelmora::finishMenu()
 {
-    m_output->finish(*m_state);
+    m_output->finish(*m_state, this);
     updateImageAction();
 }
 
