@@ -22,6 +22,8 @@ bool isSet(const QString &field)
 // Handed to the device in pieces of this size, so a large menu is never held whole.
 constexpr int flushSize = 256 * 1024;
 
+constexpr int entriesPerList = 100;
+
 const char *const kindClasses[] = {"k0", "k1", "k2", "k3", "k4", "k5", "k6"};
 
 // The script: section buttons, the search, the chips and the sound button. ES5 only, so the HTA host runs it too;
@@ -80,8 +82,12 @@ const char script[] = R"JS((function () {
     heading.className = 'hb';
     var section = { node: el, button: button, open: true, first: nodes.length, none: false,
       name: fold(button.textContent || button.innerText || '') };
-    for (var li = panel.firstChild; li; li = li.nextSibling) {
-      if (li.nodeType === 1) { nodes.push(li); classes.push(li.className); texts.push(null); on.push(true); }
+    // A long section's entries come in several lists, one after the other.
+    for (var list = panel; list; list = list.nextSibling) {
+      if (list.nodeType !== 1) { continue; }
+      for (var li = list.firstChild; li; li = li.nextSibling) {
+        if (li.nodeType === 1) { nodes.push(li); classes.push(li.className); texts.push(null); on.push(true); }
+      }
     }
     section.last = nodes.length;
     button.onclick = toggler(section);
@@ -594,6 +600,10 @@ void ModernPage::closeSection()
 void ModernPage::entry(const ModernEntry &entry)
 {
     const Kind kind = kindOf(entry.link);
+    // A long section goes in lists of a hundred entries: each list out of view is skipped by the browser, so
+    // a search or its clearing lays out the entries near the view, not a whole section of thousands.
+    if (m_counts.last() > 0 && m_counts.last() % entriesPerList == 0)
+        raw("</ul>\n<ul class=\"entries\">\n");
     ++m_counts.last();
     raw("<li class=\"e ");
     raw(kindClasses[int(kind)]);

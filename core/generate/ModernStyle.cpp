@@ -365,13 +365,14 @@ QByteArray css(const StyleFields &style)
                "[dir=rtl] .cat-b:before{content:\"\\25C2\"}\n"
                ".cat-b[aria-expanded=\"true\"]:before{content:\"\\25BE\"}\n";
     out += ".closed .entries{display:none}\n";
-    // In a large menu a section out of view is neither styled nor laid out, and so neither is any of its entries
-    // (a small one is spared the shift when a section's placeholder size gives way to its own).
+    // In a large menu a list out of view (a section, or a hundred entries of a long one) is neither styled nor laid
+    // out, and so neither is any of its entries (a small menu is spared the shift when a placeholder size gives way
+    // to its own). Only the lists: the same on each entry inside them kept Firefox busy for most of a minute after
+    // the load at 10,000 entries.
     out += ".entries{list-style:none;margin:0;padding:0 1rem .5rem}\n"
-           ".big .entries{content-visibility:auto;contain-intrinsic-size:auto 40rem}\n";
-    // Entries off screen are neither laid out nor painted: a menu of thousands opens and filters quickly.
-    out += ".e{display:flex;align-items:flex-start;padding:.75rem 0;border-top:1px solid;"
-           "content-visibility:auto;contain-intrinsic-size:auto 6rem}\n";
+           ".big .entries{content-visibility:auto;contain-intrinsic-size:auto 40rem}\n"
+           ".big .entries+.entries{contain-intrinsic-size:auto 600rem;margin-top:-.5rem}\n";
+    out += ".e{display:flex;align-items:flex-start;padding:.75rem 0;border-top:1px solid}\n";
     out += ".eb{flex:1 1 0;min-width:0;overflow-wrap:break-word;word-wrap:break-word}\n";
     out += ".e h3{margin:0;" + fontDeclarations(hyper) + "}\n";
     out += ".em{margin:.15rem 0 .3rem;font-size:.9375rem}\n";
@@ -400,7 +401,7 @@ QByteArray css(const StyleFields &style)
     out += "@media print{.bar,.skip,audio,#play,.e:before{display:none!important}"
            "body{background:none;color:#000}.card,.cat{border-color:#888}"
            ".closed .entries,.filtering .off,.filtering "
-           ".none{display:block!important}.e,.entries{content-visibility:visible}"
+           ".none{display:block!important}.entries{content-visibility:visible}"
            ".print{display:block}.eb h3 a:after{content:\" (\" attr(href) \")\";font-weight:normal}"
            "a,a:link,a:visited,.cat-b,.cat h2,h1{color:#000}}\n";
     return out;

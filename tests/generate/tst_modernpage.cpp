@@ -20,6 +20,7 @@ private slots:
     void userTextStaysInItsPlace_data();
     void userTextStaysInItsPlace();
     void sectionsSizesAndScreenshots();
+    void longSectionsComeInLists();
     void descriptionsStayInTheirEntry_data();
     void descriptionsStayInTheirEntry();
     void wordsFollowTheLanguage();
@@ -195,6 +196,26 @@ void TestModernPage::sectionsSizesAndScreenshots()
                               "href=\"Menu/tune.mid\">Open the sound</a></audio>"));
         QVERIFY(!page.contains("autoplay"));
     }
+}
+
+// A long section's entries come in lists of a hundred, all inside the section, in their order.
+void TestModernPage::longSectionsComeInLists()
+{
+    MenuFixture fixture;
+    QList<ModernEntry> entries;
+    for (int i = 0; i < 251; ++i)
+        entries.append({QStringLiteral("E%1").arg(i), QStringLiteral("e%1.exe").arg(i), "",
+                        i < 250 ? QStringLiteral("Long") : QStringLiteral("Short"), ""});
+    const QByteArray page = write(fixture.snapshot(MenuTemplate::modern()), entries, false);
+    const QByteArray longSection =
+        page.mid(page.indexOf("<section "), page.indexOf("</section>") - page.indexOf("<section "));
+    QCOMPARE(longSection.count("<ul class=\"entries\""), 3);
+    QCOMPARE(longSection.count("</ul>"), 3);
+    QCOMPARE(longSection.count("<li class=\"e "), 250);
+    const qsizetype second = longSection.indexOf("</ul>\n<ul class=\"entries\">\n");
+    QVERIFY(longSection.indexOf("e99.exe") < second && second < longSection.indexOf("e100.exe"));
+    QCOMPARE(page.count("<ul class=\"entries\""), 4);
+    QCOMPARE(page.count("<ul "), page.count("</ul>") - page.count("<ul>"));
 }
 
 void TestModernPage::failingDeviceIsReported()
