@@ -19,6 +19,8 @@ public:
     bool wantsVersion() const { return m_version; }
     // No command given: the wizard window opens.
     bool wantsWizard() const { return m_command.isEmpty(); }
+    // The language asked for with --lang ("de"); empty: the system's.
+    QString language() const { return m_language; }
 
     QString helpText() const;
     static QString versionText();
@@ -43,6 +45,7 @@ private:
     QString m_command;
     QStringList m_commandArguments;
     QString m_home;
+    QString m_language;
     qint64 m_menuId = 0;
     DiscCommands m_disc;
 };

@@ -10,6 +10,7 @@
 #include "core/generate/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,19 +23,21 @@ const QString outputOption = QStringLiteral("o");
 
 void DiscCommands::addOptions(QCommandLineParser &parser)
 {
-    parser.addOption(
-        {categoryOption, QStringLiteral("add: put every new entry in this category."), QStringLiteral("TEXT")});
+    parser.addOption({categoryOption,
+                      QCoreApplication::translate("CommandLine", "add: put every new entry in this category."),
+                      QStringLiteral("TEXT")});
     parser.addOption({{outputOption, QStringLiteral("output")},
-                      QStringLiteral("iso: write the image to FILE (default: the menu title with .iso beside the "
-                                     "CD root)."),
+                      QCoreApplication::translate(
+                          "CommandLine", "iso: write the image to FILE (default: the menu title with .iso beside the "
+                                         "CD root)."),
                       QStringLiteral("FILE")});
 }
 
 QString DiscCommands::helpLines()
 {
-    return QStringLiteral("add MENUID PATH...  add entries for the files given\n"
-                          "check MENUID        report what would spoil the disc\n"
-                          "iso MENUID          write a disc image of the CD root");
+    return QCoreApplication::translate("CommandLine", "add MENUID PATH...  add entries for the files given\n"
+                                                      "check MENUID        report what would spoil the disc\n"
+                                                      "iso MENUID          write a disc image of the CD root");
 }
 
 bool DiscCommands::handles(const QString &command)
@@ -56,19 +59,22 @@ bool DiscCommands::parse(const QString &command, const QStringList &arguments, c
 
     if (command == QLatin1String("add")) {
         if (!ok || m_paths.isEmpty()) {
-            *message = QStringLiteral("add takes the number of the menu and one or more files or folders.");
+            *message = QCoreApplication::translate(
+                "CommandLine", "add takes the number of the menu and one or more files or folders.");
             return false;
         }
     } else if (!ok || !m_paths.isEmpty()) {
-        *message = QStringLiteral("%1 takes one argument, the number of the menu (see 'velmora list').").arg(command);
+        *message = QCoreApplication::translate("CommandLine",
+                                               "%1 takes one argument, the number of the menu (see 'velmora list').")
+                       .arg(command);
         return false;
     }
     if (m_category && command != QLatin1String("add")) {
-        *message = QStringLiteral("--category is an option of add.");
+        *message = QCoreApplication::translate("CommandLine", "--category is an option of add.");
         return false;
     }
     if (parser.isSet(outputOption) && command != QLatin1String("iso")) {
-        *message = QStringLiteral("-o is an option of iso.");
+        *message = QCoreApplication::translate("CommandLine", "-o is an option of iso.");
         return false;
     }
     return true;
@@ -92,7 +98,7 @@ std::optional<StoredSnapshot> DiscCommands::storedMenu(clsData &data, QTextStrea
         menu = StoredSnapshot::load(reader, m_menuId, &error);
     }
     if (menu && !QFileInfo(menu->rootFolder).isDir())
-        error = QStringLiteral("The CD root folder %1 of menu %2 does not exist.")
+        error = QCoreApplication::translate("CommandLine", "The CD root folder %1 of menu %2 does not exist.")
                     .arg(PathMapping::shown(menu->rootFolder))
                     .arg(m_menuId);
     if (!error.isEmpty()) {
@@ -114,14 +120,17 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
     if (!fill.collect(m_paths)) {
         for (QString refused : fill.refused())
             err << refused.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << Qt::endl;
-        err << "Nothing was added." << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "Nothing was added.") << Qt::endl;
         return 1;
     }
     fill.store(fill.offered());
     for (const FillEntry &entry : fill.offered())
-        out << "Added " << entry.link << " as \"" << entry.title << "\" in " << entry.category << Qt::endl;
+        out << QCoreApplication::translate("CommandLine", "Added %1 as \"%2\" in %3")
+                   .arg(entry.link, entry.title, entry.category)
+            << Qt::endl;
     if (fill.offered().isEmpty())
-        out << "Nothing to add: every file already has an entry." << Qt::endl;
+        out << QCoreApplication::translate("CommandLine", "Nothing to add: every file already has an entry.")
+            << Qt::endl;
     return 0;
 }
 
@@ -150,18 +159,25 @@ int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) c
     const QString target =
         m_output.isEmpty() ? IsoImage::defaultImagePath(menu->rootFolder, menu->snapshot.title) : m_output;
     if (!QFileInfo(MenuFolder::createMenuFile(menu->snapshot.rootPath)).isFile())
-        err << "The CD root has no " << MenuFolder::pageFileName() << " yet: build the menu first ('velmora build "
-            << m_menuId << "')." << Qt::endl;
+        err << QCoreApplication::translate("CommandLine",
+                                           "The CD root has no %1 yet: build the menu first ('velmora build %2').")
+                   .arg(MenuFolder::pageFileName())
+                   .arg(m_menuId)
+            << Qt::endl;
 
     IsoImage image;
-    QObject::connect(&image, &IsoImage::progress,
-                     [&err](int percent) { err << "\rMaking the disc image: " << percent << "%" << Qt::flush; });
+    QObject::connect(&image, &IsoImage::progress, [&err](int percent) {
+        err << '\r' << QCoreApplication::translate("CommandLine", "Making the disc image: %1%").arg(percent)
+            << Qt::flush;
+    });
     const bool ok = image.run(menu->rootFolder, menu->snapshot.title, target);
     err << (ok ? "\n" : "") << Qt::flush;
     if (!ok) {
         err << image.errorString() << Qt::endl;
         return 1;
     }
-    out << "Wrote " << PathMapping::shown(QFileInfo(target).absoluteFilePath()) << Qt::endl;
+    out << QCoreApplication::translate("CommandLine", "Wrote %1")
+               .arg(PathMapping::shown(QFileInfo(target).absoluteFilePath()))
+        << Qt::endl;
     return 0;
 }

@@ -1,4 +1,6 @@
 #include "app/CommandLine.h"
+#include "core/about/ProgramParts.h"
+#include "core/about/Translations.h"
 #include "wizard/WizardMain.h"
 
 #include <QCoreApplication>
@@ -7,7 +9,6 @@
 #include <exception>
 
 #include <csignal>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -52,34 +53,41 @@ int main(int argc, char *argv[])
     const CommandLine commandLine(arguments);
 
     // Without a command the wizard window opens; the commands run without a display.
-    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() &&
-        commandLine.wantsWizard()) {
-        if (!hasDisplay(argc, argv)) {
-            std::fputs("velmora: there is no display to show the window on (neither DISPLAY nor "
-                       "WAYLAND_DISPLAY is set).\nThe commands work without one: see 'velmora --help'.\n",
-                       stderr);
-            return 1;
-        }
-        return runWizard(argc, argv, commandLine);
+    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard()) {
+        if (hasDisplay(argc, argv))
+            return runWizard(argc, argv, commandLine);
     }
 
     QCoreApplication app(argc, argv);
+    Translations::install(commandLine.language(),
+                          ProgramParts(QCoreApplication::applicationDirPath()).translationFolders());
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (!commandLine.isValid()) {
-        err << commandLine.message() << Qt::endl << "Try 'velmora --help'." << Qt::endl;
+    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard()) {
+        err << QCoreApplication::translate("CommandLine",
+                                           "velmora: there is no display to show the window on (neither DISPLAY nor "
+                                           "WAYLAND_DISPLAY is set).\nThe commands work without one: see 'velmora "
+                                           "--help'.")
+            << Qt::endl;
+        return 1;
+    }
+    // Read again, now that its help and messages can speak the user's language.
+    const CommandLine command(arguments);
+    if (!command.isValid()) {
+        err << command.message() << Qt::endl
+            << QCoreApplication::translate("CommandLine", "Try 'velmora --help'.") << Qt::endl;
         return 2;
     }
-    if (commandLine.wantsHelp()) {
-        out << commandLine.helpText();
+    if (command.wantsHelp()) {
+        out << command.helpText();
         return 0;
     }
-    if (commandLine.wantsVersion()) {
+    if (command.wantsVersion()) {
         out << CommandLine::versionText() << Qt::endl;
         return 0;
     }
     try {
-        return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
+        return command.run(QCoreApplication::applicationDirPath(), out, err);
     } catch (const std::exception &error) {
         // Whatever a command let through ends as a message, not as an abort.
         err << "velmora: " << QString::fromLocal8Bit(error.what()) << Qt::endl;

@@ -4,7 +4,7 @@
 
 velmora_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-translations-l10n
     libsqlite3-dev sqlite3
     g++-mingw-w64-i686 gcc-mingw-w64-i686
     chromium firefox-esr xvfb xauth fonts-dejavu-core

@@ -12,6 +12,7 @@ MenuSnapshot EditState::snapshot(const QString &programFolder) const
     MenuSnapshot snapshot;
     snapshot.title = title;
     snapshot.templateName = templateName;
+    snapshot.language = language;
     snapshot.style = style;
     snapshot.rootPath = rootPath();
     snapshot.currentMenuID = menuId;

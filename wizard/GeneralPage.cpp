@@ -13,6 +13,7 @@
 #include "wizard/platform/FolderList.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -27,20 +28,24 @@ const QString newStyle = QStringLiteral("NEW");
 } // namespace
 
 GeneralPage::GeneralPage(StyleEditor &styles, EditState &state, const WizardContext &context, QWidget *parent)
-    : WizardPage(Step::General, QStringLiteral("General Setting"), state, context, parent), m_styles(styles)
+    : WizardPage(Step::General, QCoreApplication::translate("General", "General Setting"), state, context, parent),
+      m_styles(styles)
 {
     auto *explain1 = label(this, QStringLiteral("lblExplainRoot"),
-                           QStringLiteral("Please select the folder which contains all files to be on your CD. This "
+                           QCoreApplication::translate(
+                               "General", "Please select the folder which contains all files to be on your CD. This "
                                           "folder will be treated as the CD Root path."),
                            900, 825, 5790, 465);
     explain1->setWordWrap(true);
     auto *explain2 = label(this, QStringLiteral("lblExplainFolder"),
-                           QStringLiteral("If you have not yet placed all files to be on your CD into one folder, we "
+                           QCoreApplication::translate(
+                               "General", "If you have not yet placed all files to be on your CD into one folder, we "
                                           "recommend you do so  before continuing."),
                            900, 1425, 5940, 540);
     explain2->setWordWrap(true);
 
-    auto *rootLabel = label(this, QStringLiteral("lblRootCaption"), QStringLiteral("CD root folder:"), 900, 2100, 1290, 315);
+    auto *rootLabel = label(this, QStringLiteral("lblRootCaption"),
+                            QCoreApplication::translate("General", "CD root folder:"), 900, 2100, 1290, 315);
     rootLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A single blank means that no folder has been chosen yet.
     lblRoot = label(this, QStringLiteral("lblRoot"), QStringLiteral(" "), 2325, 2100, 5490, 240);
@@ -53,26 +58,37 @@ GeneralPage::GeneralPage(StyleEditor &styles, EditState &state, const WizardCont
     Dir1 = new FolderList(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     place(Dir1, 900, 2775, 2415, 2340);
-    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Drive1->setAccessibleName(QCoreApplication::translate("General", "Drive"));
     pair(rootLabel, Dir1);
 
-    auto *templateLabel = label(this, QStringLiteral("lblTemplate"), QStringLiteral("Template:"), 3390, 2400, 1155, 255);
+    auto *templateLabel = label(this, QStringLiteral("lblTemplate"),
+                                QCoreApplication::translate("General", "Template:"), 3390, 2400, 1155, 255);
     cmbTemplate = combo(this, QStringLiteral("cmbTemplate"), 4350, 2400, 3615, 315);
     cmbTemplate->addItems(MenuTemplate::allNames());
     cmbTemplate->setCurrentIndex(0);
     pair(templateLabel, cmbTemplate);
 
-    auto *styleLabel = label(this, QStringLiteral("lblStyle"), QStringLiteral("Style:"), 3390, 2850, 780, 255);
+    auto *styleLabel =
+        label(this, QStringLiteral("lblStyle"), QCoreApplication::translate("General", "Style:"), 3390, 2850, 780, 255);
     cmbStyles = combo(this, QStringLiteral("cmbStyles"), 4350, 2850, 3615, 315);
     pair(styleLabel, cmbStyles);
 
-    auto *titleLabel = label(this, QStringLiteral("lblTitle"), QStringLiteral("Title:"), 3375, 3300, 795, 255);
+    auto *titleLabel =
+        label(this, QStringLiteral("lblTitle"), QCoreApplication::translate("General", "Title:"), 3375, 3300, 795, 255);
     txtTitle = edit(this, QStringLiteral("txtTitle"), 4350, 3300, 3615, 315);
     pair(titleLabel, txtTitle);
 
+    auto *languageLabel = label(this, QStringLiteral("lblLanguage"),
+                                QCoreApplication::translate("General", "Language:"), 3390, 3750, 960, 255);
+    cmbLanguage = combo(this, QStringLiteral("cmbLanguage"), 4350, 3750, 3615, 315);
+    for (const MenuLanguage::Choice &choice : MenuLanguage::choices())
+        cmbLanguage->addItem(choice.name, choice.code);
+    pair(languageLabel, cmbLanguage);
+
     // Keyboard order: the settings first, then the folder.
     setTabOrder(txtTitle, cmbTemplate);
-    setTabOrder(cmbTemplate, cmbStyles);
+    setTabOrder(cmbTemplate, cmbLanguage);
+    setTabOrder(cmbLanguage, cmbStyles);
     setTabOrder(cmbStyles, Drive1);
     setTabOrder(Drive1, Dir1);
 
@@ -88,6 +104,21 @@ GeneralPage::GeneralPage(StyleEditor &styles, EditState &state, const WizardCont
     connect(cmbTemplate, &QComboBox::currentTextChanged, this,
             [this](const QString &text) { this->state().templateName = text; });
     state.templateName = cmbTemplate->currentText();
+    connect(cmbLanguage, &QComboBox::currentIndexChanged, this,
+            [this] { this->state().language = cmbLanguage->currentData().toString(); });
+    // A new menu's page speaks the window's language.
+    showLanguage(context.language);
+}
+
+void GeneralPage::showLanguage(const QString &code)
+{
+    int index = cmbLanguage->findData(code, Qt::UserRole, Qt::MatchFixedString);
+    if (index < 0) {
+        cmbLanguage->addItem(code, code);
+        index = cmbLanguage->count() - 1;
+    }
+    cmbLanguage->setCurrentIndex(index);
+    state().language = cmbLanguage->currentData().toString();
 }
 
 void GeneralPage::offerStyles()
@@ -109,17 +140,19 @@ bool GeneralPage::leave()
 {
     const QString title = txtTitle->text();
     if (title.isEmpty()) {
-        notices().information(QStringLiteral("Please enter a menu title!"));
+        notices().information(QCoreApplication::translate("General", "Please enter a menu title!"));
         return false;
     }
     if (lblRoot->text() == QLatin1String(" ")) {
-        notices().information(QStringLiteral("Please select a root directory for your CD files!"));
+        notices().information(
+            QCoreApplication::translate("General", "Please select a root directory for your CD files!"));
         return false;
     }
     if (state().menuId == 0) {
         Recordset taken = state().data().GetRS(Sql::selectMenuTitle(title));
         if (!taken.atEnd()) {
-            notices().information(QStringLiteral("Menu title is already taken, please change your title!,"));
+            notices().information(
+                QCoreApplication::translate("General", "Menu title is already taken, please change your title!,"));
             txtTitle->clear();
             return false;
         }
@@ -127,6 +160,7 @@ bool GeneralPage::leave()
     }
     state().title = title;
     state().templateName = cmbTemplate->currentText();
+    state().language = cmbLanguage->currentData().toString();
     state().rootFolder = lblRoot->text();
     return m_styles.load(cmbStyles->currentText());
 }
@@ -140,6 +174,8 @@ bool GeneralPage::loadMenu()
     }
     cmbTemplate->setCurrentText(menu.text(QStringLiteral("Template")));
     txtTitle->setText(menu.text(QStringLiteral("Title")));
+    const bool hasLanguage = menu.columns().contains(Sql::menuLanguageColumn(), Qt::CaseInsensitive);
+    showLanguage(MenuLanguage::ofStored(hasLanguage ? menu.text(Sql::menuLanguageColumn()) : QString()));
 
     const QString root = QDir::fromNativeSeparators(menu.text(QStringLiteral("Root")));
     const QString drive = DriveList::driveOf(root, Drive1->drives());
@@ -150,8 +186,8 @@ bool GeneralPage::loadMenu()
         // The folder list raises no change when it already shows the folder; the root follows it all the same.
         Dir1_Change();
     } else {
-        notices().information(
-            QStringLiteral("Your root directory is no longer valid!\r\nPlease select a new root directory!"));
+        notices().information(QCoreApplication::translate(
+            "General", "Your root directory is no longer valid!\r\nPlease select a new root directory!"));
     }
 
     const qint64 styleNo = menu.value(QStringLiteral("StyleNo")).toLongLong();
@@ -201,8 +237,9 @@ void GeneralPage::Drive1_Change()
 {
     const QString drive = Drive1->drive();
     if (!Dir1->setPath(drive)) {
-        notices().information(QStringLiteral("The drive %1 cannot be read. Please choose another drive!")
-                                  .arg(QDir::toNativeSeparators(drive)));
+        notices().information(
+            QCoreApplication::translate("General", "The drive %1 cannot be read. Please choose another drive!")
+                .arg(QDir::toNativeSeparators(drive)));
         // Show the drive the folder list is still on.
         const QSignalBlocker blocker(Drive1);
         Drive1->setDrive(DriveList::driveOf(Dir1->path(), Drive1->drives()));

@@ -11,12 +11,13 @@ class Notices;
 // What the wizard window is given rather than finds for itself, so that tests can replace every piece.
 struct WizardContext
 {
-    QString dataHome;       // holds Velmora.dat and the style library
-    QString programFolder;  // holds AUTORUN.INF and Start.exe
+    QString dataHome;      // holds Velmora.dat and the style library
+    QString programFolder; // holds AUTORUN.INF and Start.exe
     Notices *notices = nullptr;
     CommonDialog *cdlg = nullptr;
     DiscPrompts *discPrompts = nullptr; // adding a folder's files, the disc check, the image file, opening the menu
-    CorvixHost *controls = nullptr; // loaded corvix plugin: every button of the window
-    QString startFolder;    // where the folder list opens; empty: the home folder
-    QStringList drives;     // the drive list's roots; empty: the mounted file systems
+    CorvixHost *controls = nullptr;     // loaded corvix plugin: every button of the window
+    QString startFolder;                // where the folder list opens; empty: the home folder
+    QStringList drives;                 // the drive list's roots; empty: the mounted file systems
+    QString language = QStringLiteral("en"); // the window's language: a new menu's pages speak it too
 };

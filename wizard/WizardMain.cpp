@@ -2,8 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "core/about/ProgramParts.h"
-#include "CorvixHost.h"
-#include "wizard/frmVelmora.h"
+#include "core/about/Translations.h"
 #include "core/data/DataError.h"
 #include "core/data/DatabaseFile.h"
 #include "core/data/DataHome.h"
@@ -20,6 +19,9 @@
 int runWizard(int &argc, char **argv, const CommandLine &commandLine)
 {
     QApplication app(argc, argv);
+    const QString programFolder = QApplication::applicationDirPath();
+    const QString language =
+        Translations::install(commandLine.language(), ProgramParts(programFolder).translationFolders());
 
     QIcon icon;
     for (const int size : {48, 128, 256})
@@ -32,7 +34,6 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
         QMessageBox::critical(nullptr, QStringLiteral(" "), text);
         return 1;
     };
-    const QString programFolder = QApplication::applicationDirPath();
     const QString home = commandLine.dataHome(programFolder);
     if (home.isEmpty())
         return fail(commandLine.dataHomeFailure(programFolder));
@@ -51,6 +52,7 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
     WizardContext context;
     context.dataHome = home;
     context.programFolder = programFolder;
+    context.language = language;
     context.notices = &notices;
     context.cdlg = &cdlg;
     context.discPrompts = &discPrompts;

@@ -23,6 +23,7 @@
 #include "wizard/styles/StyleImagesPage.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -110,18 +111,18 @@ void frmVelmora::buildBottomRow(FormButtons &buttons)
 
 void frmVelmora::buildMenuBar()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu *file = menuBar()->addMenu(QCoreApplication::translate("Window", "File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuMakeImage = file->addAction(QStringLiteral("Make Disc Image\u2026"));
+    mnuMakeImage = file->addAction(QCoreApplication::translate("DiscImage", "Make Disc Image…"));
     mnuMakeImage->setObjectName(QStringLiteral("mnuMakeImage"));
     mnuMakeImage->setEnabled(false);
     connect(file, &QMenu::aboutToShow, this, &frmVelmora::updateImageAction);
     file->addSeparator();
-    mnuQuit = file->addAction(QStringLiteral("Quit"));
+    mnuQuit = file->addAction(QCoreApplication::translate("Window", "Quit"));
     mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu *help = menuBar()->addMenu(QCoreApplication::translate("Window", "Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = help->addAction(QStringLiteral("About"));
+    mnuAbout = help->addAction(QCoreApplication::translate("Window", "About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 }
 
@@ -196,8 +197,9 @@ void frmVelmora::finishMenu()
         m_context.notices->information(built.error);
         return;
     }
-    if (m_context.notices->question(MenuBuild::successText() +
-                                    QStringLiteral("\r\n\r\nOpen the menu in your browser now?")))
+    if (m_context.notices->question(
+            MenuBuild::successText() +
+            QCoreApplication::translate("Finish", "\r\n\r\nOpen the menu in your browser now?")))
         m_context.discPrompts->open(MenuFolder::createMenuFile(snapshot.rootPath));
 }
 
@@ -225,7 +227,8 @@ void frmVelmora::makeImage()
         return;
 
     IsoImage image;
-    QProgressDialog progress(QStringLiteral("Making the disc image\u2026"), QStringLiteral("Cancel"), 0, 100, this);
+    QProgressDialog progress(QCoreApplication::translate("DiscImage", "Making the disc image…"),
+                             QCoreApplication::translate("DiscImage", "Cancel"), 0, 100, this);
     progress.setObjectName(QStringLiteral("dlgImageProgress"));
     progress.setWindowTitle(Notices::programTitle());
     progress.setWindowModality(Qt::ApplicationModal);
@@ -243,7 +246,7 @@ void frmVelmora::makeImage()
     progress.close();
     if (image.wasCancelled())
         return;
-    m_context.notices->information(made ? QStringLiteral("The disc image %1 has been made.")
+    m_context.notices->information(made ? QCoreApplication::translate("DiscImage", "The disc image %1 has been made.")
                                               .arg(QDir::toNativeSeparators(target))
                                         : image.errorString());
 }

@@ -1,5 +1,6 @@
 #include "core/about/ProgramParts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -41,6 +42,14 @@ QStringList ProgramParts::autorunFolders() const
     return withInstalled(m_programFolder, VELMORA_DATA_FROM_BIN);
 }
 
+QStringList ProgramParts::translationFolders() const
+{
+    QStringList folders;
+    for (const QString &folder : autorunFolders())
+        folders.append(QDir(folder).filePath(QStringLiteral("translations")));
+    return folders;
+}
+
 bool ProgramParts::holdsAutorunFiles(const QString &folder)
 {
     for (const QString &name : autorunFileNames()) {
@@ -64,7 +73,7 @@ QString ProgramParts::autorunMissingMessage() const
     QStringList places;
     for (const QString &folder : autorunFolders())
         places.append(QDir::toNativeSeparators(folder));
-    return QStringLiteral("The autorun files %1 were not found. Looked in: %2.")
+    return QCoreApplication::translate("Program", "The autorun files %1 were not found. Looked in: %2.")
         .arg(autorunFileNames().join(QStringLiteral(" and ")), places.join(QStringLiteral(", ")));
 }
 

@@ -51,6 +51,10 @@ std::optional<StoredMenu> MenuReader::menu(qint64 menuId)
     menu.templateName = row.value(row.column(QStringLiteral("Template"))).toString();
     menu.root = row.value(row.column(QStringLiteral("Root"))).toString();
     menu.styleNo = row.value(row.column(QStringLiteral("StyleNo"))).toLongLong();
+    // A database that could not be given the column has no language: the page speaks English.
+    const int language = row.findColumn(Sql::menuLanguageColumn());
+    if (language >= 0)
+        menu.language = row.value(language).toString();
 
     EntryCursor style = query(Sql::selectStyle(menu.styleNo));
     if (style.next()) {

@@ -7,12 +7,12 @@ namespace Sql {
 const QStringList &styleColumns()
 {
     static const QStringList columns = {
-        QStringLiteral("StyleName"),     QStringLiteral("BackColor"),      QStringLiteral("BackImage"),
-        QStringLiteral("Soundfile"),     QStringLiteral("Logofile"),       QStringLiteral("LogoTop"),
-        QStringLiteral("LogoLeft"),      QStringLiteral("ButtonOnImage"),  QStringLiteral("ButtonOffImage"),
-        QStringLiteral("TitleFont"),     QStringLiteral("TitleColor"),     QStringLiteral("ButtonFont"),
-        QStringLiteral("ButtonColor"),   QStringLiteral("TextFont"),       QStringLiteral("TextColor"),
-        QStringLiteral("HyperFont"),     QStringLiteral("HyperColor"),     QStringLiteral("HyperColorA"),
+        QStringLiteral("StyleName"),   QStringLiteral("BackColor"),     QStringLiteral("BackImage"),
+        QStringLiteral("Soundfile"),   QStringLiteral("Logofile"),      QStringLiteral("LogoTop"),
+        QStringLiteral("LogoLeft"),    QStringLiteral("ButtonOnImage"), QStringLiteral("ButtonOffImage"),
+        QStringLiteral("TitleFont"),   QStringLiteral("TitleColor"),    QStringLiteral("ButtonFont"),
+        QStringLiteral("ButtonColor"), QStringLiteral("TextFont"),      QStringLiteral("TextColor"),
+        QStringLiteral("HyperFont"),   QStringLiteral("HyperColor"),    QStringLiteral("HyperColorA"),
     };
     return columns;
 }
@@ -35,10 +35,21 @@ SqlStatement selectMenuTitle(const QString &title)
             {}};
 }
 
-SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root)
+QString menuLanguageColumn()
 {
-    return {QStringLiteral("INSERT INTO tblMenus (Template, Title, StyleNo,Root) VALUES (?,?,?,?)"),
-            {templateName, title, styleNo, root},
+    return QStringLiteral("Language");
+}
+
+SqlStatement addMenuLanguageColumn()
+{
+    return {QStringLiteral("ALTER TABLE tblMenus ADD COLUMN Language TEXT COLLATE NOCASE"), {}, {}};
+}
+
+SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root,
+                        const QString &language)
+{
+    return {QStringLiteral("INSERT INTO tblMenus (Template, Title, StyleNo,Root, Language) VALUES (?,?,?,?,?)"),
+            {templateName, title, styleNo, root, language},
             {}};
 }
 
@@ -49,10 +60,10 @@ SqlStatement selectLastMenuId()
 
 // Root is written too, so that a menu keeps the CD root it was last built in.
 SqlStatement updateMenu(qint64 menuId, const QString &templateName, const QString &title, qint64 styleNo,
-                        const QString &root)
+                        const QString &root, const QString &language)
 {
-    return {QStringLiteral("UPDATE tblMenus SET Template=?, Title=?, StyleNo=?, Root=? WHERE MenuID=?"),
-            {templateName, title, styleNo, root, menuId},
+    return {QStringLiteral("UPDATE tblMenus SET Template=?, Title=?, StyleNo=?, Root=?, Language=? WHERE MenuID=?"),
+            {templateName, title, styleNo, root, language, menuId},
             {}};
 }
 
@@ -155,7 +166,8 @@ SqlStatement countEntries(qint64 menuId)
 SqlStatement countCategories(qint64 menuId, int limit)
 {
     const SqlStatement categories = selectCategories(menuId);
-    return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text), categories.values + QVariantList{limit},
+    return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text),
+            categories.values + QVariantList{limit},
             {}};
 }
 
@@ -166,8 +178,8 @@ SqlStatement selectEntryTitles(qint64 menuId)
 
 SqlStatement createCategoryIndex()
 {
-    return {QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {},
-            {}};
+    return {
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {}, {}};
 }
 
 SqlStatement selectStyles()

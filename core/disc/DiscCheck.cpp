@@ -5,6 +5,7 @@
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ constexpr int jolietNameLength = 64;
 
 QString megabytes(qint64 bytes)
 {
-    return QStringLiteral("%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
+    return QCoreApplication::translate("DiscCheck", "%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
 }
 
 } // namespace
@@ -43,18 +44,19 @@ bool DiscSize::fitsDualLayerDvd() const
 
 QString DiscSize::line() const
 {
-    const QString disc[] = {QStringLiteral("a CD (700 MB)"), QStringLiteral("a DVD (4.7 GB)"),
-                            QStringLiteral("a dual-layer DVD (8.5 GB)")};
+    const QString disc[] = {QCoreApplication::translate("DiscCheck", "a CD (700 MB)"),
+                            QCoreApplication::translate("DiscCheck", "a DVD (4.7 GB)"),
+                            QCoreApplication::translate("DiscCheck", "a dual-layer DVD (8.5 GB)")};
     const bool fits[] = {fitsCd(), fitsDvd(), fitsDualLayerDvd()};
     QStringList yes;
     QStringList no;
     for (int i = 0; i < 3; ++i)
         (fits[i] ? yes : no).append(disc[i]);
-    QString text = QStringLiteral("Size: %1").arg(megabytes(bytes));
+    QString text = QCoreApplication::translate("DiscCheck", "Size: %1").arg(megabytes(bytes));
     if (!yes.isEmpty())
-        text += QStringLiteral("; fits on ") + yes.join(QStringLiteral(", "));
+        text += QCoreApplication::translate("DiscCheck", "; fits on ") + yes.join(QStringLiteral(", "));
     if (!no.isEmpty())
-        text += QStringLiteral("; too large for ") + no.join(QStringLiteral(", "));
+        text += QCoreApplication::translate("DiscCheck", "; too large for ") + no.join(QStringLiteral(", "));
     return text + QLatin1Char('.');
 }
 
@@ -63,12 +65,12 @@ DiscCheck::DiscCheck(clsData &data, const MenuSnapshot &snapshot) : m_data(data)
 std::optional<QString> DiscCheck::jolietProblem(const QString &name)
 {
     if (name.size() > jolietNameLength)
-        return QStringLiteral("is longer than %1 characters").arg(jolietNameLength);
+        return QCoreApplication::translate("DiscCheck", "is longer than %1 characters").arg(jolietNameLength);
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("holds a control character");
+            return QCoreApplication::translate("DiscCheck", "holds a control character");
         if (QStringLiteral("*/:;?\\").contains(c))
-            return QStringLiteral("holds the character %1").arg(c);
+            return QCoreApplication::translate("DiscCheck", "holds the character %1").arg(c);
     }
     return std::nullopt;
 }
@@ -82,7 +84,8 @@ bool DiscCheck::run()
         return false;
     if (!m_size.fitsDualLayerDvd())
         add(DiscProblem::Kind::TooLarge,
-            QStringLiteral("The CD root holds %1, more than a dual-layer DVD (8.5 GB) can hold.")
+            QCoreApplication::translate("DiscCheck",
+                                        "The CD root holds %1, more than a dual-layer DVD (8.5 GB) can hold.")
                 .arg(megabytes(m_size.bytes)));
     return true;
 }
@@ -117,17 +120,20 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
         const QString path = QDir::toNativeSeparators(QDir::cleanPath(rootPath + link));
         if (link.isEmpty() || !PathMapping::getFileLink(path, rootPath))
             add(DiscProblem::Kind::MissingFile,
-                QStringLiteral("The entry %1 links to %2, which is not inside the CD root.").arg(title, link));
+                QCoreApplication::translate("DiscCheck", "The entry %1 links to %2, which is not inside the CD root.")
+                    .arg(title, link));
         else if (!QFileInfo::exists(path))
             add(DiscProblem::Kind::MissingFile,
-                QStringLiteral("The file %1 of the entry %2 is missing.").arg(PathMapping::shown(path), title));
+                QCoreApplication::translate("DiscCheck", "The file %1 of the entry %2 is missing.")
+                    .arg(PathMapping::shown(path), title));
 
         const QString screenshot = entries.text(QStringLiteral("Screenshot"));
         const QString medium = mediaByName.value(screenshot.toLower());
         if (StyleFields::isSet(screenshot) && !medium.isEmpty() &&
             QDir::cleanPath(medium) != QDir::cleanPath(menuFolder + screenshot))
             add(DiscProblem::Kind::MediaCollision,
-                QStringLiteral("The media file %1 would replace the screenshot %2 of the entry %3.")
+                QCoreApplication::translate("DiscCheck",
+                                            "The media file %1 would replace the screenshot %2 of the entry %3.")
                     .arg(PathMapping::shown(medium), screenshot, title));
         entries.moveNext();
     }
@@ -147,8 +153,9 @@ bool DiscCheck::walkRoot()
             return false;
         const QFileInfo info = it.fileInfo();
         if (const auto why = jolietProblem(info.fileName()))
-            add(DiscProblem::Kind::JolietName, QStringLiteral("The name %1 %2, which a Joliet disc cannot hold.")
-                                                   .arg(PathMapping::shown(path.mid(prefix)), *why));
+            add(DiscProblem::Kind::JolietName,
+                QCoreApplication::translate("DiscCheck", "The name %1 %2, which a Joliet disc cannot hold.")
+                    .arg(PathMapping::shown(path.mid(prefix)), *why));
         if (info.isFile() && !info.isSymLink()) {
             m_size.bytes += info.size();
             m_size.sectors += (info.size() + sectorSize - 1) / sectorSize;

@@ -4,6 +4,7 @@
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -100,9 +101,11 @@ bool FolderFill::collect(const QStringList &paths)
         if (folderPath != m_rootPath && !PathMapping::getFileLink(path, m_rootPath))
             m_refused.append(PathMapping::outsideRootNotice(QDir::toNativeSeparators(given), m_rootPath));
         else if (!QFileInfo::exists(path))
-            m_refused.append(QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(given)));
+            m_refused.append(QCoreApplication::translate("FolderFill", "The file %1 does not exist.")
+                                 .arg(QDir::toNativeSeparators(given)));
         else if (!QFileInfo(path).isFile() && !QFileInfo(path).isDir())
-            m_refused.append(QStringLiteral("%1 is neither a file nor a folder.").arg(QDir::toNativeSeparators(given)));
+            m_refused.append(QCoreApplication::translate("FolderFill", "%1 is neither a file nor a folder.")
+                                 .arg(QDir::toNativeSeparators(given)));
         else
             starts.append(path);
     }

@@ -3,6 +3,7 @@
 #include "core/data/TemporaryFiles.h"
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -17,7 +18,8 @@ constexpr int labelLength = 32;
 
 QString missingProgram()
 {
-    return QStringLiteral("xorriso was not found. Please install the xorriso package to make disc images.");
+    return QCoreApplication::translate(
+        "DiscImage", "xorriso was not found. Please install the xorriso package to make disc images.");
 }
 
 } // namespace
@@ -77,22 +79,24 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     m_pending.clear();
     m_lastLines.clear();
     if (m_process) {
-        m_error = QStringLiteral("A disc image is already being made.");
+        m_error = QCoreApplication::translate("DiscImage", "A disc image is already being made.");
         return false;
     }
     const QString root = QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath());
     m_target = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
     if (!QFileInfo(root).isDir()) {
-        m_error = QStringLiteral("The CD root folder %1 does not exist.").arg(PathMapping::shown(root));
+        m_error = QCoreApplication::translate("DiscImage", "The CD root folder %1 does not exist.")
+                      .arg(PathMapping::shown(root));
         return false;
     }
     if (m_target.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
-        m_error = QStringLiteral("The image %1 cannot be written inside the CD root %2, which it would hold.")
+        m_error = QCoreApplication::translate(
+                      "DiscImage", "The image %1 cannot be written inside the CD root %2, which it would hold.")
                       .arg(PathMapping::shown(m_target), PathMapping::shown(root));
         return false;
     }
     if (QFileInfo(m_target).isDir()) {
-        m_error = QStringLiteral("%1 is a folder.").arg(PathMapping::shown(m_target));
+        m_error = QCoreApplication::translate("DiscImage", "%1 is a folder.").arg(PathMapping::shown(m_target));
         return false;
     }
     const QString program = QStandardPaths::findExecutable(m_program).isEmpty() && !QFileInfo(m_program).isExecutable()
@@ -107,7 +111,7 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     // The image grows under a hidden name of its own, which a later build can tell for Velmora's.
     QFile temporary(TemporaryFiles::nameFor(targetInfo.absolutePath(), targetInfo.fileName()));
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        m_error = QStringLiteral("Cannot write into the folder %1: %2")
+        m_error = QCoreApplication::translate("DiscImage", "Cannot write into the folder %1: %2")
                       .arg(PathMapping::shown(targetInfo.absolutePath()), temporary.errorString());
         return false;
     }
@@ -174,15 +178,16 @@ void IsoImage::processFinished(int exitCode, QProcess::ExitStatus status)
 {
     readOutput();
     if (m_cancelled)
-        return finish(false, QStringLiteral("Making the disc image was cancelled."));
+        return finish(false, QCoreApplication::translate("DiscImage", "Making the disc image was cancelled."));
     if (status != QProcess::NormalExit || exitCode != 0) {
         QStringList problems;
         for (const QString &line : std::as_const(m_lastLines))
             if (line.contains(QLatin1String("FAILURE")) || line.contains(QLatin1String("SORRY")))
                 problems.append(line);
-        return finish(false, QStringLiteral("xorriso could not make the disc image (exit code %1).\n%2")
-                                 .arg(exitCode)
-                                 .arg((problems.isEmpty() ? m_lastLines : problems).join(QLatin1Char('\n'))));
+        return finish(
+            false, QCoreApplication::translate("DiscImage", "xorriso could not make the disc image (exit code %1).\n%2")
+                       .arg(exitCode)
+                       .arg((problems.isEmpty() ? m_lastLines : problems).join(QLatin1Char('\n'))));
     }
     // The placeholder was made private to this user; the image gets the earlier image's permissions, or a file's usual.
     const QFileInfo earlier(m_target);
@@ -193,7 +198,7 @@ void IsoImage::processFinished(int exitCode, QProcess::ExitStatus status)
     std::filesystem::rename(QFile::encodeName(m_temporary).toStdString(), QFile::encodeName(m_target).toStdString(),
                             error);
     if (error)
-        return finish(false, QStringLiteral("Cannot name the disc image %1: %2")
+        return finish(false, QCoreApplication::translate("DiscImage", "Cannot name the disc image %1: %2")
                                  .arg(PathMapping::shown(m_target), QString::fromStdString(error.message())));
     if (m_percent != 100)
         emit progress(100);

@@ -3,28 +3,32 @@
 #include "core/data/MenuReader.h"
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
+
 std::optional<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 menuId, QString *error)
 {
     const std::optional<StoredMenu> menu = reader.menu(menuId);
     if (!menu) {
-        *error = QStringLiteral("There is no menu %1.").arg(menuId);
+        *error = QCoreApplication::translate("Build", "There is no menu %1.").arg(menuId);
         return std::nullopt;
     }
     StoredSnapshot stored;
     stored.snapshot.currentMenuID = menuId;
     stored.snapshot.title = menu->title;
     stored.snapshot.templateName = menu->templateName;
+    stored.snapshot.language = MenuLanguage::ofStored(menu->language);
     if (menu->style) {
         stored.snapshot.style = StyleFields::fromValues(*menu->style);
     } else {
         stored.snapshot.style = StyleFields::standard();
-        stored.notes.append(QStringLiteral("Style %1 of menu %2 does not exist; the default style is used.")
-                                .arg(menu->styleNo)
-                                .arg(menuId));
+        stored.notes.append(
+            QCoreApplication::translate("Build", "Style %1 of menu %2 does not exist; the default style is used.")
+                .arg(menu->styleNo)
+                .arg(menuId));
     }
     stored.rootFolder = menu->root.trimmed();
     if (stored.rootFolder.isEmpty()) {
-        *error = QStringLiteral("Menu %1 has no CD root folder.").arg(menuId);
+        *error = QCoreApplication::translate("Build", "Menu %1 has no CD root folder.").arg(menuId);
         return std::nullopt;
     }
     stored.snapshot.rootPath = PathMapping::rootPathFor(stored.rootFolder);

@@ -11,6 +11,7 @@
 #include "wizard/platform/Notices.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -40,9 +41,11 @@ void FolderEntries::offer(const QStringList &paths)
     }
     const QVector<FillEntry> &offered = fill.offered();
     if (offered.isEmpty()) {
-        notices.information(paths.isEmpty()
-                                ? QStringLiteral("No files to add: every file under the CD root has an entry.")
-                                : QStringLiteral("No files to add: every file dropped has an entry already."));
+        notices.information(
+            paths.isEmpty() ? QCoreApplication::translate("FolderFill",
+                                                          "No files to add: every file under the CD root has an entry.")
+                            : QCoreApplication::translate("FolderFill",
+                                                          "No files to add: every file dropped has an entry already."));
         return;
     }
     QStringList rows;
@@ -64,9 +67,10 @@ void FolderEntries::offer(const QStringList &paths)
     if (!added)
         return;
     guarded(notices, [this] { relist(); });
-    notices.information(stored.isEmpty()     ? QStringLiteral("No entries were added.")
-                        : stored.size() == 1 ? QStringLiteral("1 entry added.")
-                                             : QStringLiteral("%1 entries added.").arg(stored.size()));
+    notices.information(stored.isEmpty() ? QCoreApplication::translate("FolderFill", "No entries were added.")
+                        : stored.size() == 1
+                            ? QCoreApplication::translate("FolderFill", "1 entry added.")
+                            : QCoreApplication::translate("FolderFill", "%1 entries added.").arg(stored.size()));
 }
 
 // The list again from the stored entries, with the entry selected before still selected.

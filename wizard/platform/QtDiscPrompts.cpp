@@ -2,6 +2,7 @@
 
 #include "wizard/platform/Notices.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -46,13 +47,14 @@ struct ListDialog
 std::optional<QList<int>> QtDiscPrompts::chooseFiles(const QStringList &rows)
 {
     ListDialog box(m_parent, QStringLiteral("dlgAddFiles"),
-                   QStringLiteral("These files have no entry yet. Uncheck the ones the menu should not offer."));
+                   QCoreApplication::translate(
+                       "FolderFill", "These files have no entry yet. Uncheck the ones the menu should not offer."));
     for (const QString &row : rows) {
         auto *item = new QListWidgetItem(row, box.list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
     }
-    box.buttons->addButton(QStringLiteral("Add"), QDialogButtonBox::AcceptRole)
+    box.buttons->addButton(QCoreApplication::translate("FolderFill", "Add"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("cmdAdd"));
     box.buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
     if (box.dialog.exec() != QDialog::Accepted)
@@ -67,10 +69,11 @@ std::optional<QList<int>> QtDiscPrompts::chooseFiles(const QStringList &rows)
 
 bool QtDiscPrompts::continueDespite(const QStringList &problems)
 {
-    ListDialog box(m_parent, QStringLiteral("dlgDiscCheck"),
-                   QStringLiteral("The disc check found these problems. Build the menu anyway?"));
+    ListDialog box(
+        m_parent, QStringLiteral("dlgDiscCheck"),
+        QCoreApplication::translate("DiscCheck", "The disc check found these problems. Build the menu anyway?"));
     box.list->addItems(problems);
-    box.buttons->addButton(QStringLiteral("Continue"), QDialogButtonBox::AcceptRole)
+    box.buttons->addButton(QCoreApplication::translate("DiscCheck", "Continue"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("cmdContinue"));
     QPushButton *cancel = box.buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -81,8 +84,8 @@ bool QtDiscPrompts::continueDespite(const QStringList &problems)
 QString QtDiscPrompts::imageFile(const QString &suggested)
 {
     const QFileInfo file(suggested);
-    QFileDialog dialog(m_parent, QStringLiteral("Make Disc Image"), file.absolutePath(),
-                       QStringLiteral("Disc images (*.iso)"));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("DiscImage", "Make Disc Image"), file.absolutePath(),
+                       QCoreApplication::translate("DiscImage", "Disc images (*.iso)"));
     dialog.setObjectName(QStringLiteral("dlgImageFile"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("iso"));

@@ -5,6 +5,7 @@
 #include "core/styles/ColorText.h"
 #include "core/styles/FontText.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace StylePickers {
@@ -18,12 +19,12 @@ constexpr int fontFlags = 3;  // screen and printer fonts
 
 QString pictureFilter()
 {
-    return QStringLiteral("Pictures (*.jpg;*.gif)|*.jpg;*.gif");
+    return QCoreApplication::translate("Styles", "Pictures (*.jpg;*.gif)|*.jpg;*.gif");
 }
 
 QString soundFilter()
 {
-    return QStringLiteral("Sounds (*.wav)|*.wav");
+    return QCoreApplication::translate("Styles", "Sounds (*.wav)|*.wav");
 }
 
 bool pickColor(CommonDialog &cdlg, Notices &notices, QLineEdit *box, Swatch *swatch)
