@@ -72,10 +72,13 @@ CommandLine::CommandLine(const QStringList &arguments)
 
     m_language = m_parser.value(languageOptionName);
     if (m_parser.isSet(languageOptionName) && !Translations::isLanguageCode(m_language)) {
+        // The message itself is in the system's language.
+        const QString given = m_language;
+        m_language.clear();
         m_valid = false;
         m_message = QCoreApplication::translate("CommandLine", "--lang needs a language code such as de, fr or es, "
                                                                "not \"%1\".")
-                        .arg(m_language);
+                        .arg(given);
         return;
     }
 

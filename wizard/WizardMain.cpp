@@ -3,6 +3,8 @@
 #include "app/CommandLine.h"
 #include "core/about/ProgramParts.h"
 #include "core/about/Translations.h"
+#include "CorvixHost.h"
+#include "wizard/frmVelmora.h"
 #include "core/data/DataError.h"
 #include "core/data/DatabaseFile.h"
 #include "core/data/DataHome.h"

@@ -169,6 +169,7 @@ void validate(const QString &filePath)
         // An empty file, or a database with nothing in it, is what a first start that was stopped leaves behind.
         if (count.value(0).toLongLong() == 0)
             giveSchema(connection);
+        bool hasLanguage = true;
         for (const TableShape &table : expectedTables()) {
             SqliteStatement info(connection, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table.name});
             QSet<QString> present;
@@ -184,9 +185,12 @@ void validate(const QString &filePath)
                                         "Database", "%1 is not a Velmora database: table %2 has no column %3.")
                                         .arg(shown, table.name, column));
             }
-            if (table.name == QLatin1String("tblMenus") && !present.contains(Sql::menuLanguageColumn().toLower()))
-                addLanguageColumn(connection);
+            if (table.name == QLatin1String("tblMenus"))
+                hasLanguage = present.contains(Sql::menuLanguageColumn().toLower());
         }
+        // Only a database that holds everything else is given the column: a foreign one stays untouched.
+        if (!hasLanguage)
+            addLanguageColumn(connection);
     } catch (const DataError &error) {
         if (error.code() == SQLITE_NOTADB)
             throw DataError(
