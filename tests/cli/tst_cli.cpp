@@ -98,7 +98,8 @@ void TestCli::listPrintsMenusInDatabaseOrder()
     QVERIFY(list.err.isEmpty());
 
     // The first start gave the database the menus' language; a stored one is listed.
-    sqlite(home.filePath(QStringLiteral("Velmora.dat")), QStringLiteral("UPDATE tblMenus SET Language='de' WHERE MenuID=7;"));
+    sqlite(home.filePath(QStringLiteral("Velmora.dat")),
+           QStringLiteral("UPDATE tblMenus SET Language='de' WHERE MenuID=7;"));
     QCOMPARE(velmora({QStringLiteral("list"), QStringLiteral("--home"), home.path()}).out,
              QStringLiteral(u"2: Tools (en)\n5: Ürün's disc (en)\n7: Summer CD (de)\n"));
 }
@@ -160,17 +161,19 @@ void TestCli::languageFollowsSystemAndOption_data()
     const QStringList listSeven{QStringLiteral("list"), QStringLiteral("7")};
     QTest::newRow("German desktop") << german << listSeven << 2
                                     << QStringLiteral("list nimmt keine Argumente.\nVersuchen Sie 'velmora --help'.");
-    QTest::newRow("English before German")
-        << german + QStringList{QStringLiteral("LANGUAGE=en:de")} << listSeven << 2
-        << QStringLiteral("list takes no arguments.\nTry 'velmora --help'.");
-    QTest::newRow("--lang over the desktop") << german << QStringList{QStringLiteral("--lang"), QStringLiteral("fr")} + listSeven
-                                             << 2 << QStringLiteral("list ne prend aucun argument.");
+    QTest::newRow("English before German") << german + QStringList{QStringLiteral("LANGUAGE=en:de")} << listSeven << 2
+                                           << QStringLiteral("list takes no arguments.\nTry 'velmora --help'.");
+    QTest::newRow("--lang over the desktop")
+        << german << QStringList{QStringLiteral("--lang"), QStringLiteral("fr")} + listSeven << 2
+        << QStringLiteral("list ne prend aucun argument.");
     QTest::newRow("Spanish help") << german << QStringList{QStringLiteral("--lang=es"), QStringLiteral("--help")} << 0
                                   << QStringLiteral("Mostrar esta ayuda y salir.");
-    QTest::newRow("no translation: English") << german << QStringList{QStringLiteral("--lang"), QStringLiteral("it")} + listSeven
-                                             << 2 << QStringLiteral("list takes no arguments.");
-    QTest::newRow("not a language") << german << QStringList{QStringLiteral("--lang"), QStringLiteral("xx"), QStringLiteral("list")}
-                                    << 2 << QStringLiteral("--lang braucht einen Sprachcode wie de, fr oder es, nicht „xx“.");
+    QTest::newRow("no translation: English")
+        << german << QStringList{QStringLiteral("--lang"), QStringLiteral("it")} + listSeven << 2
+        << QStringLiteral("list takes no arguments.");
+    QTest::newRow("not a language")
+        << german << QStringList{QStringLiteral("--lang"), QStringLiteral("xx"), QStringLiteral("list")} << 2
+        << QStringLiteral("--lang braucht einen Sprachcode wie de, fr oder es, nicht „xx“.");
 }
 
 void TestCli::languageFollowsSystemAndOption()

@@ -484,7 +484,8 @@ void TestData::existingDatabaseFromAnotherToolIsUsed()
 static QList<QVariantList> allRows(const QString &path, const QString &table, const QStringList &columns)
 {
     SqliteConnection connection(path);
-    SqliteStatement rows(connection, QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(columns.join(QLatin1Char(',')), table));
+    SqliteStatement rows(connection,
+                         QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(columns.join(QLatin1Char(',')), table));
     QList<QVariantList> result;
     while (rows.step()) {
         QVariantList row;

@@ -18,8 +18,8 @@ private slots:
 
 void TestLanguage::germanDesktopGivesGermanWindow()
 {
-    const QString language = Translations::install(
-        QString(), ProgramParts(QStringLiteral(VELMORA_PROGRAM_FOLDER)).translationFolders());
+    const QString language =
+        Translations::install(QString(), ProgramParts(QStringLiteral(VELMORA_PROGRAM_FOLDER)).translationFolders());
     QCOMPARE(language, QStringLiteral("de"));
 
     WizardFixture f(language);
@@ -36,7 +36,8 @@ void TestLanguage::germanDesktopGivesGermanWindow()
     QCOMPARE(f.notices.texts().value(0), QStringLiteral("Bitte geben Sie einen Menütitel ein!"));
 
     // Qt's own buttons come from Qt's translations.
-    QMessageBox box(QMessageBox::Question, QStringLiteral(" "), QStringLiteral("?"), QMessageBox::Yes | QMessageBox::No);
+    QMessageBox box(QMessageBox::Question, QStringLiteral(" "), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nein"));
 }
 
