@@ -1,13 +1,13 @@
 #include "app/CommandLine.h"
 
-#include "core/about/ProgramParts.h"
 #include "core/about/Translations.h"
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"
 #include "core/data/DatabaseFile.h"
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
 #include "core/generate/MenuBuild.h"
 #include "core/generate/MenuSnapshot.h"
+#include "core/platform/ProgramParts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -173,26 +173,19 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
 
 int CommandLine::listMenus(const QString &home, QTextStream &out) const
 {
-    clsData data(DataHome::databasePath(home));
-    Recordset menus = data.GetRS(Sql::selectMenus());
-    const bool hasLanguage = menus.columns().contains(Sql::menuLanguageColumn(), Qt::CaseInsensitive);
-    while (!menus.atEnd()) {
+    for (const MenuRecord &menu : MenuStore(DataHome::databasePath(home)).menus()) {
         // One line per menu, whatever the title holds.
-        QString title = menus.text(QStringLiteral("Title"));
+        QString title = menu.title;
         title.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\r'), QLatin1Char(' '));
         title.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        const QString language = hasLanguage ? menus.text(Sql::menuLanguageColumn()) : QString();
-        out << menus.value(QStringLiteral("MenuID")).toLongLong() << ": " << title << " ("
-            << MenuLanguage::ofStored(language) << ')' << Qt::endl;
-        menus.moveNext();
+        out << menu.id << ": " << title << " (" << MenuLanguage::ofStored(menu.language) << ')' << Qt::endl;
     }
-    menus.close();
     return 0;
 }
 
 int CommandLine::buildMenu(const QString &home, const QString &programFolder, QTextStream &out, QTextStream &err) const
 {
-    clsData data(DataHome::databasePath(home));
+    MenuStore data(DataHome::databasePath(home));
     MenuBuild build(data);
     const StepResult result = build.runStored(m_menuId, programFolder);
     for (const QString &note : build.notes())

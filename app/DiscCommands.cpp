@@ -2,7 +2,7 @@
 
 #include "core/data/DataHome.h"
 #include "core/data/MenuReader.h"
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
 #include "core/disc/DiscCheck.h"
 #include "core/disc/FolderFill.h"
 #include "core/disc/IsoImage.h"
@@ -89,7 +89,7 @@ int DiscCommands::run(const QString &home, QTextStream &out, QTextStream &err) c
     return iso(home, out, err);
 }
 
-std::optional<StoredSnapshot> DiscCommands::storedMenu(clsData &data, QTextStream &err) const
+std::optional<StoredSnapshot> DiscCommands::storedMenu(MenuStore &data, QTextStream &err) const
 {
     QString error;
     std::optional<StoredSnapshot> menu;
@@ -110,7 +110,7 @@ std::optional<StoredSnapshot> DiscCommands::storedMenu(clsData &data, QTextStrea
 
 int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) const
 {
-    clsData data(DataHome::databasePath(home));
+    MenuStore data(DataHome::databasePath(home));
     const std::optional<StoredSnapshot> menu = storedMenu(data, err);
     if (!menu)
         return 1;
@@ -123,11 +123,19 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
         err << QCoreApplication::translate("CommandLine", "Nothing was added.") << Qt::endl;
         return 1;
     }
-    fill.store(fill.offered());
-    for (const FillEntry &entry : fill.offered())
-        out << QCoreApplication::translate("CommandLine", "Added %1 as \"%2\" in %3")
-                   .arg(entry.link, entry.title, entry.category)
+    const int stored = fill.store(fill.offered());
+    if (stored == fill.offered().size()) {
+        for (const FillEntry &entry : fill.offered())
+            out << QCoreApplication::translate("CommandLine", "Added %1 as \"%2\" in %3")
+                       .arg(entry.link, entry.title, entry.category)
+                << Qt::endl;
+    } else {
+        out << QCoreApplication::translate("CommandLine",
+                                           "Added %1 of %2 files; the others were added by another program meanwhile.")
+                   .arg(stored)
+                   .arg(fill.offered().size())
             << Qt::endl;
+    }
     if (fill.offered().isEmpty())
         out << QCoreApplication::translate("CommandLine", "Nothing to add: every file already has an entry.")
             << Qt::endl;
@@ -136,7 +144,7 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
 
 int DiscCommands::check(const QString &home, QTextStream &out, QTextStream &err) const
 {
-    clsData data(DataHome::databasePath(home));
+    MenuStore data(DataHome::databasePath(home));
     const std::optional<StoredSnapshot> menu = storedMenu(data, err);
     if (!menu)
         return 1;
@@ -152,7 +160,7 @@ int DiscCommands::check(const QString &home, QTextStream &out, QTextStream &err)
 
 int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) const
 {
-    clsData data(DataHome::databasePath(home));
+    MenuStore data(DataHome::databasePath(home));
     const std::optional<StoredSnapshot> menu = storedMenu(data, err);
     if (!menu)
         return 1;

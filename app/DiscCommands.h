@@ -5,7 +5,7 @@
 #include <QTextStream>
 #include <optional>
 
-class clsData;
+class MenuStore;
 struct StoredSnapshot;
 
 // The commands that take a menu's CD root towards a disc: add (entries for the files under the root), check (what
@@ -25,7 +25,7 @@ public:
 
 private:
     // The menu and its CD root, which must exist; nothing, with the reason on err, otherwise.
-    std::optional<StoredSnapshot> storedMenu(clsData &data, QTextStream &err) const;
+    std::optional<StoredSnapshot> storedMenu(MenuStore &data, QTextStream &err) const;
     int add(const QString &home, QTextStream &out, QTextStream &err) const;
     int check(const QString &home, QTextStream &out, QTextStream &err) const;
     int iso(const QString &home, QTextStream &out, QTextStream &err) const;

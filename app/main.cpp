@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
-#include "core/about/ProgramParts.h"
 #include "core/about/Translations.h"
+#include "core/platform/ProgramParts.h"
 #include "wizard/WizardMain.h"
 
 #include <QCoreApplication>
@@ -52,10 +52,19 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const CommandLine commandLine(arguments);
 
-    // Without a command the wizard window opens; the commands run without a display.
-    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard()) {
-        if (hasDisplay(argc, argv))
-            return runWizard(argc, argv, commandLine);
+    // Without a command the wizard window opens; the commands run without a display. Without one, the message
+    // below says so once it can speak the user's language.
+    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard() &&
+        hasDisplay(argc, argv)) {
+        return runWizard(
+            argc, argv,
+            [&commandLine](const QString &programFolder, QString *failure) {
+                const QString home = commandLine.dataHome(programFolder);
+                if (home.isEmpty())
+                    *failure = commandLine.dataHomeFailure(programFolder);
+                return home;
+            },
+            commandLine.language());
     }
 
     QCoreApplication app(argc, argv);

@@ -1,6 +1,7 @@
 // Times filling entries from a CD root of many files, checking that root, and imaging a root of many megabytes.
 // Arguments: the number of files (default 10000) and the image's megabytes (default 500).
 #include "core/data/DatabaseFile.h"
+#include "core/data/MenuStore.h"
 #include "core/data/clsData.h"
 #include "core/disc/DiscCheck.h"
 #include "core/disc/FolderFill.h"
@@ -39,6 +40,7 @@ int main(int argc, char *argv[])
     const QString database = dir.filePath(QStringLiteral("Velmora.dat"));
     DatabaseFile::prepare(database);
     clsData data(database);
+    MenuStore store(database);
     data.ExecuteSQL(Sql::insertMenu(QStringLiteral("Extended"), QStringLiteral("Bench"), 1, dir.filePath("cd")));
 
     for (int i = 0; i < files; ++i)
@@ -46,14 +48,14 @@ int main(int argc, char *argv[])
                   "x");
     QElapsedTimer timer;
     timer.start();
-    FolderFill fill(data, 1, dir.filePath(QStringLiteral("cd")));
+    FolderFill fill(store, 1, dir.filePath(QStringLiteral("cd")));
     fill.collect();
     const qint64 collected = timer.elapsed();
     fill.store(fill.offered());
     out << "fill: " << fill.offered().size() << " files offered in " << collected << " ms, stored in "
         << timer.elapsed() - collected << " ms" << Qt::endl;
     timer.restart();
-    FolderFill again(data, 1, dir.filePath(QStringLiteral("cd")));
+    FolderFill again(store, 1, dir.filePath(QStringLiteral("cd")));
     again.collect();
     out << "second fill: " << again.offered().size() << " offered in " << timer.elapsed() << " ms" << Qt::endl;
 
@@ -62,7 +64,7 @@ int main(int argc, char *argv[])
     snapshot.style = StyleFields::standard();
     snapshot.rootPath = PathMapping::rootPathFor(dir.filePath(QStringLiteral("cd")));
     timer.restart();
-    DiscCheck check(data, snapshot);
+    DiscCheck check(store, snapshot);
     check.run();
     out << "check: " << check.problems().size() << " problems in " << timer.elapsed() << " ms" << Qt::endl;
 

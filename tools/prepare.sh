@@ -1,31 +1,49 @@
-# Shared by ./run and ./test: install what is missing, then configure and build into build/. Only ./test installs
-# the browser test's npm modules.
+# Shared by ./run and ./test: install what is missing, then configure and build into build/. ./run installs and
+# builds only what the program needs; ./test adds the test tools and builds everything.
 # Sourced, not run; expects VELMORA_ROOT to be set.
 
-velmora_packages=(
+# Building and running: compilers, Qt (with lrelease for the window's translations, and Qt's own translations),
+# SQLite, the cross compiler for Start.exe, a font for the window and xorriso for disc images.
+velmora_run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-translations-l10n
-    libsqlite3-dev sqlite3
+    libsqlite3-dev
     g++-mingw-w64-i686 gcc-mingw-w64-i686
-    chromium firefox-esr xvfb xauth fonts-dejavu-core
-    desktop-file-utils appstream man-db dpkg-dev file
+    fonts-dejavu-core
     xorriso
 )
+# Only the tests: browsers and a virtual display, the desktop files' validators, the package tools and lintian.
+velmora_test_packages=(
+    sqlite3
+    chromium firefox-esr xvfb xauth
+    desktop-file-utils appstream man-db dpkg-dev file lintian
+    default-jre-headless
+)
 
+# Installs the packages given that are missing.
 velmora_install_packages() {
     local missing=()
     local p
-    for p in "${velmora_packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
-    command -v node >/dev/null || missing+=(nodejs)
-    command -v npm >/dev/null || missing+=(npm)
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+velmora_install_run_packages() {
+    velmora_install_packages "${velmora_run_packages[@]}"
+}
+
+velmora_install_test_packages() {
+    local tools=("${velmora_run_packages[@]}" "${velmora_test_packages[@]}")
+    command -v node >/dev/null || tools+=(nodejs)
+    command -v npm >/dev/null || tools+=(npm)
+    velmora_install_packages "${tools[@]}"
 }
 
 # The browser tests' node packages (playwright-core, puppeteer-core, acorn), into tests/browser/node_modules;
@@ -45,10 +63,13 @@ velmora_install_browser_test() {
     (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
 }
 
+# Configures build/ once (./run and ./test share it) and builds the targets given, or everything.
 velmora_build() {
     local build="$VELMORA_ROOT/build"
     if [ ! -f "$build/build.ninja" ]; then
         cmake -S "$VELMORA_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     fi
-    cmake --build "$build" --parallel "$(nproc)"
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$build" --parallel "$(nproc)" "${targets[@]}"
 }

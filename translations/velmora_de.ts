@@ -152,6 +152,42 @@ Bitte wählen Sie eine Datei im CD-Stammordner!</translation>
         <source>Menu %1 has no CD root folder.</source>
         <translation>Das Menü %1 hat keinen CD-Stammordner.</translation>
     </message>
+    <message>
+        <source>The page could not be written.</source>
+        <translation>Die Seite konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The page has nowhere to go: the device is not open for writing.</source>
+        <translation>Die Seite kann nirgends hin: Das Ziel ist nicht zum Schreiben geöffnet.</translation>
+    </message>
+    <message>
+        <source>There is no room for the page&apos;s entries: %1</source>
+        <translation>Für die Einträge der Seite ist kein Platz: %1</translation>
+    </message>
+    <message>
+        <source>The page was not written: the menu has no entries.</source>
+        <translation>Die Seite wurde nicht geschrieben: Das Menü hat keine Einträge.</translation>
+    </message>
+    <message>
+        <source>The page was not written: %1</source>
+        <translation>Die Seite wurde nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>The page was not written: &quot;%1&quot; is not a template.</source>
+        <translation>Die Seite wurde nicht geschrieben: „%1“ ist keine Vorlage.</translation>
+    </message>
+    <message>
+        <source>Menu %1 names no style (its style number is &quot;%2&quot;); the default style is used.</source>
+        <translation>Das Menü %1 nennt keinen Stil (seine Stilnummer ist „%2“); der Standardstil wird verwendet.</translation>
+    </message>
+    <message>
+        <source>The %1 font &quot;%2&quot; needs three parts: family;size;weight.</source>
+        <translation>Die Schrift „%2“ (%1) braucht drei Teile: Familie;Größe;Stärke.</translation>
+    </message>
+    <message>
+        <source>The stylesheet was not written: %1</source>
+        <translation>Das Stylesheet wurde nicht geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -291,6 +327,10 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
         <source>Try &apos;velmora --help&apos;.</source>
         <translation>Versuchen Sie &apos;velmora --help&apos;.</translation>
     </message>
+    <message>
+        <source>Added %1 of %2 files; the others were added by another program meanwhile.</source>
+        <translation>%1 von %2 Dateien hinzugefügt; die übrigen hat inzwischen ein anderes Programm hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -373,6 +413,42 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
     <message>
         <source>Cannot open %1: %2</source>
         <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The menu %1 no longer exists; it was deleted by another program.</source>
+        <translation>Das Menü %1 existiert nicht mehr; ein anderes Programm hat es gelöscht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>The menu %1 could not be stored.</source>
+        <translation>Das Menü %1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The menu %1 is stored %2 times; nothing was changed.</source>
+        <translation>Das Menü %1 ist %2-mal gespeichert; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The entry %1 of the menu %2 could not be replaced: it no longer exists.</source>
+        <translation>Der Eintrag %1 des Menüs %2 konnte nicht ersetzt werden: Er existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The entry %1 of the menu %2 could not be stored.</source>
+        <translation>Der Eintrag %1 des Menüs %2 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The entry %1 is no longer in the menu %2.</source>
+        <translation>Der Eintrag %1 ist nicht mehr im Menü %2.</translation>
+    </message>
+    <message>
+        <source>The style %1 could not be stored.</source>
+        <translation>Der Stil %1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The style %1 (number %2) no longer exists; it was deleted by another program.</source>
+        <translation>Der Stil %1 (Nummer %2) existiert nicht mehr; ein anderes Programm hat ihn gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -706,10 +782,6 @@ Bitte wählen Sie einen neuen Stammordner!</translation>
 <context>
     <name>Program</name>
     <message>
-        <source>The autorun files %1 were not found. Looked in: %2.</source>
-        <translation>Die Autostart-Dateien %1 wurden nicht gefunden. Gesucht in: %2.</translation>
-    </message>
-    <message>
         <source>The form %1 cannot be read: %2</source>
         <translation>Das Formular %1 kann nicht gelesen werden: %2</translation>
     </message>
@@ -736,6 +808,22 @@ Bitte wählen Sie einen neuen Stammordner!</translation>
     <message>
         <source>The button controls (corvix plugin) could not be loaded. </source>
         <translation>Die Schaltflächen-Steuerelemente (corvix-Plugin) konnten nicht geladen werden. </translation>
+    </message>
+    <message>
+        <source>The autorun file %1 was not found, so the disc would not open its menu by itself.</source>
+        <translation>Die Autostart-Datei %1 wurde nicht gefunden; die Disc würde ihr Menü also nicht von selbst öffnen.</translation>
+    </message>
+    <message>
+        <source>The autorun files %1 were not found, so the disc would not open its menu by itself.</source>
+        <translation>Die Autostart-Dateien %1 wurden nicht gefunden; die Disc würde ihr Menü also nicht von selbst öffnen.</translation>
+    </message>
+    <message>
+        <source>Start.exe is made when Velmora is built with the mingw-w64 cross compiler.</source>
+        <translation>Start.exe entsteht, wenn Velmora mit dem Cross-Compiler mingw-w64 gebaut wird.</translation>
+    </message>
+    <message>
+        <source>Looked in: %1.</source>
+        <translation>Gesucht in: %1.</translation>
     </message>
 </context>
 <context>
@@ -859,8 +947,8 @@ Bitte wählen Sie einen neuen Stammordner!</translation>
         <translation>Bilder (*.jpg;*.gif)|*.jpg;*.gif</translation>
     </message>
     <message>
-        <source>Sounds (*.wav)|*.wav</source>
-        <translation>Klänge (*.wav)|*.wav</translation>
+        <source>Sounds (*.wav;*.mp3)|*.wav;*.mp3</source>
+        <translation>Klänge (*.wav;*.mp3)|*.wav;*.mp3</translation>
     </message>
 </context>
 <context>

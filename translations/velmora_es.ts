@@ -152,6 +152,42 @@ Please choose a file inside the CD root!</source>
         <source>Menu %1 has no CD root folder.</source>
         <translation>El menú %1 no tiene carpeta raíz del CD.</translation>
     </message>
+    <message>
+        <source>The page could not be written.</source>
+        <translation>No se pudo escribir la página.</translation>
+    </message>
+    <message>
+        <source>The page has nowhere to go: the device is not open for writing.</source>
+        <translation>La página no tiene adónde ir: el destino no está abierto para escritura.</translation>
+    </message>
+    <message>
+        <source>There is no room for the page&apos;s entries: %1</source>
+        <translation>No hay espacio para las entradas de la página: %1</translation>
+    </message>
+    <message>
+        <source>The page was not written: the menu has no entries.</source>
+        <translation>No se escribió la página: el menú no tiene entradas.</translation>
+    </message>
+    <message>
+        <source>The page was not written: %1</source>
+        <translation>No se escribió la página: %1</translation>
+    </message>
+    <message>
+        <source>The page was not written: &quot;%1&quot; is not a template.</source>
+        <translation>No se escribió la página: «%1» no es una plantilla.</translation>
+    </message>
+    <message>
+        <source>Menu %1 names no style (its style number is &quot;%2&quot;); the default style is used.</source>
+        <translation>El menú %1 no indica ningún estilo (su número de estilo es «%2»); se usa el estilo predeterminado.</translation>
+    </message>
+    <message>
+        <source>The %1 font &quot;%2&quot; needs three parts: family;size;weight.</source>
+        <translation>La fuente «%2» (%1) necesita tres partes: familia;tamaño;grosor.</translation>
+    </message>
+    <message>
+        <source>The stylesheet was not written: %1</source>
+        <translation>No se escribió la hoja de estilos: %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -291,6 +327,10 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
         <source>Try &apos;velmora --help&apos;.</source>
         <translation>Pruebe &apos;velmora --help&apos;.</translation>
     </message>
+    <message>
+        <source>Added %1 of %2 files; the others were added by another program meanwhile.</source>
+        <translation>Se añadieron %1 de %2 archivos; los demás los añadió otro programa mientras tanto.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -373,6 +413,42 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
     <message>
         <source>Cannot open %1: %2</source>
         <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>The menu %1 no longer exists; it was deleted by another program.</source>
+        <translation>El menú %1 ya no existe; otro programa lo eliminó.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>The menu %1 could not be stored.</source>
+        <translation>No se pudo guardar el menú %1.</translation>
+    </message>
+    <message>
+        <source>The menu %1 is stored %2 times; nothing was changed.</source>
+        <translation>El menú %1 está guardado %2 veces; no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The entry %1 of the menu %2 could not be replaced: it no longer exists.</source>
+        <translation>No se pudo reemplazar la entrada %1 del menú %2: ya no existe.</translation>
+    </message>
+    <message>
+        <source>The entry %1 of the menu %2 could not be stored.</source>
+        <translation>No se pudo guardar la entrada %1 del menú %2.</translation>
+    </message>
+    <message>
+        <source>The entry %1 is no longer in the menu %2.</source>
+        <translation>La entrada %1 ya no está en el menú %2.</translation>
+    </message>
+    <message>
+        <source>The style %1 could not be stored.</source>
+        <translation>No se pudo guardar el estilo %1.</translation>
+    </message>
+    <message>
+        <source>The style %1 (number %2) no longer exists; it was deleted by another program.</source>
+        <translation>El estilo %1 (número %2) ya no existe; otro programa lo eliminó.</translation>
     </message>
 </context>
 <context>
@@ -706,10 +782,6 @@ Please select a new root directory!</source>
 <context>
     <name>Program</name>
     <message>
-        <source>The autorun files %1 were not found. Looked in: %2.</source>
-        <translation>No se encontraron los archivos de inicio automático %1. Se buscó en: %2.</translation>
-    </message>
-    <message>
         <source>The form %1 cannot be read: %2</source>
         <translation>No se puede leer el formulario %1: %2</translation>
     </message>
@@ -736,6 +808,22 @@ Please select a new root directory!</source>
     <message>
         <source>The button controls (corvix plugin) could not be loaded. </source>
         <translation>No se pudieron cargar los controles de botón (complemento corvix). </translation>
+    </message>
+    <message>
+        <source>The autorun file %1 was not found, so the disc would not open its menu by itself.</source>
+        <translation>No se encontró el archivo de inicio automático %1, así que el disco no abriría su menú por sí solo.</translation>
+    </message>
+    <message>
+        <source>The autorun files %1 were not found, so the disc would not open its menu by itself.</source>
+        <translation>No se encontraron los archivos de inicio automático %1, así que el disco no abriría su menú por sí solo.</translation>
+    </message>
+    <message>
+        <source>Start.exe is made when Velmora is built with the mingw-w64 cross compiler.</source>
+        <translation>Start.exe se genera cuando Velmora se compila con el compilador cruzado mingw-w64.</translation>
+    </message>
+    <message>
+        <source>Looked in: %1.</source>
+        <translation>Se buscó en: %1.</translation>
     </message>
 </context>
 <context>
@@ -859,8 +947,8 @@ Please select a new root directory!</source>
         <translation>Imágenes (*.jpg;*.gif)|*.jpg;*.gif</translation>
     </message>
     <message>
-        <source>Sounds (*.wav)|*.wav</source>
-        <translation>Sonidos (*.wav)|*.wav</translation>
+        <source>Sounds (*.wav;*.mp3)|*.wav;*.mp3</source>
+        <translation>Sonidos (*.wav;*.mp3)|*.wav;*.mp3</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,42 @@ Veuillez choisir un fichier dans la racine du CD !</translation>
         <source>Menu %1 has no CD root folder.</source>
         <translation>Le menu %1 n&apos;a pas de dossier racine du CD.</translation>
     </message>
+    <message>
+        <source>The page could not be written.</source>
+        <translation>La page n&apos;a pas pu être écrite.</translation>
+    </message>
+    <message>
+        <source>The page has nowhere to go: the device is not open for writing.</source>
+        <translation>La page n&apos;a nulle part où aller : la destination n&apos;est pas ouverte en écriture.</translation>
+    </message>
+    <message>
+        <source>There is no room for the page&apos;s entries: %1</source>
+        <translation>Il n&apos;y a pas de place pour les entrées de la page : %1</translation>
+    </message>
+    <message>
+        <source>The page was not written: the menu has no entries.</source>
+        <translation>La page n&apos;a pas été écrite : le menu n&apos;a aucune entrée.</translation>
+    </message>
+    <message>
+        <source>The page was not written: %1</source>
+        <translation>La page n&apos;a pas été écrite : %1</translation>
+    </message>
+    <message>
+        <source>The page was not written: &quot;%1&quot; is not a template.</source>
+        <translation>La page n&apos;a pas été écrite : « %1 » n&apos;est pas un modèle.</translation>
+    </message>
+    <message>
+        <source>Menu %1 names no style (its style number is &quot;%2&quot;); the default style is used.</source>
+        <translation>Le menu %1 ne désigne aucun style (son numéro de style est « %2 ») ; le style par défaut est utilisé.</translation>
+    </message>
+    <message>
+        <source>The %1 font &quot;%2&quot; needs three parts: family;size;weight.</source>
+        <translation>La police « %2 » (%1) doit avoir trois parties : famille;taille;graisse.</translation>
+    </message>
+    <message>
+        <source>The stylesheet was not written: %1</source>
+        <translation>La feuille de style n&apos;a pas été écrite : %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -291,6 +327,10 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
         <source>Try &apos;velmora --help&apos;.</source>
         <translation>Essayez &apos;velmora --help&apos;.</translation>
     </message>
+    <message>
+        <source>Added %1 of %2 files; the others were added by another program meanwhile.</source>
+        <translation>%1 fichiers sur %2 ajoutés ; les autres ont été ajoutés entre-temps par un autre programme.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -373,6 +413,42 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
     <message>
         <source>Cannot open %1: %2</source>
         <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>The menu %1 no longer exists; it was deleted by another program.</source>
+        <translation>Le menu %1 n&apos;existe plus ; un autre programme l&apos;a supprimé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>The menu %1 could not be stored.</source>
+        <translation>Le menu %1 n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>The menu %1 is stored %2 times; nothing was changed.</source>
+        <translation>Le menu %1 est enregistré %2 fois ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The entry %1 of the menu %2 could not be replaced: it no longer exists.</source>
+        <translation>L&apos;entrée %1 du menu %2 n&apos;a pas pu être remplacée : elle n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The entry %1 of the menu %2 could not be stored.</source>
+        <translation>L&apos;entrée %1 du menu %2 n&apos;a pas pu être enregistrée.</translation>
+    </message>
+    <message>
+        <source>The entry %1 is no longer in the menu %2.</source>
+        <translation>L&apos;entrée %1 n&apos;est plus dans le menu %2.</translation>
+    </message>
+    <message>
+        <source>The style %1 could not be stored.</source>
+        <translation>Le style %1 n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>The style %1 (number %2) no longer exists; it was deleted by another program.</source>
+        <translation>Le style %1 (numéro %2) n&apos;existe plus ; un autre programme l&apos;a supprimé.</translation>
     </message>
 </context>
 <context>
@@ -706,10 +782,6 @@ Veuillez choisir un nouveau dossier racine !</translation>
 <context>
     <name>Program</name>
     <message>
-        <source>The autorun files %1 were not found. Looked in: %2.</source>
-        <translation>Les fichiers d&apos;exécution automatique %1 sont introuvables. Dossiers consultés : %2.</translation>
-    </message>
-    <message>
         <source>The form %1 cannot be read: %2</source>
         <translation>Impossible de lire le formulaire %1 : %2</translation>
     </message>
@@ -736,6 +808,22 @@ Veuillez choisir un nouveau dossier racine !</translation>
     <message>
         <source>The button controls (corvix plugin) could not be loaded. </source>
         <translation>Les contrôles de bouton (module corvix) n&apos;ont pas pu être chargés. </translation>
+    </message>
+    <message>
+        <source>The autorun file %1 was not found, so the disc would not open its menu by itself.</source>
+        <translation>Le fichier d&apos;exécution automatique %1 est introuvable : le disque n&apos;ouvrirait donc pas son menu tout seul.</translation>
+    </message>
+    <message>
+        <source>The autorun files %1 were not found, so the disc would not open its menu by itself.</source>
+        <translation>Les fichiers d&apos;exécution automatique %1 sont introuvables : le disque n&apos;ouvrirait donc pas son menu tout seul.</translation>
+    </message>
+    <message>
+        <source>Start.exe is made when Velmora is built with the mingw-w64 cross compiler.</source>
+        <translation>Start.exe est produit quand Velmora est compilé avec le compilateur croisé mingw-w64.</translation>
+    </message>
+    <message>
+        <source>Looked in: %1.</source>
+        <translation>Dossiers consultés : %1.</translation>
     </message>
 </context>
 <context>
@@ -859,8 +947,8 @@ Veuillez choisir un nouveau dossier racine !</translation>
         <translation>Images (*.jpg;*.gif)|*.jpg;*.gif</translation>
     </message>
     <message>
-        <source>Sounds (*.wav)|*.wav</source>
-        <translation>Sons (*.wav)|*.wav</translation>
+        <source>Sounds (*.wav;*.mp3)|*.wav;*.mp3</source>
+        <translation>Sons (*.wav;*.mp3)|*.wav;*.mp3</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,6 @@
 #include "wizard/EditState.h"
 
-#include "core/data/clsData.h"
 #include "core/generate/PathMapping.h"
-
-EditState::EditState(const QString &databasePath) : m_data(std::make_unique<clsData>(databasePath)) {}
-
-EditState::~EditState() = default;
 
 MenuSnapshot EditState::snapshot(const QString &programFolder) const
 {
@@ -18,6 +13,18 @@ MenuSnapshot EditState::snapshot(const QString &programFolder) const
     snapshot.currentMenuID = menuId;
     snapshot.programFolder = programFolder;
     return snapshot;
+}
+
+MenuRecord EditState::menuRecord() const
+{
+    MenuRecord menu;
+    menu.id = menuId;
+    menu.templateName = templateName;
+    menu.title = title;
+    menu.styleNo = styleId;
+    menu.root = rootFolder;
+    menu.language = language;
+    return menu;
 }
 
 QString EditState::rootPath() const

@@ -1,12 +1,12 @@
 #include "wizard/FilesPage.h"
 
+#include "core/data/MenuStore.h"
+#include "core/generate/MenuSnapshot.h"
 #include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
 #include "wizard/entries/FileEntries.h"
 #include "wizard/entries/FolderEntries.h"
-#include "core/data/clsData.h"
-#include "core/generate/MenuSnapshot.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -151,15 +151,12 @@ bool FilesPage::enter()
 
 void FilesPage::getFileData()
 {
-    Recordset entries = state().data().GetRS(Sql::selectEntries(state().menuId));
-    if (!entries.atEnd()) {
+    const QVector<EntryRecord> entries = store().entries(state().menuId);
+    if (!entries.isEmpty()) {
         lstFiles->clear();
-        while (!entries.atEnd()) {
-            lstFiles->addItem(entries.text(QStringLiteral("FileName")));
-            entries.moveNext();
-        }
+        for (const EntryRecord &entry : entries)
+            lstFiles->addItem(entry.fileName);
     }
-    entries.close();
 }
 
 void FilesPage::setTemplate(const QString &templateName)

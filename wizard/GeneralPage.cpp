@@ -1,16 +1,17 @@
 #include "wizard/GeneralPage.h"
 
+#include "core/data/DataError.h"
+#include "core/data/MenuStore.h"
+#include "core/generate/MenuSnapshot.h"
+#include "core/generate/PathMapping.h"
+#include "core/platform/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/Guarded.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
-#include "wizard/styles/StyleEditor.h"
-#include "core/data/clsData.h"
-#include "core/generate/MenuSnapshot.h"
-#include "core/generate/PathMapping.h"
-#include "wizard/platform/Notices.h"
 #include "wizard/platform/DriveList.h"
 #include "wizard/platform/FolderList.h"
+#include "wizard/styles/StyleEditor.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -131,8 +132,8 @@ bool GeneralPage::enter()
     // A new menu gets the list afresh, as Create Menu gives it; the list always offers at least NEW.
     if (state().menuId == 0 || cmbStyles->count() == 0)
         offerStyles();
-    if (state().menuId != 0 && state().loaded)
-        loadMenu();
+    if (state().menuId != 0 && state().loaded && !loadMenu())
+        throw DataError(MenuStore::lostMenuText(QString::number(state().menuId)), DataError::menuLost);
     return true;
 }
 
@@ -149,14 +150,12 @@ bool GeneralPage::leave()
         return false;
     }
     if (state().menuId == 0) {
-        Recordset taken = state().data().GetRS(Sql::selectMenuTitle(title));
-        if (!taken.atEnd()) {
+        if (store().titleTaken(title)) {
             notices().information(
                 QCoreApplication::translate("General", "Menu title is already taken, please change your title!,"));
             txtTitle->clear();
             return false;
         }
-        taken.close();
     }
     state().title = title;
     state().templateName = cmbTemplate->currentText();
@@ -167,17 +166,14 @@ bool GeneralPage::leave()
 
 bool GeneralPage::loadMenu()
 {
-    Recordset menu = state().data().GetRS(Sql::selectMenu(state().menuId));
-    if (menu.atEnd()) {
-        menu.close();
+    const std::optional<MenuRecord> menu = store().menu(state().menuId);
+    if (!menu)
         return false;
-    }
-    cmbTemplate->setCurrentText(menu.text(QStringLiteral("Template")));
-    txtTitle->setText(menu.text(QStringLiteral("Title")));
-    const bool hasLanguage = menu.columns().contains(Sql::menuLanguageColumn(), Qt::CaseInsensitive);
-    showLanguage(MenuLanguage::ofStored(hasLanguage ? menu.text(Sql::menuLanguageColumn()) : QString()));
+    cmbTemplate->setCurrentText(menu->templateName);
+    txtTitle->setText(menu->title);
+    showLanguage(MenuLanguage::ofStored(menu->language));
 
-    const QString root = QDir::fromNativeSeparators(menu.text(QStringLiteral("Root")));
+    const QString root = QDir::fromNativeSeparators(menu->root);
     const QString drive = DriveList::driveOf(root, Drive1->drives());
     if (!drive.isEmpty())
         Drive1->setDrive(drive);
@@ -190,7 +186,7 @@ bool GeneralPage::loadMenu()
             "General", "Your root directory is no longer valid!\r\nPlease select a new root directory!"));
     }
 
-    const qint64 styleNo = menu.value(QStringLiteral("StyleNo")).toLongLong();
+    const qint64 styleNo = menu->styleNo;
     for (int i = 1; i < cmbStyles->count(); ++i) {
         bool ok = false;
         const QString entry = cmbStyles->itemText(i);
@@ -199,7 +195,6 @@ bool GeneralPage::loadMenu()
             break;
         }
     }
-    menu.close();
     return true;
 }
 
@@ -207,14 +202,8 @@ void GeneralPage::fillStyles()
 {
     cmbStyles->clear();
     cmbStyles->addItem(newStyle);
-    Recordset rows = state().data().GetRS(Sql::selectStyles());
-    while (!rows.atEnd()) {
-        cmbStyles->addItem(QStringLiteral("%1: %2")
-                               .arg(rows.value(QStringLiteral("StyleID")).toLongLong())
-                               .arg(rows.text(QStringLiteral("StyleName"))));
-        rows.moveNext();
-    }
-    rows.close();
+    for (const StyleListing &style : store().styles())
+        cmbStyles->addItem(QStringLiteral("%1: %2").arg(style.id).arg(style.name));
     cmbStyles->setCurrentIndex(0);
 }
 

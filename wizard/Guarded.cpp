@@ -1,15 +1,17 @@
 #include "wizard/Guarded.h"
 
 #include "core/data/DataError.h"
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
-bool guarded(Notices &notices, const std::function<void()> &command)
+bool guarded(Notices &notices, const std::function<void()> &command, const std::function<void()> &onMenuLost)
 {
     try {
         command();
         return true;
     } catch (const DataError &error) {
         notices.information(error.message());
+        if (error.code() == DataError::menuLost && onMenuLost)
+            onMenuLost();
     } catch (const std::exception &error) {
         notices.information(QString::fromLocal8Bit(error.what()));
     }

@@ -6,4 +6,5 @@ class Notices;
 
 // Runs a command of the window; a database or file failure it throws becomes a notice with its message.
 // False when it failed.
-bool guarded(Notices &notices, const std::function<void()> &command);
+// A menu found deleted elsewhere calls onMenuLost after its notice.
+bool guarded(Notices &notices, const std::function<void()> &command, const std::function<void()> &onMenuLost = {});

@@ -1,12 +1,12 @@
 #include "wizard/WelcomePage.h"
 
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
+#include "core/platform/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/Guarded.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
-#include "wizard/platform/Notices.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -96,15 +96,10 @@ void WelcomePage::showGroup(const QString &tag, bool show)
 void WelcomePage::fillMenuList(QComboBox *list, bool *any)
 {
     list->clear();
-    Recordset menus = state().data().GetRS(Sql::selectMenus());
-    *any = !menus.atEnd();
-    while (!menus.atEnd()) {
-        list->addItem(QStringLiteral("%1: %2")
-                          .arg(menus.value(QStringLiteral("MenuID")).toLongLong())
-                          .arg(menus.text(QStringLiteral("Title"))));
-        menus.moveNext();
-    }
-    menus.close();
+    const QVector<MenuRecord> menus = store().menus();
+    *any = !menus.isEmpty();
+    for (const MenuRecord &menu : menus)
+        list->addItem(QStringLiteral("%1: %2").arg(menu.id).arg(menu.title));
     if (*any)
         list->setCurrentIndex(0);
 }
@@ -134,11 +129,17 @@ void WelcomePage::cmdLoad_Click()
 {
     bool ok = false;
     const qint32 id = listId(cmbMenuL->currentText(), &ok);
-    bool stored = false;
-    if (ok && !guarded(notices(), [&] { stored = !state().data().GetRS(Sql::selectMenu(id)).atEnd(); }))
-        return;
-    if (!ok || !stored) {
+    if (!ok) {
         notices().information(invalidMenuText());
+        return;
+    }
+    bool stored = false;
+    if (!guarded(notices(), [&] { stored = store().menu(id).has_value(); }))
+        return;
+    if (!stored) {
+        // Listed, then deleted by another program: the list is offered afresh.
+        notices().information(MenuStore::lostMenuText(QString::number(id)));
+        cmdEdit_Click();
         return;
     }
     state().menuId = id;
@@ -171,8 +172,10 @@ void WelcomePage::cmdMDelete_Click()
     }
     if (notices().question(QCoreApplication::translate("Welcome", "Do you really want to remove the selected Menu?"))) {
         guarded(notices(), [this, id] {
-            if (state().data().ExecuteSQL(Sql::deleteMenu(id)))
+            if (store().deleteMenu(id))
                 notices().information(QCoreApplication::translate("Welcome", "Menu deleted successfully!"));
+            else
+                notices().information(MenuStore::lostMenuText(QString::number(id)));
         });
     }
     showGroup(deleteGroup, false);

@@ -15,6 +15,8 @@ public:
 
     // Leaving without Load starts a new menu, as Create Menu does.
     bool leave() override;
+    // Lists the stored menus for loading, as Load Menu does.
+    void offerMenus() { cmdEdit_Click(); }
 
 signals:
     // Create Menu or Load asks the wizard to go forward.

@@ -2,10 +2,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class CommonDialog;
 class CorvixHost;
 class DiscPrompts;
+class MenuStore;
 class Notices;
 
 // What the wizard window is given rather than finds for itself, so that tests can replace every piece.
@@ -20,4 +22,7 @@ struct WizardContext
     QString startFolder;                // where the folder list opens; empty: the home folder
     QStringList drives;                 // the drive list's roots; empty: the mounted file systems
     QString language = QStringLiteral("en"); // the window's language: a new menu's pages speak it too
+    MenuStore *store = nullptr;              // the menu database; empty: the window opens the one in dataHome
+    // Set by the window: called when a change finds that the menu being edited was deleted elsewhere.
+    std::function<void()> menuLost;
 };

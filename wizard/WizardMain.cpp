@@ -1,12 +1,11 @@
 #include "wizard/WizardMain.h"
 
 #include "CorvixHost.h"
-#include "app/CommandLine.h"
-#include "core/about/ProgramParts.h"
 #include "core/about/Translations.h"
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"
 #include "core/data/DatabaseFile.h"
+#include "core/platform/ProgramParts.h"
 #include "wizard/frmVelmora.h"
 #include "wizard/platform/MessageBoxNotices.h"
 #include "wizard/platform/QtCommonDialog.h"
@@ -18,12 +17,11 @@
 #include <QMessageBox>
 #include <QTextStream>
 
-int runWizard(int &argc, char **argv, const CommandLine &commandLine)
+int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome, const QString &requestedLanguage)
 {
     QApplication app(argc, argv);
     const QString programFolder = QApplication::applicationDirPath();
-    const QString language =
-        Translations::install(commandLine.language(), ProgramParts(programFolder).translationFolders());
+    const QString language = Translations::install(requestedLanguage, ProgramParts(programFolder).translationFolders());
 
     QIcon icon;
     for (const int size : {48, 128, 256})
@@ -36,9 +34,10 @@ int runWizard(int &argc, char **argv, const CommandLine &commandLine)
         QMessageBox::critical(nullptr, QStringLiteral(" "), text);
         return 1;
     };
-    const QString home = commandLine.dataHome(programFolder);
+    QString failure;
+    const QString home = dataHome(programFolder, &failure);
     if (home.isEmpty())
-        return fail(commandLine.dataHomeFailure(programFolder));
+        return fail(failure);
     try {
         DatabaseFile::prepare(DataHome::databasePath(home));
     } catch (const DataError &error) {

@@ -12,6 +12,11 @@ WizardPage::WizardPage(Step step, const QString &caption, EditState &state, cons
     setGeometry(twipsRect(300, 450, 8265, 5655));
 }
 
+MenuStore &WizardPage::store() const
+{
+    return *m_context.store;
+}
+
 Notices &WizardPage::notices() const
 {
     return *m_context.notices;

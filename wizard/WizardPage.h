@@ -2,8 +2,9 @@
 
 #include <QGroupBox>
 
-class EditState;
+struct EditState;
 class FormButtons;
+class MenuStore;
 class Notices;
 struct WizardContext;
 
@@ -29,6 +30,7 @@ public:
 protected:
     EditState &state() const { return m_state; }
     const WizardContext &context() const { return m_context; }
+    MenuStore &store() const;
     Notices &notices() const;
 
 private:

@@ -1,23 +1,20 @@
 #include "wizard/frmVelmora.h"
 
+#include "core/about/SystemInfo.h"
+#include "core/data/DataHome.h"
+#include "core/data/MenuStore.h"
+#include "core/platform/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/FormButtons.h"
 #include "wizard/GeneralPage.h"
 #include "wizard/Guarded.h"
+#include "wizard/MenuOutput.h"
 #include "wizard/PageKit.h"
 #include "wizard/Twips.h"
 #include "wizard/WelcomePage.h"
-#include "core/about/SystemInfo.h"
 #include "wizard/about/frmAbout.h"
-#include "core/data/DataHome.h"
-#include "core/data/clsData.h"
-#include "core/disc/DiscCheck.h"
-#include "core/disc/IsoImage.h"
-#include "core/generate/MenuBuild.h"
-#include "core/generate/MenuFolder.h"
 #include "wizard/platform/DiscPrompts.h"
-#include "wizard/platform/Notices.h"
 #include "wizard/styles/StyleEditor.h"
 #include "wizard/styles/StyleFontsPage.h"
 #include "wizard/styles/StyleImagesPage.h"
@@ -37,10 +34,16 @@ const QString formResource = QStringLiteral(":/frmVelmora/frmVelmora.frm");
 } // namespace
 
 frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent)
-    : QMainWindow(parent), m_context(context),
-      m_state(std::make_unique<EditState>(DataHome::databasePath(context.dataHome)))
+    : QMainWindow(parent), m_context(context), m_state(std::make_unique<EditState>())
 {
     Q_ASSERT(context.notices && context.cdlg && context.controls && context.discPrompts);
+    if (!m_context.store) {
+        m_ownStore = std::make_unique<MenuStore>(DataHome::databasePath(context.dataHome));
+        m_context.store = m_ownStore.get();
+    }
+    // Queued: the page that found the menu gone finishes its own handler first.
+    m_context.menuLost = [this] { QMetaObject::invokeMethod(this, &frmVelmora::backToMenuList, Qt::QueuedConnection); };
+    m_output = std::make_unique<MenuOutput>(m_context);
     setObjectName(QStringLiteral("frmVelmora"));
     setWindowTitle(QStringLiteral("  Velmora Wizard"));
 
@@ -148,107 +151,40 @@ void frmVelmora::switchSteps(const QString &direction)
 bool frmVelmora::goForward(WizardPage *from, WizardPage *to)
 {
     bool goOn = true;
-    const bool done = guarded(*m_context.notices, [&] { goOn = from->leave() && (!to || to->enter()); });
+    const bool done = guarded(
+        *m_context.notices, [&] { goOn = from->leave() && (!to || to->enter()); }, m_context.menuLost);
     return done && goOn;
-}
-
-StepResult frmVelmora::buildMenu(const MenuSnapshot &snapshot)
-{
-    return MenuBuild(m_state->data()).run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
-}
-
-bool frmVelmora::checkDisc(const MenuSnapshot &snapshot)
-{
-    // Without a CD root there is nothing to check; the build says what is missing.
-    if (snapshot.rootPath.isEmpty())
-        return true;
-    QStringList problems;
-    DiscSize size;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ran = guarded(*m_context.notices, [&] {
-        DiscCheck check(m_state->data(), snapshot);
-        check.run();
-        for (const DiscProblem &problem : check.problems())
-            problems.append(problem.text);
-        size = check.size();
-    });
-    QApplication::restoreOverrideCursor();
-    if (!ran)
-        return false;
-    if (problems.isEmpty())
-        return true;
-    problems.append(size.line());
-    return m_context.discPrompts->continueDespite(problems);
 }
 
 void frmVelmora::finishMenu()
 {
-    const MenuSnapshot snapshot = m_state->snapshot(m_context.programFolder);
-    if (!checkDisc(snapshot))
-        return;
-    StepResult built;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ran = guarded(*m_context.notices, [&] { built = buildMenu(snapshot); });
-    QApplication::restoreOverrideCursor();
-    if (!ran)
-        return;
+    m_output->finish(*m_state);
     updateImageAction();
-    if (!built) {
-        m_context.notices->information(built.error);
-        return;
-    }
-    if (m_context.notices->question(
-            MenuBuild::successText() +
-            QCoreApplication::translate("Finish", "\r\n\r\nOpen the menu in your browser now?")))
-        m_context.discPrompts->open(MenuFolder::createMenuFile(snapshot.rootPath));
-}
-
-QString frmVelmora::builtRoot() const
-{
-    if (m_state->menuId <= 0 || m_state->rootPath().isEmpty())
-        return {};
-    return QFileInfo(MenuFolder::createMenuFile(m_state->rootPath())).isFile() ? m_state->rootPath() : QString();
 }
 
 // An image is offered for a stored menu whose CD root holds its built page: after Finish, or for a menu
 // loaded that was built before.
 void frmVelmora::updateImageAction()
 {
-    mnuMakeImage->setEnabled(!builtRoot().isEmpty());
+    mnuMakeImage->setEnabled(!MenuOutput::builtRoot(*m_state).isEmpty());
 }
 
 void frmVelmora::makeImage()
 {
-    const QString root = builtRoot();
-    if (root.isEmpty())
-        return;
-    const QString target = m_context.discPrompts->imageFile(IsoImage::defaultImagePath(root, m_state->title));
-    if (target.isEmpty())
-        return;
+    m_output->makeImage(*m_state, this);
+}
 
-    IsoImage image;
-    QProgressDialog progress(QCoreApplication::translate("DiscImage", "Making the disc image…"),
-                             QCoreApplication::translate("DiscImage", "Cancel"), 0, 100, this);
-    progress.setObjectName(QStringLiteral("dlgImageProgress"));
-    progress.setWindowTitle(Notices::programTitle());
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    progress.setMinimumDuration(0);
-    // Queued: a modal progress dialog handles events in setValue, which must not run inside xorriso's output.
-    connect(&image, &IsoImage::progress, &progress, &QProgressDialog::setValue, Qt::QueuedConnection);
-    connect(&progress, &QProgressDialog::canceled, &image, &IsoImage::cancel);
-    progress.setValue(0);
-    progress.show();
-    const bool made = image.run(root, m_state->title, target);
-    if (made)
-        progress.setValue(100);
-    progress.close();
-    if (image.wasCancelled())
-        return;
-    m_context.notices->information(made ? QCoreApplication::translate("DiscImage", "The disc image %1 has been made.")
-                                              .arg(QDir::toNativeSeparators(target))
-                                        : image.errorString());
+// The menu being edited was deleted elsewhere: the user chooses again from the welcome page's list.
+void frmVelmora::backToMenuList()
+{
+    *m_state = EditState();
+    for (int i = 0; i < m_pages.size(); ++i)
+        m_pages.at(i)->setVisible(i == int(Step::Welcome));
+    m_step = Step::Welcome;
+    PageKit::showControls(this, QStringLiteral("Fin"), false);
+    cmdNext->setVisible(true);
+    updateImageAction();
+    static_cast<WelcomePage *>(page(Step::Welcome))->offerMenus();
 }
 
 void frmVelmora::showAbout()

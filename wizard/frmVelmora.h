@@ -2,14 +2,14 @@
 
 #include "wizard/WizardContext.h"
 #include "wizard/WizardPage.h"
-#include "core/generate/MenuSnapshot.h"
-#include "core/generate/StepResult.h"
 
-#include <QMainWindow>
 #include <QList>
+#include <QMainWindow>
 #include <memory>
 
-class EditState;
+struct EditState;
+class MenuOutput;
+class MenuStore;
 class FormButtons;
 class StyleEditor;
 class QAction;
@@ -34,12 +34,7 @@ private:
     void switchSteps(const QString &direction);
     bool goForward(WizardPage *from, WizardPage *to);
     void finishMenu();
-    // The disc check before Finish writes; false when the user cancels over the problems it found.
-    bool checkDisc(const MenuSnapshot &snapshot);
-    // The one call into the build for Finish; a list of what failed, empty when the menu was built.
-    StepResult buildMenu(const MenuSnapshot &snapshot);
-    // The CD root of the menu being edited, once it holds a built menu page; empty before.
-    QString builtRoot() const;
+    void backToMenuList();
     void updateImageAction();
     void makeImage();
     void showAbout();
@@ -47,7 +42,9 @@ private:
     void buildBottomRow(FormButtons &buttons);
 
     WizardContext m_context;
+    std::unique_ptr<MenuStore> m_ownStore; // when the context brings none
     std::unique_ptr<EditState> m_state;
+    std::unique_ptr<MenuOutput> m_output;
     std::unique_ptr<StyleEditor> m_styles;
     QList<WizardPage *> m_pages;
     Step m_step = Step::Welcome;

@@ -1,6 +1,6 @@
 #include "core/about/SystemInfo.h"
 
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QFileInfo>
 #include <QProcess>

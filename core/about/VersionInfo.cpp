@@ -1,7 +1,7 @@
 #include "core/about/VersionInfo.h"
 
 #include "core/generate/MakerAddress.h"
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QCoreApplication>
 #include <QVersionNumber>

@@ -11,6 +11,9 @@ public:
         : std::runtime_error(message.toStdString()), m_message(message), m_code(code)
     {}
     QString message() const { return m_message; }
+    // Not the engine's: the menu being changed no longer exists.
+    static constexpr int menuLost = -1;
+
     // The engine's primary result code (SQLITE_BUSY, SQLITE_NOTADB...), 0 when the failure is not the engine's.
     int code() const { return m_code; }
 

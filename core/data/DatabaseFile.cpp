@@ -3,7 +3,7 @@
 #include "core/data/DataError.h"
 #include "core/data/Sql.h"
 #include "core/data/SqliteConnection.h"
-#include "core/data/TemporaryFiles.h"
+#include "core/platform/TemporaryFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,11 @@
 #include "core/data/MenuReader.h"
 
 #include "core/data/DataError.h"
+#include "core/data/MenuStore.h"
 #include "core/data/Sql.h"
-#include "core/data/clsData.h"
 
-MenuReader::MenuReader(const clsData &data) : m_connection(std::make_shared<SqliteConnection>(data.databasePath())) {}
+MenuReader::MenuReader(const MenuStore &store) : m_connection(std::make_shared<SqliteConnection>(store.databasePath()))
+{}
 
 MenuReader::~MenuReader()
 {
@@ -50,11 +51,19 @@ std::optional<StoredMenu> MenuReader::menu(qint64 menuId)
     menu.title = row.value(row.column(QStringLiteral("Title"))).toString();
     menu.templateName = row.value(row.column(QStringLiteral("Template"))).toString();
     menu.root = row.value(row.column(QStringLiteral("Root"))).toString();
-    menu.styleNo = row.value(row.column(QStringLiteral("StyleNo"))).toLongLong();
+    const QVariant styleNo = row.value(row.column(QStringLiteral("StyleNo")));
+    menu.styleText = styleNo.toString();
     // A database that could not be given the column has no language: the page speaks English.
     const int language = row.findColumn(Sql::menuLanguageColumn());
     if (language >= 0)
         menu.language = row.value(language).toString();
+    bool number = false;
+    menu.styleNo = styleNo.toLongLong(&number);
+    if (!number) {
+        // Text that is no number names no style; it must not be read as style 0.
+        menu.styleNo = 0;
+        return menu;
+    }
 
     EntryCursor style = query(Sql::selectStyle(menu.styleNo));
     if (style.next()) {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-class clsData;
+class MenuStore;
 
 // A stored menu's row, with its style's eighteen values (in the order of Sql::styleColumns()) when that row exists.
 struct StoredMenu
@@ -17,6 +17,7 @@ struct StoredMenu
     QString root;
     qint64 styleNo = 0;
     QString language; // the page's language code; empty when the menu has none stored
+    QString styleText; // StyleNo as stored, for telling the user when it is no number
     std::optional<QStringList> style;
 };
 
@@ -26,7 +27,7 @@ struct StoredMenu
 class MenuReader
 {
 public:
-    explicit MenuReader(const clsData &data);
+    explicit MenuReader(const MenuStore &store);
     ~MenuReader();
     MenuReader(const MenuReader &) = delete;
     MenuReader &operator=(const MenuReader &) = delete;

@@ -72,6 +72,11 @@ SqlStatement deleteMenu(qint64 menuId)
     return {QStringLiteral("DELETE FROM tblMenus WHERE MenuID=?"), {menuId}, {}};
 }
 
+SqlStatement deleteMenuEntries(qint64 menuId)
+{
+    return {QStringLiteral("DELETE FROM tblDetails WHERE MenuNo=?"), {menuId}, {}};
+}
+
 // Entries come back in the order they were stored, whichever index the engine picks.
 SqlStatement selectEntries(qint64 menuId)
 {
@@ -133,6 +138,28 @@ SqlStatement deleteEntryExactly(qint64 menuId, const QString &fileName)
                            "FileName=? COLLATE BINARY ORDER BY rowid LIMIT 1)"),
             {menuId, fileName},
             {}};
+}
+
+SqlStatement selectEntryRowExactly(qint64 menuId, const QString &fileName)
+{
+    return {QStringLiteral("SELECT rowid from tblDetails WHERE MenuNo=? AND FileName=? COLLATE BINARY ORDER BY rowid "
+                           "LIMIT 1"),
+            {menuId, fileName},
+            {}};
+}
+
+SqlStatement updateEntry(qint64 rowId, const QString &category, const QString &fileName, const QString &fileLink,
+                         const QString &description, const QString &screenshot)
+{
+    return {QStringLiteral("UPDATE tblDetails SET Category=?, FileName=?, FileLink=?, Description=?, Screenshot=? "
+                           "WHERE rowid=?"),
+            {category, fileName, fileLink, description, screenshot, rowId},
+            {}};
+}
+
+SqlStatement selectEntryLinks(qint64 menuId)
+{
+    return {QStringLiteral("SELECT FileLink from tblDetails WHERE MenuNo=?"), {menuId}, {}};
 }
 
 SqlStatement selectDescriptions(const QString &fileName)
@@ -209,6 +236,18 @@ SqlStatement insertStyle(const QStringList &values)
 SqlStatement selectLastStyleId()
 {
     return {QStringLiteral("SELECT max(StyleID) as lastID from tblStyles"), {}, {}};
+}
+
+SqlStatement updateStyle(qint64 styleId, const QStringList &values)
+{
+    QStringList sets;
+    QVariantList bound;
+    for (int i = 1; i < styleColumns().size(); ++i) {
+        sets.append(styleColumns().at(i) + QStringLiteral("=?"));
+        bound.append(values.at(i));
+    }
+    bound.append(styleId);
+    return {QStringLiteral("UPDATE tblStyles SET %1 WHERE StyleID=?").arg(sets.join(QLatin1Char(','))), bound, {}};
 }
 
 } // namespace Sql

@@ -31,6 +31,7 @@ SqlStatement selectLastMenuId();
 SqlStatement updateMenu(qint64 menuId, const QString &templateName, const QString &title, qint64 styleNo,
                         const QString &root, const QString &language = QStringLiteral("en"));
 SqlStatement deleteMenu(qint64 menuId);
+SqlStatement deleteMenuEntries(qint64 menuId);
 
 SqlStatement selectEntries(qint64 menuId);
 SqlStatement selectEntriesByCategory(qint64 menuId);
@@ -45,6 +46,11 @@ SqlStatement selectEntryExactly(qint64 menuId, const QString &fileName);
 SqlStatement selectEntryTitlesLike(qint64 menuId, const QString &fileName);
 // Deletes one entry: the first that selectEntryExactly finds, so that a title stored twice loses one row.
 SqlStatement deleteEntryExactly(qint64 menuId, const QString &fileName);
+// The rowid of the first entry titled exactly fileName.
+SqlStatement selectEntryRowExactly(qint64 menuId, const QString &fileName);
+SqlStatement updateEntry(qint64 rowId, const QString &category, const QString &fileName, const QString &fileLink,
+                         const QString &description, const QString &screenshot);
+SqlStatement selectEntryLinks(qint64 menuId);
 SqlStatement selectDescriptions(const QString &fileName);
 SqlStatement selectEntriesLinkingTo(const QString &file);
 SqlStatement selectCategories(qint64 menuId);
@@ -62,5 +68,7 @@ SqlStatement selectStyle(qint64 styleId);
 // values: the eighteen style columns, in the order of styleColumns().
 SqlStatement insertStyle(const QStringList &values);
 SqlStatement selectLastStyleId();
+// values: the eighteen style columns; the style keeps its name (the first of them).
+SqlStatement updateStyle(qint64 styleId, const QStringList &values);
 
 } // namespace Sql

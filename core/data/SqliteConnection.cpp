@@ -134,6 +134,16 @@ void SqliteConnection::execute(const QString &sql)
         throw failure(m_db, m_filePath, sqlite3_extended_errcode(m_db));
 }
 
+int SqliteConnection::changes() const
+{
+    return sqlite3_changes(m_db);
+}
+
+qint64 SqliteConnection::lastInsertId() const
+{
+    return sqlite3_last_insert_rowid(m_db);
+}
+
 QString SqliteConnection::lastError() const
 {
     return engineMessage(m_db, SQLITE_ERROR);

@@ -25,6 +25,9 @@ public:
     // Runs statements that take no parameters and return no rows (schema, BEGIN, COMMIT).
     void execute(const QString &sql);
     sqlite3 *handle() const { return m_db; }
+    // Rows changed by the last INSERT, UPDATE or DELETE, and the rowid of the last insert.
+    int changes() const;
+    qint64 lastInsertId() const;
     QString filePath() const { return m_filePath; }
     QString lastError() const;
     // The last failure as thrown: one that concerns the file names it and says what happened (locked,

@@ -1,6 +1,6 @@
 #include "core/disc/DiscCheck.h"
 
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
@@ -60,7 +60,7 @@ QString DiscSize::line() const
     return text + QLatin1Char('.');
 }
 
-DiscCheck::DiscCheck(clsData &data, const MenuSnapshot &snapshot) : m_data(data), m_snapshot(snapshot) {}
+DiscCheck::DiscCheck(MenuStore &data, const MenuSnapshot &snapshot) : m_data(data), m_snapshot(snapshot) {}
 
 std::optional<QString> DiscCheck::jolietProblem(const QString &name)
 {
@@ -113,10 +113,9 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
 {
     const QString rootPath = PathMapping::rootPathFor(QDir::toNativeSeparators(QDir::cleanPath(m_snapshot.rootPath)));
     const QString menuFolder = rootPath + MenuFolder::menuFolderName() + PathMapping::separator();
-    Recordset entries = m_data.GetRS(Sql::selectEntries(m_snapshot.currentMenuID));
-    while (!entries.atEnd()) {
-        const QString title = entries.text(QStringLiteral("FileName"));
-        const QString link = entries.text(QStringLiteral("FileLink"));
+    for (const EntryRecord &entry : m_data.entries(m_snapshot.currentMenuID)) {
+        const QString &title = entry.fileName;
+        const QString &link = entry.fileLink;
         const QString path = QDir::toNativeSeparators(QDir::cleanPath(rootPath + link));
         if (link.isEmpty() || !PathMapping::getFileLink(path, rootPath))
             add(DiscProblem::Kind::MissingFile,
@@ -127,7 +126,7 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
                 QCoreApplication::translate("DiscCheck", "The file %1 of the entry %2 is missing.")
                     .arg(PathMapping::shown(path), title));
 
-        const QString screenshot = entries.text(QStringLiteral("Screenshot"));
+        const QString &screenshot = entry.screenshot;
         const QString medium = mediaByName.value(screenshot.toLower());
         if (StyleFields::isSet(screenshot) && !medium.isEmpty() &&
             QDir::cleanPath(medium) != QDir::cleanPath(menuFolder + screenshot))
@@ -135,9 +134,7 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
                 QCoreApplication::translate("DiscCheck",
                                             "The media file %1 would replace the screenshot %2 of the entry %3.")
                     .arg(PathMapping::shown(medium), screenshot, title));
-        entries.moveNext();
     }
-    entries.close();
 }
 
 bool DiscCheck::walkRoot()

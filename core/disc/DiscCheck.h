@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-class clsData;
+class MenuStore;
 
 // What would spoil the disc, found before anything is written.
 struct DiscProblem
@@ -39,7 +39,7 @@ public:
     using Progress = std::function<bool(int filesSeen)>;
 
     // The snapshot gives the CD root (rootPath), the menu whose entries are checked and the style whose media are.
-    DiscCheck(clsData &data, const MenuSnapshot &snapshot);
+    DiscCheck(MenuStore &data, const MenuSnapshot &snapshot);
     void setProgress(Progress progress) { m_progress = std::move(progress); }
 
     // False when cancelled; the problems found so far are then incomplete. Throws DataError.
@@ -56,7 +56,7 @@ private:
     bool walkRoot();
     void add(DiscProblem::Kind kind, const QString &text) { m_problems.append({kind, text}); }
 
-    clsData &m_data;
+    MenuStore &m_data;
     MenuSnapshot m_snapshot;
     Progress m_progress;
     QVector<DiscProblem> m_problems;

@@ -1,6 +1,6 @@
 #include "core/disc/FolderFill.h"
 
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 
@@ -25,7 +25,7 @@ QString nativeClean(const QString &path)
 
 } // namespace
 
-FolderFill::FolderFill(clsData &data, qint64 menuId, const QString &rootFolder)
+FolderFill::FolderFill(MenuStore &data, qint64 menuId, const QString &rootFolder)
     : m_data(data), m_menuId(menuId), m_rootPath(PathMapping::rootPathFor(nativeClean(rootFolder)))
 {}
 
@@ -112,13 +112,10 @@ bool FolderFill::collect(const QStringList &paths)
     if (!m_refused.isEmpty())
         return false;
 
-    Recordset entries = m_data.GetRS(Sql::selectEntries(m_menuId));
-    while (!entries.atEnd()) {
-        m_links.insert(entries.text(QStringLiteral("FileLink")));
-        m_titles.insert(entries.text(QStringLiteral("FileName")).toLower());
-        entries.moveNext();
+    for (const EntryRecord &entry : m_data.entries(m_menuId)) {
+        m_links.insert(entry.fileLink);
+        m_titles.insert(entry.fileName.toLower());
     }
-    entries.close();
 
     const auto cancelled = [this] {
         m_offered.clear();
@@ -144,12 +141,14 @@ bool FolderFill::collect(const QStringList &paths)
     return true;
 }
 
-void FolderFill::store(const QVector<FillEntry> &chosen)
+int FolderFill::store(const QVector<FillEntry> &chosen)
 {
-    QVector<SqlStatement> inserts;
-    inserts.reserve(chosen.size());
+    QVector<EntryRecord> entries;
+    entries.reserve(chosen.size());
     for (const FillEntry &entry : chosen)
-        inserts.append(
-            Sql::insertEntry(m_menuId, entry.category, entry.title, entry.link, QString(), QStringLiteral("none")));
-    m_data.addFiles(inserts);
+        entries.append({entry.category, entry.title, entry.link, QString(), QStringLiteral("none")});
+    MenuRecord menu;
+    menu.id = m_menuId;
+    // A file that another program stored since the offer was collected is not stored twice.
+    return m_data.addNewEntries(menu, entries);
 }

@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-class clsData;
+class MenuStore;
 
 // One file offered as a new entry, with what the entry would hold.
 struct FillEntry
@@ -26,7 +26,7 @@ public:
     // Called every few hundred files with the number seen so far; returning false cancels the walk.
     using Progress = std::function<bool(int filesSeen)>;
 
-    FolderFill(clsData &data, qint64 menuId, const QString &rootFolder);
+    FolderFill(MenuStore &data, qint64 menuId, const QString &rootFolder);
 
     void setProgress(Progress progress) { m_progress = std::move(progress); }
     // Every category is this text instead of the suggested one (empty: the suggestion).
@@ -40,9 +40,10 @@ public:
     const QVector<FillEntry> &offered() const { return m_offered; }
     const QStringList &refused() const { return m_refused; }
 
-    // Stores the entries in one transaction (empty description, no screenshot). Throws DataError; then nothing is
-    // stored.
-    void store(const QVector<FillEntry> &chosen);
+    // Stores the entries in one transaction (empty description, no screenshot), except those whose file another
+    // program stored meanwhile; returns how many were stored. Throws DataError (the lost-menu text when the menu is
+    // gone); then nothing is stored.
+    int store(const QVector<FillEntry> &chosen);
 
     // The file name without its extension, "_" and "-" read as blanks.
     static QString suggestedTitle(const QString &fileName);
@@ -54,7 +55,7 @@ private:
     bool offer(const QString &path);
     QString uniqueTitle(const QString &title);
 
-    clsData &m_data;
+    MenuStore &m_data;
     qint64 m_menuId;
     QString m_rootPath;
     std::optional<QString> m_category;

@@ -1,6 +1,6 @@
 #include "core/disc/IsoImage.h"
 
-#include "core/data/TemporaryFiles.h"
+#include "core/platform/TemporaryFiles.h"
 #include "core/generate/PathMapping.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "core/generate/BuildChecks.h"
 
 #include "core/data/DataError.h"
-#include "core/data/TemporaryFiles.h"
+#include "core/platform/TemporaryFiles.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"

@@ -1,10 +1,10 @@
 #include "core/generate/MenuBuild.h"
 
-#include "core/about/ProgramParts.h"
+#include "core/platform/ProgramParts.h"
 #include "core/data/DataError.h"
 #include "core/data/MenuReader.h"
-#include "core/data/TemporaryFiles.h"
-#include "core/data/clsData.h"
+#include "core/platform/TemporaryFiles.h"
+#include "core/data/MenuStore.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PageWriter.h"
@@ -109,7 +109,7 @@ private:
 
 } // namespace
 
-MenuBuild::MenuBuild(clsData &data) : m_data(data) {}
+MenuBuild::MenuBuild(MenuStore &data) : m_data(data) {}
 
 QString MenuBuild::successText()
 {

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <memory>
 
-class clsData;
+class MenuStore;
 class MenuReader;
 class PageWriter;
 class ReplacingFile;
@@ -27,7 +27,7 @@ public:
     // A missing or read-only CD root writes nothing either way.
     enum class OnFailure { Stop, Continue };
 
-    explicit MenuBuild(clsData &data);
+    explicit MenuBuild(MenuStore &data);
 
     // The result's error lists the failures in order, one a line (CR LF).
     StepResult run(const MenuSnapshot &snapshot, int steps, OnFailure onFailure);
@@ -54,7 +54,7 @@ private:
     static StepResult cannotWrite(const ReplacingFile &file, const MenuSnapshot &snapshot);
     void copy(const QString &source, const QString &destination);
 
-    clsData &m_data;
+    MenuStore &m_data;
     QStringList m_written;
     QStringList m_failures;
     QStringList m_notes;

@@ -1,6 +1,6 @@
 #include "core/generate/MenuFolder.h"
 
-#include "core/data/TemporaryFiles.h"
+#include "core/platform/TemporaryFiles.h"
 #include "core/generate/PathMapping.h"
 #include "core/platform/FileOps.h"
 

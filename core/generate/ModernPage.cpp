@@ -4,9 +4,13 @@
 #include "core/generate/ModernStyle.h"
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+#include <iterator>
 
 namespace {
 
@@ -18,67 +22,69 @@ bool isSet(const QString &field)
 // Handed to the device in pieces of this size, so a large menu is never held whole.
 constexpr int flushSize = 256 * 1024;
 
-struct KindInfo
-{
-    const char *id;    // symbol id
-    const char *label; // shown beside the size
-    const char *shape; // SVG content on a 24 x 24 grid
-};
+const char *const kindClasses[] = {"k0", "k1", "k2", "k3", "k4", "k5", "k6"};
 
-const KindInfo kinds[] = {
-    {"k-doc", "Document", "<path d=\"M6 2h8l4 4v16H6z\"/><path d=\"M14 2v4h4M9 12h6M9 16h6\"/>"},
-    {"k-arc", "Archive", "<path d=\"M4 8h16v12H4zM3 4h18v4H3z\"/><path d=\"M10 12h4\"/>"},
-    {"k-prg", "Program", "<path d=\"M3 4h18v16H3zM3 8h18\"/><path d=\"M7 12l3 2-3 2M12 16h5\"/>"},
-    {"k-img", "Image",
-     "<path d=\"M3 4h18v16H3z\"/><path d=\"M3 17l5-5 4 4 3-3 6 6\"/><circle cx=\"16\" cy=\"9\" r=\"1.5\"/>"},
-    {"k-aud", "Audio",
-     "<path d=\"M9 18V5l11-2v13\"/><circle cx=\"6\" cy=\"18\" r=\"3\"/><circle cx=\"17\" cy=\"16\" r=\"3\"/>"},
-    {"k-vid", "Video", "<path d=\"M3 6h13v12H3zM16 10l5-3v10l-5-3\"/>"},
-    {"k-oth", "File", "<path d=\"M6 2h8l4 4v16H6z\"/><path d=\"M14 2v4h4\"/>"},
-};
-
-const KindInfo &infoOf(ModernPage::Kind kind)
-{
-    return kinds[int(kind)];
-}
-
-// The script: sections open and close, the search box filters. ES5 only, so the HTA host runs it too; the page is
-// complete without it.
+// The script: section buttons, the search, the chips and the sound button. ES5 only, so the HTA host runs it too;
+// the page is complete without it. The words it writes come in W, before it.
 const char script[] = R"JS((function () {
   var doc = document;
   var main = doc.getElementById('menu');
   var box = doc.getElementById('q');
   var count = doc.getElementById('count');
-  if (!main || !box || !count) { return; }
+  var none = doc.getElementById('none');
+  if (!main || !box || !count || !none) { return; }
   function hasClass(el, name) { return (' ' + el.className + ' ').indexOf(' ' + name + ' ') >= 0; }
   function setClass(el, name, on) {
     if (on === hasClass(el, name)) { return; }
     if (on) { el.className = el.className ? el.className + ' ' + name : name; }
     else { el.className = (' ' + el.className + ' ').replace(' ' + name + ' ', ' ').replace(/^\s+|\s+$/g, ''); }
   }
-  function textOf(el) {
-    if (!el) { return ''; }
-    return (el.textContent !== undefined ? el.textContent : el.innerText) || '';
+  function setText(el, text) {
+    while (el.firstChild) { el.removeChild(el.firstChild); }
+    el.appendChild(doc.createTextNode(text));
   }
-  function child(el, tag, name) {
-    var all = el.getElementsByTagName(tag);
-    for (var i = 0; i < all.length; i++) { if (hasClass(all[i], name)) { return all[i]; } }
-    return null;
+  function number(n) {
+    var s = String(n);
+    var out = '';
+    while (s.length > 3) { out = W.group + s.slice(s.length - 3) + out; s = s.slice(0, s.length - 3); }
+    return s + out;
+  }
+  var plain = 'àáâãäåæçèéêëìíîïñòóôõöøùúûüýÿœß';
+  var base = ['a', 'a', 'a', 'a', 'a', 'a', 'ae', 'c', 'e', 'e', 'e', 'e', 'i', 'i', 'i', 'i', 'n', 'o', 'o', 'o',
+    'o', 'o', 'o', 'u', 'u', 'u', 'u', 'y', 'y', 'oe', 'ss'];
+  // Letter case and accents aside: "cafe" finds "Café".
+  function fold(s) {
+    s = s.toLowerCase();
+    if (!/[^\x00-\x7f]/.test(s)) { return s; }
+    if (s.normalize) { s = s.normalize('NFD').replace(/[\u0300-\u036f]/g, ''); }
+    if (!/[^\x00-\x7f]/.test(s)) { return s; }
+    return s.replace(/[\u00df-\u00ff\u0153]/g, function (c) { var i = plain.indexOf(c); return i < 0 ? c : base[i]; });
   }
   var sections = [];
-  var items = [];
-  var nodes = main.getElementsByTagName('section');
-  var i, j;
-  for (i = 0; i < nodes.length; i++) {
-    var section = { node: nodes[i], button: nodes[i].getElementsByTagName('button')[0], items: [], open: true };
-    var lis = nodes[i].getElementsByTagName('li');
-    for (j = 0; j < lis.length; j++) {
-      if (hasClass(lis[j], 'e')) {
-        var item = { node: lis[j], text: null, shown: true };
-        section.items.push(item);
-        items.push(item);
-      }
+  var nodes = [];
+  var classes = [];
+  var texts = [];
+  var on = [];
+  var i, el;
+  for (i = 0; (el = doc.getElementById('s' + i)); i++) {
+    var heading = doc.getElementById('h' + i);
+    var panel = doc.getElementById('p' + i);
+    // The section's button is made here, so that none is dead without the script.
+    var button = doc.createElement('button');
+    button.type = 'button';
+    button.className = 'cat-b';
+    button.setAttribute('aria-expanded', 'true');
+    button.setAttribute('aria-controls', 'p' + i);
+    while (heading.firstChild) { button.appendChild(heading.firstChild); }
+    heading.appendChild(button);
+    heading.className = 'hb';
+    var section = { node: el, button: button, open: true, first: nodes.length, none: false,
+      name: fold(button.textContent || button.innerText || '') };
+    for (var li = panel.firstChild; li; li = li.nextSibling) {
+      if (li.nodeType === 1) { nodes.push(li); classes.push(li.className); texts.push(null); on.push(true); }
     }
+    section.last = nodes.length;
+    button.onclick = toggler(section);
     sections.push(section);
   }
   function setOpen(section, open) {
@@ -87,91 +93,244 @@ const char script[] = R"JS((function () {
     section.button.setAttribute('aria-expanded', open ? 'true' : 'false');
   }
   function toggler(section) { return function () { setOpen(section, !section.open); }; }
-  // Every section starts open, as in the markup: a large menu then filters without laying out hidden panels.
-  for (i = 0; i < sections.length; i++) { sections[i].button.onclick = toggler(sections[i]); }
-  var nav = doc.getElementById('sections');
-  function opener(section) { return function () { setOpen(section, true); section.button.focus(); return false; }; }
-  if (nav) {
-    var links = nav.getElementsByTagName('a');
-    for (i = 0; i < links.length && i < sections.length; i++) { links[i].onclick = opener(sections[i]); }
+  var total = nodes.length;
+  function indexed(n, section) {
+    if (texts[n] === null) {
+      var link = nodes[n].getElementsByTagName('a')[0];
+      var file = link ? link.getAttribute('href') || '' : '';
+      try { file = decodeURIComponent(file); } catch (e) { }
+      texts[n] = fold((nodes[n].textContent || nodes[n].innerText || '') + ' ' + file) + ' ' + section.name;
+    }
+    return texts[n];
   }
-  var total = items.length;
+  // The search text of every entry, made in slices while the reader looks at the page, never in one long freeze.
+  var made = 0;
+  function makeSome() {
+    var k = 0;
+    for (var s = 0; s < sections.length && k < 4000; s++) {
+      for (var n = Math.max(made, sections[s].first); n < sections[s].last && k < 4000; n++, k++) {
+        indexed(n, sections[s]);
+        made = n + 1;
+      }
+    }
+    if (made < total) { setTimeout(makeSome, 20); }
+  }
+  setTimeout(makeSome, 200);
   var last = '';
-  var saved = null;
-  function showCount(query, shown) {
-    var noun = total === 1 ? ' entry' : ' entries';
-    var text = query ? shown + ' of ' + total + noun : total + noun;
-    count.innerHTML = '';
-    count.appendChild(doc.createTextNode(text));
+  var filtering = false;
+  function showCount(shown) {
+    setText(count, shown < 0 ? (total === 1 ? W.entry : W.entries.replace('%1', number(total)))
+      : W.shownOf.replace('%1', number(shown)).replace('%2', number(total)));
+    none.style.display = shown === 0 ? '' : 'none';
   }
-  function searchText(item) {
-    if (item.text === null) {
-      item.text = (textOf(child(item.node, 'h3', 'et')) + ' ' + textOf(child(item.node, 'div', 'ed'))).toLowerCase();
-    }
-    return item.text;
-  }
-  function filter() {
-    var query = box.value.replace(/^\s+|\s+$/g, '').toLowerCase();
+  function run() {
+    timer = null;
+    var query = fold(box.value.replace(/^\s+|\s+$/g, ''));
     if (query === last) { return; }
-    var words = query ? query.split(/\s+/) : [];
-    var k, m, w;
-    if (query && !saved) {
-      saved = [];
-      for (k = 0; k < sections.length; k++) { saved.push(sections[k].open); }
+    // Clearing is one class on the list: the entries keep their marks for the next search.
+    if (!query) {
+      last = query;
+      if (filtering) { setClass(main, 'filtering', false); filtering = false; }
+      showCount(-1);
+      return;
     }
+    // Typing on only narrows what shows: the entries already hidden stay so, unread.
+    var narrowing = last !== '' && query.indexOf(last) === 0 && filtering;
+    last = query;
+    var words = query.split(/\s+/);
     var shown = 0;
-    for (k = 0; k < sections.length; k++) {
+    for (var s = 0; s < sections.length; s++) {
+      var section = sections[s];
       var found = 0;
-      var list = sections[k].items;
-      for (m = 0; m < list.length; m++) {
+      for (var n = section.first; n < section.last; n++) {
+        if (narrowing && !on[n]) { continue; }
+        var text = indexed(n, section);
         var match = true;
-        if (words.length) {
-          var text = searchText(list[m]);
-          for (w = 0; w < words.length; w++) {
-            if (text.indexOf(words[w]) < 0) { match = false; break; }
-          }
+        for (var w = 0; w < words.length; w++) {
+          if (text.indexOf(words[w]) < 0) { match = false; break; }
         }
-        if (match !== list[m].shown) {
-          list[m].shown = match;
-          setClass(list[m].node, 'off', !match);
+        if (match !== on[n]) {
+          on[n] = match;
+          nodes[n].className = match ? classes[n] : classes[n] + ' off';
         }
         if (match) { found++; }
       }
+      if ((found === 0) !== section.none) { section.none = found === 0; setClass(section.node, 'none', section.none); }
       shown += found;
-      setClass(sections[k].node, 'off', found === 0);
-      if (query && found) { setOpen(sections[k], true); }
     }
-    if (!query && saved) {
-      for (k = 0; k < sections.length; k++) { setOpen(sections[k], saved[k]); }
-      saved = null;
-    }
-    last = query;
-    showCount(query, shown);
+    if (!filtering) { setClass(main, 'filtering', true); filtering = true; }
+    showCount(shown);
   }
-  // The search text of every entry, made while the reader looks at the page rather than on the first key.
-  setTimeout(function () {
-    for (var n = 0; n < items.length; n++) { searchText(items[n]); }
-  }, 0);
-  box.oninput = filter;
-  box.onkeyup = filter;
-  box.onchange = filter;
-  box.onsearch = filter;
+  // A large list is filtered once the typing pauses.
+  var timer = null;
+  var wait = total > 20000 ? 120 : 0;
+  function later() {
+    if (timer) { clearTimeout(timer); }
+    timer = wait ? setTimeout(run, wait) : null;
+    if (!wait) { run(); }
+  }
+  function clear() {
+    box.value = '';
+    if (timer) { clearTimeout(timer); timer = null; }
+    run();
+  }
+  box.oninput = later;
+  box.onkeyup = function (e) {
+    e = e || window.event;
+    if (e.keyCode === 27) { clear(); return; }
+    later();
+  };
+  box.onchange = later;
+  box.onsearch = later;
+  doc.getElementById('clear').onclick = function () { clear(); box.focus(); };
+  // "/" goes to the search box from anywhere but a text field.
+  doc.onkeydown = function (e) {
+    e = e || window.event;
+    var target = e.target || e.srcElement;
+    var tag = target && target.tagName;
+    if ((e.key === '/' || (!e.key && e.keyCode === 191)) && tag !== 'INPUT' && tag !== 'TEXTAREA' &&
+        !e.ctrlKey && !e.altKey && !e.metaKey) {
+      box.focus();
+      box.select();
+      return false;
+    }
+  };
+  // A chip opens its category, and leaves a search that hides it.
+  function jumper(section) {
+    return function () {
+      if (filtering && section.none) { clear(); }
+      setOpen(section, true);
+      return true;
+    };
+  }
+  var chips = doc.getElementById('chips');
+  if (chips) {
+    var links = chips.getElementsByTagName('a');
+    for (i = 0; i < links.length && i < sections.length; i++) { links[i].onclick = jumper(sections[i]); }
+  }
+  // The sound: a small play and pause button where the host can play it, the player itself otherwise.
+  var sound = doc.getElementById('snd');
+  if (sound && sound.play && sound.canPlayType) {
+    var play = doc.createElement('button');
+    play.type = 'button';
+    play.id = 'play';
+    var label = function () { setText(play, sound.paused ? W.play : W.pause); setClass(play, 'on', !sound.paused); };
+    play.onclick = function () {
+      if (sound.paused) {
+        var started = sound.play();
+        if (started && started['catch']) { started['catch'](function () { label(); }); }
+      } else { sound.pause(); }
+      label();
+    };
+    sound.onplay = label;
+    sound.onpause = label;
+    sound.controls = false;
+    sound.parentNode.insertBefore(play, sound);
+    label();
+  }
   doc.getElementById('tools').style.display = '';
-  showCount('', total);
+  showCount(-1);
 })();
 )JS";
+
+// A JSON string, safe inside a script element.
+QByteArray jsonText(const char *utf8)
+{
+    QByteArray out("\"");
+    for (const char *c = utf8; *c; ++c) {
+        switch (*c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '<':
+            out += "\\u003c";
+            break;
+        default:
+            out += *c;
+        }
+    }
+    return out + "\"";
+}
+
+bool isAllowedTag(const QString &name)
+{
+    static const QStringList allowed = {QStringLiteral("b"),  QStringLiteral("i"),      QStringLiteral("u"),
+                                        QStringLiteral("em"), QStringLiteral("strong"), QStringLiteral("br"),
+                                        QStringLiteral("p"),  QStringLiteral("ul"),     QStringLiteral("ol"),
+                                        QStringLiteral("li"), QStringLiteral("span"),   QStringLiteral("a")};
+    return allowed.contains(name);
+}
+
+// A link a description may hold: http(s), or relative to the page (no scheme, not from another host).
+bool isAllowedLink(const QString &href)
+{
+    const QString link = href.trimmed();
+    if (link.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+        link.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        return true;
+    if (link.startsWith(QLatin1String("//")) || link.startsWith(QLatin1String("\\")))
+        return false;
+    const int colon = int(link.indexOf(QLatin1Char(':')));
+    if (colon < 0)
+        return true;
+    // A colon after the path has begun is part of it ("a/b:c"), before it a scheme.
+    for (const QChar c : {QLatin1Char('/'), QLatin1Char('?'), QLatin1Char('#')}) {
+        const int at = int(link.indexOf(c));
+        if (at >= 0 && at < colon)
+            return true;
+    }
+    return false;
+}
+
+// Text with its markup characters escaped; character references are kept when keepEntities.
+QByteArray escaped(const QString &value, bool keepEntities)
+{
+    static const QRegularExpression entity(
+        QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|[A-Za-z][A-Za-z0-9]{1,31});"));
+    QByteArray out;
+    int plain = 0;
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        const char *replacement = nullptr;
+        int skip = 1;
+        if (c == QLatin1Char('&')) {
+            const QRegularExpressionMatch match = keepEntities
+                                                      ? entity.match(value, i, QRegularExpression::NormalMatch,
+                                                                     QRegularExpression::AnchorAtOffsetMatchOption)
+                                                      : QRegularExpressionMatch();
+            if (match.hasMatch())
+                continue;
+            replacement = "&amp;";
+        } else if (c == QLatin1Char('<')) {
+            replacement = "&lt;";
+        } else if (c == QLatin1Char('>')) {
+            replacement = "&gt;";
+        } else if (c == QLatin1Char('"')) {
+            replacement = "&quot;";
+        } else {
+            continue;
+        }
+        out += value.mid(plain, i - plain).toUtf8();
+        out += replacement;
+        plain = i + skip;
+    }
+    out += value.mid(plain).toUtf8();
+    return out;
+}
 
 } // namespace
 
 ModernPage::ModernPage(const MenuSnapshot &snapshot, bool screenshots)
-    : m_snapshot(snapshot), m_screenshots(screenshots)
+    : m_snapshot(snapshot), m_screenshots(screenshots), m_words(ModernPageWords::of(snapshot.language))
 {}
 
-QString ModernPage::sizeText(qint64 bytes)
+QString ModernPage::sizeText(qint64 bytes, const ModernPageWords &words)
 {
     if (bytes < 1024)
-        return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
-    static const char *const units[] = {"KB", "MB", "GB", "TB", "PB"};
+        return bytes == 1 ? QString::fromUtf8(words.byte) : QString::fromUtf8(words.bytes).arg(bytes);
     double value = double(bytes);
     int unit = -1;
     // Round first, then move up when the rounded figure reaches 1024 ("1023.7 KB" is "1.0 MB").
@@ -184,8 +343,9 @@ QString ModernPage::sizeText(qint64 bytes)
             break;
         }
     }
-    const QString number = value < 10 ? QString::number(value, 'f', 1) : QString::number(qint64(value));
-    return number + QLatin1Char(' ') + QLatin1String(units[unit]);
+    QString number = value < 10 ? QString::number(value, 'f', 1) : QString::number(qint64(value));
+    number.replace(QLatin1Char('.'), QLatin1Char(words.decimal));
+    return number + QChar(0xA0) + QString::fromUtf8(words.units[unit]);
 }
 
 ModernPage::Kind ModernPage::kindOf(const QString &link)
@@ -217,30 +377,91 @@ ModernPage::Kind ModernPage::kindOf(const QString &link)
     return byExtension.value(name.mid(dot + 1).toLower(), Kind::Other);
 }
 
+QByteArray ModernPage::cleanDescription(const QString &description)
+{
+    static const QRegularExpression tagPattern(
+        QStringLiteral("<(/?)([A-Za-z][A-Za-z0-9]*)((?:[^>\"']|\"[^\"]*\"|'[^']*')*)>"));
+    static const QRegularExpression hrefPattern(
+        QStringLiteral("\\bhref\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s\"'>]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QByteArray out;
+    QStringList open; // the tags still open, innermost last
+    int done = 0;
+    QRegularExpressionMatchIterator tags = tagPattern.globalMatch(description);
+    while (tags.hasNext()) {
+        const QRegularExpressionMatch tag = tags.next();
+        const QString name = tag.captured(2).toLower();
+        const bool closing = !tag.captured(1).isEmpty();
+        QByteArray markup;
+        bool allowed = isAllowedTag(name);
+        if (allowed && closing) {
+            const int at = int(open.lastIndexOf(name));
+            if (at < 0) {
+                allowed = false; // closes nothing: dropped
+            } else {
+                while (open.size() > at)
+                    markup += "</" + open.takeLast().toUtf8() + ">";
+            }
+        } else if (allowed && name == QLatin1String("a")) {
+            const QRegularExpressionMatch href = hrefPattern.match(tag.captured(3));
+            QString link;
+            for (int i = 1; i <= 3 && href.hasMatch() && link.isEmpty(); ++i)
+                link = href.captured(i);
+            if (!href.hasMatch() || !isAllowedLink(link)) {
+                allowed = false;
+            } else {
+                // A link inside a link is not markup: the first one ends here.
+                if (open.contains(QLatin1String("a")))
+                    while (!open.isEmpty()) {
+                        const QString inner = open.takeLast();
+                        markup += "</" + inner.toUtf8() + ">";
+                        if (inner == QLatin1String("a"))
+                            break;
+                    }
+                markup += "<a href=\"" + escaped(link.trimmed(), true) + "\">";
+                open.append(name);
+            }
+        } else if (allowed) {
+            markup += "<" + name.toUtf8() + ">";
+            if (name != QLatin1String("br"))
+                open.append(name);
+        }
+        out += escaped(description.mid(done, tag.capturedStart() - done), true);
+        // A close tag of an allowed element that is not open is dropped; anything else not allowed is text.
+        if (allowed)
+            out += markup;
+        else if (!(closing && isAllowedTag(name)))
+            out += escaped(tag.captured(0), false);
+        done = int(tag.capturedEnd());
+    }
+    out += escaped(description.mid(done), true);
+    while (!open.isEmpty())
+        out += "</" + open.takeLast().toUtf8() + ">";
+    return out;
+}
+
 void ModernPage::text(const QString &value)
 {
-    const QByteArray bytes = value.toUtf8();
-    for (const char c : bytes) {
-        switch (c) {
-        case '&':
-            m_buffer += "&amp;";
-            break;
-        case '<':
-            m_buffer += "&lt;";
-            break;
-        case '>':
-            m_buffer += "&gt;";
-            break;
-        case '"':
-            m_buffer += "&quot;";
-            break;
-        case '\'':
-            m_buffer += "&#39;";
-            break;
-        default:
-            m_buffer += c;
-        }
-    }
+    m_buffer += escaped(value, false);
+}
+
+bool ModernPage::present(const QString &mediaField) const
+{
+    if (!isSet(mediaField))
+        return false;
+    // Without a CD root to look in, the field is taken at its word.
+    return m_snapshot.rootPath.isEmpty() ||
+           QFileInfo(m_snapshot.rootPath + QStringLiteral("Menu/") + PathMapping::getFileName(mediaField)).isFile();
+}
+
+QString ModernPage::countText(qint64 count) const
+{
+    if (count == 1)
+        return QString::fromUtf8(m_words.entry);
+    QString digits = QString::number(count);
+    for (int at = int(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(at, QString::fromUtf8(m_words.group));
+    return QString::fromUtf8(m_words.entries).arg(digits);
 }
 
 bool ModernPage::flush(bool force)
@@ -250,7 +471,7 @@ bool ModernPage::flush(bool force)
     if (m_device->write(m_buffer) != m_buffer.size()) {
         m_error = m_device->errorString();
         if (m_error.isEmpty())
-            m_error = QStringLiteral("The page could not be written.");
+            m_error = QCoreApplication::translate("Build", "The page could not be written.");
         return false;
     }
     m_buffer.clear();
@@ -260,60 +481,102 @@ bool ModernPage::flush(bool force)
 void ModernPage::head()
 {
     const QString title = m_snapshot.title.isEmpty() ? QStringLiteral("Velmora") : m_snapshot.title;
-    raw("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+    raw("<!DOCTYPE html>\n<html lang=\"");
+    text(ModernPageWords::code(m_snapshot.language));
+    raw(ModernPageWords::isRightToLeft(m_snapshot.language) ? "\" dir=\"rtl\">\n" : "\">\n");
+    raw("<head>\n<meta charset=\"utf-8\">\n"
         "<meta http-equiv=\"X-UA-Compatible\" content=\"IE=edge\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        "<meta name=\"color-scheme\" content=\"light dark\">\n<title>");
+        "<meta name=\"color-scheme\" content=\"light dark\">\n<meta name=\"description\" content=\"");
+    text(QString::fromUtf8(m_words.description).arg(title, countText(m_entries)));
+    raw("\">\n<title>");
     text(title);
-    raw("</title>\n<style>\n");
-    raw(ModernStyle::css(m_snapshot.style));
-    raw("</style>\n</head>\n<body>\n");
-    raw("<svg width=\"0\" height=\"0\" style=\"position:absolute\" aria-hidden=\"true\" focusable=\"false\">");
-    for (const KindInfo &kind : kinds) {
-        raw("<symbol id=\"");
-        raw(kind.id);
-        raw("\" viewBox=\"0 0 24 24\">");
-        raw(kind.shape);
-        raw("</symbol>");
+    raw("</title>\n");
+    // The logo is the page's icon; without one, an empty icon spares the host a request for a missing file.
+    if (present(m_snapshot.style.logoFile)) {
+        raw("<link rel=\"icon\" href=\"Menu/");
+        raw(ModernStyle::relativeLink(PathMapping::getFileName(m_snapshot.style.logoFile)));
+        raw("\">\n");
+    } else {
+        raw("<link rel=\"icon\" href=\"data:,\">\n");
     }
-    raw("</svg>\n");
+    raw("<style>\n");
+    StyleFields style = m_snapshot.style;
+    for (QString *media : {&style.backImage, &style.buttonOnImage, &style.buttonOffImage})
+        if (!present(*media))
+            media->clear();
+    raw(ModernStyle::css(style));
+    raw("</style>\n</head>\n<body>\n");
 }
 
 void ModernPage::header()
 {
     const StyleFields &style = m_snapshot.style;
-    raw("<div class=\"wrap\">\n<header class=\"card\">\n");
-    if (isSet(style.logoFile)) {
-        raw("<img class=\"logo\" src=\"Menu/");
+    raw("<a class=\"skip\" href=\"#menu\">");
+    text(m_words.skip);
+    raw("</a>\n<div class=\"wrap\">\n<header class=\"card\">\n");
+    if (present(style.logoFile)) {
+        raw("<span class=\"logo\"><img src=\"Menu/");
         raw(ModernStyle::relativeLink(PathMapping::getFileName(style.logoFile)));
-        raw("\" alt=\"\">\n");
+        raw("\" alt=\"\"></span>\n");
     }
     raw("<h1>");
     text(m_snapshot.title.isEmpty() ? QStringLiteral("Velmora") : m_snapshot.title);
     raw("</h1>\n");
-    if (isSet(style.soundFile)) {
-        // The user starts the sound; it never plays by itself.
-        raw("<audio controls loop preload=\"none\" aria-label=\"Background sound\" src=\"Menu/");
-        raw(ModernStyle::relativeLink(PathMapping::getFileName(style.soundFile)));
-        raw("\"></audio>\n");
+    if (present(style.soundFile)) {
+        // The user starts the sound; it never plays by itself. A host without <audio> shows the link inside.
+        const QByteArray link = "Menu/" + ModernStyle::relativeLink(PathMapping::getFileName(style.soundFile));
+        raw("<audio id=\"snd\" controls loop preload=\"none\" src=\"" + link + "\"><a href=\"" + link + "\">");
+        text(m_words.soundLink);
+        raw("</a></audio>\n");
     }
     raw("</header>\n");
+}
+
+void ModernPage::toolbar()
+{
+    raw("<div class=\"bar card\">\n");
     // Shown by the script, which is what makes it work.
-    raw("<div class=\"card tools\" id=\"tools\" role=\"search\" style=\"display:none\">\n"
-        "<label for=\"q\">Search</label>\n"
-        "<input type=\"search\" id=\"q\" autocomplete=\"off\" placeholder=\"Title or description\">\n"
-        "<p id=\"count\" role=\"status\" aria-live=\"polite\"></p>\n</div>\n<main id=\"menu\">\n");
+    raw("<div class=\"tools\" id=\"tools\" role=\"search\" style=\"display:none\">\n<label for=\"q\">");
+    text(m_words.search);
+    raw("</label>\n<input type=\"search\" id=\"q\" autocomplete=\"off\" placeholder=\"");
+    text(m_words.searchHint);
+    raw("\">\n<p id=\"count\" role=\"status\" aria-live=\"polite\"></p>\n<p id=\"none\" style=\"display:none\">");
+    text(m_words.noResult);
+    raw(" <button type=\"button\" id=\"clear\">");
+    text(m_words.clear);
+    raw("</button></p>\n</div>\n");
+    if (!m_categories.isEmpty()) {
+        raw("<nav id=\"chips\" aria-label=\"");
+        text(m_words.categories);
+        raw("\">\n<ul>\n");
+        for (int i = 0; i < m_categories.size(); ++i) {
+            raw("<li><a href=\"#s" + QByteArray::number(i) + "\">");
+            text(m_categories.at(i));
+            raw(" <span class=\"n\">");
+            QString digits = QString::number(m_counts.at(i));
+            for (int at = int(digits.size()) - 3; at > 0; at -= 3)
+                digits.insert(at, QString::fromUtf8(m_words.group));
+            text(digits);
+            raw("</span></a></li>\n");
+        }
+        raw("</ul>\n</nav>\n");
+    }
+    raw("</div>\n<p class=\"print\">");
+    text(m_words.printed);
+    raw(m_entries > 1000 ? "</p>\n<main id=\"menu\" class=\"big\" tabindex=\"-1\">\n"
+                         : "</p>\n<main id=\"menu\" tabindex=\"-1\">\n");
 }
 
 void ModernPage::openSection(const QString &category)
 {
     const QByteArray index = QByteArray::number(m_categories.size());
-    m_categories.append(category.isEmpty() ? QStringLiteral("Other") : category);
-    // Open in the markup: without a script every entry shows.
-    raw("<section class=\"cat\" id=\"s" + index + "\">\n<h2><button type=\"button\" class=\"cat-b\" id=\"b" + index +
-        "\" aria-expanded=\"true\" aria-controls=\"p" + index + "\">");
+    m_categories.append(category.isEmpty() ? QString::fromUtf8(m_words.otherCategory) : category);
+    m_counts.append(0);
+    // Open in the markup: without a script every entry shows. The script turns the heading into a button.
+    raw("<section class=\"cat\" id=\"s" + index + "\" aria-labelledby=\"h" + index + "\">\n<h2 id=\"h" + index + "\">");
     text(m_categories.last());
-    raw("</button></h2>\n<ul class=\"entries\" id=\"p" + index + "\">\n");
+    raw("</h2>\n<ul class=\"entries\" id=\"p" + index + "\">\n");
 }
 
 void ModernPage::closeSection()
@@ -324,9 +587,10 @@ void ModernPage::closeSection()
 void ModernPage::entry(const ModernEntry &entry)
 {
     const Kind kind = kindOf(entry.link);
-    raw("<li class=\"e\"><svg class=\"ic\" aria-hidden=\"true\" focusable=\"false\"><use xlink:href=\"#");
-    raw(infoOf(kind).id);
-    raw("\"></use></svg><div class=\"eb\"><h3 class=\"et\">");
+    ++m_counts.last();
+    raw("<li class=\"e ");
+    raw(kindClasses[int(kind)]);
+    raw("\"><div class=\"eb\"><h3>");
     const QString title =
         entry.title.isEmpty() ? entry.link.mid(entry.link.lastIndexOf(QLatin1Char('/')) + 1) : entry.title;
     if (entry.link.isEmpty()) {
@@ -339,68 +603,76 @@ void ModernPage::entry(const ModernEntry &entry)
         raw("</a>");
     }
     raw("</h3><p class=\"em\">");
-    raw(infoOf(kind).label);
+    text(m_words.kinds[int(kind)]);
     if (!m_snapshot.rootPath.isEmpty() && !entry.link.isEmpty()) {
         const QFileInfo file(m_snapshot.rootPath + entry.link);
         if (file.isFile()) {
             raw(" \xC2\xB7 <span class=\"size\">");
-            text(sizeText(file.size()));
+            text(sizeText(file.size(), m_words));
             raw("</span>");
         }
     }
     raw("</p>");
     if (!entry.description.isEmpty()) {
-        // Descriptions keep their markup, as in every template.
         raw("<div class=\"ed\">");
-        raw(entry.description.toUtf8());
+        raw(cleanDescription(entry.description));
         raw("</div>");
     }
     raw("</div>");
-    if (m_screenshots && isSet(entry.screenshot)) {
-        raw("<img class=\"shot\" loading=\"lazy\" src=\"Menu/");
-        raw(ModernStyle::relativeLink(PathMapping::getFileName(entry.screenshot)));
-        raw("\" alt=\"");
-        text(title);
-        raw("\">");
+    if (m_screenshots && present(entry.screenshot)) {
+        // A thumbnail of a fixed box (the picture keeps its shape inside it) that opens the full picture.
+        const QByteArray link = "Menu/" + ModernStyle::relativeLink(PathMapping::getFileName(entry.screenshot));
+        raw("<a class=\"shot\" href=\"" + link + "\" aria-label=\"");
+        text(QString::fromUtf8(m_words.screenshot).arg(title));
+        raw("\"><img src=\"" + link + "\" width=\"160\" height=\"100\" loading=\"lazy\" alt=\"\"></a>");
     }
     raw("</li>\n");
 }
 
 void ModernPage::ending()
 {
-    raw("</main>\n");
-    if (!m_categories.isEmpty()) {
-        raw("<nav class=\"card\" id=\"sections\" aria-labelledby=\"nh\">\n<h2 id=\"nh\">Sections</h2>\n<ul>\n");
-        for (int i = 0; i < m_categories.size(); ++i) {
-            raw("<li><a href=\"#s" + QByteArray::number(i) + "\">");
-            text(m_categories.at(i));
-            raw("</a></li>\n");
-        }
-        raw("</ul>\n</nav>\n");
-    }
-    raw("<footer><a href=\"");
+    raw("</main>\n<footer><a href=\"");
     text(MakerAddress::url());
-    raw("\">\xC2\xA9 ");
-    text(MakerAddress::host());
-    raw("</a></footer>\n</div>\n<script>\n");
+    raw("\">");
+    text(m_words.madeWith);
+    raw("</a></footer>\n</div>\n<script>\nvar W = {");
+    const struct
+    {
+        const char *name;
+        const char *value;
+    } words[] = {{"entry", m_words.entry}, {"entries", m_words.entries}, {"shownOf", m_words.shownOf},
+                 {"group", m_words.group}, {"play", m_words.play},       {"pause", m_words.pause}};
+    for (const auto &word : words) {
+        raw(word.name);
+        raw(": ");
+        raw(jsonText(word.value));
+        raw(word.name == words[std::size(words) - 1].name ? "};\n" : ", ");
+    }
     raw(script);
     raw("</script>\n</body>\n</html>\n");
 }
 
 bool ModernPage::write(QIODevice *device, const EntrySource &next)
 {
-    m_device = device;
     m_buffer.clear();
     m_buffer.reserve(flushSize + 64 * 1024);
     m_categories.clear();
+    m_counts.clear();
     m_entries = 0;
     m_error.clear();
     if (!device || !device->isWritable()) {
-        m_error = QStringLiteral("The page has nowhere to go: the device is not open for writing.");
+        m_error =
+            QCoreApplication::translate("Build", "The page has nowhere to go: the device is not open for writing.");
         return false;
     }
-    head();
-    header();
+    // The entries first, into a file of their own, so that the toolbar before them can list every category.
+    QTemporaryFile entries;
+    if (!entries.open()) {
+        m_error = QCoreApplication::translate("Build", "There is no room for the page's entries: %1")
+                      .arg(entries.errorString());
+        return false;
+    }
+    m_device = &entries;
     ModernEntry current;
     QString category;
     while (next(current)) {
@@ -418,6 +690,23 @@ bool ModernPage::write(QIODevice *device, const EntrySource &next)
     }
     if (m_entries > 0)
         closeSection();
+    if (!flush(true) || !entries.seek(0))
+        return false;
+    m_device = device;
+    head();
+    header();
+    toolbar();
+    if (!flush(true))
+        return false;
+    QByteArray piece;
+    while (!(piece = entries.read(1024 * 1024)).isEmpty()) {
+        if (device->write(piece) != piece.size()) {
+            m_error = device->errorString().isEmpty()
+                          ? QCoreApplication::translate("Build", "The page could not be written.")
+                          : device->errorString();
+            return false;
+        }
+    }
     ending();
     return flush(true);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/generate/MenuSnapshot.h"
+#include "core/generate/ModernPageWords.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,7 +22,8 @@ struct ModernEntry
 
 // Writes a Modern page: UTF-8 HTML5 that works in current browsers and, being ES5 with IE=edge, in the HTA host.
 // Entries are pulled one at a time and never kept, so a page of any size is written in little memory; they must
-// come ordered by category, as each change of category (letter case aside) starts a new section.
+// come ordered by category, as each change of category (letter case aside) starts a new section. The entries go to a
+// temporary file first, so that the categories with their counts can stand before them.
 class ModernPage
 {
 public:
@@ -40,14 +42,20 @@ public:
     QString errorString() const { return m_error; }
     int entryCount() const { return m_entries; }
 
-    // "512 bytes", "812 KB", "1.4 GB": binary units, one decimal below ten.
-    static QString sizeText(qint64 bytes);
+    // "512 bytes", "812 KB", "1.4 GB": binary units, one decimal below ten, in the words and number format of words.
+    static QString sizeText(qint64 bytes, const ModernPageWords &words = ModernPageWords::of(QString()));
+    // A description made safe to stand inside its entry: the allowed tags (b i u em strong br p ul ol li span, and a
+    // with a relative or http(s) link) without their other attributes, balanced; every other tag as text.
+    static QByteArray cleanDescription(const QString &description);
     // By the extension of the link.
     static Kind kindOf(const QString &link);
 
 private:
     void head();
     void header();
+    void toolbar();
+    bool present(const QString &mediaField) const;
+    QString countText(qint64 count) const;
     void openSection(const QString &category);
     void closeSection();
     void entry(const ModernEntry &entry);
@@ -55,6 +63,7 @@ private:
     bool flush(bool force);
 
     void text(const QString &value); // HTML-escaped
+    void text(const char *utf8) { text(QString::fromUtf8(utf8)); }
     void raw(const QByteArray &bytes) { m_buffer += bytes; }
     void raw(const char *bytes) { m_buffer += bytes; }
 
@@ -62,7 +71,9 @@ private:
     const bool m_screenshots;
     QIODevice *m_device = nullptr;
     QByteArray m_buffer;
-    QStringList m_categories; // for the closing list of sections
+    const ModernPageWords &m_words;
+    QStringList m_categories; // for the list of sections before the entries
+    QList<int> m_counts;      // their entries
     int m_entries = 0;
     QString m_error;
 };

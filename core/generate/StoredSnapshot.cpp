@@ -21,10 +21,19 @@ std::optional<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 me
         stored.snapshot.style = StyleFields::fromValues(*menu->style);
     } else {
         stored.snapshot.style = StyleFields::standard();
-        stored.notes.append(
-            QCoreApplication::translate("Build", "Style %1 of menu %2 does not exist; the default style is used.")
-                .arg(menu->styleNo)
-                .arg(menuId));
+        bool number = false;
+        menu->styleText.toLongLong(&number);
+        if (!number)
+            stored.notes.append(QCoreApplication::translate(
+                                    "Build", "Menu %1 names no style (its style number is \"%2\"); the default style "
+                                             "is used.")
+                                    .arg(menuId)
+                                    .arg(menu->styleText));
+        else
+            stored.notes.append(
+                QCoreApplication::translate("Build", "Style %1 of menu %2 does not exist; the default style is used.")
+                    .arg(menu->styleNo)
+                    .arg(menuId));
     }
     stored.rootFolder = menu->root.trimmed();
     if (stored.rootFolder.isEmpty()) {

@@ -5,6 +5,7 @@
 #include "core/generate/PathMapping.h"
 #include "core/styles/FontText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -42,8 +43,9 @@ StepResult check(const StyleFields &style)
                                {"button", style.buttonFont}};
     for (const NamedFont &font : fonts) {
         if (!FontText::split(font.text))
-            return StepResult::failure(QStringLiteral("The %1 font \"%2\" needs three parts: family;size;weight.")
-                                           .arg(QLatin1String(font.label), font.text));
+            return StepResult::failure(
+                QCoreApplication::translate("Build", "The %1 font \"%2\" needs three parts: family;size;weight.")
+                    .arg(QLatin1String(font.label), font.text));
     }
     return StepResult::success();
 }
@@ -103,10 +105,12 @@ StepResult write(const QString &rootPath, const StyleFields &style)
         return MenuFolder::noRootFolder();
     const StepResult checked = check(style);
     if (!checked)
-        return StepResult::failure(QStringLiteral("The stylesheet was not written: %1").arg(checked.error));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "The stylesheet was not written: %1").arg(checked.error));
     const StepResult folder = MenuFolder::ensureMenuFolder(rootPath);
     if (!folder)
-        return StepResult::failure(QStringLiteral("The stylesheet was not written: %1").arg(folder.error));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "The stylesheet was not written: %1").arg(folder.error));
     return MenuFolder::writeReplacing(stylesheetPath(rootPath), text(style));
 }
 

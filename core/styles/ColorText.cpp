@@ -1,6 +1,6 @@
 #include "core/styles/ColorText.h"
 
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QStringList>
 #include <cmath>

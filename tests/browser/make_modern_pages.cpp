@@ -3,6 +3,7 @@
 
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
+#include "core/data/MenuStore.h"
 #include "core/data/clsData.h"
 #include "core/generate/MenuBuild.h"
 #include "core/generate/MenuFolder.h"
@@ -30,6 +31,7 @@ struct Entry
     qint64 fileSize;  // -1: no file
     QString sizeText; // what the page must show
     QString kind;
+    QString shown = {}; // the description as the page holds it, when not as typed
 };
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -86,9 +88,6 @@ MenuSnapshot snapshotFor(const QString &root, const QString &templateName, qint6
     snapshot.title = QStringLiteral("Velmora <test> menu & more");
     snapshot.templateName = templateName;
     snapshot.style = StyleFields::standard();
-    snapshot.style.backColor = QStringLiteral("RGB(240,246,255)");
-    snapshot.style.titleColor = QStringLiteral("RGB(20,60,140)");
-    snapshot.style.hyperColor = QStringLiteral("RGB(0,90,180)");
     snapshot.rootPath = PathMapping::rootPathFor(root);
     snapshot.currentMenuID = menu;
     snapshot.programFolder = bin;
@@ -106,7 +105,8 @@ QStringList build(const MenuSnapshot &snapshot, clsData &data, const QStringList
         if (!copy)
             failures.append(copy.error);
     }
-    MenuBuild build(data);
+    MenuStore store(data.databasePath());
+    MenuBuild build(store);
     build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
     return failures + build.failures();
 }
@@ -189,6 +189,12 @@ int main(int argc, char *argv[])
         {"Tools", "Patch", "patch.exe", "Fixes it", "shot 2.svg", 1536 * 1024, "1.5 MB", "Program"},
         {"Extras", "Readme", "readme.txt", "Plain text", "none", 12, "12 bytes", "Document"},
         {"Extras", "Gone", "gone.zip", "Its file is missing", "none", -1, "", "Archive"},
+        {"Extras", "Caf\u00e9", "cafe.htm",
+         "Caf\u00e9 <b>open <i>tag</b> <a href=\"javascript:alert(1)\">x</a> <a href=\"http://x.test/a\">web</a> "
+         "<img src=x onerror=alert(1)>",
+         "none", -1, "", "Document",
+         "Caf\u00e9 <b>open <i>tag</i></b> &lt;a href=\"javascript:alert(1)\"&gt;x <a href=\"http://x.test/a\">web</a> "
+         "&lt;img src=x onerror=alert(1)&gt;"},
         {"Music & Sound", "Gr\u00fc\u00dfe \u266b", "Lieder/Gr\u00fc\u00dfe.mp3", "Ein Lied", "none", 3 * 1024 * 1024,
          "3.0 MB", "Audio"},
     };
@@ -200,9 +206,19 @@ int main(int argc, char *argv[])
     }
     clsData data(database);
     QJsonArray manifest;
-    for (const QString &templateName : MenuTemplate::modernNames()) {
-        const QString folder =
-            templateName == MenuTemplate::modern() ? QStringLiteral("modern") : QStringLiteral("modern-screenshots");
+    // The default style in English; the page with every medium in a light stored style; a German page in a dark one.
+    const struct
+    {
+        QString folder;
+        QString templateName;
+        QString language;
+        bool withMedia;
+    } pages[] = {{"modern", MenuTemplate::modern(), "en", false},
+                 {"modern-screenshots", MenuTemplate::modernScreenshots(), "en", true},
+                 {"modern-de", MenuTemplate::modern(), "de", false}};
+    for (const auto &pageInfo : pages) {
+        const QString &folder = pageInfo.folder;
+        const QString &templateName = pageInfo.templateName;
         const QString root = out.filePath(folder);
         for (const Entry &entry : entries) {
             if (entry.fileSize >= 0 && !makeFile(root + QLatin1Char('/') + entry.link, entry.fileSize)) {
@@ -211,9 +227,20 @@ int main(int argc, char *argv[])
             }
         }
         writeFile(root + QStringLiteral("/readme.txt"), "hello readme");
-        const bool withMedia = templateName == MenuTemplate::modernScreenshots();
+        const bool withMedia = pageInfo.withMedia;
         MenuSnapshot snapshot = snapshotFor(root, templateName, 1, out.filePath(QStringLiteral("bin")));
+        snapshot.language = pageInfo.language;
+        if (pageInfo.language == QLatin1String("de")) {
+            snapshot.style.backColor = QStringLiteral("RGB(24,26,34)");
+            snapshot.style.textColor = QStringLiteral("RGB(225,225,225)");
+            snapshot.style.titleColor = QStringLiteral("RGB(255,200,90)");
+            snapshot.style.buttonColor = QStringLiteral("RGB(120,200,255)");
+            snapshot.style.hyperColor = QStringLiteral("RGB(140,190,255)");
+        }
         if (withMedia) {
+            snapshot.style.backColor = QStringLiteral("RGB(240,246,255)");
+            snapshot.style.titleColor = QStringLiteral("RGB(20,60,140)");
+            snapshot.style.hyperColor = QStringLiteral("RGB(0,90,180)");
             snapshot.style.logoFile = styleMedia.at(0);
             snapshot.style.logoTop = QStringLiteral("4");
             snapshot.style.logoLeft = QStringLiteral("8");
@@ -232,12 +259,13 @@ int main(int argc, char *argv[])
                 QJsonObject{{"category", entry.category},
                             {"title", entry.title},
                             {"link", entry.link},
-                            {"description", entry.description},
+                            {"description", entry.shown.isEmpty() ? entry.description : entry.shown},
                             {"screenshot", entry.screenshot == QLatin1String("none") ? QString() : entry.screenshot},
                             {"size", entry.sizeText},
                             {"kind", entry.kind}});
         manifest.append(QJsonObject{{"folder", folder},
                                     {"template", templateName},
+                                    {"language", pageInfo.language},
                                     {"title", snapshot.title},
                                     {"logo", withMedia ? QStringLiteral("logo.svg") : QString()},
                                     {"sound", withMedia ? QStringLiteral("tune.wav") : QString()},

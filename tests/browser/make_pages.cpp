@@ -1,6 +1,7 @@
 // Writes one CD root per template for the browser test, and menus.json, which says what each page must show.
 
 #include "core/data/DatabaseFile.h"
+#include "core/data/MenuStore.h"
 #include "core/data/clsData.h"
 #include "core/generate/MenuBuild.h"
 #include "core/generate/MenuFolder.h"
@@ -129,7 +130,8 @@ int main(int argc, char *argv[])
             if (!copy)
                 failures.append(copy.error);
         }
-        MenuBuild build(data);
+        MenuStore store(database);
+        MenuBuild build(store);
         build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
         failures += build.failures();
         if (!failures.isEmpty()) {

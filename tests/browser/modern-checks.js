@@ -30,20 +30,23 @@ function readPage(page) {
       const a = li.querySelector('h3 a');
       const size = li.querySelector('.size');
       const description = li.querySelector('.ed');
-      const shot = li.querySelector('img.shot');
+      const shot = li.querySelector('a.shot');
       return {
         category: li.closest('section').querySelector('h2 button').textContent,
         title: li.querySelector('h3').textContent,
         href: a ? a.href : null,
         description: description ? description.innerHTML : '',
         meta: li.querySelector('.em').textContent,
-        size: size ? size.textContent : '',
-        icon: shown(li.querySelector('svg.ic')) && li.querySelector('svg.ic use').getAttribute('xlink:href'),
-        shot: shot ? { src: shot.src, alt: shot.alt, width: shot.naturalWidth } : null,
+        size: size ? size.textContent.replace('\u00a0', ' ') : '',
+        icon: ((style) => (style.getPropertyValue('mask-image') || style.getPropertyValue('-webkit-mask-image'))
+          .startsWith('url('))(getComputedStyle(li, '::before')),
+        shot: shot ? { href: shot.href, src: shot.querySelector('img').src, alt: shot.querySelector('img').alt,
+          label: shot.getAttribute('aria-label'), width: shot.querySelector('img').getAttribute('width') } : null,
         shown: shown(li),
       };
     });
-    return { sections, entries, count: document.getElementById('count').textContent };
+    const none = document.getElementById('none');
+    return { sections, entries, count: document.getElementById('count').textContent, none: shown(none) };
   });
 }
 
@@ -70,23 +73,39 @@ async function screenshotsLoad(page, index) {
   assert.deepEqual(left, [], 'screenshots load');
 }
 
+// The words each language's page must show (the rest follows the English page).
+const words = {
+  en: { all: (n) => `${n} entries`, of: (k, n) => `${k} of ${n} entries`, size: (s) => s },
+  de: { all: (n) => `${n} Einträge`, of: (k, n) => `${k} von ${n} Einträgen`,
+    size: (s) => s.replace('.', ',').replace('bytes', 'Bytes') },
+};
+
 // Every check but the keyboard one, on a page already open.
 async function checkContent(page, menu, root) {
   const screenshots = menu.template === 'Modern Screenshots';
+  const say = words[menu.language];
   assert.equal(await page.evaluate(() => document.querySelector('h1').textContent), menu.title, 'heading');
   assert.equal(await page.evaluate(() => document.title), menu.title, 'document title');
-  assert.equal(await page.evaluate(() => document.documentElement.lang), 'en');
+  assert.equal(await page.evaluate(() => document.documentElement.lang), menu.language);
   assert.deepEqual(
     await page.evaluate(() => ['header', 'nav', 'main', 'footer'].map((t) => document.getElementsByTagName(t).length)),
     [1, 1, 1, 1], 'landmarks');
+  // The skip link and the category chips (with their counts) come before the entries.
+  assert.deepEqual(await page.evaluate(() => {
+    const all = [...document.querySelectorAll('a, main')];
+    return [all[0].getAttribute('href'), all.indexOf(document.querySelector('#chips a')) < all.indexOf(
+      document.querySelector('main'))];
+  }), ['#menu', true], 'skip link, then chips before the entries');
 
-  // The style's logo and sound: the sound is a control the user starts, never playing by itself.
+  // The style's logo and sound: the sound is a small button the user starts, never playing by itself.
   const media = await page.evaluate(() => {
-    const logo = document.querySelector('header img.logo');
+    const logo = document.querySelector('header img');
     const audio = document.querySelector('audio');
+    const play = document.getElementById('play');
     return {
       logo: logo && { src: logo.src, width: logo.naturalWidth },
       audio: audio && { src: audio.src, controls: audio.controls, autoplay: audio.autoplay, paused: audio.paused },
+      play: play && play.textContent,
     };
   });
   if (menu.logo) {
@@ -96,20 +115,23 @@ async function checkContent(page, menu, root) {
     assert.equal(media.logo, null, 'no logo');
   }
   if (menu.sound) {
-    assert.deepEqual(media.audio, { src: media.audio.src, controls: true, autoplay: false, paused: true }, 'sound');
+    assert.deepEqual(media.audio, { src: media.audio.src, controls: false, autoplay: false, paused: true }, 'sound');
     assert.equal(filePath(media.audio.src), path.join(root, 'Menu', menu.sound), 'sound file');
+    assert.equal(media.play, 'Play sound', 'sound button');
   } else {
-    assert.equal(media.audio, null, 'no sound');
+    assert.deepEqual([media.audio, media.play], [null, null], 'no sound');
   }
 
   const categories = categoriesOf(menu.entries);
+  const chips = await page.evaluate(() => [...document.querySelectorAll('#chips a')].map((a) => a.textContent));
+  assert.deepEqual(chips, categories.map((c) => `${c} ${menu.entries.filter((e) => e.category === c).length}`));
   let state = await readPage(page);
   assert.deepEqual(state.sections.map((s) => s.name), categories, 'sections in order');
   state.sections.forEach((s) => {
     assert.equal(s.expanded, 'true', `section open at first: ${s.name}`);
     assert.equal(s.panelShown, true, `panel of ${s.name}`);
   });
-  assert.equal(state.count, `${menu.entries.length} entries`);
+  assert.equal(state.count, say.all(menu.entries.length));
 
   // Entries: grouped by category, each as the manifest says.
   const expected = categories.flatMap((c) => menu.entries.filter((e) => e.category === c));
@@ -121,11 +143,14 @@ async function checkContent(page, menu, root) {
     assert.equal(filePath(got.href), path.join(root, entry.link), 'link of ' + entry.title);
     assert.ok(!/^[a-z]+:/i.test(got.href.slice('file://'.length)), 'no scheme beyond file:');
     assert.equal(got.description, entry.description, 'description of ' + entry.title);
-    assert.equal(got.size, entry.size, 'size of ' + entry.title);
-    assert.ok(got.meta.startsWith(entry.kind), `kind of ${entry.title}: ${got.meta}`);
+    assert.equal(got.size, say.size(entry.size), 'size of ' + entry.title);
+    if (menu.language === 'en') assert.ok(got.meta.startsWith(entry.kind), `kind of ${entry.title}: ${got.meta}`);
+    assert.equal(got.icon, true, 'type icon of ' + entry.title);
     if (screenshots && entry.screenshot) {
-      assert.equal(filePath(got.shot.src), path.join(root, 'Menu', entry.screenshot), 'screenshot of ' + entry.title);
-      assert.equal(got.shot.alt, entry.title, 'screenshot alt');
+      const full = path.join(root, 'Menu', entry.screenshot);
+      assert.deepEqual([filePath(got.shot.src), filePath(got.shot.href), got.shot.alt, got.shot.width],
+        [full, full, '', '160'], 'screenshot of ' + entry.title);
+      assert.ok(got.shot.label.includes(entry.title), 'screenshot link is named');
     } else {
       assert.equal(got.shot, null, 'no screenshot for ' + entry.title);
     }
@@ -148,18 +173,35 @@ async function checkContent(page, menu, root) {
   state.entries.forEach((e) =>
     assert.equal(e.shown, state.sections.find((s) => s.name === e.category).expanded === 'true'));
 
-  // Search by title, then by description: the list narrows, the count says so; clearing restores everything.
+  // Search over title, description, file name, category and type, without regard to case or accents, every word.
   const before = state;
-  const byTitle = expected.filter((e) => e.title.toLowerCase().includes('manual'));
-  let found = await search(page, 'MANUAL');
-  assert.deepEqual(found.entries.filter((e) => e.shown).map((e) => e.title), byTitle.map((e) => e.title));
-  assert.equal(found.count, `1 of ${expected.length} entries`);
-  assert.deepEqual(found.sections.filter((s) => s.shown).map((s) => s.name), ['Docs'], 'only sections with matches');
+  const searches = [
+    ['MANUAL', ["Tom's <Manual>"]],
+    ['fixes', ['Patch']],
+    ['pdf', ["Tom's <Manual>"]],
+    ['tools', ['Patch', 'Setup']],
+    ['CAFE', ['Café']],
+    ['grusse', ['Grüße ♫']],
+    [menu.language === 'en' ? 'program set' : 'programm set', ['Setup']],
+  ];
+  for (const [text, titles] of searches) {
+    const found = await search(page, text);
+    assert.deepEqual(found.entries.filter((e) => e.shown).map((e) => e.title).sort(), titles, 'search ' + text);
+    assert.equal(found.count, say.of(titles.length, expected.length), 'count for ' + text);
+    assert.deepEqual(found.sections.filter((s) => s.shown).map((s) => s.name),
+      [...new Set(expected.filter((e) => titles.includes(e.title)).map((e) => e.category))], 'sections of ' + text);
+  }
+  let found = await search(page, 'no such entry');
+  assert.deepEqual([found.count, found.entries.filter((e) => e.shown).length, found.none],
+    [say.of(0, expected.length), 0, true], 'a search without result says so');
+  await page.click('#clear');
+  assert.deepEqual(await readPage(page), before, 'the clear button restores the page');
   found = await search(page, 'fixes');
-  assert.deepEqual(found.entries.filter((e) => e.shown).map((e) => e.title), ['Patch'], 'search in descriptions');
-  found = await search(page, 'no such entry');
-  assert.equal(found.count, `0 of ${expected.length} entries`);
-  assert.equal(found.entries.filter((e) => e.shown).length, 0);
+  await page.keyboard.press('Escape');
+  assert.deepEqual(await readPage(page), before, 'Esc restores the page');
+  await page.evaluate(() => document.activeElement.blur());
+  await page.keyboard.press('/');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'q', '"/" goes to the search');
   found = await search(page, '');
   assert.deepEqual(found, before, 'clearing the search restores the page');
 }
@@ -199,4 +241,15 @@ async function checkKeyboard(page, menu, root) {
   assert.equal(decodeURIComponent(page.url()), want, 'Enter opens the entry');
 }
 
-module.exports = { checkContent, checkKeyboard };
+// axe-core on the open page: no violation at all.
+async function checkAxe(page, name) {
+  const source = require('fs').readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+  await page.evaluate(source);
+  const violations = await page.evaluate(async () => {
+    const result = await window.axe.run(document, { resultTypes: ['violations'] });
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+  });
+  assert.deepEqual(violations, [], 'axe on ' + name);
+}
+
+module.exports = { checkContent, checkKeyboard, checkAxe };

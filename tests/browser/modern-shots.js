@@ -11,7 +11,7 @@ fs.mkdirSync(out, { recursive: true });
 (async () => {
   const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', headless: true });
   try {
-    for (const folder of ['modern', 'modern-screenshots']) {
+    for (const folder of ['modern', 'modern-screenshots', 'modern-de']) {
       for (const colorScheme of ['light', 'dark']) {
         for (const [width, height] of [[1280, 900], [360, 780]]) {
           const context = await browser.newContext({ viewport: { width, height }, colorScheme });
@@ -19,6 +19,9 @@ fs.mkdirSync(out, { recursive: true });
           await page.goto('file://' + path.join(dir, folder, 'Index.htm'), { waitUntil: 'load' });
           // The focus ring shows on the first section, as a keyboard user sees it.
           await page.focus('main section button');
+          // The whole page in view, so that every entry is rendered (those out of view are skipped).
+          await page.setViewportSize({ width, height: await page.evaluate(() => document.documentElement.scrollHeight) });
+          await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
           const file = path.join(out, `${folder}-${colorScheme}-${width}.png`);
           await page.screenshot({ path: file, fullPage: true });
           console.log(file);

@@ -201,7 +201,7 @@ void TestCliBuild::refusedBuildsLeaveEarlierFiles_data()
     QTest::newRow("missing root") << "1" << "root missing" << "does not exist";
     QTest::newRow("read-only root") << "1" << "root read-only" << "is read-only";
     QTest::newRow("missing media") << "1" << "media/tune.mid" << "tune.mid";
-    QTest::newRow("missing starter") << "1" << "bin/Start.exe" << "Start.exe were not found";
+    QTest::newRow("missing starter") << "1" << "bin/Start.exe" << "Start.exe was not found";
 }
 
 void TestCliBuild::refusedBuildsLeaveEarlierFiles()

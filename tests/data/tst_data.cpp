@@ -1,6 +1,7 @@
 #include "core/data/DataError.h"
 #include "core/data/DatabaseFile.h"
 #include "core/data/MenuReader.h"
+#include "core/data/MenuStore.h"
 #include "core/data/SqliteConnection.h"
 #include "core/data/clsData.h"
 #include "core/generate/StoredSnapshot.h"
@@ -98,8 +99,8 @@ void TestData::menuRoundTrip()
     QCOMPARE(menu.text(QStringLiteral("ROOT")), QStringLiteral("/media/cd"));
     QCOMPARE(menu.value(QStringLiteral("StyleNo")).toLongLong(), 1);
 
-    QVERIFY(m_data->ExecuteSQL(
-        Sql::updateMenu(second, QStringLiteral("Extended"), QStringLiteral("Winter DVD"), 4, QStringLiteral("/tmp/x"))));
+    QVERIFY(m_data->ExecuteSQL(Sql::updateMenu(second, QStringLiteral("Extended"), QStringLiteral("Winter DVD"), 4,
+                                               QStringLiteral("/tmp/x"))));
     menu = m_data->GetRS(Sql::selectMenu(second));
     QCOMPARE(menu.text(QStringLiteral("Template")), QStringLiteral("Extended"));
     QCOMPARE(menu.text(QStringLiteral("Title")), QStringLiteral("Winter DVD"));
@@ -220,8 +221,8 @@ void TestData::entriesKeepTheirStoredOrder()
     const QStringList names = {QStringLiteral("Zeta"), QStringLiteral("Alpha"), QStringLiteral("Mid")};
     const QStringList categories = {QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A")};
     for (int i = 0; i < names.size(); ++i) {
-        m_data->ExecuteSQL(Sql::insertEntry(id, categories.at(i), names.at(i), QStringLiteral("x"),
-                                            QStringLiteral("d"), QStringLiteral("none")));
+        m_data->ExecuteSQL(Sql::insertEntry(id, categories.at(i), names.at(i), QStringLiteral("x"), QStringLiteral("d"),
+                                            QStringLiteral("none")));
     }
     Recordset entries = m_data->GetRS(Sql::selectEntries(id));
     QStringList seen;
@@ -274,7 +275,8 @@ void TestData::valuesKeepTheirEngineType()
     QCOMPARE(cursor.column(QStringLiteral("SECOND")), 1);
     QCOMPARE(cursor.value(1), value);
     const SqliteStatement::Raw raw = cursor.raw(1);
-    QCOMPARE(raw.type == SqliteStatement::Text || raw.type == SqliteStatement::Blob || raw.type == SqliteStatement::Null,
+    QCOMPARE(raw.type == SqliteStatement::Text || raw.type == SqliteStatement::Blob ||
+                 raw.type == SqliteStatement::Null,
              hasText);
     if (hasText)
         QCOMPARE(raw.utf8.toByteArray(), utf8);
@@ -301,7 +303,7 @@ void TestData::menuReaderStepsOverOneMenu()
         return seen.join(QLatin1Char('+'));
     };
     {
-        MenuReader reader(*m_data);
+        MenuReader reader{MenuStore(m_path)};
         const std::optional<StoredMenu> menu = reader.menu(id);
         QVERIFY(menu);
         QCOMPARE(menu->title, QStringLiteral("Grouped"));
@@ -319,7 +321,7 @@ void TestData::menuReaderStepsOverOneMenu()
     }
     // Once the reader is gone the database is free for writing.
     QVERIFY(m_data->ExecuteSQL(Sql::deleteMenu(id)));
-    MenuReader reader(*m_data);
+    MenuReader reader{MenuStore(m_path)};
     QVERIFY(!reader.menu(id));
 }
 
@@ -363,8 +365,7 @@ void TestData::editableRecordsetWritesOneBatch()
     QCOMPARE(stored.text(QStringLiteral("BackColor")), QStringLiteral("RGB(1,2,3)"));
     QCOMPARE(stored.text(QStringLiteral("Logofile")), QStringLiteral("it's.gif"));
     QCOMPARE(stored.text(QStringLiteral("StyleName")), QStringLiteral("Blue"));
-    QCOMPARE(m_data->GetRS(Sql::selectStyle(2)).text(QStringLiteral("BackColor")),
-             QStringLiteral("BackColor-value"));
+    QCOMPARE(m_data->GetRS(Sql::selectStyle(2)).text(QStringLiteral("BackColor")), QStringLiteral("BackColor-value"));
 
     // Two entries of one menu with the same title: the edit acts on the first only.
     const qint64 menu = insertMenu(QStringLiteral("Twins"));
@@ -401,8 +402,7 @@ void TestData::textIsStoredUnchanged_data()
     QTest::newRow("apostrophes") << QStringLiteral("Tom's 'best' CD") << QStringLiteral("It's ''quoted''");
     QTest::newRow("line breaks") << QStringLiteral("Two\nlines") << QStringLiteral("First\r\nSecond\r\n\r\nFourth");
     QTest::newRow("non-Latin") << QStringLiteral(u"Ελληνικά δίσκος") << QStringLiteral(u"日本語の説明 – ÄÖÜ ß €");
-    QTest::newRow("statement text") << QStringLiteral("x'); DROP TABLE tblMenus; --")
-                                    << QStringLiteral("\" OR 1=1 --");
+    QTest::newRow("statement text") << QStringLiteral("x'); DROP TABLE tblMenus; --") << QStringLiteral("\" OR 1=1 --");
 }
 
 void TestData::textIsStoredUnchanged()
@@ -533,10 +533,12 @@ void TestData::olderDatabaseGainsTheLanguageColumn()
              (QList<QVariantList>{{QVariant()}, {QVariant()}}));
 
     // A menu stored before reads as English; a menu stored now keeps its language.
-    clsData data(path);
-    data.ExecuteSQL(Sql::insertMenu(QStringLiteral("Modern"), QStringLiteral("Sommer"), 2, QStringLiteral("/m"),
-                                    QStringLiteral("de")));
-    MenuReader reader(data);
+    MenuStore store(path);
+    MenuRecord menu{0, QStringLiteral("Modern"), QStringLiteral("Sommer"),
+                    2, QStringLiteral("/m"),     QStringLiteral("de")};
+    store.saveMenu(menu);
+    QCOMPARE(menu.id, 10);
+    MenuReader reader(store);
     QString error;
     QCOMPARE(StoredSnapshot::load(reader, 3, &error)->snapshot.language, QStringLiteral("en"));
     QCOMPARE(StoredSnapshot::load(reader, 10, &error)->snapshot.language, QStringLiteral("de"));
@@ -550,14 +552,14 @@ void TestData::foreignFileIsRefusedAndUntouched_data()
     QTest::newRow("text file") << QByteArray("These are my notes, not a database.\n") << QString()
                                << QStringLiteral("not a database");
     QTest::newRow("binary junk") << QByteArray(8192, '\x5a') << QString() << QStringLiteral("not a database");
-    QTest::newRow("missing table")
-        << QByteArray() << QStringLiteral("CREATE TABLE tblMenus (MenuID, Template, Title, StyleNo, Root);"
-                                          "CREATE TABLE tblDetails (MenuNo, Category, FileName, FileLink, "
-                                          "Description, Screenshot);")
-        << QStringLiteral("has no table tblStyles");
-    QTest::newRow("missing column")
-        << QByteArray() << QStringLiteral("CREATE TABLE tblMenus (MenuID, Template, Title, StyleNo);")
-        << QStringLiteral("table tblMenus has no column Root");
+    QTest::newRow("missing table") << QByteArray()
+                                   << QStringLiteral("CREATE TABLE tblMenus (MenuID, Template, Title, StyleNo, Root);"
+                                                     "CREATE TABLE tblDetails (MenuNo, Category, FileName, FileLink, "
+                                                     "Description, Screenshot);")
+                                   << QStringLiteral("has no table tblStyles");
+    QTest::newRow("missing column") << QByteArray()
+                                    << QStringLiteral("CREATE TABLE tblMenus (MenuID, Template, Title, StyleNo);")
+                                    << QStringLiteral("table tblMenus has no column Root");
 }
 
 void TestData::foreignFileIsRefusedAndUntouched()

@@ -104,7 +104,7 @@ void TestDiscCheck::reportsProblems()
     snapshot.style.buttonOnImage = mediaPaths[3];
     snapshot.style.buttonOffImage = mediaPaths[4];
 
-    DiscCheck check(fixture.data(), snapshot);
+    DiscCheck check(fixture.store(), snapshot);
     QVERIFY(check.run());
     QStringList found;
     for (const DiscProblem &problem : check.problems())
@@ -154,7 +154,7 @@ void TestDiscCheck::tooLargeForAnyDisc()
     QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(4173824 - 2) * 2048));
     big.close();
     DiscFiles::writeFile(fixture.cdFolder() + "/a.txt", "a");
-    DiscCheck check(fixture.data(), fixture.snapshot(MenuTemplate::standard()));
+    DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
     QVERIFY(check.run());
     QVERIFY(check.problems().isEmpty());
     QCOMPARE(check.size().sectors, qint64(4173824 - 1));
@@ -171,7 +171,7 @@ void TestDiscCheck::cancelStopsTheWalk()
     MenuFixture fixture;
     for (int i = 0; i < 600; ++i)
         DiscFiles::writeFile(fixture.cdFolder() + QStringLiteral("/many/f%1.txt").arg(i), "x");
-    DiscCheck check(fixture.data(), fixture.snapshot(MenuTemplate::standard()));
+    DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
     QList<int> reports;
     check.setProgress([&reports](int seen) {
         reports.append(seen);

@@ -1,4 +1,5 @@
 #include "core/data/DataError.h"
+#include "core/data/MenuStore.h"
 #include "core/disc/FolderFill.h"
 #include "tests/disc/DiscFiles.h"
 #include "tests/generate/MenuFixture.h"
@@ -88,7 +89,7 @@ void TestFolderFill::fillsTheRootOnce()
                         ".hidden", ".git/config", "Tools/.cache/x.bin"});
     fixture.addEntry(1, "Old", "Known", "Old/known.txt", "kept", "none");
 
-    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    FolderFill fill(fixture.store(), 1, fixture.cdFolder());
     QVERIFY(fill.collect());
     QVERIFY(fill.refused().isEmpty());
     fill.store(fill.offered());
@@ -111,7 +112,7 @@ void TestFolderFill::fillsTheRootOnce()
         QCOMPARE(rows[i].category, expected[i].category);
     }
 
-    FolderFill again(fixture.data(), 1, fixture.cdFolder());
+    FolderFill again(fixture.store(), 1, fixture.cdFolder());
     QVERIFY(again.collect());
     QVERIFY(again.offered().isEmpty());
 }
@@ -151,7 +152,7 @@ void TestFolderFill::fillsOnlyWhatIsGiven()
     for (const QString &relative : given)
         paths.append(fixture.path(relative));
 
-    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    FolderFill fill(fixture.store(), 1, fixture.cdFolder());
     if (category != "-")
         fill.setCategory(category);
     QCOMPARE(fill.collect(paths), refusal.isEmpty());
@@ -180,8 +181,8 @@ void TestFolderFill::storesAllOrNothing()
                                "BEGIN SELECT RAISE(ABORT, 'refused'); END",
                                {},
                                {}});
-    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
-    QSignalSpy added(&fixture.data(), &clsData::fileAdded);
+    FolderFill fill(fixture.store(), 1, fixture.cdFolder());
+    QSignalSpy added(&fixture.store(), &MenuStore::entriesAdded);
     QVERIFY(fill.collect());
     QCOMPARE(fill.offered().size(), 3);
     QVERIFY_THROWS_EXCEPTION(DataError, fill.store(fill.offered()));
@@ -194,7 +195,7 @@ void TestFolderFill::cancelStopsTheWalk()
     MenuFixture fixture;
     for (int i = 0; i < 600; ++i)
         DiscFiles::writeFile(fixture.cdFolder() + QStringLiteral("/many/f%1.txt").arg(i), "x");
-    FolderFill fill(fixture.data(), 1, fixture.cdFolder());
+    FolderFill fill(fixture.store(), 1, fixture.cdFolder());
     QList<int> reports;
     fill.setProgress([&reports](int seen) {
         reports.append(seen);

@@ -79,7 +79,7 @@ void TestFolderEntries::cleanup()
 QStringList TestFolderEntries::storedEntries() const
 {
     QStringList entries;
-    Recordset rows = m_wizard->window->state().data().GetRS(Sql::selectEntries(m_wizard->window->state().menuId));
+    Recordset rows = clsData(DataHome::databasePath(m_wizard->home)).GetRS(Sql::selectEntries(m_wizard->window->state().menuId));
     while (!rows.atEnd()) {
         entries.append(QStringList{rows.text(QStringLiteral("FileName")), rows.text(QStringLiteral("Category")),
                                    rows.text(QStringLiteral("FileLink"))}

@@ -2,6 +2,7 @@
 
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
+#include "core/data/MenuStore.h"
 #include "core/data/clsData.h"
 #include "core/data/MenuReader.h"
 #include "core/generate/MenuSnapshot.h"
@@ -25,6 +26,7 @@ public:
         QDir(m_dir.path()).mkpath(QStringLiteral("bin"));
         DatabaseFile::prepare(databasePath());
         m_data = std::make_unique<clsData>(databasePath());
+        m_store = std::make_unique<MenuStore>(databasePath());
         writeFile(programFolder() + QStringLiteral("/AUTORUN.INF"), "[autorun]\r\nopen=Start.exe\r\n");
         writeFile(programFolder() + QStringLiteral("/Start.exe"), QByteArray("MZ\x90\0starter", 11));
     }
@@ -34,7 +36,7 @@ public:
     // The page the snapshot gives for this menu; nothing, with the reason in error, when it is refused.
     std::optional<QByteArray> page(const MenuSnapshot &snapshot, QString *error = nullptr)
     {
-        MenuReader reader(data());
+        MenuReader reader(store());
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -47,6 +49,7 @@ public:
     QString cdFolder() const { return path(QStringLiteral("cd")); }
     QString programFolder() const { return path(QStringLiteral("bin")); }
     clsData &data() { return *m_data; }
+    MenuStore &store() { return *m_store; }
 
     // screenshot: a null QVariant stores Null.
     void addEntry(qint64 menu, const QString &category, const QString &fileName, const QString &link,
@@ -118,4 +121,5 @@ public:
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<clsData> m_data;
+    std::unique_ptr<MenuStore> m_store;
 };

@@ -29,7 +29,7 @@ private slots:
 private:
     static QStringList finish(MenuFixture &fixture, const MenuSnapshot &snapshot)
     {
-        MenuBuild build(fixture.data());
+        MenuBuild build(fixture.store());
         build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
         return build.failures();
     }
@@ -173,7 +173,7 @@ void TestMenuBuild::stepsRunInOrder()
 {
     MenuFixture fixture;
     addEntries(fixture);
-    MenuBuild build(fixture.data());
+    MenuBuild build(fixture.store());
     const StepResult result =
         build.run(withMedia(fixture, MenuTemplate::standard()), MenuBuild::allSteps, MenuBuild::OnFailure::Stop);
     QVERIFY2(result.ok, qPrintable(result.error));
@@ -207,7 +207,7 @@ void TestMenuBuild::refusedBuildWritesNothing_data()
     QTest::newRow("font of two parts") << "font"
                                        << "family;size;weight";
     QTest::newRow("missing starter") << "starter"
-                                     << "Start.exe were not found";
+                                     << "Start.exe was not found";
     QTest::newRow("missing root") << "root"
                                   << "does not exist";
 }
@@ -232,7 +232,7 @@ void TestMenuBuild::refusedBuildWritesNothing()
         snapshot.rootPath = PathMapping::rootPathFor(fixture.path(QStringLiteral("gone")));
     MenuFixture::writeFile(fixture.cdFolder() + QStringLiteral("/Index.htm"), "earlier page");
 
-    MenuBuild build(fixture.data());
+    MenuBuild build(fixture.store());
     const StepResult result = build.run(snapshot, MenuBuild::allSteps, MenuBuild::OnFailure::Stop);
     QVERIFY(!result.ok);
     QCOMPARE(build.failures().size(), 1);
@@ -247,7 +247,7 @@ void TestMenuBuild::failureLeavesTheEarlierPage()
     MenuFixture fixture;
     addEntries(fixture);
     const QString index = fixture.cdFolder() + QStringLiteral("/Index.htm");
-    MenuBuild build(fixture.data());
+    MenuBuild build(fixture.store());
     QVERIFY(build.run(fixture.snapshot(MenuTemplate::standard()), MenuBuild::Page, MenuBuild::OnFailure::Stop).ok);
     const QByteArray earlier = MenuFixture::readFile(index);
     QVERIFY(earlier.startsWith("<html>"));
@@ -287,13 +287,13 @@ void TestMenuBuild::largePageInTheFileIsWhole()
     QBuffer made;
     made.open(QIODevice::WriteOnly);
     {
-        MenuReader reader(fixture.data());
+        MenuReader reader(fixture.store());
         QVERIFY(PageWriter(snapshot, reader).write(made).ok);
     }
     QVERIFY(made.data().size() > 2 * (1 << 20));
     QVERIFY(made.data().contains(QByteArrayLiteral("Entr\xe9") + "e 5999 &#26085;"));
     QVERIFY(made.data().contains("Programs/Folder%2039/setup5999.exe"));
-    QVERIFY(MenuBuild(fixture.data()).run(snapshot, MenuBuild::Page, MenuBuild::OnFailure::Stop).ok);
+    QVERIFY(MenuBuild(fixture.store()).run(snapshot, MenuBuild::Page, MenuBuild::OnFailure::Stop).ok);
     QCOMPARE(MenuFixture::readFile(fixture.cdFolder() + QStringLiteral("/Index.htm")), made.data());
     QCOMPARE(filesIn(fixture.cdFolder()), QStringList{QStringLiteral("Index.htm")});
 }

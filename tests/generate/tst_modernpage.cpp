@@ -1,7 +1,8 @@
+#include "core/data/MenuReader.h"
 #include "core/generate/ModernPage.h"
+#include "core/generate/ModernPageWords.h"
 #include "core/generate/ModernStyle.h"
 #include "core/generate/PageWriter.h"
-#include "core/data/MenuReader.h"
 #include "tests/generate/MenuFixture.h"
 
 #include <QBuffer>
@@ -19,6 +20,9 @@ private slots:
     void userTextStaysInItsPlace_data();
     void userTextStaysInItsPlace();
     void sectionsSizesAndScreenshots();
+    void descriptionsStayInTheirEntry_data();
+    void descriptionsStayInTheirEntry();
+    void wordsFollowTheLanguage();
     void failingDeviceIsReported();
     void coloursStayReadable_data();
     void coloursStayReadable();
@@ -48,23 +52,29 @@ QByteArray TestModernPage::write(const MenuSnapshot &snapshot, const QList<Moder
 
 void TestModernPage::sizeText_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<qint64>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("none") << qint64(0) << "0 bytes";
-    QTest::newRow("one") << qint64(1) << "1 byte";
-    QTest::newRow("just under a KB") << qint64(1023) << "1023 bytes";
-    QTest::newRow("one KB") << qint64(1024) << "1.0 KB";
-    QTest::newRow("812 KB") << qint64(812 * 1024 + 100) << "812 KB";
-    QTest::newRow("rounds up into MB") << qint64(1024 * 1024 - 1) << "1.0 MB";
-    QTest::newRow("1.4 GB") << qint64(1503238553) << "1.4 GB";
-    QTest::newRow("12 GB") << qint64(12) * 1024 * 1024 * 1024 << "12 GB";
+    QTest::newRow("none") << "en" << qint64(0) << "0 bytes";
+    QTest::newRow("one") << "en" << qint64(1) << "1 byte";
+    QTest::newRow("just under a KB") << "en" << qint64(1023) << "1023 bytes";
+    QTest::newRow("one KB") << "en" << qint64(1024) << "1.0\u00a0KB";
+    QTest::newRow("812 KB") << "en" << qint64(812 * 1024 + 100) << "812\u00a0KB";
+    QTest::newRow("rounds up into MB") << "en" << qint64(1024 * 1024 - 1) << "1.0\u00a0MB";
+    QTest::newRow("1.4 GB") << "en" << qint64(1503238553) << "1.4\u00a0GB";
+    QTest::newRow("12 GB") << "en" << qint64(12) * 1024 * 1024 * 1024 << "12\u00a0GB";
+    QTest::newRow("German decimal comma") << "de-AT" << qint64(1503238553) << "1,4\u00a0GB";
+    QTest::newRow("German bytes") << "de" << qint64(12) << "12 Bytes";
+    QTest::newRow("French units") << "fr" << qint64(1536 * 1024) << "1,5\u00a0Mo";
+    QTest::newRow("unknown language: English") << "xx" << qint64(1536 * 1024) << "1.5\u00a0MB";
 }
 
 void TestModernPage::sizeText()
 {
+    QFETCH(QString, language);
     QFETCH(qint64, bytes);
     QFETCH(QString, text);
-    QCOMPARE(ModernPage::sizeText(bytes), text);
+    QCOMPARE(ModernPage::sizeText(bytes, ModernPageWords::of(language)), text);
 }
 
 void TestModernPage::kindByExtension()
@@ -96,8 +106,8 @@ void TestModernPage::userTextStaysInItsPlace_data()
         << "<b>Tom & Jerry's</b>"
         << "a.txt"
         << "<i>kept</i>"
-        << QList<QByteArray>{"&lt;b&gt;Tom &amp; Jerry&#39;s&lt;/b&gt;</a>", "<div class=\"ed\"><i>kept</i></div>",
-                             "alt=\"&lt;b&gt;Tom &amp; Jerry&#39;s&lt;/b&gt;\""}
+        << QList<QByteArray>{"&lt;b&gt;Tom &amp; Jerry's&lt;/b&gt;</a>", "<div class=\"ed\"><i>kept</i></div>",
+                             "aria-label=\"Full-size screenshot: &lt;b&gt;Tom &amp; Jerry's&lt;/b&gt;\""}
         << QList<QByteArray>{"<b>Tom"};
     QTest::newRow("any text as typed, in UTF-8")
         << QString::fromUtf8("Grüße 中文 \xF0\x9F\x8E\xB5") << QString::fromUtf8("Lieder/Grüße.mp3")
@@ -132,6 +142,8 @@ void TestModernPage::userTextStaysInItsPlace()
     MenuFixture fixture;
     MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::modernScreenshots());
     snapshot.title = title;
+    QDir().mkpath(fixture.cdFolder() + QStringLiteral("/Menu"));
+    MenuFixture::writeFile(fixture.cdFolder() + QStringLiteral("/Menu/shot.png"), "png");
     const QByteArray page = write(snapshot, {{title, link, description, QStringLiteral("Cat"), "shot.png"}}, true);
     QVERIFY(page.startsWith("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"));
     QVERIFY(page.contains("<meta http-equiv=\"X-UA-Compatible\" content=\"IE=edge\">"));
@@ -149,25 +161,39 @@ void TestModernPage::sectionsSizesAndScreenshots()
     MenuFixture::writeFile(fixture.cdFolder() + QStringLiteral("/big.zip"), QByteArray(3 * 1024 + 600, 'x'));
     MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::modern());
     snapshot.style.soundFile = QStringLiteral("/media/tune.mid");
+    snapshot.style.logoFile = QStringLiteral("/media/missing logo.png");
+    QDir().mkpath(fixture.cdFolder() + QStringLiteral("/Menu"));
+    MenuFixture::writeFile(fixture.cdFolder() + QStringLiteral("/Menu/tune.mid"), "MThd");
+    MenuFixture::writeFile(fixture.cdFolder() + QStringLiteral("/Menu/z.png"), "png");
     const QList<ModernEntry> entries = {
         {"Zip", "big.zip", "", "Files", "z.png"},
         {"Gone", "missing.exe", "", "Files", "none"},
         {"Song", "a.mp3", "", "Music & more", ""},
+        {"No picture", "b.exe", "", "Music & more", "gone.png"},
     };
     for (const bool screenshots : {false, true}) {
         const QByteArray page = write(snapshot, entries, screenshots);
         QCOMPARE(page.count("<section "), 2);
-        QVERIFY(page.contains(">Files</button>"));
-        QVERIFY(page.contains(">Music &amp; more</button>"));
-        QCOMPARE(page.mid(page.indexOf("<main")).count("aria-expanded=\"true\""), 2); // open without the script
+        QVERIFY(page.contains("<h2 id=\"h0\">Files</h2>"));
+        QVERIFY(page.contains("<h2 id=\"h1\">Music &amp; more</h2>"));
+        QVERIFY(!page.contains("<button type=\"button\" class")); // the script makes the section buttons
+        // The categories with their counts stand before the entries.
+        QVERIFY(page.contains("<a href=\"#s0\">Files <span class=\"n\">2</span></a>"));
+        QVERIFY(page.indexOf("<a href=\"#s1\">Music &amp; more <span class=\"n\">2</span></a>") <
+                page.indexOf("<main"));
         QCOMPARE(page.count("<span class=\"size\">"), 1);
-        QVERIFY(page.contains("Archive \xC2\xB7 <span class=\"size\">3.6 KB</span>"));
+        QVERIFY(page.contains("Archive \xC2\xB7 <span class=\"size\">3.6\xC2\xA0KB</span>"));
         QVERIFY(page.contains("<p class=\"em\">Program</p>"));
+        // Only the screenshot that is there, as a sized thumbnail linking to the full picture.
         QCOMPARE(page.count("class=\"shot\""), screenshots ? 1 : 0);
-        QVERIFY(!screenshots || page.contains("src=\"Menu/z.png\" alt=\"Zip\""));
-        QVERIFY(page.contains("<audio controls loop preload=\"none\""));
+        QVERIFY(!screenshots ||
+                page.contains("<a class=\"shot\" href=\"Menu/z.png\" aria-label=\"Full-size screenshot: Zip\"><img "
+                              "src=\"Menu/z.png\" width=\"160\" height=\"100\" loading=\"lazy\" alt=\"\"></a>"));
+        QVERIFY(!page.contains("gone.png"));
+        QVERIFY(!page.contains("missing%20logo"));
+        QVERIFY(page.contains("<audio id=\"snd\" controls loop preload=\"none\" src=\"Menu/tune.mid\"><a "
+                              "href=\"Menu/tune.mid\">Open the sound</a></audio>"));
         QVERIFY(!page.contains("autoplay"));
-        QVERIFY(page.contains("src=\"Menu/tune.mid\""));
     }
 }
 
@@ -221,22 +247,87 @@ void TestModernPage::coloursStayReadable()
                                 hex.mid(4, 2).toInt(nullptr, 16)};
     };
     for (const int from : {0, dark}) {
-        const std::optional<ModernStyle::Rgb> surface = hexAfter(".card,.cat{background-color:", from);
+        const std::optional<ModernStyle::Rgb> surface = hexAfter(".card,.cat,.skip{background-color:", from);
         QVERIFY(surface);
         const QList<std::optional<ModernStyle::Rgb>> texts = {
             hexAfter(";color:", int(css.indexOf("body{background-color:", from))), hexAfter("h1{color:", from),
-            hexAfter(".cat-b{color:", from), hexAfter("a,a:link,a:visited,.ic{color:", from),
+            hexAfter(".cat-b,.cat h2{color:", from), hexAfter("a,a:link,a:visited{color:", from),
             hexAfter("a:hover,a:active{color:", from)};
         for (const std::optional<ModernStyle::Rgb> &fg : texts) {
             QVERIFY(fg);
             QVERIFY2(ModernStyle::contrast(*fg, *surface) >= 4.5, qPrintable(QString::number(from)));
         }
+        // The search box, chips and buttons: their borders stand out by 3:1.
+        const std::optional<ModernStyle::Rgb> control =
+            hexAfter(";border-color:", int(css.indexOf("#q,#chips a,#clear,#play{", from)));
+        QVERIFY(control);
+        QVERIFY(ModernStyle::contrast(*control, *surface) >= 3);
     }
     // A colour that is readable already is kept as chosen.
     QCOMPARE(ModernStyle::readable({0, 0, 128}, {255, 255, 255}, 4.5), (ModernStyle::Rgb{0, 0, 128}));
     QCOMPARE(ModernStyle::parseColor(QStringLiteral("16777215 ")), (ModernStyle::Rgb{255, 255, 255}));
     QCOMPARE(ModernStyle::parseColor(QStringLiteral("255")), (ModernStyle::Rgb{255, 0, 0}));
     QVERIFY(!ModernStyle::parseColor(QStringLiteral("RGB(1,2)")));
+}
+
+void TestModernPage::descriptionsStayInTheirEntry_data()
+{
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("unclosed tags close in the entry") << "<b>bold <i>both" << QByteArray("<b>bold <i>both</i></b>");
+    QTest::newRow("a close tag closes what it crosses") << "<b>a<i>b</b>c</i>" << QByteArray("<b>a<i>b</i></b>c");
+    QTest::newRow("stray close tags go") << "a</b></div>b" << QByteArray("a&lt;/div&gt;b");
+    QTest::newRow("attributes go, entities stay")
+        << "<p class=\"x\" onclick=\"y()\">&amp; &eacute; & <br/>" << QByteArray("<p>&amp; &eacute; &amp; <br></p>");
+    QTest::newRow("other tags are text") << "<script>alert(1)</script><img src=x onerror=y>"
+                                         << QByteArray("&lt;script&gt;alert(1)&lt;/script&gt;&lt;img src=x "
+                                                       "onerror=y&gt;");
+    QTest::newRow("relative and web links") << "<a href='docs/a b.htm'>x</a><A HREF=\"https://e.test/?q=1&amp;r\">y"
+                                            << QByteArray("<a href=\"docs/a b.htm\">x</a><a "
+                                                          "href=\"https://e.test/?q=1&amp;r\">y</a>");
+    QTest::newRow("other schemes are text")
+        << "<a href=\"javascript:x()\">j</a><a href=\"file:///etc\">f</a><a href=\"//e.test/\">h</a><a>n</a>"
+        << QByteArray("&lt;a href=&quot;javascript:x()&quot;&gt;j&lt;a href=&quot;file:///etc&quot;&gt;f&lt;a "
+                      "href=&quot;//e.test/&quot;&gt;h&lt;a&gt;n");
+    QTest::newRow("a link ends before the next")
+        << "<a href=\"a\"><b>1<a href=\"b\">2" << QByteArray("<a href=\"a\"><b>1</b></a><a href=\"b\">2</a>");
+    QTest::newRow("a lone angle is text") << "1 < 2 > 0" << QByteArray("1 &lt; 2 &gt; 0");
+}
+
+void TestModernPage::descriptionsStayInTheirEntry()
+{
+    QFETCH(QString, description);
+    QFETCH(QByteArray, written);
+    QCOMPARE(ModernPage::cleanDescription(description), written);
+}
+
+// The page's own words, its lang and its direction come from the snapshot's language.
+void TestModernPage::wordsFollowTheLanguage()
+{
+    MenuFixture fixture;
+    MenuFixture::writeFile(fixture.cdFolder() + QStringLiteral("/big.zip"), QByteArray(1434 * 1024, 'x'));
+    const struct
+    {
+        QString language;
+        QList<QByteArray> present;
+    } cases[] = {
+        {"de",
+         {"<html lang=\"de\">", ">Suche</label>", "1,4\xC2\xA0MB", ">Archiv \xC2\xB7", "entries: \"%1 Eintr"}},
+        {"es", {"<html lang=\"es\">", ">Buscar</label>", "1,4\xC2\xA0MB", "Ir a las entradas"}},
+        {"fr", {"<html lang=\"fr\">", ">Recherche</label>", "1,4\xC2\xA0Mo"}},
+        {"pt-BR", {"<html lang=\"pt-BR\">", ">Search</label>", "1.4\xC2\xA0MB"}},
+        {"ar", {"<html lang=\"ar\" dir=\"rtl\">", ">Search</label>"}},
+        {"he-IL", {"<html lang=\"he-IL\" dir=\"rtl\">"}},
+        {"\"><script>", {"<html lang=\"en\">", ">Search</label>"}},
+    };
+    for (const auto &c : cases) {
+        MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::modern());
+        snapshot.language = c.language;
+        const QByteArray page = write(snapshot, {{"Zip", "big.zip", "", "", ""}}, false);
+        for (const QByteArray &text : c.present)
+            QVERIFY2(page.contains(text), qPrintable(c.language + QLatin1Char(' ') + QString::fromUtf8(text)));
+        QCOMPARE(page.contains("dir=\"rtl\""), c.present.first().contains("rtl"));
+    }
 }
 
 // The database's entries come out grouped by category (in any letter case) whatever order they were added in; no
@@ -246,7 +337,7 @@ void TestModernPage::builtFromTheDatabaseByCategory()
     MenuFixture fixture;
     const MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::modern());
     const auto writePage = [&](QByteArray &bytes) {
-        MenuReader reader(fixture.data());
+        MenuReader reader(fixture.store());
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         return PageWriter(snapshot, reader).write(buffer);
@@ -264,12 +355,8 @@ void TestModernPage::builtFromTheDatabaseByCategory()
     const StepResult written = writePage(page);
     QVERIFY2(written, qPrintable(written.error));
     QCOMPARE(page.count("<section "), 2);
-    const QList<qsizetype> order = {page.indexOf(">Games</button>"),
-                                    page.indexOf(">G1<"),
-                                    page.indexOf(">Tools<"),
-                                    page.indexOf(">T1<"),
-                                    page.indexOf(">T2<"),
-                                    page.indexOf(">T3<")};
+    const QList<qsizetype> order = {page.indexOf(">Games</h2>"), page.indexOf(">G1<"), page.indexOf(">Tools<"),
+                                    page.indexOf(">T1<"),        page.indexOf(">T2<"), page.indexOf(">T3<")};
     QVERIFY(!order.contains(-1));
     QVERIFY(std::is_sorted(order.begin(), order.end()));
     QVERIFY(!page.contains("Other menu"));

@@ -46,7 +46,7 @@ private:
 
 QByteArray TestPageWriter::page(MenuFixture &fixture, const MenuSnapshot &snapshot)
 {
-    MenuReader reader(fixture.data());
+    MenuReader reader(fixture.store());
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     const StepResult written = PageWriter(snapshot, reader).write(buffer);
@@ -485,7 +485,7 @@ void TestPageWriter::noEntriesWritesNothing()
     MenuFixture fixture;
     fixture.addEntry(2, QStringLiteral("Tools"), QStringLiteral("Other menu"), QStringLiteral("a.exe"), QString(),
                      QVariant());
-    MenuReader reader(fixture.data());
+    MenuReader reader(fixture.store());
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     const StepResult result = PageWriter(fixture.snapshot(templateName), reader).write(buffer);

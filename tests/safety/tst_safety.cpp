@@ -76,11 +76,11 @@ struct Disc
             values.append(value);
         fixture.data().ExecuteSQL({QStringLiteral("UPDATE tblStyles SET %1").arg(assignments.join(',')), values, {}});
     }
-    StepResult build() { return MenuBuild(fixture.data()).runStored(1, fixture.programFolder()); }
+    StepResult build() { return MenuBuild(fixture.store()).runStored(1, fixture.programFolder()); }
     // Finish in the window: every step but the style's, which the window wrote when the style was saved.
     QStringList finish(const MenuSnapshot &snapshot)
     {
-        MenuBuild build(fixture.data());
+        MenuBuild build(fixture.store());
         build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
         return build.failures();
     }

@@ -7,6 +7,7 @@
 #include "wizard/EditState.h"
 #include "wizard/PageKit.h"
 #include "core/data/DatabaseFile.h"
+#include "core/data/DataHome.h"
 #include "core/data/clsData.h"
 #include "core/data/DataHome.h"
 #include "wizard/frmVelmora.h"
@@ -54,12 +55,12 @@ public:
     // One value of a query on the fixture's database.
     QVariant scalar(const QString &sql, const QVariantList &values = {}) const
     {
-        Recordset rows = window->state().data().GetRS(SqlStatement{sql, values, {}});
+        Recordset rows = clsData(DataHome::databasePath(home)).GetRS(SqlStatement{sql, values, {}});
         return rows.atEnd() ? QVariant() : rows.value(rows.columns().constFirst());
     }
     void execute(const QString &sql, const QVariantList &values = {}) const
     {
-        window->state().data().ExecuteSQL(SqlStatement{sql, values, {}});
+        clsData(DataHome::databasePath(home)).ExecuteSQL(SqlStatement{sql, values, {}});
     }
     // A stored style with the defaults and the given name.
     void storeStyle(qint64 id, const QString &name) const

@@ -1,6 +1,6 @@
 #include "WizardFixture.h"
-#include "core/about/ProgramParts.h"
 #include "core/about/Translations.h"
+#include "core/platform/ProgramParts.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,5 +1,8 @@
 #include "tests/wizard/WizardFixture.h"
 
+#include "core/data/MenuStore.h"
+#include "core/generate/MenuFolder.h"
+
 #include <QApplication>
 
 // Creating, loading, deleting and storing menus from the wizard.
@@ -21,6 +24,7 @@ private slots:
     void listTextWithoutIdChangesNothing();
     void folderChoiceSetsRoot();
     void walkAsNewUser();
+    void finishOnMenuDeletedElsewhere();
 };
 
 void TestMenuRecords::cleanup()
@@ -63,14 +67,16 @@ void TestMenuRecords::pageZeroGroups()
     QCOMPARE(load->itemText(0), QStringLiteral("1: Alpha"));
     QCOMPARE(load->itemText(2), QStringLiteral("5: Gamma's"));
     QCOMPARE(load->currentText(), QStringLiteral("1: Alpha"));
-    QVERIFY(f.shown(QStringLiteral("Label40")) && f.shown(QStringLiteral("cmbMenuL")) && f.shown(QStringLiteral("cmdLoad")));
+    QVERIFY(f.shown(QStringLiteral("Label40")) && f.shown(QStringLiteral("cmbMenuL")) &&
+            f.shown(QStringLiteral("cmdLoad")));
     QVERIFY(!f.shown(QStringLiteral("cmbMenus")));
     // Load Menu also refills the style list.
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->count(), 2);
 
     f.click(QStringLiteral("cmdDelete"));
     QVERIFY(!f.shown(QStringLiteral("cmbMenuL")) && !f.shown(QStringLiteral("cmdLoad")));
-    QVERIFY(f.shown(QStringLiteral("Label2")) && f.shown(QStringLiteral("cmbMenus")) && f.shown(QStringLiteral("cmdMDelete")));
+    QVERIFY(f.shown(QStringLiteral("Label2")) && f.shown(QStringLiteral("cmbMenus")) &&
+            f.shown(QStringLiteral("cmdMDelete")));
     QCOMPARE(f.combo(QStringLiteral("cmbMenus"))->currentText(), QStringLiteral("1: Alpha"));
 
     f.click(QStringLiteral("cmdNew"));
@@ -166,8 +172,8 @@ void TestMenuRecords::loadMenuWithVanishedFolder()
     f.storeMenu(7, QStringLiteral("Standard"), QStringLiteral("Summer CD"), 0, gone);
     f.click(QStringLiteral("cmdEdit"));
     f.click(QStringLiteral("cmdLoad"));
-    QCOMPARE(f.notices.texts(),
-             QStringList{QStringLiteral("Your root directory is no longer valid!\r\nPlease select a new root directory!")});
+    QCOMPARE(f.notices.texts(), QStringList{QStringLiteral(
+                                    "Your root directory is no longer valid!\r\nPlease select a new root directory!")});
     QCOMPARE(f.step(), 1);
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Summer CD"));
     QVERIFY(f.window->state().rootPath() != gone + QLatin1Char('/'));
@@ -210,8 +216,8 @@ void TestMenuRecords::deleteMenu()
     QCOMPARE(f.notices.shown().constFirst().kind, FakeNotices::Kind::Question);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), rowsLeft);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus WHERE MenuID=1")).toInt(), 1);
-    // Only the menu row goes: its entries stay.
-    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblDetails")).toInt(), 1);
+    // The menu's entries go with it: left behind, they would belong to no menu.
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblDetails")).toInt(), answer ? 0 : 1);
     QVERIFY(!f.shown(QStringLiteral("cmbMenus")));
 }
 
@@ -243,7 +249,11 @@ void TestMenuRecords::listTextWithoutIdChangesNothing()
     f.combo(list)->setEditText(text);
     f.notices.setNextAnswer(true);
     f.click(button);
-    QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Please choose a menu from the list!")});
+    // A listed number that no menu has any more is named as such.
+    const QString expected = text == QLatin1String("99: Gone")
+                                 ? QStringLiteral("The menu 99 no longer exists; it was deleted by another program.")
+                                 : QStringLiteral("Please choose a menu from the list!");
+    QCOMPARE(f.notices.texts(), QStringList{expected});
     QCOMPARE(f.step(), 0);
     QCOMPARE(f.window->state().menuId, 0);
     QVERIFY(!f.window->state().loaded);
@@ -327,4 +337,33 @@ void TestMenuRecords::walkAsNewUser()
 }
 
 QTEST_MAIN(TestMenuRecords)
+// Another program deletes the loaded menu: Finish says so by the menu's title, writes no page and stores nothing, and
+// the window offers the stored menus again.
+void TestMenuRecords::finishOnMenuDeletedElsewhere()
+{
+    WizardFixture f;
+    f.storeStyle(3, QStringLiteral("Ocean"));
+    f.storeMenu(1, QStringLiteral("Standard"), QStringLiteral("Alpha"), 3, f.cdRoot);
+    f.storeMenu(2, QStringLiteral("Standard"), QStringLiteral("Beta"), 3, f.cdRoot);
+    f.click(QStringLiteral("cmdEdit"));
+    f.click(QStringLiteral("cmdLoad"));
+    for (int i = 0; i < 3; ++i)
+        f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.step(), 4);
+
+    QVERIFY(MenuStore(DataHome::databasePath(f.home)).deleteMenu(1));
+    f.click(QStringLiteral("Finish"));
+    QTRY_COMPARE(f.step(), 0);
+    QCOMPARE(f.notices.texts().constLast(),
+             QStringLiteral("The menu \"Alpha\" no longer exists; it was deleted by another program."));
+    QVERIFY(!QFileInfo::exists(MenuFolder::createMenuFile(f.cdRoot + QLatin1Char('/'))));
+    QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
+    QCOMPARE(
+        f.scalar(QStringLiteral("SELECT count(*) FROM tblDetails WHERE MenuNo NOT IN (SELECT MenuID FROM tblMenus)"))
+            .toInt(),
+        0);
+    QVERIFY(f.shown(QStringLiteral("cmbMenuL")));
+    QCOMPARE(f.combo(QStringLiteral("cmbMenuL"))->itemText(0), QStringLiteral("2: Beta"));
+}
+
 #include "tst_menurecords.moc"

@@ -162,7 +162,7 @@ void TestPickers::filePickers_data()
     QTest::newRow("logo") << "cmdLImage" << "txtLogoImage" << "jpg" << pictures;
     QTest::newRow("button on") << "cmdButtonOn" << "txtButtonOn" << "jpg" << pictures;
     QTest::newRow("button off") << "cmdButtonOff" << "txtButtonOff" << "jpg" << pictures;
-    QTest::newRow("sound") << "cmdBSound" << "txtBSound" << "wav" << QStringLiteral("Sounds (*.wav)|*.wav");
+    QTest::newRow("sound") << "cmdBSound" << "txtBSound" << "wav" << QStringLiteral("Sounds (*.wav;*.mp3)|*.wav;*.mp3");
 }
 
 void TestPickers::filePickers()

@@ -49,7 +49,7 @@ void TestStyles::listAndLoadStoredStyle()
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.step(), 2);
     QCOMPARE(f.window->state().styleId, 12);
-    QVERIFY(f.window->state().styleRow.has_value());
+    QVERIFY(f.window->state().styleLoaded);
     QCOMPARE(f.edit(QStringLiteral("txtStyleName"))->text(), QStringLiteral("A: B"));
     QCOMPARE(f.edit(QStringLiteral("txtTitleColor"))->text(), QStringLiteral("RGB(255,0,0)"));
     QCOMPARE(f.window->findChild<Swatch *>(QStringLiteral("colTitle"))->color(), 0x0000FF);
@@ -93,7 +93,7 @@ void TestStyles::vanishedStyleLoadsDefaults()
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.step(), 2);
     QCOMPARE(f.window->state().styleId, 0);
-    QVERIFY(f.window->state().styleRow && f.window->state().styleRow->atEnd());
+    QVERIFY(f.window->state().styleMissing);
     QCOMPARE(f.edit(QStringLiteral("txtTitleFont"))->text(), QStringLiteral("Arial;14pt;bold"));
 
     // Saved, it is stored as a new style rather than failing on the missing row.
@@ -235,7 +235,7 @@ void TestStyles::storedStyleUpdatedOnce()
     QCOMPARE(f.step(), 4);
     QCOMPARE(f.scalar(QStringLiteral("SELECT LogoLeft FROM tblStyles")).toString(), QStringLiteral("120"));
     QCOMPARE(f.scalar(QStringLiteral("SELECT StyleName FROM tblStyles")).toString(), QStringLiteral("Ocean"));
-    QVERIFY(!f.window->state().styleRow.has_value());
+    QVERIFY(!f.window->state().styleLoaded);
 
     // Without passing the general page again, the second save writes the stylesheet but not the row.
     f.click(QStringLiteral("cmdBack"));

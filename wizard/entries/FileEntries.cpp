@@ -1,17 +1,17 @@
 #include "wizard/entries/FileEntries.h"
 
+#include "core/data/DataError.h"
+#include "core/data/MenuStore.h"
+#include "core/generate/MenuFolder.h"
+#include "core/generate/PathMapping.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/FormButtons.h"
 #include "wizard/Guarded.h"
 #include "wizard/WizardContext.h"
-#include "core/data/DataError.h"
-#include "core/data/clsData.h"
 #include "wizard/entries/frmFiles.h"
-#include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
 #include "wizard/platform/CommonDialog.h"
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,7 +46,7 @@ FileEntries::FileEntries(EditState &state, const WizardContext &context, FilesPa
     FormButtons::onClick(page.cmdFileRemove, this, [this] { cmdFileRemove_Click(); });
     FormButtons::onClick(page.cmdNewF, this, [this] { cmdNewF_Click(); });
     FormButtons::onClick(page.cmdFind, this, [this] { cmdFind_Click(); });
-    connect(&state.data(), &clsData::fileAdded, this, &FileEntries::myData_fileAdded);
+    connect(context.store, &MenuStore::entriesAdded, this, &FileEntries::myData_fileAdded);
 }
 
 void FileEntries::showDetails()
@@ -55,15 +55,13 @@ void FileEntries::showDetails()
     if (selected.isEmpty())
         return;
     m_state.currentEntry = selected.first()->text();
-    Recordset entry = m_state.data().GetRS(Sql::selectEntryExactly(m_state.menuId, m_state.currentEntry));
-    if (!entry.atEnd()) {
-        m_page.txtFile->setText(entry.text(QStringLiteral("FileLink")));
-        m_page.txtFileCat->setText(entry.text(QStringLiteral("Category")));
-        m_page.txtFileDescription->setPlainText(entry.text(QStringLiteral("Description")));
-        m_page.txtFileScreenshot->setText(entry.text(QStringLiteral("Screenshot")));
-        m_page.txtFileTitle->setText(entry.text(QStringLiteral("FileName")));
+    if (const std::optional<EntryRecord> entry = m_context.store->entry(m_state.menuId, m_state.currentEntry)) {
+        m_page.txtFile->setText(entry->fileLink);
+        m_page.txtFileCat->setText(entry->category);
+        m_page.txtFileDescription->setPlainText(entry->description);
+        m_page.txtFileScreenshot->setText(entry->screenshot);
+        m_page.txtFileTitle->setText(entry->fileName);
     }
-    entry.close();
 }
 
 void FileEntries::cmdFile_Click()
@@ -87,7 +85,8 @@ void FileEntries::cmdFScreenshot_Click()
 void FileEntries::cmdSave_Click()
 {
     if (!m_page.txtFileTitle->text().isEmpty() && !m_page.txtFile->text().isEmpty())
-        guarded(*m_context.notices, [this] { addFile(); });
+        guarded(
+            *m_context.notices, [this] { addFile(); }, m_context.menuLost);
     else
         m_context.notices->information(
             QCoreApplication::translate("Entries", "Please select a file and enter a file name!"));
@@ -131,7 +130,7 @@ bool FileEntries::storedScreenshot(const QString &fieldText, QString *screenshot
 
 void FileEntries::addFile()
 {
-    const qint32 menu = m_state.menuId;
+    const MenuRecord menu = m_state.menuRecord();
     const QString category = noneWhenEmpty(m_page.txtFileCat->text());
     const QString title = m_page.txtFileTitle->text();
     QString link;
@@ -148,29 +147,21 @@ void FileEntries::addFile()
     QString screenshot;
     if (!storedScreenshot(m_page.txtFileScreenshot->text(), &screenshot))
         return;
+    // The replaced entries go, and this one is added or changed, in one step: all or nothing.
+    const std::optional<EntryRecord> before = m_context.store->entry(menu.id, m_state.currentEntry);
+    const bool added = m_context.store->saveEntry(menu, m_state.currentEntry,
+                                                  {category, title, link, description, screenshot}, replaced);
     for (const QString &other : replaced) {
-        m_state.data().ExecuteSQL(Sql::deleteEntryExactly(menu, other));
         // The fields hold what is being saved; taking an item out must not show another entry in them.
         const QSignalBlocker blocker(m_page.lstFiles);
         delete m_page.lstFiles->findItems(other, Qt::MatchExactly).value(0);
     }
-
-    Recordset entry = m_state.data().GetRS(Sql::selectEntryExactly(menu, m_state.currentEntry), true);
-    if (entry.atEnd()) {
-        entry.close();
-        // Listed only once stored; the fields are emptied by the fileAdded handler.
-        m_state.data().addFile(Sql::insertEntry(menu, category, title, link, description, screenshot));
+    if (added) {
+        // Listed only once stored; the fields are emptied by the entriesAdded handler.
         m_page.lstFiles->addItem(title);
         return;
     }
-    const bool renamed = entry.text(QStringLiteral("FileName")) != title;
-    entry.setValue(QStringLiteral("Category"), category);
-    entry.setValue(QStringLiteral("FileName"), title);
-    entry.setValue(QStringLiteral("FileLink"), link);
-    entry.setValue(QStringLiteral("Description"), description);
-    entry.setValue(QStringLiteral("Screenshot"), screenshot);
-    entry.updateBatch();
-    entry.close();
+    const bool renamed = before && before->fileName != title;
     if (renamed) {
         const QList<QListWidgetItem *> items = m_page.lstFiles->findItems(m_state.currentEntry, Qt::MatchExactly);
         if (!items.isEmpty())
@@ -185,14 +176,10 @@ void FileEntries::addFile()
 QStringList FileEntries::othersTitled(const QString &title) const
 {
     QStringList others;
-    Recordset rows = m_state.data().GetRS(Sql::selectEntryTitlesLike(m_state.menuId, title));
-    while (!rows.atEnd()) {
-        const QString stored = rows.text(QStringLiteral("FileName"));
+    for (const QString &stored : m_context.store->titlesLike(m_state.menuId, title)) {
         if (stored != m_state.currentEntry)
             others.append(stored);
-        rows.moveNext();
     }
-    rows.close();
     return others;
 }
 
@@ -209,8 +196,8 @@ void FileEntries::cmdFileRemove_Click()
             QCoreApplication::translate("Entries", "Do you really want to remove the entry for %1?").arg(name)))
         return;
     // Exactly the entry shown: "Readme" and "README" are two entries.
-    const bool removed =
-        guarded(notices, [&] { m_state.data().ExecuteSQL(Sql::deleteEntryExactly(m_state.menuId, name)); });
+    const bool removed = guarded(
+        notices, [&] { m_context.store->removeEntry(m_state.menuRecord(), name); }, m_context.menuLost);
     if (!removed)
         return;
     notices.information(QCoreApplication::translate("Entries", "Entry deleted successfully!"));
@@ -247,7 +234,7 @@ void FileEntries::cmdFind_Click()
     const WizardContext &context = m_context;
     try {
         m_descriptions =
-            new frmFiles(m_state.data().databasePath(), *context.controls, *context.notices, m_page.window());
+            new frmFiles(context.store->databasePath(), *context.controls, *context.notices, m_page.window());
     } catch (const DataError &error) {
         context.notices->information(error.message());
         return;

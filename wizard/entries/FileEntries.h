@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
-class EditState;
+struct EditState;
 class FilesPage;
 struct WizardContext;
 

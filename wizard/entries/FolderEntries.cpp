@@ -1,14 +1,14 @@
 #include "wizard/entries/FolderEntries.h"
 
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
 #include "core/disc/FolderFill.h"
+#include "core/platform/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/FormButtons.h"
 #include "wizard/Guarded.h"
 #include "wizard/WizardContext.h"
 #include "wizard/platform/DiscPrompts.h"
-#include "wizard/platform/Notices.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ void FolderEntries::offer(const QStringList &paths)
     if (m_state.menuId <= 0 || m_state.rootPath().isEmpty())
         return;
     Notices &notices = *m_context.notices;
-    FolderFill fill(m_state.data(), m_state.menuId, m_state.rootPath());
+    FolderFill fill(*m_context.store, m_state.menuId, m_state.rootPath());
     bool collected = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ran = guarded(notices, [&] { collected = fill.collect(paths); });
@@ -59,18 +59,21 @@ void FolderEntries::offer(const QStringList &paths)
         if (row >= 0 && row < offered.size())
             stored.append(offered.at(row));
     }
-    const bool added = guarded(notices, [&] {
-        // The fields may hold an entry being typed; the new entries are no reason to empty them.
-        const QSignalBlocker quiet(&m_state.data());
-        fill.store(stored);
-    });
+    int count = 0;
+    const bool added = guarded(
+        notices,
+        [&] {
+            // The fields may hold an entry being typed; the new entries are no reason to empty them.
+            const QSignalBlocker quiet(m_context.store);
+            count = fill.store(stored);
+        },
+        m_context.menuLost);
     if (!added)
         return;
     guarded(notices, [this] { relist(); });
-    notices.information(stored.isEmpty() ? QCoreApplication::translate("FolderFill", "No entries were added.")
-                        : stored.size() == 1
-                            ? QCoreApplication::translate("FolderFill", "1 entry added.")
-                            : QCoreApplication::translate("FolderFill", "%1 entries added.").arg(stored.size()));
+    notices.information(count == 0   ? QCoreApplication::translate("FolderFill", "No entries were added.")
+                        : count == 1 ? QCoreApplication::translate("FolderFill", "1 entry added.")
+                                     : QCoreApplication::translate("FolderFill", "%1 entries added.").arg(count));
 }
 
 // The list again from the stored entries, with the entry selected before still selected.

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
-class EditState;
+struct EditState;
 class FilesPage;
 struct WizardContext;
 

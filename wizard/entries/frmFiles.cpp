@@ -1,10 +1,10 @@
 #include "wizard/entries/frmFiles.h"
 
+#include "core/data/DataError.h"
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
 #include "wizard/Twips.h"
-#include "core/data/DataError.h"
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -48,13 +48,10 @@ bool frmFiles::Form_Load()
     bool noMatch = false;
     if (!strSearch.isEmpty()) {
         try {
-            Recordset found = m_data.GetRS(Sql::selectEntriesLinkingTo(strSearch));
+            const QStringList found = m_data.titlesLinkingTo(strSearch);
             m_titles->clear();
-            if (found.atEnd())
-                noMatch = true;
-            for (; !found.atEnd(); found.moveNext())
-                m_titles->addItem(found.text(QStringLiteral("FileName")));
-            found.close();
+            noMatch = found.isEmpty();
+            m_titles->addItems(found);
         } catch (const DataError &error) {
             m_notices.information(error.message());
             close();
@@ -76,10 +73,9 @@ bool frmFiles::Form_Load()
 void frmFiles::showDescription()
 {
     try {
-        Recordset rows = m_data.GetRS(Sql::selectDescriptions(m_titles->currentText()));
-        if (!rows.atEnd())
-            m_description->setPlainText(rows.text(QStringLiteral("Description")));
-        rows.close();
+        const QStringList descriptions = m_data.descriptions(m_titles->currentText());
+        if (!descriptions.isEmpty())
+            m_description->setPlainText(descriptions.constFirst());
     } catch (const DataError &error) {
         m_notices.information(error.message());
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/data/clsData.h"
+#include "core/data/MenuStore.h"
 
 #include <QWidget>
 
@@ -33,7 +33,7 @@ private:
     void showDescription();
     void cmdOK_Click();
 
-    clsData m_data;
+    MenuStore m_data;
     Notices &m_notices;
     QComboBox *m_titles = nullptr;
     QPlainTextEdit *m_description = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "wizard/platform/QtDiscPrompts.h"
 
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -2,17 +2,17 @@
 
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"
-#include "core/data/clsData.h"
-#include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
+#include "core/data/MenuStore.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuBuild.h"
+#include "core/generate/MenuFolder.h"
+#include "core/generate/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
+#include "core/platform/Notices.h"
 #include "core/styles/ColorText.h"
 #include "wizard/EditState.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
-#include "wizard/platform/Notices.h"
 #include "wizard/styles/StyleFontsPage.h"
 #include "wizard/styles/StyleImagesPage.h"
 
@@ -73,19 +73,20 @@ bool StyleEditor::load(const QString &listEntry)
         return false;
     }
     m_state.styleId = id;
-    m_state.styleRow.reset();
-    m_state.styleRow = m_state.data().GetRS(Sql::selectStyle(id), true);
-    if (m_state.styleRow->atEnd()) {
+    const std::optional<QVariantList> stored = m_context.store->style(id);
+    m_state.styleMissing = !stored;
+    m_state.styleLoaded = stored.has_value();
+    if (!stored) {
         setStandardStyles();
         return true;
     }
     QStringList values;
-    for (const QString &column : Sql::styleColumns()) {
-        const QVariant value = m_state.styleRow->value(column);
+    for (int i = 0; i < stored->size(); ++i) {
+        const QVariant &value = stored->at(i);
         if (value.isNull()) {
             m_context.notices->information(
                 QCoreApplication::translate("Styles", "The style %1 cannot be used: its %2 is empty.")
-                    .arg(listEntry, column));
+                    .arg(listEntry, MenuStore::styleColumns().at(i)));
             return false;
         }
         values.append(value.toString());
@@ -130,7 +131,7 @@ void StyleEditor::writeStyleFiles(const StyleFields &style)
     MenuSnapshot styleOnly;
     styleOnly.style = style;
     styleOnly.rootPath = m_state.rootPath();
-    const StepResult written = MenuBuild(m_state.data()).run(styleOnly, MenuBuild::Style, MenuBuild::OnFailure::Stop);
+    const StepResult written = MenuBuild(*m_context.store).run(styleOnly, MenuBuild::Style, MenuBuild::OnFailure::Stop);
     if (!written)
         throw DataError(written.error);
 }
@@ -160,46 +161,25 @@ void StyleEditor::saveStyle()
     m_images->showStyle(style, false);
 
     storeStyle(style);
-    saveMenuRecord();
     m_state.style = fields();
 }
 
 void StyleEditor::storeStyle(const StyleFields &style)
 {
-    const bool isNew = m_newChosen && m_state.styleId == 0;
-    // A listed style whose row has vanished was put on the pages with the defaults: it is stored anew.
-    const bool vanished = m_state.styleRow && m_state.styleRow->atEnd() && m_state.styleId == 0;
-    if (isNew || vanished) {
-        m_state.data().ExecuteSQL(Sql::insertStyle(style.values()));
-        Recordset last = m_state.data().GetRS(Sql::selectLastStyleId());
-        m_state.styleId = qint32(last.value(QStringLiteral("lastid")).toLongLong());
-        last.close();
-        m_state.styleRow.reset();
-        if (m_styleStored)
-            m_styleStored();
-    } else if (m_state.styleRow) {
-        const QStringList values = style.values();
-        const QStringList &columns = Sql::styleColumns();
-        for (int i = 1; i < columns.size(); ++i)
-            m_state.styleRow->setValue(columns.at(i), values.at(i));
-        m_state.styleRow->updateBatch();
-        m_state.styleRow->close();
-        m_state.styleRow.reset();
-    }
-}
-
-void StyleEditor::saveMenuRecord()
-{
-    clsData &data = m_state.data();
-    if (m_state.menuId == 0) {
-        data.ExecuteSQL(Sql::insertMenu(m_state.templateName, m_state.title, m_state.styleId, m_state.rootFolder,
-                                        m_state.language));
-        Recordset last = data.GetRS(Sql::selectLastMenuId());
-        m_state.menuId = qint32(last.value(QStringLiteral("lastid")).toLongLong());
-        last.close();
-    } else {
-        // Root is written as well, so that the menu keeps the CD root it was last built in.
-        data.ExecuteSQL(Sql::updateMenu(m_state.menuId, m_state.templateName, m_state.title, m_state.styleId,
-                                        m_state.rootFolder, m_state.language));
-    }
+    // A listed style whose row had vanished was put on the pages with the defaults: it is stored anew.
+    const bool isNew = (m_newChosen || m_state.styleMissing) && m_state.styleId == 0;
+    qint64 styleId = isNew ? 0 : m_state.styleId;
+    MenuRecord menu = m_state.menuRecord();
+    // The style and the menu that uses it are stored together or not at all. A style saved before and not loaded
+    // again since keeps its row; only the menu is stored.
+    std::optional<QStringList> values;
+    if (isNew || m_state.styleLoaded)
+        values = style.values();
+    m_context.store->saveStyleAndMenu(styleId, values, menu);
+    m_state.styleId = qint32(styleId);
+    m_state.menuId = qint32(menu.id);
+    m_state.styleMissing = false;
+    m_state.styleLoaded = false;
+    if (isNew && m_styleStored)
+        m_styleStored();
 }

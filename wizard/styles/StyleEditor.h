@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-class EditState;
+struct EditState;
 class StyleFontsPage;
 class StyleImagesPage;
 struct WizardContext;
@@ -36,8 +36,8 @@ private:
     QString copyStyleFile(const QString &source);
     // The style's files in the CD root: its media in the Menu folder and the stylesheet.
     void writeStyleFiles(const StyleFields &style);
+    // Stores the style and the menu's record in one transaction.
     void storeStyle(const StyleFields &style);
-    void saveMenuRecord();
 
     EditState &m_state;
     const WizardContext &m_context;

@@ -6,7 +6,7 @@
 #include "wizard/styles/StylePickers.h"
 #include "wizard/styles/Swatch.h"
 #include "core/generate/MenuSnapshot.h"
-#include "wizard/platform/Notices.h"
+#include "core/platform/Notices.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

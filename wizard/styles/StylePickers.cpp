@@ -1,9 +1,9 @@
 #include "wizard/styles/StylePickers.h"
 
-#include "wizard/styles/Swatch.h"
-#include "wizard/platform/CommonDialog.h"
 #include "core/styles/ColorText.h"
 #include "core/styles/FontText.h"
+#include "wizard/platform/CommonDialog.h"
+#include "wizard/styles/Swatch.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -24,7 +24,7 @@ QString pictureFilter()
 
 QString soundFilter()
 {
-    return QCoreApplication::translate("Styles", "Sounds (*.wav)|*.wav");
+    return QCoreApplication::translate("Styles", "Sounds (*.wav;*.mp3)|*.wav;*.mp3");
 }
 
 bool pickColor(CommonDialog &cdlg, Notices &notices, QLineEdit *box, Swatch *swatch)

@@ -17,6 +17,6 @@ bool pickFont(CommonDialog &cdlg, QLineEdit *box);
 bool pickFile(CommonDialog &cdlg, QLineEdit *box, const QString &defaultExt, const QString &filter);
 
 QString pictureFilter(); // "Pictures (*.jpg;*.gif)|*.jpg;*.gif"
-QString soundFilter();   // "Sounds (*.wav)|*.wav"
+QString soundFilter();   // "Sounds (*.wav;*.mp3)|*.wav;*.mp3": the HTA host may not play a .wav
 
 } // namespace StylePickers

@@ -1,12 +1,14 @@
-#include "core/about/ProgramParts.h"
+#include "core/platform/ProgramParts.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 // Set by the build from the install layout, relative to the folder of the installed executable.
 #ifndef VELMORA_PLUGIN_FROM_BIN
-#define VELMORA_PLUGIN_FROM_BIN "../lib/velmora"
+#define VELMORA_PLUGIN_FROM_BIN "../lib/velmora/plugins"
 #endif
 #ifndef VELMORA_DATA_FROM_BIN
 #define VELMORA_DATA_FROM_BIN "../share/velmora"
@@ -70,11 +72,35 @@ QString ProgramParts::autorunFolder() const
 
 QString ProgramParts::autorunMissingMessage() const
 {
+    const QStringList folders = autorunFolders();
+    // Named are the files that no folder holds (all of them when each lies in a different folder).
+    QStringList missing;
+    for (const QString &name : autorunFileNames()) {
+        const auto holds = [&name](const QString &folder) { return QFileInfo(QDir(folder).filePath(name)).isFile(); };
+        if (std::none_of(folders.cbegin(), folders.cend(), holds))
+            missing.append(name);
+    }
+    if (missing.isEmpty())
+        missing = autorunFileNames();
+    const QString files = missing.join(QStringLiteral(" and "));
+    QString message =
+        missing.size() == 1
+            ? QCoreApplication::translate(
+                  "Program", "The autorun file %1 was not found, so the disc would not open its menu by itself.")
+                  .arg(files)
+            : QCoreApplication::translate(
+                  "Program", "The autorun files %1 were not found, so the disc would not open its menu by itself.")
+                  .arg(files);
+    // A Velmora built without the cross compiler has no Start.exe anywhere.
+    if (missing.contains(QStringLiteral("Start.exe")))
+        message += QLatin1Char(' ') +
+                   QCoreApplication::translate(
+                       "Program", "Start.exe is made when Velmora is built with the mingw-w64 cross compiler.");
     QStringList places;
-    for (const QString &folder : autorunFolders())
+    for (const QString &folder : folders)
         places.append(QDir::toNativeSeparators(folder));
-    return QCoreApplication::translate("Program", "The autorun files %1 were not found. Looked in: %2.")
-        .arg(autorunFileNames().join(QStringLiteral(" and ")), places.join(QStringLiteral(", ")));
+    return message + QLatin1Char(' ') +
+           QCoreApplication::translate("Program", "Looked in: %1.").arg(places.join(QStringLiteral(", ")));
 }
 
 QString ProgramParts::portableFolder() const

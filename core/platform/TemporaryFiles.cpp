@@ -1,4 +1,4 @@
-#include "core/data/TemporaryFiles.h"
+#include "core/platform/TemporaryFiles.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

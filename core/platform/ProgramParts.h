@@ -5,7 +5,7 @@
 
 // Where the parts of the program lie, found from the folder of its executable: the corvix plugin, and the autorun
 // files that a build copies onto the CD. A build tree (build/bin) or an unpacked copy holds them all beside the
-// executable; an installed program holds them under its prefix (lib/velmora and share/velmora beside bin/).
+// executable; an installed program holds them under its prefix (lib/velmora/plugins and share/velmora beside bin/).
 class ProgramParts
 {
 public:
