@@ -17,6 +17,7 @@ namespace {
 
 const QString homeOptionName = QStringLiteral("home");
 const QString languageOptionName = QStringLiteral("lang");
+const QString zoomOptionName = QStringLiteral("zoom");
 
 } // namespace
 
@@ -40,6 +41,11 @@ CommandLine::CommandLine(const QStringList &arguments)
          QCoreApplication::translate("CommandLine", "Speak the language CODE (de, en, es, fr) instead of "
                                                     "the system's."),
          QStringLiteral("CODE")});
+    m_parser.addOption(
+        {zoomOptionName,
+         QCoreApplication::translate("CommandLine", "Show the window at PERCENT (50 to 400) for this run; the View "
+                                                    "menu's choice is kept for the next starts."),
+         QStringLiteral("PERCENT")});
     DiscCommands::addOptions(m_parser);
     m_parser.addPositionalArgument(
         QStringLiteral("command"),
@@ -80,6 +86,17 @@ CommandLine::CommandLine(const QStringList &arguments)
                                                                "not \"%1\".")
                         .arg(given);
         return;
+    }
+
+    if (m_parser.isSet(zoomOptionName)) {
+        bool ok = false;
+        m_zoom = m_parser.value(zoomOptionName).toInt(&ok);
+        if (!ok || m_zoom < 50 || m_zoom > 400) {
+            m_valid = false;
+            m_message = QCoreApplication::translate("CommandLine",
+                                                    "--zoom needs a whole percentage from 50 to 400, such as 150.");
+            return;
+        }
     }
 
     QStringList positional = m_parser.positionalArguments();

@@ -21,6 +21,8 @@ public:
     bool wantsWizard() const { return m_command.isEmpty(); }
     // The language asked for with --lang ("de"); empty: the system's.
     QString language() const { return m_language; }
+    // The window's zoom in percent for this run; 0 when not given.
+    int zoom() const { return m_zoom; }
 
     QString helpText() const;
     static QString versionText();
@@ -47,5 +49,6 @@ private:
     QString m_home;
     QString m_language;
     qint64 m_menuId = 0;
+    int m_zoom = 0;
     DiscCommands m_disc;
 };

@@ -2,6 +2,7 @@
 #include "core/about/Translations.h"
 #include "core/platform/ProgramParts.h"
 #include "wizard/WizardMain.h"
+#include "wizard/Zoom.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -56,6 +57,8 @@ int main(int argc, char *argv[])
     // below says so once it can speak the user's language.
     if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard() &&
         hasDisplay(argc, argv)) {
+        if (commandLine.zoom() > 0)
+            Zoom::setForThisRun(commandLine.zoom());
         return runWizard(
             argc, argv,
             [&commandLine](const QString &programFolder, QString *failure) {

@@ -331,6 +331,14 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
         <source>Added %1 of %2 files; the others were added by another program meanwhile.</source>
         <translation>%1 von %2 Dateien hinzugefügt; die übrigen hat inzwischen ein anderes Programm hinzugefügt.</translation>
     </message>
+    <message>
+        <source>Show the window at PERCENT (50 to 400) for this run; the View menu&apos;s choice is kept for the next starts.</source>
+        <translation>Das Fenster bei diesem Start mit PERCENT Prozent (50 bis 400) zeigen; die Wahl im Menü Ansicht gilt für die nächsten Starts.</translation>
+    </message>
+    <message>
+        <source>--zoom needs a whole percentage from 50 to 400, such as 150.</source>
+        <translation>--zoom braucht einen ganzzahligen Prozentwert von 50 bis 400, etwa 150.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -521,6 +529,14 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
         <source>Continue</source>
         <translation>Fortfahren</translation>
     </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Hinweise:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -585,6 +601,10 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
     <message>
         <source>Disc images (*.iso)</source>
         <translation>Disc-Abbilder (*.iso)</translation>
+    </message>
+    <message>
+        <source>Make Disc &amp;Image…</source>
+        <translation>Disc-&amp;Abbild erstellen…</translation>
     </message>
 </context>
 <context>
@@ -678,6 +698,46 @@ Open the menu in your browser now?</source>
 <byte value="xd"/>
 Das Menü jetzt im Browser öffnen?</translation>
     </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>the page was not found</source>
+        <translation>Die Seite wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>no browser or opener program is installed</source>
+        <translation>Es ist kein Browser und kein Programm zum Öffnen installiert</translation>
+    </message>
+    <message>
+        <source>the browser could not be started</source>
+        <translation>Der Browser konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the opener ended with code %1</source>
+        <translation>Das Programm zum Öffnen endete mit Code %1</translation>
+    </message>
+    <message>
+        <source>The menu page %1 could not be opened in a browser: %2.</source>
+        <translation>Die Menüseite %1 konnte nicht in einem Browser geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>the system has no program for it</source>
+        <translation>Das System hat kein Programm dafür</translation>
+    </message>
+    <message>
+        <source>%1 could not be started (%2)</source>
+        <translation>%1 konnte nicht gestartet werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 ended unexpectedly</source>
+        <translation>%1 wurde unerwartet beendet</translation>
+    </message>
 </context>
 <context>
     <name>FolderFill</name>
@@ -716,6 +776,26 @@ Das Menü jetzt im Browser öffnen?</translation>
     <message>
         <source>Add</source>
         <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Category of the checked files:</source>
+        <translation>Kategorie der markierten Dateien:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
     </message>
 </context>
 <context>
@@ -985,20 +1065,48 @@ Bitte wählen Sie einen neuen Stammordner!</translation>
 <context>
     <name>Window</name>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Beenden</translation>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Über</translation>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>&amp;Normalgröße</translation>
+    </message>
+    <message>
+        <source>The window will be shown at %1 % from the next start of Velmora.</source>
+        <translation>Das Fenster wird ab dem nächsten Start von Velmora mit %1 % gezeigt.</translation>
+    </message>
+    <message>
+        <source>The zoom could not be kept in %1.</source>
+        <translation>Der Zoom konnte nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,14 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
         <source>Added %1 of %2 files; the others were added by another program meanwhile.</source>
         <translation>Se añadieron %1 de %2 archivos; los demás los añadió otro programa mientras tanto.</translation>
     </message>
+    <message>
+        <source>Show the window at PERCENT (50 to 400) for this run; the View menu&apos;s choice is kept for the next starts.</source>
+        <translation>Mostrar la ventana al PERCENT % (de 50 a 400) en esta ejecución; la elección del menú Ver se conserva para los siguientes inicios.</translation>
+    </message>
+    <message>
+        <source>--zoom needs a whole percentage from 50 to 400, such as 150.</source>
+        <translation>--zoom necesita un porcentaje entero de 50 a 400, por ejemplo 150.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -521,6 +529,14 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Notas:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -585,6 +601,10 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
     <message>
         <source>Disc images (*.iso)</source>
         <translation>Imágenes de disco (*.iso)</translation>
+    </message>
+    <message>
+        <source>Make Disc &amp;Image…</source>
+        <translation>Crear &amp;imagen de disco…</translation>
     </message>
 </context>
 <context>
@@ -678,6 +698,46 @@ Open the menu in your browser now?</source>
 <byte value="xd"/>
 ¿Abrir el menú en el navegador ahora?</translation>
     </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Abrir en el navegador</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>the page was not found</source>
+        <translation>no se encontró la página</translation>
+    </message>
+    <message>
+        <source>no browser or opener program is installed</source>
+        <translation>no hay instalado ningún navegador ni programa para abrirla</translation>
+    </message>
+    <message>
+        <source>the browser could not be started</source>
+        <translation>no se pudo iniciar el navegador</translation>
+    </message>
+    <message>
+        <source>the opener ended with code %1</source>
+        <translation>el programa para abrirla terminó con el código %1</translation>
+    </message>
+    <message>
+        <source>The menu page %1 could not be opened in a browser: %2.</source>
+        <translation>No se pudo abrir la página del menú %1 en un navegador: %2.</translation>
+    </message>
+    <message>
+        <source>the system has no program for it</source>
+        <translation>el sistema no tiene ningún programa para ello</translation>
+    </message>
+    <message>
+        <source>%1 could not be started (%2)</source>
+        <translation>no se pudo iniciar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 ended unexpectedly</source>
+        <translation>%1 terminó de forma inesperada</translation>
+    </message>
 </context>
 <context>
     <name>FolderFill</name>
@@ -716,6 +776,26 @@ Open the menu in your browser now?</source>
     <message>
         <source>Add</source>
         <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Category of the checked files:</source>
+        <translation>Categoría de los archivos marcados:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Aplicar</translation>
     </message>
 </context>
 <context>
@@ -985,20 +1065,48 @@ Please select a new root directory!</source>
 <context>
     <name>Window</name>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Salir</translation>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>Tamaño &amp;normal</translation>
+    </message>
+    <message>
+        <source>The window will be shown at %1 % from the next start of Velmora.</source>
+        <translation>La ventana se mostrará al %1 % a partir del próximo inicio de Velmora.</translation>
+    </message>
+    <message>
+        <source>The zoom could not be kept in %1.</source>
+        <translation>No se pudo guardar el zoom en %1.</translation>
     </message>
 </context>
 <context>

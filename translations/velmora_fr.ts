@@ -331,6 +331,14 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
         <source>Added %1 of %2 files; the others were added by another program meanwhile.</source>
         <translation>%1 fichiers sur %2 ajoutés ; les autres ont été ajoutés entre-temps par un autre programme.</translation>
     </message>
+    <message>
+        <source>Show the window at PERCENT (50 to 400) for this run; the View menu&apos;s choice is kept for the next starts.</source>
+        <translation>Afficher la fenêtre à PERCENT % (50 à 400) pour cette exécution ; le choix du menu Affichage est conservé pour les démarrages suivants.</translation>
+    </message>
+    <message>
+        <source>--zoom needs a whole percentage from 50 to 400, such as 150.</source>
+        <translation>--zoom attend un pourcentage entier de 50 à 400, par exemple 150.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -521,6 +529,14 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
         <source>Continue</source>
         <translation>Continuer</translation>
     </message>
+    <message>
+        <source>Notes:</source>
+        <translation>Remarques :</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -585,6 +601,10 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
     <message>
         <source>Disc images (*.iso)</source>
         <translation>Images disque (*.iso)</translation>
+    </message>
+    <message>
+        <source>Make Disc &amp;Image…</source>
+        <translation>Créer une &amp;image disque…</translation>
     </message>
 </context>
 <context>
@@ -678,6 +698,46 @@ Open the menu in your browser now?</source>
 <byte value="xd"/>
 Ouvrir le menu dans votre navigateur maintenant ?</translation>
     </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation>Ouvrir dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>the page was not found</source>
+        <translation>la page est introuvable</translation>
+    </message>
+    <message>
+        <source>no browser or opener program is installed</source>
+        <translation>aucun navigateur ni programme d&apos;ouverture n&apos;est installé</translation>
+    </message>
+    <message>
+        <source>the browser could not be started</source>
+        <translation>le navigateur n&apos;a pas pu être lancé</translation>
+    </message>
+    <message>
+        <source>the opener ended with code %1</source>
+        <translation>le programme d&apos;ouverture s&apos;est terminé avec le code %1</translation>
+    </message>
+    <message>
+        <source>The menu page %1 could not be opened in a browser: %2.</source>
+        <translation>La page du menu %1 n&apos;a pas pu être ouverte dans un navigateur : %2.</translation>
+    </message>
+    <message>
+        <source>the system has no program for it</source>
+        <translation>le système n&apos;a aucun programme pour cela</translation>
+    </message>
+    <message>
+        <source>%1 could not be started (%2)</source>
+        <translation>%1 n&apos;a pas pu être lancé (%2)</translation>
+    </message>
+    <message>
+        <source>%1 ended unexpectedly</source>
+        <translation>%1 s&apos;est arrêté de façon inattendue</translation>
+    </message>
 </context>
 <context>
     <name>FolderFill</name>
@@ -716,6 +776,26 @@ Ouvrir le menu dans votre navigateur maintenant ?</translation>
     <message>
         <source>Add</source>
         <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Category of the checked files:</source>
+        <translation>Catégorie des fichiers cochés :</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Appliquer</translation>
     </message>
 </context>
 <context>
@@ -985,20 +1065,48 @@ Veuillez choisir un nouveau dossier racine !</translation>
 <context>
     <name>Window</name>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Quitter</translation>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Aide</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>À propos</translation>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>Taille &amp;normale</translation>
+    </message>
+    <message>
+        <source>The window will be shown at %1 % from the next start of Velmora.</source>
+        <translation>La fenêtre sera affichée à %1 % à partir du prochain démarrage de Velmora.</translation>
+    </message>
+    <message>
+        <source>The zoom could not be kept in %1.</source>
+        <translation>Le zoom n&apos;a pas pu être enregistré dans %1.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "core/generate/PathMapping.h"
 #include "core/platform/Notices.h"
 #include "wizard/EditState.h"
+#include "wizard/ElidedLabel.h"
 #include "wizard/Guarded.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
@@ -49,7 +50,10 @@ GeneralPage::GeneralPage(StyleEditor &styles, EditState &state, const WizardCont
                             QCoreApplication::translate("General", "CD root folder:"), 900, 2100, 1290, 315);
     rootLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A single blank means that no folder has been chosen yet.
-    lblRoot = label(this, QStringLiteral("lblRoot"), QStringLiteral(" "), 2325, 2100, 5490, 240);
+    // A long path is shortened in the middle, where it hides least of what the user chose; the tooltip has it all.
+    lblRoot = new ElidedLabel(QStringLiteral(" "), this);
+    lblRoot->setObjectName(QStringLiteral("lblRoot"));
+    PageKit::place(lblRoot, 2325, 2100, 5490, 240);
 
     Drive1 = new DriveList(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
@@ -239,5 +243,6 @@ void GeneralPage::Dir1_Change()
 {
     const QString path = QDir::toNativeSeparators(Dir1->path());
     lblRoot->setText(path);
+    lblRoot->setToolTip(path);
     state().rootFolder = path;
 }

@@ -7,6 +7,7 @@
 #include "core/generate/MenuFolder.h"
 #include "core/platform/Notices.h"
 #include "wizard/EditState.h"
+#include "wizard/FinishFeedback.h"
 #include "wizard/Guarded.h"
 #include "wizard/WizardContext.h"
 #include "wizard/platform/DiscPrompts.h"
@@ -15,7 +16,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProgressDialog>
 
 bool MenuOutput::checkDisc(const MenuSnapshot &snapshot)
 {
@@ -37,11 +37,10 @@ bool MenuOutput::checkDisc(const MenuSnapshot &snapshot)
         return false;
     if (problems.isEmpty())
         return true;
-    problems.append(size.line());
-    return m_context.discPrompts->continueDespite(problems);
+    return m_context.discPrompts->continueDespite(problems, {}, size.line());
 }
 
-void MenuOutput::finish(const EditState &state)
+void MenuOutput::finish(const EditState &state, QWidget *parent)
 {
     // The record is stored first: a menu that another program deleted is reported before any page is written.
     if (state.menuId > 0) {
@@ -65,10 +64,16 @@ void MenuOutput::finish(const EditState &state)
         m_context.notices->information(built.error);
         return;
     }
-    if (m_context.notices->question(
-            MenuBuild::successText() +
-            QCoreApplication::translate("Finish", "\r\n\r\nOpen the menu in your browser now?")))
+    switch (askAfterFinish(*m_context.notices, MenuBuild::successText())) {
+    case AfterFinish::OpenInBrowser:
         m_context.discPrompts->open(MenuFolder::createMenuFile(snapshot.rootPath));
+        break;
+    case AfterFinish::MakeImage:
+        makeImage(state, parent);
+        break;
+    case AfterFinish::Close:
+        break;
+    }
 }
 
 QString MenuOutput::builtRoot(const EditState &state)
@@ -88,23 +93,19 @@ void MenuOutput::makeImage(const EditState &state, QWidget *parent)
         return;
 
     IsoImage image;
-    QProgressDialog progress(QCoreApplication::translate("DiscImage", "Making the disc image…"),
-                             QCoreApplication::translate("DiscImage", "Cancel"), 0, 100, parent);
-    progress.setObjectName(QStringLiteral("dlgImageProgress"));
-    progress.setWindowTitle(Notices::programTitle());
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    progress.setMinimumDuration(0);
-    // Queued: a modal progress dialog handles events in setValue, which must not run inside xorriso's output.
-    QObject::connect(&image, &IsoImage::progress, &progress, &QProgressDialog::setValue, Qt::QueuedConnection);
-    QObject::connect(&progress, &QProgressDialog::canceled, &image, &IsoImage::cancel);
-    progress.setValue(0);
-    progress.show();
-    const bool made = image.run(root, state.title, target);
-    if (made)
-        progress.setValue(100);
-    progress.close();
+    bool made = false;
+    {
+        ImageProgress progress(parent);
+        // Queued: a modal progress dialog handles events when its value is set, which must not run inside xorriso's
+        // output.
+        QObject::connect(&image, &IsoImage::progress, &progress, &ImageProgress::setPercent, Qt::QueuedConnection);
+        QObject::connect(&progress, &ImageProgress::canceled, &image, &IsoImage::cancel);
+        progress.show();
+        made = image.run(root, state.title, target);
+        if (made)
+            progress.setPercent(100);
+        progress.close();
+    }
     if (image.wasCancelled())
         return;
     m_context.notices->information(made ? QCoreApplication::translate("DiscImage", "The disc image %1 has been made.")

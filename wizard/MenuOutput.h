@@ -16,9 +16,10 @@ class MenuOutput
 public:
     explicit MenuOutput(const WizardContext &context) : m_context(context) {}
 
-    // Stores the menu's record, checks the disc, builds the pages and offers to open them. A menu deleted
-    // elsewhere is reported (and the context's menuLost called) before anything is written.
-    void finish(const EditState &state);
+    // Stores the menu's record, checks the disc, builds the pages and asks what next: open them in the browser,
+    // make the disc image (its dialogs over parent) or close. A menu deleted elsewhere is reported (and the
+    // context's menuLost called) before anything is written.
+    void finish(const EditState &state, QWidget *parent);
     // The CD root of the menu being edited, once it holds a built menu page; empty before.
     static QString builtRoot(const EditState &state);
     void makeImage(const EditState &state, QWidget *parent);

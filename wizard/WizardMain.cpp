@@ -6,6 +6,8 @@
 #include "core/data/DataHome.h"
 #include "core/data/DatabaseFile.h"
 #include "core/platform/ProgramParts.h"
+#include "wizard/Twips.h"
+#include "wizard/Zoom.h"
 #include "wizard/frmVelmora.h"
 #include "wizard/platform/MessageBoxNotices.h"
 #include "wizard/platform/QtCommonDialog.h"
@@ -19,7 +21,11 @@
 
 int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome, const QString &requestedLanguage)
 {
+    // The window at 100 %: its client area, the menu bar and a title bar.
+    const int windowHeight = twips(7035) + 50;
+    Zoom::prepareStart(argc, argv, windowHeight);
     QApplication app(argc, argv);
+    Zoom::startMade();
     const QString programFolder = QApplication::applicationDirPath();
     const QString language = Translations::install(requestedLanguage, ProgramParts(programFolder).translationFolders());
 
@@ -67,6 +73,7 @@ int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome, const QStr
     notices.setParent(window.get());
     cdlg.setParent(window.get());
     discPrompts.setParent(window.get());
+    discPrompts.setNotices(&notices);
     window->show();
     return app.exec();
 }

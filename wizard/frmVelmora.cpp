@@ -13,19 +13,21 @@
 #include "wizard/PageKit.h"
 #include "wizard/Twips.h"
 #include "wizard/WelcomePage.h"
+#include "wizard/Zoom.h"
 #include "wizard/about/frmAbout.h"
 #include "wizard/platform/DiscPrompts.h"
 #include "wizard/styles/StyleEditor.h"
 #include "wizard/styles/StyleFontsPage.h"
 #include "wizard/styles/StyleImagesPage.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QProgressDialog>
+#include <QShortcut>
 
 namespace {
 
@@ -114,19 +116,79 @@ void frmVelmora::buildBottomRow(FormButtons &buttons)
 
 void frmVelmora::buildMenuBar()
 {
-    QMenu *file = menuBar()->addMenu(QCoreApplication::translate("Window", "File"));
+    QMenu *file = menuBar()->addMenu(QCoreApplication::translate("Window", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuMakeImage = file->addAction(QCoreApplication::translate("DiscImage", "Make Disc Image…"));
+    mnuMakeImage = file->addAction(QCoreApplication::translate("DiscImage", "Make Disc &Image…"));
     mnuMakeImage->setObjectName(QStringLiteral("mnuMakeImage"));
+    mnuMakeImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuMakeImage->setEnabled(false);
     connect(file, &QMenu::aboutToShow, this, &frmVelmora::updateImageAction);
     file->addSeparator();
-    mnuQuit = file->addAction(QCoreApplication::translate("Window", "Quit"));
+    mnuQuit = file->addAction(QCoreApplication::translate("Window", "&Quit"));
     mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
-    QMenu *help = menuBar()->addMenu(QCoreApplication::translate("Window", "Help"));
+    mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    buildViewMenu();
+    QMenu *help = menuBar()->addMenu(QCoreApplication::translate("Window", "&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = help->addAction(QCoreApplication::translate("Window", "About"));
+    mnuAbout = help->addAction(QCoreApplication::translate("Window", "&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    // F10 opens the menu bar at its first menu, as on other desktops.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menuKey->setObjectName(QStringLiteral("keyMenuBar"));
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        menuBar()->setFocus(Qt::ShortcutFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().constFirst());
+    });
+}
+
+void frmVelmora::buildViewMenu()
+{
+    QMenu *view = menuBar()->addMenu(QCoreApplication::translate("Window", "&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QMenu *zoom = view->addMenu(QCoreApplication::translate("Window", "&Zoom"));
+    zoom->setObjectName(QStringLiteral("mnuZoom"));
+    m_zoom = Zoom::current();
+    auto *steps = new QActionGroup(this);
+    for (const int percent : Zoom::steps()) {
+        QAction *step = zoom->addAction(QStringLiteral("%1 %").arg(percent));
+        step->setObjectName(QStringLiteral("mnuZoom%1").arg(percent));
+        step->setCheckable(true);
+        step->setChecked(percent == m_zoom);
+        steps->addAction(step);
+        connect(step, &QAction::triggered, this, [this, percent] { chooseZoom(percent); });
+        m_zoomSteps.append(step);
+    }
+    zoom->addSeparator();
+    QAction *in = zoom->addAction(QCoreApplication::translate("Window", "Zoom &In"));
+    in->setObjectName(QStringLiteral("mnuZoomIn"));
+    // Ctrl++ is Ctrl+= on keyboards where "+" needs Shift.
+    in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(in, &QAction::triggered, this, [this] { chooseZoom(Zoom::nextStep(m_zoom, +1)); });
+    QAction *out = zoom->addAction(QCoreApplication::translate("Window", "Zoom &Out"));
+    out->setObjectName(QStringLiteral("mnuZoomOut"));
+    out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(out, &QAction::triggered, this, [this] { chooseZoom(Zoom::nextStep(m_zoom, -1)); });
+    QAction *reset = zoom->addAction(QCoreApplication::translate("Window", "&Normal Size"));
+    reset->setObjectName(QStringLiteral("mnuZoomReset"));
+    reset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(reset, &QAction::triggered, this, [this] { chooseZoom(Zoom::normal); });
+}
+
+void frmVelmora::chooseZoom(int percent)
+{
+    for (QAction *step : std::as_const(m_zoomSteps))
+        step->setChecked(step->objectName() == QStringLiteral("mnuZoom%1").arg(percent));
+    if (percent == m_zoom)
+        return;
+    m_zoom = percent;
+    // Qt takes its scale factor when the program starts: the choice applies from the next start.
+    m_context.notices->information(
+        Zoom::store(percent)
+            ? QCoreApplication::translate("Window", "The window will be shown at %1 % from the next start of Velmora.")
+                  .arg(percent)
+            : QCoreApplication::translate("Window", "The zoom could not be kept in %1.")
+                  .arg(QDir::toNativeSeparators(Zoom::settingsFile())));
 }
 
 void frmVelmora::switchSteps(const QString &direction)
@@ -158,7 +220,7 @@ bool frmVelmora::goForward(WizardPage *from, WizardPage *to)
 
 void frmVelmora::finishMenu()
 {
-    m_output->finish(*m_state);
+    m_output->finish(*m_state, this);
     updateImageAction();
 }
 

@@ -39,6 +39,9 @@ private:
     void makeImage();
     void showAbout();
     void buildMenuBar();
+    void buildViewMenu();
+    // Keeps the zoom chosen for the next start, and says when it applies.
+    void chooseZoom(int percent);
     void buildBottomRow(FormButtons &buttons);
 
     WizardContext m_context;
@@ -56,4 +59,6 @@ private:
     QAction *mnuMakeImage = nullptr;
     QAction *mnuQuit = nullptr;
     QAction *mnuAbout = nullptr;
+    QList<QAction *> m_zoomSteps; // the View menu's zoom steps, in order
+    int m_zoom = 100;             // the zoom chosen, shown checked
 };

@@ -137,6 +137,10 @@ void TestCli::badArgumentsAreReported_data()
                                      << QStringLiteral("Unknown command: frobnicate");
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--colour")} << QStringLiteral("colour");
     QTest::newRow("home without folder") << QStringList{QStringLiteral("--home")} << QStringLiteral("home");
+    QTest::newRow("zoom too small") << QStringList{QStringLiteral("--zoom"), QStringLiteral("20")}
+                                    << QStringLiteral("--zoom needs a whole percentage from 50 to 400");
+    QTest::newRow("zoom not a number") << QStringList{QStringLiteral("--zoom=big"), QStringLiteral("list")}
+                                       << QStringLiteral("--zoom needs a whole percentage");
     QTest::newRow("list with arguments") << QStringList{QStringLiteral("list"), QStringLiteral("7")}
                                          << QStringLiteral("list takes no arguments");
 }

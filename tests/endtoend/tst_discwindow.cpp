@@ -23,6 +23,7 @@ private slots:
     void makesADiscImage_data();
     void makesADiscImage();
     void fromFolderToDisc();
+    void finishOffersTheImage();
 
 private:
     // A new menu in the given CD root, walked to the entry page.
@@ -191,6 +192,38 @@ void TestDiscWindow::makesADiscImage()
                                                      QStringLiteral("/Index.htm"), QStringLiteral("/Menu/Styles.css"),
                                                      QStringLiteral("/Start.exe"), QStringLiteral("/docs/readme.txt"),
                                                      QStringLiteral("label TOOLS_CD")}));
+}
+
+// The question after Finish leads straight to the image; the progress dialog is gone before the result is told.
+void TestDiscWindow::finishOffersTheImage()
+{
+    WizardFixture w;
+    w.makeFile(QStringLiteral("cd/docs/readme.txt"));
+    walkToEntries(w, QStringLiteral("Tools: CD"));
+    w.click(QStringLiteral("cmdAddFolder"));
+    w.notices.clear();
+    w.notices.setNextChoice(1);
+    bool busyAtFirst = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *progress = w.window->findChild<QProgressDialog *>(QStringLiteral("dlgImageProgress"));
+        busyAtFirst = progress && progress->isVisible() && progress->maximum() == 0;
+    });
+    QStringList progressOnScreen; // at each notice: a progress dialog still shown
+    w.notices.onShown([&](const QString &) {
+        for (const QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == QLatin1String("dlgImageProgress") && widget->isVisible())
+                progressOnScreen.append(widget->objectName());
+    });
+    w.click(QStringLiteral("Finish"));
+    QVERIFY(busyAtFirst);
+    QVERIFY(progressOnScreen.isEmpty());
+    QCOMPARE(w.notices.lastButtons(), (QStringList{QStringLiteral("Open in Browser"),
+                                                   QStringLiteral("Make Disc Image\u2026"), QStringLiteral("Close")}));
+    const QString image = w.tempPath() + QStringLiteral("/Tools_ CD.iso");
+    QCOMPARE(w.notices.texts(), (QStringList{WizardFixture::finishedText(),
+                                             QStringLiteral("The disc image %1 has been made.").arg(image)}));
+    QCOMPARE(w.prompts.shown(Kind::Open).size(), 0);
+    QVERIFY(QFileInfo(image).isFile());
 }
 
 // A newcomer's way from an empty data home and a folder of files to a disc image whose menu lists every file,

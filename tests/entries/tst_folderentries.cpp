@@ -18,6 +18,7 @@ private slots:
     void cleanup();
     void fillsFromTheCdRoot_data();
     void fillsFromTheCdRoot();
+    void editedRowsStayUnique();
     void dropOffersWhatWasDropped_data();
     void dropOffersWhatWasDropped();
 
@@ -36,8 +37,8 @@ namespace {
 const QStringList allRows = {
     QStringLiteral("canción (1) (Música): Música/canción (1).mp3"),
     QStringLiteral("Read me first (General): Read_me-first.txt"),
-    QStringLiteral("a b c.tar (tools): tools/deep/more/a-b_c.tar.gz"),
-    QStringLiteral("Setup Tool (tools): tools/Setup Tool.exe"),
+    QStringLiteral("a b c.tar (Tools): tools/deep/more/a-b_c.tar.gz"),
+    QStringLiteral("Setup Tool (Tools): tools/Setup Tool.exe"),
 };
 
 // The stored form of a row: "title|category|link".
@@ -156,6 +157,25 @@ void TestFolderEntries::fillsFromTheCdRoot()
     QCOMPARE(w.notices.texts(),
              left.isEmpty() ? QStringList{QStringLiteral("No files to add: every file under the CD root has an entry.")}
                             : QStringList());
+}
+
+// Titles and categories typed in the checklist are stored; a title typed twice, or one an entry has already, gets a
+// number, and a title left empty keeps the suggestion.
+void TestFolderEntries::editedRowsStayUnique()
+{
+    WizardFixture &w = *m_wizard;
+    w.prompts.editNext([](QList<FileRow> &rows) {
+        rows[0].title = QStringLiteral("readme");
+        rows[1].title = QStringLiteral("Setup Tool");
+        rows[1].category = QStringLiteral("Start here");
+        rows[2].title.clear();
+    });
+    w.click(QStringLiteral("cmdAddFolder"));
+    QCOMPARE(storedEntries(), (QStringList{QStringLiteral("Readme|Docs|docs/readme.txt"),
+                                           QStringLiteral("readme (2)|Música|Música/canción (1).mp3"),
+                                           QStringLiteral("Setup Tool|Start here|Read_me-first.txt"),
+                                           QStringLiteral("a b c.tar|Tools|tools/deep/more/a-b_c.tar.gz"),
+                                           QStringLiteral("Setup Tool (2)|Tools|tools/Setup Tool.exe")}));
 }
 
 void TestFolderEntries::dropOffersWhatWasDropped_data()

@@ -13,7 +13,38 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QListWidget>
+#include <QSet>
 #include <QSignalBlocker>
+
+// A folder's name as a heading: "docs" becomes "Docs".
+QString FolderEntries::suggestedCategory(const QString &folder)
+{
+    return folder.isEmpty() ? folder : folder.left(1).toUpper() + folder.mid(1);
+}
+
+// The checked rows as entries, with the titles and categories typed. A title is made unique again among the stored
+// entries and the other rows, as the offer made it, since a title names its entry in the list.
+QVector<FillEntry> FolderEntries::chosenEntries(const QVector<FillEntry> &offered, const QList<FileRow> &rows) const
+{
+    QSet<QString> taken;
+    for (int i = 0; i < m_page.lstFiles->count(); ++i)
+        taken.insert(m_page.lstFiles->item(i)->text().toLower());
+    QVector<FillEntry> chosen;
+    for (int i = 0; i < rows.size() && i < offered.size(); ++i) {
+        const FileRow &row = rows.at(i);
+        if (!row.checked)
+            continue;
+        FillEntry entry = offered.at(i);
+        entry.category = row.category.isEmpty() ? entry.category : row.category;
+        const QString title = row.title.isEmpty() ? entry.title : row.title;
+        entry.title = title;
+        for (int n = 2; taken.contains(entry.title.toLower()); ++n)
+            entry.title = QStringLiteral("%1 (%2)").arg(title).arg(n);
+        taken.insert(entry.title.toLower());
+        chosen.append(entry);
+    }
+    return chosen;
+}
 
 FolderEntries::FolderEntries(EditState &state, const WizardContext &context, FilesPage &page)
     : QObject(&page), m_state(state), m_context(context), m_page(page)
@@ -48,17 +79,12 @@ void FolderEntries::offer(const QStringList &paths)
                                                           "No files to add: every file dropped has an entry already."));
         return;
     }
-    QStringList rows;
+    QList<FileRow> rows;
     for (const FillEntry &entry : offered)
-        rows.append(QStringLiteral("%1 (%2): %3").arg(entry.title, entry.category, entry.link));
-    const std::optional<QList<int>> chosen = m_context.discPrompts->chooseFiles(rows);
-    if (!chosen)
+        rows.append({true, entry.title, suggestedCategory(entry.category), entry.link});
+    if (!m_context.discPrompts->chooseFiles(rows))
         return;
-    QVector<FillEntry> stored;
-    for (const int row : *chosen) {
-        if (row >= 0 && row < offered.size())
-            stored.append(offered.at(row));
-    }
+    const QVector<FillEntry> stored = chosenEntries(offered, rows);
     int count = 0;
     const bool added = guarded(
         notices,

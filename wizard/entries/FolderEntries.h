@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QStringList>
+#include <QVector>
+
+struct FileRow;
+struct FillEntry;
 
 struct EditState;
 class FilesPage;
@@ -19,7 +24,11 @@ public:
     // Offers the files under paths that have no entry yet (the whole CD root when empty).
     void offer(const QStringList &paths);
 
+    // The category offered for a file: the name of its first folder, with a capital letter.
+    static QString suggestedCategory(const QString &folder);
+
 private:
+    QVector<FillEntry> chosenEntries(const QVector<FillEntry> &offered, const QList<FileRow> &rows) const;
     void relist();
 
     EditState &m_state;

@@ -14,6 +14,7 @@ public:
 
     void information(const QString &text) override;
     bool question(const QString &text) override;
+    int choose(const QString &text, const QStringList &buttons) override;
     void plain(const QString &text) override;
     void plainTitled(const QString &text) override;
 

@@ -2,6 +2,7 @@
 
 #include "wizard/platform/DiscPrompts.h"
 
+class Notices;
 class QWidget;
 
 // DiscPrompts as modal dialogs over the wizard window.
@@ -11,12 +12,15 @@ public:
     explicit QtDiscPrompts(QWidget *parent = nullptr) : m_parent(parent) {}
 
     void setParent(QWidget *parent) { m_parent = parent; }
+    // Where a browser that cannot be started is reported.
+    void setNotices(Notices *notices) { m_notices = notices; }
 
-    std::optional<QList<int>> chooseFiles(const QStringList &rows) override;
-    bool continueDespite(const QStringList &problems) override;
+    bool chooseFiles(QList<FileRow> &rows) override;
+    bool continueDespite(const QStringList &problems, const QStringList &notes, const QString &summary) override;
     QString imageFile(const QString &suggested) override;
     void open(const QString &file) override;
 
 private:
     QWidget *m_parent;
+    Notices *m_notices = nullptr;
 };
