@@ -106,6 +106,10 @@ CommandLine::CommandLine(const QStringList &arguments)
     }
     if (m_command.isEmpty() || m_help || m_version)
         return;
+    if (!DiscCommands::handles(m_command) && !DiscCommands::optionsFit(m_command, m_parser, &m_message)) {
+        m_valid = false;
+        return;
+    }
     if (m_command == QLatin1String("list")) {
         if (!m_commandArguments.isEmpty()) {
             m_valid = false;

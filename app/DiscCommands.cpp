@@ -12,12 +12,69 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <new>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <cstring>
+#include <unistd.h>
+#endif
 
 namespace {
 
 const QString categoryOption = QStringLiteral("category");
 const QString outputOption = QStringLiteral("o");
+
+#ifdef Q_OS_UNIX
+// What a signal handler needs to stop an image: xorriso's process and the file it writes. Plain data, since a
+// handler may touch nothing else.
+volatile sig_atomic_t imageProcess = 0;
+char imageTemporary[4096];
+
+void stopImage(int signal)
+{
+    if (imageProcess > 0)
+        ::kill(pid_t(imageProcess), SIGKILL);
+    if (imageTemporary[0] != '\0')
+        ::unlink(imageTemporary);
+    // The program then ends as the signal asked, so the caller sees why.
+    std::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+// While an image is made, Ctrl-C, a kill and a closed terminal stop xorriso and remove the partial image.
+class ImageSignals
+{
+public:
+    ImageSignals()
+    {
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, stopImage);
+    }
+    ~ImageSignals()
+    {
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, SIG_DFL);
+        imageProcess = 0;
+        imageTemporary[0] = '\0';
+    }
+    static void started(const IsoImage &image)
+    {
+        const QByteArray path = QFile::encodeName(image.temporaryPath());
+        if (path.size() < qsizetype(sizeof imageTemporary)) {
+            std::memcpy(imageTemporary, path.constData(), size_t(path.size()) + 1);
+        }
+        imageProcess = sig_atomic_t(image.processId());
+    }
+};
+#else
+struct ImageSignals
+{
+    static void started(const IsoImage &) {}
+};
+#endif
 
 } // namespace
 
@@ -69,7 +126,12 @@ bool DiscCommands::parse(const QString &command, const QStringList &arguments, c
                        .arg(command);
         return false;
     }
-    if (m_category && command != QLatin1String("add")) {
+    return optionsFit(command, parser, message);
+}
+
+bool DiscCommands::optionsFit(const QString &command, const QCommandLineParser &parser, QString *message)
+{
+    if (parser.isSet(categoryOption) && command != QLatin1String("add")) {
         *message = QCoreApplication::translate("CommandLine", "--category is an option of add.");
         return false;
     }
@@ -123,6 +185,8 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
         err << QCoreApplication::translate("CommandLine", "Nothing was added.") << Qt::endl;
         return 1;
     }
+    for (const QString &skipped : fill.skipped())
+        err << skipped << Qt::endl;
     const int stored = fill.store(fill.offered());
     if (stored == fill.offered().size()) {
         for (const FillEntry &entry : fill.offered())
@@ -154,6 +218,8 @@ int DiscCommands::check(const QString &home, QTextStream &out, QTextStream &err)
     check.run();
     for (const DiscProblem &problem : check.problems())
         out << problem.text << Qt::endl;
+    for (const QString &note : check.notes())
+        out << note << Qt::endl;
     out << check.size().line() << Qt::endl;
     return check.problems().isEmpty() ? 0 : 1;
 }
@@ -174,12 +240,27 @@ int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) c
             << Qt::endl;
 
     IsoImage image;
-    QObject::connect(&image, &IsoImage::progress, [&err](int percent) {
+    bool progressShown = false;
+    QObject::connect(&image, &IsoImage::progress, [&err, &progressShown](int percent) {
         err << '\r' << QCoreApplication::translate("CommandLine", "Making the disc image: %1%").arg(percent)
             << Qt::flush;
+        progressShown = true;
     });
-    const bool ok = image.run(menu->rootFolder, menu->snapshot.title, target);
-    err << (ok ? "\n" : "") << Qt::flush;
+    bool ok = false;
+    try {
+        const ImageSignals stopping;
+        if (image.start(menu->rootFolder, menu->snapshot.title, target)) {
+            ImageSignals::started(image);
+            ok = image.wait();
+        }
+    } catch (const std::bad_alloc &) {
+        // What failed after the image was complete and renamed does not undo it.
+        if (!image.succeeded())
+            throw;
+        ok = true;
+    }
+    if (progressShown)
+        err << "\n" << Qt::flush;
     if (!ok) {
         err << image.errorString() << Qt::endl;
         return 1;

@@ -16,6 +16,8 @@ public:
     static void addOptions(QCommandLineParser &parser);
     static QString helpLines();
     static bool handles(const QString &command);
+    // False with *message when an option of these commands is given to another command.
+    static bool optionsFit(const QString &command, const QCommandLineParser &parser, QString *message);
 
     // Reads the command's arguments; false with *message when they cannot be understood.
     bool parse(const QString &command, const QStringList &arguments, const QCommandLineParser &parser,

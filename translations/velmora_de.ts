@@ -181,12 +181,108 @@ Bitte wählen Sie eine Datei im CD-Stammordner!</translation>
         <translation>Das Menü %1 nennt keinen Stil (seine Stilnummer ist „%2“); der Standardstil wird verwendet.</translation>
     </message>
     <message>
-        <source>The %1 font &quot;%2&quot; needs three parts: family;size;weight.</source>
-        <translation>Die Schrift „%2“ (%1) braucht drei Teile: Familie;Größe;Stärke.</translation>
-    </message>
-    <message>
         <source>The stylesheet was not written: %1</source>
         <translation>Das Stylesheet wurde nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>The style &quot;%1&quot; cannot be used: its %2 &quot;%3&quot; %4.</source>
+        <translation>Der Stil „%1“ kann nicht verwendet werden: Sein Feld %2 „%3“ %4.</translation>
+    </message>
+    <message>
+        <source>background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>title colour</source>
+        <translation>Titelfarbe</translation>
+    </message>
+    <message>
+        <source>button colour</source>
+        <translation>Schaltflächenfarbe</translation>
+    </message>
+    <message>
+        <source>text colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>hyperlink colour</source>
+        <translation>Linkfarbe</translation>
+    </message>
+    <message>
+        <source>active hyperlink colour</source>
+        <translation>Farbe aktiver Links</translation>
+    </message>
+    <message>
+        <source>is not a colour</source>
+        <translation>ist keine Farbe</translation>
+    </message>
+    <message>
+        <source>title font</source>
+        <translation>Titelschrift</translation>
+    </message>
+    <message>
+        <source>text font</source>
+        <translation>Textschrift</translation>
+    </message>
+    <message>
+        <source>hyperlink font</source>
+        <translation>Linkschrift</translation>
+    </message>
+    <message>
+        <source>button font</source>
+        <translation>Schaltflächenschrift</translation>
+    </message>
+    <message>
+        <source>needs three parts: family;size;weight</source>
+        <translation>braucht drei Teile: Familie;Größe;Stärke</translation>
+    </message>
+    <message>
+        <source>has a family name a stylesheet cannot hold</source>
+        <translation>hat einen Schriftnamen, den ein Stylesheet nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>has no font size</source>
+        <translation>hat keine Schriftgröße</translation>
+    </message>
+    <message>
+        <source>has no font weight</source>
+        <translation>hat keine Schriftstärke</translation>
+    </message>
+    <message>
+        <source>logo position top</source>
+        <translation>Logo-Position oben</translation>
+    </message>
+    <message>
+        <source>logo position left</source>
+        <translation>Logo-Position links</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>background image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>background sound</source>
+        <translation>Hintergrundklang</translation>
+    </message>
+    <message>
+        <source>logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>button image (on)</source>
+        <translation>Schaltflächenbild (an)</translation>
+    </message>
+    <message>
+        <source>button image (off)</source>
+        <translation>Schaltflächenbild (aus)</translation>
+    </message>
+    <message>
+        <source>has a file name a stylesheet cannot hold</source>
+        <translation>hat einen Dateinamen, den ein Stylesheet nicht aufnehmen kann</translation>
     </message>
 </context>
 <context>
@@ -478,10 +574,6 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
         <translation>eine zweischichtige DVD (8,5 GB)</translation>
     </message>
     <message>
-        <source>Size: %1</source>
-        <translation>Größe: %1</translation>
-    </message>
-    <message>
         <source>; fits on </source>
         <translation>; passt auf </translation>
     </message>
@@ -500,10 +592,6 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
     <message>
         <source>holds the character %1</source>
         <translation>enthält das Zeichen %1</translation>
-    </message>
-    <message>
-        <source>The CD root holds %1, more than a dual-layer DVD (8.5 GB) can hold.</source>
-        <translation>Der CD-Stammordner enthält %1, mehr als auf eine zweischichtige DVD (8,5 GB) passt.</translation>
     </message>
     <message>
         <source>The entry %1 links to %2, which is not inside the CD root.</source>
@@ -536,6 +624,66 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
     <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Image size: %1 sectors (%2)</source>
+        <translation>Größe des Abbilds: %1 Sektoren (%2)</translation>
+    </message>
+    <message>
+        <source>, estimated</source>
+        <translation>, geschätzt</translation>
+    </message>
+    <message>
+        <source>holds the character %1 (U+%2)</source>
+        <translation>enthält das Zeichen %1 (U+%2)</translation>
+    </message>
+    <message>
+        <source>The image would take %1 sectors (%2), more than a dual-layer DVD (8.5 GB) can hold.</source>
+        <translation>Das Abbild bräuchte %1 Sektoren (%2), mehr als auf eine zweischichtige DVD (8,5 GB) passt.</translation>
+    </message>
+    <message>
+        <source>The entry %1 has no file.</source>
+        <translation>Der Eintrag %1 hat keine Datei.</translation>
+    </message>
+    <message>
+        <source>The screenshot %1 of the entry %2 is missing.</source>
+        <translation>Das Bildschirmfoto %1 des Eintrags %2 fehlt.</translation>
+    </message>
+    <message>
+        <source>The link %1 leads outside the CD root; the disc image leaves it out.</source>
+        <translation>Die Verknüpfung %1 führt aus dem CD-Stammordner hinaus; das Disc-Abbild lässt sie aus.</translation>
+    </message>
+    <message>
+        <source>The link %1 leads to nothing; the disc image leaves it out.</source>
+        <translation>Die Verknüpfung %1 führt ins Leere; das Disc-Abbild lässt sie aus.</translation>
+    </message>
+    <message>
+        <source>The link %1 leads back into a folder that holds it; the disc image leaves it out.</source>
+        <translation>Die Verknüpfung %1 führt zurück in einen Ordner, der sie enthält; das Disc-Abbild lässt sie aus.</translation>
+    </message>
+    <message>
+        <source>The name %1 cannot be shown on the menu or read on Windows: rename it.</source>
+        <translation>Der Name %1 kann im Menü nicht gezeigt und unter Windows nicht gelesen werden: Benennen Sie ihn um.</translation>
+    </message>
+    <message>
+        <source>The names %1 and %2 differ only in letter case; Windows reads only one of them.</source>
+        <translation>Die Namen %1 und %2 unterscheiden sich nur in der Groß- und Kleinschreibung; Windows liest nur einen davon.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read, so no disc image can be made of it.</source>
+        <translation>Der Ordner %1 kann nicht gelesen werden; daraus lässt sich also kein Disc-Abbild erstellen.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read, so no disc image can be made of it.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden; daraus lässt sich also kein Disc-Abbild erstellen.</translation>
+    </message>
+    <message>
+        <source>The hidden folder %1 will go on the disc.</source>
+        <translation>Der versteckte Ordner %1 kommt mit auf die Disc.</translation>
+    </message>
+    <message>
+        <source>The hidden file %1 will go on the disc.</source>
+        <translation>Die versteckte Datei %1 kommt mit auf die Disc.</translation>
     </message>
 </context>
 <context>
@@ -605,6 +753,14 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
     <message>
         <source>Make Disc &amp;Image…</source>
         <translation>Disc-&amp;Abbild erstellen…</translation>
+    </message>
+    <message>
+        <source>xorriso could not be started: %1</source>
+        <translation>xorriso konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>xorriso could not tell the image&apos;s size. %1</source>
+        <translation>xorriso konnte die Größe des Abbilds nicht ermitteln. %1</translation>
     </message>
 </context>
 <context>
@@ -796,6 +952,14 @@ Das Menü jetzt im Browser öffnen?</translation>
     <message>
         <source>Set</source>
         <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>The link %1 leads outside the CD root; it is not added.</source>
+        <translation>Die Verknüpfung %1 führt aus dem CD-Stammordner hinaus; sie wird nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The name %1 cannot be shown on the menu or read on Windows: rename it.</source>
+        <translation>Der Name %1 kann im Menü nicht gezeigt und unter Windows nicht gelesen werden: Benennen Sie ihn um.</translation>
     </message>
 </context>
 <context>

@@ -181,12 +181,108 @@ Please choose a file inside the CD root!</source>
         <translation>El menú %1 no indica ningún estilo (su número de estilo es «%2»); se usa el estilo predeterminado.</translation>
     </message>
     <message>
-        <source>The %1 font &quot;%2&quot; needs three parts: family;size;weight.</source>
-        <translation>La fuente «%2» (%1) necesita tres partes: familia;tamaño;grosor.</translation>
-    </message>
-    <message>
         <source>The stylesheet was not written: %1</source>
         <translation>No se escribió la hoja de estilos: %1</translation>
+    </message>
+    <message>
+        <source>The style &quot;%1&quot; cannot be used: its %2 &quot;%3&quot; %4.</source>
+        <translation>No se puede usar el estilo «%1»: su campo %2 «%3» %4.</translation>
+    </message>
+    <message>
+        <source>background colour</source>
+        <translation>color de fondo</translation>
+    </message>
+    <message>
+        <source>title colour</source>
+        <translation>color del título</translation>
+    </message>
+    <message>
+        <source>button colour</source>
+        <translation>color de los botones</translation>
+    </message>
+    <message>
+        <source>text colour</source>
+        <translation>color del texto</translation>
+    </message>
+    <message>
+        <source>hyperlink colour</source>
+        <translation>color de los enlaces</translation>
+    </message>
+    <message>
+        <source>active hyperlink colour</source>
+        <translation>color de los enlaces activos</translation>
+    </message>
+    <message>
+        <source>is not a colour</source>
+        <translation>no es un color</translation>
+    </message>
+    <message>
+        <source>title font</source>
+        <translation>fuente del título</translation>
+    </message>
+    <message>
+        <source>text font</source>
+        <translation>fuente del texto</translation>
+    </message>
+    <message>
+        <source>hyperlink font</source>
+        <translation>fuente de los enlaces</translation>
+    </message>
+    <message>
+        <source>button font</source>
+        <translation>fuente de los botones</translation>
+    </message>
+    <message>
+        <source>needs three parts: family;size;weight</source>
+        <translation>necesita tres partes: familia;tamaño;grosor</translation>
+    </message>
+    <message>
+        <source>has a family name a stylesheet cannot hold</source>
+        <translation>tiene un nombre de familia que una hoja de estilos no puede contener</translation>
+    </message>
+    <message>
+        <source>has no font size</source>
+        <translation>no tiene tamaño de fuente</translation>
+    </message>
+    <message>
+        <source>has no font weight</source>
+        <translation>no tiene grosor de fuente</translation>
+    </message>
+    <message>
+        <source>logo position top</source>
+        <translation>posición superior del logotipo</translation>
+    </message>
+    <message>
+        <source>logo position left</source>
+        <translation>posición izquierda del logotipo</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>background image</source>
+        <translation>imagen de fondo</translation>
+    </message>
+    <message>
+        <source>background sound</source>
+        <translation>sonido de fondo</translation>
+    </message>
+    <message>
+        <source>logo</source>
+        <translation>logotipo</translation>
+    </message>
+    <message>
+        <source>button image (on)</source>
+        <translation>imagen del botón (activado)</translation>
+    </message>
+    <message>
+        <source>button image (off)</source>
+        <translation>imagen del botón (desactivado)</translation>
+    </message>
+    <message>
+        <source>has a file name a stylesheet cannot hold</source>
+        <translation>tiene un nombre de archivo que una hoja de estilos no puede contener</translation>
     </message>
 </context>
 <context>
@@ -478,10 +574,6 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
         <translation>un DVD de doble capa (8,5 GB)</translation>
     </message>
     <message>
-        <source>Size: %1</source>
-        <translation>Tamaño: %1</translation>
-    </message>
-    <message>
         <source>; fits on </source>
         <translation>; cabe en </translation>
     </message>
@@ -500,10 +592,6 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
     <message>
         <source>holds the character %1</source>
         <translation>contiene el carácter %1</translation>
-    </message>
-    <message>
-        <source>The CD root holds %1, more than a dual-layer DVD (8.5 GB) can hold.</source>
-        <translation>La raíz del CD contiene %1, más de lo que cabe en un DVD de doble capa (8,5 GB).</translation>
     </message>
     <message>
         <source>The entry %1 links to %2, which is not inside the CD root.</source>
@@ -536,6 +624,66 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
     <message>
         <source>Copy</source>
         <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Image size: %1 sectors (%2)</source>
+        <translation>Tamaño de la imagen: %1 sectores (%2)</translation>
+    </message>
+    <message>
+        <source>, estimated</source>
+        <translation>, estimado</translation>
+    </message>
+    <message>
+        <source>holds the character %1 (U+%2)</source>
+        <translation>contiene el carácter %1 (U+%2)</translation>
+    </message>
+    <message>
+        <source>The image would take %1 sectors (%2), more than a dual-layer DVD (8.5 GB) can hold.</source>
+        <translation>La imagen ocuparía %1 sectores (%2), más de lo que cabe en un DVD de doble capa (8,5 GB).</translation>
+    </message>
+    <message>
+        <source>The entry %1 has no file.</source>
+        <translation>La entrada %1 no tiene archivo.</translation>
+    </message>
+    <message>
+        <source>The screenshot %1 of the entry %2 is missing.</source>
+        <translation>Falta la captura de pantalla %1 de la entrada %2.</translation>
+    </message>
+    <message>
+        <source>The link %1 leads outside the CD root; the disc image leaves it out.</source>
+        <translation>El enlace %1 lleva fuera de la raíz del CD; la imagen de disco lo omite.</translation>
+    </message>
+    <message>
+        <source>The link %1 leads to nothing; the disc image leaves it out.</source>
+        <translation>El enlace %1 no lleva a nada; la imagen de disco lo omite.</translation>
+    </message>
+    <message>
+        <source>The link %1 leads back into a folder that holds it; the disc image leaves it out.</source>
+        <translation>El enlace %1 lleva de vuelta a una carpeta que lo contiene; la imagen de disco lo omite.</translation>
+    </message>
+    <message>
+        <source>The name %1 cannot be shown on the menu or read on Windows: rename it.</source>
+        <translation>El nombre %1 no se puede mostrar en el menú ni leer en Windows: cámbielo.</translation>
+    </message>
+    <message>
+        <source>The names %1 and %2 differ only in letter case; Windows reads only one of them.</source>
+        <translation>Los nombres %1 y %2 solo se distinguen por mayúsculas y minúsculas; Windows lee solo uno de ellos.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read, so no disc image can be made of it.</source>
+        <translation>No se puede leer la carpeta %1, así que no se puede crear una imagen de disco con ella.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read, so no disc image can be made of it.</source>
+        <translation>No se puede leer el archivo %1, así que no se puede crear una imagen de disco con él.</translation>
+    </message>
+    <message>
+        <source>The hidden folder %1 will go on the disc.</source>
+        <translation>La carpeta oculta %1 irá en el disco.</translation>
+    </message>
+    <message>
+        <source>The hidden file %1 will go on the disc.</source>
+        <translation>El archivo oculto %1 irá en el disco.</translation>
     </message>
 </context>
 <context>
@@ -605,6 +753,14 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
     <message>
         <source>Make Disc &amp;Image…</source>
         <translation>Crear &amp;imagen de disco…</translation>
+    </message>
+    <message>
+        <source>xorriso could not be started: %1</source>
+        <translation>no se pudo iniciar xorriso: %1</translation>
+    </message>
+    <message>
+        <source>xorriso could not tell the image&apos;s size. %1</source>
+        <translation>xorriso no pudo indicar el tamaño de la imagen. %1</translation>
     </message>
 </context>
 <context>
@@ -796,6 +952,14 @@ Open the menu in your browser now?</source>
     <message>
         <source>Set</source>
         <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>The link %1 leads outside the CD root; it is not added.</source>
+        <translation>El enlace %1 lleva fuera de la raíz del CD; no se añade.</translation>
+    </message>
+    <message>
+        <source>The name %1 cannot be shown on the menu or read on Windows: rename it.</source>
+        <translation>El nombre %1 no se puede mostrar en el menú ni leer en Windows: cámbielo.</translation>
     </message>
 </context>
 <context>

@@ -181,12 +181,108 @@ Veuillez choisir un fichier dans la racine du CD !</translation>
         <translation>Le menu %1 ne désigne aucun style (son numéro de style est « %2 ») ; le style par défaut est utilisé.</translation>
     </message>
     <message>
-        <source>The %1 font &quot;%2&quot; needs three parts: family;size;weight.</source>
-        <translation>La police « %2 » (%1) doit avoir trois parties : famille;taille;graisse.</translation>
-    </message>
-    <message>
         <source>The stylesheet was not written: %1</source>
         <translation>La feuille de style n&apos;a pas été écrite : %1</translation>
+    </message>
+    <message>
+        <source>The style &quot;%1&quot; cannot be used: its %2 &quot;%3&quot; %4.</source>
+        <translation>Le style « %1 » ne peut pas être utilisé : son champ %2 « %3 » %4.</translation>
+    </message>
+    <message>
+        <source>background colour</source>
+        <translation>couleur de fond</translation>
+    </message>
+    <message>
+        <source>title colour</source>
+        <translation>couleur du titre</translation>
+    </message>
+    <message>
+        <source>button colour</source>
+        <translation>couleur des boutons</translation>
+    </message>
+    <message>
+        <source>text colour</source>
+        <translation>couleur du texte</translation>
+    </message>
+    <message>
+        <source>hyperlink colour</source>
+        <translation>couleur des liens</translation>
+    </message>
+    <message>
+        <source>active hyperlink colour</source>
+        <translation>couleur des liens actifs</translation>
+    </message>
+    <message>
+        <source>is not a colour</source>
+        <translation>n&apos;est pas une couleur</translation>
+    </message>
+    <message>
+        <source>title font</source>
+        <translation>police du titre</translation>
+    </message>
+    <message>
+        <source>text font</source>
+        <translation>police du texte</translation>
+    </message>
+    <message>
+        <source>hyperlink font</source>
+        <translation>police des liens</translation>
+    </message>
+    <message>
+        <source>button font</source>
+        <translation>police des boutons</translation>
+    </message>
+    <message>
+        <source>needs three parts: family;size;weight</source>
+        <translation>doit avoir trois parties : famille;taille;graisse</translation>
+    </message>
+    <message>
+        <source>has a family name a stylesheet cannot hold</source>
+        <translation>a un nom de famille qu&apos;une feuille de style ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>has no font size</source>
+        <translation>n&apos;a pas de taille de police</translation>
+    </message>
+    <message>
+        <source>has no font weight</source>
+        <translation>n&apos;a pas de graisse de police</translation>
+    </message>
+    <message>
+        <source>logo position top</source>
+        <translation>position haute du logo</translation>
+    </message>
+    <message>
+        <source>logo position left</source>
+        <translation>position gauche du logo</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>background image</source>
+        <translation>image de fond</translation>
+    </message>
+    <message>
+        <source>background sound</source>
+        <translation>son de fond</translation>
+    </message>
+    <message>
+        <source>logo</source>
+        <translation>logo</translation>
+    </message>
+    <message>
+        <source>button image (on)</source>
+        <translation>image de bouton (activé)</translation>
+    </message>
+    <message>
+        <source>button image (off)</source>
+        <translation>image de bouton (désactivé)</translation>
+    </message>
+    <message>
+        <source>has a file name a stylesheet cannot hold</source>
+        <translation>a un nom de fichier qu&apos;une feuille de style ne peut pas contenir</translation>
     </message>
 </context>
 <context>
@@ -478,10 +574,6 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
         <translation>un DVD double couche (8,5 Go)</translation>
     </message>
     <message>
-        <source>Size: %1</source>
-        <translation>Taille : %1</translation>
-    </message>
-    <message>
         <source>; fits on </source>
         <translation> ; tient sur </translation>
     </message>
@@ -500,10 +592,6 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
     <message>
         <source>holds the character %1</source>
         <translation>contient le caractère %1</translation>
-    </message>
-    <message>
-        <source>The CD root holds %1, more than a dual-layer DVD (8.5 GB) can hold.</source>
-        <translation>La racine du CD contient %1, plus que ne peut en contenir un DVD double couche (8,5 Go).</translation>
     </message>
     <message>
         <source>The entry %1 links to %2, which is not inside the CD root.</source>
@@ -536,6 +624,66 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
     <message>
         <source>Copy</source>
         <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Image size: %1 sectors (%2)</source>
+        <translation>Taille de l&apos;image : %1 secteurs (%2)</translation>
+    </message>
+    <message>
+        <source>, estimated</source>
+        <translation>, estimée</translation>
+    </message>
+    <message>
+        <source>holds the character %1 (U+%2)</source>
+        <translation>contient le caractère %1 (U+%2)</translation>
+    </message>
+    <message>
+        <source>The image would take %1 sectors (%2), more than a dual-layer DVD (8.5 GB) can hold.</source>
+        <translation>L&apos;image occuperait %1 secteurs (%2), plus que ne peut contenir un DVD double couche (8,5 Go).</translation>
+    </message>
+    <message>
+        <source>The entry %1 has no file.</source>
+        <translation>L&apos;entrée %1 n&apos;a pas de fichier.</translation>
+    </message>
+    <message>
+        <source>The screenshot %1 of the entry %2 is missing.</source>
+        <translation>La capture d&apos;écran %1 de l&apos;entrée %2 est manquante.</translation>
+    </message>
+    <message>
+        <source>The link %1 leads outside the CD root; the disc image leaves it out.</source>
+        <translation>Le lien %1 mène hors de la racine du CD ; l&apos;image disque l&apos;omet.</translation>
+    </message>
+    <message>
+        <source>The link %1 leads to nothing; the disc image leaves it out.</source>
+        <translation>Le lien %1 ne mène nulle part ; l&apos;image disque l&apos;omet.</translation>
+    </message>
+    <message>
+        <source>The link %1 leads back into a folder that holds it; the disc image leaves it out.</source>
+        <translation>Le lien %1 ramène dans un dossier qui le contient ; l&apos;image disque l&apos;omet.</translation>
+    </message>
+    <message>
+        <source>The name %1 cannot be shown on the menu or read on Windows: rename it.</source>
+        <translation>Le nom %1 ne peut être ni affiché dans le menu ni lu sous Windows : renommez-le.</translation>
+    </message>
+    <message>
+        <source>The names %1 and %2 differ only in letter case; Windows reads only one of them.</source>
+        <translation>Les noms %1 et %2 ne diffèrent que par la casse ; Windows n&apos;en lit qu&apos;un seul.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read, so no disc image can be made of it.</source>
+        <translation>Le dossier %1 ne peut pas être lu : aucune image disque ne peut donc en être faite.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read, so no disc image can be made of it.</source>
+        <translation>Le fichier %1 ne peut pas être lu : aucune image disque ne peut donc en être faite.</translation>
+    </message>
+    <message>
+        <source>The hidden folder %1 will go on the disc.</source>
+        <translation>Le dossier caché %1 sera mis sur le disque.</translation>
+    </message>
+    <message>
+        <source>The hidden file %1 will go on the disc.</source>
+        <translation>Le fichier caché %1 sera mis sur le disque.</translation>
     </message>
 </context>
 <context>
@@ -605,6 +753,14 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
     <message>
         <source>Make Disc &amp;Image…</source>
         <translation>Créer une &amp;image disque…</translation>
+    </message>
+    <message>
+        <source>xorriso could not be started: %1</source>
+        <translation>xorriso n&apos;a pas pu être lancé : %1</translation>
+    </message>
+    <message>
+        <source>xorriso could not tell the image&apos;s size. %1</source>
+        <translation>xorriso n&apos;a pas pu indiquer la taille de l&apos;image. %1</translation>
     </message>
 </context>
 <context>
@@ -796,6 +952,14 @@ Ouvrir le menu dans votre navigateur maintenant ?</translation>
     <message>
         <source>Set</source>
         <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>The link %1 leads outside the CD root; it is not added.</source>
+        <translation>Le lien %1 mène hors de la racine du CD ; il n&apos;est pas ajouté.</translation>
+    </message>
+    <message>
+        <source>The name %1 cannot be shown on the menu or read on Windows: rename it.</source>
+        <translation>Le nom %1 ne peut être ni affiché dans le menu ni lu sous Windows : renommez-le.</translation>
     </message>
 </context>
 <context>

@@ -22,22 +22,23 @@ bool MenuOutput::checkDisc(const MenuSnapshot &snapshot)
     // Without a CD root there is nothing to check; the build says what is missing.
     if (snapshot.rootPath.isEmpty())
         return true;
-    QStringList problems;
-    DiscSize size;
+    DiscCheckResult found;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ran = guarded(*m_context.notices, [&] {
         DiscCheck check(*m_context.store, snapshot);
         check.run();
-        for (const DiscProblem &problem : check.problems())
-            problems.append(problem.text);
-        size = check.size();
+        found = check.result();
     });
     QApplication::restoreOverrideCursor();
     if (!ran)
         return false;
-    if (problems.isEmpty())
+    // Notes alone (hidden files that go on the disc) are no reason to stop.
+    if (found.problems.isEmpty())
         return true;
-    return m_context.discPrompts->continueDespite(problems, {}, size.line());
+    QStringList lines;
+    for (const DiscProblem &problem : std::as_const(found.problems))
+        lines.append(problem.text);
+    return m_context.discPrompts->continueDespite(lines, found.notes, found.size.line());
 }
 
 void MenuOutput::finish(const EditState &state, QWidget *parent)

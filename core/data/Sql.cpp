@@ -91,8 +91,10 @@ SqlStatement selectEntriesByCategory(qint64 menuId)
 
 SqlStatement selectEntriesInCategory(qint64 menuId, const QString &category)
 {
-    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND Category=? ORDER BY rowid"),
-            {menuId, category},
+    // A category that was never set (NULL) is the empty one: its entries show in the empty category's panel.
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND (Category=? OR (Category IS NULL AND ?='')) "
+                           "ORDER BY rowid"),
+            {menuId, category, category},
             {}};
 }
 
@@ -179,8 +181,11 @@ SqlStatement selectEntriesLinkingTo(const QString &file)
 
 SqlStatement selectCategories(qint64 menuId)
 {
-    return {QStringLiteral("SELECT MenuNo, Category from tblDetails GROUP BY Category, MenuNo HAVING MenuNo=? "
-                           "ORDER BY Category, MenuNo"),
+    // NULL is the empty category: where the menu has both, the NULL group is left out, as its entries show in the
+    // empty one's panel.
+    return {QStringLiteral("SELECT MenuNo, Category from tblDetails WHERE NOT (Category IS NULL AND EXISTS (SELECT 1 "
+                           "FROM tblDetails AS d WHERE d.MenuNo=tblDetails.MenuNo AND d.Category='')) "
+                           "GROUP BY Category, MenuNo HAVING MenuNo=? ORDER BY Category, MenuNo"),
             {menuId},
             {}};
 }

@@ -1,6 +1,8 @@
 #include "core/disc/DiscCheck.h"
 
 #include "core/data/MenuStore.h"
+#include "core/disc/IsoImage.h"
+#include "core/disc/RootWalk.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
@@ -23,6 +25,18 @@ constexpr int jolietNameLength = 64;
 QString megabytes(qint64 bytes)
 {
     return QCoreApplication::translate("DiscCheck", "%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
+}
+
+QString quoted(const QString &title)
+{
+    return QLatin1Char('"') + RootWalk::escaped(title) + QLatin1Char('"');
+}
+
+bool isScreenshotTemplate(const QString &templateName)
+{
+    return templateName.compare(MenuTemplate::standardScreenshots(), Qt::CaseInsensitive) == 0 ||
+           templateName.compare(MenuTemplate::extendedScreenshots(), Qt::CaseInsensitive) == 0 ||
+           templateName.compare(MenuTemplate::modernScreenshots(), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -52,7 +66,10 @@ QString DiscSize::line() const
     QStringList no;
     for (int i = 0; i < 3; ++i)
         (fits[i] ? yes : no).append(disc[i]);
-    QString text = QCoreApplication::translate("DiscCheck", "Size: %1").arg(megabytes(bytes));
+    QString text =
+        QCoreApplication::translate("DiscCheck", "Image size: %1 sectors (%2)").arg(sectors).arg(megabytes(bytes()));
+    if (estimated)
+        text += QCoreApplication::translate("DiscCheck", ", estimated");
     if (!yes.isEmpty())
         text += QCoreApplication::translate("DiscCheck", "; fits on ") + yes.join(QStringLiteral(", "));
     if (!no.isEmpty())
@@ -66,30 +83,64 @@ std::optional<QString> DiscCheck::jolietProblem(const QString &name)
 {
     if (name.size() > jolietNameLength)
         return QCoreApplication::translate("DiscCheck", "is longer than %1 characters").arg(jolietNameLength);
-    for (const QChar c : name) {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name.at(i);
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
             return QCoreApplication::translate("DiscCheck", "holds a control character");
         if (QStringLiteral("*/:;?\\").contains(c))
             return QCoreApplication::translate("DiscCheck", "holds the character %1").arg(c);
+        // Joliet names are UCS-2: a character beyond it becomes "_".
+        if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate())
+            return QCoreApplication::translate("DiscCheck", "holds the character %1 (U+%2)")
+                .arg(name.mid(i, 2))
+                .arg(QChar::surrogateToUcs4(c, name.at(i + 1)), 4, 16, QLatin1Char('0'));
     }
     return std::nullopt;
 }
 
+qint64 DiscCheck::estimatedSectors(qint64 fileSectors, qint64 entries, qint64 folders, qint64 nameCharacters)
+{
+    // An empty image takes 183 sectors (system area, descriptors, path tables, padding); each entry has a record
+    // in the ISO 9660 tree with its Rock Ridge fields (under 200 bytes) and one in the Joliet tree (two bytes a
+    // character), and each folder at least one sector in either tree. Measured against xorriso, this never falls short.
+    return 183 + fileSectors + (entries * 200 + 2 * nameCharacters + sectorSize - 1) / sectorSize + 2 * folders;
+}
+
 bool DiscCheck::run()
 {
-    m_problems.clear();
-    m_size = {};
+    m_result = {};
+    m_fileSectors = m_entries = m_folders = m_nameCharacters = 0;
+    m_seen = 0;
     checkEntries(checkMedia());
     if (!walkRoot())
         return false;
-    if (!m_size.fitsDualLayerDvd())
+    measure();
+    if (m_result.size.sectors < 0)
+        return false;
+    if (!m_result.size.fitsDualLayerDvd())
         add(DiscProblem::Kind::TooLarge,
-            QCoreApplication::translate("DiscCheck",
-                                        "The CD root holds %1, more than a dual-layer DVD (8.5 GB) can hold.")
-                .arg(megabytes(m_size.bytes)));
+            QCoreApplication::translate(
+                "DiscCheck", "The image would take %1 sectors (%2), more than a dual-layer DVD (8.5 GB) can hold.")
+                .arg(m_result.size.sectors)
+                .arg(megabytes(m_result.size.bytes())));
     return true;
 }
 
+// The size comes from xorriso itself, with the options the image is made with; an estimate where it cannot tell.
+void DiscCheck::measure()
+{
+    QString why;
+    const auto keepGoing = [this] { return !m_progress || m_progress(m_seen); };
+    const std::optional<qint64> sectors =
+        IsoImage::printSize(m_program, m_snapshot.rootPath, m_snapshot.title, &why, keepGoing);
+    if (!sectors && why == QLatin1String("cancelled")) {
+        m_result.size.sectors = -1;
+        return;
+    }
+    m_result.size.sectors =
+        sectors ? *sectors : estimatedSectors(m_fileSectors, m_entries, m_folders, m_nameCharacters);
+    m_result.size.estimated = !sectors;
+}
 // Every medium is copied into the Menu folder under its own name, so two of one name overwrite each other, and
 // one named like the stylesheet overwrites that. A disc reads names without regard to case. Returns the media by
 // their names in lower case.
@@ -113,18 +164,22 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
 {
     const QString rootPath = PathMapping::rootPathFor(QDir::toNativeSeparators(QDir::cleanPath(m_snapshot.rootPath)));
     const QString menuFolder = rootPath + MenuFolder::menuFolderName() + PathMapping::separator();
+    const bool screenshots = isScreenshotTemplate(m_snapshot.templateName);
     for (const EntryRecord &entry : m_data.entries(m_snapshot.currentMenuID)) {
-        const QString &title = entry.fileName;
+        const QString title = quoted(entry.fileName);
         const QString &link = entry.fileLink;
         const QString path = QDir::toNativeSeparators(QDir::cleanPath(rootPath + link));
-        if (link.isEmpty() || !PathMapping::getFileLink(path, rootPath))
+        if (link.trimmed().isEmpty())
+            add(DiscProblem::Kind::MissingFile,
+                QCoreApplication::translate("DiscCheck", "The entry %1 has no file.").arg(title));
+        else if (BuildChecks::isOutsideRoot(link) || !PathMapping::getFileLink(path, rootPath))
             add(DiscProblem::Kind::MissingFile,
                 QCoreApplication::translate("DiscCheck", "The entry %1 links to %2, which is not inside the CD root.")
-                    .arg(title, link));
+                    .arg(title, RootWalk::escaped(link)));
         else if (!QFileInfo::exists(path))
             add(DiscProblem::Kind::MissingFile,
                 QCoreApplication::translate("DiscCheck", "The file %1 of the entry %2 is missing.")
-                    .arg(PathMapping::shown(path), title));
+                    .arg(RootWalk::escaped(link), title));
 
         const QString &screenshot = entry.screenshot;
         const QString medium = mediaByName.value(screenshot.toLower());
@@ -133,30 +188,91 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
             add(DiscProblem::Kind::MediaCollision,
                 QCoreApplication::translate("DiscCheck",
                                             "The media file %1 would replace the screenshot %2 of the entry %3.")
-                    .arg(PathMapping::shown(medium), screenshot, title));
+                    .arg(PathMapping::shown(medium), RootWalk::escaped(screenshot), title));
+        else if (screenshots && StyleFields::isSet(screenshot) && medium.isEmpty() &&
+                 !QFileInfo(menuFolder + screenshot).isFile())
+            add(DiscProblem::Kind::MissingFile,
+                QCoreApplication::translate("DiscCheck", "The screenshot %1 of the entry %2 is missing.")
+                    .arg(RootWalk::escaped(MenuFolder::menuFolderName() + QLatin1Char('/') + screenshot), title));
     }
 }
 
 bool DiscCheck::walkRoot()
 {
-    const QString root = QDir::cleanPath(m_snapshot.rootPath);
-    const int prefix = PathMapping::rootPathFor(root).size();
-    int seen = 0;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (m_progress && ++seen % 256 == 0 && !m_progress(seen))
+    QHash<QString, QString> namesByFolded; // folder and name in folded case, to the name as it is
+    QString hiddenFolder;                  // the hidden folder being walked, named once
+    return RootWalk(m_snapshot.rootPath).run([&](const RootItem &item) {
+        if (m_progress && ++m_seen % 256 == 0 && !m_progress(m_seen))
             return false;
-        const QFileInfo info = it.fileInfo();
-        if (const auto why = jolietProblem(info.fileName()))
+        const QString &shown = item.relative;
+        switch (item.link) {
+        case RootItem::Link::Outside:
+            add(DiscProblem::Kind::BrokenLink,
+                QCoreApplication::translate("DiscCheck",
+                                            "The link %1 leads outside the CD root; the disc image leaves it out.")
+                    .arg(shown));
+            return true;
+        case RootItem::Link::Missing:
+            add(DiscProblem::Kind::BrokenLink,
+                QCoreApplication::translate("DiscCheck", "The link %1 leads to nothing; the disc image leaves it out.")
+                    .arg(shown));
+            return true;
+        case RootItem::Link::Loop:
+            add(DiscProblem::Kind::BrokenLink,
+                QCoreApplication::translate(
+                    "DiscCheck", "The link %1 leads back into a folder that holds it; the disc image leaves it out.")
+                    .arg(shown));
+            return true;
+        case RootItem::Link::None:
+        case RootItem::Link::Inside:
+            break;
+        }
+        ++m_entries;
+        m_nameCharacters += item.name.size();
+        if (item.type == RootItem::Type::Folder)
+            ++m_folders;
+        else if (item.type == RootItem::Type::File)
+            m_fileSectors += (item.size + sectorSize - 1) / sectorSize;
+
+        const bool folder = item.type == RootItem::Type::Folder;
+        if (!item.validName)
+            add(DiscProblem::Kind::BadName,
+                QCoreApplication::translate("DiscCheck",
+                                            "The name %1 cannot be shown on the menu or read on Windows: rename it.")
+                    .arg(shown));
+        else if (const auto why = jolietProblem(item.name))
             add(DiscProblem::Kind::JolietName,
                 QCoreApplication::translate("DiscCheck", "The name %1 %2, which a Joliet disc cannot hold.")
-                    .arg(PathMapping::shown(path.mid(prefix)), *why));
-        if (info.isFile() && !info.isSymLink()) {
-            m_size.bytes += info.size();
-            m_size.sectors += (info.size() + sectorSize - 1) / sectorSize;
+                    .arg(shown, *why));
+        const int slash = shown.lastIndexOf(QLatin1Char('/'));
+        const QString key = shown.left(slash + 1) + item.name.toCaseFolded();
+        const auto other = namesByFolded.constFind(key);
+        if (other != namesByFolded.cend())
+            add(DiscProblem::Kind::CaseClash,
+                QCoreApplication::translate(
+                    "DiscCheck", "The names %1 and %2 differ only in letter case; Windows reads only one of them.")
+                    .arg(*other, shown));
+        else
+            namesByFolded.insert(key, shown);
+        if (!item.readable)
+            add(DiscProblem::Kind::Unreadable,
+                (folder ? QCoreApplication::translate(
+                              "DiscCheck", "The folder %1 cannot be read, so no disc image can be made of it.")
+                        : QCoreApplication::translate(
+                              "DiscCheck", "The file %1 cannot be read, so no disc image can be made of it."))
+                    .arg(shown));
+
+        if (!hiddenFolder.isEmpty() && shown.startsWith(hiddenFolder))
+            return true;
+        hiddenFolder.clear();
+        if (item.hidden) {
+            m_result.notes.append(
+                (folder ? QCoreApplication::translate("DiscCheck", "The hidden folder %1 will go on the disc.")
+                        : QCoreApplication::translate("DiscCheck", "The hidden file %1 will go on the disc."))
+                    .arg(shown));
+            if (folder)
+                hiddenFolder = shown + QLatin1Char('/');
         }
-    }
-    return true;
+        return true;
+    });
 }

@@ -13,25 +13,45 @@ class MenuStore;
 // What would spoil the disc, found before anything is written.
 struct DiscProblem
 {
-    enum class Kind { MissingFile, JolietName, MediaCollision, TooLarge };
+    enum class Kind {
+        MissingFile,
+        JolietName,
+        MediaCollision,
+        TooLarge,
+        BadName,    // not valid UTF-8
+        CaseClash,  // two names of one folder that differ only in letter case
+        Unreadable, // a file or folder the user cannot read
+        BrokenLink, // a link outside the root, to nothing, or back into its own folder
+    };
     Kind kind;
     QString text;
 };
 
-// The size of the CD root against the discs it may go on.
+// The size of the disc image against the discs it may go on.
 struct DiscSize
 {
-    qint64 bytes = 0;
-    qint64 sectors = 0; // 2048-byte sectors the files take, each file rounded up
+    qint64 sectors = 0;     // 2048-byte sectors of the whole image
+    bool estimated = false; // xorriso could not tell: an estimate that includes the file system's own sectors
+    qint64 bytes() const { return sectors * 2048; }
     bool fitsCd() const;
     bool fitsDvd() const;
     bool fitsDualLayerDvd() const;
-    // One line for the user: the size and which discs it fits.
+    // One line for the user: "Image size: N sectors (X MB)", then which discs it fits, all from the same figure.
     QString line() const;
 };
 
-// Checks a menu's CD root before it is built or imaged: entries whose file is missing, names a Joliet disc cannot
-// hold, style media that would overwrite each other or a generated file in the Menu folder, and the total size.
+// All a check found: problems spoil the disc; notes only tell what will go on it; the size is a summary.
+struct DiscCheckResult
+{
+    QVector<DiscProblem> problems;
+    QStringList notes;
+    DiscSize size;
+};
+
+// Checks a menu's CD root before it is built or imaged: entries whose file or screenshot is missing, names a Joliet
+// disc cannot hold or that differ only in case, names that are not UTF-8, files that cannot be read, links the image
+// cannot take, style media that would overwrite each other or a generated file in the Menu folder, and the size of
+// the image. Files are named below the CD root, entries by their title in quotes, one line each.
 class DiscCheck
 {
 public:
@@ -44,8 +64,15 @@ public:
 
     // False when cancelled; the problems found so far are then incomplete. Throws DataError.
     bool run();
-    const QVector<DiscProblem> &problems() const { return m_problems; }
-    const DiscSize &size() const { return m_size; }
+    const DiscCheckResult &result() const { return m_result; }
+    const QVector<DiscProblem> &problems() const { return m_result.problems; }
+    const QStringList &notes() const { return m_result.notes; }
+    const DiscSize &size() const { return m_result.size; }
+
+    // The xorriso that tells the image's size; "xorriso" on the search path unless set. None there: an estimate.
+    void setProgram(const QString &program) { m_program = program; }
+    // The sectors an image of these files and folders takes, counting the file system's own records.
+    static qint64 estimatedSectors(qint64 fileSectors, qint64 entries, qint64 folders, qint64 nameCharacters);
 
     // Why a file or folder name cannot stand on a Joliet disc; nothing when it can.
     static std::optional<QString> jolietProblem(const QString &name);
@@ -54,11 +81,18 @@ private:
     QHash<QString, QString> checkMedia();
     void checkEntries(const QHash<QString, QString> &mediaByName);
     bool walkRoot();
-    void add(DiscProblem::Kind kind, const QString &text) { m_problems.append({kind, text}); }
+    void measure();
+    void add(DiscProblem::Kind kind, const QString &text) { m_result.problems.append({kind, text}); }
 
     MenuStore &m_data;
     MenuSnapshot m_snapshot;
     Progress m_progress;
-    QVector<DiscProblem> m_problems;
-    DiscSize m_size;
+    QString m_program = QStringLiteral("xorriso");
+    DiscCheckResult m_result;
+    // What the walk counted, for the estimate.
+    qint64 m_fileSectors = 0;
+    qint64 m_entries = 0;
+    qint64 m_folders = 0;
+    qint64 m_nameCharacters = 0;
+    int m_seen = 0;
 };

@@ -1,12 +1,13 @@
 #include "core/disc/FolderFill.h"
 
 #include "core/data/MenuStore.h"
+#include "core/disc/RootWalk.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -92,13 +93,19 @@ bool FolderFill::collect(const QStringList &paths)
     m_refused.clear();
     m_links.clear();
     m_titles.clear();
+    m_skipped.clear();
     m_seen = 0;
 
     QStringList starts;
     for (const QString &given : paths.isEmpty() ? QStringList{m_rootPath} : paths) {
         const QString path = nativeClean(QFileInfo(given).absoluteFilePath());
         const QString folderPath = PathMapping::rootPathFor(path);
-        if (folderPath != m_rootPath && !PathMapping::getFileLink(path, m_rootPath))
+        // A link given by name is judged by where it leads.
+        const QString real = QFileInfo(path).canonicalFilePath();
+        const QString realRoot = PathMapping::rootPathFor(QFileInfo(m_rootPath).canonicalFilePath());
+        const bool leadsOut =
+            !real.isEmpty() && PathMapping::rootPathFor(real) != realRoot && !PathMapping::getFileLink(real, realRoot);
+        if ((folderPath != m_rootPath && !PathMapping::getFileLink(path, m_rootPath)) || leadsOut)
             m_refused.append(PathMapping::outsideRootNotice(QDir::toNativeSeparators(given), m_rootPath));
         else if (!QFileInfo::exists(path))
             m_refused.append(QCoreApplication::translate("FolderFill", "The file %1 does not exist.")
@@ -127,12 +134,24 @@ bool FolderFill::collect(const QStringList &paths)
                 return cancelled();
             continue;
         }
-        // Links to folders are not followed: a link back up the tree would never end.
-        QDirIterator it(start, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            if (!offer(it.next()))
-                return cancelled();
-        }
+        // The walk takes what the disc image takes: links inside the root, never what leads out of it.
+        const bool walked = RootWalk(start, m_rootPath).run([this](const RootItem &item) {
+            const QString shown = RootWalk::shown(item.path);
+            if (item.link == RootItem::Link::Outside)
+                m_skipped.append(
+                    QCoreApplication::translate("FolderFill", "The link %1 leads outside the CD root; it is not added.")
+                        .arg(shown));
+            else if (!item.validName)
+                m_skipped.append(
+                    QCoreApplication::translate(
+                        "FolderFill", "The name %1 cannot be shown on the menu or read on Windows: rename it.")
+                        .arg(shown));
+            else if (item.type == RootItem::Type::File && RootWalk::isValidUtf8(item.path))
+                return offer(QFile::decodeName(item.path));
+            return true;
+        });
+        if (!walked)
+            return cancelled();
     }
     std::sort(m_offered.begin(), m_offered.end(),
               [](const FillEntry &a, const FillEntry &b) { return a.link.compare(b.link, Qt::CaseInsensitive) < 0; });

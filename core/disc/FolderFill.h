@@ -39,6 +39,8 @@ public:
     bool collect(const QStringList &paths = {});
     const QVector<FillEntry> &offered() const { return m_offered; }
     const QStringList &refused() const { return m_refused; }
+    // What the walk saw but cannot offer (links out of the root, names that are not UTF-8), one text each.
+    const QStringList &skipped() const { return m_skipped; }
 
     // Stores the entries in one transaction (empty description, no screenshot), except those whose file another
     // program stored meanwhile; returns how many were stored. Throws DataError (the lost-menu text when the menu is
@@ -65,4 +67,5 @@ private:
     QSet<QString> m_titles; // titles in lower case, already stored or offered
     QVector<FillEntry> m_offered;
     QStringList m_refused;
+    QStringList m_skipped;
 };

@@ -1,7 +1,8 @@
 #include "core/disc/IsoImage.h"
 
-#include "core/platform/TemporaryFiles.h"
+#include "core/disc/RootWalk.h"
 #include "core/generate/PathMapping.h"
+#include "core/platform/TemporaryFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +12,12 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <filesystem>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -22,7 +29,105 @@ QString missingProgram()
         "DiscImage", "xorriso was not found. Please install the xorriso package to make disc images.");
 }
 
+// A path as a pattern for xorriso's -m that matches only itself: the pattern characters stand in brackets, and a
+// byte that is not UTF-8 (which no argument can carry) is matched by "?".
+QString literalPattern(const QByteArray &path)
+{
+    static const QRegularExpression shownByte(QStringLiteral("\\\\x[0-9A-F]{2}"));
+    const QString shown = RootWalk::shown(path).replace(shownByte, QStringLiteral("\x01"));
+    QString pattern;
+    for (const QChar c : shown) {
+        if (c == QChar(0x01))
+            pattern += QLatin1Char('?');
+        else if (QStringLiteral("*?[]\\").contains(c))
+            pattern += QLatin1Char('[') + c + QLatin1Char(']');
+        else
+            pattern += c;
+    }
+    return pattern;
+}
+
+bool isReasonLine(const QString &line)
+{
+    return (line.contains(QLatin1String("FAILURE")) || line.contains(QLatin1String("SORRY")) ||
+            line.contains(QLatin1String("FATAL"))) &&
+           !line.contains(QLatin1String("-return_with"));
+}
+
 } // namespace
+
+QString IsoImage::findProgram(const QString &program)
+{
+    if (program.contains(QLatin1Char('/')))
+        return QFileInfo(program).isFile() ? program : QString();
+    return QStandardPaths::findExecutable(program);
+}
+
+QStringList IsoImage::excludedPaths(const QString &rootFolder)
+{
+    QStringList excluded;
+    RootWalk(rootFolder).run([&excluded](const RootItem &item) {
+        if (item.link != RootItem::Link::None && item.link != RootItem::Link::Inside)
+            excluded.append(literalPattern(item.path));
+        return true;
+    });
+    return excluded;
+}
+
+QStringList IsoImage::imageArguments(const QString &rootFolder, const QString &title, const QStringList &excluded)
+{
+    // Level 3 lets a file of 4 GB or more onto a DVD; -r records Rock Ridge with permissions any reader may use; -f
+    // puts what a link points to on the disc, since Joliet (what Windows reads) has no links.
+    QStringList arguments = {QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-iso-level"),
+                             QStringLiteral("3"),   QStringLiteral("-J"),      QStringLiteral("-r"),
+                             QStringLiteral("-f"),  QStringLiteral("-V"),      volumeLabel(title)};
+    for (const QString &pattern : excluded)
+        arguments << QStringLiteral("-m") << pattern;
+    return arguments << rootFolder;
+}
+
+std::optional<qint64> IsoImage::printSize(const QString &program, const QString &rootFolder, const QString &title,
+                                          QString *why, const std::function<bool()> &keepGoing)
+{
+    const QString found = findProgram(program);
+    if (found.isEmpty()) {
+        *why = missingProgram();
+        return std::nullopt;
+    }
+    const QString root = QFileInfo(rootFolder).canonicalFilePath();
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    QStringList arguments = imageArguments(root, title, excludedPaths(root));
+    arguments.insert(2, QStringLiteral("-print-size"));
+    process.start(found, arguments);
+    if (!process.waitForStarted(30000)) {
+        *why = QCoreApplication::translate("DiscImage", "xorriso could not be started: %1").arg(process.errorString());
+        return std::nullopt;
+    }
+    while (!process.waitForFinished(100)) {
+        if (process.state() == QProcess::NotRunning)
+            break;
+        if (keepGoing && !keepGoing()) {
+            process.kill();
+            process.waitForFinished(5000);
+            *why = QStringLiteral("cancelled");
+            return std::nullopt;
+        }
+    }
+    bool ok = false;
+    const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
+    const qint64 sectors = lines.last().trimmed().toLongLong(&ok);
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || !ok || sectors <= 0) {
+        QStringList reasons;
+        for (const QByteArray &line : process.readAllStandardError().split('\n'))
+            if (isReasonLine(QString::fromLocal8Bit(line)))
+                reasons.append(QString::fromLocal8Bit(line).trimmed());
+        *why = QCoreApplication::translate("DiscImage", "xorriso could not tell the image's size. %1")
+                   .arg(reasons.join(QLatin1Char(' ')));
+        return std::nullopt;
+    }
+    return sectors;
+}
 
 IsoImage::IsoImage(QObject *parent) : QObject(parent) {}
 
@@ -78,6 +183,7 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     m_percent = -1;
     m_pending.clear();
     m_lastLines.clear();
+    m_reasons.clear();
     if (m_process) {
         m_error = QCoreApplication::translate("DiscImage", "A disc image is already being made.");
         return false;
@@ -89,7 +195,15 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
                       .arg(PathMapping::shown(root));
         return false;
     }
-    if (m_target.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
+    // Through links, the target's folder may be inside the root under another name.
+    const QString realRoot = QFileInfo(root).canonicalFilePath();
+    const QString realFolder = QFileInfo(QFileInfo(m_target).absolutePath()).canonicalFilePath();
+    const bool inside =
+        m_target.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/')) ||
+        (!realFolder.isEmpty() &&
+         (realFolder == realRoot ||
+          realFolder.startsWith(realRoot.endsWith(QLatin1Char('/')) ? realRoot : realRoot + QLatin1Char('/'))));
+    if (inside) {
         m_error = QCoreApplication::translate(
                       "DiscImage", "The image %1 cannot be written inside the CD root %2, which it would hold.")
                       .arg(PathMapping::shown(m_target), PathMapping::shown(root));
@@ -99,17 +213,18 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
         m_error = QCoreApplication::translate("DiscImage", "%1 is a folder.").arg(PathMapping::shown(m_target));
         return false;
     }
-    const QString program = QStandardPaths::findExecutable(m_program).isEmpty() && !QFileInfo(m_program).isExecutable()
-                                ? QString()
-                                : m_program;
+    const QString program = findProgram(m_program);
     if (program.isEmpty()) {
         m_error = missingProgram();
         return false;
     }
 
     const QFileInfo targetInfo(m_target);
-    // The image grows under a hidden name of its own, which a later build can tell for Velmora's.
-    QFile temporary(TemporaryFiles::nameFor(targetInfo.absolutePath(), targetInfo.fileName()));
+    // What images stopped by a kill or a power cut left beside the target goes first.
+    TemporaryFiles::removeStale(targetInfo.absolutePath());
+    // The image grows under a hidden name of its own, which a later image can tell for Velmora's. The name is short,
+    // so that it fits wherever the target's name does.
+    QFile temporary(TemporaryFiles::nameFor(targetInfo.absolutePath(), QStringLiteral("image.iso")));
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         m_error = QCoreApplication::translate("DiscImage", "Cannot write into the folder %1: %2")
                       .arg(PathMapping::shown(targetInfo.absolutePath()), temporary.errorString());
@@ -124,17 +239,30 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     connect(m_process, &QProcess::readyReadStandardError, this, &IsoImage::readOutput);
     connect(m_process, &QProcess::finished, this, &IsoImage::processFinished);
     connect(m_process, &QProcess::errorOccurred, this, &IsoImage::processFailed);
-    // Level 3 lets a file of 4 GB or more onto a DVD; -r records Rock Ridge with permissions any reader may use.
-    m_process->start(program, {QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-iso-level"),
-                               QStringLiteral("3"), QStringLiteral("-J"), QStringLiteral("-r"), QStringLiteral("-V"),
-                               volumeLabel(title), QStringLiteral("-o"), m_temporary, root});
+#ifdef Q_OS_LINUX
+    // xorriso ends with Velmora, however Velmora ends; one that lost its parent before this point ends at once.
+    const pid_t parent = ::getpid();
+    m_process->setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
+#endif
+    const QString realRootPath = QFileInfo(root).canonicalFilePath();
+    QStringList arguments = imageArguments(realRootPath, title, excludedPaths(realRootPath));
+    arguments.insert(arguments.size() - 1, QStringLiteral("-o"));
+    arguments.insert(arguments.size() - 1, m_temporary);
+    m_process->start(program, arguments);
     return true;
 }
 
 bool IsoImage::run(const QString &rootFolder, const QString &title, const QString &target)
 {
-    if (!start(rootFolder, title, target))
-        return false;
+    return start(rootFolder, title, target) && wait();
+}
+
+bool IsoImage::wait()
+{
     QEventLoop loop;
     connect(this, &IsoImage::finished, &loop, &QEventLoop::quit);
     if (m_process)
@@ -160,6 +288,8 @@ void IsoImage::readOutput()
         m_pending.remove(0, end + 1);
         if (line.isEmpty())
             continue;
+        if (isReasonLine(line) && m_reasons.size() < 20)
+            m_reasons.append(line);
         m_lastLines.append(line);
         if (m_lastLines.size() > 8)
             m_lastLines.removeFirst();
@@ -180,14 +310,10 @@ void IsoImage::processFinished(int exitCode, QProcess::ExitStatus status)
     if (m_cancelled)
         return finish(false, QCoreApplication::translate("DiscImage", "Making the disc image was cancelled."));
     if (status != QProcess::NormalExit || exitCode != 0) {
-        QStringList problems;
-        for (const QString &line : std::as_const(m_lastLines))
-            if (line.contains(QLatin1String("FAILURE")) || line.contains(QLatin1String("SORRY")))
-                problems.append(line);
         return finish(
             false, QCoreApplication::translate("DiscImage", "xorriso could not make the disc image (exit code %1).\n%2")
                        .arg(exitCode)
-                       .arg((problems.isEmpty() ? m_lastLines : problems).join(QLatin1Char('\n'))));
+                       .arg((m_reasons.isEmpty() ? m_lastLines : m_reasons).join(QLatin1Char('\n'))));
     }
     // The placeholder was made private to this user; the image gets the earlier image's permissions, or a file's usual.
     const QFileInfo earlier(m_target);
@@ -209,7 +335,9 @@ void IsoImage::processFailed(QProcess::ProcessError error)
 {
     // A crash or a kill also ends in finished(); only a program that never ran ends here alone.
     if (error == QProcess::FailedToStart)
-        finish(false, missingProgram());
+        finish(
+            false,
+            QCoreApplication::translate("DiscImage", "xorriso could not be started: %1").arg(m_process->errorString()));
 }
 
 void IsoImage::finish(bool ok, const QString &error)

@@ -5,6 +5,7 @@
 #include "core/generate/PathMapping.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
@@ -454,6 +455,13 @@ bool ModernPage::present(const QString &mediaField) const
            QFileInfo(m_snapshot.rootPath + QStringLiteral("Menu/") + PathMapping::getFileName(mediaField)).isFile();
 }
 
+bool ModernPage::styleMediumPresent(const QString &mediaField) const
+{
+    // A build copies the style's media into Menu after it has made the page: on a first build the copy is not
+    // there yet, but the file it is copied from is.
+    return present(mediaField) || (QDir::isAbsolutePath(mediaField) && QFileInfo(mediaField).isFile());
+}
+
 QString ModernPage::countText(qint64 count) const
 {
     if (count == 1)
@@ -493,7 +501,7 @@ void ModernPage::head()
     text(title);
     raw("</title>\n");
     // The logo is the page's icon; without one, an empty icon spares the host a request for a missing file.
-    if (present(m_snapshot.style.logoFile)) {
+    if (styleMediumPresent(m_snapshot.style.logoFile)) {
         raw("<link rel=\"icon\" href=\"Menu/");
         raw(ModernStyle::relativeLink(PathMapping::getFileName(m_snapshot.style.logoFile)));
         raw("\">\n");
@@ -503,7 +511,7 @@ void ModernPage::head()
     raw("<style>\n");
     StyleFields style = m_snapshot.style;
     for (QString *media : {&style.backImage, &style.buttonOnImage, &style.buttonOffImage})
-        if (!present(*media))
+        if (!styleMediumPresent(*media))
             media->clear();
     raw(ModernStyle::css(style));
     raw("</style>\n</head>\n<body>\n");
@@ -515,7 +523,7 @@ void ModernPage::header()
     raw("<a class=\"skip\" href=\"#menu\">");
     text(m_words.skip);
     raw("</a>\n<div class=\"wrap\">\n<header class=\"card\">\n");
-    if (present(style.logoFile)) {
+    if (styleMediumPresent(style.logoFile)) {
         raw("<span class=\"logo\"><img src=\"Menu/");
         raw(ModernStyle::relativeLink(PathMapping::getFileName(style.logoFile)));
         raw("\" alt=\"\"></span>\n");
@@ -523,7 +531,7 @@ void ModernPage::header()
     raw("<h1>");
     text(m_snapshot.title.isEmpty() ? QStringLiteral("Velmora") : m_snapshot.title);
     raw("</h1>\n");
-    if (present(style.soundFile)) {
+    if (styleMediumPresent(style.soundFile)) {
         // The user starts the sound; it never plays by itself. A host without <audio> shows the link inside.
         const QByteArray link = "Menu/" + ModernStyle::relativeLink(PathMapping::getFileName(style.soundFile));
         raw("<audio id=\"snd\" controls loop preload=\"none\" src=\"" + link + "\"><a href=\"" + link + "\">");

@@ -55,6 +55,8 @@ private:
     void header();
     void toolbar();
     bool present(const QString &mediaField) const;
+    // A style medium: in Menu, or the file the build copies there.
+    bool styleMediumPresent(const QString &mediaField) const;
     QString countText(qint64 count) const;
     void openSection(const QString &category);
     void closeSection();

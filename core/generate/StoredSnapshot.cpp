@@ -15,8 +15,13 @@ std::optional<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 me
     StoredSnapshot stored;
     stored.snapshot.currentMenuID = menuId;
     stored.snapshot.title = menu->title;
+    // The column compares template names without regard to case; so does the build.
     stored.snapshot.templateName = menu->templateName;
     stored.snapshot.language = MenuLanguage::ofStored(menu->language);
+    for (const QString &name : MenuTemplate::allNames()) {
+        if (name.compare(menu->templateName, Qt::CaseInsensitive) == 0)
+            stored.snapshot.templateName = name;
+    }
     if (menu->style) {
         stored.snapshot.style = StyleFields::fromValues(*menu->style);
     } else {

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 
 namespace {
 
@@ -27,65 +28,183 @@ namespace StylesheetWriter {
 
 namespace {
 
-struct NamedFont
+// What may stand in a stylesheet declaration as a colour: "RGB(r,g,b)" as the colour picker writes it (any
+// four-character prefix that the colour reader takes, blanks around the numbers), a colour value as a number (the
+// default style's "16777215 "), "#" and hex digits, or a colour's name. Empty writes an empty declaration.
+bool isColour(const QString &value)
 {
-    const char *label;
-    const QString &text;
-};
+    static const QRegularExpression colour(QStringLiteral(
+        "^(?:[A-Za-z]{3}\\(\\s*-?\\d+(?:\\.\\d+)?\\s*,\\s*-?\\d+(?:\\.\\d+)?\\s*,\\s*-?\\d+(?:\\.\\d+)?\\s*\\)"
+        "|\\s*-?\\d+\\s*|#[0-9A-Fa-f]{3,8}|[A-Za-z]+|)$"));
+    return colour.match(value).hasMatch();
+}
+
+// A logo position: a number, with a unit or not.
+bool isPosition(const QString &value)
+{
+    static const QRegularExpression position(
+        QStringLiteral("^\\s*-?\\d*(?:[.,]\\d+)?\\d*(?:px|pt|pc|cm|mm|in|em|ex|%)?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return position.match(value).hasMatch();
+}
+
+// A font size as the font picker writes it ("10pt", "10,5pt") or typed ("12px", "12").
+bool isFontSize(const QString &value)
+{
+    static const QRegularExpression size(QStringLiteral("^\\s*\\d+(?:[.,]\\d+)?\\s*(?:pt|px|pc|em|ex|%)?\\s*$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return size.match(value).hasMatch();
+}
+
+bool isFontWeight(const QString &value)
+{
+    static const QRegularExpression weight(QStringLiteral("^\\s*(?:[A-Za-z-]+|\\d{1,3})?\\s*$"));
+    return weight.match(value).hasMatch();
+}
+
+// A font's family (which holds no ";", the font text's separator) or a medium's file name: text, but nothing that
+// ends its rule, opens a comment,
+// escapes a character, or fetches or runs anything.
+bool isPlainName(const QString &value)
+{
+    for (const QChar c : value) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("{}<>\\\"").contains(c))
+            return false;
+    }
+    return !value.contains(QLatin1String("url("), Qt::CaseInsensitive) &&
+           !value.contains(QLatin1String("expression("), Qt::CaseInsensitive) && !value.contains(QLatin1String("/*"));
+}
+
+QString refused(const StyleFields &style, const char *field, const QString &value, const QString &why)
+{
+    return QCoreApplication::translate("Build", "The style \"%1\" cannot be used: its %2 \"%3\" %4.")
+        .arg(style.styleName, QCoreApplication::translate("Build", field), value, why)
+        .replace(QLatin1Char('\r'), QLatin1String("\\r"))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
 
 } // namespace
 
+std::optional<Parsed> parse(const StyleFields &style, QString *error)
+{
+    Parsed parsed;
+    struct Colour
+    {
+        const char *label;
+        const QString &value;
+        QString Parsed::*part;
+    };
+    const Colour colours[] = {
+        {QT_TRANSLATE_NOOP("Build", "background colour"), style.backColor, &Parsed::backColor},
+        {QT_TRANSLATE_NOOP("Build", "title colour"), style.titleColor, &Parsed::titleColor},
+        {QT_TRANSLATE_NOOP("Build", "button colour"), style.buttonColor, &Parsed::buttonColor},
+        {QT_TRANSLATE_NOOP("Build", "text colour"), style.textColor, &Parsed::textColor},
+        {QT_TRANSLATE_NOOP("Build", "hyperlink colour"), style.hyperColor, &Parsed::hyperColor},
+        {QT_TRANSLATE_NOOP("Build", "active hyperlink colour"), style.hyperColorA, &Parsed::hyperColorA}};
+    for (const Colour &colour : colours) {
+        if (!isColour(colour.value)) {
+            *error =
+                refused(style, colour.label, colour.value, QCoreApplication::translate("Build", "is not a colour"));
+            return std::nullopt;
+        }
+        parsed.*colour.part = colour.value;
+    }
+
+    struct Font
+    {
+        const char *label;
+        const QString &text;
+        FontText::Fields Parsed::*part;
+    };
+    const Font fonts[] = {{QT_TRANSLATE_NOOP("Build", "title font"), style.titleFont, &Parsed::titleFont},
+                          {QT_TRANSLATE_NOOP("Build", "text font"), style.textFont, &Parsed::textFont},
+                          {QT_TRANSLATE_NOOP("Build", "hyperlink font"), style.hyperFont, &Parsed::hyperFont},
+                          {QT_TRANSLATE_NOOP("Build", "button font"), style.buttonFont, &Parsed::buttonFont}};
+    for (const Font &font : fonts) {
+        const std::optional<FontText::Fields> fields = FontText::split(font.text);
+        QString why;
+        if (!fields)
+            why = QCoreApplication::translate("Build", "needs three parts: family;size;weight");
+        else if (!isPlainName(fields->family))
+            why = QCoreApplication::translate("Build", "has a family name a stylesheet cannot hold");
+        else if (!isFontSize(fields->size))
+            why = QCoreApplication::translate("Build", "has no font size");
+        else if (!isFontWeight(fields->weight))
+            why = QCoreApplication::translate("Build", "has no font weight");
+        if (!why.isEmpty()) {
+            *error = refused(style, font.label, font.text, why);
+            return std::nullopt;
+        }
+        parsed.*font.part = *fields;
+    }
+
+    const std::pair<const char *, const QString &> positions[] = {
+        {QT_TRANSLATE_NOOP("Build", "logo position top"), style.logoTop},
+        {QT_TRANSLATE_NOOP("Build", "logo position left"), style.logoLeft}};
+    for (const auto &[label, value] : positions) {
+        if (!isPosition(value)) {
+            *error = refused(style, label, value, QCoreApplication::translate("Build", "is not a number"));
+            return std::nullopt;
+        }
+    }
+    parsed.logoTop = style.logoTop;
+    parsed.logoLeft = style.logoLeft;
+
+    const char *mediaLabels[] = {QT_TRANSLATE_NOOP("Build", "background image"),
+                                 QT_TRANSLATE_NOOP("Build", "background sound"), QT_TRANSLATE_NOOP("Build", "logo"),
+                                 QT_TRANSLATE_NOOP("Build", "button image (on)"),
+                                 QT_TRANSLATE_NOOP("Build", "button image (off)")};
+    const QStringList media = style.mediaFiles();
+    for (int i = 0; i < media.size(); ++i) {
+        if (!isPlainName(PathMapping::getFileName(media.at(i)))) {
+            *error = refused(style, mediaLabels[i], media.at(i),
+                             QCoreApplication::translate("Build", "has a file name a stylesheet cannot hold"));
+            return std::nullopt;
+        }
+    }
+    if (StyleFields::isSet(style.backImage) || style.backImage.isEmpty())
+        parsed.backImageName = PathMapping::getFileName(style.backImage);
+    parsed.hasBackImage = style.backImage != QLatin1String("none");
+    return parsed;
+}
+
 StepResult check(const StyleFields &style)
 {
-    const NamedFont fonts[] = {{"title", style.titleFont},
-                               {"text", style.textFont},
-                               {"hyperlink", style.hyperFont},
-                               {"button", style.buttonFont}};
-    for (const NamedFont &font : fonts) {
-        if (!FontText::split(font.text))
-            return StepResult::failure(
-                QCoreApplication::translate("Build", "The %1 font \"%2\" needs three parts: family;size;weight.")
-                    .arg(QLatin1String(font.label), font.text));
-    }
-    return StepResult::success();
+    QString error;
+    return parse(style, &error) ? StepResult::success() : StepResult::failure(error);
 }
 
 QByteArray text(const StyleFields &style)
 {
-    const QString *fonts[] = {&style.titleFont, &style.textFont, &style.hyperFont, &style.buttonFont};
-    std::optional<FontText::Fields> split[4];
-    for (int i = 0; i < 4; ++i) {
-        split[i] = FontText::split(*fonts[i]);
-        if (!split[i])
-            return {};
-    }
-    const FontText::Fields &title = *split[0];
-    const FontText::Fields &text = *split[1];
-    const FontText::Fields &hyper = *split[2];
-    const FontText::Fields &button = *split[3];
+    QString error;
+    const std::optional<Parsed> parsed = parse(style, &error);
+    return parsed ? text(*parsed) : QByteArray();
+}
 
+QByteArray text(const Parsed &style)
+{
     AnsiText out;
-    fontRule(out, "h2{font-size:", title, style.titleColor);
+    fontRule(out, "h2{font-size:", style.titleFont, style.titleColor);
 
     out << "Body{background-color:";
     out.css(style.backColor);
-    if (style.backImage == QLatin1String("none")) {
+    if (!style.hasBackImage) {
         out << "}";
     } else {
         out << "; background-image:url(";
-        out.css(LinkText::forStylesheet(PathMapping::getFileName(style.backImage))) << ");}";
+        out.css(LinkText::forStylesheet(style.backImageName)) << ");}";
     }
     out.endLine().endLine();
 
-    fontRule(out, "P{font-size:", text, style.textColor);
-    fontRule(out, "TD{font-size:", text, style.textColor);
-    fontRule(out, "a{font-size:", hyper, style.hyperColor);
-    fontRule(out, "a:link{font-size:", hyper, style.hyperColor);
-    fontRule(out, "a:visited{font-size:", hyper, style.hyperColor);
-    fontRule(out, "a:hover{font-size:", hyper, style.hyperColorA);
-    fontRule(out, ".TLink{cursor:hand;font-size:", button, style.buttonColor);
-    fontRule(out, ".But{cursor:hand;font-size:", button, style.buttonColor);
-    fontRule(out, ".ButActive{cursor:hand;font-size:", button, style.hyperColorA);
+    fontRule(out, "P{font-size:", style.textFont, style.textColor);
+    fontRule(out, "TD{font-size:", style.textFont, style.textColor);
+    fontRule(out, "a{font-size:", style.hyperFont, style.hyperColor);
+    fontRule(out, "a:link{font-size:", style.hyperFont, style.hyperColor);
+    fontRule(out, "a:visited{font-size:", style.hyperFont, style.hyperColor);
+    fontRule(out, "a:hover{font-size:", style.hyperFont, style.hyperColorA);
+    fontRule(out, ".TLink{cursor:hand;font-size:", style.buttonFont, style.buttonColor);
+    fontRule(out, ".But{cursor:hand;font-size:", style.buttonFont, style.buttonColor);
+    fontRule(out, ".ButActive{cursor:hand;font-size:", style.buttonFont, style.hyperColorA);
 
     out << ".Logo{position:absolute;top:";
     out.css(style.logoTop) << ";left:";

@@ -120,8 +120,8 @@ void TestCliBuild::makeDatabase(const QString &root)
 void TestCliBuild::buildsTheStoredMenu()
 {
     makeDatabase(path(QStringLiteral("cd")));
-    const Result build = velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"),
-                                  path(QStringLiteral("home"))});
+    const Result build =
+        velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"), path(QStringLiteral("home"))});
     QVERIFY2(build.exitCode == 0, qPrintable(build.err));
     QVERIFY(build.err.isEmpty());
     const QString cd = path(QStringLiteral("cd/"));
@@ -152,18 +152,18 @@ void TestCliBuild::buildsTheStoredMenu()
     QCOMPARE(readFile(cd + QStringLiteral("Start.exe")), QByteArray("MZ starter"));
 
     // A second build gives the same files.
-    QCOMPARE(velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"),
-                      path(QStringLiteral("home"))})
-                 .exitCode,
-             0);
+    QCOMPARE(
+        velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"), path(QStringLiteral("home"))})
+            .exitCode,
+        0);
     QCOMPARE(readFile(cd + QStringLiteral("Index.htm")), page);
 }
 
 void TestCliBuild::missingStyleRowUsesTheDefaults()
 {
     makeDatabase(path(QStringLiteral("cd")));
-    const Result build = velmora({QStringLiteral("--home"), path(QStringLiteral("home")), QStringLiteral("build"),
-                                  QStringLiteral("5")});
+    const Result build =
+        velmora({QStringLiteral("--home"), path(QStringLiteral("home")), QStringLiteral("build"), QStringLiteral("5")});
     QCOMPARE(build.exitCode, 0);
     QVERIFY2(build.err.contains(QLatin1String("Style 99")), qPrintable(build.err));
     QVERIFY(readFile(path(QStringLiteral("cd/Menu/Styles.css"))).contains("Body{background-color:16777215 }"));
@@ -174,18 +174,23 @@ void TestCliBuild::missingStyleRowUsesTheDefaults()
 void TestCliBuild::buildsAModernMenu()
 {
     makeDatabase(path(QStringLiteral("cd")));
-    sqlite(QStringLiteral("UPDATE tblMenus SET Template='Modern Screenshots' WHERE MenuID=1;"));
+    // The column compares without regard to case, and so does the build.
+    sqlite(QStringLiteral("UPDATE tblMenus SET Template='modern SCREENSHOTS' WHERE MenuID=1;"));
     writeFile(path(QStringLiteral("cd/setup.exe")), QByteArray(2048, 'x'));
-    const Result build = velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"),
-                                  path(QStringLiteral("home"))});
+    // A screenshot is shown when the user has put it into Menu; the style's media are copied there by the build.
+    QVERIFY(QDir().mkpath(path(QStringLiteral("cd/Menu"))));
+    writeFile(path(QStringLiteral("cd/Menu/shot1.jpg")), "shot");
+    const Result build =
+        velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"), path(QStringLiteral("home"))});
     QVERIFY2(build.exitCode == 0, qPrintable(build.err));
     const QByteArray page = readFile(path(QStringLiteral("cd/Index.htm")));
     QVERIFY(page.startsWith("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"));
     for (const QByteArray &part :
-         {QByteArray("<h1>Tom&#39;s Tools</h1>"), QByteArray("<img class=\"logo\" src=\"Menu/logo.gif\""),
+         {QByteArray("<h1>Tom's Tools</h1>"), QByteArray("<span class=\"logo\"><img src=\"Menu/logo.gif\""),
           QByteArray("src=\"Menu/tune.mid\""), QByteArray("background-image:url(\"Menu/sky.jpg\")"),
-          QByteArray("<a href=\"setup.exe\">Setup</a>"), QByteArray("<span class=\"size\">2.0 KB</span>"),
-          QByteArray("src=\"Menu/shot1.jpg\" alt=\"Setup\""), QByteArray(">Docs</button>")})
+          QByteArray("<a href=\"setup.exe\">Setup</a>"), QByteArray("<span class=\"size\">2.0\xC2\xA0KB</span>"),
+          QByteArray("<a class=\"shot\" href=\"Menu/shot1.jpg\" aria-label=\"Full-size screenshot: Setup\">"),
+          QByteArray("<h2 id=\"h0\">Docs</h2>")})
         QVERIFY2(page.contains(part), part.constData());
     QCOMPARE(readFile(path(QStringLiteral("cd/Index.hta"))), page);
 }
@@ -196,12 +201,27 @@ void TestCliBuild::refusedBuildsLeaveEarlierFiles_data()
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("unknown menu") << "42" << "" << "There is no menu 42.";
-    QTest::newRow("no entries") << "2" << "" << "has no entries";
-    QTest::newRow("missing root") << "1" << "root missing" << "does not exist";
-    QTest::newRow("read-only root") << "1" << "root read-only" << "is read-only";
-    QTest::newRow("missing media") << "1" << "media/tune.mid" << "tune.mid";
-    QTest::newRow("missing starter") << "1" << "bin/Start.exe" << "Start.exe was not found";
+    QTest::newRow("unknown menu") << "42"
+                                  << ""
+                                  << "There is no menu 42.";
+    QTest::newRow("no entries") << "2"
+                                << ""
+                                << "has no entries";
+    QTest::newRow("missing root") << "1"
+                                  << "root missing"
+                                  << "does not exist";
+    QTest::newRow("read-only root") << "1"
+                                    << "root read-only"
+                                    << "is read-only";
+    QTest::newRow("missing media") << "1"
+                                   << "media/tune.mid"
+                                   << "tune.mid";
+    QTest::newRow("missing starter") << "1"
+                                     << "bin/Start.exe"
+                                     << "Start.exe was not found";
+    QTest::newRow("injected colour") << "1"
+                                     << "LogoTop=0}body{background:url(http://evil.example/p)}x{"
+                                     << "The style \"Ocean\" cannot be used: its logo position top";
 }
 
 void TestCliBuild::refusedBuildsLeaveEarlierFiles()
@@ -216,10 +236,13 @@ void TestCliBuild::refusedBuildsLeaveEarlierFiles()
     writeFile(cd + QStringLiteral("Index.hta"), "earlier page");
     if (damage.startsWith(QLatin1String("media/")) || damage.startsWith(QLatin1String("bin/")))
         QVERIFY(QFile::remove(path(damage)));
+    if (damage.startsWith(QLatin1String("LogoTop=")))
+        sqlite(QStringLiteral("UPDATE tblStyles SET LogoTop='%1';").arg(damage.mid(8)));
     if (damage == QLatin1String("root read-only"))
         QVERIFY(QFile::setPermissions(cd, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup));
 
-    const Result build = velmora({QStringLiteral("build"), menu, QStringLiteral("--home"), path(QStringLiteral("home"))});
+    const Result build =
+        velmora({QStringLiteral("build"), menu, QStringLiteral("--home"), path(QStringLiteral("home"))});
     QFile::setPermissions(cd, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(build.exitCode, 1);
     QVERIFY2(build.err.contains(message), qPrintable(build.err));

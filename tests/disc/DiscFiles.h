@@ -32,12 +32,14 @@ inline QString xorriso(const QStringList &arguments)
 }
 
 // Every file of the image with its size, as xorriso lists them (it quotes names in '', an apostrophe as '"'"').
-inline QMap<QString, qint64> imageFiles(const QString &image)
+// Commands before -indev choose the tree read: Rock Ridge unless told otherwise.
+inline QMap<QString, qint64> imageFiles(const QString &image, const QStringList &reading = {})
 {
     QMap<QString, qint64> files;
     static const QRegularExpression line(QStringLiteral("^-\\S+\\s+\\d+\\s+\\S+\\s+\\S+\\s+(\\d+)\\s.*'/(.*)'$"));
-    const QString listing = xorriso({QStringLiteral("-indev"), image, QStringLiteral("-find"), QStringLiteral("/"),
-                                     QStringLiteral("-exec"), QStringLiteral("lsdl")});
+    const QString listing =
+        xorriso(reading + QStringList{QStringLiteral("-indev"), image, QStringLiteral("-find"), QStringLiteral("/"),
+                                      QStringLiteral("-exec"), QStringLiteral("lsdl")});
     for (const QString &text : listing.split(QLatin1Char('\n'))) {
         const QRegularExpressionMatch match = line.match(text);
         if (match.hasMatch())

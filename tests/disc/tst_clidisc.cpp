@@ -90,18 +90,25 @@ void TestCliDisc::fromFolderToImage()
              qPrintable(r.err));
     QCOMPARE(entryCount(), 4);
 
+    // A hidden file is a note, not a problem; the size line comes last.
+    DiscFiles::writeFile(path("cd/.DS_Store"), "x");
     r = velmora({"check", "1"});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out.size(), 1);
-    QVERIFY2(r.out.first().startsWith("Size: 0.0 MB; fits on a CD (700 MB)"), qPrintable(r.out.first()));
+    QCOMPARE(r.out.size(), 2);
+    QCOMPARE(r.out[0], QStringLiteral("The hidden file .DS_Store will go on the disc."));
+    QVERIFY2(QRegularExpression("^Image size: \\d+ sectors \\(0\\.\\d MB\\); fits on a CD \\(700 MB\\)")
+                 .match(r.out[1])
+                 .hasMatch(),
+             qPrintable(r.out[1]));
 
     QVERIFY(QFile::rename(path("cd/Setup.exe"), path("cd/Set?up.exe")));
     r = velmora({"check", "1"});
     QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.out.size(), 3);
-    QCOMPARE(r.out[0], QStringLiteral("The file %1 of the entry Setup is missing.").arg(path("cd/Setup.exe")));
+    QCOMPARE(r.out.size(), 4);
+    QCOMPARE(r.out[0], QStringLiteral("The file Setup.exe of the entry \"Setup\" is missing."));
     QCOMPARE(r.out[1], QStringLiteral("The name Set?up.exe holds the character ?, which a Joliet disc cannot hold."));
-    QVERIFY(r.out[2].startsWith("Size: "));
+    QVERIFY(r.out[3].startsWith("Image size: "));
+    QVERIFY(QFile::rename(path("cd/Set?up.exe"), path("cd/Setup.exe")));
 
     if (QStandardPaths::findExecutable("xorriso").isEmpty())
         QSKIP("xorriso is not installed");
@@ -119,6 +126,17 @@ void TestCliDisc::fromFolderToImage()
     QVERIFY2(r.err.contains("install the xorriso package"), qPrintable(r.err));
     QVERIFY(!QFile::exists(path("other.iso")));
 
+    // xorriso's own reason is shown, on a line of its own after the progress.
+    DiscFiles::writeFile(path("fakebin/xorriso"), "#!/bin/sh\necho 'xorriso : UPDATE :  10.0% done' >&2\n"
+                                                  "echo 'libisofs: FAILURE : Disk full' >&2\nexit 32\n");
+    QFile::setPermissions(path("fakebin/xorriso"), QFile::ReadOwner | QFile::ExeOwner);
+    r = velmora({"iso", "1", "-o", "other.iso"}, path("fakebin") + ":/usr/bin:/bin");
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("Making the disc image: 10%\nxorriso could not make the disc image (exit code 32).\n"
+                            "libisofs: FAILURE : Disk full\n"),
+             qPrintable(r.err));
+    QVERIFY(!QFile::exists(path("other.iso")));
+
     r = velmora({"check", "7"});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains("There is no menu 7."), qPrintable(r.err));
@@ -134,6 +152,12 @@ void TestCliDisc::badArguments_data()
     QTest::newRow("check with a path") << QStringList{"check", "1", "cd"};
     QTest::newRow("check with a category") << QStringList{"check", "1", "--category", "X"};
     QTest::newRow("iso with two numbers") << QStringList{"iso", "1", "2"};
+    QTest::newRow("build with -o") << QStringList{"build", "1", "-o", "x"};
+    QTest::newRow("build with a category") << QStringList{"build", "1", "--category", "x"};
+    QTest::newRow("list with -o") << QStringList{"list", "-o", "x"};
+    for (const char *command : {"list", "build", "add", "check", "iso"})
+        QTest::newRow(qPrintable(QStringLiteral("%1 with an unknown option").arg(command)))
+            << QStringList{command, "1", "--bogus"};
 }
 
 void TestCliDisc::badArguments()

@@ -1,6 +1,11 @@
 #include "core/disc/DiscCheck.h"
+#include "core/disc/IsoImage.h"
 #include "tests/disc/DiscFiles.h"
 #include "tests/generate/MenuFixture.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The disc check on real CD roots: each kind of problem, and a clean root that has none.
 class TestDiscCheck : public QObject
@@ -14,6 +19,11 @@ private slots:
     void sizeAgainstDiscs();
     void tooLargeForAnyDisc();
     void cancelStopsTheWalk();
+    void linksAndStrangeNames_data();
+    void linksAndStrangeNames();
+    void unreadableFiles();
+    void sizeIsTheImagesSize_data();
+    void sizeIsTheImagesSize();
 
 private:
     static QString kindName(DiscProblem::Kind kind);
@@ -30,6 +40,14 @@ QString TestDiscCheck::kindName(DiscProblem::Kind kind)
         return QStringLiteral("media");
     case DiscProblem::Kind::TooLarge:
         return QStringLiteral("size");
+    case DiscProblem::Kind::BadName:
+        return QStringLiteral("utf8");
+    case DiscProblem::Kind::CaseClash:
+        return QStringLiteral("case");
+    case DiscProblem::Kind::Unreadable:
+        return QStringLiteral("unreadable");
+    case DiscProblem::Kind::BrokenLink:
+        return QStringLiteral("link");
     }
     return {};
 }
@@ -50,7 +68,20 @@ void TestDiscCheck::reportsProblems_data()
 
     QTest::newRow("clean") << clean << cleanLinks << cleanMedia << QStringList{};
     QTest::newRow("entry file missing") << clean << QStringList{"Setup.exe", "Docs/gone.txt"} << cleanMedia
-                                        << QStringList{"missing: Docs/gone.txt of the entry"};
+                                        << QStringList{
+                                               "missing: The file Docs/gone.txt of the entry \"Entry 2\" is missing."};
+    QTest::newRow("entry without a file") << clean << QStringList{"Setup.exe", ""} << cleanMedia
+                                          << QStringList{"missing: The entry \"Entry 2\" has no file."};
+    QTest::newRow("screenshot missing")
+        << clean << QStringList{"Setup.exe|gone.jpg"} << cleanMedia
+        << QStringList{"missing: The screenshot Menu/gone.jpg of the entry \"Entry 1\" is missing."};
+    QTest::newRow("names differing in case only")
+        << QStringList{"Setup.exe", "setup.EXE", "Docs/a.txt", "docs/A.txt", "Other/setup.exe"} << QStringList{}
+        << cleanMedia
+        << QStringList{"case: The names Setup.exe and setup.EXE differ only in letter case",
+                       "case: The names Docs and docs differ"};
+    QTest::newRow("character beyond Joliet") << QStringList{"smile \U0001F600.txt"} << QStringList{} << cleanMedia
+                                             << QStringList{"name: holds the character \U0001F600 (U+1f600)"};
     QTest::newRow("entry outside the root")
         << clean << QStringList{"../outside.txt"} << cleanMedia << QStringList{"missing: not inside the CD root"};
     QTest::newRow("media file missing") << clean << cleanLinks << QStringList{"a/back.jpg", "a/gone.wav", "", "", ""}
@@ -97,7 +128,7 @@ void TestDiscCheck::reportsProblems()
         if (!medium.contains("gone"))
             DiscFiles::writeFile(mediaPaths.last(), "medium");
     }
-    MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::standard());
+    MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::standardScreenshots());
     snapshot.style.backImage = mediaPaths[0];
     snapshot.style.soundFile = mediaPaths[1];
     snapshot.style.logoFile = mediaPaths[2];
@@ -141,29 +172,32 @@ void TestDiscCheck::sizeAgainstDiscs()
     QFETCH(QString, line);
     DiscSize size;
     size.sectors = sectors;
-    size.bytes = sectors * 2048;
     QVERIFY2(size.line().endsWith(line), qPrintable(size.line()));
-    QVERIFY(size.line().startsWith(QStringLiteral("Size: %1 MB").arg(double(size.bytes) / 1e6, 0, 'f', 1)));
+    QVERIFY(size.line().startsWith(
+        QStringLiteral("Image size: %1 sectors (%2 MB); ").arg(sectors).arg(double(sectors * 2048) / 1e6, 0, 'f', 1)));
+    size.estimated = true;
+    QVERIFY(size.line().contains(QStringLiteral(" MB), estimated; ")));
 }
 
 void TestDiscCheck::tooLargeForAnyDisc()
 {
     MenuFixture fixture;
-    // Sparse files: sizes count, not the blocks they take here. Each file is rounded up to whole sectors.
+    // A sparse file: its size counts, not the blocks it takes here.
     QFile big(fixture.cdFolder() + "/big.img");
-    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(4173824 - 2) * 2048));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(4173824 - 400) * 2048));
     big.close();
-    DiscFiles::writeFile(fixture.cdFolder() + "/a.txt", "a");
-    DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
-    QVERIFY(check.run());
-    QVERIFY(check.problems().isEmpty());
-    QCOMPARE(check.size().sectors, qint64(4173824 - 1));
-    DiscFiles::writeFile(fixture.cdFolder() + "/b.txt", "bb");
-    DiscFiles::writeFile(fixture.cdFolder() + "/c.txt", "c");
-    QVERIFY(check.run());
-    QCOMPARE(check.size().bytes, qint64(4173824 - 2) * 2048 + 4);
-    QCOMPARE(check.problems().size(), 1);
-    QCOMPARE(check.problems().first().kind, DiscProblem::Kind::TooLarge);
+    for (const QString &program : {QStringLiteral("xorriso"), QStringLiteral("/nonexistent/xorriso")}) {
+        DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
+        check.setProgram(program);
+        QVERIFY(big.resize(qint64(4173824 - 400) * 2048));
+        QVERIFY(check.run());
+        QVERIFY2(check.problems().isEmpty(), qPrintable(program));
+        QCOMPARE(check.size().estimated, program != QLatin1String("xorriso"));
+        QVERIFY(big.resize(qint64(4173824) * 2048));
+        QVERIFY(check.run());
+        QCOMPARE(check.problems().size(), 1);
+        QCOMPARE(check.problems().first().kind, DiscProblem::Kind::TooLarge);
+    }
 }
 
 void TestDiscCheck::cancelStopsTheWalk()
@@ -181,7 +215,140 @@ void TestDiscCheck::cancelStopsTheWalk()
     QCOMPARE(reports, (QList<int>{256, 512}));
     check.setProgress({});
     QVERIFY(check.run());
-    QCOMPARE(check.size().bytes, qint64(600));
+    QVERIFY(check.size().sectors > 600);
+}
+
+void TestDiscCheck::linksAndStrangeNames_data()
+{
+    // Made under the CD root: "name" a file, "name->target" a link, "name/" a folder.
+    QTest::addColumn<QStringList>("made");
+    QTest::addColumn<QStringList>("problems");
+    QTest::addColumn<QStringList>("notes");
+
+    QTest::newRow("links inside the root")
+        << QStringList{"a.txt", "b.txt->a.txt", "sub/", "c->sub"} << QStringList{} << QStringList{};
+    QTest::newRow("link out of the root")
+        << QStringList{"etc->/etc"}
+        << QStringList{"link: The link etc leads outside the CD root; the disc image leaves it out."} << QStringList{};
+    QTest::newRow("link to nothing") << QStringList{"gone->nothing"}
+                                     << QStringList{"link: The link gone leads to nothing"} << QStringList{};
+    QTest::newRow("link back up") << QStringList{"sub/", "sub/up->.."}
+                                  << QStringList{"link: The link sub/up leads back into a folder"} << QStringList{};
+    QTest::newRow("name not UTF-8")
+        << QStringList{"Video<E9>.avi"}
+        << QStringList{"utf8: The name Video\\xE9.avi cannot be shown on the menu or read on Windows: rename it."}
+        << QStringList{};
+    QTest::newRow("line break in a name")
+        << QStringList{"two\nlines.txt"} << QStringList{"name: The name two\\x0Alines.txt holds a control character"}
+        << QStringList{};
+    QTest::newRow("hidden files are notes")
+        << QStringList{".DS_Store", ".git/", ".git/config", "Docs/", "Docs/.hidden"} << QStringList{}
+        << QStringList{"The hidden file .DS_Store will go on the disc.", "The hidden folder .git will go on the disc.",
+                       "The hidden file Docs/.hidden will go on the disc."};
+}
+
+void TestDiscCheck::linksAndStrangeNames()
+{
+    QFETCH(QStringList, made);
+    QFETCH(QStringList, problems);
+    QFETCH(QStringList, notes);
+    MenuFixture fixture;
+    const QByteArray root = QFile::encodeName(fixture.cdFolder()) + '/';
+    for (const QString &item : made) {
+        // "<E9>" is the byte 0xE9 as it is, which is no UTF-8.
+        const QByteArray bytes = item.toUtf8().replace("<E9>", "\xE9");
+        const int arrow = bytes.indexOf("->");
+        if (arrow > 0)
+            QVERIFY(::symlink(bytes.mid(arrow + 2).constData(), (root + bytes.left(arrow)).constData()) == 0);
+        else if (bytes.endsWith('/'))
+            QVERIFY(::mkdir((root + bytes).constData(), 0755) == 0);
+        else
+            QVERIFY(::close(::open((root + bytes).constData(), O_CREAT | O_WRONLY, 0644)) == 0);
+    }
+    DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
+    QVERIFY(check.run());
+    QStringList found;
+    for (const DiscProblem &problem : check.problems())
+        found.append(kindName(problem.kind) + ": " + problem.text);
+    QCOMPARE(found.size(), problems.size());
+    for (int i = 0; i < problems.size(); ++i)
+        QVERIFY2(found.at(i).startsWith(problems.at(i)), qPrintable(found.at(i)));
+    QStringList sortedNotes = check.notes();
+    sortedNotes.sort();
+    notes.sort();
+    QCOMPARE(sortedNotes, notes);
+    for (const QString &line : found + check.notes())
+        QVERIFY2(!line.contains(QLatin1Char('\n')), qPrintable(line));
+}
+
+void TestDiscCheck::unreadableFiles()
+{
+    if (::geteuid() == 0)
+        QSKIP("Every file is readable to root.");
+    MenuFixture fixture;
+    DiscFiles::writeFile(fixture.cdFolder() + "/secret.txt", "x");
+    QVERIFY(QDir().mkpath(fixture.cdFolder() + "/closed"));
+    QFile::setPermissions(fixture.cdFolder() + "/secret.txt", QFile::WriteOwner);
+    QFile::setPermissions(fixture.cdFolder() + "/closed", QFile::WriteOwner);
+    DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
+    check.run();
+    QFile::setPermissions(fixture.cdFolder() + "/closed", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QStringList found;
+    for (const DiscProblem &problem : check.problems())
+        found.append(kindName(problem.kind) + ": " + problem.text);
+    found.sort();
+    QCOMPARE(found,
+             (QStringList{"unreadable: The folder closed cannot be read, so no disc image can be made of it.",
+                          "unreadable: The file secret.txt cannot be read, so no disc image can be made of it."}));
+}
+
+void TestDiscCheck::sizeIsTheImagesSize_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::newRow("many small files") << "many";
+    QTest::newRow("one large sparse file") << "sparse";
+    QTest::newRow("deep folders and links") << "deep";
+}
+
+// The sectors the check reports are those of the image written afterwards, and the estimate without xorriso never
+// falls short of them.
+void TestDiscCheck::sizeIsTheImagesSize()
+{
+    QFETCH(QString, shape);
+    MenuFixture fixture;
+    const QString root = fixture.cdFolder();
+    if (shape == QLatin1String("many")) {
+        for (int i = 0; i < 2000; ++i)
+            DiscFiles::writeFile(root + QStringLiteral("/f%1/file number %2.txt").arg(i % 7).arg(i),
+                                 QByteArray(i % 3000, 'x'));
+    } else if (shape == QLatin1String("sparse")) {
+        QFile big(root + "/big.img");
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(150 * 1000 * 1000 + 5));
+    } else {
+        QString folder = root;
+        for (int i = 0; i < 40; ++i) {
+            folder += QStringLiteral("/level %1 with a longer name").arg(i);
+            DiscFiles::writeFile(folder + "/note.txt", QByteArray(100 + i, 'n'));
+        }
+        QVERIFY(QFile::link(folder + "/note.txt", root + "/deep note.txt"));
+        QVERIFY(QFile::link(root + "/level 0 with a longer name", root + "/shortcut"));
+        QVERIFY(QFile::link("/etc", root + "/outside"));
+    }
+    const MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::standard());
+    DiscCheck check(fixture.store(), snapshot);
+    QVERIFY(check.run());
+    QVERIFY(!check.size().estimated);
+    const QString image = fixture.path("disc.iso");
+    IsoImage writer;
+    QVERIFY2(writer.run(root, snapshot.title, image), qPrintable(writer.errorString()));
+    const qint64 written = QFileInfo(image).size();
+    QCOMPARE(check.size().sectors * 2048, written);
+    QFile::remove(image);
+
+    check.setProgram(QStringLiteral("/nonexistent/xorriso"));
+    QVERIFY(check.run());
+    QVERIFY(check.size().estimated);
+    QVERIFY2(check.size().sectors * 2048 >= written, qPrintable(check.size().line()));
 }
 
 QTEST_GUILESS_MAIN(TestDiscCheck)

@@ -19,6 +19,8 @@ private slots:
     void cancelLeavesNoFile();
     void refusals_data();
     void refusals();
+    void linksGoInAsTheirFiles();
+    void longNamesAndStaleTemporaries();
 
 private:
     QStringList filesBesideImages() const;
@@ -166,6 +168,18 @@ void TestIsoImage::refusals_data()
                                    << "cd"
                                    << "out/image.iso"
                                    << "could not make the disc image";
+    QTest::newRow("xorriso cannot start") << "@notexec"
+                                          << "cd"
+                                          << "out/image.iso"
+                                          << "xorriso could not be started: ";
+    QTest::newRow("xorriso's own reason") << "@fakexorriso"
+                                          << "cd"
+                                          << "out/image.iso"
+                                          << "(exit code 32).\nlibisofs: FAILURE : Cannot open the disk file";
+    QTest::newRow("image inside the root through a link") << "xorriso"
+                                                          << "cd"
+                                                          << "linked/image.iso"
+                                                          << "inside the CD root";
 }
 
 void TestIsoImage::refusals()
@@ -177,6 +191,15 @@ void TestIsoImage::refusals()
     DiscFiles::writeFile(m_dir->filePath("cd/a.txt"), "a");
     DiscFiles::writeFile(m_dir->filePath("out/image.iso"), "an earlier image");
     QVERIFY(QDir(m_dir->path()).mkpath("out/folder"));
+    QVERIFY(QFile::link(m_dir->filePath("cd"), m_dir->filePath("linked")));
+    DiscFiles::writeFile(m_dir->filePath("notexec"), "#!/bin/sh\n");
+    DiscFiles::writeFile(m_dir->filePath("fakexorriso"),
+                         "#!/bin/sh\necho 'libisofs: FAILURE : Cannot open the disk file' >&2\n"
+                         "echo 'xorriso : aborting : -abort_on SORRY encountered' >&2\n"
+                         "echo 'xorriso : NOTE : -return_with SORRY 32 triggered' >&2\nexit 32\n");
+    QFile::setPermissions(m_dir->filePath("fakexorriso"), QFile::ReadOwner | QFile::ExeOwner);
+    if (program.startsWith(QLatin1Char('@')))
+        program = m_dir->filePath(program.mid(1));
 
     IsoImage image;
     image.setProgram(program);
@@ -187,6 +210,39 @@ void TestIsoImage::refusals()
     QFile earlier(m_dir->filePath("out/image.iso"));
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("an earlier image"));
+}
+
+// Joliet has no links, so a link inside the root goes in as the file it points to, in both trees; one leading out
+// of the root does not go in at all.
+void TestIsoImage::linksGoInAsTheirFiles()
+{
+    const QString root = m_dir->filePath("cd");
+    DiscFiles::writeFile(root + "/a.txt", QByteArray(3000, 'a'));
+    DiscFiles::writeFile(root + "/sub/b.txt", "bb");
+    QVERIFY(QFile::link("a.txt", root + "/link.txt"));
+    QVERIFY(QFile::link("sub", root + "/folder link"));
+    QVERIFY(QFile::link("/etc", root + "/etc"));
+    QVERIFY(QFile::link("nothing", root + "/dangling"));
+    const QString target = m_dir->filePath("out/image.iso");
+    IsoImage image;
+    QVERIFY2(image.run(root, "Links", target), qPrintable(image.errorString()));
+
+    const QMap<QString, qint64> expected = {
+        {"a.txt", 3000}, {"link.txt", 3000}, {"sub/b.txt", 2}, {"folder link/b.txt", 2}};
+    QCOMPARE(DiscFiles::imageFiles(target), expected);
+    QCOMPARE(DiscFiles::imageFiles(target, {"-rockridge", "off", "-joliet", "on"}), expected);
+}
+
+// The temporary name is short, so any name the target may have fits; what stopped images left goes.
+void TestIsoImage::longNamesAndStaleTemporaries()
+{
+    DiscFiles::writeFile(m_dir->filePath("cd/a.txt"), "a");
+    const QString stale = m_dir->filePath("out/.velmora-tmp-999999999-abcdef-image.iso");
+    DiscFiles::writeFile(stale, QByteArray(10000, 's'));
+    const QString target = m_dir->filePath("out/" + QString(251, 'n') + ".iso");
+    IsoImage image;
+    QVERIFY2(image.run(m_dir->filePath("cd"), "Long", target), qPrintable(image.errorString()));
+    QCOMPARE(filesBesideImages(), QStringList{QString(251, 'n') + ".iso"});
 }
 
 QTEST_GUILESS_MAIN(TestIsoImage)

@@ -33,6 +33,7 @@ private slots:
     void noEntriesWritesNothing();
     void entriesOfOtherMenusAreLeftOut();
     void extendedPageAddsTheCategoryIndex();
+    void entryWithoutCategoryShowsOnEveryTemplate();
 
 private:
     static QByteArray page(MenuFixture &fixture, const MenuSnapshot &snapshot);
@@ -373,6 +374,26 @@ void TestPageWriter::extendedLonePanelIsNamedItself()
     QCOMPARE(lines.at(script + 6), "                        " + panel + ".all.Des[i].style.display='block';");
     QCOMPARE(lines.at(script + 9), "                    " + panel + ".all.Des[i].style.display='none';");
     QCOMPARE(lines.at(script + 15), QByteArray("    nums = document.all.Cat.length - 1"));
+}
+
+// A category never set (NULL) is the empty one: its entry shows in the empty category's panel, not in none.
+void TestPageWriter::entryWithoutCategoryShowsOnEveryTemplate()
+{
+    MenuFixture fixture;
+    fixture.addEntry(1, "", "Empty", "empty.exe", "Text", "none");
+    fixture.data().ExecuteSQL({QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,"
+                                              "Screenshot) VALUES (1,NULL,'Unset','unset.exe','Text','none')"),
+                               {},
+                               {}});
+    fixture.addEntry(1, "Tools", "Tool", "tool.exe", "Text", "none");
+    QVERIFY(fixture.page(fixture.snapshot(MenuTemplate::extended()))->count("tool.exe") > 0);
+    for (const QString &name : MenuTemplate::allNames()) {
+        QString error;
+        const std::optional<QByteArray> page = fixture.page(fixture.snapshot(name), &error);
+        QVERIFY2(page, qPrintable(error));
+        for (const QByteArray &link : {"empty.exe", "unset.exe", "tool.exe"})
+            QVERIFY2(page->count(link) == page->count("tool.exe"), qPrintable(name + ": " + link));
+    }
 }
 
 void TestPageWriter::extendedScreenshotsAddsTwoLinesPerEntry()

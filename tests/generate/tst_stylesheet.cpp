@@ -19,6 +19,9 @@ private slots:
     void shortFontTextWritesNothing();
     void fileNamedMenuIsReported();
     void charactersOutsideTheCodePage();
+    void fieldsOfEveryKindStayValid();
+    void injectedFieldsAreRefused_data();
+    void injectedFieldsAreRefused();
 
 private:
     static QList<QByteArray> rules(const QByteArray &text);
@@ -47,19 +50,28 @@ void TestStylesheet::defaultStyle()
 {
     QVERIFY(StylesheetWriter::check(StyleFields::standard()).ok);
     const QByteArray text = StylesheetWriter::text(StyleFields::standard());
-    const QByteArray expected =
-        "h2{font-size:14pt;font-family:Arial;color:RGB(192,192,192);font-weight:bold;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
-        "Body{background-color:16777215 }\r\n\r\n"
-        "P{font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:normal;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
-        "TD{font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:normal;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
-        "a{font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:normal;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
-        "a:link{font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:normal;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
-        "a:visited{font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:normal;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
-        "a:hover{font-size:10pt;font-family:Arial;color:RGB(17,207,255);font-weight:normal;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
-        ".TLink{cursor:hand;font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:bold;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
-        ".But{cursor:hand;font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:bold;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
-        ".ButActive{cursor:hand;font-size:10pt;font-family:Arial;color:RGB(17,207,255);font-weight:bold;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
-        ".Logo{position:absolute;top:0;left:0}\r\n\r\n";
+    const QByteArray expected = "h2{font-size:14pt;font-family:Arial;color:RGB(192,192,192);font-weight:bold;margin-"
+                                "top:0cm;margin-bottom:0cm;}\r\n\r\n"
+                                "Body{background-color:16777215 }\r\n\r\n"
+                                "P{font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:normal;margin-"
+                                "top:0cm;margin-bottom:0cm;}\r\n\r\n"
+                                "TD{font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:normal;margin-"
+                                "top:0cm;margin-bottom:0cm;}\r\n\r\n"
+                                "a{font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:normal;margin-"
+                                "top:0cm;margin-bottom:0cm;}\r\n\r\n"
+                                "a:link{font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:normal;"
+                                "margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
+                                "a:visited{font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:normal;"
+                                "margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
+                                "a:hover{font-size:10pt;font-family:Arial;color:RGB(17,207,255);font-weight:normal;"
+                                "margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
+                                ".TLink{cursor:hand;font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-"
+                                "weight:bold;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
+                                ".But{cursor:hand;font-size:10pt;font-family:Arial;color:RGB(192,192,192);font-weight:"
+                                "bold;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
+                                ".ButActive{cursor:hand;font-size:10pt;font-family:Arial;color:RGB(17,207,255);font-"
+                                "weight:bold;margin-top:0cm;margin-bottom:0cm;}\r\n\r\n"
+                                ".Logo{position:absolute;top:0;left:0}\r\n\r\n";
     QCOMPARE(text, expected);
 }
 
@@ -72,8 +84,10 @@ void TestStylesheet::bodyRule_data()
     const QString pictures = QDir::rootPath() + QStringLiteral("pics") + PathMapping::separator();
     QTest::newRow("image") << "RGB(255,255,255)" << pictures + "sky.jpg"
                            << QByteArray("Body{background-color:RGB(255,255,255); background-image:url(sky.jpg);}");
-    QTest::newRow("no image") << "RGB(1,2,3)" << "none" << QByteArray("Body{background-color:RGB(1,2,3)}");
-    QTest::newRow("bare name") << "16777215 " << "sky.jpg"
+    QTest::newRow("no image") << "RGB(1,2,3)"
+                              << "none" << QByteArray("Body{background-color:RGB(1,2,3)}");
+    QTest::newRow("bare name") << "16777215 "
+                               << "sky.jpg"
                                << QByteArray("Body{background-color:16777215 ; background-image:url(sky.jpg);}");
     QTest::newRow("name that breaks a bare url")
         << "RGB(0,0,0)" << pictures + "blue sky (2).jpg"
@@ -182,6 +196,106 @@ void TestStylesheet::charactersOutsideTheCodePage()
     const QList<QByteArray> written = rules(StylesheetWriter::text(style));
     QVERIFY(written.at(0).startsWith("h2{font-size:12pt;font-family:\\005B8B\\004F53;color:"));
     QVERIFY(written.at(2).startsWith("P{font-size:10pt;font-family:Caf\xe9;color:"));
+}
+
+// What the colour and font pickers write, what the default style holds, and what users type into the fields.
+void TestStylesheet::fieldsOfEveryKindStayValid()
+{
+    const QStringList colours = {"RGB(-1,-1,-1)", "16777215 ", "RGB( 1 , 2 , 3 )", "rgb(1.5,2,3)", "#ff00aa",
+                                 "red",           ""};
+    const QStringList fonts = {"Times New Roman;10,5pt;Bold", "Arial;12.5pt;Normal", "\u5b8b\u4f53;9pt;bold",
+                               "MS Sans Serif;8pt;normal;extra"};
+    const QStringList positions = {"0", "-15", "10px", "", "12.5", " 7 "};
+    for (const QString &colour : colours) {
+        StyleFields style = StyleFields::standard();
+        style.backColor = style.hyperColorA = colour;
+        QVERIFY2(StylesheetWriter::check(style).ok, qPrintable(colour));
+    }
+    for (const QString &font : fonts) {
+        StyleFields style = StyleFields::standard();
+        style.titleFont = style.buttonFont = font;
+        QVERIFY2(StylesheetWriter::check(style).ok, qPrintable(font));
+    }
+    for (const QString &position : positions) {
+        StyleFields style = StyleFields::standard();
+        style.logoTop = style.logoLeft = position;
+        QVERIFY2(StylesheetWriter::check(style).ok, qPrintable(position));
+    }
+}
+
+void TestStylesheet::injectedFieldsAreRefused_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("named"); // the field as the message names it
+    QTest::newRow("colour with a rule") << "backColor"
+                                        << "red;background:url(http://evil.example/t)"
+                                        << "background colour";
+    QTest::newRow("colour with script") << "titleColor"
+                                        << "expression(alert(1))"
+                                        << "title colour";
+    QTest::newRow("position closing the rule") << "logoTop"
+                                               << "0}body{background:url(http://evil.example/p)}x{"
+                                               << "logo position top";
+    QTest::newRow("position not a number") << "logoLeft"
+                                           << "left"
+                                           << "logo position left";
+    QTest::newRow("line break in a family") << "textFont"
+                                            << "Arial\r\nx;10pt;bold"
+                                            << "text font";
+    QTest::newRow("brace in a family") << "buttonFont"
+                                       << "Ari{al;10pt;bold"
+                                       << "button font";
+    QTest::newRow("url in a family") << "hyperFont"
+                                     << "url(http://evil.example/f);10pt;bold"
+                                     << "hyperlink font";
+    QTest::newRow("rule in a weight") << "titleFont"
+                                      << "Arial;10pt;bold}body{x:y"
+                                      << "title font";
+    QTest::newRow("size not a size") << "titleFont"
+                                     << "Arial;big;bold"
+                                     << "title font";
+    QTest::newRow("quote in a medium") << "backImage"
+                                       << "/pics/a\"b.jpg"
+                                       << "background image";
+    QTest::newRow("url in a medium") << "logoFile"
+                                     << "/pics/url(x).gif"
+                                     << "logo";
+    QTest::newRow("backslash in a medium") << "buttonOnImage"
+                                           << "/pics/a\\b.gif"
+                                           << "button image (on)";
+}
+
+// A field that is not what it should be refuses the stylesheet, naming the style and the field; the earlier
+// stylesheet stays.
+void TestStylesheet::injectedFieldsAreRefused()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(QString, named);
+    QTemporaryDir cd;
+    const QString rootPath = PathMapping::rootPathFor(cd.path());
+    QVERIFY(StylesheetWriter::write(rootPath, StyleFields::standard()).ok);
+
+    StyleFields style = StyleFields::standard();
+    style.styleName = QStringLiteral("Mine");
+    QStringList values = style.values();
+    const QStringList names = {"styleName",  "backColor",  "backImage",     "soundFile",      "logoFile",
+                               "logoTop",    "logoLeft",   "buttonOnImage", "buttonOffImage", "titleFont",
+                               "titleColor", "buttonFont", "buttonColor",   "textFont",       "textColor",
+                               "hyperFont",  "hyperColor", "hyperColorA"};
+    values[names.indexOf(field)] = value;
+    style = StyleFields::fromValues(values);
+
+    const StepResult result = StylesheetWriter::write(rootPath, style);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(QStringLiteral("The style \"Mine\"")) &&
+                 result.error.contains(QStringLiteral("its %1 ").arg(named)) && !result.error.contains('\n'),
+             qPrintable(result.error));
+    QVERIFY(StylesheetWriter::text(style).isEmpty());
+    QFile stylesheet(cd.filePath(QStringLiteral("Menu/Styles.css")));
+    QVERIFY(stylesheet.open(QIODevice::ReadOnly));
+    QCOMPARE(stylesheet.readAll(), StylesheetWriter::text(StyleFields::standard()));
 }
 
 QTEST_GUILESS_MAIN(TestStylesheet)
