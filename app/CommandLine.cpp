@@ -1,45 +1,58 @@
 #include "app/CommandLine.h"
 
-#include "core/platform/ProgramParts.h"
+#include "core/about/Translations.h"
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"
 #include "core/data/DatabaseFile.h"
 #include "core/data/MenuStore.h"
 #include "core/generate/MenuBuild.h"
+#include "core/generate/MenuSnapshot.h"
+#include "core/platform/ProgramParts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <new>
 
 namespace {
 
 const QString homeOptionName = QStringLiteral("home");
+const QString languageOptionName = QStringLiteral("lang");
 const QString zoomOptionName = QStringLiteral("zoom");
 
 } // namespace
 
 CommandLine::CommandLine(const QStringList &arguments)
 {
-    m_parser.setApplicationDescription(
-        QStringLiteral("Velmora Wizard builds an autorun HTML menu for a CD from the files gathered in one folder.\n"
+    m_parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Velmora Wizard builds an autorun HTML menu for a CD from the files gathered in one folder.\n"
                        "Without a command it opens the wizard window."));
-    m_parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit.")});
-    m_parser.addOption(
-        {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit.")});
+    m_parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                        QCoreApplication::translate("CommandLine", "Show this help and exit.")});
+    m_parser.addOption({{QStringLiteral("v"), QStringLiteral("version")},
+                        QCoreApplication::translate("CommandLine", "Show the version and exit.")});
     m_parser.addOption({homeOptionName,
-                        QStringLiteral("Keep Velmora.dat and the style library in DIR (default: $VELMORA_HOME, "
-                                       "else the program folder when Velmora runs from its build folder, "
-                                       "else ~/.local/share/Velmora)."),
+                        QCoreApplication::translate(
+                            "CommandLine", "Keep Velmora.dat and the style library in DIR (default: $VELMORA_HOME, "
+                                           "else the program folder when Velmora runs from its build folder, "
+                                           "else ~/.local/share/Velmora)."),
                         QStringLiteral("DIR")});
-    m_parser.addOption({zoomOptionName,
-                        QStringLiteral("Show the window at PERCENT (50 to 400) for this run; the View menu's "
-                                       "choice is kept for the next starts."),
-                        QStringLiteral("PERCENT")});
+    m_parser.addOption(
+        {languageOptionName,
+         QCoreApplication::translate("CommandLine", "Speak the language CODE (de, en, es, fr) instead of "
+                                                    "the system's."),
+         QStringLiteral("CODE")});
+    m_parser.addOption(
+        {zoomOptionName,
+         QCoreApplication::translate("CommandLine", "Show the window at PERCENT (50 to 400) for this run; the View "
+                                                    "menu's choice is kept for the next starts."),
+         QStringLiteral("PERCENT")});
     DiscCommands::addOptions(m_parser);
-    m_parser.addPositionalArgument(QStringLiteral("command"),
-                                   QStringLiteral("list                print the stored menus, one per line\n"
-                                                  "build MENUID        rebuild the CD root of a stored menu\n") +
-                                       DiscCommands::helpLines(),
-                                   QStringLiteral("[command]"));
+    m_parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QCoreApplication::translate("CommandLine", "list                print the stored menus, one per line\n"
+                                                   "build MENUID        rebuild the CD root of a stored menu\n") +
+            DiscCommands::helpLines(),
+        QStringLiteral("[command]"));
 
     if (!m_parser.parse(arguments)) {
         m_valid = false;
@@ -52,13 +65,26 @@ CommandLine::CommandLine(const QStringList &arguments)
     // An empty folder name would put Velmora.dat into whatever folder the program runs from.
     if (m_parser.isSet(homeOptionName) && m_home.isEmpty()) {
         m_valid = false;
-        m_message = QStringLiteral("--home needs the name of a folder.");
+        m_message = QCoreApplication::translate("CommandLine", "--home needs the name of a folder.");
         return;
     }
     if (qEnvironmentVariableIsSet("VELMORA_HOME") && qEnvironmentVariableIsEmpty("VELMORA_HOME") &&
         !m_parser.isSet(homeOptionName)) {
         m_valid = false;
-        m_message = QStringLiteral("VELMORA_HOME is set but empty; name a folder or unset it.");
+        m_message =
+            QCoreApplication::translate("CommandLine", "VELMORA_HOME is set but empty; name a folder or unset it.");
+        return;
+    }
+
+    m_language = m_parser.value(languageOptionName);
+    if (m_parser.isSet(languageOptionName) && !Translations::isLanguageCode(m_language)) {
+        // The message itself is in the system's language.
+        const QString given = m_language;
+        m_language.clear();
+        m_valid = false;
+        m_message = QCoreApplication::translate("CommandLine", "--lang needs a language code such as de, fr or es, "
+                                                               "not \"%1\".")
+                        .arg(given);
         return;
     }
 
@@ -67,7 +93,8 @@ CommandLine::CommandLine(const QStringList &arguments)
         m_zoom = m_parser.value(zoomOptionName).toInt(&ok);
         if (!ok || m_zoom < 50 || m_zoom > 400) {
             m_valid = false;
-            m_message = QStringLiteral("--zoom needs a whole percentage from 50 to 400, such as 150.");
+            m_message = QCoreApplication::translate("CommandLine",
+                                                    "--zoom needs a whole percentage from 50 to 400, such as 150.");
             return;
         }
     }
@@ -86,7 +113,7 @@ CommandLine::CommandLine(const QStringList &arguments)
     if (m_command == QLatin1String("list")) {
         if (!m_commandArguments.isEmpty()) {
             m_valid = false;
-            m_message = QStringLiteral("list takes no arguments.");
+            m_message = QCoreApplication::translate("CommandLine", "list takes no arguments.");
         }
         return;
     }
@@ -96,7 +123,8 @@ CommandLine::CommandLine(const QStringList &arguments)
             m_menuId = m_commandArguments.first().toLongLong(&ok);
         if (!ok) {
             m_valid = false;
-            m_message = QStringLiteral("build takes one argument, the number of the menu (see 'velmora list').");
+            m_message = QCoreApplication::translate(
+                "CommandLine", "build takes one argument, the number of the menu (see 'velmora list').");
         }
         return;
     }
@@ -105,7 +133,7 @@ CommandLine::CommandLine(const QStringList &arguments)
         return;
     }
     m_valid = false;
-    m_message = QStringLiteral("Unknown command: %1").arg(m_command);
+    m_message = QCoreApplication::translate("CommandLine", "Unknown command: %1").arg(m_command);
 }
 
 QString CommandLine::helpText() const
@@ -129,7 +157,7 @@ QString CommandLine::dataHomeFailure(const QString &programFolder) const
 {
     const QString wanted =
         DataHome::chosen(ProgramParts(programFolder).portableFolder(), m_home, qEnvironmentVariable("VELMORA_HOME"));
-    return QStringLiteral("Cannot create the data folder %1: %2.")
+    return QCoreApplication::translate("CommandLine", "Cannot create the data folder %1: %2.")
         .arg(QDir::toNativeSeparators(wanted), DataHome::problemWith(wanted));
 }
 
@@ -152,10 +180,13 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
         err << error.message() << Qt::endl;
         return 1;
     } catch (const std::bad_alloc &) {
-        err << "Not enough memory to " << m_command << " the menus." << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "Not enough memory to %1 the menus.").arg(m_command)
+            << Qt::endl;
         return 1;
     } catch (const std::exception &error) {
-        err << "The " << m_command << " command failed: " << QString::fromLocal8Bit(error.what()) << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "The %1 command failed: %2")
+                   .arg(m_command, QString::fromLocal8Bit(error.what()))
+            << Qt::endl;
         return 1;
     }
     return 2;
@@ -168,7 +199,7 @@ int CommandLine::listMenus(const QString &home, QTextStream &out) const
         QString title = menu.title;
         title.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\r'), QLatin1Char(' '));
         title.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        out << menu.id << ": " << title << Qt::endl;
+        out << menu.id << ": " << title << " (" << MenuLanguage::ofStored(menu.language) << ')' << Qt::endl;
     }
     return 0;
 }
@@ -181,7 +212,7 @@ int CommandLine::buildMenu(const QString &home, const QString &programFolder, QT
     for (const QString &note : build.notes())
         err << note << Qt::endl;
     for (const QString &file : build.written())
-        out << "Wrote " << QDir::toNativeSeparators(file) << Qt::endl;
+        out << QCoreApplication::translate("CommandLine", "Wrote %1").arg(QDir::toNativeSeparators(file)) << Qt::endl;
     if (!result) {
         err << result.error << Qt::endl;
         return 1;

@@ -19,6 +19,8 @@ public:
     bool wantsVersion() const { return m_version; }
     // No command given: the wizard window opens.
     bool wantsWizard() const { return m_command.isEmpty(); }
+    // The language asked for with --lang ("de"); empty: the system's.
+    QString language() const { return m_language; }
     // The window's zoom in percent for this run; 0 when not given.
     int zoom() const { return m_zoom; }
 
@@ -45,6 +47,7 @@ private:
     QString m_command;
     QStringList m_commandArguments;
     QString m_home;
+    QString m_language;
     qint64 m_menuId = 0;
     int m_zoom = 0;
     DiscCommands m_disc;

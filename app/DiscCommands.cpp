@@ -10,6 +10,7 @@
 #include "core/generate/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,19 +80,21 @@ struct ImageSignals
 
 void DiscCommands::addOptions(QCommandLineParser &parser)
 {
-    parser.addOption(
-        {categoryOption, QStringLiteral("add: put every new entry in this category."), QStringLiteral("TEXT")});
+    parser.addOption({categoryOption,
+                      QCoreApplication::translate("CommandLine", "add: put every new entry in this category."),
+                      QStringLiteral("TEXT")});
     parser.addOption({{outputOption, QStringLiteral("output")},
-                      QStringLiteral("iso: write the image to FILE (default: the menu title with .iso beside the "
-                                     "CD root)."),
+                      QCoreApplication::translate(
+                          "CommandLine", "iso: write the image to FILE (default: the menu title with .iso beside the "
+                                         "CD root)."),
                       QStringLiteral("FILE")});
 }
 
 QString DiscCommands::helpLines()
 {
-    return QStringLiteral("add MENUID PATH...  add entries for the files given\n"
-                          "check MENUID        report what would spoil the disc\n"
-                          "iso MENUID          write a disc image of the CD root");
+    return QCoreApplication::translate("CommandLine", "add MENUID PATH...  add entries for the files given\n"
+                                                      "check MENUID        report what would spoil the disc\n"
+                                                      "iso MENUID          write a disc image of the CD root");
 }
 
 bool DiscCommands::handles(const QString &command)
@@ -113,11 +116,14 @@ bool DiscCommands::parse(const QString &command, const QStringList &arguments, c
 
     if (command == QLatin1String("add")) {
         if (!ok || m_paths.isEmpty()) {
-            *message = QStringLiteral("add takes the number of the menu and one or more files or folders.");
+            *message = QCoreApplication::translate(
+                "CommandLine", "add takes the number of the menu and one or more files or folders.");
             return false;
         }
     } else if (!ok || !m_paths.isEmpty()) {
-        *message = QStringLiteral("%1 takes one argument, the number of the menu (see 'velmora list').").arg(command);
+        *message = QCoreApplication::translate("CommandLine",
+                                               "%1 takes one argument, the number of the menu (see 'velmora list').")
+                       .arg(command);
         return false;
     }
     return optionsFit(command, parser, message);
@@ -126,11 +132,11 @@ bool DiscCommands::parse(const QString &command, const QStringList &arguments, c
 bool DiscCommands::optionsFit(const QString &command, const QCommandLineParser &parser, QString *message)
 {
     if (parser.isSet(categoryOption) && command != QLatin1String("add")) {
-        *message = QStringLiteral("--category is an option of add.");
+        *message = QCoreApplication::translate("CommandLine", "--category is an option of add.");
         return false;
     }
     if (parser.isSet(outputOption) && command != QLatin1String("iso")) {
-        *message = QStringLiteral("-o is an option of iso.");
+        *message = QCoreApplication::translate("CommandLine", "-o is an option of iso.");
         return false;
     }
     return true;
@@ -154,7 +160,7 @@ std::optional<StoredSnapshot> DiscCommands::storedMenu(MenuStore &data, QTextStr
         menu = StoredSnapshot::load(reader, m_menuId, &error);
     }
     if (menu && !QFileInfo(menu->rootFolder).isDir())
-        error = QStringLiteral("The CD root folder %1 of menu %2 does not exist.")
+        error = QCoreApplication::translate("CommandLine", "The CD root folder %1 of menu %2 does not exist.")
                     .arg(PathMapping::shown(menu->rootFolder))
                     .arg(m_menuId);
     if (!error.isEmpty()) {
@@ -176,7 +182,7 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
     if (!fill.collect(m_paths)) {
         for (QString refused : fill.refused())
             err << refused.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << Qt::endl;
-        err << "Nothing was added." << Qt::endl;
+        err << QCoreApplication::translate("CommandLine", "Nothing was added.") << Qt::endl;
         return 1;
     }
     for (const QString &skipped : fill.skipped())
@@ -184,13 +190,19 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
     const int stored = fill.store(fill.offered());
     if (stored == fill.offered().size()) {
         for (const FillEntry &entry : fill.offered())
-            out << "Added " << entry.link << " as \"" << entry.title << "\" in " << entry.category << Qt::endl;
+            out << QCoreApplication::translate("CommandLine", "Added %1 as \"%2\" in %3")
+                       .arg(entry.link, entry.title, entry.category)
+                << Qt::endl;
     } else {
-        out << "Added " << stored << " of " << fill.offered().size()
-            << " files; the others were added by another program meanwhile." << Qt::endl;
+        out << QCoreApplication::translate("CommandLine",
+                                           "Added %1 of %2 files; the others were added by another program meanwhile.")
+                   .arg(stored)
+                   .arg(fill.offered().size())
+            << Qt::endl;
     }
     if (fill.offered().isEmpty())
-        out << "Nothing to add: every file already has an entry." << Qt::endl;
+        out << QCoreApplication::translate("CommandLine", "Nothing to add: every file already has an entry.")
+            << Qt::endl;
     return 0;
 }
 
@@ -221,13 +233,17 @@ int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) c
     const QString target =
         m_output.isEmpty() ? IsoImage::defaultImagePath(menu->rootFolder, menu->snapshot.title) : m_output;
     if (!QFileInfo(MenuFolder::createMenuFile(menu->snapshot.rootPath)).isFile())
-        err << "The CD root has no " << MenuFolder::pageFileName() << " yet: build the menu first ('velmora build "
-            << m_menuId << "')." << Qt::endl;
+        err << QCoreApplication::translate("CommandLine",
+                                           "The CD root has no %1 yet: build the menu first ('velmora build %2').")
+                   .arg(MenuFolder::pageFileName())
+                   .arg(m_menuId)
+            << Qt::endl;
 
     IsoImage image;
     bool progressShown = false;
     QObject::connect(&image, &IsoImage::progress, [&err, &progressShown](int percent) {
-        err << "\rMaking the disc image: " << percent << "%" << Qt::flush;
+        err << '\r' << QCoreApplication::translate("CommandLine", "Making the disc image: %1%").arg(percent)
+            << Qt::flush;
         progressShown = true;
     });
     bool ok = false;
@@ -249,6 +265,8 @@ int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) c
         err << image.errorString() << Qt::endl;
         return 1;
     }
-    out << "Wrote " << PathMapping::shown(QFileInfo(target).absoluteFilePath()) << Qt::endl;
+    out << QCoreApplication::translate("CommandLine", "Wrote %1")
+               .arg(PathMapping::shown(QFileInfo(target).absoluteFilePath()))
+        << Qt::endl;
     return 0;
 }

@@ -1,4 +1,6 @@
 #include "app/CommandLine.h"
+#include "core/about/Translations.h"
+#include "core/platform/ProgramParts.h"
 #include "wizard/WizardMain.h"
 #include "wizard/Zoom.h"
 
@@ -8,7 +10,6 @@
 #include <exception>
 
 #include <csignal>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -52,41 +53,53 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const CommandLine commandLine(arguments);
 
-    // Without a command the wizard window opens; the commands run without a display.
-    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard()) {
-        if (!hasDisplay(argc, argv)) {
-            std::fputs("velmora: there is no display to show the window on (neither DISPLAY nor "
-                       "WAYLAND_DISPLAY is set).\nThe commands work without one: see 'velmora --help'.\n",
-                       stderr);
-            return 1;
-        }
+    // Without a command the wizard window opens; the commands run without a display. Without one, the message
+    // below says so once it can speak the user's language.
+    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard() &&
+        hasDisplay(argc, argv)) {
         if (commandLine.zoom() > 0)
             Zoom::setForThisRun(commandLine.zoom());
-        return runWizard(argc, argv, [&commandLine](const QString &programFolder, QString *failure) {
-            const QString home = commandLine.dataHome(programFolder);
-            if (home.isEmpty())
-                *failure = commandLine.dataHomeFailure(programFolder);
-            return home;
-        });
+        return runWizard(
+            argc, argv,
+            [&commandLine](const QString &programFolder, QString *failure) {
+                const QString home = commandLine.dataHome(programFolder);
+                if (home.isEmpty())
+                    *failure = commandLine.dataHomeFailure(programFolder);
+                return home;
+            },
+            commandLine.language());
     }
 
     QCoreApplication app(argc, argv);
+    Translations::install(commandLine.language(),
+                          ProgramParts(QCoreApplication::applicationDirPath()).translationFolders());
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (!commandLine.isValid()) {
-        err << commandLine.message() << Qt::endl << "Try 'velmora --help'." << Qt::endl;
+    if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard()) {
+        err << QCoreApplication::translate("CommandLine",
+                                           "velmora: there is no display to show the window on (neither DISPLAY nor "
+                                           "WAYLAND_DISPLAY is set).\nThe commands work without one: see 'velmora "
+                                           "--help'.")
+            << Qt::endl;
+        return 1;
+    }
+    // Read again, now that its help and messages can speak the user's language.
+    const CommandLine command(arguments);
+    if (!command.isValid()) {
+        err << command.message() << Qt::endl
+            << QCoreApplication::translate("CommandLine", "Try 'velmora --help'.") << Qt::endl;
         return 2;
     }
-    if (commandLine.wantsHelp()) {
-        out << commandLine.helpText();
+    if (command.wantsHelp()) {
+        out << command.helpText();
         return 0;
     }
-    if (commandLine.wantsVersion()) {
+    if (command.wantsVersion()) {
         out << CommandLine::versionText() << Qt::endl;
         return 0;
     }
     try {
-        return commandLine.run(QCoreApplication::applicationDirPath(), out, err);
+        return command.run(QCoreApplication::applicationDirPath(), out, err);
     } catch (const std::exception &error) {
         // Whatever a command let through ends as a message, not as an abort.
         err << "velmora: " << QString::fromLocal8Bit(error.what()) << Qt::endl;

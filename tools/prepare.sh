@@ -2,11 +2,11 @@
 # builds only what the program needs; ./test adds the test tools and builds everything.
 # Sourced, not run; expects VELMORA_ROOT to be set.
 
-# Building and running: compilers, Qt, SQLite, the cross compiler for Start.exe, a font for the window and xorriso
-# for disc images.
+# Building and running: compilers, Qt (with lrelease for the window's translations, and Qt's own translations),
+# SQLite, the cross compiler for Start.exe, a font for the window and xorriso for disc images.
 velmora_run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-translations-l10n
     libsqlite3-dev
     g++-mingw-w64-i686 gcc-mingw-w64-i686
     fonts-dejavu-core

@@ -7,6 +7,7 @@ MenuSnapshot EditState::snapshot(const QString &programFolder) const
     MenuSnapshot snapshot;
     snapshot.title = title;
     snapshot.templateName = templateName;
+    snapshot.language = language;
     snapshot.style = style;
     snapshot.rootPath = rootPath();
     snapshot.currentMenuID = menuId;
@@ -22,6 +23,7 @@ MenuRecord EditState::menuRecord() const
     menu.title = title;
     menu.styleNo = styleId;
     menu.root = rootFolder;
+    menu.language = language;
     return menu;
 }
 

@@ -18,6 +18,7 @@ struct EditState
     bool loaded = false; // the menu was opened with Load
     QString title;
     QString templateName;
+    QString language = MenuLanguage::english(); // the page's language code
     QString rootFolder; // the CD root as the general page shows it; empty until a folder is chosen
     // The CD root with its trailing separator, for building paths; empty until a folder is chosen.
     QString rootPath() const;

@@ -8,6 +8,7 @@
 #include "wizard/entries/FileEntries.h"
 #include "wizard/entries/FolderEntries.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,15 +52,17 @@ QStringList droppedPaths(const QMimeData *data)
 } // namespace
 
 FilesPage::FilesPage(FormButtons &buttons, EditState &state, const WizardContext &context, QWidget *parent)
-    : WizardPage(Step::Files, QStringLiteral("Add Files"), state, context, parent)
+    : WizardPage(Step::Files, QCoreApplication::translate("Entries", "Add Files"), state, context, parent)
 {
     auto *explain = label(this, QStringLiteral("lblExplainFiles"),
-                          QStringLiteral("Now you can add your files and enter the file information. Saved files will "
+                          QCoreApplication::translate(
+                              "Entries", "Now you can add your files and enter the file information. Saved files will "
                                          "be shown in the list and can be edited by clicking on them."),
                           300, 525, 7515, 540);
     explain->setWordWrap(true);
 
-    QLabel *filesLabel = label(this, QStringLiteral("lblFiles"), QStringLiteral("Files:"), 300, 1125, 1815, 240);
+    QLabel *filesLabel =
+        label(this, QStringLiteral("lblFiles"), QCoreApplication::translate("Entries", "Files:"), 300, 1125, 1815, 240);
     lstFiles = new QListWidget(this);
     lstFiles->setObjectName(QStringLiteral("lstFiles"));
     lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,21 +70,22 @@ FilesPage::FilesPage(FormButtons &buttons, EditState &state, const WizardContext
     pair(filesLabel, lstFiles);
 
     QLabel *caption = nullptr;
-    txtFile =
-        field(this, &caption, QStringLiteral("lblFile"), QStringLiteral("File:"), QStringLiteral("txtFile"), 1425);
+    txtFile = field(this, &caption, QStringLiteral("lblFile"), QCoreApplication::translate("Entries", "File:"),
+                    QStringLiteral("txtFile"), 1425);
     cmdFile = buttons.make(QStringLiteral("cmdFile"), this);
     place(cmdFile, buttonLeft, 1425, 855, 375);
 
-    txtFileCat =
-        field(this, &lblCat, QStringLiteral("lblCat"), QStringLiteral("Category:"), QStringLiteral("txtFileCat"), 1875);
+    txtFileCat = field(this, &lblCat, QStringLiteral("lblCat"), QCoreApplication::translate("Entries", "Category:"),
+                       QStringLiteral("txtFileCat"), 1875);
 
-    txtFileTitle = field(this, &caption, QStringLiteral("lblFileTitle"), QStringLiteral("File Title:"),
-                         QStringLiteral("txtFileTitle"), 2325);
+    txtFileTitle = field(this, &caption, QStringLiteral("lblFileTitle"),
+                         QCoreApplication::translate("Entries", "File Title:"), QStringLiteral("txtFileTitle"), 2325);
     cmdFind = buttons.make(QStringLiteral("cmdFind"), this);
     place(cmdFind, buttonLeft, 2325, 855, 375);
 
-    QLabel *descriptionLabel = label(this, QStringLiteral("lblDescription"), QStringLiteral("Description:"), labelLeft,
-                                     2775, fieldLeft - labelLeft, 255);
+    QLabel *descriptionLabel =
+        label(this, QStringLiteral("lblDescription"), QCoreApplication::translate("Entries", "Description:"), labelLeft,
+              2775, fieldLeft - labelLeft, 255);
     txtFileDescription = new QPlainTextEdit(this);
     txtFileDescription->setObjectName(QStringLiteral("txtFileDescription"));
     txtFileDescription->setTabChangesFocus(true);
@@ -89,8 +93,9 @@ FilesPage::FilesPage(FormButtons &buttons, EditState &state, const WizardContext
     place(txtFileDescription, fieldLeft, 2775, 3615, 1140);
     pair(descriptionLabel, txtFileDescription);
 
-    txtFileScreenshot = field(this, &lblScreen, QStringLiteral("lblScreen"), QStringLiteral("Screenshot:"),
-                              QStringLiteral("txtFileScreenshot"), 3975);
+    txtFileScreenshot =
+        field(this, &lblScreen, QStringLiteral("lblScreen"), QCoreApplication::translate("Entries", "Screenshot:"),
+              QStringLiteral("txtFileScreenshot"), 3975);
     cmdFScreenshot = buttons.make(QStringLiteral("cmdFScreenshot"), this);
     place(cmdFScreenshot, buttonLeft, 3900, 855, 375);
 

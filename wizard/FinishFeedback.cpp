@@ -3,20 +3,22 @@
 #include "core/platform/Notices.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressBar>
 #include <QProgressDialog>
 
 AfterFinish askAfterFinish(Notices &notices, const QString &successText)
 {
     const int chosen = notices.choose(
-        successText + QStringLiteral("\r\n\r\nOpen the menu in your browser now?"),
-        {QStringLiteral("Open in Browser"), QStringLiteral("Make Disc Image\u2026"), QStringLiteral("Close")});
+        successText + QCoreApplication::translate("Finish", "\r\n\r\nOpen the menu in your browser now?"),
+        {QCoreApplication::translate("Finish", "Open in Browser"),
+         QCoreApplication::translate("DiscImage", "Make Disc Image…"), QCoreApplication::translate("Finish", "Close")});
     return chosen == 0 ? AfterFinish::OpenInBrowser : chosen == 1 ? AfterFinish::MakeImage : AfterFinish::Close;
 }
 
 ImageProgress::ImageProgress(QWidget *parent)
-    : m_dialog(
-          new QProgressDialog(QStringLiteral("Making the disc image\u2026"), QStringLiteral("Cancel"), 0, 0, parent))
+    : m_dialog(new QProgressDialog(QCoreApplication::translate("DiscImage", "Making the disc image…"),
+                                   QCoreApplication::translate("DiscImage", "Cancel"), 0, 0, parent))
 {
     m_dialog->setObjectName(QStringLiteral("dlgImageProgress"));
     m_dialog->setWindowTitle(Notices::programTitle());

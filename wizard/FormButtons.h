@@ -9,7 +9,8 @@ class CorvixHost;
 class QWidget;
 
 // Makes a window's buttons from its form file: each button is a corvix control whose persisted properties the
-// form file holds. The "tag" host key becomes the widget's "tag" property, which showControls acts on.
+// form file holds, with caption and tool tip translated. The "tag" host key becomes the widget's "tag" property, which
+// showControls acts on.
 class FormButtons
 {
 public:
@@ -25,4 +26,5 @@ private:
     CorvixHost &m_host;
     FormFile m_form;
     QString m_resource;
+    QByteArray m_context; // translation context of the texts: the form's name ("frmVelmora")
 };

@@ -4,6 +4,7 @@
 #include "core/data/MenuStore.h"
 #include "core/generate/MenuSnapshot.h"
 #include "core/generate/PathMapping.h"
+#include "core/platform/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/ElidedLabel.h"
 #include "wizard/Guarded.h"
@@ -11,10 +12,10 @@
 #include "wizard/WizardContext.h"
 #include "wizard/platform/DriveList.h"
 #include "wizard/platform/FolderList.h"
-#include "core/platform/Notices.h"
 #include "wizard/styles/StyleEditor.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -29,21 +30,24 @@ const QString newStyle = QStringLiteral("NEW");
 } // namespace
 
 GeneralPage::GeneralPage(StyleEditor &styles, EditState &state, const WizardContext &context, QWidget *parent)
-    : WizardPage(Step::General, QStringLiteral("General Setting"), state, context, parent), m_styles(styles)
+    : WizardPage(Step::General, QCoreApplication::translate("General", "General Setting"), state, context, parent),
+      m_styles(styles)
 {
     auto *explain1 = label(this, QStringLiteral("lblExplainRoot"),
-                           QStringLiteral("Please select the folder which contains all files to be on your CD. This "
+                           QCoreApplication::translate(
+                               "General", "Please select the folder which contains all files to be on your CD. This "
                                           "folder will be treated as the CD Root path."),
                            900, 825, 5790, 465);
     explain1->setWordWrap(true);
     auto *explain2 = label(this, QStringLiteral("lblExplainFolder"),
-                           QStringLiteral("If you have not yet placed all files to be on your CD into one folder, we "
+                           QCoreApplication::translate(
+                               "General", "If you have not yet placed all files to be on your CD into one folder, we "
                                           "recommend you do so  before continuing."),
                            900, 1425, 5940, 540);
     explain2->setWordWrap(true);
 
-    auto *rootLabel =
-        label(this, QStringLiteral("lblRootCaption"), QStringLiteral("CD root folder:"), 900, 2100, 1290, 315);
+    auto *rootLabel = label(this, QStringLiteral("lblRootCaption"),
+                            QCoreApplication::translate("General", "CD root folder:"), 900, 2100, 1290, 315);
     rootLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A single blank means that no folder has been chosen yet.
     // A long path is shortened in the middle, where it hides least of what the user chose; the tooltip has it all.
@@ -59,27 +63,37 @@ GeneralPage::GeneralPage(StyleEditor &styles, EditState &state, const WizardCont
     Dir1 = new FolderList(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     place(Dir1, 900, 2775, 2415, 2340);
-    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Drive1->setAccessibleName(QCoreApplication::translate("General", "Drive"));
     pair(rootLabel, Dir1);
 
-    auto *templateLabel =
-        label(this, QStringLiteral("lblTemplate"), QStringLiteral("Template:"), 3390, 2400, 1155, 255);
+    auto *templateLabel = label(this, QStringLiteral("lblTemplate"),
+                                QCoreApplication::translate("General", "Template:"), 3390, 2400, 1155, 255);
     cmbTemplate = combo(this, QStringLiteral("cmbTemplate"), 4350, 2400, 3615, 315);
     cmbTemplate->addItems(MenuTemplate::allNames());
     cmbTemplate->setCurrentIndex(0);
     pair(templateLabel, cmbTemplate);
 
-    auto *styleLabel = label(this, QStringLiteral("lblStyle"), QStringLiteral("Style:"), 3390, 2850, 780, 255);
+    auto *styleLabel =
+        label(this, QStringLiteral("lblStyle"), QCoreApplication::translate("General", "Style:"), 3390, 2850, 780, 255);
     cmbStyles = combo(this, QStringLiteral("cmbStyles"), 4350, 2850, 3615, 315);
     pair(styleLabel, cmbStyles);
 
-    auto *titleLabel = label(this, QStringLiteral("lblTitle"), QStringLiteral("Title:"), 3375, 3300, 795, 255);
+    auto *titleLabel =
+        label(this, QStringLiteral("lblTitle"), QCoreApplication::translate("General", "Title:"), 3375, 3300, 795, 255);
     txtTitle = edit(this, QStringLiteral("txtTitle"), 4350, 3300, 3615, 315);
     pair(titleLabel, txtTitle);
 
+    auto *languageLabel = label(this, QStringLiteral("lblLanguage"),
+                                QCoreApplication::translate("General", "Language:"), 3390, 3750, 960, 255);
+    cmbLanguage = combo(this, QStringLiteral("cmbLanguage"), 4350, 3750, 3615, 315);
+    for (const MenuLanguage::Choice &choice : MenuLanguage::choices())
+        cmbLanguage->addItem(choice.name, choice.code);
+    pair(languageLabel, cmbLanguage);
+
     // Keyboard order: the settings first, then the folder.
     setTabOrder(txtTitle, cmbTemplate);
-    setTabOrder(cmbTemplate, cmbStyles);
+    setTabOrder(cmbTemplate, cmbLanguage);
+    setTabOrder(cmbLanguage, cmbStyles);
     setTabOrder(cmbStyles, Drive1);
     setTabOrder(Drive1, Dir1);
 
@@ -95,6 +109,21 @@ GeneralPage::GeneralPage(StyleEditor &styles, EditState &state, const WizardCont
     connect(cmbTemplate, &QComboBox::currentTextChanged, this,
             [this](const QString &text) { this->state().templateName = text; });
     state.templateName = cmbTemplate->currentText();
+    connect(cmbLanguage, &QComboBox::currentIndexChanged, this,
+            [this] { this->state().language = cmbLanguage->currentData().toString(); });
+    // A new menu's page speaks the window's language.
+    showLanguage(context.language);
+}
+
+void GeneralPage::showLanguage(const QString &code)
+{
+    int index = cmbLanguage->findData(code, Qt::UserRole, Qt::MatchFixedString);
+    if (index < 0) {
+        cmbLanguage->addItem(code, code);
+        index = cmbLanguage->count() - 1;
+    }
+    cmbLanguage->setCurrentIndex(index);
+    state().language = cmbLanguage->currentData().toString();
 }
 
 void GeneralPage::offerStyles()
@@ -116,22 +145,25 @@ bool GeneralPage::leave()
 {
     const QString title = txtTitle->text();
     if (title.isEmpty()) {
-        notices().information(QStringLiteral("Please enter a menu title!"));
+        notices().information(QCoreApplication::translate("General", "Please enter a menu title!"));
         return false;
     }
     if (lblRoot->text() == QLatin1String(" ")) {
-        notices().information(QStringLiteral("Please select a root directory for your CD files!"));
+        notices().information(
+            QCoreApplication::translate("General", "Please select a root directory for your CD files!"));
         return false;
     }
     if (state().menuId == 0) {
         if (store().titleTaken(title)) {
-            notices().information(QStringLiteral("Menu title is already taken, please change your title!,"));
+            notices().information(
+                QCoreApplication::translate("General", "Menu title is already taken, please change your title!,"));
             txtTitle->clear();
             return false;
         }
     }
     state().title = title;
     state().templateName = cmbTemplate->currentText();
+    state().language = cmbLanguage->currentData().toString();
     state().rootFolder = lblRoot->text();
     return m_styles.load(cmbStyles->currentText());
 }
@@ -143,6 +175,7 @@ bool GeneralPage::loadMenu()
         return false;
     cmbTemplate->setCurrentText(menu->templateName);
     txtTitle->setText(menu->title);
+    showLanguage(MenuLanguage::ofStored(menu->language));
 
     const QString root = QDir::fromNativeSeparators(menu->root);
     const QString drive = DriveList::driveOf(root, Drive1->drives());
@@ -153,8 +186,8 @@ bool GeneralPage::loadMenu()
         // The folder list raises no change when it already shows the folder; the root follows it all the same.
         Dir1_Change();
     } else {
-        notices().information(
-            QStringLiteral("Your root directory is no longer valid!\r\nPlease select a new root directory!"));
+        notices().information(QCoreApplication::translate(
+            "General", "Your root directory is no longer valid!\r\nPlease select a new root directory!"));
     }
 
     const qint64 styleNo = menu->styleNo;
@@ -197,8 +230,9 @@ void GeneralPage::Drive1_Change()
 {
     const QString drive = Drive1->drive();
     if (!Dir1->setPath(drive)) {
-        notices().information(QStringLiteral("The drive %1 cannot be read. Please choose another drive!")
-                                  .arg(QDir::toNativeSeparators(drive)));
+        notices().information(
+            QCoreApplication::translate("General", "The drive %1 cannot be read. Please choose another drive!")
+                .arg(QDir::toNativeSeparators(drive)));
         // Show the drive the folder list is still on.
         const QSignalBlocker blocker(Drive1);
         Drive1->setDrive(DriveList::driveOf(Dir1->path(), Drive1->drives()));

@@ -9,8 +9,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
-// Page 1, "General Setting": the menu's title, template and style, and its CD root chosen with the drive and
-// folder lists.
+// Page 1, "General Setting": the menu's title, template, page language and style, and its CD root chosen with the drive
+// and folder lists.
 class GeneralPage : public WizardPage
 {
     Q_OBJECT
@@ -32,6 +32,8 @@ private:
     void refreshData();
     void Drive1_Change();
     void Dir1_Change();
+    // Shows the language of the given code, adding a code the list does not know so that it is kept.
+    void showLanguage(const QString &code);
 
     StyleEditor &m_styles;
     QLabel *lblRoot;
@@ -39,5 +41,6 @@ private:
     FolderList *Dir1;
     QComboBox *cmbTemplate;
     QComboBox *cmbStyles;
+    QComboBox *cmbLanguage;
     QLineEdit *txtTitle;
 };

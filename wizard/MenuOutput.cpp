@@ -13,6 +13,7 @@
 #include "wizard/platform/DiscPrompts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -108,7 +109,7 @@ void MenuOutput::makeImage(const EditState &state, QWidget *parent)
     }
     if (image.wasCancelled())
         return;
-    m_context.notices->information(
-        made ? QStringLiteral("The disc image %1 has been made.").arg(QDir::toNativeSeparators(target))
-             : image.errorString());
+    m_context.notices->information(made ? QCoreApplication::translate("DiscImage", "The disc image %1 has been made.")
+                                              .arg(QDir::toNativeSeparators(target))
+                                        : image.errorString());
 }

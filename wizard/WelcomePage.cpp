@@ -1,14 +1,15 @@
 #include "wizard/WelcomePage.h"
 
 #include "core/data/MenuStore.h"
+#include "core/platform/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/Guarded.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
-#include "core/platform/Notices.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 
@@ -21,20 +22,22 @@ const QString deleteGroup = QStringLiteral("MD");
 
 QString noMenusText()
 {
-    return QStringLiteral("Sorry, no menus available!");
+    return QCoreApplication::translate("Welcome", "Sorry, no menus available!");
 }
 
 QString invalidMenuText()
 {
-    return QStringLiteral("Please choose a menu from the list!");
+    return QCoreApplication::translate("Welcome", "Please choose a menu from the list!");
 }
 
 } // namespace
 
 WelcomePage::WelcomePage(FormButtons &buttons, EditState &state, const WizardContext &context, QWidget *parent)
-    : WizardPage(Step::Welcome, QStringLiteral("Welcome to the Velmora Wizard"), state, context, parent)
+    : WizardPage(Step::Welcome, QCoreApplication::translate("Welcome", "Welcome to the Velmora Wizard"), state, context,
+                 parent)
 {
-    label(this, QStringLiteral("lblWhat"), QStringLiteral("What do you want to do?"), 900, 825, 4740, 465);
+    label(this, QStringLiteral("lblWhat"), QCoreApplication::translate("Welcome", "What do you want to do?"), 900, 825,
+          4740, 465);
 
     cmdNew = buttons.make(QStringLiteral("cmdNew"), this);
     place(cmdNew, 945, 1365, 2115, 540);
@@ -44,7 +47,8 @@ WelcomePage::WelcomePage(FormButtons &buttons, EditState &state, const WizardCon
     place(cmdDelete, 945, 2730, 2115, 540);
 
     // The load group and the delete group share one place; at most one of them is shown.
-    Label40 = label(this, QStringLiteral("Label40"), QStringLiteral("Menu:"), 975, 3675, 915, 240);
+    Label40 =
+        label(this, QStringLiteral("Label40"), QCoreApplication::translate("Welcome", "Menu:"), 975, 3675, 915, 240);
     cmbMenuL = combo(this, QStringLiteral("cmbMenuL"), 1875, 3600, 3690, 360);
     pair(Label40, cmbMenuL);
     cmdLoad = buttons.make(QStringLiteral("cmdLoad"), this);
@@ -54,7 +58,8 @@ WelcomePage::WelcomePage(FormButtons &buttons, EditState &state, const WizardCon
         control->hide();
     }
 
-    Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("Menu:"), 900, 3600, 915, 240);
+    Label2 =
+        label(this, QStringLiteral("Label2"), QCoreApplication::translate("Welcome", "Menu:"), 900, 3600, 915, 240);
     cmbMenus = combo(this, QStringLiteral("cmbMenus"), 1875, 3525, 3690, 360);
     pair(Label2, cmbMenus);
     cmdMDelete = buttons.make(QStringLiteral("cmdMDelete"), this);
@@ -165,10 +170,10 @@ void WelcomePage::cmdMDelete_Click()
         notices().information(invalidMenuText());
         return;
     }
-    if (notices().question(QStringLiteral("Do you really want to remove the selected Menu?"))) {
+    if (notices().question(QCoreApplication::translate("Welcome", "Do you really want to remove the selected Menu?"))) {
         guarded(notices(), [this, id] {
             if (store().deleteMenu(id))
-                notices().information(QStringLiteral("Menu deleted successfully!"));
+                notices().information(QCoreApplication::translate("Welcome", "Menu deleted successfully!"));
             else
                 notices().information(MenuStore::lostMenuText(QString::number(id)));
         });

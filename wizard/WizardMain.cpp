@@ -1,6 +1,7 @@
 #include "wizard/WizardMain.h"
 
 #include "CorvixHost.h"
+#include "core/about/Translations.h"
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"
 #include "core/data/DatabaseFile.h"
@@ -18,13 +19,15 @@
 #include <QMessageBox>
 #include <QTextStream>
 
-int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome)
+int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome, const QString &requestedLanguage)
 {
     // The window at 100 %: its client area, the menu bar and a title bar.
     const int windowHeight = twips(7035) + 50;
     Zoom::prepareStart(argc, argv, windowHeight);
     QApplication app(argc, argv);
     Zoom::startMade();
+    const QString programFolder = QApplication::applicationDirPath();
+    const QString language = Translations::install(requestedLanguage, ProgramParts(programFolder).translationFolders());
 
     QIcon icon;
     for (const int size : {48, 128, 256})
@@ -37,7 +40,6 @@ int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome)
         QMessageBox::critical(nullptr, QStringLiteral(" "), text);
         return 1;
     };
-    const QString programFolder = QApplication::applicationDirPath();
     QString failure;
     const QString home = dataHome(programFolder, &failure);
     if (home.isEmpty())
@@ -57,6 +59,7 @@ int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome)
     WizardContext context;
     context.dataHome = home;
     context.programFolder = programFolder;
+    context.language = language;
     context.notices = &notices;
     context.cdlg = &cdlg;
     context.discPrompts = &discPrompts;

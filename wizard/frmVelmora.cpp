@@ -22,6 +22,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -115,21 +116,21 @@ void frmVelmora::buildBottomRow(FormButtons &buttons)
 
 void frmVelmora::buildMenuBar()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(QCoreApplication::translate("Window", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuMakeImage = file->addAction(QStringLiteral("Make Disc &Image\u2026"));
+    mnuMakeImage = file->addAction(QCoreApplication::translate("DiscImage", "Make Disc &Image…"));
     mnuMakeImage->setObjectName(QStringLiteral("mnuMakeImage"));
     mnuMakeImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuMakeImage->setEnabled(false);
     connect(file, &QMenu::aboutToShow, this, &frmVelmora::updateImageAction);
     file->addSeparator();
-    mnuQuit = file->addAction(QStringLiteral("&Quit"));
+    mnuQuit = file->addAction(QCoreApplication::translate("Window", "&Quit"));
     mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
     mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     buildViewMenu();
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(QCoreApplication::translate("Window", "&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = help->addAction(QStringLiteral("&About"));
+    mnuAbout = help->addAction(QCoreApplication::translate("Window", "&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 
     // F10 opens the menu bar at its first menu, as on other desktops.
@@ -143,9 +144,9 @@ void frmVelmora::buildMenuBar()
 
 void frmVelmora::buildViewMenu()
 {
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *view = menuBar()->addMenu(QCoreApplication::translate("Window", "&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    QMenu *zoom = view->addMenu(QStringLiteral("&Zoom"));
+    QMenu *zoom = view->addMenu(QCoreApplication::translate("Window", "&Zoom"));
     zoom->setObjectName(QStringLiteral("mnuZoom"));
     m_zoom = Zoom::current();
     auto *steps = new QActionGroup(this);
@@ -159,16 +160,16 @@ void frmVelmora::buildViewMenu()
         m_zoomSteps.append(step);
     }
     zoom->addSeparator();
-    QAction *in = zoom->addAction(QStringLiteral("Zoom &In"));
+    QAction *in = zoom->addAction(QCoreApplication::translate("Window", "Zoom &In"));
     in->setObjectName(QStringLiteral("mnuZoomIn"));
     // Ctrl++ is Ctrl+= on keyboards where "+" needs Shift.
     in->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(in, &QAction::triggered, this, [this] { chooseZoom(Zoom::nextStep(m_zoom, +1)); });
-    QAction *out = zoom->addAction(QStringLiteral("Zoom &Out"));
+    QAction *out = zoom->addAction(QCoreApplication::translate("Window", "Zoom &Out"));
     out->setObjectName(QStringLiteral("mnuZoomOut"));
     out->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     connect(out, &QAction::triggered, this, [this] { chooseZoom(Zoom::nextStep(m_zoom, -1)); });
-    QAction *reset = zoom->addAction(QStringLiteral("&Normal Size"));
+    QAction *reset = zoom->addAction(QCoreApplication::translate("Window", "&Normal Size"));
     reset->setObjectName(QStringLiteral("mnuZoomReset"));
     reset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     connect(reset, &QAction::triggered, this, [this] { chooseZoom(Zoom::normal); });
@@ -184,8 +185,10 @@ void frmVelmora::chooseZoom(int percent)
     // Qt takes its scale factor when the program starts: the choice applies from the next start.
     m_context.notices->information(
         Zoom::store(percent)
-            ? QStringLiteral("The window will be shown at %1 % from the next start of Velmora.").arg(percent)
-            : QStringLiteral("The zoom could not be kept in %1.").arg(QDir::toNativeSeparators(Zoom::settingsFile())));
+            ? QCoreApplication::translate("Window", "The window will be shown at %1 % from the next start of Velmora.")
+                  .arg(percent)
+            : QCoreApplication::translate("Window", "The zoom could not be kept in %1.")
+                  .arg(QDir::toNativeSeparators(Zoom::settingsFile())));
 }
 
 void frmVelmora::switchSteps(const QString &direction)

@@ -58,7 +58,8 @@ bool CorvixHost::loadPlugin()
                                                     QStringLiteral("libcorvix.dylib"), QStringLiteral("libcorvix.dll")},
                                                    QDir::Files);
         if (found.isEmpty()) {
-            tried << QStringLiteral("%1: no corvix plugin there").arg(QDir::toNativeSeparators(dir));
+            tried << QCoreApplication::translate("Program", "%1: no corvix plugin there")
+                         .arg(QDir::toNativeSeparators(dir));
             continue;
         }
         auto loader = std::make_unique<QPluginLoader>(folder.absoluteFilePath(found.first()));
@@ -69,7 +70,7 @@ bool CorvixHost::loadPlugin()
         }
         auto *factory = qobject_cast<CorvixFactory *>(instance);
         if (!factory) {
-            tried << QStringLiteral("%1 is not a corvix plugin of version %2")
+            tried << QCoreApplication::translate("Program", "%1 is not a corvix plugin of version %2")
                          .arg(QDir::toNativeSeparators(loader->fileName()), QStringLiteral(CorvixFactory_iid));
             continue;
         }
@@ -78,8 +79,8 @@ bool CorvixHost::loadPlugin()
         m_error.clear();
         return true;
     }
-    m_error =
-        QStringLiteral("The button controls (corvix plugin) could not be loaded. ") + tried.join(QStringLiteral("; "));
+    m_error = QCoreApplication::translate("Program", "The button controls (corvix plugin) could not be loaded. ") +
+              tried.join(QStringLiteral("; "));
     return false;
 }
 

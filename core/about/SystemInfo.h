@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -29,7 +30,10 @@ public:
     // Returns true when the program was started.
     bool StartSysInfo() const;
 
-    static QString unavailableMessage() { return QStringLiteral("System Information Is Unavailable At This Time"); }
+    static QString unavailableMessage()
+    {
+        return QCoreApplication::translate("About", "System Information Is Unavailable At This Time");
+    }
     static Starter detachedStarter();
 
 private:

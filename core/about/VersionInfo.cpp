@@ -3,6 +3,7 @@
 #include "core/generate/MakerAddress.h"
 #include "core/platform/Notices.h"
 
+#include <QCoreApplication>
 #include <QVersionNumber>
 
 namespace {
@@ -23,7 +24,7 @@ QString productName()
 
 QString fileDescription()
 {
-    return QStringLiteral("Velmora Wizard creates html menus for custom made CDs");
+    return QCoreApplication::translate("About", "Velmora Wizard creates html menus for custom made CDs");
 }
 
 int major()

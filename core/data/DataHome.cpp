@@ -2,6 +2,7 @@
 
 #include "core/data/DatabaseFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -23,10 +24,13 @@ QString problemWith(const QString &folder)
     while (!part.exists() && !part.isSymLink() && part.absolutePath() != part.absoluteFilePath())
         part.setFile(part.absolutePath());
     if (part.exists() && !part.isDir())
-        return QStringLiteral("%1 is a file, not a folder").arg(QDir::toNativeSeparators(part.absoluteFilePath()));
+        return QCoreApplication::translate("Database", "%1 is a file, not a folder")
+            .arg(QDir::toNativeSeparators(part.absoluteFilePath()));
     if (part.isSymLink() && !part.exists())
-        return QStringLiteral("%1 is a broken link").arg(QDir::toNativeSeparators(part.absoluteFilePath()));
-    return QStringLiteral("permission denied in %1").arg(QDir::toNativeSeparators(part.absoluteFilePath()));
+        return QCoreApplication::translate("Database", "%1 is a broken link")
+            .arg(QDir::toNativeSeparators(part.absoluteFilePath()));
+    return QCoreApplication::translate("Database", "permission denied in %1")
+        .arg(QDir::toNativeSeparators(part.absoluteFilePath()));
 }
 
 QString chosen(const QString &programFolder, const QString &homeOption, const QString &environmentHome)

@@ -5,6 +5,7 @@
 #include "core/data/SqliteConnection.h"
 #include "core/platform/TemporaryFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -34,8 +35,8 @@ QList<TableShape> expectedTables()
          {QStringLiteral("MenuID"), QStringLiteral("Template"), QStringLiteral("Title"), QStringLiteral("StyleNo"),
           QStringLiteral("Root")}},
         {QStringLiteral("tblDetails"),
-         {QStringLiteral("MenuNo"), QStringLiteral("Category"), QStringLiteral("FileName"),
-          QStringLiteral("FileLink"), QStringLiteral("Description"), QStringLiteral("Screenshot")}},
+         {QStringLiteral("MenuNo"), QStringLiteral("Category"), QStringLiteral("FileName"), QStringLiteral("FileLink"),
+          QStringLiteral("Description"), QStringLiteral("Screenshot")}},
         {QStringLiteral("tblStyles"), QStringList{QStringLiteral("StyleID")} + Sql::styleColumns()},
     };
 }
@@ -47,7 +48,7 @@ QString schemaText()
         styleColumns.append(column + QStringLiteral(" TEXT COLLATE NOCASE"));
     return QStringLiteral(
                "CREATE TABLE tblMenus (MenuID INTEGER PRIMARY KEY AUTOINCREMENT, Template TEXT COLLATE NOCASE, "
-               "Title TEXT COLLATE NOCASE, StyleNo INTEGER, Root TEXT COLLATE NOCASE);"
+               "Title TEXT COLLATE NOCASE, StyleNo INTEGER, Root TEXT COLLATE NOCASE, Language TEXT COLLATE NOCASE);"
                "CREATE TABLE tblDetails (MenuNo INTEGER, Category TEXT COLLATE NOCASE, FileName TEXT COLLATE NOCASE, "
                "FileLink TEXT COLLATE NOCASE, Description TEXT COLLATE NOCASE, Screenshot TEXT COLLATE NOCASE);"
                "CREATE INDEX idxDetailsMenuNo ON tblDetails (MenuNo);"
@@ -92,7 +93,7 @@ void create(const QString &filePath)
 {
     const QString shown = QDir::toNativeSeparators(filePath);
     if (!QDir().mkpath(QFileInfo(filePath).absolutePath()))
-        throw DataError(QStringLiteral("Cannot create the folder of %1.").arg(shown));
+        throw DataError(QCoreApplication::translate("Database", "Cannot create the folder of %1.").arg(shown));
     // What starts that were stopped half-way left is removed first.
     const QString folder = QFileInfo(filePath).absolutePath();
     TemporaryFiles::removeStale(folder);
@@ -104,7 +105,8 @@ void create(const QString &filePath)
         transaction.commit();
     } catch (const DataError &error) {
         removeTemporary(temporary); // only ever our own file
-        throw DataError(QStringLiteral("Cannot create %1: %2").arg(shown, error.message()), error.code());
+        throw DataError(QCoreApplication::translate("Database", "Cannot create %1: %2").arg(shown, error.message()),
+                        error.code());
     }
 #ifdef Q_OS_UNIX
     const QByteArray from = QFile::encodeName(temporary);
@@ -123,8 +125,8 @@ void create(const QString &filePath)
         return;
     }
     if (error != 0)
-        throw DataError(
-            QStringLiteral("Cannot create %1: %2").arg(shown, QString::fromLocal8Bit(std::strerror(error))));
+        throw DataError(QCoreApplication::translate("Database", "Cannot create %1: %2")
+                            .arg(shown, QString::fromLocal8Bit(std::strerror(error))));
 #else
     if (!QFile::rename(temporary, filePath)) {
         removeTemporary(temporary);
@@ -132,9 +134,29 @@ void create(const QString &filePath)
             validate(filePath);
             return;
         }
-        throw DataError(QStringLiteral("Cannot create %1.").arg(shown));
+        throw DataError(QCoreApplication::translate("Database", "Cannot create %1.").arg(shown));
     }
 #endif
+}
+
+// A database from before menus had a language, or made by another tool, gains the column in one transaction and
+// keeps every row as it was; one that cannot be written is read without it (its pages speak English).
+void addLanguageColumn(SqliteConnection &connection)
+{
+    try {
+        SqliteTransaction transaction(connection);
+        // Another start may have added it meanwhile.
+        SqliteStatement info(connection, QStringLiteral("SELECT name FROM pragma_table_info('tblMenus')"));
+        bool present = false;
+        while (info.step())
+            present = present || info.value(0).toString().compare(Sql::menuLanguageColumn(), Qt::CaseInsensitive) == 0;
+        if (!present)
+            connection.execute(Sql::addMenuLanguageColumn().text);
+        transaction.commit();
+    } catch (const DataError &error) {
+        if (error.code() != SQLITE_READONLY)
+            throw;
+    }
 }
 
 void validate(const QString &filePath)
@@ -147,26 +169,38 @@ void validate(const QString &filePath)
         // An empty file, or a database with nothing in it, is what a first start that was stopped leaves behind.
         if (count.value(0).toLongLong() == 0)
             giveSchema(connection);
+        bool hasLanguage = true;
         for (const TableShape &table : expectedTables()) {
             SqliteStatement info(connection, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table.name});
             QSet<QString> present;
             while (info.step())
                 present.insert(info.value(0).toString().toLower());
             if (present.isEmpty())
-                throw DataError(QStringLiteral("%1 is not a Velmora database: it has no table %2.").arg(shown, table.name));
+                throw DataError(
+                    QCoreApplication::translate("Database", "%1 is not a Velmora database: it has no table %2.")
+                        .arg(shown, table.name));
             for (const QString &column : table.columns) {
                 if (!present.contains(column.toLower()))
-                    throw DataError(QStringLiteral("%1 is not a Velmora database: table %2 has no column %3.")
+                    throw DataError(QCoreApplication::translate(
+                                        "Database", "%1 is not a Velmora database: table %2 has no column %3.")
                                         .arg(shown, table.name, column));
             }
+            if (table.name == QLatin1String("tblMenus"))
+                hasLanguage = present.contains(Sql::menuLanguageColumn().toLower());
         }
+        // Only a database that holds everything else is given the column: a foreign one stays untouched.
+        if (!hasLanguage)
+            addLanguageColumn(connection);
     } catch (const DataError &error) {
         if (error.code() == SQLITE_NOTADB)
-            throw DataError(QStringLiteral("%1 is not a Velmora database: it is not a database file.").arg(shown),
-                            error.code());
+            throw DataError(
+                QCoreApplication::translate("Database", "%1 is not a Velmora database: it is not a database file.")
+                    .arg(shown),
+                error.code());
         if (error.message().contains(shown))
             throw;
-        throw DataError(QStringLiteral("Cannot read %1: %2").arg(shown, error.message()), error.code());
+        throw DataError(QCoreApplication::translate("Database", "Cannot read %1: %2").arg(shown, error.message()),
+                        error.code());
     }
 }
 
@@ -179,9 +213,10 @@ void prepare(const QString &filePath)
     const QFileInfo info(filePath);
     const QString shown = QDir::toNativeSeparators(filePath);
     if (info.isDir())
-        throw DataError(QStringLiteral("%1 is a folder, not a database.").arg(shown));
+        throw DataError(QCoreApplication::translate("Database", "%1 is a folder, not a database.").arg(shown));
     if (info.isSymLink() && !info.exists())
-        throw DataError(QStringLiteral("%1 is a link to a file that does not exist.").arg(shown));
+        throw DataError(
+            QCoreApplication::translate("Database", "%1 is a link to a file that does not exist.").arg(shown));
     if (info.exists())
         validate(filePath);
     else

@@ -16,6 +16,8 @@ public:
 
     // A column's position; names compare without regard to case. Throws DataError for a name the query lacks.
     int column(const QString &name) const;
+    // The same, or -1 when the query has no such column.
+    int findColumn(const QString &name) const;
     // The current row's value as the engine holds it, valid until the next step.
     SqliteStatement::Raw raw(int column) const { return m_statement->raw(column); }
     QVariant value(int column) const { return m_statement->value(column); }

@@ -53,6 +53,10 @@ std::optional<StoredMenu> MenuReader::menu(qint64 menuId)
     menu.root = row.value(row.column(QStringLiteral("Root"))).toString();
     const QVariant styleNo = row.value(row.column(QStringLiteral("StyleNo")));
     menu.styleText = styleNo.toString();
+    // A database that could not be given the column has no language: the page speaks English.
+    const int language = row.findColumn(Sql::menuLanguageColumn());
+    if (language >= 0)
+        menu.language = row.value(language).toString();
     bool number = false;
     menu.styleNo = styleNo.toLongLong(&number);
     if (!number) {

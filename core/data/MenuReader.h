@@ -16,6 +16,7 @@ struct StoredMenu
     QString templateName;
     QString root;
     qint64 styleNo = 0;
+    QString language; // the page's language code; empty when the menu has none stored
     QString styleText; // StyleNo as stored, for telling the user when it is no number
     std::optional<QStringList> style;
 };

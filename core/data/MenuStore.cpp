@@ -4,6 +4,7 @@
 #include "core/data/Sql.h"
 #include "core/data/SqliteConnection.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -33,7 +34,7 @@ QString text(const SqliteStatement &query, int column)
 
 MenuRecord menuRow(const SqliteStatement &query)
 {
-    // SELECT * from tblMenus: MenuID, Template, Title, StyleNo, Root
+    // SELECT * from tblMenus: MenuID, Template, Title, StyleNo, Root and, once added, Language
     MenuRecord menu;
     for (int i = 0; i < query.columnCount(); ++i) {
         const QString name = query.columnName(i).toLower();
@@ -47,6 +48,8 @@ MenuRecord menuRow(const SqliteStatement &query)
             menu.styleNo = query.value(i).toLongLong();
         else if (name == QLatin1String("root"))
             menu.root = text(query, i);
+        else if (name == QLatin1String("language"))
+            menu.language = text(query, i);
     }
     return menu;
 }
@@ -81,13 +84,15 @@ SqliteConnection MenuStore::open() const
 
 QString MenuStore::lostMenuText(const QString &label)
 {
-    return QStringLiteral("The menu %1 no longer exists; it was deleted by another program.").arg(label);
+    return QCoreApplication::translate("Database", "The menu %1 no longer exists; it was deleted by another program.")
+        .arg(label);
 }
 
 // The menu as the user knows it: its title in quotes, or its number while it has no title.
 QString MenuStore::menuLabel(const MenuRecord &menu)
 {
-    return menu.title.isEmpty() ? QString::number(menu.id) : QStringLiteral("\"%1\"").arg(menu.title);
+    return menu.title.isEmpty() ? QString::number(menu.id)
+                                : QCoreApplication::translate("Database", "\"%1\"").arg(menu.title);
 }
 
 void MenuStore::requireMenu(SqliteConnection &connection, const MenuRecord &menu)
@@ -101,18 +106,21 @@ void MenuStore::requireMenu(SqliteConnection &connection, const MenuRecord &menu
 void MenuStore::writeMenu(SqliteConnection &connection, MenuRecord &menu)
 {
     if (menu.id == 0) {
-        if (run(connection, Sql::insertMenu(menu.templateName, menu.title, menu.styleNo, menu.root)) != 1)
-            throw DataError(QStringLiteral("The menu %1 could not be stored.").arg(menuLabel(menu)));
+        if (run(connection, Sql::insertMenu(menu.templateName, menu.title, menu.styleNo, menu.root, menu.language)) !=
+            1)
+            throw DataError(
+                QCoreApplication::translate("Database", "The menu %1 could not be stored.").arg(menuLabel(menu)));
         menu.id = connection.lastInsertId();
         return;
     }
-    const int changed =
-        run(connection, Sql::updateMenu(menu.id, menu.templateName, menu.title, menu.styleNo, menu.root));
+    const int changed = run(
+        connection, Sql::updateMenu(menu.id, menu.templateName, menu.title, menu.styleNo, menu.root, menu.language));
     if (changed == 0)
         throw DataError(lostMenuText(menuLabel(menu)), DataError::menuLost);
     if (changed != 1)
-        throw DataError(
-            QStringLiteral("The menu %1 is stored %2 times; nothing was changed.").arg(menuLabel(menu)).arg(changed));
+        throw DataError(QCoreApplication::translate("Database", "The menu %1 is stored %2 times; nothing was changed.")
+                            .arg(menuLabel(menu))
+                            .arg(changed));
 }
 
 QVector<MenuRecord> MenuStore::menus() const
@@ -201,7 +209,8 @@ bool MenuStore::saveEntry(const MenuRecord &menu, const QString &editing, const 
     requireMenu(connection, menu);
     for (const QString &other : replacing) {
         if (run(connection, Sql::deleteEntryExactly(menu.id, other)) != 1)
-            throw DataError(QStringLiteral("The entry %1 of the menu %2 could not be replaced: it no longer exists.")
+            throw DataError(QCoreApplication::translate(
+                                "Database", "The entry %1 of the menu %2 could not be replaced: it no longer exists.")
                                 .arg(other, menuLabel(menu)));
     }
     std::optional<qint64> rowId;
@@ -214,8 +223,8 @@ bool MenuStore::saveEntry(const MenuRecord &menu, const QString &editing, const 
                                      : Sql::updateEntry(*rowId, entry.category, entry.fileName, entry.fileLink,
                                                         entry.description, entry.screenshot);
     if (run(connection, write) != 1)
-        throw DataError(
-            QStringLiteral("The entry %1 of the menu %2 could not be stored.").arg(entry.fileName, menuLabel(menu)));
+        throw DataError(QCoreApplication::translate("Database", "The entry %1 of the menu %2 could not be stored.")
+                            .arg(entry.fileName, menuLabel(menu)));
     transaction.commit();
     if (added)
         emit entriesAdded();
@@ -228,7 +237,8 @@ void MenuStore::removeEntry(const MenuRecord &menu, const QString &fileName)
     SqliteTransaction transaction(connection);
     requireMenu(connection, menu);
     if (run(connection, Sql::deleteEntryExactly(menu.id, fileName)) != 1)
-        throw DataError(QStringLiteral("The entry %1 is no longer in the menu %2.").arg(fileName, menuLabel(menu)));
+        throw DataError(QCoreApplication::translate("Database", "The entry %1 is no longer in the menu %2.")
+                            .arg(fileName, menuLabel(menu)));
     transaction.commit();
 }
 
@@ -249,7 +259,7 @@ int MenuStore::addNewEntries(const MenuRecord &menu, const QVector<EntryRecord> 
         links.insert(entry.fileLink);
         if (run(connection, Sql::insertEntry(menu.id, entry.category, entry.fileName, entry.fileLink, entry.description,
                                              entry.screenshot)) != 1)
-            throw DataError(QStringLiteral("The entry %1 of the menu %2 could not be stored.")
+            throw DataError(QCoreApplication::translate("Database", "The entry %1 of the menu %2 could not be stored.")
                                 .arg(entry.fileName, menuLabel(menu)));
         ++added;
     }
@@ -330,10 +340,11 @@ void MenuStore::saveStyleAndMenu(qint64 &styleId, const std::optional<QStringLis
     if (!values) {
     } else if (id == 0) {
         if (run(connection, Sql::insertStyle(*values)) != 1)
-            throw DataError(QStringLiteral("The style %1 could not be stored.").arg(name));
+            throw DataError(QCoreApplication::translate("Database", "The style %1 could not be stored.").arg(name));
         id = connection.lastInsertId();
     } else if (run(connection, Sql::updateStyle(id, *values)) != 1) {
-        throw DataError(QStringLiteral("The style %1 (number %2) no longer exists; it was deleted by another program.")
+        throw DataError(QCoreApplication::translate(
+                            "Database", "The style %1 (number %2) no longer exists; it was deleted by another program.")
                             .arg(name)
                             .arg(id));
     }

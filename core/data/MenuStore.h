@@ -18,6 +18,7 @@ struct MenuRecord
     QString title;
     qint64 styleNo = 0;
     QString root;
+    QString language; // the page's language code; empty when the menu has none stored
 };
 
 // One row of tblDetails, without its menu.

@@ -35,10 +35,21 @@ SqlStatement selectMenuTitle(const QString &title)
             {}};
 }
 
-SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root)
+QString menuLanguageColumn()
 {
-    return {QStringLiteral("INSERT INTO tblMenus (Template, Title, StyleNo,Root) VALUES (?,?,?,?)"),
-            {templateName, title, styleNo, root},
+    return QStringLiteral("Language");
+}
+
+SqlStatement addMenuLanguageColumn()
+{
+    return {QStringLiteral("ALTER TABLE tblMenus ADD COLUMN Language TEXT COLLATE NOCASE"), {}, {}};
+}
+
+SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root,
+                        const QString &language)
+{
+    return {QStringLiteral("INSERT INTO tblMenus (Template, Title, StyleNo,Root, Language) VALUES (?,?,?,?,?)"),
+            {templateName, title, styleNo, root, language},
             {}};
 }
 
@@ -49,10 +60,10 @@ SqlStatement selectLastMenuId()
 
 // Root is written too, so that a menu keeps the CD root it was last built in.
 SqlStatement updateMenu(qint64 menuId, const QString &templateName, const QString &title, qint64 styleNo,
-                        const QString &root)
+                        const QString &root, const QString &language)
 {
-    return {QStringLiteral("UPDATE tblMenus SET Template=?, Title=?, StyleNo=?, Root=? WHERE MenuID=?"),
-            {templateName, title, styleNo, root, menuId},
+    return {QStringLiteral("UPDATE tblMenus SET Template=?, Title=?, StyleNo=?, Root=?, Language=? WHERE MenuID=?"),
+            {templateName, title, styleNo, root, language, menuId},
             {}};
 }
 

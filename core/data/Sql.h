@@ -22,10 +22,14 @@ const QStringList &styleColumns();
 SqlStatement selectMenus();
 SqlStatement selectMenu(qint64 menuId);
 SqlStatement selectMenuTitle(const QString &title);
-SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root);
+// The menu's page language, added to tblMenus after its other columns; a database may lack it.
+QString menuLanguageColumn();
+SqlStatement addMenuLanguageColumn();
+SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root,
+                        const QString &language = QStringLiteral("en"));
 SqlStatement selectLastMenuId();
 SqlStatement updateMenu(qint64 menuId, const QString &templateName, const QString &title, qint64 styleNo,
-                        const QString &root);
+                        const QString &root, const QString &language = QStringLiteral("en"));
 SqlStatement deleteMenu(qint64 menuId);
 SqlStatement deleteMenuEntries(qint64 menuId);
 

@@ -2,6 +2,7 @@
 
 #include "core/data/DataError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cstring>
 #include <sqlite3.h>
@@ -43,25 +44,32 @@ DataError failure(sqlite3 *db, const QString &filePath, int code)
     switch (code & 0xFF) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return DataError(QStringLiteral("%1 is locked: another program is using it (%2).").arg(file, engine),
+        return DataError(QCoreApplication::translate("Database", "%1 is locked: another program is using it (%2).")
+                             .arg(file, engine),
                          code & 0xFF);
     case SQLITE_READONLY:
-        return DataError(QStringLiteral("%1 cannot be written: the file or its folder is read-only (%2).")
-                             .arg(file, systemReason(db, engine)),
-                         code & 0xFF);
+        return DataError(
+            QCoreApplication::translate("Database", "%1 cannot be written: the file or its folder is read-only (%2).")
+                .arg(file, systemReason(db, engine)),
+            code & 0xFF);
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        return DataError(QStringLiteral("Cannot open %1: %2.").arg(file, systemReason(db, engine)), code & 0xFF);
+        return DataError(
+            QCoreApplication::translate("Database", "Cannot open %1: %2.").arg(file, systemReason(db, engine)),
+            code & 0xFF);
     case SQLITE_NOTADB:
-        return DataError(QStringLiteral("%1 is not a database file.").arg(file), code & 0xFF);
+        return DataError(QCoreApplication::translate("Database", "%1 is not a database file.").arg(file), code & 0xFF);
     case SQLITE_CORRUPT:
-        return DataError(QStringLiteral("%1 is damaged: %2.").arg(file, engine), code & 0xFF);
+        return DataError(QCoreApplication::translate("Database", "%1 is damaged: %2.").arg(file, engine), code & 0xFF);
     case SQLITE_FULL:
-        return DataError(QStringLiteral("Cannot write %1: %2.").arg(file, systemReason(db, engine)), code & 0xFF);
+        return DataError(
+            QCoreApplication::translate("Database", "Cannot write %1: %2.").arg(file, systemReason(db, engine)),
+            code & 0xFF);
     case SQLITE_IOERR:
-        return DataError(QStringLiteral("Cannot read or write %1: %2.").arg(file, systemReason(db, engine)),
-                         code & 0xFF);
+        return DataError(
+            QCoreApplication::translate("Database", "Cannot read or write %1: %2.").arg(file, systemReason(db, engine)),
+            code & 0xFF);
     default:
         return DataError(engine, code & 0xFF);
     }
@@ -79,9 +87,9 @@ SqliteConnection::SqliteConnection(const QString &filePath, Mode mode) : m_fileP
     if (rc != SQLITE_OK) {
         DataError error = failure(m_db, filePath, rc);
         if (!error.message().contains(QDir::toNativeSeparators(filePath)))
-            error =
-                DataError(QStringLiteral("Cannot open %1: %2").arg(QDir::toNativeSeparators(filePath), error.message()),
-                          error.code());
+            error = DataError(QCoreApplication::translate("Database", "Cannot open %1: %2")
+                                  .arg(QDir::toNativeSeparators(filePath), error.message()),
+                              error.code());
         sqlite3_close(m_db);
         m_db = nullptr;
         throw error;

@@ -7,6 +7,7 @@
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ constexpr int jolietNameLength = 64;
 
 QString megabytes(qint64 bytes)
 {
-    return QStringLiteral("%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
+    return QCoreApplication::translate("DiscCheck", "%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
 }
 
 QString quoted(const QString &title)
@@ -57,20 +58,22 @@ bool DiscSize::fitsDualLayerDvd() const
 
 QString DiscSize::line() const
 {
-    const QString disc[] = {QStringLiteral("a CD (700 MB)"), QStringLiteral("a DVD (4.7 GB)"),
-                            QStringLiteral("a dual-layer DVD (8.5 GB)")};
+    const QString disc[] = {QCoreApplication::translate("DiscCheck", "a CD (700 MB)"),
+                            QCoreApplication::translate("DiscCheck", "a DVD (4.7 GB)"),
+                            QCoreApplication::translate("DiscCheck", "a dual-layer DVD (8.5 GB)")};
     const bool fits[] = {fitsCd(), fitsDvd(), fitsDualLayerDvd()};
     QStringList yes;
     QStringList no;
     for (int i = 0; i < 3; ++i)
         (fits[i] ? yes : no).append(disc[i]);
-    QString text = QStringLiteral("Image size: %1 sectors (%2)").arg(sectors).arg(megabytes(bytes()));
+    QString text =
+        QCoreApplication::translate("DiscCheck", "Image size: %1 sectors (%2)").arg(sectors).arg(megabytes(bytes()));
     if (estimated)
-        text += QStringLiteral(", estimated");
+        text += QCoreApplication::translate("DiscCheck", ", estimated");
     if (!yes.isEmpty())
-        text += QStringLiteral("; fits on ") + yes.join(QStringLiteral(", "));
+        text += QCoreApplication::translate("DiscCheck", "; fits on ") + yes.join(QStringLiteral(", "));
     if (!no.isEmpty())
-        text += QStringLiteral("; too large for ") + no.join(QStringLiteral(", "));
+        text += QCoreApplication::translate("DiscCheck", "; too large for ") + no.join(QStringLiteral(", "));
     return text + QLatin1Char('.');
 }
 
@@ -79,16 +82,16 @@ DiscCheck::DiscCheck(MenuStore &data, const MenuSnapshot &snapshot) : m_data(dat
 std::optional<QString> DiscCheck::jolietProblem(const QString &name)
 {
     if (name.size() > jolietNameLength)
-        return QStringLiteral("is longer than %1 characters").arg(jolietNameLength);
+        return QCoreApplication::translate("DiscCheck", "is longer than %1 characters").arg(jolietNameLength);
     for (qsizetype i = 0; i < name.size(); ++i) {
         const QChar c = name.at(i);
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("holds a control character");
+            return QCoreApplication::translate("DiscCheck", "holds a control character");
         if (QStringLiteral("*/:;?\\").contains(c))
-            return QStringLiteral("holds the character %1").arg(c);
+            return QCoreApplication::translate("DiscCheck", "holds the character %1").arg(c);
         // Joliet names are UCS-2: a character beyond it becomes "_".
         if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate())
-            return QStringLiteral("holds the character %1 (U+%2)")
+            return QCoreApplication::translate("DiscCheck", "holds the character %1 (U+%2)")
                 .arg(name.mid(i, 2))
                 .arg(QChar::surrogateToUcs4(c, name.at(i + 1)), 4, 16, QLatin1Char('0'));
     }
@@ -116,7 +119,8 @@ bool DiscCheck::run()
         return false;
     if (!m_result.size.fitsDualLayerDvd())
         add(DiscProblem::Kind::TooLarge,
-            QStringLiteral("The image would take %1 sectors (%2), more than a dual-layer DVD (8.5 GB) can hold.")
+            QCoreApplication::translate(
+                "DiscCheck", "The image would take %1 sectors (%2), more than a dual-layer DVD (8.5 GB) can hold.")
                 .arg(m_result.size.sectors)
                 .arg(megabytes(m_result.size.bytes())));
     return true;
@@ -166,26 +170,29 @@ void DiscCheck::checkEntries(const QHash<QString, QString> &mediaByName)
         const QString &link = entry.fileLink;
         const QString path = QDir::toNativeSeparators(QDir::cleanPath(rootPath + link));
         if (link.trimmed().isEmpty())
-            add(DiscProblem::Kind::MissingFile, QStringLiteral("The entry %1 has no file.").arg(title));
+            add(DiscProblem::Kind::MissingFile,
+                QCoreApplication::translate("DiscCheck", "The entry %1 has no file.").arg(title));
         else if (BuildChecks::isOutsideRoot(link) || !PathMapping::getFileLink(path, rootPath))
             add(DiscProblem::Kind::MissingFile,
-                QStringLiteral("The entry %1 links to %2, which is not inside the CD root.")
+                QCoreApplication::translate("DiscCheck", "The entry %1 links to %2, which is not inside the CD root.")
                     .arg(title, RootWalk::escaped(link)));
         else if (!QFileInfo::exists(path))
             add(DiscProblem::Kind::MissingFile,
-                QStringLiteral("The file %1 of the entry %2 is missing.").arg(RootWalk::escaped(link), title));
+                QCoreApplication::translate("DiscCheck", "The file %1 of the entry %2 is missing.")
+                    .arg(RootWalk::escaped(link), title));
 
         const QString &screenshot = entry.screenshot;
         const QString medium = mediaByName.value(screenshot.toLower());
         if (StyleFields::isSet(screenshot) && !medium.isEmpty() &&
             QDir::cleanPath(medium) != QDir::cleanPath(menuFolder + screenshot))
             add(DiscProblem::Kind::MediaCollision,
-                QStringLiteral("The media file %1 would replace the screenshot %2 of the entry %3.")
+                QCoreApplication::translate("DiscCheck",
+                                            "The media file %1 would replace the screenshot %2 of the entry %3.")
                     .arg(PathMapping::shown(medium), RootWalk::escaped(screenshot), title));
         else if (screenshots && StyleFields::isSet(screenshot) && medium.isEmpty() &&
                  !QFileInfo(menuFolder + screenshot).isFile())
             add(DiscProblem::Kind::MissingFile,
-                QStringLiteral("The screenshot %1 of the entry %2 is missing.")
+                QCoreApplication::translate("DiscCheck", "The screenshot %1 of the entry %2 is missing.")
                     .arg(RootWalk::escaped(MenuFolder::menuFolderName() + QLatin1Char('/') + screenshot), title));
     }
 }
@@ -201,15 +208,19 @@ bool DiscCheck::walkRoot()
         switch (item.link) {
         case RootItem::Link::Outside:
             add(DiscProblem::Kind::BrokenLink,
-                QStringLiteral("The link %1 leads outside the CD root; the disc image leaves it out.").arg(shown));
+                QCoreApplication::translate("DiscCheck",
+                                            "The link %1 leads outside the CD root; the disc image leaves it out.")
+                    .arg(shown));
             return true;
         case RootItem::Link::Missing:
             add(DiscProblem::Kind::BrokenLink,
-                QStringLiteral("The link %1 leads to nothing; the disc image leaves it out.").arg(shown));
+                QCoreApplication::translate("DiscCheck", "The link %1 leads to nothing; the disc image leaves it out.")
+                    .arg(shown));
             return true;
         case RootItem::Link::Loop:
             add(DiscProblem::Kind::BrokenLink,
-                QStringLiteral("The link %1 leads back into a folder that holds it; the disc image leaves it out.")
+                QCoreApplication::translate(
+                    "DiscCheck", "The link %1 leads back into a folder that holds it; the disc image leaves it out.")
                     .arg(shown));
             return true;
         case RootItem::Link::None:
@@ -226,30 +237,39 @@ bool DiscCheck::walkRoot()
         const bool folder = item.type == RootItem::Type::Folder;
         if (!item.validName)
             add(DiscProblem::Kind::BadName,
-                QStringLiteral("The name %1 cannot be shown on the menu or read on Windows: rename it.").arg(shown));
+                QCoreApplication::translate("DiscCheck",
+                                            "The name %1 cannot be shown on the menu or read on Windows: rename it.")
+                    .arg(shown));
         else if (const auto why = jolietProblem(item.name))
             add(DiscProblem::Kind::JolietName,
-                QStringLiteral("The name %1 %2, which a Joliet disc cannot hold.").arg(shown, *why));
+                QCoreApplication::translate("DiscCheck", "The name %1 %2, which a Joliet disc cannot hold.")
+                    .arg(shown, *why));
         const int slash = shown.lastIndexOf(QLatin1Char('/'));
         const QString key = shown.left(slash + 1) + item.name.toCaseFolded();
         const auto other = namesByFolded.constFind(key);
         if (other != namesByFolded.cend())
             add(DiscProblem::Kind::CaseClash,
-                QStringLiteral("The names %1 and %2 differ only in letter case; Windows reads only one of them.")
+                QCoreApplication::translate(
+                    "DiscCheck", "The names %1 and %2 differ only in letter case; Windows reads only one of them.")
                     .arg(*other, shown));
         else
             namesByFolded.insert(key, shown);
         if (!item.readable)
             add(DiscProblem::Kind::Unreadable,
-                QStringLiteral("The %1 %2 cannot be read, so no disc image can be made of it.")
-                    .arg(folder ? QStringLiteral("folder") : QStringLiteral("file"), shown));
+                (folder ? QCoreApplication::translate(
+                              "DiscCheck", "The folder %1 cannot be read, so no disc image can be made of it.")
+                        : QCoreApplication::translate(
+                              "DiscCheck", "The file %1 cannot be read, so no disc image can be made of it."))
+                    .arg(shown));
 
         if (!hiddenFolder.isEmpty() && shown.startsWith(hiddenFolder))
             return true;
         hiddenFolder.clear();
         if (item.hidden) {
-            m_result.notes.append(QStringLiteral("The hidden %1 %2 will go on the disc.")
-                                      .arg(folder ? QStringLiteral("folder") : QStringLiteral("file"), shown));
+            m_result.notes.append(
+                (folder ? QCoreApplication::translate("DiscCheck", "The hidden folder %1 will go on the disc.")
+                        : QCoreApplication::translate("DiscCheck", "The hidden file %1 will go on the disc."))
+                    .arg(shown));
             if (folder)
                 hiddenFolder = shown + QLatin1Char('/');
         }

@@ -5,6 +5,7 @@
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -108,9 +109,11 @@ bool FolderFill::collect(const QStringList &paths)
         if ((folderPath != m_rootPath && !PathMapping::getFileLink(path, m_rootPath)) || leadsOut)
             m_refused.append(PathMapping::outsideRootNotice(QDir::toNativeSeparators(given), m_rootPath));
         else if (!QFileInfo::exists(path))
-            m_refused.append(QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(given)));
+            m_refused.append(QCoreApplication::translate("FolderFill", "The file %1 does not exist.")
+                                 .arg(QDir::toNativeSeparators(given)));
         else if (!QFileInfo(path).isFile() && !QFileInfo(path).isDir())
-            m_refused.append(QStringLiteral("%1 is neither a file nor a folder.").arg(QDir::toNativeSeparators(given)));
+            m_refused.append(QCoreApplication::translate("FolderFill", "%1 is neither a file nor a folder.")
+                                 .arg(QDir::toNativeSeparators(given)));
         else
             starts.append(path);
     }
@@ -136,10 +139,13 @@ bool FolderFill::collect(const QStringList &paths)
         const bool walked = RootWalk(start, m_rootPath).run([this](const RootItem &item) {
             const QString shown = RootWalk::shown(item.path);
             if (item.link == RootItem::Link::Outside)
-                m_skipped.append(QStringLiteral("The link %1 leads outside the CD root; it is not added.").arg(shown));
+                m_skipped.append(
+                    QCoreApplication::translate("FolderFill", "The link %1 leads outside the CD root; it is not added.")
+                        .arg(shown));
             else if (!item.validName)
                 m_skipped.append(
-                    QStringLiteral("The name %1 cannot be shown on the menu or read on Windows: rename it.")
+                    QCoreApplication::translate(
+                        "FolderFill", "The name %1 cannot be shown on the menu or read on Windows: rename it.")
                         .arg(shown));
             else if (item.type == RootItem::Type::File && RootWalk::isValidUtf8(item.path))
                 return offer(QFile::decodeName(item.path));

@@ -4,6 +4,7 @@
 #include "core/generate/PathMapping.h"
 #include "core/platform/TemporaryFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -24,7 +25,8 @@ constexpr int labelLength = 32;
 
 QString missingProgram()
 {
-    return QStringLiteral("xorriso was not found. Please install the xorriso package to make disc images.");
+    return QCoreApplication::translate(
+        "DiscImage", "xorriso was not found. Please install the xorriso package to make disc images.");
 }
 
 // A path as a pattern for xorriso's -m that matches only itself: the pattern characters stand in brackets, and a
@@ -99,7 +101,7 @@ std::optional<qint64> IsoImage::printSize(const QString &program, const QString 
     arguments.insert(2, QStringLiteral("-print-size"));
     process.start(found, arguments);
     if (!process.waitForStarted(30000)) {
-        *why = QStringLiteral("xorriso could not be started: %1").arg(process.errorString());
+        *why = QCoreApplication::translate("DiscImage", "xorriso could not be started: %1").arg(process.errorString());
         return std::nullopt;
     }
     while (!process.waitForFinished(100)) {
@@ -120,7 +122,8 @@ std::optional<qint64> IsoImage::printSize(const QString &program, const QString 
         for (const QByteArray &line : process.readAllStandardError().split('\n'))
             if (isReasonLine(QString::fromLocal8Bit(line)))
                 reasons.append(QString::fromLocal8Bit(line).trimmed());
-        *why = QStringLiteral("xorriso could not tell the image's size. %1").arg(reasons.join(QLatin1Char(' ')));
+        *why = QCoreApplication::translate("DiscImage", "xorriso could not tell the image's size. %1")
+                   .arg(reasons.join(QLatin1Char(' ')));
         return std::nullopt;
     }
     return sectors;
@@ -182,13 +185,14 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     m_lastLines.clear();
     m_reasons.clear();
     if (m_process) {
-        m_error = QStringLiteral("A disc image is already being made.");
+        m_error = QCoreApplication::translate("DiscImage", "A disc image is already being made.");
         return false;
     }
     const QString root = QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath());
     m_target = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
     if (!QFileInfo(root).isDir()) {
-        m_error = QStringLiteral("The CD root folder %1 does not exist.").arg(PathMapping::shown(root));
+        m_error = QCoreApplication::translate("DiscImage", "The CD root folder %1 does not exist.")
+                      .arg(PathMapping::shown(root));
         return false;
     }
     // Through links, the target's folder may be inside the root under another name.
@@ -200,12 +204,13 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
          (realFolder == realRoot ||
           realFolder.startsWith(realRoot.endsWith(QLatin1Char('/')) ? realRoot : realRoot + QLatin1Char('/'))));
     if (inside) {
-        m_error = QStringLiteral("The image %1 cannot be written inside the CD root %2, which it would hold.")
+        m_error = QCoreApplication::translate(
+                      "DiscImage", "The image %1 cannot be written inside the CD root %2, which it would hold.")
                       .arg(PathMapping::shown(m_target), PathMapping::shown(root));
         return false;
     }
     if (QFileInfo(m_target).isDir()) {
-        m_error = QStringLiteral("%1 is a folder.").arg(PathMapping::shown(m_target));
+        m_error = QCoreApplication::translate("DiscImage", "%1 is a folder.").arg(PathMapping::shown(m_target));
         return false;
     }
     const QString program = findProgram(m_program);
@@ -221,7 +226,7 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     // so that it fits wherever the target's name does.
     QFile temporary(TemporaryFiles::nameFor(targetInfo.absolutePath(), QStringLiteral("image.iso")));
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        m_error = QStringLiteral("Cannot write into the folder %1: %2")
+        m_error = QCoreApplication::translate("DiscImage", "Cannot write into the folder %1: %2")
                       .arg(PathMapping::shown(targetInfo.absolutePath()), temporary.errorString());
         return false;
     }
@@ -303,11 +308,12 @@ void IsoImage::processFinished(int exitCode, QProcess::ExitStatus status)
 {
     readOutput();
     if (m_cancelled)
-        return finish(false, QStringLiteral("Making the disc image was cancelled."));
+        return finish(false, QCoreApplication::translate("DiscImage", "Making the disc image was cancelled."));
     if (status != QProcess::NormalExit || exitCode != 0) {
-        return finish(false, QStringLiteral("xorriso could not make the disc image (exit code %1).\n%2")
-                                 .arg(exitCode)
-                                 .arg((m_reasons.isEmpty() ? m_lastLines : m_reasons).join(QLatin1Char('\n'))));
+        return finish(
+            false, QCoreApplication::translate("DiscImage", "xorriso could not make the disc image (exit code %1).\n%2")
+                       .arg(exitCode)
+                       .arg((m_reasons.isEmpty() ? m_lastLines : m_reasons).join(QLatin1Char('\n'))));
     }
     // The placeholder was made private to this user; the image gets the earlier image's permissions, or a file's usual.
     const QFileInfo earlier(m_target);
@@ -318,7 +324,7 @@ void IsoImage::processFinished(int exitCode, QProcess::ExitStatus status)
     std::filesystem::rename(QFile::encodeName(m_temporary).toStdString(), QFile::encodeName(m_target).toStdString(),
                             error);
     if (error)
-        return finish(false, QStringLiteral("Cannot name the disc image %1: %2")
+        return finish(false, QCoreApplication::translate("DiscImage", "Cannot name the disc image %1: %2")
                                  .arg(PathMapping::shown(m_target), QString::fromStdString(error.message())));
     if (m_percent != 100)
         emit progress(100);
@@ -329,7 +335,9 @@ void IsoImage::processFailed(QProcess::ProcessError error)
 {
     // A crash or a kill also ends in finished(); only a program that never ran ends here alone.
     if (error == QProcess::FailedToStart)
-        finish(false, QStringLiteral("xorriso could not be started: %1").arg(m_process->errorString()));
+        finish(
+            false,
+            QCoreApplication::translate("DiscImage", "xorriso could not be started: %1").arg(m_process->errorString()));
 }
 
 void IsoImage::finish(bool ok, const QString &error)

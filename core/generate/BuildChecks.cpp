@@ -6,6 +6,7 @@
 #include "core/generate/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,11 +20,13 @@ QString destinationProblem(const QString &path)
     if (info.isSymLink() || !info.exists())
         return {};
     if (info.isDir())
-        return QStringLiteral("%1 is a folder; the build cannot write its file there.").arg(PathMapping::shown(path));
+        return QCoreApplication::translate("Build", "%1 is a folder; the build cannot write its file there.")
+            .arg(PathMapping::shown(path));
     if (!info.isFile())
-        return QStringLiteral("%1 is not a regular file; the build cannot replace it.").arg(PathMapping::shown(path));
+        return QCoreApplication::translate("Build", "%1 is not a regular file; the build cannot replace it.")
+            .arg(PathMapping::shown(path));
     if (!info.isWritable())
-        return QStringLiteral("%1 is not writable.").arg(PathMapping::shown(path));
+        return QCoreApplication::translate("Build", "%1 is not writable.").arg(PathMapping::shown(path));
     return {};
 }
 
@@ -31,9 +34,10 @@ QString folderProblem(const QString &folder)
 {
     const QFileInfo info(folder);
     if (!info.isDir())
-        return QStringLiteral("The CD root folder %1 does not exist.").arg(PathMapping::shown(folder));
+        return QCoreApplication::translate("Build", "The CD root folder %1 does not exist.")
+            .arg(PathMapping::shown(folder));
     if (!info.isWritable() || !info.permission(QFileDevice::WriteOwner))
-        return QStringLiteral("The folder %1 is read-only.").arg(PathMapping::shown(folder));
+        return QCoreApplication::translate("Build", "The folder %1 is read-only.").arg(PathMapping::shown(folder));
     return {};
 }
 
@@ -94,23 +98,27 @@ QVector<MediaProblem> mediaProblems(const QStringList &mediaFiles, bool mustExis
         const QFileInfo info(file);
         if (mustExist && !info.exists())
             problems.append({MediaProblem::Missing,
-                             QStringLiteral("The media file %1 of the style is missing.").arg(PathMapping::shown(file))});
+                             QCoreApplication::translate("Build", "The media file %1 of the style is missing.")
+                                 .arg(PathMapping::shown(file))});
         else if (mustExist && !info.isFile())
             problems.append(
                 {MediaProblem::Missing,
-                 QStringLiteral("The media file %1 of the style is not a regular file.").arg(PathMapping::shown(file))});
+                 QCoreApplication::translate("Build", "The media file %1 of the style is not a regular file.")
+                     .arg(PathMapping::shown(file))});
         const QString name = PathMapping::getFileName(file);
         if (name.compare(stylesheet, Qt::CaseInsensitive) == 0)
-            problems.append({MediaProblem::Collision,
-                             QStringLiteral("The media file %1 has the name of the stylesheet %2 that the build writes.")
-                                 .arg(PathMapping::shown(file),
-                                      MenuFolder::menuFolderName() + QLatin1Char('/') + stylesheet)});
+            problems.append(
+                {MediaProblem::Collision,
+                 QCoreApplication::translate(
+                     "Build", "The media file %1 has the name of the stylesheet %2 that the build writes.")
+                     .arg(PathMapping::shown(file), MenuFolder::menuFolderName() + QLatin1Char('/') + stylesheet)});
         for (const QString &other : std::as_const(seen)) {
             if (PathMapping::getFileName(other).compare(name, Qt::CaseInsensitive) == 0 &&
                 QFileInfo(other).absoluteFilePath() != info.absoluteFilePath()) {
                 problems.append(
                     {MediaProblem::Collision,
-                     QStringLiteral("The media files %1 and %2 have the same name; the Menu folder holds only one.")
+                     QCoreApplication::translate(
+                         "Build", "The media files %1 and %2 have the same name; the Menu folder holds only one.")
                          .arg(PathMapping::shown(other), PathMapping::shown(file))});
                 break;
             }
@@ -150,8 +158,9 @@ bool isOutsideRoot(const QString &link)
 
 QString outsideRootText(const QString &title, const QString &link)
 {
-    return QStringLiteral("The entry \"%1\" links to %2, which is outside the CD root; the page may only link to "
-                          "files on the CD.")
+    return QCoreApplication::translate(
+               "Build", "The entry \"%1\" links to %2, which is outside the CD root; the page may only link to "
+                        "files on the CD.")
         .arg(title, link);
 }
 

@@ -12,6 +12,7 @@
 #include "core/generate/StoredSnapshot.h"
 #include "core/generate/StylesheetWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,7 +113,7 @@ MenuBuild::MenuBuild(MenuStore &data) : m_data(data) {}
 
 QString MenuBuild::successText()
 {
-    return QStringLiteral("Your Menu has been successfully created!");
+    return QCoreApplication::translate("Build", "Your Menu has been successfully created!");
 }
 
 bool MenuBuild::record(const StepResult &step)
@@ -172,9 +173,11 @@ int MenuBuild::check(PageWriter &writer, const MenuSnapshot &snapshot, int steps
     const StepResult rootState =
         root.isEmpty() ? MenuFolder::noRootFolder()
         : !QFileInfo(root).isDir()
-            ? StepResult::failure(QStringLiteral("The CD root folder %1 does not exist.").arg(PathMapping::shown(root)))
+            ? StepResult::failure(QCoreApplication::translate("Build", "The CD root folder %1 does not exist.")
+                                      .arg(PathMapping::shown(root)))
         : !isWritableFolder(root)
-            ? StepResult::failure(QStringLiteral("The CD root folder %1 is read-only.").arg(PathMapping::shown(root)))
+            ? StepResult::failure(QCoreApplication::translate("Build", "The CD root folder %1 is read-only.")
+                                      .arg(PathMapping::shown(root)))
             : StepResult::success();
     if (!record(rootState))
         return 0; // nothing can be written
@@ -283,7 +286,7 @@ void MenuBuild::commitPage(ReplacingFile &file, const MenuSnapshot &snapshot)
 StepResult MenuBuild::cannotWrite(const ReplacingFile &file, const MenuSnapshot &snapshot)
 {
     return StepResult::failure(
-        QStringLiteral("Cannot write %1: %2")
+        QCoreApplication::translate("Build", "Cannot write %1: %2")
             .arg(PathMapping::shown(MenuFolder::createMenuFile(snapshot.rootPath)), file.errorString()));
 }
 

@@ -4,6 +4,7 @@
 #include "core/generate/PathMapping.h"
 #include "core/platform/FileOps.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +44,7 @@ QString createMenuFile(const QString &rootPath)
 
 StepResult noRootFolder()
 {
-    return StepResult::failure(QStringLiteral("No CD root folder has been chosen."));
+    return StepResult::failure(QCoreApplication::translate("Build", "No CD root folder has been chosen."));
 }
 
 QString menuFolderProblem(const QString &rootPath)
@@ -52,12 +53,14 @@ QString menuFolderProblem(const QString &rootPath)
     const QString shown = QDir::toNativeSeparators(folder);
     const QFileInfo info(folder);
     if (info.isSymLink())
-        return QStringLiteral("%1 is a link; the build writes only into a real folder of the CD root.").arg(shown);
+        return QCoreApplication::translate("Build",
+                                           "%1 is a link; the build writes only into a real folder of the CD root.")
+            .arg(shown);
     if (!info.exists() || info.isDir())
         return {};
     if (info.isFile())
-        return QStringLiteral("%1 is a file, not a folder.").arg(shown);
-    return QStringLiteral("%1 is not a folder.").arg(shown);
+        return QCoreApplication::translate("Build", "%1 is a file, not a folder.").arg(shown);
+    return QCoreApplication::translate("Build", "%1 is not a folder.").arg(shown);
 }
 
 StepResult ensureMenuFolder(const QString &rootPath)
@@ -72,7 +75,7 @@ StepResult ensureMenuFolder(const QString &rootPath)
         return StepResult::success();
     if (!QDir().mkdir(folder))
         return StepResult::failure(
-            QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder)));
+            QCoreApplication::translate("Build", "Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder)));
     return StepResult::success();
 }
 
@@ -81,8 +84,8 @@ StepResult copyToMenuFolder(const QString &rootPath, const QString &sourcePath)
     const StepResult folder = ensureMenuFolder(rootPath);
     if (!folder)
         return folder;
-    return copyReplacing(sourcePath, rootPath + menuFolderName() + PathMapping::separator() +
-                                         PathMapping::getFileName(sourcePath));
+    return copyReplacing(sourcePath,
+                         rootPath + menuFolderName() + PathMapping::separator() + PathMapping::getFileName(sourcePath));
 }
 
 StepResult copyReplacing(const QString &sourcePath, const QString &destinationPath)
@@ -92,16 +95,19 @@ StepResult copyReplacing(const QString &sourcePath, const QString &destinationPa
     QFile in(sourcePath);
     // A link to a file is read like the file; a pipe or device would never end or would change under the copy.
     if (QFileInfo::exists(sourcePath) && !QFileInfo(sourcePath).isFile())
-        return StepResult::failure(QStringLiteral("Cannot read %1: not a regular file").arg(source));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "Cannot read %1: not a regular file").arg(source));
     if (!QFileInfo(sourcePath).isFile() || !in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return StepResult::failure(QStringLiteral("Cannot read %1: %2")
-                                       .arg(source, in.exists() ? in.errorString() : QStringLiteral("No such file")));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "Cannot read %1: %2")
+                .arg(source, in.exists() ? in.errorString() : QCoreApplication::translate("Build", "No such file")));
     if (!QFileInfo(destinationPath).isSymLink() &&
         QFileInfo(sourcePath).canonicalFilePath() == QFileInfo(destinationPath).canonicalFilePath())
         return StepResult::success(); // already in place
     ReplacingFile out(destinationPath);
     if (!out.open() || !out.copyFrom(in) || !out.commit())
-        return StepResult::failure(QStringLiteral("Cannot write %1: %2").arg(destination, out.errorString()));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "Cannot write %1: %2").arg(destination, out.errorString()));
     return StepResult::success();
 }
 
@@ -109,8 +115,8 @@ StepResult writeReplacing(const QString &path, const QByteArray &bytes)
 {
     ReplacingFile file(path);
     if (!file.open() || !file.write(bytes.constData(), bytes.size()) || !file.commit())
-        return StepResult::failure(
-            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return StepResult::failure(QCoreApplication::translate("Build", "Cannot write %1: %2")
+                                       .arg(QDir::toNativeSeparators(path), file.errorString()));
     return StepResult::success();
 }
 
@@ -144,11 +150,11 @@ bool ReplacingFile::open()
     // A link under the name is replaced by the new file like a missing one: its target is left alone.
     m_replacesExisting = !existing.isSymLink() && existing.exists();
     if (m_replacesExisting && existing.isDir())
-        return fail(QStringLiteral("%1 is a folder").arg(shown));
+        return fail(QCoreApplication::translate("Build", "%1 is a folder").arg(shown));
     if (m_replacesExisting && !existing.isFile())
-        return fail(QStringLiteral("%1 is not a regular file").arg(shown));
+        return fail(QCoreApplication::translate("Build", "%1 is not a regular file").arg(shown));
     if (m_replacesExisting && !existing.isWritable())
-        return fail(QStringLiteral("Existing file %1 is not writable").arg(shown));
+        return fail(QCoreApplication::translate("Build", "Existing file %1 is not writable").arg(shown));
     // Until the earlier file's permissions are copied, the new one is the owner's alone.
     const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -164,7 +170,7 @@ bool ReplacingFile::open()
         if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink())
             return fail(file->errorString());
     }
-    return fail(QStringLiteral("No unused temporary file name beside %1").arg(shown));
+    return fail(QCoreApplication::translate("Build", "No unused temporary file name beside %1").arg(shown));
 }
 
 bool ReplacingFile::write(const char *data, qint64 size)
@@ -211,7 +217,7 @@ bool ReplacingFile::copyFrom(QFile &source)
     for (;;) {
         const qint64 got = source.read(buffer.data(), buffer.size());
         if (got < 0)
-            return fail(QStringLiteral("Cannot read %1: %2")
+            return fail(QCoreApplication::translate("Build", "Cannot read %1: %2")
                             .arg(QDir::toNativeSeparators(source.fileName()), source.errorString()));
         if (got == 0)
             return true;
@@ -228,11 +234,12 @@ bool ReplacingFile::commit()
     if (m_file->error() != QFileDevice::NoError)
         return fail(m_file->errorString());
     if (m_replacesExisting && !QFile::setPermissions(m_temporary, QFileInfo(m_path).permissions()))
-        return fail(QStringLiteral("Cannot keep the permissions of %1").arg(QDir::toNativeSeparators(m_path)));
+        return fail(QCoreApplication::translate("Build", "Cannot keep the permissions of %1")
+                        .arg(QDir::toNativeSeparators(m_path)));
 #ifdef Q_OS_WIN
     if (!MoveFileExW(reinterpret_cast<const wchar_t *>(m_temporary.utf16()),
                      reinterpret_cast<const wchar_t *>(m_path.utf16()), MOVEFILE_REPLACE_EXISTING))
-        return fail(QStringLiteral("Cannot replace the file"));
+        return fail(QCoreApplication::translate("Build", "Cannot replace the file"));
 #else
     const QByteArray temporary = QFile::encodeName(m_temporary);
     const QByteArray path = QFile::encodeName(m_path);

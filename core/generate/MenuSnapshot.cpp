@@ -4,11 +4,11 @@ namespace {
 
 // Member order is the order of the style columns.
 QString StyleFields::*const fieldOrder[] = {
-    &StyleFields::styleName,  &StyleFields::backColor,     &StyleFields::backImage,      &StyleFields::soundFile,
-    &StyleFields::logoFile,   &StyleFields::logoTop,       &StyleFields::logoLeft,       &StyleFields::buttonOnImage,
-    &StyleFields::buttonOffImage, &StyleFields::titleFont, &StyleFields::titleColor,     &StyleFields::buttonFont,
-    &StyleFields::buttonColor, &StyleFields::textFont,     &StyleFields::textColor,      &StyleFields::hyperFont,
-    &StyleFields::hyperColor, &StyleFields::hyperColorA,
+    &StyleFields::styleName,      &StyleFields::backColor,   &StyleFields::backImage,  &StyleFields::soundFile,
+    &StyleFields::logoFile,       &StyleFields::logoTop,     &StyleFields::logoLeft,   &StyleFields::buttonOnImage,
+    &StyleFields::buttonOffImage, &StyleFields::titleFont,   &StyleFields::titleColor, &StyleFields::buttonFont,
+    &StyleFields::buttonColor,    &StyleFields::textFont,    &StyleFields::textColor,  &StyleFields::hyperFont,
+    &StyleFields::hyperColor,     &StyleFields::hyperColorA,
 };
 
 } // namespace
@@ -58,4 +58,14 @@ QStringList StyleFields::values() const
 QStringList StyleFields::mediaFiles() const
 {
     return {backImage, soundFile, logoFile, buttonOnImage, buttonOffImage};
+}
+
+QList<MenuLanguage::Choice> MenuLanguage::choices()
+{
+    // Arabic and Hebrew are written right to left; the page turns with them.
+    return {
+        {QStringLiteral("en"), QStringLiteral("English")},  {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("fr"), QStringLiteral("Français")}, {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("ar"), QStringLiteral("العربية")},  {QStringLiteral("he"), QStringLiteral("עברית")},
+    };
 }

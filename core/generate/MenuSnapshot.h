@@ -42,17 +42,66 @@ struct StyleFields
 // The page templates: the four classic ones, then the two Modern ones, in the order of the template list.
 namespace MenuTemplate {
 
-inline QString standard() { return QStringLiteral("Standard"); }
-inline QString standardScreenshots() { return QStringLiteral("Standard Screenshots"); }
-inline QString extended() { return QStringLiteral("Extended"); }
-inline QString extendedScreenshots() { return QStringLiteral("Extended Screenshots"); }
-inline QStringList names() { return {standard(), standardScreenshots(), extended(), extendedScreenshots()}; }
-inline QString modern() { return QStringLiteral("Modern"); }
-inline QString modernScreenshots() { return QStringLiteral("Modern Screenshots"); }
-inline QStringList modernNames() { return {modern(), modernScreenshots()}; }
-inline QStringList allNames() { return names() + modernNames(); }
+inline QString standard()
+{
+    return QStringLiteral("Standard");
+}
+inline QString standardScreenshots()
+{
+    return QStringLiteral("Standard Screenshots");
+}
+inline QString extended()
+{
+    return QStringLiteral("Extended");
+}
+inline QString extendedScreenshots()
+{
+    return QStringLiteral("Extended Screenshots");
+}
+inline QStringList names()
+{
+    return {standard(), standardScreenshots(), extended(), extendedScreenshots()};
+}
+inline QString modern()
+{
+    return QStringLiteral("Modern");
+}
+inline QString modernScreenshots()
+{
+    return QStringLiteral("Modern Screenshots");
+}
+inline QStringList modernNames()
+{
+    return {modern(), modernScreenshots()};
+}
+inline QStringList allNames()
+{
+    return names() + modernNames();
+}
 
 } // namespace MenuTemplate
+
+// The languages a menu's page can be written in, each with its code ("de") and its name in itself ("Deutsch").
+namespace MenuLanguage {
+
+struct Choice
+{
+    QString code;
+    QString name;
+};
+
+QList<Choice> choices();
+inline QString english()
+{
+    return QStringLiteral("en");
+}
+// The language of a stored menu: a menu stored before menus had one (no code) is English.
+inline QString ofStored(const QString &code)
+{
+    return code.trimmed().isEmpty() ? english() : code.trimmed();
+}
+
+} // namespace MenuLanguage
 
 // What the wizard shows at the moment of writing: everything the stylesheet and page writers and the Finish
 // sequence read, as plain values, so that the window and the command line share one build.
@@ -61,8 +110,8 @@ struct MenuSnapshot
     QString title;        // txtTitle
     QString templateName; // text of cmbTemplate, compared exactly
     StyleFields style;
-    QString rootPath;         // the CD root with its trailing separator (PathMapping::rootPathFor)
-    qint64 currentMenuID = 0; // MenuNo of the entries to write
-    QString programFolder;    // where AUTORUN.INF and Start.exe lie
-    QString language = QStringLiteral("en"); // of the words a Modern page writes, as a language code
+    QString rootPath;                        // the CD root with its trailing separator (PathMapping::rootPathFor)
+    qint64 currentMenuID = 0;                // MenuNo of the entries to write
+    QString programFolder;                   // where AUTORUN.INF and Start.exe lie
+    QString language = QStringLiteral("en"); // the page's language (MenuLanguage)
 };

@@ -4,6 +4,7 @@
 #include "core/generate/ModernStyle.h"
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -484,7 +485,7 @@ bool ModernPage::flush(bool force)
     if (m_device->write(m_buffer) != m_buffer.size()) {
         m_error = m_device->errorString();
         if (m_error.isEmpty())
-            m_error = QStringLiteral("The page could not be written.");
+            m_error = QCoreApplication::translate("Build", "The page could not be written.");
         return false;
     }
     m_buffer.clear();
@@ -685,13 +686,15 @@ bool ModernPage::writeAll(QIODevice *device, const EntrySource &next)
     m_entries = 0;
     m_error.clear();
     if (!device || !device->isWritable()) {
-        m_error = QStringLiteral("The page has nowhere to go: the device is not open for writing.");
+        m_error =
+            QCoreApplication::translate("Build", "The page has nowhere to go: the device is not open for writing.");
         return false;
     }
     // The entries first, into a file of their own, so that the toolbar before them can list every category.
     QTemporaryFile entries;
     if (!entries.open()) {
-        m_error = QStringLiteral("There is no room for the page's entries: %1").arg(entries.errorString());
+        m_error = QCoreApplication::translate("Build", "There is no room for the page's entries: %1")
+                      .arg(entries.errorString());
         return false;
     }
     m_device = &entries;
@@ -723,8 +726,9 @@ bool ModernPage::writeAll(QIODevice *device, const EntrySource &next)
     QByteArray piece;
     while (!(piece = entries.read(1024 * 1024)).isEmpty()) {
         if (device->write(piece) != piece.size()) {
-            m_error = device->errorString().isEmpty() ? QStringLiteral("The page could not be written.")
-                                                      : device->errorString();
+            m_error = device->errorString().isEmpty()
+                          ? QCoreApplication::translate("Build", "The page could not be written.")
+                          : device->errorString();
             return false;
         }
     }

@@ -9,6 +9,7 @@
 #include "core/generate/ModernPage.h"
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <cstring>
 
@@ -631,7 +632,7 @@ PageWriter::PageWriter(const MenuSnapshot &snapshot, MenuReader &reader) : m_sna
 
 QString PageWriter::noEntriesText()
 {
-    return QStringLiteral("The page was not written: the menu has no entries.");
+    return QCoreApplication::translate("Build", "The page was not written: the menu has no entries.");
 }
 
 StepResult PageWriter::check()
@@ -646,21 +647,24 @@ StepResult PageWriter::counted()
         try {
             m_count = m_reader.entryCount(m_snapshot.currentMenuID);
         } catch (const DataError &failure) {
-            return StepResult::failure(QStringLiteral("The page was not written: %1").arg(failure.message()));
+            return StepResult::failure(
+                QCoreApplication::translate("Build", "The page was not written: %1").arg(failure.message()));
         }
         return m_count == 0 ? StepResult::failure(noEntriesText()) : StepResult::success();
     }
     const std::optional<Layout> layout = layoutOf(m_snapshot.templateName);
     if (!layout)
         return StepResult::failure(
-            QStringLiteral("The page was not written: \"%1\" is not a template.").arg(m_snapshot.templateName));
+            QCoreApplication::translate("Build", "The page was not written: \"%1\" is not a template.")
+                .arg(m_snapshot.templateName));
     try {
         if (isStandard(*layout))
             m_count = m_reader.entryCount(m_snapshot.currentMenuID);
         else
             m_count = m_reader.categoryCount(m_snapshot.currentMenuID, 2);
     } catch (const DataError &failure) {
-        return StepResult::failure(QStringLiteral("The page was not written: %1").arg(failure.message()));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "The page was not written: %1").arg(failure.message()));
     }
     if (m_count == 0)
         return StepResult::failure(noEntriesText());
@@ -687,10 +691,12 @@ StepResult PageWriter::write(QIODevice &device)
             page.extended(m_count);
     } catch (const DataError &failure) {
         // A failing query, or a table without the columns of an entry.
-        return StepResult::failure(QStringLiteral("The page was not written: %1").arg(failure.message()));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "The page was not written: %1").arg(failure.message()));
     }
     if (!out.flush())
-        return StepResult::failure(QStringLiteral("The page was not written: %1").arg(device.errorString()));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "The page was not written: %1").arg(device.errorString()));
     return StepResult::success();
 }
 
@@ -718,9 +724,11 @@ StepResult PageWriter::writeModern(QIODevice &device)
             return true;
         });
         if (!written)
-            return StepResult::failure(QStringLiteral("The page was not written: %1").arg(written.error));
+            return StepResult::failure(
+                QCoreApplication::translate("Build", "The page was not written: %1").arg(written.error));
     } catch (const DataError &failure) {
-        return StepResult::failure(QStringLiteral("The page was not written: %1").arg(failure.message()));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "The page was not written: %1").arg(failure.message()));
     }
     return StepResult::success();
 }

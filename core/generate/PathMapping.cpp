@@ -1,5 +1,6 @@
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace PathMapping {
@@ -16,7 +17,8 @@ QString shown(const QString &path)
 
 QString outsideRootNotice(const QString &path, const QString &rootPath)
 {
-    return QStringLiteral("The file %1 is not inside the CD root %2.\r\nPlease choose a file inside the CD root!")
+    return QCoreApplication::translate(
+               "Build", "The file %1 is not inside the CD root %2.\r\nPlease choose a file inside the CD root!")
         .arg(path, shown(rootPath));
 }
 

@@ -3,11 +3,13 @@
 #include "core/data/MenuReader.h"
 #include "core/generate/PathMapping.h"
 
+#include <QCoreApplication>
+
 std::optional<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 menuId, QString *error)
 {
     const std::optional<StoredMenu> menu = reader.menu(menuId);
     if (!menu) {
-        *error = QStringLiteral("There is no menu %1.").arg(menuId);
+        *error = QCoreApplication::translate("Build", "There is no menu %1.").arg(menuId);
         return std::nullopt;
     }
     StoredSnapshot stored;
@@ -15,6 +17,7 @@ std::optional<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 me
     stored.snapshot.title = menu->title;
     // The column compares template names without regard to case; so does the build.
     stored.snapshot.templateName = menu->templateName;
+    stored.snapshot.language = MenuLanguage::ofStored(menu->language);
     for (const QString &name : MenuTemplate::allNames()) {
         if (name.compare(menu->templateName, Qt::CaseInsensitive) == 0)
             stored.snapshot.templateName = name;
@@ -26,18 +29,20 @@ std::optional<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 me
         bool number = false;
         menu->styleText.toLongLong(&number);
         if (!number)
-            stored.notes.append(QStringLiteral("Menu %1 names no style (its style number is \"%2\"); the default style "
-                                               "is used.")
+            stored.notes.append(QCoreApplication::translate(
+                                    "Build", "Menu %1 names no style (its style number is \"%2\"); the default style "
+                                             "is used.")
                                     .arg(menuId)
                                     .arg(menu->styleText));
         else
-            stored.notes.append(QStringLiteral("Style %1 of menu %2 does not exist; the default style is used.")
-                                    .arg(menu->styleNo)
-                                    .arg(menuId));
+            stored.notes.append(
+                QCoreApplication::translate("Build", "Style %1 of menu %2 does not exist; the default style is used.")
+                    .arg(menu->styleNo)
+                    .arg(menuId));
     }
     stored.rootFolder = menu->root.trimmed();
     if (stored.rootFolder.isEmpty()) {
-        *error = QStringLiteral("Menu %1 has no CD root folder.").arg(menuId);
+        *error = QCoreApplication::translate("Build", "Menu %1 has no CD root folder.").arg(menuId);
         return std::nullopt;
     }
     stored.snapshot.rootPath = PathMapping::rootPathFor(stored.rootFolder);

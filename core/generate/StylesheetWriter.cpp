@@ -5,6 +5,7 @@
 #include "core/generate/PathMapping.h"
 #include "core/styles/FontText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
@@ -76,8 +77,8 @@ bool isPlainName(const QString &value)
 
 QString refused(const StyleFields &style, const char *field, const QString &value, const QString &why)
 {
-    return QStringLiteral("The style \"%1\" cannot be used: its %2 \"%3\" %4.")
-        .arg(style.styleName, QLatin1String(field), value, why)
+    return QCoreApplication::translate("Build", "The style \"%1\" cannot be used: its %2 \"%3\" %4.")
+        .arg(style.styleName, QCoreApplication::translate("Build", field), value, why)
         .replace(QLatin1Char('\r'), QLatin1String("\\r"))
         .replace(QLatin1Char('\n'), QLatin1String("\\n"));
 }
@@ -93,15 +94,17 @@ std::optional<Parsed> parse(const StyleFields &style, QString *error)
         const QString &value;
         QString Parsed::*part;
     };
-    const Colour colours[] = {{"background colour", style.backColor, &Parsed::backColor},
-                              {"title colour", style.titleColor, &Parsed::titleColor},
-                              {"button colour", style.buttonColor, &Parsed::buttonColor},
-                              {"text colour", style.textColor, &Parsed::textColor},
-                              {"hyperlink colour", style.hyperColor, &Parsed::hyperColor},
-                              {"active hyperlink colour", style.hyperColorA, &Parsed::hyperColorA}};
+    const Colour colours[] = {
+        {QT_TRANSLATE_NOOP("Build", "background colour"), style.backColor, &Parsed::backColor},
+        {QT_TRANSLATE_NOOP("Build", "title colour"), style.titleColor, &Parsed::titleColor},
+        {QT_TRANSLATE_NOOP("Build", "button colour"), style.buttonColor, &Parsed::buttonColor},
+        {QT_TRANSLATE_NOOP("Build", "text colour"), style.textColor, &Parsed::textColor},
+        {QT_TRANSLATE_NOOP("Build", "hyperlink colour"), style.hyperColor, &Parsed::hyperColor},
+        {QT_TRANSLATE_NOOP("Build", "active hyperlink colour"), style.hyperColorA, &Parsed::hyperColorA}};
     for (const Colour &colour : colours) {
         if (!isColour(colour.value)) {
-            *error = refused(style, colour.label, colour.value, QStringLiteral("is not a colour"));
+            *error =
+                refused(style, colour.label, colour.value, QCoreApplication::translate("Build", "is not a colour"));
             return std::nullopt;
         }
         parsed.*colour.part = colour.value;
@@ -113,21 +116,21 @@ std::optional<Parsed> parse(const StyleFields &style, QString *error)
         const QString &text;
         FontText::Fields Parsed::*part;
     };
-    const Font fonts[] = {{"title font", style.titleFont, &Parsed::titleFont},
-                          {"text font", style.textFont, &Parsed::textFont},
-                          {"hyperlink font", style.hyperFont, &Parsed::hyperFont},
-                          {"button font", style.buttonFont, &Parsed::buttonFont}};
+    const Font fonts[] = {{QT_TRANSLATE_NOOP("Build", "title font"), style.titleFont, &Parsed::titleFont},
+                          {QT_TRANSLATE_NOOP("Build", "text font"), style.textFont, &Parsed::textFont},
+                          {QT_TRANSLATE_NOOP("Build", "hyperlink font"), style.hyperFont, &Parsed::hyperFont},
+                          {QT_TRANSLATE_NOOP("Build", "button font"), style.buttonFont, &Parsed::buttonFont}};
     for (const Font &font : fonts) {
         const std::optional<FontText::Fields> fields = FontText::split(font.text);
         QString why;
         if (!fields)
-            why = QStringLiteral("needs three parts: family;size;weight");
+            why = QCoreApplication::translate("Build", "needs three parts: family;size;weight");
         else if (!isPlainName(fields->family))
-            why = QStringLiteral("has a family name a stylesheet cannot hold");
+            why = QCoreApplication::translate("Build", "has a family name a stylesheet cannot hold");
         else if (!isFontSize(fields->size))
-            why = QStringLiteral("has no font size");
+            why = QCoreApplication::translate("Build", "has no font size");
         else if (!isFontWeight(fields->weight))
-            why = QStringLiteral("has no font weight");
+            why = QCoreApplication::translate("Build", "has no font weight");
         if (!why.isEmpty()) {
             *error = refused(style, font.label, font.text, why);
             return std::nullopt;
@@ -135,24 +138,27 @@ std::optional<Parsed> parse(const StyleFields &style, QString *error)
         parsed.*font.part = *fields;
     }
 
-    const std::pair<const char *, const QString &> positions[] = {{"logo position top", style.logoTop},
-                                                                  {"logo position left", style.logoLeft}};
+    const std::pair<const char *, const QString &> positions[] = {
+        {QT_TRANSLATE_NOOP("Build", "logo position top"), style.logoTop},
+        {QT_TRANSLATE_NOOP("Build", "logo position left"), style.logoLeft}};
     for (const auto &[label, value] : positions) {
         if (!isPosition(value)) {
-            *error = refused(style, label, value, QStringLiteral("is not a number"));
+            *error = refused(style, label, value, QCoreApplication::translate("Build", "is not a number"));
             return std::nullopt;
         }
     }
     parsed.logoTop = style.logoTop;
     parsed.logoLeft = style.logoLeft;
 
-    const char *mediaLabels[] = {"background image", "background sound", "logo", "button image (on)",
-                                 "button image (off)"};
+    const char *mediaLabels[] = {QT_TRANSLATE_NOOP("Build", "background image"),
+                                 QT_TRANSLATE_NOOP("Build", "background sound"), QT_TRANSLATE_NOOP("Build", "logo"),
+                                 QT_TRANSLATE_NOOP("Build", "button image (on)"),
+                                 QT_TRANSLATE_NOOP("Build", "button image (off)")};
     const QStringList media = style.mediaFiles();
     for (int i = 0; i < media.size(); ++i) {
         if (!isPlainName(PathMapping::getFileName(media.at(i)))) {
-            *error =
-                refused(style, mediaLabels[i], media.at(i), QStringLiteral("has a file name a stylesheet cannot hold"));
+            *error = refused(style, mediaLabels[i], media.at(i),
+                             QCoreApplication::translate("Build", "has a file name a stylesheet cannot hold"));
             return std::nullopt;
         }
     }
@@ -218,10 +224,12 @@ StepResult write(const QString &rootPath, const StyleFields &style)
         return MenuFolder::noRootFolder();
     const StepResult checked = check(style);
     if (!checked)
-        return StepResult::failure(QStringLiteral("The stylesheet was not written: %1").arg(checked.error));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "The stylesheet was not written: %1").arg(checked.error));
     const StepResult folder = MenuFolder::ensureMenuFolder(rootPath);
     if (!folder)
-        return StepResult::failure(QStringLiteral("The stylesheet was not written: %1").arg(folder.error));
+        return StepResult::failure(
+            QCoreApplication::translate("Build", "The stylesheet was not written: %1").arg(folder.error));
     return MenuFolder::writeReplacing(stylesheetPath(rootPath), text(style));
 }
 

@@ -1,5 +1,6 @@
 #include "core/platform/ProgramParts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -43,6 +44,14 @@ QStringList ProgramParts::autorunFolders() const
     return withInstalled(m_programFolder, VELMORA_DATA_FROM_BIN);
 }
 
+QStringList ProgramParts::translationFolders() const
+{
+    QStringList folders;
+    for (const QString &folder : autorunFolders())
+        folders.append(QDir(folder).filePath(QStringLiteral("translations")));
+    return folders;
+}
+
 bool ProgramParts::holdsAutorunFiles(const QString &folder)
 {
     for (const QString &name : autorunFileNames()) {
@@ -73,17 +82,25 @@ QString ProgramParts::autorunMissingMessage() const
     }
     if (missing.isEmpty())
         missing = autorunFileNames();
-    QString message = missing.size() == 1 ? QStringLiteral("The autorun file %1 was not found")
-                                          : QStringLiteral("The autorun files %1 were not found");
-    message = message.arg(missing.join(QStringLiteral(" and "))) +
-              QStringLiteral(", so the disc would not open its menu by itself.");
+    const QString files = missing.join(QStringLiteral(" and "));
+    QString message =
+        missing.size() == 1
+            ? QCoreApplication::translate(
+                  "Program", "The autorun file %1 was not found, so the disc would not open its menu by itself.")
+                  .arg(files)
+            : QCoreApplication::translate(
+                  "Program", "The autorun files %1 were not found, so the disc would not open its menu by itself.")
+                  .arg(files);
     // A Velmora built without the cross compiler has no Start.exe anywhere.
     if (missing.contains(QStringLiteral("Start.exe")))
-        message += QStringLiteral(" Start.exe is made when Velmora is built with the mingw-w64 cross compiler.");
+        message += QLatin1Char(' ') +
+                   QCoreApplication::translate(
+                       "Program", "Start.exe is made when Velmora is built with the mingw-w64 cross compiler.");
     QStringList places;
     for (const QString &folder : folders)
         places.append(QDir::toNativeSeparators(folder));
-    return message + QStringLiteral(" Looked in: %1.").arg(places.join(QStringLiteral(", ")));
+    return message + QLatin1Char(' ') +
+           QCoreApplication::translate("Program", "Looked in: %1.").arg(places.join(QStringLiteral(", ")));
 }
 
 QString ProgramParts::portableFolder() const

@@ -16,6 +16,8 @@ public:
     // The folders to look in, in order: the program folder first, then the installed layout.
     QStringList pluginFolders() const;
     QStringList autorunFolders() const;
+    // Where the window's translations lie: "translations" in the program folder, then in the installed data folder.
+    QStringList translationFolders() const;
 
     // The first folder that holds every autorun file; empty when none does.
     QString autorunFolder() const;

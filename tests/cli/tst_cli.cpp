@@ -15,6 +15,8 @@ private slots:
     void listRefusesAForeignFile();
     void badArgumentsAreReported_data();
     void badArgumentsAreReported();
+    void languageFollowsSystemAndOption_data();
+    void languageFollowsSystemAndOption();
 
 private:
     struct Result
@@ -23,15 +25,24 @@ private:
         QString out;
         QString err;
     };
-    static Result velmora(const QStringList &arguments);
+    // environment: "NAME=value" settings for the run; "NAME=" removes the variable.
+    static Result velmora(const QStringList &arguments, const QStringList &environment = {});
     static void sqlite(const QString &database, const QString &script);
 };
 
-TestCli::Result TestCli::velmora(const QStringList &arguments)
+TestCli::Result TestCli::velmora(const QStringList &arguments, const QStringList &settings)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("VELMORA_HOME"));
+    for (const QString &setting : settings) {
+        const QString name = setting.section(QLatin1Char('='), 0, 0);
+        const QString value = setting.section(QLatin1Char('='), 1);
+        if (value.isEmpty())
+            environment.remove(name);
+        else
+            environment.insert(name, value);
+    }
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELMORA_BIN), arguments);
     if (!process.waitForFinished(30000))
@@ -83,8 +94,14 @@ void TestCli::listPrintsMenusInDatabaseOrder()
 
     const Result list = velmora({QStringLiteral("list"), QStringLiteral("--home"), home.path()});
     QCOMPARE(list.exitCode, 0);
-    QCOMPARE(list.out, QStringLiteral(u"2: Tools\n5: Ürün's disc\n7: Summer CD\n"));
+    QCOMPARE(list.out, QStringLiteral(u"2: Tools (en)\n5: Ürün's disc (en)\n7: Summer CD (en)\n"));
     QVERIFY(list.err.isEmpty());
+
+    // The first start gave the database the menus' language; a stored one is listed.
+    sqlite(home.filePath(QStringLiteral("Velmora.dat")),
+           QStringLiteral("UPDATE tblMenus SET Language='de' WHERE MenuID=7;"));
+    QCOMPARE(velmora({QStringLiteral("list"), QStringLiteral("--home"), home.path()}).out,
+             QStringLiteral(u"2: Tools (en)\n5: Ürün's disc (en)\n7: Summer CD (de)\n"));
 }
 
 void TestCli::listOnAFreshHomeCreatesTheDatabase()
@@ -135,6 +152,44 @@ void TestCli::badArgumentsAreReported()
     const Result result = velmora(arguments);
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
+}
+
+void TestCli::languageFollowsSystemAndOption_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected"); // in stdout and stderr together
+    const QStringList german{QStringLiteral("LANGUAGE="), QStringLiteral("LC_ALL="), QStringLiteral("LC_MESSAGES="),
+                             QStringLiteral("LANG=de_DE.UTF-8")};
+    const QStringList listSeven{QStringLiteral("list"), QStringLiteral("7")};
+    QTest::newRow("German desktop") << german << listSeven << 2
+                                    << QStringLiteral("list nimmt keine Argumente.\nVersuchen Sie 'velmora --help'.");
+    QTest::newRow("English before German") << german + QStringList{QStringLiteral("LANGUAGE=en:de")} << listSeven << 2
+                                           << QStringLiteral("list takes no arguments.\nTry 'velmora --help'.");
+    QTest::newRow("--lang over the desktop")
+        << german << QStringList{QStringLiteral("--lang"), QStringLiteral("fr")} + listSeven << 2
+        << QStringLiteral("list ne prend aucun argument.");
+    QTest::newRow("Spanish help") << german << QStringList{QStringLiteral("--lang=es"), QStringLiteral("--help")} << 0
+                                  << QStringLiteral("Mostrar esta ayuda y salir.");
+    QTest::newRow("no translation: English")
+        << german << QStringList{QStringLiteral("--lang"), QStringLiteral("it")} + listSeven << 2
+        << QStringLiteral("list takes no arguments.");
+    QTest::newRow("not a language")
+        << german << QStringList{QStringLiteral("--lang"), QStringLiteral("xx"), QStringLiteral("list")} << 2
+        << QStringLiteral("--lang braucht einen Sprachcode wie de, fr oder es, nicht „xx“.");
+}
+
+void TestCli::languageFollowsSystemAndOption()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    QTemporaryDir home;
+    const Result result = velmora(QStringList{QStringLiteral("--home"), home.path()} + arguments, environment);
+    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY2((result.out + result.err).contains(expected), qPrintable(result.out + result.err));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

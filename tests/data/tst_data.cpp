@@ -4,6 +4,7 @@
 #include "core/data/MenuStore.h"
 #include "core/data/SqliteConnection.h"
 #include "core/data/clsData.h"
+#include "core/generate/StoredSnapshot.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -55,6 +56,7 @@ private slots:
     void engineErrorsCarryTheEngineMessage();
     void addFileSignalsOnlyAfterStoring();
     void existingDatabaseFromAnotherToolIsUsed();
+    void olderDatabaseGainsTheLanguageColumn();
     void foreignFileIsRefusedAndUntouched_data();
     void foreignFileIsRefusedAndUntouched();
 
@@ -463,6 +465,8 @@ void TestData::existingDatabaseFromAnotherToolIsUsed()
             "ButtonColor, TextFont, TextColor, HyperFont, HyperColor, HyperColorA);"
             "INSERT INTO tblMenus VALUES (7, 'Standard', 'Summer CD', 1, '/media/summer');"));
     }
+    DatabaseFile::prepare(path);
+    // Only the menus' language is added; a second start leaves the file as it is.
     const QByteArray before = fileHash(path);
     DatabaseFile::prepare(path);
     QCOMPARE(fileHash(path), before);
@@ -474,6 +478,70 @@ void TestData::existingDatabaseFromAnotherToolIsUsed()
     QCOMPARE(menus.text(QStringLiteral("Title")), QStringLiteral("Summer CD"));
     // Its columns compare exactly, yet a title is still told apart without regard to case.
     QCOMPARE(data.GetRS(Sql::selectMenuTitle(QStringLiteral("SUMMER cd"))).recordCount(), 1);
+}
+
+// Every row of every table, in rowid order, with the columns the database had before.
+static QList<QVariantList> allRows(const QString &path, const QString &table, const QStringList &columns)
+{
+    SqliteConnection connection(path);
+    SqliteStatement rows(connection,
+                         QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(columns.join(QLatin1Char(',')), table));
+    QList<QVariantList> result;
+    while (rows.step()) {
+        QVariantList row;
+        for (int i = 0; i < columns.size(); ++i)
+            row.append(rows.value(i));
+        result.append(row);
+    }
+    return result;
+}
+
+void TestData::olderDatabaseGainsTheLanguageColumn()
+{
+    // A Velmora.dat as Velmora made it before menus had a language, with rows in every table.
+    const QString older = m_home->filePath(QStringLiteral("older.dat"));
+    {
+        SqliteConnection made(older, SqliteConnection::Mode::Create);
+        made.execute(QStringLiteral(
+            "CREATE TABLE tblMenus (MenuID INTEGER PRIMARY KEY AUTOINCREMENT, Template TEXT COLLATE NOCASE, "
+            "Title TEXT COLLATE NOCASE, StyleNo INTEGER, Root TEXT COLLATE NOCASE);"
+            "CREATE TABLE tblDetails (MenuNo INTEGER, Category TEXT COLLATE NOCASE, FileName TEXT COLLATE NOCASE, "
+            "FileLink TEXT COLLATE NOCASE, Description TEXT COLLATE NOCASE, Screenshot TEXT COLLATE NOCASE);"
+            "CREATE INDEX idxDetailsMenuNo ON tblDetails (MenuNo);"
+            "CREATE TABLE tblStyles (StyleID INTEGER PRIMARY KEY AUTOINCREMENT, StyleName, BackColor, BackImage, "
+            "Soundfile, Logofile, LogoTop, LogoLeft, ButtonOnImage, ButtonOffImage, TitleFont, TitleColor, "
+            "ButtonFont, ButtonColor, TextFont, TextColor, HyperFont, HyperColor, HyperColorA);"
+            "INSERT INTO tblMenus VALUES (3, 'Modern', 'Tools', 2, '/media/tools');"
+            "INSERT INTO tblMenus VALUES (9, 'Extended', 'Ürün''s CD', NULL, NULL);"
+            "INSERT INTO tblDetails VALUES (9, 'Games', 'Chess', 'games/chess.exe', '<b>Play</b>', 'none');"
+            "INSERT INTO tblDetails VALUES (3, NULL, 'Readme', 'readme.txt', 'Read me', NULL);"
+            "INSERT INTO tblStyles (StyleID, StyleName, BackColor) VALUES (2, 'Ocean', '16777215 ');"));
+    }
+    const QString path = m_home->filePath(QStringLiteral("copy/Velmora.dat"));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QVERIFY(QFile::copy(older, path));
+
+    DatabaseFile::prepare(path);
+    const QList<QPair<QString, QStringList>> tables = {
+        {QStringLiteral("tblMenus"), {"MenuID", "Template", "Title", "StyleNo", "Root"}},
+        {QStringLiteral("tblDetails"), {"MenuNo", "Category", "FileName", "FileLink", "Description", "Screenshot"}},
+        {QStringLiteral("tblStyles"), QStringList{QStringLiteral("StyleID")} + Sql::styleColumns()},
+    };
+    for (const auto &[table, columns] : tables)
+        QCOMPARE(allRows(path, table, columns), allRows(older, table, columns));
+    QCOMPARE(allRows(path, QStringLiteral("tblMenus"), {QStringLiteral("Language")}),
+             (QList<QVariantList>{{QVariant()}, {QVariant()}}));
+
+    // A menu stored before reads as English; a menu stored now keeps its language.
+    MenuStore store(path);
+    MenuRecord menu{0, QStringLiteral("Modern"), QStringLiteral("Sommer"),
+                    2, QStringLiteral("/m"),     QStringLiteral("de")};
+    store.saveMenu(menu);
+    QCOMPARE(menu.id, 10);
+    MenuReader reader(store);
+    QString error;
+    QCOMPARE(StoredSnapshot::load(reader, 3, &error)->snapshot.language, QStringLiteral("en"));
+    QCOMPARE(StoredSnapshot::load(reader, 10, &error)->snapshot.language, QStringLiteral("de"));
 }
 
 void TestData::foreignFileIsRefusedAndUntouched_data()

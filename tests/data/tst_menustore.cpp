@@ -19,6 +19,7 @@ private slots:
     void styleSaveRollsBack();
     void changesToLostMenuStoreNothing();
     void concurrentFillsStoreEachFileOnce();
+    void menuKeepsItsLanguage();
 
 private:
     QVariant scalar(const QString &sql);
@@ -169,6 +170,27 @@ void TestMenuStore::concurrentFillsStoreEachFileOnce()
                      .toInt(),
                  files);
     }
+}
+
+// The page's language is stored with the menu, changed with it, and read back by every way of reading menus; a
+// database without the column reads as menus without one.
+void TestMenuStore::menuKeepsItsLanguage()
+{
+    MenuStore store(m_path);
+    MenuRecord menu{0, QStringLiteral("Modern"), QStringLiteral("Sommer"),
+                    0, QStringLiteral("/cd"),    QStringLiteral("de")};
+    store.saveMenu(menu);
+    QCOMPARE(MenuStore(m_path).menu(menu.id)->language, QStringLiteral("de"));
+    menu.language = QStringLiteral("fr");
+    qint64 styleId = 0;
+    store.saveStyleAndMenu(styleId, StyleFields::standard().values(), menu);
+    QCOMPARE(MenuStore(m_path).menus().value(0).language, QStringLiteral("fr"));
+
+    clsData(m_path).ExecuteSQL({QStringLiteral("ALTER TABLE tblMenus DROP COLUMN Language"), {}, {}});
+    const QVector<MenuRecord> menus = MenuStore(m_path).menus();
+    QCOMPARE(menus.size(), 1);
+    QCOMPARE(menus.at(0).title, QStringLiteral("Sommer"));
+    QVERIFY(menus.at(0).language.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestMenuStore)

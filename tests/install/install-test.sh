@@ -22,6 +22,8 @@ done
 
 DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 for file in bin/velmora "$plugindir/libcorvix.so" share/velmora/AUTORUN.INF share/velmora/Start.exe \
+    share/velmora/translations/velmora_de.qm share/velmora/translations/velmora_fr.qm \
+    share/velmora/translations/velmora_es.qm \
     share/applications/org.velmora.Velmora.desktop share/metainfo/org.velmora.Velmora.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.velmora.Velmora.svg share/man/man1/velmora.1.gz \
     share/doc/velmora/copyright share/doc/velmora/changelog.gz; do
@@ -54,9 +56,11 @@ sqlite3 "$home/Velmora.dat" "
     INSERT INTO tblStyles VALUES (1, 'Plain', 'RGB(255,255,255)', 'none', 'none', 'none', '0', '0', 'none', 'none',
         'Arial;14pt;bold', 'RGB(0,0,0)', 'Arial;10pt;bold', 'RGB(0,0,0)', 'Arial;10pt;normal', 'RGB(0,0,0)',
         'Arial;10pt;normal', 'RGB(0,0,128)', 'RGB(0,0,255)');
-    INSERT INTO tblMenus VALUES (1, 'Standard', 'Install Check', 1, '$cd_root');
+    INSERT INTO tblMenus (MenuID, Template, Title, StyleNo, Root) VALUES (1, 'Standard', 'Install Check', 1, '$cd_root');
     INSERT INTO tblDetails VALUES (1, 'Tools', 'Setup', 'setup.exe', 'Installs it', 'none');"
-check "list shows the stored menu" grep -qx "1: Install Check" <("$velmora" list)
+check "list shows the stored menu" grep -qx "1: Install Check (en)" <("$velmora" list)
+check "the installed program finds its translations" grep -q "list nimmt keine Argumente" \
+    <("$velmora" --lang de list 1 2>&1)
 check "build 1" "$velmora" build 1 >/dev/null
 check "build writes the page" test -s "$cd_root/Index.htm"
 for name in AUTORUN.INF Start.exe; do
@@ -129,7 +133,7 @@ check "cpack makes velmora_2.0.0_amd64.deb" test -f "$deb"
 listing="$(dpkg-deb -c "$deb")"
 echo "$listing"
 for file in ./usr/bin/velmora "./usr/$plugindir/libcorvix.so" ./usr/share/velmora/Start.exe \
-    ./usr/share/applications/org.velmora.Velmora.desktop ./usr/share/man/man1/velmora.1.gz; do
+    ./usr/share/velmora/translations/velmora_de.qm ./usr/share/applications/org.velmora.Velmora.desktop ./usr/share/man/man1/velmora.1.gz; do
     check "the package holds $file" grep -q " $file\$" <<<"$listing"
 done
 depends="$(dpkg-deb -f "$deb" Depends)"

@@ -370,8 +370,10 @@ void TestSafety::databaseFileOnFirstStart_data()
 {
     QTest::addColumn<QString>("found");
     QTest::addColumn<QString>("refusal"); // empty: the file is used
-    QTest::newRow("nothing") << "" << "";
-    QTest::newRow("what a stopped start left") << "stale" << "";
+    QTest::newRow("nothing") << ""
+                             << "";
+    QTest::newRow("what a stopped start left") << "stale"
+                                               << "";
     QTest::newRow("empty file") << "empty"
                                 << "";
     QTest::newRow("database without tables") << "no tables"
@@ -521,7 +523,7 @@ void TestSafety::messagesNameTheFile_data()
                                   << "--home needs";
     QTest::newRow("empty VELMORA_HOME") << "empty env" << QStringList{QStringLiteral("list")} << 2
                                         << "VELMORA_HOME is set but empty";
-    QTest::newRow("title with line breaks") << "two lines" << list << 0 << "1: Two lines here\n";
+    QTest::newRow("title with line breaks") << "two lines" << list << 0 << "1: Two lines here (en)\n";
     QTest::newRow("window without display") << "no display" << QStringList{} << 1 << "no display";
     QTest::newRow("help without display") << "no display" << QStringList{QStringLiteral("--help")} << 0 << "";
     QTest::newRow("list without display") << "no display" << list << 0 << "";

@@ -27,7 +27,8 @@
 class WizardFixture
 {
 public:
-    WizardFixture()
+    // language: the window's language, which a new menu's page takes.
+    explicit WizardFixture(const QString &language = QStringLiteral("en"))
     {
         home = m_home.path() + QStringLiteral("/home");
         cdRoot = m_home.path() + QStringLiteral("/cd");
@@ -44,6 +45,7 @@ public:
         context.controls = &host();
         context.startFolder = m_home.path();
         context.drives = {QStringLiteral("/")};
+        context.language = language;
         window = std::make_unique<frmVelmora>(context);
         window->show();
     }

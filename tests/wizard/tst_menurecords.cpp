@@ -102,13 +102,18 @@ void TestMenuRecords::storedTwiceInOnePassInsertsOnce()
     QCOMPARE(f.scalar(QStringLiteral("SELECT StyleNo FROM tblMenus WHERE MenuID=?"), {id}).toInt(),
              f.window->state().styleId);
     QVERIFY(f.window->state().styleId > 0);
+    // A new menu takes the window's language.
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Language FROM tblMenus WHERE MenuID=?"), {id}).toString(),
+             QStringLiteral("en"));
 
-    // Back to the general page, another title and folder, and forward again: the same row changes.
+    // Back to the general page, another title, folder and language, and forward again: the same row changes.
     const QString other = f.tempPath() + QStringLiteral("/other");
     QDir().mkpath(other);
     for (int i = 0; i < 3; ++i)
         f.click(QStringLiteral("cmdBack"));
     f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Bob's CD 2"));
+    QComboBox *language = f.combo(QStringLiteral("cmbLanguage"));
+    language->setCurrentIndex(language->findData(QStringLiteral("fr")));
     f.chooseRoot(other);
     for (int i = 0; i < 3; ++i)
         f.click(QStringLiteral("cmdNext"));
@@ -117,6 +122,7 @@ void TestMenuRecords::storedTwiceInOnePassInsertsOnce()
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
     QCOMPARE(f.scalar(QStringLiteral("SELECT Title FROM tblMenus")).toString(), QStringLiteral("Bob's CD 2"));
     QCOMPARE(f.scalar(QStringLiteral("SELECT Template FROM tblMenus")).toString(), QStringLiteral("Extended"));
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Language FROM tblMenus")).toString(), QStringLiteral("fr"));
     // The update keeps the folder of the last build.
     QCOMPARE(f.scalar(QStringLiteral("SELECT Root FROM tblMenus")).toString(), other);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 1);
@@ -132,6 +138,7 @@ void TestMenuRecords::loadStoredMenu()
     f.storeMenu(5, QStringLiteral("Extended Screenshots"), QStringLiteral("Gamma"), 4, f.cdRoot);
     f.execute(QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,Screenshot) "
                              "VALUES (5,'none','Readme','docs/readme.txt','Read me','none')"));
+    f.execute(QStringLiteral("UPDATE tblMenus SET Language='es' WHERE MenuID=5"));
 
     f.click(QStringLiteral("cmdEdit"));
     f.combo(QStringLiteral("cmbMenuL"))->setCurrentIndex(1);
@@ -142,6 +149,7 @@ void TestMenuRecords::loadStoredMenu()
     QVERIFY(!f.shown(QStringLiteral("cmbMenuL")));
     QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Extended Screenshots"));
     QCOMPARE(f.edit(QStringLiteral("txtTitle"))->text(), QStringLiteral("Gamma"));
+    QCOMPARE(f.combo(QStringLiteral("cmbLanguage"))->currentText(), QStringLiteral("Español"));
     QCOMPARE(f.window->findChild<QLabel *>(QStringLiteral("lblRoot"))->text(), f.cdRoot);
     QCOMPARE(f.window->state().rootPath(), f.cdRoot + QLatin1Char('/'));
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("4: Sand"));

@@ -8,6 +8,7 @@
 #include "core/about/VersionInfo.h"
 #include "core/generate/MakerAddress.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 
@@ -70,7 +71,7 @@ frmAbout::frmAbout(CorvixHost &controls, Notices &notices, const SystemInfoLooku
     PageKit::place(link, 300, 3525, 5115, 315);
     link->setProperty("Caption", MakerAddress::url());
     link->setProperty("HyperLink", MakerAddress::url());
-    link->setToolTip(QStringLiteral("visit ") + MakerAddress::url());
+    link->setToolTip(QCoreApplication::translate("About", "visit %1").arg(MakerAddress::url()));
 
     FormButtons::onClick(ok, this, [this] { accept(); });
     FormButtons::onClick(sysInfoButton, this, [this] { StartSysInfo(); });
@@ -88,10 +89,10 @@ void frmAbout::Form_Load()
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(110, 130, 190));
     setPalette(background);
-    setWindowTitle(QStringLiteral("About ") + VersionInfo::productName());
+    setWindowTitle(QCoreApplication::translate("About", "About %1").arg(VersionInfo::productName()));
 
     m_title->setText(VersionInfo::productName());
-    m_version->setText(QStringLiteral("Version %1.%2.%3")
+    m_version->setText(QCoreApplication::translate("About", "Version %1.%2.%3")
                            .arg(VersionInfo::major())
                            .arg(VersionInfo::minor())
                            .arg(VersionInfo::revision()));

@@ -13,6 +13,7 @@
 #include "wizard/platform/CommonDialog.h"
 #include "core/platform/Notices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -67,7 +68,7 @@ void FileEntries::cmdFile_Click()
 {
     CommonDialog &cdlg = *m_context.cdlg;
     cdlg.InitDir = m_state.rootPath();
-    cdlg.Filter = QStringLiteral("All files (*.*)|*.*");
+    cdlg.Filter = QCoreApplication::translate("Entries", "All files (*.*)|*.*");
     if (cdlg.ShowOpen())
         m_page.txtFile->setText(QDir::toNativeSeparators(cdlg.FileName));
 }
@@ -76,7 +77,7 @@ void FileEntries::cmdFScreenshot_Click()
 {
     CommonDialog &cdlg = *m_context.cdlg;
     cdlg.DefaultExt = QStringLiteral("jpg");
-    cdlg.Filter = QStringLiteral("Pictures (*.jpg;*.gif)|*.jpg;*.gif");
+    cdlg.Filter = QCoreApplication::translate("Entries", "Pictures (*.jpg;*.gif)|*.jpg;*.gif");
     if (cdlg.ShowOpen())
         m_page.txtFileScreenshot->setText(QDir::toNativeSeparators(cdlg.FileName));
 }
@@ -87,7 +88,8 @@ void FileEntries::cmdSave_Click()
         guarded(
             *m_context.notices, [this] { addFile(); }, m_context.menuLost);
     else
-        m_context.notices->information(QStringLiteral("Please select a file and enter a file name!"));
+        m_context.notices->information(
+            QCoreApplication::translate("Entries", "Please select a file and enter a file name!"));
 }
 
 // A full path must lie inside the CD root; a relative text is a link as the entry stores it (shown by
@@ -137,7 +139,8 @@ void FileEntries::addFile()
     const QStringList replaced = othersTitled(title);
     if (!replaced.isEmpty() &&
         !m_context.notices->question(
-            QStringLiteral("An entry titled %1 is already in this menu.\r\nDo you want to replace it?")
+            QCoreApplication::translate("Entries",
+                                        "An entry titled %1 is already in this menu.\r\nDo you want to replace it?")
                 .arg(replaced.constFirst())))
         return;
     const QString description = m_page.txtFileDescription->toPlainText();
@@ -185,18 +188,19 @@ void FileEntries::cmdFileRemove_Click()
     QListWidgetItem *selected = m_page.lstFiles->selectedItems().value(0);
     Notices &notices = *m_context.notices;
     if (!selected) {
-        notices.information(QStringLiteral("Please select the entry to remove in the list!"));
+        notices.information(QCoreApplication::translate("Entries", "Please select the entry to remove in the list!"));
         return;
     }
     const QString name = selected->text();
-    if (!notices.question(QStringLiteral("Do you really want to remove the entry for ") + name + QStringLiteral("?")))
+    if (!notices.question(
+            QCoreApplication::translate("Entries", "Do you really want to remove the entry for %1?").arg(name)))
         return;
     // Exactly the entry shown: "Readme" and "README" are two entries.
     const bool removed = guarded(
         notices, [&] { m_context.store->removeEntry(m_state.menuRecord(), name); }, m_context.menuLost);
     if (!removed)
         return;
-    notices.information(QStringLiteral("Entry deleted successfully!"));
+    notices.information(QCoreApplication::translate("Entries", "Entry deleted successfully!"));
     {
         // Taking the item out moves the selection; that is no choice of the user's to show.
         const QSignalBlocker blocker(m_page.lstFiles);

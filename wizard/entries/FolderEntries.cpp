@@ -11,6 +11,7 @@
 #include "wizard/platform/DiscPrompts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QSet>
 #include <QSignalBlocker>
@@ -65,9 +66,11 @@ void FolderEntries::offer(const QStringList &paths)
     }
     const QVector<FillEntry> &offered = fill.offered();
     if (offered.isEmpty()) {
-        notices.information(paths.isEmpty()
-                                ? QStringLiteral("No files to add: every file under the CD root has an entry.")
-                                : QStringLiteral("No files to add: every file dropped has an entry already."));
+        notices.information(
+            paths.isEmpty() ? QCoreApplication::translate("FolderFill",
+                                                          "No files to add: every file under the CD root has an entry.")
+                            : QCoreApplication::translate("FolderFill",
+                                                          "No files to add: every file dropped has an entry already."));
         return;
     }
     QList<FileRow> rows;
@@ -88,9 +91,9 @@ void FolderEntries::offer(const QStringList &paths)
     if (!added)
         return;
     guarded(notices, [this] { relist(); });
-    notices.information(count == 0   ? QStringLiteral("No entries were added.")
-                        : count == 1 ? QStringLiteral("1 entry added.")
-                                     : QStringLiteral("%1 entries added.").arg(count));
+    notices.information(count == 0   ? QCoreApplication::translate("FolderFill", "No entries were added.")
+                        : count == 1 ? QCoreApplication::translate("FolderFill", "1 entry added.")
+                                     : QCoreApplication::translate("FolderFill", "%1 entries added.").arg(count));
 }
 
 // The list again from the stored entries, with the entry selected before still selected.

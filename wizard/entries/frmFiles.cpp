@@ -7,6 +7,7 @@
 #include "core/platform/Notices.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -15,15 +16,16 @@ frmFiles::frmFiles(const QString &databasePath, CorvixHost &controls, Notices &n
 {
     setObjectName(QStringLiteral("frmFiles"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("  File Descriptions"));
+    setWindowTitle(QCoreApplication::translate("Entries", "  File Descriptions"));
     setFixedSize(twips(4890), twips(4410));
 
-    QLabel *label = PageKit::label(this, QStringLiteral("Label1"), QStringLiteral("File title"), 225, 150, 2715, 315);
+    QLabel *label = PageKit::label(this, QStringLiteral("Label1"), QCoreApplication::translate("Entries", "File title"),
+                                   225, 150, 2715, 315);
     m_titles = PageKit::combo(this, QStringLiteral("cmbDesTitle"), 225, 525, 4440, 315);
     PageKit::pair(label, m_titles);
     m_description = new QPlainTextEdit(this);
     m_description->setObjectName(QStringLiteral("txtDesText"));
-    m_description->setAccessibleName(QStringLiteral("Description"));
+    m_description->setAccessibleName(QCoreApplication::translate("Entries", "Description"));
     m_description->setTabChangesFocus(true);
     PageKit::place(m_description, 225, 1050, 4440, 2565);
 
@@ -61,7 +63,7 @@ bool frmFiles::Form_Load()
         showDescription();
     }
     if (noMatch) {
-        m_notices.information(QStringLiteral("Sorry, no matching results"));
+        m_notices.information(QCoreApplication::translate("Entries", "Sorry, no matching results"));
         close();
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "core/platform/Notices.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
@@ -19,13 +20,13 @@ QString exitReason(int code)
 {
     switch (code) {
     case 2:
-        return QStringLiteral("the page was not found");
+        return QCoreApplication::translate("Finish", "the page was not found");
     case 3:
-        return QStringLiteral("no browser or opener program is installed");
+        return QCoreApplication::translate("Finish", "no browser or opener program is installed");
     case 4:
-        return QStringLiteral("the browser could not be started");
+        return QCoreApplication::translate("Finish", "the browser could not be started");
     default:
-        return QStringLiteral("the opener ended with code %1").arg(code);
+        return QCoreApplication::translate("Finish", "the opener ended with code %1").arg(code);
     }
 }
 
@@ -40,7 +41,7 @@ BrowserOpener::BrowserOpener(Notices &notices, QObject *parent)
 
 QString BrowserOpener::failureText(const QString &file, const QString &reason)
 {
-    return QStringLiteral("The menu page %1 could not be opened in a browser: %2.")
+    return QCoreApplication::translate("Finish", "The menu page %1 could not be opened in a browser: %2.")
         .arg(QDir::toNativeSeparators(file), reason);
 }
 
@@ -50,7 +51,8 @@ void BrowserOpener::open(const QString &file)
         // Elsewhere the desktop service opens it and says only whether it could.
         const bool opened = QDesktopServices::openUrl(QUrl::fromLocalFile(file));
         if (!opened)
-            m_notices.information(failureText(file, QStringLiteral("the system has no program for it")));
+            m_notices.information(
+                failureText(file, QCoreApplication::translate("Finish", "the system has no program for it")));
         emit done(!opened);
         return;
     }
@@ -70,14 +72,15 @@ void BrowserOpener::open(const QString &file)
     };
     connect(process, &QProcess::errorOccurred, this, [process, report](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
-            report(QStringLiteral("%1 could not be started (%2)").arg(process->program(), process->errorString()));
+            report(QCoreApplication::translate("Finish", "%1 could not be started (%2)")
+                       .arg(process->program(), process->errorString()));
             process->deleteLater();
         }
     });
     connect(process, &QProcess::finished, this, [process, report](int code, QProcess::ExitStatus status) {
         QString reason;
         if (status != QProcess::NormalExit) {
-            reason = QStringLiteral("%1 ended unexpectedly").arg(process->program());
+            reason = QCoreApplication::translate("Finish", "%1 ended unexpectedly").arg(process->program());
         } else if (code != 0) {
             const QString said = QString::fromLocal8Bit(process->readAllStandardError()).simplified();
             reason = said.isEmpty() ? exitReason(code) : said;

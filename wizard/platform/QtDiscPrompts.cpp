@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -64,11 +65,13 @@ enum Column { CheckColumn, TitleColumn, CategoryColumn, FileColumn };
 bool QtDiscPrompts::chooseFiles(QList<FileRow> &rows)
 {
     PromptDialog box(m_parent, QStringLiteral("dlgAddFiles"),
-                     QStringLiteral("These files have no entry yet. Uncheck the ones the menu should not offer."));
+                     QCoreApplication::translate(
+                         "FolderFill", "These files have no entry yet. Uncheck the ones the menu should not offer."));
     auto *table = new QTableWidget(int(rows.size()), 4, &box.dialog);
     table->setObjectName(QStringLiteral("tblFiles"));
-    table->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("Title"), QStringLiteral("Category"), QStringLiteral("File")});
+    table->setHorizontalHeaderLabels({QString(), QCoreApplication::translate("FolderFill", "Title"),
+                                      QCoreApplication::translate("FolderFill", "Category"),
+                                      QCoreApplication::translate("FolderFill", "File")});
     table->verticalHeader()->hide();
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -97,11 +100,12 @@ bool QtDiscPrompts::chooseFiles(QList<FileRow> &rows)
 
     // One category for every checked row at once.
     auto *categoryRow = new QHBoxLayout;
-    auto *categoryLabel = new QLabel(QStringLiteral("Category of the checked files:"), &box.dialog);
+    auto *categoryLabel =
+        new QLabel(QCoreApplication::translate("FolderFill", "Category of the checked files:"), &box.dialog);
     auto *category = new QLineEdit(&box.dialog);
     category->setObjectName(QStringLiteral("txtCategory"));
     categoryLabel->setBuddy(category);
-    auto *setCategory = new QPushButton(QStringLiteral("Set"), &box.dialog);
+    auto *setCategory = new QPushButton(QCoreApplication::translate("FolderFill", "Set"), &box.dialog);
     setCategory->setObjectName(QStringLiteral("cmdSetCategory"));
     setCategory->setAutoDefault(false);
     categoryRow->addWidget(categoryLabel);
@@ -119,7 +123,7 @@ bool QtDiscPrompts::chooseFiles(QList<FileRow> &rows)
     });
 
     box.layout->addWidget(box.buttons);
-    box.buttons->addButton(QStringLiteral("Add"), QDialogButtonBox::AcceptRole)
+    box.buttons->addButton(QCoreApplication::translate("FolderFill", "Add"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("cmdAdd"));
     box.buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
     box.dialog.resize(640, 420);
@@ -141,8 +145,9 @@ bool QtDiscPrompts::chooseFiles(QList<FileRow> &rows)
 
 bool QtDiscPrompts::continueDespite(const QStringList &problems, const QStringList &notes, const QString &summary)
 {
-    PromptDialog box(m_parent, QStringLiteral("dlgDiscCheck"),
-                     QStringLiteral("The disc check found these problems. Build the menu anyway?"));
+    PromptDialog box(
+        m_parent, QStringLiteral("dlgDiscCheck"),
+        QCoreApplication::translate("DiscCheck", "The disc check found these problems. Build the menu anyway?"));
     // Each problem wraps in the dialog's width; a long list scrolls, never sideways.
     auto *lines = new QWidget;
     lines->setObjectName(QStringLiteral("lstItems"));
@@ -150,7 +155,8 @@ bool QtDiscPrompts::continueDespite(const QStringList &problems, const QStringLi
     for (const QString &problem : problems)
         linesLayout->addWidget(wrappedLine(problem, QStringLiteral("lblProblem"), lines));
     if (!notes.isEmpty())
-        linesLayout->addWidget(wrappedLine(QStringLiteral("Notes:"), QStringLiteral("lblNotes"), lines));
+        linesLayout->addWidget(
+            wrappedLine(QCoreApplication::translate("DiscCheck", "Notes:"), QStringLiteral("lblNotes"), lines));
     for (const QString &note : notes)
         linesLayout->addWidget(wrappedLine(note, QStringLiteral("lblNote"), lines));
     linesLayout->addStretch();
@@ -165,7 +171,8 @@ bool QtDiscPrompts::continueDespite(const QStringList &problems, const QStringLi
         box.layout->addWidget(wrappedLine(summary, QStringLiteral("lblSummary"), &box.dialog));
     box.layout->addWidget(box.buttons);
 
-    QPushButton *copy = box.buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    QPushButton *copy =
+        box.buttons->addButton(QCoreApplication::translate("DiscCheck", "Copy"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("cmdCopy"));
     copy->setAutoDefault(false);
     QStringList all = problems + notes;
@@ -173,7 +180,7 @@ bool QtDiscPrompts::continueDespite(const QStringList &problems, const QStringLi
         all.append(summary);
     QObject::connect(copy, &QPushButton::clicked, copy,
                      [all] { QApplication::clipboard()->setText(all.join(QLatin1Char('\n')) + QLatin1Char('\n')); });
-    box.buttons->addButton(QStringLiteral("Continue"), QDialogButtonBox::AcceptRole)
+    box.buttons->addButton(QCoreApplication::translate("DiscCheck", "Continue"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("cmdContinue"));
     QPushButton *cancel = box.buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -185,8 +192,8 @@ bool QtDiscPrompts::continueDespite(const QStringList &problems, const QStringLi
 QString QtDiscPrompts::imageFile(const QString &suggested)
 {
     const QFileInfo file(suggested);
-    QFileDialog dialog(m_parent, QStringLiteral("Make Disc Image"), file.absolutePath(),
-                       QStringLiteral("Disc images (*.iso)"));
+    QFileDialog dialog(m_parent, QCoreApplication::translate("DiscImage", "Make Disc Image"), file.absolutePath(),
+                       QCoreApplication::translate("DiscImage", "Disc images (*.iso)"));
     dialog.setObjectName(QStringLiteral("dlgImageFile"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("iso"));

@@ -16,6 +16,7 @@
 #include "wizard/styles/StyleFontsPage.h"
 #include "wizard/styles/StyleImagesPage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,7 +69,7 @@ bool StyleEditor::load(const QString &listEntry)
     bool ok = false;
     const qint32 id = PageKit::listId(listEntry, &ok);
     if (!ok) {
-        m_context.notices->information(QStringLiteral("Please choose a style from the list!"));
+        m_context.notices->information(QCoreApplication::translate("Styles", "Please choose a style from the list!"));
         return false;
     }
     m_state.styleId = id;
@@ -83,8 +84,9 @@ bool StyleEditor::load(const QString &listEntry)
     for (int i = 0; i < stored->size(); ++i) {
         const QVariant &value = stored->at(i);
         if (value.isNull()) {
-            m_context.notices->information(QStringLiteral("The style %1 cannot be used: its %2 is empty.")
-                                               .arg(listEntry, MenuStore::styleColumns().at(i)));
+            m_context.notices->information(
+                QCoreApplication::translate("Styles", "The style %1 cannot be used: its %2 is empty.")
+                    .arg(listEntry, MenuStore::styleColumns().at(i)));
             return false;
         }
         values.append(value.toString());
@@ -110,14 +112,15 @@ QString StyleEditor::copyStyleFile(const QString &source)
     const QString library = DataHome::styleLibrary(m_context.dataHome);
     const QString folder = styleFolder();
     if (!QDir().mkpath(library) || !QDir().mkpath(folder))
-        throw DataError(QStringLiteral("The style folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder)));
+        throw DataError(QCoreApplication::translate("Styles", "The style folder %1 cannot be created.")
+                            .arg(QDir::toNativeSeparators(folder)));
     const QString target = folder + QLatin1Char('/') + PathMapping::getFileName(source);
     // A file already in the library is kept: the style points at it whatever its source.
     if (!QFileInfo::exists(target)) {
         QFile file(source);
         if (!file.copy(target))
             throw DataError(
-                QStringLiteral("%1 cannot be copied to %2: %3")
+                QCoreApplication::translate("Styles", "%1 cannot be copied to %2: %3")
                     .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target), file.errorString()));
     }
     return QDir::toNativeSeparators(target);

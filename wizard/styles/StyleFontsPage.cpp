@@ -8,6 +8,7 @@
 #include "wizard/styles/Swatch.h"
 #include "core/generate/MenuSnapshot.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -20,8 +21,8 @@ constexpr int boxLeft = 1755;
 constexpr int swatchLeft = 4800;
 constexpr int pickerLeft = 5460;
 
-QLineEdit *box(QWidget *page, const QString &labelName, const QString &text, int labelTop, const QString &name,
-               int top, int width)
+QLineEdit *box(QWidget *page, const QString &labelName, const QString &text, int labelTop, const QString &name, int top,
+               int width)
 {
     QLabel *caption = label(page, labelName, text, rowLabelLeft, labelTop, boxLeft - rowLabelLeft - 60, 255);
     QLineEdit *result = edit(page, name, boxLeft, top, width, 315);
@@ -48,16 +49,19 @@ Swatch *swatch(QWidget *page, const QString &name, int top)
 
 StyleFontsPage::StyleFontsPage(FormButtons &buttons, StyleEditor &styles, EditState &state,
                                const WizardContext &context, QWidget *parent)
-    : WizardPage(Step::StyleFonts, QStringLiteral("Styles / fonts"), state, context, parent), m_styles(styles)
+    : WizardPage(Step::StyleFonts, QCoreApplication::translate("Styles", "Styles / fonts"), state, context, parent),
+      m_styles(styles)
 {
-    label(this, QStringLiteral("lblFontsHead"), QStringLiteral("Please specify the font settings"), 225, 375, 5400, 255);
-    const QString font = QStringLiteral("Font:");
-    const QString colour = QStringLiteral("Colour:");
+    label(this, QStringLiteral("lblFontsHead"),
+          QCoreApplication::translate("Styles", "Please specify the font settings"), 225, 375, 5400, 255);
+    const QString font = QCoreApplication::translate("Styles", "Font:");
+    const QString colour = QCoreApplication::translate("Styles", "Colour:");
 
     label(this, QStringLiteral("lblGroupTitle"), QStringLiteral("Title"), 225, 675, 1500, 255);
     txtTitleFont = box(this, QStringLiteral("lblTitleFont"), font, 975, QStringLiteral("txtTitleFont"), 975, 3615);
     cmdTFont = picker(buttons, this, QStringLiteral("cmdTFont"), 945);
-    txtTitleColor = box(this, QStringLiteral("lblTitleColor"), colour, 1275, QStringLiteral("txtTitleColor"), 1365, 2940);
+    txtTitleColor =
+        box(this, QStringLiteral("lblTitleColor"), colour, 1275, QStringLiteral("txtTitleColor"), 1365, 2940);
     colTitle = swatch(this, QStringLiteral("colTitle"), 1350);
     cmdTColor = picker(buttons, this, QStringLiteral("cmdTColor"), 1365);
 
@@ -81,8 +85,9 @@ StyleFontsPage::StyleFontsPage(FormButtons &buttons, StyleEditor &styles, EditSt
     txtHColor = box(this, QStringLiteral("lblHyperColor"), colour, 4650, QStringLiteral("txtHColor"), 4650, 2940);
     colHyper = swatch(this, QStringLiteral("colHyper"), 4650);
     cmdHColor = picker(buttons, this, QStringLiteral("cmdHColor"), 4620);
-    txtHColorActive = box(this, QStringLiteral("lblHyperColorActive"), QStringLiteral("Colour Active:"), 5025,
-                          QStringLiteral("txtHColorActive"), 5025, 2940);
+    txtHColorActive =
+        box(this, QStringLiteral("lblHyperColorActive"), QCoreApplication::translate("Styles", "Colour Active:"), 5025,
+            QStringLiteral("txtHColorActive"), 5025, 2940);
     colHyperA = swatch(this, QStringLiteral("colHyperA"), 5025);
     cmdHColorActive = picker(buttons, this, QStringLiteral("cmdHColorActive"), 5040);
 
@@ -140,10 +145,10 @@ bool StyleFontsPage::leave()
 
 std::vector<StyleFieldBox> StyleFontsPage::fieldBoxes() const
 {
-    return {{txtTitleFont, &StyleFields::titleFont}, {txtTitleColor, &StyleFields::titleColor},
-            {txtButtonFont, &StyleFields::buttonFont}, {txtBColor, &StyleFields::buttonColor},
-            {txtDFont, &StyleFields::textFont},       {txtDColor, &StyleFields::textColor},
-            {txtHFont, &StyleFields::hyperFont},      {txtHColor, &StyleFields::hyperColor},
+    return {{txtTitleFont, &StyleFields::titleFont},     {txtTitleColor, &StyleFields::titleColor},
+            {txtButtonFont, &StyleFields::buttonFont},   {txtBColor, &StyleFields::buttonColor},
+            {txtDFont, &StyleFields::textFont},          {txtDColor, &StyleFields::textColor},
+            {txtHFont, &StyleFields::hyperFont},         {txtHColor, &StyleFields::hyperColor},
             {txtHColorActive, &StyleFields::hyperColorA}};
 }
 

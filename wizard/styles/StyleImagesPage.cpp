@@ -8,6 +8,7 @@
 #include "core/generate/MenuSnapshot.h"
 #include "core/platform/Notices.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,46 +35,46 @@ QWidget *picker(FormButtons &buttons, QWidget *page, const QString &name, int le
 
 } // namespace
 
-StyleImagesPage::StyleImagesPage(FormButtons &buttons, EditState &state, const WizardContext &context,
-                                 QWidget *parent)
-    : WizardPage(Step::StyleImages, QStringLiteral("Styles / images"), state, context, parent)
+StyleImagesPage::StyleImagesPage(FormButtons &buttons, EditState &state, const WizardContext &context, QWidget *parent)
+    : WizardPage(Step::StyleImages, QCoreApplication::translate("Styles", "Styles / images"), state, context, parent)
 {
-    label(this, QStringLiteral("lblImagesHead"), QStringLiteral("Please specify the image and sound settings"), 300, 600,
-          5400, 255);
+    label(this, QStringLiteral("lblImagesHead"),
+          QCoreApplication::translate("Styles", "Please specify the image and sound settings"), 300, 600, 5400, 255);
 
-    txtStyleName = row(this, QStringLiteral("lblStyleName"), QStringLiteral("Style Name:"), 315, 1275,
-                       QStringLiteral("txtStyleName"), 2220, 1275, 3615);
+    txtStyleName = row(this, QStringLiteral("lblStyleName"), QCoreApplication::translate("Styles", "Style Name:"), 315,
+                       1275, QStringLiteral("txtStyleName"), 2220, 1275, 3615);
 
-    txtBackgroundColor = row(this, QStringLiteral("lblBackColor"), QStringLiteral("Background Colour:"), 315, 1815,
-                             QStringLiteral("txtBackgroundColor"), 2220, 1815, 2940);
+    txtBackgroundColor =
+        row(this, QStringLiteral("lblBackColor"), QCoreApplication::translate("Styles", "Background Colour:"), 315,
+            1815, QStringLiteral("txtBackgroundColor"), 2220, 1815, 2940);
     colBack = new Swatch(this);
     colBack->setObjectName(QStringLiteral("colBack"));
     place(colBack, 5250, 1800, 540, 315);
     cmdPickColor = picker(buttons, this, QStringLiteral("cmdPickColor"), 5985, 1785);
 
-    txtBackImage = row(this, QStringLiteral("lblBackImage"), QStringLiteral("Background Image:"), 315, 2220,
-                       QStringLiteral("txtBackImage"), 2220, 2220, 3615);
+    txtBackImage = row(this, QStringLiteral("lblBackImage"), QCoreApplication::translate("Styles", "Background Image:"),
+                       315, 2220, QStringLiteral("txtBackImage"), 2220, 2220, 3615);
     cmdBImage = picker(buttons, this, QStringLiteral("cmdBImage"), 5985, 2205);
 
-    txtBSound = row(this, QStringLiteral("lblBSound"), QStringLiteral("Background Sound:"), 315, 2610,
-                    QStringLiteral("txtBSound"), 2220, 2610, 3615);
+    txtBSound = row(this, QStringLiteral("lblBSound"), QCoreApplication::translate("Styles", "Background Sound:"), 315,
+                    2610, QStringLiteral("txtBSound"), 2220, 2610, 3615);
     cmdBSound = picker(buttons, this, QStringLiteral("cmdBSound"), 5985, 2625);
 
-    txtLogoImage = row(this, QStringLiteral("lblLogoImage"), QStringLiteral("Logo Image:"), 315, 3000,
-                       QStringLiteral("txtLogoImage"), 2220, 3000, 3615);
+    txtLogoImage = row(this, QStringLiteral("lblLogoImage"), QCoreApplication::translate("Styles", "Logo Image:"), 315,
+                       3000, QStringLiteral("txtLogoImage"), 2220, 3000, 3615);
     cmdLImage = picker(buttons, this, QStringLiteral("cmdLImage"), 5985, 3045);
 
-    txtTop = row(this, QStringLiteral("lblTop"), QStringLiteral("Logo position top:"), 315, 3405,
+    txtTop = row(this, QStringLiteral("lblTop"), QCoreApplication::translate("Styles", "Logo position top:"), 315, 3405,
                  QStringLiteral("txtTop"), 2220, 3405, 855, 285);
-    txtLeft = row(this, QStringLiteral("lblLeft"), QStringLiteral("Logo position left:"), 3300, 3450,
-                  QStringLiteral("txtLeft"), 4950, 3450, 855, 285);
+    txtLeft = row(this, QStringLiteral("lblLeft"), QCoreApplication::translate("Styles", "Logo position left:"), 3300,
+                  3450, QStringLiteral("txtLeft"), 4950, 3450, 855, 285);
 
-    txtButtonOn = row(this, QStringLiteral("lblButtonOn"), QStringLiteral("Button Image On:"), 300, 3900,
-                      QStringLiteral("txtButtonOn"), 2220, 3900, 3615);
+    txtButtonOn = row(this, QStringLiteral("lblButtonOn"), QCoreApplication::translate("Styles", "Button Image On:"),
+                      300, 3900, QStringLiteral("txtButtonOn"), 2220, 3900, 3615);
     cmdButtonOn = picker(buttons, this, QStringLiteral("cmdButtonOn"), 5985, 3885);
 
-    txtButtonOff = row(this, QStringLiteral("lblButtonOff"), QStringLiteral("Button Image Off:"), 315, 4380,
-                       QStringLiteral("txtButtonOff"), 2220, 4380, 3615);
+    txtButtonOff = row(this, QStringLiteral("lblButtonOff"), QCoreApplication::translate("Styles", "Button Image Off:"),
+                       315, 4380, QStringLiteral("txtButtonOff"), 2220, 4380, 3615);
     cmdButtonOff = picker(buttons, this, QStringLiteral("cmdButtonOff"), 5985, 4350);
 
     // The five media fields, in the window's control order; saving walks them in this order.
@@ -120,10 +121,14 @@ void StyleImagesPage::connectPickers()
 
 std::vector<StyleFieldBox> StyleImagesPage::fieldBoxes() const
 {
-    return {{txtBackgroundColor, &StyleFields::backColor}, {txtBackImage, &StyleFields::backImage},
-            {txtBSound, &StyleFields::soundFile},          {txtLogoImage, &StyleFields::logoFile},
-            {txtTop, &StyleFields::logoTop},               {txtLeft, &StyleFields::logoLeft},
-            {txtButtonOn, &StyleFields::buttonOnImage},    {txtButtonOff, &StyleFields::buttonOffImage}};
+    return {{txtBackgroundColor, &StyleFields::backColor},
+            {txtBackImage, &StyleFields::backImage},
+            {txtBSound, &StyleFields::soundFile},
+            {txtLogoImage, &StyleFields::logoFile},
+            {txtTop, &StyleFields::logoTop},
+            {txtLeft, &StyleFields::logoLeft},
+            {txtButtonOn, &StyleFields::buttonOnImage},
+            {txtButtonOff, &StyleFields::buttonOffImage}};
 }
 
 void StyleImagesPage::showStyle(const StyleFields &style, bool withName)
@@ -143,14 +148,14 @@ bool StyleImagesPage::leave()
 {
     const QString name = txtStyleName->text();
     if (name.isEmpty()) {
-        notices().information(QStringLiteral("Please enter a style name!"));
+        notices().information(QCoreApplication::translate("Styles", "Please enter a style name!"));
         return false;
     }
     // The name becomes a folder of the style library; it must not lead out of it.
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String(".") ||
         name == QLatin1String("..")) {
-        notices().information(
-            QStringLiteral("Please enter a style name without \"/\" or \"\\\" that is not \".\" or \"..\"!"));
+        notices().information(QCoreApplication::translate(
+            "Styles", "Please enter a style name without \"/\" or \"\\\" that is not \".\" or \"..\"!"));
         return false;
     }
     const struct
@@ -158,11 +163,11 @@ bool StyleImagesPage::leave()
         QLineEdit *field;
         QString label;
     } checks[] = {
-        {txtBackImage, QStringLiteral("Background image")},
-        {txtLogoImage, QStringLiteral("Logo image")},
-        {txtBSound, QStringLiteral("Background sound")},
-        {txtButtonOff, QStringLiteral("Button Off image")},
-        {txtButtonOn, QStringLiteral("Button On image")},
+        {txtBackImage, QCoreApplication::translate("Styles", "Background image")},
+        {txtLogoImage, QCoreApplication::translate("Styles", "Logo image")},
+        {txtBSound, QCoreApplication::translate("Styles", "Background sound")},
+        {txtButtonOff, QCoreApplication::translate("Styles", "Button Off image")},
+        {txtButtonOn, QCoreApplication::translate("Styles", "Button On image")},
     };
     const QString none = QStringLiteral("none");
     QString list;
@@ -177,6 +182,7 @@ bool StyleImagesPage::leave()
     }
     if (list.isEmpty())
         return true;
-    notices().information(QStringLiteral("Following paths are no longer valid, please correct!\r\n") + list);
+    notices().information(
+        QCoreApplication::translate("Styles", "Following paths are no longer valid, please correct!\r\n") + list);
     return false;
 }

@@ -1,10 +1,11 @@
 #include "wizard/styles/StylePickers.h"
 
-#include "wizard/styles/Swatch.h"
-#include "wizard/platform/CommonDialog.h"
 #include "core/styles/ColorText.h"
 #include "core/styles/FontText.h"
+#include "wizard/platform/CommonDialog.h"
+#include "wizard/styles/Swatch.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace StylePickers {
@@ -18,12 +19,12 @@ constexpr int fontFlags = 3;  // screen and printer fonts
 
 QString pictureFilter()
 {
-    return QStringLiteral("Pictures (*.jpg;*.gif)|*.jpg;*.gif");
+    return QCoreApplication::translate("Styles", "Pictures (*.jpg;*.gif)|*.jpg;*.gif");
 }
 
 QString soundFilter()
 {
-    return QStringLiteral("Sounds (*.wav;*.mp3)|*.wav;*.mp3");
+    return QCoreApplication::translate("Styles", "Sounds (*.wav;*.mp3)|*.wav;*.mp3");
 }
 
 bool pickColor(CommonDialog &cdlg, Notices &notices, QLineEdit *box, Swatch *swatch)

@@ -1,0 +1,63 @@
+# Runs lupdate over Velmora's sources and the captions and tool tips of its form files.
+#   MODE=update: writes the .ts files of the source.
+#   MODE=check: updates copies in WORK and fails unless they equal the originals and every message is finished.
+# Expects LUPDATE, SOURCE, LANGUAGES (separated by commas), MODE and WORK.
+string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+
+# Form files are no C++: their captions and tool tips become QT_TRANSLATE_NOOP lines, one context per form.
+file(GLOB_RECURSE forms RELATIVE ${SOURCE} ${SOURCE}/wizard/*.frm)
+list(SORT forms)
+set(form_texts "// Generated from the form files for lupdate.\n")
+foreach(form IN LISTS forms)
+    get_filename_component(context ${form} NAME_WE)
+    file(STRINGS ${SOURCE}/${form} lines ENCODING UTF-8)
+    foreach(line IN LISTS lines)
+        if(line MATCHES "^[ \t]*([Cc][Aa][Pp][Tt][Ii][Oo][Nn]|[Tt][Oo][Oo][Ll][Tt][Ii][Pp])[ \t]*=[ \t]*(.*[^ \t])[ \t]*$")
+            string(REPLACE "\\" "\\\\" text "${CMAKE_MATCH_2}")
+            string(REPLACE "\"" "\\\"" text "${text}")
+            string(APPEND form_texts "QT_TRANSLATE_NOOP(\"${context}\", \"${text}\");\n")
+        endif()
+    endforeach()
+endforeach()
+file(WRITE ${WORK}/formtexts.cpp "${form_texts}")
+
+set(failed "")
+foreach(lang IN LISTS LANGUAGES)
+    set(original ${SOURCE}/translations/velmora_${lang}.ts)
+    if(MODE STREQUAL "update")
+        set(ts ${original})
+    else()
+        set(ts ${WORK}/velmora_${lang}.ts)
+        if(EXISTS ${original})
+            file(COPY ${original} DESTINATION ${WORK})
+        endif()
+    endif()
+    execute_process(
+        COMMAND ${LUPDATE} -silent -locations none -no-ui-lines -target-language ${lang}
+                ${SOURCE}/app ${SOURCE}/core ${SOURCE}/wizard ${SOURCE}/controls/host ${WORK}/formtexts.cpp
+                -ts ${ts}
+        RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "lupdate failed for ${lang}")
+    endif()
+    if(MODE STREQUAL "check")
+        file(READ ${ts} updated)
+        set(before "")
+        if(EXISTS ${original})
+            file(READ ${original} before)
+        endif()
+        if(NOT updated STREQUAL before)
+            string(APPEND failed "velmora_${lang}.ts is not up to date with the sources (run the target velmora_lupdate and translate what it adds or drops).\n")
+        endif()
+        string(REGEX MATCHALL "<source>[^<]*</source>[ \n\t]*(<comment>[^<]*</comment>[ \n\t]*)?<translation type=\"(unfinished|vanished|obsolete)\"" open "${updated}")
+        foreach(message IN LISTS open)
+            string(REGEX REPLACE "[ \n\t]*<translation.*" "" message "${message}")
+            string(APPEND failed "velmora_${lang}.ts: not translated: ${message}\n")
+        endforeach()
+    endif()
+endforeach()
+if(failed)
+    message(FATAL_ERROR "${failed}")
+endif()
