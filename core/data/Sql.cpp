@@ -91,10 +91,15 @@ SqlStatement selectEntriesByCategory(qint64 menuId)
 
 SqlStatement selectEntriesInCategory(qint64 menuId, const QString &category)
 {
-    // A category that was never set (NULL) is the empty one: its entries show in the empty category's panel.
-    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND (Category=? OR (Category IS NULL AND ?='')) "
+    // A category that was never set (NULL) is the empty one: its entries show in the empty category's panel. Any
+    // other category is looked up by the (MenuNo, Category) index alone, so a page of many panels is not quadratic.
+    if (!category.isEmpty())
+        return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND Category=? ORDER BY rowid"),
+                {menuId, category},
+                {}};
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND (Category='' OR Category IS NULL) "
                            "ORDER BY rowid"),
-            {menuId, category, category},
+            {menuId},
             {}};
 }
 
