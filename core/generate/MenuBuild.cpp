@@ -4,6 +4,7 @@
 #include "core/data/DataError.h"
 #include "core/data/MenuReader.h"
 #include "core/platform/TemporaryFiles.h"
+#include "core/platform/ReplacingFile.h"
 #include "core/data/MenuStore.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"

@@ -1,0 +1,164 @@
+#include "core/platform/ReplacingFile.h"
+
+#include "core/platform/FileOps.h"
+#include "core/platform/TemporaryFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+ReplacingFile::ReplacingFile(const QString &path) : m_path(path) {}
+
+ReplacingFile::~ReplacingFile()
+{
+    if (m_file) {
+        m_file->close();
+        QFile::remove(m_temporary);
+    }
+}
+
+bool ReplacingFile::fail(const QString &error)
+{
+    m_error = error;
+    if (m_file) {
+        m_file->close();
+        QFile::remove(m_temporary);
+        m_file.reset();
+    }
+    return false;
+}
+
+bool ReplacingFile::open()
+{
+    const QString shown = QDir::toNativeSeparators(m_path);
+    const QFileInfo existing(m_path);
+    // A link under the name is replaced by the new file like a missing one: its target is left alone.
+    m_replacesExisting = !existing.isSymLink() && existing.exists();
+    if (m_replacesExisting && existing.isDir())
+        return fail(QCoreApplication::translate("Build", "%1 is a folder").arg(shown));
+    if (m_replacesExisting && !existing.isFile())
+        return fail(QCoreApplication::translate("Build", "%1 is not a regular file").arg(shown));
+    if (m_replacesExisting && !existing.isWritable())
+        return fail(QCoreApplication::translate("Build", "Existing file %1 is not writable").arg(shown));
+    // Until the earlier file's permissions are copied, the new one is the owner's alone.
+    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = TemporaryFiles::nameFor(existing.absolutePath(), existing.fileName());
+        auto file = std::make_unique<QFile>(name);
+        // NewOnly creates the file itself: it never follows a link that someone put under the name.
+        const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
+        if (m_replacesExisting ? file->open(mode, ownerOnly) : file->open(mode)) {
+            m_temporary = name;
+            m_file = std::move(file);
+            return true;
+        }
+        if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink())
+            return fail(file->errorString());
+    }
+    return fail(QCoreApplication::translate("Build", "No unused temporary file name beside %1").arg(shown));
+}
+
+bool ReplacingFile::write(const char *data, qint64 size)
+{
+    if (!m_file)
+        return false;
+#ifdef Q_OS_UNIX
+    // Written directly, so that a full disk or a file-size limit is reported with the system's own reason.
+    while (size > 0) {
+        const ssize_t written = ::write(m_file->handle(), data, size_t(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(QString::fromLocal8Bit(std::strerror(errno)));
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+#else
+    if (m_file->write(data, size) != size)
+        return fail(m_file->errorString());
+    return true;
+#endif
+}
+
+bool ReplacingFile::copyFrom(QFile &source)
+{
+    if (!m_file)
+        return false;
+    // In the kernel, without passing the bytes through this process; where that cannot be done the loop below
+    // copies what is left.
+    const FileOps::Result kernel = FileOps::copyInKernel(source.handle(), m_file->handle());
+    if (kernel.outcome == FileOps::Outcome::Done)
+        return true;
+    if (kernel.outcome == FileOps::Outcome::Failed)
+        return fail(kernel.error);
+#ifndef Q_OS_WIN
+    // QFile knows nothing of what the kernel moved: it carries on from the file positions the kernel left.
+    source.seek(::lseek(source.handle(), 0, SEEK_CUR));
+    m_file->seek(::lseek(m_file->handle(), 0, SEEK_CUR));
+#endif
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = source.read(buffer.data(), buffer.size());
+        if (got < 0)
+            return fail(QCoreApplication::translate("Build", "Cannot read %1: %2")
+                            .arg(QDir::toNativeSeparators(source.fileName()), source.errorString()));
+        if (got == 0)
+            return true;
+        if (!write(buffer.constData(), got))
+            return false;
+    }
+}
+
+bool ReplacingFile::commit()
+{
+    if (!m_file)
+        return false;
+    m_file->close();
+    if (m_file->error() != QFileDevice::NoError)
+        return fail(m_file->errorString());
+    if (m_replacesExisting && !QFile::setPermissions(m_temporary, QFileInfo(m_path).permissions()))
+        return fail(QCoreApplication::translate("Build", "Cannot keep the permissions of %1")
+                        .arg(QDir::toNativeSeparators(m_path)));
+#ifdef Q_OS_WIN
+    if (!MoveFileExW(reinterpret_cast<const wchar_t *>(m_temporary.utf16()),
+                     reinterpret_cast<const wchar_t *>(m_path.utf16()), MOVEFILE_REPLACE_EXISTING))
+        return fail(QCoreApplication::translate("Build", "Cannot replace the file"));
+#else
+    const QByteArray temporary = QFile::encodeName(m_temporary);
+    const QByteArray path = QFile::encodeName(m_path);
+    auto reason = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
+    if (!m_replacesExisting) {
+        if (::rename(temporary.constData(), path.constData()) != 0)
+            return fail(reason());
+    } else {
+        // Swapping the two names keeps the whole earlier or the whole new file under the name at every moment, and
+        // spares the flush to disk that some file systems make before a rename over an existing file.
+        const FileOps::Result swapped = FileOps::exchangeNames(m_temporary, m_path);
+        if (swapped.outcome == FileOps::Outcome::Done) {
+            ::unlink(temporary.constData());
+            m_file.reset();
+            return true;
+        }
+        if (swapped.outcome == FileOps::Outcome::Failed)
+            return fail(swapped.error);
+        // Where names cannot be swapped, one rename over the earlier file is just as whole.
+        if (::rename(temporary.constData(), path.constData()) != 0)
+            return fail(reason());
+    }
+#endif
+    m_file.reset();
+    return true;
+}

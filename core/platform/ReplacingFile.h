@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <memory>
+
+// A file written beside its destination under a hidden temporary name (TemporaryFiles) and renamed over it once complete, so that a
+// failure, or the program stopping half-way, leaves the earlier file whole. Unlike QSaveFile it never follows a
+// link: a link under the destination's name is replaced by the file, its target is never opened. It keeps an
+// earlier regular file's permissions and refuses one that is not writable. Nor does it wait for the disk:
+// a page of a large menu would take longer to flush than to make. A machine that loses power just after a build
+// may lose the page; the next build makes it again.
+class ReplacingFile
+{
+public:
+    explicit ReplacingFile(const QString &path);
+    ~ReplacingFile(); // closes and removes the temporary file unless committed
+    ReplacingFile(const ReplacingFile &) = delete;
+    ReplacingFile &operator=(const ReplacingFile &) = delete;
+
+    bool open();
+    bool write(const char *data, qint64 size);
+    // Copies the rest of an open file in (by the kernel where it can).
+    bool copyFrom(QFile &source);
+    // Renames the temporary file over the destination.
+    bool commit();
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString &error);
+
+    QString m_path;      // the name to replace, a link or not
+    QString m_temporary; // empty until opened
+    std::unique_ptr<QFile> m_file;
+    bool m_replacesExisting = false;
+    QString m_error;
+};
