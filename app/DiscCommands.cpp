@@ -246,23 +246,24 @@ int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) c
             << Qt::flush;
         progressShown = true;
     });
-    bool ok = false;
+    StepResult made;
     try {
         const ImageSignals stopping;
-        if (image.start(menu->rootFolder, menu->snapshot.title, target)) {
+        made = image.start(menu->rootFolder, menu->snapshot.title, target);
+        if (made) {
             ImageSignals::started(image);
-            ok = image.wait();
+            made = image.wait();
         }
     } catch (const std::bad_alloc &) {
         // What failed after the image was complete and renamed does not undo it.
-        if (!image.succeeded())
+        made = image.result();
+        if (!made)
             throw;
-        ok = true;
     }
     if (progressShown)
         err << "\n" << Qt::flush;
-    if (!ok) {
-        err << image.errorString() << Qt::endl;
+    if (!made) {
+        err << made.error << Qt::endl;
         return 1;
     }
     out << QCoreApplication::translate("CommandLine", "Wrote %1")

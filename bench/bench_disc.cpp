@@ -80,9 +80,9 @@ int main(int argc, char *argv[])
     big.close();
     timer.restart();
     IsoImage image;
-    const bool ok =
+    const StepResult made =
         image.run(dir.filePath(QStringLiteral("image")), QStringLiteral("Bench"), dir.filePath("bench.iso"));
-    out << "image of " << megabytes << " MB: " << (ok ? QStringLiteral("written") : image.errorString()) << " in "
+    out << "image of " << megabytes << " MB: " << (made ? QStringLiteral("written") : made.error) << " in "
         << timer.elapsed() << " ms" << Qt::endl;
-    return ok ? 0 : 1;
+    return made ? 0 : 1;
 }

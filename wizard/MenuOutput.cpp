@@ -94,7 +94,7 @@ void MenuOutput::makeImage(const EditState &state, QWidget *parent)
         return;
 
     IsoImage image;
-    bool made = false;
+    StepResult made;
     {
         ImageProgress progress(parent);
         // Queued: a modal progress dialog handles events when its value is set, which must not run inside xorriso's
@@ -111,5 +111,5 @@ void MenuOutput::makeImage(const EditState &state, QWidget *parent)
         return;
     m_context.notices->information(made ? QCoreApplication::translate("DiscImage", "The disc image %1 has been made.")
                                               .arg(QDir::toNativeSeparators(target))
-                                        : image.errorString());
+                                        : made.error);
 }

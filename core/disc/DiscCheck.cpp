@@ -129,16 +129,14 @@ bool DiscCheck::run()
 // The size comes from xorriso itself, with the options the image is made with; an estimate where it cannot tell.
 void DiscCheck::measure()
 {
-    QString why;
     const auto keepGoing = [this] { return !m_progress || m_progress(m_seen); };
-    const std::optional<qint64> sectors =
-        IsoImage::printSize(m_program, m_snapshot.rootPath, m_snapshot.title, &why, keepGoing);
-    if (!sectors && why == QLatin1String("cancelled")) {
+    const StepValue<qint64> sectors = IsoImage::printSize(m_program, m_snapshot.rootPath, m_snapshot.title, keepGoing);
+    if (!sectors && sectors.error == QLatin1String("cancelled")) {
         m_result.size.sectors = -1;
         return;
     }
     m_result.size.sectors =
-        sectors ? *sectors : estimatedSectors(m_fileSectors, m_entries, m_folders, m_nameCharacters);
+        sectors ? sectors.value : estimatedSectors(m_fileSectors, m_entries, m_folders, m_nameCharacters);
     m_result.size.estimated = !sectors;
 }
 // Every medium is copied into the Menu folder under its own name, so two of one name overwrite each other, and

@@ -86,32 +86,28 @@ QStringList IsoImage::imageArguments(const QString &rootFolder, const QString &t
     return arguments << rootFolder;
 }
 
-std::optional<qint64> IsoImage::printSize(const QString &program, const QString &rootFolder, const QString &title,
-                                          QString *why, const std::function<bool()> &keepGoing)
+StepValue<qint64> IsoImage::printSize(const QString &program, const QString &rootFolder, const QString &title,
+                                      const std::function<bool()> &keepGoing)
 {
     const QString found = findProgram(program);
-    if (found.isEmpty()) {
-        *why = missingProgram();
-        return std::nullopt;
-    }
+    if (found.isEmpty())
+        return StepValue<qint64>::failure(missingProgram());
     const QString root = QFileInfo(rootFolder).canonicalFilePath();
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     QStringList arguments = imageArguments(root, title, excludedPaths(root));
     arguments.insert(2, QStringLiteral("-print-size"));
     process.start(found, arguments);
-    if (!process.waitForStarted(30000)) {
-        *why = QCoreApplication::translate("DiscImage", "xorriso could not be started: %1").arg(process.errorString());
-        return std::nullopt;
-    }
+    if (!process.waitForStarted(30000))
+        return StepValue<qint64>::failure(
+            QCoreApplication::translate("DiscImage", "xorriso could not be started: %1").arg(process.errorString()));
     while (!process.waitForFinished(100)) {
         if (process.state() == QProcess::NotRunning)
             break;
         if (keepGoing && !keepGoing()) {
             process.kill();
             process.waitForFinished(5000);
-            *why = QStringLiteral("cancelled");
-            return std::nullopt;
+            return StepValue<qint64>::failure(QStringLiteral("cancelled"));
         }
     }
     bool ok = false;
@@ -122,11 +118,11 @@ std::optional<qint64> IsoImage::printSize(const QString &program, const QString 
         for (const QByteArray &line : process.readAllStandardError().split('\n'))
             if (isReasonLine(QString::fromLocal8Bit(line)))
                 reasons.append(QString::fromLocal8Bit(line).trimmed());
-        *why = QCoreApplication::translate("DiscImage", "xorriso could not tell the image's size. %1")
-                   .arg(reasons.join(QLatin1Char(' ')));
-        return std::nullopt;
+        return StepValue<qint64>::failure(
+            QCoreApplication::translate("DiscImage", "xorriso could not tell the image's size. %1")
+                .arg(reasons.join(QLatin1Char(' '))));
     }
-    return sectors;
+    return StepValue<qint64>::made(sectors);
 }
 
 IsoImage::IsoImage(QObject *parent) : QObject(parent) {}
@@ -175,26 +171,28 @@ QString IsoImage::defaultImagePath(const QString &rootFolder, const QString &tit
     return PathMapping::rootPathFor(root.absolutePath()) + name + QStringLiteral(".iso");
 }
 
-bool IsoImage::start(const QString &rootFolder, const QString &title, const QString &target)
+StepResult IsoImage::start(const QString &rootFolder, const QString &title, const QString &target)
 {
-    m_error.clear();
-    m_ok = false;
+    const StepResult started = launch(rootFolder, title, target);
+    // Until the image is complete, the result says it is not.
+    m_result = started ? StepResult::failure(QString()) : started;
+    return started;
+}
+
+StepResult IsoImage::launch(const QString &rootFolder, const QString &title, const QString &target)
+{
     m_cancelled = false;
     m_percent = -1;
     m_pending.clear();
     m_lastLines.clear();
     m_reasons.clear();
-    if (m_process) {
-        m_error = QCoreApplication::translate("DiscImage", "A disc image is already being made.");
-        return false;
-    }
+    if (m_process)
+        return StepResult::failure(QCoreApplication::translate("DiscImage", "A disc image is already being made."));
     const QString root = QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath());
     m_target = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
-    if (!QFileInfo(root).isDir()) {
-        m_error = QCoreApplication::translate("DiscImage", "The CD root folder %1 does not exist.")
-                      .arg(PathMapping::shown(root));
-        return false;
-    }
+    if (!QFileInfo(root).isDir())
+        return StepResult::failure(QCoreApplication::translate("DiscImage", "The CD root folder %1 does not exist.")
+                                       .arg(PathMapping::shown(root)));
     // Through links, the target's folder may be inside the root under another name.
     const QString realRoot = QFileInfo(root).canonicalFilePath();
     const QString realFolder = QFileInfo(QFileInfo(m_target).absolutePath()).canonicalFilePath();
@@ -203,21 +201,17 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
         (!realFolder.isEmpty() &&
          (realFolder == realRoot ||
           realFolder.startsWith(realRoot.endsWith(QLatin1Char('/')) ? realRoot : realRoot + QLatin1Char('/'))));
-    if (inside) {
-        m_error = QCoreApplication::translate(
-                      "DiscImage", "The image %1 cannot be written inside the CD root %2, which it would hold.")
-                      .arg(PathMapping::shown(m_target), PathMapping::shown(root));
-        return false;
-    }
-    if (QFileInfo(m_target).isDir()) {
-        m_error = QCoreApplication::translate("DiscImage", "%1 is a folder.").arg(PathMapping::shown(m_target));
-        return false;
-    }
+    if (inside)
+        return StepResult::failure(
+            QCoreApplication::translate("DiscImage",
+                                        "The image %1 cannot be written inside the CD root %2, which it would hold.")
+                .arg(PathMapping::shown(m_target), PathMapping::shown(root)));
+    if (QFileInfo(m_target).isDir())
+        return StepResult::failure(
+            QCoreApplication::translate("DiscImage", "%1 is a folder.").arg(PathMapping::shown(m_target)));
     const QString program = findProgram(m_program);
-    if (program.isEmpty()) {
-        m_error = missingProgram();
-        return false;
-    }
+    if (program.isEmpty())
+        return StepResult::failure(missingProgram());
 
     const QFileInfo targetInfo(m_target);
     // What images stopped by a kill or a power cut left beside the target goes first.
@@ -225,11 +219,9 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     // The image grows under a hidden name of its own, which a later image can tell for Velmora's. The name is short,
     // so that it fits wherever the target's name does.
     QFile temporary(TemporaryFiles::nameFor(targetInfo.absolutePath(), QStringLiteral("image.iso")));
-    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        m_error = QCoreApplication::translate("DiscImage", "Cannot write into the folder %1: %2")
-                      .arg(PathMapping::shown(targetInfo.absolutePath()), temporary.errorString());
-        return false;
-    }
+    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return StepResult::failure(QCoreApplication::translate("DiscImage", "Cannot write into the folder %1: %2")
+                                       .arg(PathMapping::shown(targetInfo.absolutePath()), temporary.errorString()));
     m_temporary = temporary.fileName();
     temporary.close();
 
@@ -253,21 +245,22 @@ bool IsoImage::start(const QString &rootFolder, const QString &title, const QStr
     arguments.insert(arguments.size() - 1, QStringLiteral("-o"));
     arguments.insert(arguments.size() - 1, m_temporary);
     m_process->start(program, arguments);
-    return true;
+    return StepResult::success();
 }
 
-bool IsoImage::run(const QString &rootFolder, const QString &title, const QString &target)
+StepResult IsoImage::run(const QString &rootFolder, const QString &title, const QString &target)
 {
-    return start(rootFolder, title, target) && wait();
+    const StepResult started = start(rootFolder, title, target);
+    return started ? wait() : started;
 }
 
-bool IsoImage::wait()
+StepResult IsoImage::wait()
 {
     QEventLoop loop;
     connect(this, &IsoImage::finished, &loop, &QEventLoop::quit);
     if (m_process)
         loop.exec();
-    return m_ok;
+    return m_result;
 }
 
 void IsoImage::cancel()
@@ -350,7 +343,6 @@ void IsoImage::finish(bool ok, const QString &error)
     if (!ok && !m_temporary.isEmpty())
         QFile::remove(m_temporary);
     m_temporary.clear();
-    m_ok = ok;
-    m_error = error;
+    m_result = ok ? StepResult::success() : StepResult::failure(error);
     emit finished(ok);
 }

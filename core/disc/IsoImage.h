@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/generate/StepResult.h"
+
 #include <QObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <optional>
 
 // Writes an ISO 9660 image of a CD root, with Joliet and Rock Ridge, by running xorriso as a separate program.
 // The image is written under a hidden temporary name beside the target and renamed once complete, so a failed or
@@ -32,37 +33,37 @@ public:
     // xorriso's arguments for the image of rootFolder (canonical), without the output: the image itself and its
     // size are made with the same ones.
     static QStringList imageArguments(const QString &rootFolder, const QString &title, const QStringList &excluded);
-    // The image's size in 2048-byte sectors as xorriso foresees it; nothing, with the reason in *why, when xorriso
-    // cannot be run or cannot tell. keepGoing is asked now and then; false stops xorriso.
-    static std::optional<qint64> printSize(const QString &program, const QString &rootFolder, const QString &title,
-                                           QString *why, const std::function<bool()> &keepGoing = {});
+    // The image's size in 2048-byte sectors as xorriso foresees it, or why xorriso cannot be run or cannot tell.
+    // keepGoing is asked now and then; false stops xorriso.
+    static StepValue<qint64> printSize(const QString &program, const QString &rootFolder, const QString &title,
+                                       const std::function<bool()> &keepGoing = {});
     // The program found on the search path, or as given when it is a path; empty when there is none.
     static QString findProgram(const QString &program);
 
-    // Starts writing the image of rootFolder, labelled from the menu title, to target; false (with errorString())
-    // when it cannot start. finished() follows a true return.
-    bool start(const QString &rootFolder, const QString &title, const QString &target);
-    // Starts and waits, handling events meanwhile; true when the image is complete.
-    bool run(const QString &rootFolder, const QString &title, const QString &target);
-    // Waits for a started image, handling events meanwhile; true when the image is complete.
-    bool wait();
+    // Starts writing the image of rootFolder, labelled from the menu title, to target; a failure when it cannot
+    // start. finished() follows a started image.
+    StepResult start(const QString &rootFolder, const QString &title, const QString &target);
+    // Starts and waits, handling events meanwhile: the image's result().
+    StepResult run(const QString &rootFolder, const QString &title, const QString &target);
+    // Waits for a started image, handling events meanwhile: its result().
+    StepResult wait();
     // Stops xorriso and removes the partial image; finished(false) follows.
     void cancel();
 
     bool isRunning() const { return m_process != nullptr; }
     bool wasCancelled() const { return m_cancelled; }
-    // The image is complete and stands under the target's name.
-    bool succeeded() const { return m_ok; }
+    // Success once the image is complete and stands under the target's name; otherwise why it is not.
+    StepResult result() const { return m_result; }
     // While running: xorriso's process and the file the image grows in, for a signal handler that must remove it.
     qint64 processId() const { return m_process ? m_process->processId() : 0; }
     QString temporaryPath() const { return m_temporary; }
-    QString errorString() const { return m_error; }
 
 signals:
     void progress(int percent);
     void finished(bool ok);
 
 private:
+    StepResult launch(const QString &rootFolder, const QString &title, const QString &target);
     void readOutput();
     void processFinished(int exitCode, QProcess::ExitStatus status);
     void processFailed(QProcess::ProcessError error);
@@ -77,6 +78,5 @@ private:
     QStringList m_reasons;   // xorriso's own failure and warning lines
     int m_percent = -1;
     bool m_cancelled = false;
-    bool m_ok = false;
-    QString m_error;
+    StepResult m_result = StepResult::failure(QString());
 };

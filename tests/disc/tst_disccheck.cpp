@@ -340,7 +340,10 @@ void TestDiscCheck::sizeIsTheImagesSize()
     QVERIFY(!check.size().estimated);
     const QString image = fixture.path("disc.iso");
     IsoImage writer;
-    QVERIFY2(writer.run(root, snapshot.title, image), qPrintable(writer.errorString()));
+    {
+        const StepResult made = writer.run(root, snapshot.title, image);
+        QVERIFY2(made, qPrintable(made.error));
+    }
     const qint64 written = QFileInfo(image).size();
     QCOMPARE(check.size().sectors * 2048, written);
     QFile::remove(image);

@@ -111,7 +111,7 @@ void TestIsoImage::imageHoldsTheRoot()
     IsoImage image;
     QList<int> percents;
     connect(&image, &IsoImage::progress, [&percents](int percent) { percents.append(percent); });
-    QVERIFY2(image.run(root, "Café Programs 2024", target), qPrintable(image.errorString()));
+    QVERIFY2(image.run(root, "Café Programs 2024", target), qPrintable(image.result().error));
 
     QCOMPARE(DiscFiles::imageFiles(target), DiscFiles::folderFiles(root));
     QCOMPARE(DiscFiles::volumeId(target), QStringLiteral("CAFE_PROGRAMS_2024"));
@@ -204,7 +204,7 @@ void TestIsoImage::refusals()
     IsoImage image;
     image.setProgram(program);
     QVERIFY(!image.run(m_dir->filePath(root), "Menu", m_dir->filePath(target)));
-    QVERIFY2(image.errorString().contains(error), qPrintable(image.errorString()));
+    QVERIFY2(image.result().error.contains(error), qPrintable(image.result().error));
     QCOMPARE(filesBesideImages(), QStringList{"image.iso"});
     QCOMPARE(QDir(m_dir->filePath("cd")).entryList(QDir::Files | QDir::Hidden), QStringList{"a.txt"});
     QFile earlier(m_dir->filePath("out/image.iso"));
@@ -225,7 +225,7 @@ void TestIsoImage::linksGoInAsTheirFiles()
     QVERIFY(QFile::link("nothing", root + "/dangling"));
     const QString target = m_dir->filePath("out/image.iso");
     IsoImage image;
-    QVERIFY2(image.run(root, "Links", target), qPrintable(image.errorString()));
+    QVERIFY2(image.run(root, "Links", target), qPrintable(image.result().error));
 
     const QMap<QString, qint64> expected = {
         {"a.txt", 3000}, {"link.txt", 3000}, {"sub/b.txt", 2}, {"folder link/b.txt", 2}};
@@ -241,7 +241,7 @@ void TestIsoImage::longNamesAndStaleTemporaries()
     DiscFiles::writeFile(stale, QByteArray(10000, 's'));
     const QString target = m_dir->filePath("out/" + QString(251, 'n') + ".iso");
     IsoImage image;
-    QVERIFY2(image.run(m_dir->filePath("cd"), "Long", target), qPrintable(image.errorString()));
+    QVERIFY2(image.run(m_dir->filePath("cd"), "Long", target), qPrintable(image.result().error));
     QCOMPARE(filesBesideImages(), QStringList{QString(251, 'n') + ".iso"});
 }
 
