@@ -153,21 +153,21 @@ int DiscCommands::run(const QString &home, QTextStream &out, QTextStream &err) c
 
 std::optional<StoredSnapshot> DiscCommands::storedMenu(MenuStore &data, QTextStream &err) const
 {
-    QString error;
-    std::optional<StoredSnapshot> menu;
+    StepValue<StoredSnapshot> menu;
     {
         MenuReader reader(data); // read, then let go, so that add can write
-        menu = StoredSnapshot::load(reader, m_menuId, &error);
+        menu = StoredSnapshot::load(reader, m_menuId);
     }
-    if (menu && !QFileInfo(menu->rootFolder).isDir())
-        error = QCoreApplication::translate("CommandLine", "The CD root folder %1 of menu %2 does not exist.")
-                    .arg(PathMapping::shown(menu->rootFolder))
-                    .arg(m_menuId);
-    if (!error.isEmpty()) {
-        err << error << Qt::endl;
+    if (menu && !QFileInfo(menu.value.rootFolder).isDir())
+        menu = StepValue<StoredSnapshot>::failure(
+            QCoreApplication::translate("CommandLine", "The CD root folder %1 of menu %2 does not exist.")
+                .arg(PathMapping::shown(menu.value.rootFolder))
+                .arg(m_menuId));
+    if (!menu) {
+        err << menu.error << Qt::endl;
         return std::nullopt;
     }
-    return menu;
+    return menu.value;
 }
 
 int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) const

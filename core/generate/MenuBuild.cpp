@@ -1,10 +1,7 @@
 #include "core/generate/MenuBuild.h"
 
-#include "core/platform/ProgramParts.h"
 #include "core/data/DataError.h"
 #include "core/data/MenuReader.h"
-#include "core/platform/TemporaryFiles.h"
-#include "core/platform/ReplacingFile.h"
 #include "core/data/MenuStore.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
@@ -12,6 +9,9 @@
 #include "core/generate/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
 #include "core/generate/StylesheetWriter.h"
+#include "core/platform/ProgramParts.h"
+#include "core/platform/ReplacingFile.h"
+#include "core/platform/TemporaryFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -152,14 +152,13 @@ StepResult MenuBuild::runStored(qint64 menuId, const QString &programFolder)
     m_notes.clear();
     try {
         MenuReader reader(m_data);
-        QString error;
-        std::optional<StoredSnapshot> stored = StoredSnapshot::load(reader, menuId, &error);
+        StepValue<StoredSnapshot> stored = StoredSnapshot::load(reader, menuId);
         if (!stored) {
-            record(StepResult::failure(error));
+            record(stored);
             return outcome();
         }
-        m_notes = stored->notes;
-        MenuSnapshot &snapshot = stored->snapshot;
+        m_notes = stored.value.notes;
+        MenuSnapshot &snapshot = stored.value.snapshot;
         snapshot.programFolder = programFolder;
         return runWith(reader, snapshot, allSteps, OnFailure::Stop);
     } catch (const DataError &error) {

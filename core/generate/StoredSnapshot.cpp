@@ -5,13 +5,12 @@
 
 #include <QCoreApplication>
 
-std::optional<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 menuId, QString *error)
+StepValue<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 menuId)
 {
     const std::optional<StoredMenu> menu = reader.menu(menuId);
-    if (!menu) {
-        *error = QCoreApplication::translate("Build", "There is no menu %1.").arg(menuId);
-        return std::nullopt;
-    }
+    if (!menu)
+        return StepValue<StoredSnapshot>::failure(
+            QCoreApplication::translate("Build", "There is no menu %1.").arg(menuId));
     StoredSnapshot stored;
     stored.snapshot.currentMenuID = menuId;
     stored.snapshot.title = menu->title;
@@ -41,10 +40,9 @@ std::optional<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 me
                     .arg(menuId));
     }
     stored.rootFolder = menu->root.trimmed();
-    if (stored.rootFolder.isEmpty()) {
-        *error = QCoreApplication::translate("Build", "Menu %1 has no CD root folder.").arg(menuId);
-        return std::nullopt;
-    }
+    if (stored.rootFolder.isEmpty())
+        return StepValue<StoredSnapshot>::failure(
+            QCoreApplication::translate("Build", "Menu %1 has no CD root folder.").arg(menuId));
     stored.snapshot.rootPath = PathMapping::rootPathFor(stored.rootFolder);
-    return stored;
+    return StepValue<StoredSnapshot>::made(std::move(stored));
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/generate/MenuSnapshot.h"
+#include "core/generate/StepResult.h"
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 class MenuReader;
 
@@ -16,6 +16,6 @@ struct StoredSnapshot
     QString rootFolder;    // as stored, without its trailing separator
     QStringList notes;     // remarks that do not stop a command (a style that no longer exists)
 
-    // Nothing, with the reason in *error, when the menu does not exist or has no CD root. Throws DataError.
-    static std::optional<StoredSnapshot> load(MenuReader &reader, qint64 menuId, QString *error);
+    // Fails when the menu does not exist or has no CD root. Throws DataError.
+    static StepValue<StoredSnapshot> load(MenuReader &reader, qint64 menuId);
 };

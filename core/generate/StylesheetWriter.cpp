@@ -85,7 +85,7 @@ QString refused(const StyleFields &style, const char *field, const QString &valu
 
 } // namespace
 
-std::optional<Parsed> parse(const StyleFields &style, QString *error)
+StepValue<Parsed> parse(const StyleFields &style)
 {
     Parsed parsed;
     struct Colour
@@ -103,9 +103,8 @@ std::optional<Parsed> parse(const StyleFields &style, QString *error)
         {QT_TRANSLATE_NOOP("Build", "active hyperlink colour"), style.hyperColorA, &Parsed::hyperColorA}};
     for (const Colour &colour : colours) {
         if (!isColour(colour.value)) {
-            *error =
-                refused(style, colour.label, colour.value, QCoreApplication::translate("Build", "is not a colour"));
-            return std::nullopt;
+            return StepValue<Parsed>::failure(
+                refused(style, colour.label, colour.value, QCoreApplication::translate("Build", "is not a colour")));
         }
         parsed.*colour.part = colour.value;
     }
@@ -132,8 +131,7 @@ std::optional<Parsed> parse(const StyleFields &style, QString *error)
         else if (!isFontWeight(fields->weight))
             why = QCoreApplication::translate("Build", "has no font weight");
         if (!why.isEmpty()) {
-            *error = refused(style, font.label, font.text, why);
-            return std::nullopt;
+            return StepValue<Parsed>::failure(refused(style, font.label, font.text, why));
         }
         parsed.*font.part = *fields;
     }
@@ -143,8 +141,8 @@ std::optional<Parsed> parse(const StyleFields &style, QString *error)
         {QT_TRANSLATE_NOOP("Build", "logo position left"), style.logoLeft}};
     for (const auto &[label, value] : positions) {
         if (!isPosition(value)) {
-            *error = refused(style, label, value, QCoreApplication::translate("Build", "is not a number"));
-            return std::nullopt;
+            return StepValue<Parsed>::failure(
+                refused(style, label, value, QCoreApplication::translate("Build", "is not a number")));
         }
     }
     parsed.logoTop = style.logoTop;
@@ -157,28 +155,26 @@ std::optional<Parsed> parse(const StyleFields &style, QString *error)
     const QStringList media = style.mediaFiles();
     for (int i = 0; i < media.size(); ++i) {
         if (!isPlainName(PathMapping::getFileName(media.at(i)))) {
-            *error = refused(style, mediaLabels[i], media.at(i),
-                             QCoreApplication::translate("Build", "has a file name a stylesheet cannot hold"));
-            return std::nullopt;
+            return StepValue<Parsed>::failure(
+                refused(style, mediaLabels[i], media.at(i),
+                        QCoreApplication::translate("Build", "has a file name a stylesheet cannot hold")));
         }
     }
     if (StyleFields::isSet(style.backImage) || style.backImage.isEmpty())
         parsed.backImageName = PathMapping::getFileName(style.backImage);
     parsed.hasBackImage = style.backImage != QLatin1String("none");
-    return parsed;
+    return StepValue<Parsed>::made(std::move(parsed));
 }
 
 StepResult check(const StyleFields &style)
 {
-    QString error;
-    return parse(style, &error) ? StepResult::success() : StepResult::failure(error);
+    return parse(style);
 }
 
 QByteArray text(const StyleFields &style)
 {
-    QString error;
-    const std::optional<Parsed> parsed = parse(style, &error);
-    return parsed ? text(*parsed) : QByteArray();
+    const StepValue<Parsed> parsed = parse(style);
+    return parsed ? text(parsed.value) : QByteArray();
 }
 
 QByteArray text(const Parsed &style)

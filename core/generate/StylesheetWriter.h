@@ -21,10 +21,10 @@ struct Parsed
     QString backImageName; // the background image's file name
 };
 
-// Nothing, with *error naming the style and the field, when a field is not what it should be: a colour, a font
+// Fails, naming the style and the field, when a field is not what it should be: a colour, a font
 // text (family;size;weight), a position number, a media file name. A family or a file name may hold none of
 // { } < > \ ", nor a line break, "url(", "expression(" or "/*".
-std::optional<Parsed> parse(const StyleFields &style, QString *error);
+StepValue<Parsed> parse(const StyleFields &style);
 
 // Fails with parse()'s reason.
 StepResult check(const StyleFields &style);

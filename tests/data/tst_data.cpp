@@ -539,9 +539,8 @@ void TestData::olderDatabaseGainsTheLanguageColumn()
     store.saveMenu(menu);
     QCOMPARE(menu.id, 10);
     MenuReader reader(store);
-    QString error;
-    QCOMPARE(StoredSnapshot::load(reader, 3, &error)->snapshot.language, QStringLiteral("en"));
-    QCOMPARE(StoredSnapshot::load(reader, 10, &error)->snapshot.language, QStringLiteral("de"));
+    QCOMPARE(StoredSnapshot::load(reader, 3).value.snapshot.language, QStringLiteral("en"));
+    QCOMPARE(StoredSnapshot::load(reader, 10).value.snapshot.language, QStringLiteral("de"));
 }
 
 void TestData::foreignFileIsRefusedAndUntouched_data()
