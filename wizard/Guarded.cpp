@@ -1,6 +1,7 @@
 #include "wizard/Guarded.h"
 
 #include "core/data/DataError.h"
+#include "core/generate/StepResult.h"
 #include "core/platform/Notices.h"
 
 bool guarded(Notices &notices, const std::function<void()> &command, const std::function<void()> &onMenuLost)
@@ -16,4 +17,11 @@ bool guarded(Notices &notices, const std::function<void()> &command, const std::
         notices.information(QString::fromLocal8Bit(error.what()));
     }
     return false;
+}
+
+bool reported(Notices &notices, const StepResult &result)
+{
+    if (!result)
+        notices.information(result.error);
+    return result.ok;
 }

@@ -63,10 +63,9 @@ frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent)
     m_styles = std::make_unique<StyleEditor>(*m_state, m_context);
     auto *welcome = new WelcomePage(buttons, *m_state, m_context, client);
     auto *general = new GeneralPage(*m_styles, *m_state, m_context, client);
-    auto *images = new StyleImagesPage(buttons, *m_state, m_context, client);
+    auto *images = new StyleImagesPage(buttons, *m_styles, *m_state, m_context, client);
     auto *fonts = new StyleFontsPage(buttons, *m_styles, *m_state, m_context, client);
     auto *files = new FilesPage(buttons, *m_state, m_context, client);
-    m_styles->setPages(*images, *fonts);
     m_pages = {welcome, general, images, fonts, files};
     for (WizardPage *page : m_pages)
         page->setVisible(page == welcome);

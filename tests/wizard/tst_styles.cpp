@@ -21,6 +21,7 @@ private slots:
     void failedCopyChangesNothing();
     void collidingMediaChangeNothing();
     void badFontTextChangesNothing();
+    void eachPageKeepsItsEditsAcrossBack();
     void styleNameCannotLeaveLibrary();
 };
 
@@ -34,7 +35,8 @@ void TestStyles::listAndLoadStoredStyle()
 {
     WizardFixture f;
     f.storeStyle(12, QStringLiteral("A: B"));
-    f.execute(QStringLiteral("UPDATE tblStyles SET TitleColor='RGB(255,0,0)', BackColor='RGB(0,0,255)' WHERE StyleID=12"));
+    f.execute(
+        QStringLiteral("UPDATE tblStyles SET TitleColor='RGB(255,0,0)', BackColor='RGB(0,0,255)' WHERE StyleID=12"));
     f.click(QStringLiteral("cmdNew"));
     QComboBox *styles = f.combo(QStringLiteral("cmbStyles"));
     QCOMPARE(styles->count(), 2);
@@ -142,8 +144,9 @@ void TestStyles::imagePageChecks_data()
         << QStringLiteral("Following paths are no longer valid, please correct!\r\nButton Off image\r\n"
                           "Button On image\r\n")
         << QStringList{none, none, none, none, none};
-    QTest::newRow("empty field not examined") << QStringLiteral("Blue") << QStringList{QString(), none, none, none, none}
-                                              << QString() << QStringList{QString(), none, none, none, none};
+    QTest::newRow("empty field not examined")
+        << QStringLiteral("Blue") << QStringList{QString(), none, none, none, none} << QString()
+        << QStringList{QString(), none, none, none, none};
     QTest::newRow("all present") << QStringLiteral("Blue") << QStringList{present, present, present, present, present}
                                  << QString() << QStringList{present, present, present, present, present};
 }
@@ -243,7 +246,8 @@ void TestStyles::storedStyleUpdatedOnce()
     QFile::remove(f.cdRoot + QStringLiteral("/Menu/Styles.css"));
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.step(), 4);
-    QCOMPARE(f.scalar(QStringLiteral("SELECT HyperColor FROM tblStyles")).toString(), QStringLiteral("RGB(192,192,192)"));
+    QCOMPARE(f.scalar(QStringLiteral("SELECT HyperColor FROM tblStyles")).toString(),
+             QStringLiteral("RGB(192,192,192)"));
     QVERIFY(QFileInfo(f.cdRoot + QStringLiteral("/Menu/Styles.css")).isFile());
 }
 
@@ -310,6 +314,25 @@ void TestStyles::collidingMediaChangeNothing()
     QCOMPARE(stylesheet.readAll(), QByteArray("earlier stylesheet"));
     QVERIFY(!QFileInfo::exists(f.home + QStringLiteral("/Styles/Blue")));
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 0);
+}
+
+// Each style page takes its own fields when left: going back to the images page and forward again keeps what was
+// typed on the fonts page, and the saved style holds the edits of both.
+void TestStyles::eachPageKeepsItsEditsAcrossBack()
+{
+    WizardFixture f;
+    f.walkToFonts(QStringLiteral("Summer CD"), QStringLiteral("First"));
+    f.edit(QStringLiteral("txtButtonFont"))->setText(QStringLiteral("Verdana;12pt;bold"));
+    f.click(QStringLiteral("cmdBack"));
+    f.edit(QStringLiteral("txtStyleName"))->setText(QStringLiteral("Second"));
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.edit(QStringLiteral("txtButtonFont"))->text(), QStringLiteral("Verdana;12pt;bold"));
+    f.click(QStringLiteral("cmdNext"));
+    QCOMPARE(f.step(), 4);
+    const QVariant id = f.window->state().styleId;
+    QCOMPARE(f.scalar(QStringLiteral("SELECT StyleName || '|' || ButtonFont FROM tblStyles WHERE StyleID=?"), {id})
+                 .toString(),
+             QStringLiteral("Second|Verdana;12pt;bold"));
 }
 
 void TestStyles::badFontTextChangesNothing()

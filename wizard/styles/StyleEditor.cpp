@@ -1,6 +1,5 @@
 #include "wizard/styles/StyleEditor.h"
 
-#include "core/data/DataError.h"
 #include "core/data/DataHome.h"
 #include "core/data/MenuStore.h"
 #include "core/generate/BuildChecks.h"
@@ -9,12 +8,9 @@
 #include "core/generate/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
 #include "core/platform/Notices.h"
-#include "core/styles/ColorText.h"
 #include "wizard/EditState.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
-#include "wizard/styles/StyleFontsPage.h"
-#include "wizard/styles/StyleImagesPage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,35 +31,20 @@ const QList<QString StyleFields::*> mediaFields = {&StyleFields::buttonOnImage, 
 
 StyleEditor::StyleEditor(EditState &state, const WizardContext &context) : m_state(state), m_context(context) {}
 
-void StyleEditor::setPages(StyleImagesPage &images, StyleFontsPage &fonts)
+void StyleEditor::loaded(const StyleFields &style)
 {
-    m_images = &images;
-    m_fonts = &fonts;
-}
-
-StyleFields StyleEditor::fields() const
-{
-    StyleFields style;
-    m_images->readStyle(style);
-    m_fonts->readStyle(style);
-    return style;
-}
-
-void StyleEditor::setStandardStyles()
-{
-    m_state.styleId = 0;
-    const StyleFields standard = StyleFields::standard();
-    m_images->showStyle(standard, false);
-    m_fonts->showStyle(standard);
-    const qint32 grey = 12632256;
-    m_fonts->setSwatches(grey, grey, grey, grey, 16764689);
+    m_state.style = style;
+    for (const auto &show : m_shows)
+        show();
 }
 
 bool StyleEditor::load(const QString &listEntry)
 {
     m_newChosen = listEntry == newStyle;
     if (m_newChosen) {
-        setStandardStyles();
+        m_state.styleId = 0;
+        m_state.styleLoaded = false;
+        loaded(StyleFields::standard());
         return true;
     }
     bool ok = false;
@@ -77,7 +58,8 @@ bool StyleEditor::load(const QString &listEntry)
     m_state.styleMissing = !stored;
     m_state.styleLoaded = stored.has_value();
     if (!stored) {
-        setStandardStyles();
+        m_state.styleId = 0;
+        loaded(StyleFields::standard());
         return true;
     }
     QStringList values;
@@ -91,77 +73,68 @@ bool StyleEditor::load(const QString &listEntry)
         }
         values.append(value.toString());
     }
-    const StyleFields style = StyleFields::fromValues(values);
-    m_images->showStyle(style, true);
-    m_fonts->showStyle(style);
-    m_fonts->setSwatches(ColorText::getCol(style.titleColor), ColorText::getCol(style.buttonColor),
-                         ColorText::getCol(style.textColor), ColorText::getCol(style.hyperColor),
-                         ColorText::getCol(style.hyperColorA));
+    loaded(StyleFields::fromValues(values));
     return true;
 }
 
 QString StyleEditor::styleFolder() const
 {
-    StyleFields style;
-    m_images->readStyle(style);
-    return DataHome::styleLibrary(m_context.dataHome) + QLatin1Char('/') + style.styleName;
+    return DataHome::styleLibrary(m_context.dataHome) + QLatin1Char('/') + m_state.style.styleName;
 }
 
-QString StyleEditor::copyStyleFile(const QString &source)
+StepValue<QString> StyleEditor::copyStyleFile(const QString &source)
 {
     const QString library = DataHome::styleLibrary(m_context.dataHome);
     const QString folder = styleFolder();
     if (!QDir().mkpath(library) || !QDir().mkpath(folder))
-        throw DataError(QCoreApplication::translate("Styles", "The style folder %1 cannot be created.")
-                            .arg(QDir::toNativeSeparators(folder)));
+        return StepValue<QString>::failure(
+            QCoreApplication::translate("Styles", "The style folder %1 cannot be created.")
+                .arg(QDir::toNativeSeparators(folder)));
     const QString target = folder + QLatin1Char('/') + PathMapping::getFileName(source);
     // A file already in the library is kept: the style points at it whatever its source.
     if (!QFileInfo::exists(target)) {
         QFile file(source);
         if (!file.copy(target))
-            throw DataError(
+            return StepValue<QString>::failure(
                 QCoreApplication::translate("Styles", "%1 cannot be copied to %2: %3")
                     .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target), file.errorString()));
     }
-    return QDir::toNativeSeparators(target);
+    return StepValue<QString>::made(QDir::toNativeSeparators(target));
 }
 
-void StyleEditor::writeStyleFiles(const StyleFields &style)
+StepResult StyleEditor::saveStyle()
 {
-    MenuSnapshot styleOnly;
-    styleOnly.style = style;
-    styleOnly.rootPath = m_state.rootPath();
-    const StepResult written = MenuBuild(*m_context.store).run(styleOnly, MenuBuild::Style, MenuBuild::OnFailure::Stop);
-    if (!written)
-        throw DataError(written.error);
-}
-
-void StyleEditor::saveStyle()
-{
-    StyleFields style = fields();
+    StyleFields style = m_state.style;
     // The stylesheet is checked before anything is copied or stored, so a bad font text changes nothing.
-    const StepResult checked = StylesheetWriter::check(style);
-    if (!checked)
-        throw DataError(checked.error);
-
+    if (const StepResult checked = StylesheetWriter::check(style); !checked)
+        return checked;
     // Media that would land on the stylesheet or on each other are refused before anything is copied.
     if (const StepResult distinct = BuildChecks::media(style.mediaFiles(), false); !distinct)
-        throw DataError(distinct.error);
+        return distinct;
 
-    // The pages show the library copies only once every file is in place; until then they keep what they showed.
+    // The edit state takes the library copies only once every file is in place; until then it keeps its own.
     for (QString StyleFields::*media : mediaFields) {
         // An emptied media field means no file, as "none" does.
         QString &path = style.*media;
         if (path.isEmpty())
             path = none;
-        if (path != none)
-            path = copyStyleFile(path);
+        if (path == none)
+            continue;
+        const StepValue<QString> copy = copyStyleFile(path);
+        if (!copy)
+            return copy;
+        path = copy.value;
     }
-    writeStyleFiles(style);
-    m_images->showStyle(style, false);
+    MenuSnapshot styleOnly;
+    styleOnly.style = style;
+    styleOnly.rootPath = m_state.rootPath();
+    const StepResult written = MenuBuild(*m_context.store).run(styleOnly, MenuBuild::Style, MenuBuild::OnFailure::Stop);
+    if (!written)
+        return written;
+    loaded(style);
 
     storeStyle(style);
-    m_state.style = fields();
+    return StepResult::success();
 }
 
 void StyleEditor::storeStyle(const StyleFields &style)

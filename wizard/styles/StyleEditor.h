@@ -1,48 +1,46 @@
 #pragma once
 
 #include "core/generate/MenuSnapshot.h"
+#include "core/generate/StepResult.h"
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 struct EditState;
-class StyleFontsPage;
-class StyleImagesPage;
 struct WizardContext;
 
-// The style shared by the two style pages: putting a stored style or the defaults on them, and saving what they
-// show into the style library, the CD root, the database and the edit state.
+// The style of the menu being edited, between the edit state and the store: loading a stored style (or the
+// defaults) into the edit state, and saving the edit state's style into the style library, the CD root and the
+// database. The two style pages show and read their own fields of it.
 class StyleEditor
 {
 public:
     StyleEditor(EditState &state, const WizardContext &context);
 
-    void setPages(StyleImagesPage &images, StyleFontsPage &fonts);
+    // Called whenever the edit state holds a newly loaded or saved style, for the pages to show it.
+    void onStyleChanged(std::function<void()> show) { m_shows.push_back(std::move(show)); }
     // Called when a new style has been stored, so that the style list offers it.
     void onStyleStored(std::function<void()> refresh) { m_styleStored = std::move(refresh); }
 
-    // Puts the style of a style-list entry ("NEW" or "ID: name") on the pages; false, after a notice, when the
-    // entry names no style or its row cannot be used.
+    // Loads the style of a style-list entry ("NEW" or "ID: name"); false, after a notice, when the entry names no
+    // style or its row cannot be used.
     bool load(const QString &listEntry);
-    // Copies the media into the style library and the CD root, stores the style and the menu's record and writes
-    // the stylesheet. Throws DataError; a failure before storing leaves the pages as they were.
-    void saveStyle();
+    // Copies the media into the style library and the CD root, writes the stylesheet, then stores the style and
+    // the menu's record. A file that cannot be copied or written is a failure and stores nothing; the store throws
+    // DataError.
+    StepResult saveStyle();
 
 private:
-    void setStandardStyles();
-    // The style as the two pages show it.
-    StyleFields fields() const;
+    void loaded(const StyleFields &style);
     QString styleFolder() const;
-    QString copyStyleFile(const QString &source);
-    // The style's files in the CD root: its media in the Menu folder and the stylesheet.
-    void writeStyleFiles(const StyleFields &style);
+    StepValue<QString> copyStyleFile(const QString &source);
     // Stores the style and the menu's record in one transaction.
     void storeStyle(const StyleFields &style);
 
     EditState &m_state;
     const WizardContext &m_context;
-    StyleImagesPage *m_images = nullptr;
-    StyleFontsPage *m_fonts = nullptr;
+    std::vector<std::function<void()>> m_shows;
     std::function<void()> m_styleStored;
     bool m_newChosen = false; // the list entry last loaded was "NEW"
 };

@@ -1,12 +1,15 @@
 #include "wizard/styles/StyleFontsPage.h"
 
+#include "core/generate/MenuSnapshot.h"
+#include "core/styles/ColorText.h"
+#include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
+#include "wizard/Guarded.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
 #include "wizard/styles/StyleEditor.h"
 #include "wizard/styles/StylePickers.h"
 #include "wizard/styles/Swatch.h"
-#include "core/generate/MenuSnapshot.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -52,6 +55,7 @@ StyleFontsPage::StyleFontsPage(FormButtons &buttons, StyleEditor &styles, EditSt
     : WizardPage(Step::StyleFonts, QCoreApplication::translate("Styles", "Styles / fonts"), state, context, parent),
       m_styles(styles)
 {
+    styles.onStyleChanged([this] { showStyle(); });
     label(this, QStringLiteral("lblFontsHead"),
           QCoreApplication::translate("Styles", "Please specify the font settings"), 225, 375, 5400, 255);
     const QString font = QCoreApplication::translate("Styles", "Font:");
@@ -139,8 +143,8 @@ void StyleFontsPage::connectPickers()
 
 bool StyleFontsPage::leave()
 {
-    m_styles.saveStyle();
-    return true;
+    readStyleFields(fieldBoxes(), state().style);
+    return reported(notices(), m_styles.saveStyle());
 }
 
 std::vector<StyleFieldBox> StyleFontsPage::fieldBoxes() const
@@ -152,21 +156,13 @@ std::vector<StyleFieldBox> StyleFontsPage::fieldBoxes() const
             {txtHColorActive, &StyleFields::hyperColorA}};
 }
 
-void StyleFontsPage::showStyle(const StyleFields &style)
+void StyleFontsPage::showStyle()
 {
+    const StyleFields &style = state().style;
     showStyleFields(fieldBoxes(), style);
-}
-
-void StyleFontsPage::readStyle(StyleFields &style) const
-{
-    readStyleFields(fieldBoxes(), style);
-}
-
-void StyleFontsPage::setSwatches(qint32 title, qint32 button, qint32 text, qint32 hyper, qint32 hyperActive)
-{
-    colTitle->setColor(title);
-    colButton->setColor(button);
-    colText->setColor(text);
-    colHyper->setColor(hyper);
-    colHyperA->setColor(hyperActive);
+    colTitle->setColor(ColorText::getCol(style.titleColor));
+    colButton->setColor(ColorText::getCol(style.buttonColor));
+    colText->setColor(ColorText::getCol(style.textColor));
+    colHyper->setColor(ColorText::getCol(style.hyperColor));
+    colHyperA->setColor(ColorText::getCol(style.hyperColorA));
 }

@@ -17,16 +17,13 @@ public:
     StyleFontsPage(FormButtons &buttons, StyleEditor &styles, EditState &state, const WizardContext &context,
                    QWidget *parent);
 
-    // Saves the style of both style pages (its files, its row and the menu's record).
+    // Takes its fonts and colours into the edit state's style and saves the style (its files, its row and the
+    // menu's record).
     bool leave() override;
 
-    // The page's fields of a style: fonts and colours.
-    void showStyle(const StyleFields &style);
-    void readStyle(StyleFields &style) const;
-    // The colour swatches of title, buttons, text, hyperlinks and active hyperlinks.
-    void setSwatches(qint32 title, qint32 button, qint32 text, qint32 hyper, qint32 hyperActive);
-
 private:
+    // Shows the fonts and colours of the edit state's style, with their swatches.
+    void showStyle();
     std::vector<StyleFieldBox> fieldBoxes() const;
     void connectPickers();
 

@@ -1,12 +1,14 @@
 #include "wizard/styles/StyleImagesPage.h"
 
+#include "core/generate/MenuSnapshot.h"
+#include "core/platform/Notices.h"
+#include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
+#include "wizard/styles/StyleEditor.h"
 #include "wizard/styles/StylePickers.h"
 #include "wizard/styles/Swatch.h"
-#include "core/generate/MenuSnapshot.h"
-#include "core/platform/Notices.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -35,9 +37,11 @@ QWidget *picker(FormButtons &buttons, QWidget *page, const QString &name, int le
 
 } // namespace
 
-StyleImagesPage::StyleImagesPage(FormButtons &buttons, EditState &state, const WizardContext &context, QWidget *parent)
+StyleImagesPage::StyleImagesPage(FormButtons &buttons, StyleEditor &styles, EditState &state,
+                                 const WizardContext &context, QWidget *parent)
     : WizardPage(Step::StyleImages, QCoreApplication::translate("Styles", "Styles / images"), state, context, parent)
 {
+    styles.onStyleChanged([this] { showStyle(); });
     label(this, QStringLiteral("lblImagesHead"),
           QCoreApplication::translate("Styles", "Please specify the image and sound settings"), 300, 600, 5400, 255);
 
@@ -131,17 +135,11 @@ std::vector<StyleFieldBox> StyleImagesPage::fieldBoxes() const
             {txtButtonOff, &StyleFields::buttonOffImage}};
 }
 
-void StyleImagesPage::showStyle(const StyleFields &style, bool withName)
+void StyleImagesPage::showStyle()
 {
-    if (withName)
-        txtStyleName->setText(style.styleName);
-    showStyleFields(fieldBoxes(), style);
-}
-
-void StyleImagesPage::readStyle(StyleFields &style) const
-{
-    style.styleName = txtStyleName->text();
-    readStyleFields(fieldBoxes(), style);
+    if (state().styleLoaded)
+        txtStyleName->setText(state().style.styleName);
+    showStyleFields(fieldBoxes(), state().style);
 }
 
 bool StyleImagesPage::leave()
@@ -180,9 +178,12 @@ bool StyleImagesPage::leave()
             check.field->setText(none);
         }
     }
-    if (list.isEmpty())
-        return true;
-    notices().information(
-        QCoreApplication::translate("Styles", "Following paths are no longer valid, please correct!\r\n") + list);
-    return false;
+    if (!list.isEmpty()) {
+        notices().information(
+            QCoreApplication::translate("Styles", "Following paths are no longer valid, please correct!\r\n") + list);
+        return false;
+    }
+    state().style.styleName = name;
+    readStyleFields(fieldBoxes(), state().style);
+    return true;
 }

@@ -4,6 +4,7 @@
 #include "wizard/styles/StyleFieldBoxes.h"
 
 class QLineEdit;
+class StyleEditor;
 class Swatch;
 struct StyleFields;
 
@@ -13,16 +14,17 @@ class StyleImagesPage : public WizardPage
     Q_OBJECT
 
 public:
-    StyleImagesPage(FormButtons &buttons, EditState &state, const WizardContext &context, QWidget *parent);
+    StyleImagesPage(FormButtons &buttons, StyleEditor &styles, EditState &state, const WizardContext &context,
+                    QWidget *parent);
 
-    // Checks the style name and that every media file named is still there.
+    // Checks the style name and that every media file named is still there, and takes its fields into the edit
+    // state's style.
     bool leave() override;
 
-    // The page's fields of a style: name, background colour, media and logo position.
-    void showStyle(const StyleFields &style, bool withName);
-    void readStyle(StyleFields &style) const;
-
 private:
+    // Shows the name (of a style loaded from the list), background colour, media and logo position of the edit
+    // state's style.
+    void showStyle();
     std::vector<StyleFieldBox> fieldBoxes() const;
     void connectPickers();
 
