@@ -14,7 +14,7 @@ bool guarded(Notices &notices, const std::function<void()> &command, const std::
         if (error.code() == DataError::menuLost && onMenuLost)
             onMenuLost();
     } catch (const std::exception &error) {
-        notices.information(QString::fromLocal8Bit(error.what()));
+        notices.information(QString::fromUtf8(error.what()));
     }
     return false;
 }

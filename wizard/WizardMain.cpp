@@ -69,6 +69,8 @@ int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome, const QStr
         window = std::make_unique<frmVelmora>(context);
     } catch (const DataError &error) {
         return fail(error.message());
+    } catch (const std::exception &error) {
+        return fail(QString::fromUtf8(error.what()));
     }
     notices.setParent(window.get());
     cdlg.setParent(window.get());

@@ -41,14 +41,6 @@ bool mayLeaveRoot(const Field &link)
     return link.isAscii ? mayLeaveRoot(link.ascii) : mayLeaveRoot(link.text);
 }
 
-// The page refuses an entry that links outside the CD root; it is found here, as the entries pass on their way into
-// the page, rather than by a pass of its own over a large menu. Throws DataError with the reason.
-void refuseOutsideRoot(const QString &title, const QString &link)
-{
-    if (BuildChecks::isOutsideRoot(link))
-        throw DataError(BuildChecks::outsideRootText(title, link));
-}
-
 // A media field or screenshot counts as set when it is neither empty nor "none" (exact comparison).
 bool isSet(const QString &field)
 {
@@ -109,33 +101,38 @@ Field pageLink(const Field &value, bool fileNameOnly, QByteArray &buffer)
 }
 
 // The entries of a menu as the cursor steps over them: the fields refer to the engine's bytes of the current row,
-// so no entry is copied on its way into the page.
+// so no entry is copied on its way into the page. The page refuses an entry that links outside the CD root; it is
+// found here, as the entries pass, rather than by a pass of its own over a large menu. The first refusal ends this
+// and every later pass that shares *refusal.
 class EntryRows
 {
 public:
-    explicit EntryRows(EntryCursor rows)
+    EntryRows(EntryCursor rows, QString &refusal)
         : m_rows(std::move(rows)), m_fileName(m_rows.column(QStringLiteral("FileName"))),
           m_fileLink(m_rows.column(QStringLiteral("FileLink"))),
           m_description(m_rows.column(QStringLiteral("Description"))),
-          m_screenshot(m_rows.column(QStringLiteral("Screenshot")))
+          m_screenshot(m_rows.column(QStringLiteral("Screenshot"))), m_refusal(refusal)
     {}
 
-    bool next() { return m_rows.next(); }
+    bool next()
+    {
+        if (!m_refusal.isEmpty() || !m_rows.next())
+            return false;
+        const Field link = fileLink();
+        if (mayLeaveRoot(link) && BuildChecks::isOutsideRoot(textOf(link)))
+            m_refusal = BuildChecks::outsideRootText(textOf(fileName()), textOf(link));
+        return m_refusal.isEmpty();
+    }
 
     Field fileName() const { return field(m_rows, m_fileName); }
-    Field fileLink() const
-    {
-        const Field link = field(m_rows, m_fileLink);
-        if (mayLeaveRoot(link))
-            refuseOutsideRoot(textOf(fileName()), textOf(link));
-        return link;
-    }
+    Field fileLink() const { return field(m_rows, m_fileLink); }
     Field description() const { return field(m_rows, m_description); }
     Field screenshot() const { return field(m_rows, m_screenshot); }
 
 private:
     EntryCursor m_rows;
     int m_fileName, m_fileLink, m_description, m_screenshot;
+    QString &m_refusal;
 };
 
 // The categories of a menu, in page order.
@@ -166,6 +163,8 @@ public:
 
     void standard(qint64 entryCount);
     void extended(qint64 categoryCount);
+    // Why the page may not be used: an entry links outside the CD root. Empty when it may.
+    QString refusal() const { return m_refusal; }
 
 private:
     void head();
@@ -206,6 +205,7 @@ private:
     const QString m_buttonOffLink; // written on every button
     AnsiText &m_out;               // handed on to the device as it grows
     QByteArray m_link;             // an encoded link on its way to m_out
+    QString m_refusal;
 };
 
 void Page::head()
@@ -346,7 +346,7 @@ void Page::standardArrays(qint64 entryCount)
           << "\r\n";
     m_out << "var arS=new Array(" << count << ")"
           << "\r\n";
-    EntryRows entry(m_reader.entries(menu()));
+    EntryRows entry(m_reader.entries(menu()), m_refusal);
     for (int i = 0; entry.next(); ++i) {
         m_out << "arT[" << i << "]='<a href=";
         scriptString(pageLink(entry.fileLink(), false, m_link));
@@ -443,6 +443,8 @@ void Page::standard(qint64 entryCount)
 {
     head();
     standardArrays(entryCount);
+    if (!m_refusal.isEmpty())
+        return;
     switchScript();
     standardDisplayText();
     bodyOpening();
@@ -477,7 +479,7 @@ void Page::extendedContent()
     for (int category = 0; categories.next(); ++category) {
         m_out << "<div id='Cat' style='position:absolute;left:200px;top:120px;border:1px groove'>"
               << "\r\n";
-        EntryRows entry(m_reader.entriesInCategory(menu(), categories.category()));
+        EntryRows entry(m_reader.entriesInCategory(menu(), categories.category()), m_refusal);
         for (int sub = 0; entry.next(); ++sub) {
             m_out << "<div id='LTitle' style='border:1px groove'>"
                   << "\r\n";
@@ -689,6 +691,9 @@ StepResult PageWriter::write(QIODevice &device)
             page.standard(m_count);
         else
             page.extended(m_count);
+        if (!page.refusal().isEmpty())
+            return StepResult::failure(
+                QCoreApplication::translate("Build", "The page was not written: %1").arg(page.refusal()));
     } catch (const DataError &failure) {
         // A failing query, or a table without the columns of an entry.
         return StepResult::failure(
@@ -711,21 +716,24 @@ StepResult PageWriter::writeModern(QIODevice &device)
         const int description = rows.column(QStringLiteral("Description"));
         const int category = rows.column(QStringLiteral("Category"));
         const int screenshot = rows.column(QStringLiteral("Screenshot"));
+        QString refusal;
         const StepResult written = page.write(&device, [&](ModernEntry &entry) {
             if (!rows.next())
                 return false;
             entry.title = rows.value(title).toString();
             entry.link = rows.value(link).toString();
-            if (mayLeaveRoot(entry.link))
-                refuseOutsideRoot(entry.title, entry.link);
+            if (mayLeaveRoot(entry.link) && BuildChecks::isOutsideRoot(entry.link)) {
+                refusal = BuildChecks::outsideRootText(entry.title, entry.link);
+                return false;
+            }
             entry.description = rows.value(description).toString();
             entry.category = rows.value(category).toString();
             entry.screenshot = rows.value(screenshot).toString();
             return true;
         });
-        if (!written)
-            return StepResult::failure(
-                QCoreApplication::translate("Build", "The page was not written: %1").arg(written.error));
+        if (!refusal.isEmpty() || !written)
+            return StepResult::failure(QCoreApplication::translate("Build", "The page was not written: %1")
+                                           .arg(refusal.isEmpty() ? written.error : refusal));
     } catch (const DataError &failure) {
         return StepResult::failure(
             QCoreApplication::translate("Build", "The page was not written: %1").arg(failure.message()));
