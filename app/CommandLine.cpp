@@ -106,9 +106,12 @@ CommandLine::CommandLine(const QStringList &arguments)
     }
     if (m_command.isEmpty() || m_help || m_version)
         return;
-    if (!DiscCommands::handles(m_command) && !DiscCommands::optionsFit(m_command, m_parser, &m_message)) {
-        m_valid = false;
-        return;
+    if (!DiscCommands::handles(m_command)) {
+        if (const StepResult fits = DiscCommands::optionsFit(m_command, m_parser); !fits) {
+            m_valid = false;
+            m_message = fits.error;
+            return;
+        }
     }
     if (m_command == QLatin1String("list")) {
         if (!m_commandArguments.isEmpty()) {
@@ -129,7 +132,9 @@ CommandLine::CommandLine(const QStringList &arguments)
         return;
     }
     if (DiscCommands::handles(m_command)) {
-        m_valid = m_disc.parse(m_command, m_commandArguments, m_parser, &m_message);
+        const StepResult parsed = m_disc.parse(m_command, m_commandArguments, m_parser);
+        m_valid = parsed.ok;
+        m_message = parsed.error;
         return;
     }
     m_valid = false;

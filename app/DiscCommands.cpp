@@ -102,8 +102,7 @@ bool DiscCommands::handles(const QString &command)
     return command == QLatin1String("add") || command == QLatin1String("check") || command == QLatin1String("iso");
 }
 
-bool DiscCommands::parse(const QString &command, const QStringList &arguments, const QCommandLineParser &parser,
-                         QString *message)
+StepResult DiscCommands::parse(const QString &command, const QStringList &arguments, const QCommandLineParser &parser)
 {
     m_command = command;
     bool ok = !arguments.isEmpty();
@@ -115,31 +114,24 @@ bool DiscCommands::parse(const QString &command, const QStringList &arguments, c
     m_output = parser.value(outputOption);
 
     if (command == QLatin1String("add")) {
-        if (!ok || m_paths.isEmpty()) {
-            *message = QCoreApplication::translate(
-                "CommandLine", "add takes the number of the menu and one or more files or folders.");
-            return false;
-        }
-    } else if (!ok || !m_paths.isEmpty()) {
-        *message = QCoreApplication::translate("CommandLine",
-                                               "%1 takes one argument, the number of the menu (see 'velmora list').")
-                       .arg(command);
-        return false;
-    }
-    return optionsFit(command, parser, message);
+        if (!ok || m_paths.isEmpty())
+            return StepResult::failure(QCoreApplication::translate(
+                "CommandLine", "add takes the number of the menu and one or more files or folders."));
+    } else if (!ok || !m_paths.isEmpty())
+        return StepResult::failure(
+            QCoreApplication::translate("CommandLine",
+                                        "%1 takes one argument, the number of the menu (see 'velmora list').")
+                .arg(command));
+    return optionsFit(command, parser);
 }
 
-bool DiscCommands::optionsFit(const QString &command, const QCommandLineParser &parser, QString *message)
+StepResult DiscCommands::optionsFit(const QString &command, const QCommandLineParser &parser)
 {
-    if (parser.isSet(categoryOption) && command != QLatin1String("add")) {
-        *message = QCoreApplication::translate("CommandLine", "--category is an option of add.");
-        return false;
-    }
-    if (parser.isSet(outputOption) && command != QLatin1String("iso")) {
-        *message = QCoreApplication::translate("CommandLine", "-o is an option of iso.");
-        return false;
-    }
-    return true;
+    if (parser.isSet(categoryOption) && command != QLatin1String("add"))
+        return StepResult::failure(QCoreApplication::translate("CommandLine", "--category is an option of add."));
+    if (parser.isSet(outputOption) && command != QLatin1String("iso"))
+        return StepResult::failure(QCoreApplication::translate("CommandLine", "-o is an option of iso."));
+    return StepResult::success();
 }
 
 int DiscCommands::run(const QString &home, QTextStream &out, QTextStream &err) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/generate/StepResult.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 #include <QTextStream>
@@ -16,12 +18,11 @@ public:
     static void addOptions(QCommandLineParser &parser);
     static QString helpLines();
     static bool handles(const QString &command);
-    // False with *message when an option of these commands is given to another command.
-    static bool optionsFit(const QString &command, const QCommandLineParser &parser, QString *message);
+    // Fails when an option of these commands is given to another command.
+    static StepResult optionsFit(const QString &command, const QCommandLineParser &parser);
 
-    // Reads the command's arguments; false with *message when they cannot be understood.
-    bool parse(const QString &command, const QStringList &arguments, const QCommandLineParser &parser,
-               QString *message);
+    // Reads the command's arguments; fails when they cannot be understood.
+    StepResult parse(const QString &command, const QStringList &arguments, const QCommandLineParser &parser);
     // Returns the exit code. Throws DataError.
     int run(const QString &home, QTextStream &out, QTextStream &err) const;
 

@@ -61,11 +61,10 @@ int main(int argc, char *argv[])
             Zoom::setForThisRun(commandLine.zoom());
         return runWizard(
             argc, argv,
-            [&commandLine](const QString &programFolder, QString *failure) {
+            [&commandLine](const QString &programFolder) {
                 const QString home = commandLine.dataHome(programFolder);
-                if (home.isEmpty())
-                    *failure = commandLine.dataHomeFailure(programFolder);
-                return home;
+                return home.isEmpty() ? StepValue<QString>::failure(commandLine.dataHomeFailure(programFolder))
+                                      : StepValue<QString>::made(home);
             },
             commandLine.language());
     }

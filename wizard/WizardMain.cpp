@@ -40,10 +40,10 @@ int runWizard(int &argc, char **argv, const DataHomeLookup &dataHome, const QStr
         QMessageBox::critical(nullptr, QStringLiteral(" "), text);
         return 1;
     };
-    QString failure;
-    const QString home = dataHome(programFolder, &failure);
-    if (home.isEmpty())
-        return fail(failure);
+    const StepValue<QString> found = dataHome(programFolder);
+    if (!found)
+        return fail(found.error);
+    const QString home = found.value;
     try {
         DatabaseFile::prepare(DataHome::databasePath(home));
     } catch (const DataError &error) {

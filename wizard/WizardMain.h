@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/generate/StepResult.h"
+
 #include <QString>
 #include <functional>
 
-// The data home for the program in programFolder; empty, with the reason in *failure, when there is none.
-using DataHomeLookup = std::function<QString(const QString &programFolder, QString *failure)>;
+// The data home for the program in programFolder, or why there is none.
+using DataHomeLookup = std::function<StepValue<QString>(const QString &programFolder)>;
 
 // Opens the wizard window and runs it until it is closed; returns the exit code. requestedLanguage: the window's
 // language as asked for on the command line ("de"); empty: the system's.
