@@ -129,9 +129,13 @@ bool DiscCheck::run()
 // The size comes from xorriso itself, with the options the image is made with; an estimate where it cannot tell.
 void DiscCheck::measure()
 {
-    const auto keepGoing = [this] { return !m_progress || m_progress(m_seen); };
+    bool stopped = false;
+    const auto keepGoing = [this, &stopped] {
+        stopped = m_progress && !m_progress(m_seen);
+        return !stopped;
+    };
     const StepValue<qint64> sectors = IsoImage::printSize(m_program, m_snapshot.rootPath, m_snapshot.title, keepGoing);
-    if (!sectors && sectors.error == QLatin1String("cancelled")) {
+    if (stopped) {
         m_result.size.sectors = -1;
         return;
     }

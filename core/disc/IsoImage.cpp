@@ -107,7 +107,7 @@ StepValue<qint64> IsoImage::printSize(const QString &program, const QString &roo
         if (keepGoing && !keepGoing()) {
             process.kill();
             process.waitForFinished(5000);
-            return StepValue<qint64>::failure(QStringLiteral("cancelled"));
+            return StepValue<qint64>::failure(QStringLiteral("stopped"));
         }
     }
     bool ok = false;
