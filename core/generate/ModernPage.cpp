@@ -101,6 +101,7 @@ const char script[] = R"JS((function () {
   function setOpen(section, open) {
     section.open = open;
     setClass(section.node, 'closed', !open);
+    setClass(section.node, 'sought', searching && !open);
     section.button.setAttribute('aria-expanded', open ? 'true' : 'false');
   }
   function toggler(section) { return function () { setOpen(section, !section.open); }; }
@@ -180,15 +181,21 @@ const char script[] = R"JS((function () {
   // at once and does the rest in short slices after; the count follows when all is done, and a newer search or
   // clearing stops an unfinished one.
   var job = null;
+  var searching = false;
   var sliced = total > 2000;
   function run(from) {
     var query = fold(box.value.replace(/^\s+|\s+$/g, ''));
     if (query === last) { return; }
     last = query;
     if (job) { clearTimeout(job.timer); }
-    // Closed sections open during a search.
-    setClass(main, 'filtering', query !== '');
+    // Where the view is, read before anything changes, so that reading it lays out nothing new.
     var start = typeof from === 'number' ? from : sliced ? firstInView() : 0;
+    // Closed sections show their entries during a search: a class on each closed one, never on the whole list,
+    // which would have the browser look over every entry.
+    if ((query !== '') !== searching) {
+      searching = query !== '';
+      for (var c = 0; c < sections.length; c++) { setClass(sections[c].node, 'sought', searching && !sections[c].open); }
+    }
     job = { words: query ? query.split(/\s+/) : null, start: start, at: 0, shown: 0, found: [], left: [], timer: null };
     for (var s = 0; s < sections.length; s++) {
       job.found.push(0);

@@ -385,7 +385,7 @@ QByteArray css(const StyleFields &style)
     out += "a:focus:not(:focus-visible),button:focus:not(:focus-visible),main:focus:not(:focus-visible)"
            "{outline:none}\n";
     // Filtered out by the search: above every display rule. Closed sections open while a search runs.
-    out += ".off,.none{display:none!important}\n.filtering>.closed>.entries{display:block}\n";
+    out += ".off,.none{display:none!important}\n.closed.sought>.entries{display:block}\n";
     out += "@media (max-width:37.5rem){.wrap{padding:.5rem}.e{flex-wrap:wrap}"
            ".eb{flex-basis:calc(100% - 2.5rem)}.shot{margin-block-start:.5rem;margin-inline-start:2.5rem}}\n";
     out += iconRules();

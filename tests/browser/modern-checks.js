@@ -254,8 +254,10 @@ async function checkAxe(page, name) {
 
 // A large page (make_modern_pages --entries N) filters in slices. Each row sets the box twice in one go, so that the
 // first search is cut short by the second: once done, only the second's entries, sections, count and message show.
+// The second section is closed: a search shows its entries all the same.
 async function checkSlices(page, total) {
   const numbers = [...Array(total).keys()];
+  await page.click('main section:nth-of-type(2) h2 button');
   const rows = [[['7', '71'], '71'], [['71', ''], ''], [['7', 'zzz'], 'zzz'], [['zzz', '7'], '7']];
   for (const [typed, query] of rows) {
     const found = numbers.filter((i) => String(i).includes(query) && query !== 'zzz');
@@ -285,7 +287,7 @@ async function checkSlices(page, total) {
     });
     assert.deepEqual(state, {
       count, none: found.length === 0 && query !== '',
-      titles: found.map((i) => `Entry ${i}`).sort(),
+      titles: found.filter((i) => query || i % 20 !== 1).map((i) => `Entry ${i}`).sort(),
       sections: [...new Set(found.map((i) => `Category ${String(i % 20).padStart(2, '0')}`))].sort(),
     }, `search ${typed.join(' then ')}`);
   }
