@@ -1,6 +1,7 @@
 // A large Modern page against its floor, a static list of the same entries, in headless Chromium and Firefox, in
 // one run: load time, memory of the browser's processes once loaded, and each keystroke's time to a painted result.
-// Usage: [ROUNDS=3] [BROWSERS="chromium firefox"] [FLOOR=0 (the page only)] node bench/modern_page.js BUILD_DIR [ENTRIES...]
+// Usage: [ROUNDS=3] [BROWSERS="chromium firefox"] [FLOOR=0] [SCROLL=0.5] node bench/modern_page.js BUILD_DIR [ENTRIES...]
+//   (FLOOR=0: the page only; SCROLL: the keys are pressed with the view that far down the page)
 //   (BUILD_DIR holds tests/make_modern_pages; default 10000 entries)
 // Prints its figures; it is not a test.
 'use strict';
@@ -126,6 +127,7 @@ async function keystrokes(page) {
       }, 0));
     }).observe(document.getElementById('count'), { childList: true });
   });
+  await page.evaluate((at) => window.scrollTo(0, document.body.scrollHeight * at), Number(process.env.SCROLL || 0));
   await page.focus('#q');
   const times = [];
   // "7" matches about a third of the entries, "71" a few hundred; Backspace twice clears the box.

@@ -187,7 +187,6 @@ const char script[] = R"JS((function () {
     var query = fold(box.value.replace(/^\s+|\s+$/g, ''));
     if (query === last) { return; }
     last = query;
-    if (job) { clearTimeout(job.timer); }
     // Where the view is, read before anything changes, so that reading it lays out nothing new.
     var start = typeof from === 'number' ? from : sliced ? firstInView() : 0;
     // Closed sections show their entries during a search: a class on each closed one, never on the whole list,
@@ -196,7 +195,9 @@ const char script[] = R"JS((function () {
       searching = query !== '';
       for (var c = 0; c < sections.length; c++) { setClass(sections[c].node, 'sought', searching && !sections[c].open); }
     }
-    job = { words: query ? query.split(/\s+/) : null, start: start, at: 0, shown: 0, found: [], left: [], timer: null };
+    // Enough entries to fill the view (an entry is at least about 4rem high).
+    var fill = Math.ceil((window.innerHeight || doc.documentElement.clientHeight) / 64) + 2;
+    job = { words: query ? query.split(/\s+/) : null, start: start, fill: fill, at: 0, shown: 0, found: [], left: [] };
     for (var s = 0; s < sections.length; s++) {
       job.found.push(0);
       job.left.push(sections[s].lastList - sections[s].firstList);
@@ -222,12 +223,18 @@ const char script[] = R"JS((function () {
         setClass(s.node, 'none', s.none);
       }
       shown += found;
-      if (sliced && (first ? shown >= 24 && j.at > 1 || now() - began > 40
+      if (sliced && (first ? shown >= j.fill && j.at > 1 || now() - began > 40
         : written - writes > 600 || now() - began > 12)) { break; }
     }
     if (j.shown > 0 && none.style.display !== 'none') { none.style.display = 'none'; }
     if (j.at < lists.length) {
-      j.timer = setTimeout(function () { if (job === j) { step(j, false); } }, 0);
+      // The rest waits for the part in view to be painted, then goes on between the browser's other work.
+      var next = function () { if (job === j) { step(j, false); } };
+      if (first && window.requestAnimationFrame) {
+        window.requestAnimationFrame(function () { setTimeout(next, 0); });
+      } else {
+        setTimeout(next, 0);
+      }
       return;
     }
     job = null;
