@@ -64,6 +64,7 @@ const char script[] = R"JS((function () {
     return s.replace(/[\u00df-\u00ff\u0153]/g, function (c) { var i = plain.indexOf(c); return i < 0 ? c : base[i]; });
   }
   var sections = [];
+  var lists = [];
   var nodes = [];
   var classes = [];
   var texts = [];
@@ -81,26 +82,31 @@ const char script[] = R"JS((function () {
     while (heading.firstChild) { button.appendChild(heading.firstChild); }
     heading.appendChild(button);
     heading.className = 'hb';
-    var section = { node: el, button: button, open: true, first: nodes.length, none: false,
+    var section = { node: el, button: button, open: true, index: i, firstList: lists.length, none: false,
       name: fold(button.textContent || button.innerText || '') };
     // A long section's entries come in several lists, one after the other.
     for (var list = panel; list; list = list.nextSibling) {
       if (list.nodeType !== 1) { continue; }
+      var entries = { node: list, section: section, first: nodes.length, none: false };
       for (var li = list.firstChild; li; li = li.nextSibling) {
         if (li.nodeType === 1) { nodes.push(li); classes.push(li.className); texts.push(null); on.push(true); }
       }
+      entries.last = nodes.length;
+      lists.push(entries);
     }
-    section.last = nodes.length;
+    section.lastList = lists.length;
     button.onclick = toggler(section);
     sections.push(section);
   }
   function setOpen(section, open) {
     section.open = open;
     setClass(section.node, 'closed', !open);
+    setClass(section.node, 'sought', searching && !open);
     section.button.setAttribute('aria-expanded', open ? 'true' : 'false');
   }
   function toggler(section) { return function () { setOpen(section, !section.open); }; }
   var total = nodes.length;
+  function now() { return new Date().getTime(); }
   function indexed(n, section) {
     if (texts[n] === null) {
       var link = nodes[n].getElementsByTagName('a')[0];
@@ -110,85 +116,143 @@ const char script[] = R"JS((function () {
     }
     return texts[n];
   }
-  // The search text of every entry, made in slices while the reader looks at the page, never in one long freeze.
+  // The search text of every entry, made in short slices while the reader looks at the page, never in one freeze.
   var made = 0;
   function makeSome() {
-    var k = 0;
-    for (var s = 0; s < sections.length && k < 4000; s++) {
-      for (var n = Math.max(made, sections[s].first); n < sections[s].last && k < 4000; n++, k++) {
-        indexed(n, sections[s]);
-        made = n + 1;
-      }
+    var began = now();
+    for (var l = 0; l < lists.length && now() - began < 8; l++) {
+      if (lists[l].last <= made) { continue; }
+      for (var n = lists[l].first; n < lists[l].last; n++) { indexed(n, lists[l].section); }
+      made = lists[l].last;
     }
     if (made < total) { setTimeout(makeSome, 20); }
   }
   setTimeout(makeSome, 200);
   var last = '';
-  var filtering = false;
   function showCount(shown) {
     setText(count, shown < 0 ? (total === 1 ? W.entry : W.entries.replace('%1', number(total)))
       : W.shownOf.replace('%1', number(shown)).replace('%2', number(total)));
     none.style.display = shown === 0 ? '' : 'none';
   }
-  function run() {
-    timer = null;
+  // One list brought to the search: only the entries whose state changes are written, and a list without a match
+  // is hidden whole, its entries untouched. Gives how many of its entries show.
+  var hit = [];
+  var written = 0;
+  function apply(list, words) {
+    var found = 0;
+    var n, w, text, match;
+    for (n = list.first; n < list.last; n++) {
+      match = true;
+      if (words) {
+        text = indexed(n, list.section);
+        for (w = 0; match && w < words.length; w++) { match = text.indexOf(words[w]) >= 0; }
+      }
+      hit[n - list.first] = match;
+      if (match) { found++; }
+    }
+    for (n = list.first; found && n < list.last; n++) {
+      match = hit[n - list.first];
+      if (match !== on[n]) {
+        on[n] = match;
+        nodes[n].className = match ? classes[n] : classes[n] + ' off';
+        written++;
+      }
+    }
+    if (!found !== list.none) {
+      list.none = !found;
+      setClass(list.node, 'none', list.none);
+    }
+    return found;
+  }
+  // The list at the top of the view, below the toolbar (the one before it may still show a little).
+  var bar = doc.getElementById('tools').parentNode;
+  function firstInView() {
+    if (!doc.elementFromPoint || !bar.getBoundingClientRect) { return 0; }
+    var width = window.innerWidth || doc.documentElement.clientWidth;
+    var el = doc.elementFromPoint(Math.floor(width / 2), Math.max(bar.getBoundingClientRect().bottom, 0) + 2);
+    for (; el && el !== main; el = el.parentNode) {
+      for (var l = 0; l < lists.length; l++) {
+        if (lists[l].node === el || lists[l].section.node === el) { return Math.max(l - 1, 0); }
+      }
+    }
+    return 0;
+  }
+  // A search runs list by list, from the view onwards, then back up from it. A large page paints the part in view
+  // at once and does the rest in short slices after; the count follows when all is done, and a newer search or
+  // clearing stops an unfinished one.
+  var job = null;
+  var searching = false;
+  var sliced = total > 2000;
+  function run(from) {
     var query = fold(box.value.replace(/^\s+|\s+$/g, ''));
     if (query === last) { return; }
-    // Clearing is one class on the list: the entries keep their marks for the next search.
-    if (!query) {
-      last = query;
-      if (filtering) { setClass(main, 'filtering', false); filtering = false; }
-      showCount(-1);
+    last = query;
+    // Where the view is, read before anything changes, so that reading it lays out nothing new.
+    var start = typeof from === 'number' ? from : sliced ? firstInView() : 0;
+    // Closed sections show their entries during a search: a class on each closed one, never on the whole list,
+    // which would have the browser look over every entry.
+    if ((query !== '') !== searching) {
+      searching = query !== '';
+      for (var c = 0; c < sections.length; c++) { setClass(sections[c].node, 'sought', searching && !sections[c].open); }
+    }
+    // Enough entries to fill the view (an entry is at least about 4rem high).
+    var fill = Math.ceil((window.innerHeight || doc.documentElement.clientHeight) / 64) + 2;
+    job = { words: query ? query.split(/\s+/) : null, start: start, fill: fill, at: 0, shown: 0, found: [], left: [] };
+    for (var s = 0; s < sections.length; s++) {
+      job.found.push(0);
+      job.left.push(sections[s].lastList - sections[s].firstList);
+    }
+    step(job, true);
+  }
+  function step(j, first) {
+    var began = now();
+    var writes = written;
+    var shown = 0;
+    while (j.at < lists.length) {
+      var l = j.at < lists.length - j.start ? j.start + j.at : lists.length - 1 - j.at;
+      var list = lists[l];
+      var s = list.section;
+      var found = apply(list, j.words);
+      var k = s.index;
+      j.at++;
+      j.shown += found;
+      j.found[k] += found;
+      j.left[k]--;
+      if ((found > 0 || j.left[k] === 0) && (j.found[k] === 0) !== s.none) {
+        s.none = j.found[k] === 0;
+        setClass(s.node, 'none', s.none);
+      }
+      shown += found;
+      if (sliced && (first ? shown >= j.fill && j.at > 1 || now() - began > 40
+        : written - writes > 600 || now() - began > 12)) { break; }
+    }
+    if (j.shown > 0 && none.style.display !== 'none') { none.style.display = 'none'; }
+    if (j.at < lists.length) {
+      // The rest waits for the part in view to be painted, then goes on between the browser's other work.
+      var next = function () { if (job === j) { step(j, false); } };
+      if (first && window.requestAnimationFrame) {
+        window.requestAnimationFrame(function () { setTimeout(next, 0); });
+      } else {
+        setTimeout(next, 0);
+      }
       return;
     }
-    // Typing on only narrows what shows: the entries already hidden stay so, unread.
-    var narrowing = last !== '' && query.indexOf(last) === 0 && filtering;
-    last = query;
-    var words = query.split(/\s+/);
-    var shown = 0;
-    for (var s = 0; s < sections.length; s++) {
-      var section = sections[s];
-      var found = 0;
-      for (var n = section.first; n < section.last; n++) {
-        if (narrowing && !on[n]) { continue; }
-        var text = indexed(n, section);
-        var match = true;
-        for (var w = 0; w < words.length; w++) {
-          if (text.indexOf(words[w]) < 0) { match = false; break; }
-        }
-        if (match !== on[n]) {
-          on[n] = match;
-          nodes[n].className = match ? classes[n] : classes[n] + ' off';
-        }
-        if (match) { found++; }
-      }
-      if ((found === 0) !== section.none) { section.none = found === 0; setClass(section.node, 'none', section.none); }
-      shown += found;
-    }
-    if (!filtering) { setClass(main, 'filtering', true); filtering = true; }
-    showCount(shown);
+    job = null;
+    showCount(j.words ? j.shown : -1);
   }
-  // A large list is filtered once the typing pauses.
-  var timer = null;
-  var wait = total > 20000 ? 120 : 0;
-  function later() {
-    if (timer) { clearTimeout(timer); }
-    timer = wait ? setTimeout(run, wait) : null;
-    if (!wait) { run(); }
-  }
-  function clear() {
+  function clear(from) {
     box.value = '';
-    if (timer) { clearTimeout(timer); timer = null; }
-    run();
+    run(from);
   }
-  box.oninput = later;
+  function search() { run(); }
+  box.oninput = search;
   box.onkeyup = function (e) {
     e = e || window.event;
     if (e.keyCode === 27) { clear(); return; }
-    later();
+    run();
   };
-  box.onchange = later;
-  box.onsearch = later;
+  box.onchange = search;
+  box.onsearch = search;
   doc.getElementById('clear').onclick = function () { clear(); box.focus(); };
   // "/" goes to the search box from anywhere but a text field.
   doc.onkeydown = function (e) {
@@ -202,10 +266,10 @@ const char script[] = R"JS((function () {
       return false;
     }
   };
-  // A chip opens its category, and leaves a search that hides it.
+  // A chip opens its category, and leaves a search that hides it, its own entries first.
   function jumper(section) {
     return function () {
-      if (filtering && section.none) { clear(); }
+      if (last && section.none) { clear(section.firstList); }
       setOpen(section, true);
       return true;
     };

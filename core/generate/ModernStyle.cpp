@@ -385,7 +385,7 @@ QByteArray css(const StyleFields &style)
     out += "a:focus:not(:focus-visible),button:focus:not(:focus-visible),main:focus:not(:focus-visible)"
            "{outline:none}\n";
     // Filtered out by the search: above every display rule. Closed sections open while a search runs.
-    out += ".filtering .off,.filtering .none{display:none!important}\n.filtering .closed .entries{display:block}\n";
+    out += ".off,.none{display:none!important}\n.closed.sought>.entries{display:block}\n";
     out += "@media (max-width:37.5rem){.wrap{padding:.5rem}.e{flex-wrap:wrap}"
            ".eb{flex-basis:calc(100% - 2.5rem)}.shot{margin-block-start:.5rem;margin-inline-start:2.5rem}}\n";
     out += iconRules();
@@ -400,8 +400,7 @@ QByteArray css(const StyleFields &style)
     // On paper: every entry with its link, no toolbar and no sound.
     out += "@media print{.bar,.skip,audio,#play,.e:before{display:none!important}"
            "body{background:none;color:#000}.card,.cat{border-color:#888}"
-           ".closed .entries,.filtering .off,.filtering "
-           ".none{display:block!important}.entries{content-visibility:visible}"
+           ".closed .entries,.off,.none{display:block!important}.entries{content-visibility:visible}"
            ".print{display:block}.eb h3 a:after{content:\" (\" attr(href) \")\";font-weight:normal}"
            "a,a:link,a:visited,.cat-b,.cat h2,h1{color:#000}}\n";
     return out;

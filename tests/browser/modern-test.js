@@ -1,5 +1,6 @@
 // Opens the Modern pages from file:// and checks them, without the IE layer.
-// Usage: node modern-test.js DIR chromium|firefox|es5   (DIR holds modern.json and the CD roots, by make_modern_pages)
+// Usage: node modern-test.js DIR chromium|firefox|es5 [LARGE]   (DIR holds modern.json and the CD roots, by
+//   make_modern_pages; LARGE a page by make_modern_pages --entries N, whose search the browser runs check too)
 //   chromium: headless /usr/bin/chromium through playwright-core, also with scripting off
 //   firefox:  /usr/bin/firefox-esr through puppeteer-core over WebDriver BiDi
 //   es5:      the page's script parses as ECMAScript 5, and the HTML checker finds no error and no warning
@@ -9,11 +10,24 @@
 const fs = require('fs');
 const path = require('path');
 const assert = require('assert/strict');
-const { checkContent, checkKeyboard, checkAxe } = require('./modern-checks');
+const { checkContent, checkKeyboard, checkAxe, checkSlices } = require('./modern-checks');
 
 const dir = path.resolve(process.argv[2] || '');
 const mode = process.argv[3];
 const menus = JSON.parse(fs.readFileSync(path.join(dir, 'modern.json'), 'utf8'));
+const large = process.argv[4] && path.resolve(process.argv[4], 'large', 'Index.htm');
+
+// The large page's search, in slices.
+async function checkLarge(page) {
+  if (!large) return;
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(String(error && error.message ? error.message : error)));
+  await page.goto('file://' + large, { waitUntil: 'load' });
+  const total = await page.evaluate(() => document.querySelectorAll('main li.e').length);
+  await checkSlices(page, total);
+  assert.deepEqual(errors, [], 'no script error');
+  console.log(`ok ${mode} search of ${total} entries in slices`);
+}
 
 function pageUrl(menu) {
   return 'file://' + path.join(dir, menu.folder, 'Index.htm');
@@ -68,6 +82,9 @@ async function chromiumRun() {
         return context.newPage();
       },
       async () => context.close());
+    context = await browser.newContext();
+    await checkLarge(await context.newPage());
+    await context.close();
     await axeAll(async (url, width, colorScheme) => {
       context = await browser.newContext({ viewport: { width, height: 800 }, colorScheme });
       const page = await context.newPage();
@@ -97,6 +114,7 @@ async function firefoxRun() {
   const schemed = {};
   try {
     await checkAll(() => browser.newPage(), (page) => page.close());
+    await checkLarge(await browser.newPage());
     // Firefox takes its colour scheme from a preference, over WebDriver BiDi: a browser of its own for each.
     for (const [scheme, override] of [['light', 1], ['dark', 0]]) {
       schemed[scheme] = await puppeteer.launch({
