@@ -31,7 +31,7 @@ const QList<QString StyleFields::*> mediaFields = {&StyleFields::buttonOnImage, 
 
 StyleEditor::StyleEditor(EditState &state, const WizardContext &context) : m_state(state), m_context(context) {}
 
-void StyleEditor::loaded(const StyleFields &style)
+void StyleEditor::setStyle(const StyleFields &style)
 {
     m_state.style = style;
     for (const auto &show : m_shows)
@@ -44,7 +44,7 @@ bool StyleEditor::load(const QString &listEntry)
     if (m_newChosen) {
         m_state.styleId = 0;
         m_state.styleLoaded = false;
-        loaded(StyleFields::standard());
+        setStyle(StyleFields::standard());
         return true;
     }
     bool ok = false;
@@ -59,7 +59,7 @@ bool StyleEditor::load(const QString &listEntry)
     m_state.styleLoaded = stored.has_value();
     if (!stored) {
         m_state.styleId = 0;
-        loaded(StyleFields::standard());
+        setStyle(StyleFields::standard());
         return true;
     }
     QStringList values;
@@ -73,7 +73,7 @@ bool StyleEditor::load(const QString &listEntry)
         }
         values.append(value.toString());
     }
-    loaded(StyleFields::fromValues(values));
+    setStyle(StyleFields::fromValues(values));
     return true;
 }
 
@@ -131,7 +131,7 @@ StepResult StyleEditor::saveStyle()
     const StepResult written = MenuBuild(*m_context.store).run(styleOnly, MenuBuild::Style, MenuBuild::OnFailure::Stop);
     if (!written)
         return written;
-    loaded(style);
+    setStyle(style);
 
     storeStyle(style);
     return StepResult::success();

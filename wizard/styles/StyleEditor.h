@@ -32,7 +32,8 @@ public:
     StepResult saveStyle();
 
 private:
-    void loaded(const StyleFields &style);
+    // Puts the style into the edit state and has the pages show it.
+    void setStyle(const StyleFields &style);
     QString styleFolder() const;
     StepValue<QString> copyStyleFile(const QString &source);
     // Stores the style and the menu's record in one transaction.
