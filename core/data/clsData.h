@@ -8,8 +8,9 @@
 
 class SqliteConnection;
 
-// Every read and write of the menu database goes through here; each operation opens a connection of its own.
-// Failures are thrown as DataError with the engine's message.
+// Runs any statement on a menu database, for the tests and benches that make or inspect one directly; the program
+// itself reads and writes only through MenuStore. Each operation opens a connection of its own. Failures are thrown
+// as DataError with the engine's message.
 class clsData : public QObject
 {
     Q_OBJECT
