@@ -44,9 +44,6 @@ public:
 
     // "512 bytes", "812 KB", "1.4 GB": binary units, one decimal below ten, in the words and number format of words.
     static QString sizeText(qint64 bytes, const ModernPageWords &words = ModernPageWords::of(QString()));
-    // A description made safe to stand inside its entry: the allowed tags (b i u em strong br p ul ol li span, and a
-    // with a relative or http(s) link) without their other attributes, balanced; every other tag as text.
-    static QByteArray cleanDescription(const QString &description);
     // By the extension of the link.
     static Kind kindOf(const QString &link);
 

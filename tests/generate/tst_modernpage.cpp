@@ -1,4 +1,5 @@
 #include "core/data/MenuReader.h"
+#include "core/generate/DescriptionCleaner.h"
 #include "core/generate/ModernPage.h"
 #include "core/generate/ModernPageWords.h"
 #include "core/generate/ModernStyle.h"
@@ -320,7 +321,7 @@ void TestModernPage::descriptionsStayInTheirEntry()
 {
     QFETCH(QString, description);
     QFETCH(QByteArray, written);
-    QCOMPARE(ModernPage::cleanDescription(description), written);
+    QCOMPARE(DescriptionCleaner::clean(description), written);
 }
 
 // The page's own words, its lang and its direction come from the snapshot's language.
