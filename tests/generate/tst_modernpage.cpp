@@ -1,5 +1,4 @@
 #include "core/data/MenuReader.h"
-#include "core/generate/DescriptionCleaner.h"
 #include "core/generate/ModernPage.h"
 #include "core/generate/ModernPageWords.h"
 #include "core/generate/ModernStyle.h"
@@ -22,8 +21,6 @@ private slots:
     void userTextStaysInItsPlace();
     void sectionsSizesAndScreenshots();
     void longSectionsComeInLists();
-    void descriptionsStayInTheirEntry_data();
-    void descriptionsStayInTheirEntry();
     void wordsFollowTheLanguage();
     void failingDeviceIsReported();
     void coloursStayReadable_data();
@@ -291,37 +288,6 @@ void TestModernPage::coloursStayReadable()
     QCOMPARE(ModernStyle::parseColor(QStringLiteral("16777215 ")), (ModernStyle::Rgb{255, 255, 255}));
     QCOMPARE(ModernStyle::parseColor(QStringLiteral("255")), (ModernStyle::Rgb{255, 0, 0}));
     QVERIFY(!ModernStyle::parseColor(QStringLiteral("RGB(1,2)")));
-}
-
-void TestModernPage::descriptionsStayInTheirEntry_data()
-{
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<QByteArray>("written");
-    QTest::newRow("unclosed tags close in the entry") << "<b>bold <i>both" << QByteArray("<b>bold <i>both</i></b>");
-    QTest::newRow("a close tag closes what it crosses") << "<b>a<i>b</b>c</i>" << QByteArray("<b>a<i>b</i></b>c");
-    QTest::newRow("stray close tags go") << "a</b></div>b" << QByteArray("a&lt;/div&gt;b");
-    QTest::newRow("attributes go, entities stay")
-        << "<p class=\"x\" onclick=\"y()\">&amp; &eacute; & <br/>" << QByteArray("<p>&amp; &eacute; &amp; <br></p>");
-    QTest::newRow("other tags are text") << "<script>alert(1)</script><img src=x onerror=y>"
-                                         << QByteArray("&lt;script&gt;alert(1)&lt;/script&gt;&lt;img src=x "
-                                                       "onerror=y&gt;");
-    QTest::newRow("relative and web links") << "<a href='docs/a b.htm'>x</a><A HREF=\"https://e.test/?q=1&amp;r\">y"
-                                            << QByteArray("<a href=\"docs/a b.htm\">x</a><a "
-                                                          "href=\"https://e.test/?q=1&amp;r\">y</a>");
-    QTest::newRow("other schemes are text")
-        << "<a href=\"javascript:x()\">j</a><a href=\"file:///etc\">f</a><a href=\"//e.test/\">h</a><a>n</a>"
-        << QByteArray("&lt;a href=&quot;javascript:x()&quot;&gt;j&lt;a href=&quot;file:///etc&quot;&gt;f&lt;a "
-                      "href=&quot;//e.test/&quot;&gt;h&lt;a&gt;n");
-    QTest::newRow("a link ends before the next")
-        << "<a href=\"a\"><b>1<a href=\"b\">2" << QByteArray("<a href=\"a\"><b>1</b></a><a href=\"b\">2</a>");
-    QTest::newRow("a lone angle is text") << "1 < 2 > 0" << QByteArray("1 &lt; 2 &gt; 0");
-}
-
-void TestModernPage::descriptionsStayInTheirEntry()
-{
-    QFETCH(QString, description);
-    QFETCH(QByteArray, written);
-    QCOMPARE(DescriptionCleaner::clean(description), written);
 }
 
 // The page's own words, its lang and its direction come from the snapshot's language.
