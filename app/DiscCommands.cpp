@@ -232,6 +232,7 @@ int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) c
             << Qt::endl;
 
     IsoImage image;
+    image.setDataHome(home);
     bool progressShown = false;
     QObject::connect(&image, &IsoImage::progress, [&err, &progressShown](int percent) {
         err << '\r' << QCoreApplication::translate("CommandLine", "Making the disc image: %1%").arg(percent)

@@ -94,6 +94,7 @@ void MenuOutput::makeImage(const EditState &state, QWidget *parent)
         return;
 
     IsoImage image;
+    image.setDataHome(m_context.dataHome);
     StepResult made;
     {
         ImageProgress progress(parent);

@@ -2,6 +2,7 @@
 
 #include "core/data/MenuStore.h"
 #include "core/disc/IsoImage.h"
+#include "core/disc/OwnData.h"
 #include "core/disc/RootWalk.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
@@ -111,6 +112,9 @@ bool DiscCheck::run()
     m_result = {};
     m_fileSectors = m_entries = m_folders = m_nameCharacters = 0;
     m_seen = 0;
+    const QString home = QFileInfo(m_data.databasePath()).absolutePath();
+    if (const QString own = OwnData::rootProblem(home, m_snapshot.rootPath); !own.isEmpty())
+        add(DiscProblem::Kind::OwnData, own);
     checkEntries(checkMedia());
     if (!walkRoot())
         return false;
@@ -134,7 +138,8 @@ void DiscCheck::measure()
         stopped = m_progress && !m_progress(m_seen);
         return !stopped;
     };
-    const StepValue<qint64> sectors = IsoImage::printSize(m_program, m_snapshot.rootPath, m_snapshot.title, keepGoing);
+    const StepValue<qint64> sectors = IsoImage::printSize(m_program, m_snapshot.rootPath, m_snapshot.title,
+                                                          QFileInfo(m_data.databasePath()).absolutePath(), keepGoing);
     if (stopped) {
         m_result.size.sectors = -1;
         return;
@@ -228,6 +233,13 @@ bool DiscCheck::walkRoot()
         case RootItem::Link::None:
         case RootItem::Link::Inside:
             break;
+        }
+        if (item.type == RootItem::Type::Special) {
+            add(DiscProblem::Kind::Special,
+                QCoreApplication::translate(
+                    "DiscCheck", "%1 is a pipe, a device or a socket, not a file; the disc image leaves it out.")
+                    .arg(shown));
+            return true;
         }
         ++m_entries;
         m_nameCharacters += item.name.size();

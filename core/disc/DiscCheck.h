@@ -22,6 +22,8 @@ struct DiscProblem
         CaseClash,  // two names of one folder that differ only in letter case
         Unreadable, // a file or folder the user cannot read
         BrokenLink, // a link outside the root, to nothing, or back into its own folder
+        Special,    // a pipe, a device or a socket
+        OwnData,    // the CD root holds Velmora's database and style library
     };
     Kind kind;
     QString text;

@@ -1,6 +1,7 @@
 #include "core/disc/FolderFill.h"
 
 #include "core/data/MenuStore.h"
+#include "core/disc/OwnData.h"
 #include "core/disc/RootWalk.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
@@ -27,7 +28,8 @@ QString nativeClean(const QString &path)
 } // namespace
 
 FolderFill::FolderFill(MenuStore &data, qint64 menuId, const QString &rootFolder)
-    : m_data(data), m_menuId(menuId), m_rootPath(PathMapping::rootPathFor(nativeClean(rootFolder)))
+    : m_data(data), m_menuId(menuId), m_rootPath(PathMapping::rootPathFor(nativeClean(rootFolder))),
+      m_home(QFileInfo(data.databasePath()).absolutePath()), m_holdsHome(OwnData::isInside(m_home, m_rootPath))
 {}
 
 QString FolderFill::suggestedTitle(const QString &fileName)
@@ -80,6 +82,11 @@ bool FolderFill::offer(const QString &path)
     const QString link = PathMapping::toStoredLink(*below);
     if (skipped(link) || m_links.contains(link))
         return true;
+    if (m_holdsHome && OwnData::holds(m_home, path)) {
+        m_skipped.append(QCoreApplication::translate("FolderFill", "%1 is Velmora's own data; it is not added.")
+                             .arg(RootWalk::escaped(link)));
+        return true;
+    }
     m_links.insert(link);
     const QString category = !m_category             ? suggestedCategory(link)
                              : m_category->isEmpty() ? QStringLiteral("none")

@@ -60,6 +60,8 @@ private:
     MenuStore &m_data;
     qint64 m_menuId;
     QString m_rootPath;
+    QString m_home;           // the data home, whose own files are never offered
+    bool m_holdsHome = false; // the CD root holds the data home
     std::optional<QString> m_category;
     Progress m_progress;
     int m_seen = 0;

@@ -1,5 +1,6 @@
 #include "core/disc/IsoImage.h"
 
+#include "core/disc/OwnData.h"
 #include "core/disc/RootWalk.h"
 #include "core/generate/PathMapping.h"
 #include "core/platform/TemporaryFiles.h"
@@ -63,11 +64,14 @@ QString IsoImage::findProgram(const QString &program)
     return QStandardPaths::findExecutable(program);
 }
 
-QStringList IsoImage::excludedPaths(const QString &rootFolder)
+QStringList IsoImage::excludedPaths(const QString &rootFolder, const QString &dataHome)
 {
     QStringList excluded;
-    RootWalk(rootFolder).run([&excluded](const RootItem &item) {
-        if (item.link != RootItem::Link::None && item.link != RootItem::Link::Inside)
+    const bool holdsOwnData = !dataHome.isEmpty() && OwnData::isInside(dataHome, rootFolder);
+    RootWalk(rootFolder).run([&](const RootItem &item) {
+        if ((item.link != RootItem::Link::None && item.link != RootItem::Link::Inside) ||
+            item.type == RootItem::Type::Special ||
+            (holdsOwnData && OwnData::holds(dataHome, QFile::decodeName(item.path))))
             excluded.append(literalPattern(item.path));
         return true;
     });
@@ -87,7 +91,7 @@ QStringList IsoImage::imageArguments(const QString &rootFolder, const QString &t
 }
 
 StepValue<qint64> IsoImage::printSize(const QString &program, const QString &rootFolder, const QString &title,
-                                      const std::function<bool()> &keepGoing)
+                                      const QString &dataHome, const std::function<bool()> &keepGoing)
 {
     const QString found = findProgram(program);
     if (found.isEmpty())
@@ -95,7 +99,7 @@ StepValue<qint64> IsoImage::printSize(const QString &program, const QString &roo
     const QString root = QFileInfo(rootFolder).canonicalFilePath();
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
-    QStringList arguments = imageArguments(root, title, excludedPaths(root));
+    QStringList arguments = imageArguments(root, title, excludedPaths(root, dataHome));
     arguments.insert(2, QStringLiteral("-print-size"));
     process.start(found, arguments);
     if (!process.waitForStarted(30000))
@@ -206,6 +210,8 @@ StepResult IsoImage::launch(const QString &rootFolder, const QString &title, con
             QCoreApplication::translate("DiscImage",
                                         "The image %1 cannot be written inside the CD root %2, which it would hold.")
                 .arg(PathMapping::shown(m_target), PathMapping::shown(root)));
+    if (const StepResult own = OwnData::checkTarget(m_dataHome, m_target); !own)
+        return own;
     if (QFileInfo(m_target).isDir())
         return StepResult::failure(
             QCoreApplication::translate("DiscImage", "%1 is a folder.").arg(PathMapping::shown(m_target)));
@@ -241,7 +247,7 @@ StepResult IsoImage::launch(const QString &rootFolder, const QString &title, con
     });
 #endif
     const QString realRootPath = QFileInfo(root).canonicalFilePath();
-    QStringList arguments = imageArguments(realRootPath, title, excludedPaths(realRootPath));
+    QStringList arguments = imageArguments(realRootPath, title, excludedPaths(realRootPath, m_dataHome));
     arguments.insert(arguments.size() - 1, QStringLiteral("-o"));
     arguments.insert(arguments.size() - 1, m_temporary);
     m_process->start(program, arguments);

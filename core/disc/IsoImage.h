@@ -21,6 +21,8 @@ public:
 
     // The program to run; "xorriso" found on the search path unless set.
     void setProgram(const QString &program) { m_program = program; }
+    // The data home whose database and style library the image must neither hold nor overwrite.
+    void setDataHome(const QString &home) { m_dataHome = home; }
 
     // The label a disc may carry, made from the menu title: A-Z, 0-9 and "_", at most 32 characters.
     static QString volumeLabel(const QString &title);
@@ -28,15 +30,16 @@ public:
     static QString defaultImagePath(const QString &rootFolder, const QString &title);
 
     // The disc paths the image leaves out: links that lead outside the root, to nothing, or back up into a folder
-    // that holds them. As patterns for xorriso's -m, which match nothing else.
-    static QStringList excludedPaths(const QString &rootFolder);
+    // that holds them; pipes, devices and sockets; Velmora's own data when the data home is in the root. As patterns
+    // for xorriso's -m, which match nothing else.
+    static QStringList excludedPaths(const QString &rootFolder, const QString &dataHome = {});
     // xorriso's arguments for the image of rootFolder (canonical), without the output: the image itself and its
     // size are made with the same ones.
     static QStringList imageArguments(const QString &rootFolder, const QString &title, const QStringList &excluded);
     // The image's size in 2048-byte sectors as xorriso foresees it, or why xorriso cannot be run or cannot tell.
     // keepGoing is asked now and then; false stops xorriso.
     static StepValue<qint64> printSize(const QString &program, const QString &rootFolder, const QString &title,
-                                       const std::function<bool()> &keepGoing = {});
+                                       const QString &dataHome, const std::function<bool()> &keepGoing = {});
     // The program found on the search path, or as given when it is a path; empty when there is none.
     static QString findProgram(const QString &program);
 
@@ -70,6 +73,7 @@ private:
     void finish(bool ok, const QString &error);
 
     QString m_program = QStringLiteral("xorriso");
+    QString m_dataHome;
     QProcess *m_process = nullptr;
     QString m_temporary;
     QString m_target;

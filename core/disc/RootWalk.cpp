@@ -179,8 +179,11 @@ bool RootWalk::walk(const QByteArray &folder, const QString &relative, const QBy
             item.size = qint64(fs::file_size(pathOf(item.path), sizeError));
         } else if (usable && fs::is_directory(status)) {
             item.type = RootItem::Type::Folder;
+        } else if (usable && fs::exists(status)) {
+            item.type = RootItem::Type::Special;
         }
-        item.readable = !usable || item.type == RootItem::Type::Other || isReadable(item.path);
+        item.readable =
+            (item.type != RootItem::Type::File && item.type != RootItem::Type::Folder) || isReadable(item.path);
         go = visit(item);
         if (go && item.type == RootItem::Type::Folder && item.readable)
             go = walk(item.path, item.relative, target, visit);

@@ -7,7 +7,7 @@
 // One file, folder or link below a CD root, as the disc image will take it.
 struct RootItem
 {
-    enum class Type { File, Folder, Other };
+    enum class Type { File, Folder, Special, Other }; // Special: a pipe, a device or a socket
     // Where a symbolic link leads: the image takes what it points to, so it must point inside the root, to something
     // that exists, and not back up into a folder that holds it.
     enum class Link { None, Inside, Outside, Missing, Loop };

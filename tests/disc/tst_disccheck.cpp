@@ -1,11 +1,34 @@
 #include "core/disc/DiscCheck.h"
 #include "core/disc/IsoImage.h"
+#include "core/generate/PathMapping.h"
 #include "tests/disc/DiscFiles.h"
 #include "tests/generate/MenuFixture.h"
 
+#include <cstring>
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+namespace {
+
+// Leaves a socket file at path, as a program that listens there would.
+bool bindSocket(const QByteArray &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(path.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = socket >= 0 && ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    if (socket >= 0)
+        ::close(socket);
+    return bound;
+}
+
+} // namespace
 
 // The disc check on real CD roots: each kind of problem, and a clean root that has none.
 class TestDiscCheck : public QObject
@@ -22,6 +45,7 @@ private slots:
     void linksAndStrangeNames_data();
     void linksAndStrangeNames();
     void unreadableFiles();
+    void ownDataIsAProblem();
     void sizeIsTheImagesSize_data();
     void sizeIsTheImagesSize();
 
@@ -48,6 +72,10 @@ QString TestDiscCheck::kindName(DiscProblem::Kind kind)
         return QStringLiteral("unreadable");
     case DiscProblem::Kind::BrokenLink:
         return QStringLiteral("link");
+    case DiscProblem::Kind::Special:
+        return QStringLiteral("special");
+    case DiscProblem::Kind::OwnData:
+        return QStringLiteral("own data");
     }
     return {};
 }
@@ -220,7 +248,7 @@ void TestDiscCheck::cancelStopsTheWalk()
 
 void TestDiscCheck::linksAndStrangeNames_data()
 {
-    // Made under the CD root: "name" a file, "name->target" a link, "name/" a folder.
+    // Made under the CD root: "name" a file, "name->target" a link, "name/" a folder, "name|" a pipe, "name=" a socket.
     QTest::addColumn<QStringList>("made");
     QTest::addColumn<QStringList>("problems");
     QTest::addColumn<QStringList>("notes");
@@ -241,6 +269,11 @@ void TestDiscCheck::linksAndStrangeNames_data()
     QTest::newRow("line break in a name")
         << QStringList{"two\nlines.txt"} << QStringList{"name: The name two\\x0Alines.txt holds a control character"}
         << QStringList{};
+    QTest::newRow("a pipe and a socket")
+        << QStringList{"queue|", "Docs/", "Docs/talk="}
+        << QStringList{"special: Docs/talk is a pipe, a device or a socket, not a file; the disc image leaves it out.",
+                       "special: queue is a pipe"}
+        << QStringList{};
     QTest::newRow("hidden files are notes")
         << QStringList{".DS_Store", ".git/", ".git/config", "Docs/", "Docs/.hidden"} << QStringList{}
         << QStringList{"The hidden file .DS_Store will go on the disc.", "The hidden folder .git will go on the disc.",
@@ -260,6 +293,10 @@ void TestDiscCheck::linksAndStrangeNames()
         const int arrow = bytes.indexOf("->");
         if (arrow > 0)
             QVERIFY(::symlink(bytes.mid(arrow + 2).constData(), (root + bytes.left(arrow)).constData()) == 0);
+        else if (bytes.endsWith('|'))
+            QVERIFY(::mkfifo((root + bytes.chopped(1)).constData(), 0644) == 0);
+        else if (bytes.endsWith('='))
+            QVERIFY(bindSocket(root + bytes.chopped(1)));
         else if (bytes.endsWith('/'))
             QVERIFY(::mkdir((root + bytes).constData(), 0755) == 0);
         else
@@ -352,6 +389,25 @@ void TestDiscCheck::sizeIsTheImagesSize()
     QVERIFY(check.run());
     QVERIFY(check.size().estimated);
     QVERIFY2(check.size().sectors * 2048 >= written, qPrintable(check.size().line()));
+}
+
+// A CD root that is the data home, or holds it, would put every stored menu on the disc.
+void TestDiscCheck::ownDataIsAProblem()
+{
+    MenuFixture fixture;
+    for (const QString &root : {fixture.path("home"), fixture.path("."), fixture.cdFolder()}) {
+        MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::standard());
+        snapshot.rootPath = PathMapping::rootPathFor(QDir::cleanPath(root));
+        DiscCheck check(fixture.store(), snapshot);
+        QVERIFY(check.run());
+        QStringList own;
+        for (const DiscProblem &problem : check.problems())
+            if (problem.kind == DiscProblem::Kind::OwnData)
+                own.append(problem.text);
+        QCOMPARE(own.size(), root == fixture.cdFolder() ? 0 : 1);
+        if (!own.isEmpty())
+            QVERIFY2(own.first().contains("holds Velmora's own data (" + fixture.databasePath() + ")"), qPrintable(own.first()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDiscCheck)

@@ -22,6 +22,7 @@ private slots:
     void storesAllOrNothing();
     void cancelStopsTheWalk();
     void linksAndBadNames();
+    void ownDataIsNeverOffered();
 
 private:
     struct Row
@@ -244,6 +245,22 @@ void TestFolderFill::cancelStopsTheWalk()
     QVERIFY(!fill.collect());
     QCOMPARE(reports, (QList<int>{256, 512}));
     QVERIFY(fill.offered().isEmpty());
+}
+
+// A CD root that holds the data home: the database, its journals and the style library are not the disc's files.
+void TestFolderFill::ownDataIsNeverOffered()
+{
+    MenuFixture fixture;
+    for (const char *file : {"home/Styles/Blue/logo.png", "home/notes.txt", "cd/a.txt"})
+        DiscFiles::writeFile(fixture.path(file), "x");
+    FolderFill fill(fixture.store(), 1, fixture.path("."));
+    QVERIFY(fill.collect());
+    QStringList links;
+    for (const FillEntry &entry : fill.offered())
+        links.append(entry.link);
+    QCOMPARE(links, (QStringList{"bin/AUTORUN.INF", "bin/Start.exe", "cd/a.txt", "home/notes.txt"}));
+    QCOMPARE(fill.skipped().size(), 2);
+    QVERIFY2(fill.skipped().first().endsWith("is Velmora's own data; it is not added."), qPrintable(fill.skipped().first()));
 }
 
 QTEST_GUILESS_MAIN(TestFolderFill)

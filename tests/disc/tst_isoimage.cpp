@@ -3,6 +3,7 @@
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 // Disc images written by the real xorriso and read back with it.
 class TestIsoImage : public QObject
@@ -180,6 +181,11 @@ void TestIsoImage::refusals_data()
                                                           << "cd"
                                                           << "linked/image.iso"
                                                           << "inside the CD root";
+    // The data home is "home": its database, journals and style library are never written over.
+    const QString own = "is part of Velmora's own data";
+    for (const char *target : {"home/Velmora.dat", "home/velmora.DAT", "home/Velmora.dat-journal", "home/Velmora.dat-wal",
+                               "home/Styles", "home/Styles/Blue/new.iso", "database.iso", "homelink/Velmora.dat"})
+        QTest::newRow(target) << "xorriso" << "cd" << target << own;
 }
 
 void TestIsoImage::refusals()
@@ -192,6 +198,9 @@ void TestIsoImage::refusals()
     DiscFiles::writeFile(m_dir->filePath("out/image.iso"), "an earlier image");
     QVERIFY(QDir(m_dir->path()).mkpath("out/folder"));
     QVERIFY(QFile::link(m_dir->filePath("cd"), m_dir->filePath("linked")));
+    DiscFiles::writeFile(m_dir->filePath("home/Velmora.dat"), "the menus");
+    QVERIFY(QFile::link(m_dir->filePath("home/Velmora.dat"), m_dir->filePath("database.iso")));
+    QVERIFY(QFile::link(m_dir->filePath("home"), m_dir->filePath("homelink")));
     DiscFiles::writeFile(m_dir->filePath("notexec"), "#!/bin/sh\n");
     DiscFiles::writeFile(m_dir->filePath("fakexorriso"),
                          "#!/bin/sh\necho 'libisofs: FAILURE : Cannot open the disk file' >&2\n"
@@ -203,6 +212,7 @@ void TestIsoImage::refusals()
 
     IsoImage image;
     image.setProgram(program);
+    image.setDataHome(m_dir->filePath("home"));
     QVERIFY(!image.run(m_dir->filePath(root), "Menu", m_dir->filePath(target)));
     QVERIFY2(image.result().error.contains(error), qPrintable(image.result().error));
     QCOMPARE(filesBesideImages(), QStringList{"image.iso"});
@@ -210,10 +220,15 @@ void TestIsoImage::refusals()
     QFile earlier(m_dir->filePath("out/image.iso"));
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("an earlier image"));
+    QFile database(m_dir->filePath("home/Velmora.dat"));
+    QVERIFY(database.open(QIODevice::ReadOnly));
+    QCOMPARE(database.readAll(), QByteArray("the menus"));
+    QCOMPARE(QDir(m_dir->filePath("home")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"Velmora.dat"});
 }
 
 // Joliet has no links, so a link inside the root goes in as the file it points to, in both trees; one leading out
-// of the root does not go in at all.
+// of the root does not go in at all, nor do pipes, nor Velmora's own data when the data home is in the root.
 void TestIsoImage::linksGoInAsTheirFiles()
 {
     const QString root = m_dir->filePath("cd");
@@ -223,12 +238,17 @@ void TestIsoImage::linksGoInAsTheirFiles()
     QVERIFY(QFile::link("sub", root + "/folder link"));
     QVERIFY(QFile::link("/etc", root + "/etc"));
     QVERIFY(QFile::link("nothing", root + "/dangling"));
+    QVERIFY(::mkfifo(QFile::encodeName(root + "/pipe").constData(), 0644) == 0);
+    for (const char *own : {"/home/Velmora.dat", "/home/Velmora.dat-journal", "/home/Styles/Blue/logo.png"})
+        DiscFiles::writeFile(root + own, "own");
+    DiscFiles::writeFile(root + "/home/other.txt", "o");
     const QString target = m_dir->filePath("out/image.iso");
     IsoImage image;
+    image.setDataHome(root + "/home");
     QVERIFY2(image.run(root, "Links", target), qPrintable(image.result().error));
 
     const QMap<QString, qint64> expected = {
-        {"a.txt", 3000}, {"link.txt", 3000}, {"sub/b.txt", 2}, {"folder link/b.txt", 2}};
+        {"a.txt", 3000}, {"link.txt", 3000}, {"sub/b.txt", 2}, {"folder link/b.txt", 2}, {"home/other.txt", 1}};
     QCOMPARE(DiscFiles::imageFiles(target), expected);
     QCOMPARE(DiscFiles::imageFiles(target, {"-rockridge", "off", "-joliet", "on"}), expected);
 }
