@@ -1,5 +1,7 @@
 #include "core/generate/MenuSnapshot.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 // Member order is the order of the style columns.
@@ -58,6 +60,23 @@ QStringList StyleFields::values() const
 QStringList StyleFields::mediaFiles() const
 {
     return {backImage, soundFile, logoFile, buttonOnImage, buttonOffImage};
+}
+
+QString MenuLanguage::pageCode(const QString &stored)
+{
+    static const QRegularExpression tag(QStringLiteral("^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$"));
+    QString code = ofStored(stored);
+    code.replace(QLatin1Char('_'), QLatin1Char('-'));
+    if (!tag.match(code).hasMatch())
+        return english();
+    QString primary = code.section(QLatin1Char('-'), 0, 0).toLower();
+    if (primary == QLatin1String("iw"))
+        primary = QStringLiteral("he");
+    for (const Choice &choice : choices()) {
+        if (choice.code == primary)
+            return primary;
+    }
+    return code;
 }
 
 QList<MenuLanguage::Choice> MenuLanguage::choices()

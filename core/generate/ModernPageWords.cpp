@@ -1,5 +1,7 @@
 #include "core/generate/ModernPageWords.h"
 
+#include "core/generate/MenuSnapshot.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -127,7 +129,7 @@ QString primary(const QString &language)
 
 const ModernPageWords &ModernPageWords::of(const QString &language)
 {
-    const QString wanted = primary(language);
+    const QString wanted = primary(code(language));
     for (const ModernPageWords &words : table) {
         if (wanted == QLatin1String(words.language))
             return words;
@@ -137,10 +139,7 @@ const ModernPageWords &ModernPageWords::of(const QString &language)
 
 QString ModernPageWords::code(const QString &language)
 {
-    // A BCP 47 tag of letters, digits and hyphens; anything else could not stand in the attribute.
-    static const QRegularExpression tag(QStringLiteral("^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$"));
-    const QString trimmed = language.trimmed();
-    return tag.match(trimmed).hasMatch() ? trimmed : QStringLiteral("en");
+    return MenuLanguage::pageCode(language);
 }
 
 bool ModernPageWords::isRightToLeft(const QString &language)

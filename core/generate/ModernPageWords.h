@@ -33,7 +33,7 @@ struct ModernPageWords
 
     // The words of a language code ("de", "de-AT" and "DE" alike); English for a language the table lacks.
     static const ModernPageWords &of(const QString &language);
-    // The code the page names: the given one when it is well-formed, "en" otherwise.
+    // The code the page names (MenuLanguage::pageCode).
     static QString code(const QString &language);
     // Right-to-left scripts: the page mirrors.
     static bool isRightToLeft(const QString &language);

@@ -305,8 +305,16 @@ void TestModernPage::wordsFollowTheLanguage()
         {"fr", {"<html lang=\"fr\">", ">Recherche</label>", "1,4\xC2\xA0Mo"}},
         {"pt-BR", {"<html lang=\"pt-BR\">", ">Search</label>", "1.4\xC2\xA0MB"}},
         {"ar", {"<html lang=\"ar\" dir=\"rtl\">", ">Search</label>"}},
-        {"he-IL", {"<html lang=\"he-IL\" dir=\"rtl\">"}},
+        // One reading of the stored language for the words and the attributes alike.
+        {"he-IL", {"<html lang=\"he\" dir=\"rtl\">"}},
+        {"iw", {"<html lang=\"he\" dir=\"rtl\">"}},
+        {"de_DE", {"<html lang=\"de\">", ">Suche</label>", "1,4\xC2\xA0MB"}},
+        {"de-DE", {"<html lang=\"de\">", ">Suche</label>"}},
+        {" DE ", {"<html lang=\"de\">", ">Suche</label>"}},
+        {"pt_BR", {"<html lang=\"pt-BR\">", ">Search</label>"}},
+        {"fa", {"<html lang=\"fa\" dir=\"rtl\">", ">Search</label>"}},
         {"\"><script>", {"<html lang=\"en\">", ">Search</label>"}},
+        {"de_DE.UTF-8", {"<html lang=\"en\">", ">Search</label>"}},
     };
     for (const auto &c : cases) {
         MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::modern());
