@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/ConsoleText.h"
+
 #include "core/about/Translations.h"
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"
@@ -56,7 +58,8 @@ CommandLine::CommandLine(const QStringList &arguments)
 
     if (!m_parser.parse(arguments)) {
         m_valid = false;
-        m_message = m_parser.errorText();
+        const QString negative = ConsoleText::negativeNumber(arguments.mid(1));
+        m_message = negative.isEmpty() ? m_parser.errorText() : negative;
         return;
     }
     m_help = m_parser.isSet(QStringLiteral("help"));
@@ -121,14 +124,14 @@ CommandLine::CommandLine(const QStringList &arguments)
         return;
     }
     if (m_command == QLatin1String("build")) {
-        bool ok = false;
-        if (m_commandArguments.size() == 1)
-            m_menuId = m_commandArguments.first().toLongLong(&ok);
-        if (!ok) {
-            m_valid = false;
-            m_message = QCoreApplication::translate(
-                "CommandLine", "build takes one argument, the number of the menu (see 'velmora list').");
-        }
+        const QString usage = QCoreApplication::translate(
+            "CommandLine", "build takes one argument, the number of the menu (see 'velmora list').");
+        const StepValue<qint64> number =
+            m_commandArguments.size() == 1 ? ConsoleText::menuNumber(m_commandArguments.first(), usage)
+                                           : StepValue<qint64>::failure(usage);
+        m_menuId = number.value;
+        m_valid = number.ok;
+        m_message = number.error;
         return;
     }
     if (DiscCommands::handles(m_command)) {
@@ -170,7 +173,7 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
 {
     const QString home = dataHome(programFolder);
     if (home.isEmpty()) {
-        err << dataHomeFailure(programFolder) << Qt::endl;
+        err << ConsoleText::message(dataHomeFailure(programFolder)) << Qt::endl;
         return 1;
     }
     try {
@@ -182,15 +185,15 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
         if (DiscCommands::handles(m_command))
             return m_disc.run(home, out, err);
     } catch (const DataError &error) {
-        err << error.message() << Qt::endl;
+        err << ConsoleText::message(error.message()) << Qt::endl;
         return 1;
     } catch (const std::bad_alloc &) {
         err << QCoreApplication::translate("CommandLine", "Not enough memory to %1 the menus.").arg(m_command)
             << Qt::endl;
         return 1;
     } catch (const std::exception &error) {
-        err << QCoreApplication::translate("CommandLine", "The %1 command failed: %2")
-                   .arg(m_command, QString::fromLocal8Bit(error.what()))
+        err << ConsoleText::message(QCoreApplication::translate("CommandLine", "The %1 command failed: %2")
+                                        .arg(m_command, QString::fromLocal8Bit(error.what())))
             << Qt::endl;
         return 1;
     }
@@ -199,13 +202,18 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
 
 int CommandLine::listMenus(const QString &home, QTextStream &out) const
 {
-    for (const MenuRecord &menu : MenuStore(DataHome::databasePath(home)).menus()) {
+    const MenuStore::MenuList list = MenuStore(DataHome::databasePath(home)).menuList();
+    for (const MenuRecord &menu : list.menus) {
         // One line per menu, whatever the title holds.
-        QString title = menu.title;
-        title.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\r'), QLatin1Char(' '));
-        title.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        out << menu.id << ": " << title << " (" << MenuLanguage::ofStored(menu.language) << ')' << Qt::endl;
+        out << menu.id << ": " << ConsoleText::value(menu.title) << " ("
+            << ConsoleText::value(MenuLanguage::ofStored(menu.language)) << ')' << Qt::endl;
     }
+    if (list.leftOut > 0)
+        out << QCoreApplication::translate("CommandLine",
+                                           "Left out %1 of the rows of tblMenus: their MenuID is not a positive whole "
+                                           "number, or an earlier row has it, so no command can reach them.")
+                   .arg(list.leftOut)
+            << Qt::endl;
     return 0;
 }
 
@@ -215,11 +223,11 @@ int CommandLine::buildMenu(const QString &home, const QString &programFolder, QT
     MenuBuild build(data);
     const StepResult result = build.runStored(m_menuId, programFolder);
     for (const QString &note : build.notes())
-        err << note << Qt::endl;
+        err << ConsoleText::message(note) << Qt::endl;
     for (const QString &file : build.written())
-        out << QCoreApplication::translate("CommandLine", "Wrote %1").arg(QDir::toNativeSeparators(file)) << Qt::endl;
+        out << QCoreApplication::translate("CommandLine", "Wrote %1").arg(ConsoleText::value(QDir::toNativeSeparators(file))) << Qt::endl;
     if (!result) {
-        err << result.error << Qt::endl;
+        err << ConsoleText::message(result.error) << Qt::endl;
         return 1;
     }
     return 0;

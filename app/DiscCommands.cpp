@@ -1,5 +1,7 @@
 #include "app/DiscCommands.h"
 
+#include "app/ConsoleText.h"
+
 #include "core/data/DataHome.h"
 #include "core/data/MenuReader.h"
 #include "core/data/MenuStore.h"
@@ -105,23 +107,28 @@ bool DiscCommands::handles(const QString &command)
 StepResult DiscCommands::parse(const QString &command, const QStringList &arguments, const QCommandLineParser &parser)
 {
     m_command = command;
-    bool ok = !arguments.isEmpty();
-    if (ok)
-        m_menuId = arguments.first().toLongLong(&ok);
     m_paths = arguments.mid(1);
     if (parser.isSet(categoryOption))
         m_category = parser.value(categoryOption);
     m_output = parser.value(outputOption);
 
-    if (command == QLatin1String("add")) {
-        if (!ok || m_paths.isEmpty())
-            return StepResult::failure(QCoreApplication::translate(
-                "CommandLine", "add takes the number of the menu and one or more files or folders."));
-    } else if (!ok || !m_paths.isEmpty())
+    const bool add = command == QLatin1String("add");
+    const QString usage =
+        add ? QCoreApplication::translate("CommandLine",
+                                          "add takes the number of the menu and one or more files or folders.")
+            : QCoreApplication::translate("CommandLine",
+                                          "%1 takes one argument, the number of the menu (see 'velmora list').")
+                  .arg(command);
+    if (arguments.isEmpty() || m_paths.isEmpty() != !add)
+        return StepResult::failure(usage);
+    const StepValue<qint64> number = ConsoleText::menuNumber(arguments.first(), usage);
+    if (!number)
+        return number;
+    m_menuId = number.value;
+    // An empty category would be stored as the word that means "none".
+    if (m_category && m_category->trimmed().isEmpty())
         return StepResult::failure(
-            QCoreApplication::translate("CommandLine",
-                                        "%1 takes one argument, the number of the menu (see 'velmora list').")
-                .arg(command));
+            QCoreApplication::translate("CommandLine", "--category needs a text, the category of the new entries."));
     return optionsFit(command, parser);
 }
 
@@ -156,7 +163,7 @@ std::optional<StoredSnapshot> DiscCommands::storedMenu(MenuStore &data, QTextStr
                 .arg(PathMapping::shown(menu.value.rootFolder))
                 .arg(m_menuId));
     if (!menu) {
-        err << menu.error << Qt::endl;
+        err << ConsoleText::message(menu.error) << Qt::endl;
         return std::nullopt;
     }
     return menu.value;
@@ -173,17 +180,18 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
         fill.setCategory(*m_category);
     if (!fill.collect(m_paths)) {
         for (QString refused : fill.refused())
-            err << refused.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << Qt::endl;
+            err << ConsoleText::message(refused.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) << Qt::endl;
         err << QCoreApplication::translate("CommandLine", "Nothing was added.") << Qt::endl;
         return 1;
     }
     for (const QString &skipped : fill.skipped())
-        err << skipped << Qt::endl;
+        err << ConsoleText::message(skipped) << Qt::endl;
     const int stored = fill.store(fill.offered());
     if (stored == fill.offered().size()) {
         for (const FillEntry &entry : fill.offered())
             out << QCoreApplication::translate("CommandLine", "Added %1 as \"%2\" in %3")
-                       .arg(entry.link, entry.title, entry.category)
+                       .arg(ConsoleText::value(entry.link), ConsoleText::value(entry.title),
+                            ConsoleText::value(entry.category))
                 << Qt::endl;
     } else {
         out << QCoreApplication::translate("CommandLine",
@@ -205,13 +213,13 @@ int DiscCommands::check(const QString &home, QTextStream &out, QTextStream &err)
     if (!menu)
         return 1;
     for (const QString &note : menu->notes)
-        err << note << Qt::endl;
+        err << ConsoleText::message(note) << Qt::endl;
     DiscCheck check(data, menu->snapshot);
     check.run();
     for (const DiscProblem &problem : check.problems())
-        out << problem.text << Qt::endl;
+        out << ConsoleText::message(problem.text) << Qt::endl;
     for (const QString &note : check.notes())
-        out << note << Qt::endl;
+        out << ConsoleText::message(note) << Qt::endl;
     out << check.size().line() << Qt::endl;
     return check.problems().isEmpty() ? 0 : 1;
 }
@@ -256,11 +264,11 @@ int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) c
     if (progressShown)
         err << "\n" << Qt::flush;
     if (!made) {
-        err << made.error << Qt::endl;
+        err << ConsoleText::message(made.error) << Qt::endl;
         return 1;
     }
     out << QCoreApplication::translate("CommandLine", "Wrote %1")
-               .arg(PathMapping::shown(QFileInfo(target).absoluteFilePath()))
+               .arg(ConsoleText::value(PathMapping::shown(QFileInfo(target).absoluteFilePath())))
         << Qt::endl;
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/ConsoleText.h"
 #include "core/about/Translations.h"
 #include "core/platform/ProgramParts.h"
 #include "wizard/WizardMain.h"
@@ -85,7 +86,7 @@ int main(int argc, char *argv[])
     // Read again, now that its help and messages can speak the user's language.
     const CommandLine command(arguments);
     if (!command.isValid()) {
-        err << command.message() << Qt::endl
+        err << ConsoleText::message(command.message()) << Qt::endl
             << QCoreApplication::translate("CommandLine", "Try 'velmora --help'.") << Qt::endl;
         return 2;
     }
@@ -101,7 +102,7 @@ int main(int argc, char *argv[])
         return command.run(QCoreApplication::applicationDirPath(), out, err);
     } catch (const std::exception &error) {
         // Whatever a command let through ends as a message, not as an abort.
-        err << "velmora: " << QString::fromLocal8Bit(error.what()) << Qt::endl;
+        err << "velmora: " << ConsoleText::message(QString::fromLocal8Bit(error.what())) << Qt::endl;
         return 1;
     }
 }

@@ -123,12 +123,25 @@ void MenuStore::writeMenu(SqliteConnection &connection, MenuRecord &menu)
                             .arg(changed));
 }
 
-QVector<MenuRecord> MenuStore::menus() const
+MenuStore::MenuList MenuStore::menuList() const
 {
     SqliteConnection connection = open();
-    QVector<MenuRecord> menus;
-    each(connection, Sql::selectMenus(), [&](const SqliteStatement &row) { menus.append(menuRow(row)); });
-    return menus;
+    MenuList list;
+    QSet<qint64> seen;
+    each(connection, Sql::selectMenus(), [&](const SqliteStatement &row) {
+        int idColumn = -1;
+        for (int i = 0; i < row.columnCount() && idColumn < 0; ++i)
+            idColumn = row.columnName(i).compare(QLatin1String("MenuID"), Qt::CaseInsensitive) == 0 ? i : -1;
+        const SqliteStatement::Raw id = idColumn < 0 ? SqliteStatement::Raw() : row.raw(idColumn);
+        // Only an integer is found again by "WHERE MenuID=?"; a text "1", 2.5 or NULL never is.
+        if (id.type != SqliteStatement::Integer || id.integer < 1 || seen.contains(id.integer)) {
+            ++list.leftOut;
+            return;
+        }
+        seen.insert(id.integer);
+        list.menus.append(menuRow(row));
+    });
+    return list;
 }
 
 std::optional<MenuRecord> MenuStore::menu(qint64 menuId) const

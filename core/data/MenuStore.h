@@ -53,7 +53,15 @@ public:
     // The message for a menu that vanished under the caller: `label` is how the caller knows it.
     static QString lostMenuText(const QString &label);
 
-    QVector<MenuRecord> menus() const;
+    // The menus a command can reach by their number. Rows of tblMenus that another tool wrote with a MenuID that is
+    // not a positive whole number, or that repeats an earlier row's, are left out and counted.
+    struct MenuList
+    {
+        QVector<MenuRecord> menus;
+        int leftOut = 0;
+    };
+    MenuList menuList() const;
+    QVector<MenuRecord> menus() const { return menuList().menus; }
     std::optional<MenuRecord> menu(qint64 menuId) const;
     // Whether a menu has this title, letter case aside in any script.
     bool titleTaken(const QString &title) const;

@@ -93,7 +93,8 @@ QString RootWalk::escaped(const QString &text)
 {
     QString shown;
     for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+        // C1 controls too: a terminal may read U+009B as the start of an escape sequence.
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f))
             shown += hexByte(c.unicode());
         else
             shown += c;

@@ -37,7 +37,7 @@ public:
     // Calls visit for every item, a folder before what it holds; false (and stops) when visit returns false.
     bool run(const Visit &visit) const;
 
-    // A name or path for one line of text: invalid bytes and control characters as \xNN.
+    // A name or path for one line of text: invalid bytes and control characters (C0, DEL and C1) as \xNN.
     static QString shown(const QByteArray &bytes);
     static QString escaped(const QString &text);
     static bool isValidUtf8(const QByteArray &bytes);

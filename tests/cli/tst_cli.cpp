@@ -13,6 +13,7 @@ private slots:
     void listPrintsMenusInDatabaseOrder();
     void listOnAFreshHomeCreatesTheDatabase();
     void listRefusesAForeignFile();
+    void listLeavesOutForeignMenuRows();
     void badArgumentsAreReported_data();
     void badArgumentsAreReported();
     void languageFollowsSystemAndOption_data();
@@ -102,6 +103,51 @@ void TestCli::listPrintsMenusInDatabaseOrder()
            QStringLiteral("UPDATE tblMenus SET Language='de' WHERE MenuID=7;"));
     QCOMPARE(velmora({QStringLiteral("list"), QStringLiteral("--home"), home.path()}).out,
              QStringLiteral(u"2: Tools (en)\n5: Ürün's disc (en)\n7: Summer CD (de)\n"));
+
+    // Control characters in a title do not reach the terminal as they are.
+    sqlite(home.filePath(QStringLiteral("Velmora.dat")),
+           QStringLiteral("UPDATE tblMenus SET Title='a'||char(27)||'[2J'||char(10)||'b'||char(155)||'c' WHERE MenuID=2;"));
+    QCOMPARE(velmora({QStringLiteral("list"), QStringLiteral("--home"), home.path()}).out.split('\n').first(),
+             QStringLiteral("2: a\\x1B[2J\\x0Ab\\x9Bc (en)"));
+}
+
+// Rows that another tool wrote with a MenuID no command can reach are not listed as menus; the file is not changed.
+void TestCli::listLeavesOutForeignMenuRows()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("sqlite3")).isEmpty())
+        QSKIP("the sqlite3 shell is not installed");
+    QTemporaryDir home;
+    const QString database = home.filePath(QStringLiteral("Velmora.dat"));
+    sqlite(database,
+           QStringLiteral("CREATE TABLE tblMenus (MenuID, Template TEXT, Title TEXT, StyleNo INTEGER, Root TEXT, "
+                          "Language TEXT);"
+                          "CREATE TABLE tblDetails (MenuNo INTEGER, Category TEXT, FileName TEXT, FileLink TEXT, "
+                          "Description TEXT, Screenshot TEXT);"
+                          "CREATE TABLE tblStyles (StyleID INTEGER PRIMARY KEY AUTOINCREMENT, StyleName TEXT, "
+                          "BackColor TEXT, BackImage TEXT, Soundfile TEXT, Logofile TEXT, LogoTop TEXT, LogoLeft TEXT, "
+                          "ButtonOnImage TEXT, ButtonOffImage TEXT, TitleFont TEXT, TitleColor TEXT, ButtonFont TEXT, "
+                          "ButtonColor TEXT, TextFont TEXT, TextColor TEXT, HyperFont TEXT, HyperColor TEXT, "
+                          "HyperColorA TEXT);"
+                          "INSERT INTO tblMenus VALUES (3, 'Standard', 'Good', 1, '/cd', 'en');"
+                          "INSERT INTO tblMenus VALUES ('abc', 'Standard', 'Text', 1, '/cd', 'en');"
+                          "INSERT INTO tblMenus VALUES ('1', 'Standard', 'Text one', 1, '/cd', 'en');"
+                          "INSERT INTO tblMenus VALUES ('1', 'Standard', 'Text one again', 1, '/cd', 'en');"
+                          "INSERT INTO tblMenus VALUES (NULL, 'Standard', 'Null', 1, '/cd', 'en');"
+                          "INSERT INTO tblMenus VALUES (2.5, 'Standard', 'Real', 1, '/cd', 'en');"
+                          "INSERT INTO tblMenus VALUES (x'01', 'Standard', 'Blob', 1, '/cd', 'en');"
+                          "INSERT INTO tblMenus VALUES (0, 'Standard', 'Zero', 1, '/cd', 'en');"
+                          "INSERT INTO tblMenus VALUES (3, 'Standard', 'Twin', 1, '/cd', 'en');"));
+    const QByteArray before = [&] {
+        QFile file(database);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    const Result list = velmora({QStringLiteral("list"), QStringLiteral("--home"), home.path()});
+    QCOMPARE(list.exitCode, 0);
+    QCOMPARE(list.out, QStringLiteral("3: Good (en)\nLeft out 8 of the rows of tblMenus: their MenuID is not a positive "
+                                      "whole number, or an earlier row has it, so no command can reach them.\n"));
+    QFile file(database);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 void TestCli::listOnAFreshHomeCreatesTheDatabase()
@@ -143,6 +189,15 @@ void TestCli::badArgumentsAreReported_data()
                                        << QStringLiteral("--zoom needs a whole percentage");
     QTest::newRow("list with arguments") << QStringList{QStringLiteral("list"), QStringLiteral("7")}
                                          << QStringLiteral("list takes no arguments");
+    QTest::newRow("menu number too large") << QStringList{"build", "99999999999999999999999"}
+                                           << "99999999999999999999999 is too large for a menu number";
+    QTest::newRow("negative menu number") << QStringList{"build", "-1"}
+                                          << "-1 is not a menu number: menus are numbered from 1";
+    QTest::newRow("negative menu number to check") << QStringList{"check", "-12"} << "-12 is not a menu number";
+    QTest::newRow("empty category") << QStringList{"add", "1", "--category", "", "x"}
+                                    << "--category needs a text";
+    QTest::newRow("blank category") << QStringList{"add", "1", "--category= ", "x"} << "--category needs a text";
+    QTest::newRow("an escape sequence in a command") << QStringList{"\x1b[2J"} << "Unknown command: \\x1B[2J";
 }
 
 void TestCli::badArgumentsAreReported()
