@@ -4,7 +4,8 @@
 #include "core/data/MenuStore.h"
 #include "core/data/Sql.h"
 
-MenuReader::MenuReader(const MenuStore &store) : m_connection(std::make_shared<SqliteConnection>(store.databasePath()))
+MenuReader::MenuReader(const MenuStore &store)
+    : m_databasePath(store.databasePath()), m_connection(std::make_shared<SqliteConnection>(m_databasePath))
 {}
 
 MenuReader::~MenuReader()

@@ -29,6 +29,8 @@ class MenuReader
 public:
     explicit MenuReader(const MenuStore &store);
     ~MenuReader();
+    // The database read; the data home is its folder.
+    QString databasePath() const { return m_databasePath; }
     MenuReader(const MenuReader &) = delete;
     MenuReader &operator=(const MenuReader &) = delete;
 
@@ -53,6 +55,7 @@ private:
     EntryCursor query(const SqlStatement &statement);
     qint64 count(const SqlStatement &statement);
 
+    QString m_databasePath;
     std::shared_ptr<SqliteConnection> m_connection;
     bool m_reading = false;
 };

@@ -1,9 +1,45 @@
 #include "core/generate/StoredSnapshot.h"
 
+#include "core/data/DataHome.h"
 #include "core/data/MenuReader.h"
 #include "core/generate/PathMapping.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// A relative media path is where the wizard puts media: the style's own folder of the style library, whatever folder
+// the program runs from. One that climbs out of that folder is refused.
+StepResult resolveMedia(StyleFields &style, const QString &home)
+{
+    const QString folder = QDir::cleanPath(DataHome::styleLibrary(home) + QLatin1Char('/') + style.styleName);
+    const struct
+    {
+        QString StyleFields::*field;
+        const char *column;
+    } media[] = {{&StyleFields::backImage, "BackImage"},
+                 {&StyleFields::soundFile, "Soundfile"},
+                 {&StyleFields::logoFile, "Logofile"},
+                 {&StyleFields::buttonOnImage, "ButtonOnImage"},
+                 {&StyleFields::buttonOffImage, "ButtonOffImage"}};
+    for (const auto &medium : media) {
+        QString &path = style.*medium.field;
+        if (!StyleFields::isSet(path) || QDir::isAbsolutePath(path))
+            continue;
+        const QString resolved = QDir::cleanPath(folder + QLatin1Char('/') + path);
+        if (!resolved.startsWith(folder + QLatin1Char('/')))
+            return StepResult::failure(
+                QCoreApplication::translate("Build", "The field %1 of the style \"%2\" names %3, which leads out of "
+                                                     "the style's folder %4.")
+                    .arg(QLatin1String(medium.column), style.styleName, path, PathMapping::shown(folder)));
+        path = QDir::toNativeSeparators(resolved);
+    }
+    return StepResult::success();
+}
+
+} // namespace
 
 StepValue<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 menuId)
 {
@@ -23,6 +59,9 @@ StepValue<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 menuId
     }
     if (menu->style) {
         stored.snapshot.style = StyleFields::fromValues(*menu->style);
+        const StepResult media = resolveMedia(stored.snapshot.style, QFileInfo(reader.databasePath()).absolutePath());
+        if (!media)
+            return StepValue<StoredSnapshot>::failure(media.error);
     } else {
         stored.snapshot.style = StyleFields::standard();
         bool number = false;

@@ -12,6 +12,7 @@ private slots:
     void init();
     void buildsTheStoredMenu();
     void missingStyleRowUsesTheDefaults();
+    void relativeMediaComeFromTheStyleFolder();
     void buildsAModernMenu();
     void refusedBuildsLeaveEarlierFiles_data();
     void refusedBuildsLeaveEarlierFiles();
@@ -159,6 +160,19 @@ void TestCliBuild::buildsTheStoredMenu()
     QCOMPARE(readFile(cd + QStringLiteral("Index.htm")), page);
 }
 
+// A relative medium is the style library's, wherever the program is started from.
+void TestCliBuild::relativeMediaComeFromTheStyleFolder()
+{
+    makeDatabase(path(QStringLiteral("cd")));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("home/Styles/Ocean/art"))));
+    writeFile(path(QStringLiteral("home/Styles/Ocean/art/logo.gif")), "the library's logo");
+    sqlite(QStringLiteral("UPDATE tblStyles SET Logofile='art/logo.gif' WHERE StyleID=3;"));
+    const Result build =
+        velmora({QStringLiteral("build"), QStringLiteral("1"), QStringLiteral("--home"), path(QStringLiteral("home"))});
+    QVERIFY2(build.exitCode == 0, qPrintable(build.err));
+    QCOMPARE(readFile(path(QStringLiteral("cd/Menu/logo.gif"))), QByteArray("the library's logo"));
+}
+
 void TestCliBuild::missingStyleRowUsesTheDefaults()
 {
     makeDatabase(path(QStringLiteral("cd")));
@@ -222,6 +236,11 @@ void TestCliBuild::refusedBuildsLeaveEarlierFiles_data()
     QTest::newRow("injected colour") << "1"
                                      << "LogoTop=0}body{background:url(http://evil.example/p)}x{"
                                      << "The style \"Ocean\" cannot be used: its logo position top";
+    QTest::newRow("medium out of its style folder")
+        << "1"
+        << "Logofile=../../../media/logo.gif"
+        << "The field Logofile of the style \"Ocean\" names ../../../media/logo.gif, which leads out of the style's "
+           "folder";
 }
 
 void TestCliBuild::refusedBuildsLeaveEarlierFiles()
@@ -236,8 +255,8 @@ void TestCliBuild::refusedBuildsLeaveEarlierFiles()
     writeFile(cd + QStringLiteral("Index.hta"), "earlier page");
     if (damage.startsWith(QLatin1String("media/")) || damage.startsWith(QLatin1String("bin/")))
         QVERIFY(QFile::remove(path(damage)));
-    if (damage.startsWith(QLatin1String("LogoTop=")))
-        sqlite(QStringLiteral("UPDATE tblStyles SET LogoTop='%1';").arg(damage.mid(8)));
+    if (damage.startsWith(QLatin1String("LogoTop=")) || damage.startsWith(QLatin1String("Logofile=")))
+        sqlite(QStringLiteral("UPDATE tblStyles SET %1='%2';").arg(damage.section('=', 0, 0), damage.section('=', 1)));
     if (damage == QLatin1String("root read-only"))
         QVERIFY(QFile::setPermissions(cd, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup));
 
