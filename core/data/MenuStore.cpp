@@ -4,7 +4,10 @@
 #include "core/data/Sql.h"
 #include "core/data/SqliteConnection.h"
 
+#include <sqlite3.h>
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QSet>
 
 namespace {
@@ -16,6 +19,24 @@ int run(SqliteConnection &connection, const SqlStatement &statement)
     while (command.step()) {
     }
     return connection.changes();
+}
+
+// Runs a change as run() does; when the engine refuses the statement itself (a constraint, a trigger, a column it does
+// not fill), the message names the file and what was being stored, the engine's own text after it. Failures of the
+// file (locked, read-only, full) name it already.
+int change(SqliteConnection &connection, const SqlStatement &statement, const QString &what)
+{
+    try {
+        return run(connection, statement);
+    } catch (const DataError &error) {
+        const int code = error.code();
+        if (code != SQLITE_CONSTRAINT && code != SQLITE_ERROR && code != SQLITE_MISMATCH && code != SQLITE_TOOBIG &&
+            code != SQLITE_RANGE)
+            throw;
+        throw DataError(QCoreApplication::translate("Database", "%1 could not be changed in %2: %3")
+                            .arg(what, QDir::toNativeSeparators(connection.filePath()), error.message()),
+                        code);
+    }
 }
 
 // Calls row for every row of the query.
@@ -82,6 +103,21 @@ SqliteConnection MenuStore::open() const
     return SqliteConnection(m_databasePath);
 }
 
+QString MenuStore::menuWhat(const MenuRecord &menu)
+{
+    return QCoreApplication::translate("Database", "The menu %1").arg(menuLabel(menu));
+}
+
+QString MenuStore::entryWhat(const MenuRecord &menu, const QString &fileName)
+{
+    return QCoreApplication::translate("Database", "The entry \"%1\" of the menu %2").arg(fileName, menuLabel(menu));
+}
+
+QString MenuStore::styleWhat(const QString &name)
+{
+    return QCoreApplication::translate("Database", "The style \"%1\"").arg(name);
+}
+
 QString MenuStore::lostMenuText(const QString &label)
 {
     return QCoreApplication::translate("Database", "The menu %1 no longer exists; it was deleted by another program.")
@@ -106,15 +142,16 @@ void MenuStore::requireMenu(SqliteConnection &connection, const MenuRecord &menu
 void MenuStore::writeMenu(SqliteConnection &connection, MenuRecord &menu)
 {
     if (menu.id == 0) {
-        if (run(connection, Sql::insertMenu(menu.templateName, menu.title, menu.styleNo, menu.root, menu.language)) !=
-            1)
+        if (change(connection, Sql::insertMenu(menu.templateName, menu.title, menu.styleNo, menu.root, menu.language),
+                   menuWhat(menu)) != 1)
             throw DataError(
                 QCoreApplication::translate("Database", "The menu %1 could not be stored.").arg(menuLabel(menu)));
         menu.id = connection.lastInsertId();
         return;
     }
-    const int changed = run(
-        connection, Sql::updateMenu(menu.id, menu.templateName, menu.title, menu.styleNo, menu.root, menu.language));
+    const int changed =
+        change(connection, Sql::updateMenu(menu.id, menu.templateName, menu.title, menu.styleNo, menu.root, menu.language),
+               menuWhat(menu));
     if (changed == 0)
         throw DataError(lostMenuText(menuLabel(menu)), DataError::menuLost);
     if (changed != 1)
@@ -235,7 +272,7 @@ bool MenuStore::saveEntry(const MenuRecord &menu, const QString &editing, const 
                                                         entry.description, entry.screenshot)
                                      : Sql::updateEntry(*rowId, entry.category, entry.fileName, entry.fileLink,
                                                         entry.description, entry.screenshot);
-    if (run(connection, write) != 1)
+    if (change(connection, write, entryWhat(menu, entry.fileName)) != 1)
         throw DataError(QCoreApplication::translate("Database", "The entry %1 of the menu %2 could not be stored.")
                             .arg(entry.fileName, menuLabel(menu)));
     transaction.commit();
@@ -265,17 +302,36 @@ int MenuStore::addNewEntries(const MenuRecord &menu, const QVector<EntryRecord> 
     requireMenu(connection, menu);
     QSet<QString> links;
     each(connection, Sql::selectEntryLinks(menu.id), [&](const SqliteStatement &row) { links.insert(text(row, 0)); });
+    const auto storedRows = [&] {
+        qint64 rows = 0;
+        each(connection, Sql::countEntries(menu.id), [&](const SqliteStatement &row) { rows = row.value(0).toLongLong(); });
+        return rows;
+    };
+    const qint64 before = storedRows();
     int added = 0;
     for (const EntryRecord &entry : entries) {
         if (links.contains(entry.fileLink))
             continue;
         links.insert(entry.fileLink);
-        if (run(connection, Sql::insertEntry(menu.id, entry.category, entry.fileName, entry.fileLink, entry.description,
-                                             entry.screenshot)) != 1)
+        if (change(connection,
+                   Sql::insertEntry(menu.id, entry.category, entry.fileName, entry.fileLink, entry.description,
+                                    entry.screenshot),
+                   entryWhat(menu, entry.fileName)) != 1)
             throw DataError(QCoreApplication::translate("Database", "The entry %1 of the menu %2 could not be stored.")
                                 .arg(entry.fileName, menuLabel(menu)));
         ++added;
     }
+    // Each insert reports one row; a trigger may still have added or removed others.
+    const qint64 after = storedRows();
+    if (after - before != added)
+        throw DataError(QCoreApplication::translate("Database", "The entries of the menu %1 were not stored as given: "
+                                                                "%2 rows were meant to be added and %3 were; %4 holds "
+                                                                "something (a trigger?) that changes them. Nothing was "
+                                                                "added.")
+                            .arg(menuLabel(menu))
+                            .arg(added)
+                            .arg(after - before)
+                            .arg(QDir::toNativeSeparators(connection.filePath())));
     transaction.commit();
     if (added > 0)
         emit entriesAdded();
@@ -352,10 +408,10 @@ void MenuStore::saveStyleAndMenu(qint64 &styleId, const std::optional<QStringLis
     const QString name = values ? values->value(0) : QString();
     if (!values) {
     } else if (id == 0) {
-        if (run(connection, Sql::insertStyle(*values)) != 1)
+        if (change(connection, Sql::insertStyle(*values), styleWhat(name)) != 1)
             throw DataError(QCoreApplication::translate("Database", "The style %1 could not be stored.").arg(name));
         id = connection.lastInsertId();
-    } else if (run(connection, Sql::updateStyle(id, *values)) != 1) {
+    } else if (change(connection, Sql::updateStyle(id, *values), styleWhat(name)) != 1) {
         throw DataError(QCoreApplication::translate(
                             "Database", "The style %1 (number %2) no longer exists; it was deleted by another program.")
                             .arg(name)

@@ -110,6 +110,10 @@ signals:
 private:
     SqliteConnection open() const;
     static QString menuLabel(const MenuRecord &menu);
+    // What a change was storing, for the message when the engine refuses it.
+    static QString menuWhat(const MenuRecord &menu);
+    static QString entryWhat(const MenuRecord &menu, const QString &fileName);
+    static QString styleWhat(const QString &name);
     static void requireMenu(SqliteConnection &connection, const MenuRecord &menu);
     static void writeMenu(SqliteConnection &connection, MenuRecord &menu);
 

@@ -174,7 +174,8 @@ int FolderFill::store(const QVector<FillEntry> &chosen)
     entries.reserve(chosen.size());
     for (const FillEntry &entry : chosen)
         entries.append({entry.category, entry.title, entry.link, QString(), QStringLiteral("none")});
-    MenuRecord menu;
+    // The stored menu, so that a message names it by its title; a menu already gone is reported as lost by the store.
+    MenuRecord menu = m_data.menu(m_menuId).value_or(MenuRecord());
     menu.id = m_menuId;
     // A file that another program stored since the offer was collected is not stored twice.
     return m_data.addNewEntries(menu, entries);

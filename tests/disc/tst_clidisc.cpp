@@ -1,4 +1,5 @@
 #include "core/data/DatabaseFile.h"
+#include "core/data/SqliteConnection.h"
 #include "core/data/clsData.h"
 #include "core/generate/MenuSnapshot.h"
 #include "tests/disc/DiscFiles.h"
@@ -16,6 +17,8 @@ private slots:
     void fromFolderToImage();
     void badArguments_data();
     void badArguments();
+    void refusedChangesAreNamed_data();
+    void refusedChangesAreNamed();
 
 private:
     struct Result
@@ -121,6 +124,12 @@ void TestCliDisc::fromFolderToImage()
     QCOMPARE(DiscFiles::volumeId(image), QStringLiteral("MY_DISC_TOOLS"));
     QVERIFY(QFileInfo(image).permissions().testFlag(QFile::ReadOther));
 
+    // The database is never the image's target: every menu would be lost.
+    r = velmora({"iso", "1", "-o", path("home/Velmora.dat")});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(path("home/Velmora.dat") + " is part of Velmora's own data"), qPrintable(r.err));
+    QCOMPARE(entryCount(), 4);
+
     r = velmora({"iso", "1", "-o", "other.iso"}, path("empty"));
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains("install the xorriso package"), qPrintable(r.err));
@@ -167,6 +176,42 @@ void TestCliDisc::badArguments()
     QCOMPARE(r.exitCode, 2);
     QVERIFY(r.out.isEmpty());
     QVERIFY(r.err.contains("Try 'velmora --help'."));
+    QCOMPARE(entryCount(), 0);
+}
+
+// A database made by another tool may refuse or change what add stores: add then fails, stores nothing and says
+// which file refused which entry.
+void TestCliDisc::refusedChangesAreNamed_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("message");
+    const QString entry = "The entry \"read me\" of the menu \"My Disc: Tools\" could not be changed in ";
+    QTest::newRow("a trigger says no") << "CREATE TRIGGER no BEFORE INSERT ON tblDetails WHEN NEW.FileName = 'read me' "
+                                          "BEGIN SELECT RAISE(ABORT, 'trigger says no'); END;"
+                                       << entry + "HOME/Velmora.dat: trigger says no";
+    QTest::newRow("a column add does not fill")
+        << "DROP TABLE tblDetails; CREATE TABLE tblDetails (MenuNo INTEGER, Category TEXT, FileName TEXT, "
+           "FileLink TEXT, Description TEXT, Screenshot TEXT, Must TEXT NOT NULL);"
+        << entry + "HOME/Velmora.dat: NOT NULL constraint failed: tblDetails.Must";
+    QTest::newRow("a trigger doubles the rows")
+        << "CREATE TRIGGER twice AFTER INSERT ON tblDetails WHEN NEW.Category <> 'copy' BEGIN INSERT INTO tblDetails "
+           "(MenuNo, Category, FileName, FileLink) VALUES (NEW.MenuNo, 'copy', NEW.FileName, NEW.FileLink); END;"
+        << "The entries of the menu \"My Disc: Tools\" were not stored as given: 3 rows were meant to be added and 6 "
+           "were";
+}
+
+void TestCliDisc::refusedChangesAreNamed()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, message);
+    {
+        SqliteConnection connection(path("home/Velmora.dat"));
+        connection.execute(sql);
+    }
+    const Result r = velmora({"add", "1", "cd"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains(message.replace("HOME", path("home"))), qPrintable(r.err));
+    QVERIFY(r.out.isEmpty());
     QCOMPARE(entryCount(), 0);
 }
 
