@@ -8,9 +8,11 @@
 #include "core/disc/DiscCheck.h"
 #include "core/disc/FolderFill.h"
 #include "core/disc/IsoImage.h"
+#include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
+#include "core/platform/PathKind.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -159,9 +161,11 @@ std::optional<StoredSnapshot> DiscCommands::storedMenu(MenuStore &data, QTextStr
     }
     if (menu && !QFileInfo(menu.value.rootFolder).isDir())
         menu = StepValue<StoredSnapshot>::failure(
-            QCoreApplication::translate("CommandLine", "The CD root folder %1 of menu %2 does not exist.")
-                .arg(PathMapping::shown(menu.value.rootFolder))
-                .arg(m_menuId));
+            pathKind(menu.value.rootFolder) == PathKind::Missing
+                ? QCoreApplication::translate("CommandLine", "The CD root folder %1 of menu %2 does not exist.")
+                      .arg(PathMapping::shown(menu.value.rootFolder))
+                      .arg(m_menuId)
+                : BuildChecks::notAFolderText(menu.value.rootFolder));
     if (!menu) {
         err << ConsoleText::message(menu.error) << Qt::endl;
         return std::nullopt;

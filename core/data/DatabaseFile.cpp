@@ -1,5 +1,7 @@
 #include "core/data/DatabaseFile.h"
 
+#include "core/platform/PathKind.h"
+
 #include "core/data/DataError.h"
 #include "core/data/Sql.h"
 #include "core/data/SqliteConnection.h"
@@ -215,8 +217,11 @@ void prepare(const QString &filePath)
     if (info.isDir())
         throw DataError(QCoreApplication::translate("Database", "%1 is a folder, not a database.").arg(shown));
     if (info.isSymLink() && !info.exists())
-        throw DataError(
-            QCoreApplication::translate("Database", "%1 is a link to a file that does not exist.").arg(shown));
+        throw DataError(pathKind(filePath) == PathKind::LinkLoop
+                            ? QCoreApplication::translate("Database", "%1 is a link loop: it leads back to itself.")
+                                  .arg(shown)
+                            : QCoreApplication::translate("Database", "%1 is a link to a file that does not exist.")
+                                  .arg(shown));
     if (info.exists())
         validate(filePath);
     else

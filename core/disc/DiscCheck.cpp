@@ -70,7 +70,9 @@ QString DiscSize::line() const
     QString text =
         QCoreApplication::translate("DiscCheck", "Image size: %1 sectors (%2)").arg(sectors).arg(megabytes(bytes()));
     if (estimated)
-        text += QCoreApplication::translate("DiscCheck", ", estimated");
+        text += whyEstimated.isEmpty()
+                    ? QCoreApplication::translate("DiscCheck", ", estimated")
+                    : QCoreApplication::translate("DiscCheck", ", estimated (%1)").arg(whyEstimated);
     if (!yes.isEmpty())
         text += QCoreApplication::translate("DiscCheck", "; fits on ") + yes.join(QStringLiteral(", "));
     if (!no.isEmpty())
@@ -147,6 +149,11 @@ void DiscCheck::measure()
     m_result.size.sectors =
         sectors ? sectors.value : estimatedSectors(m_fileSectors, m_entries, m_folders, m_nameCharacters);
     m_result.size.estimated = !sectors;
+    if (!sectors)
+        m_result.size.whyEstimated =
+            IsoImage::findProgram(m_program).isEmpty()
+                ? QCoreApplication::translate("DiscCheck", "xorriso was not found")
+                : RootWalk::escaped(sectors.error.simplified());
 }
 // Every medium is copied into the Menu folder under its own name, so two of one name overwrite each other, and
 // one named like the stylesheet overwrites that. A disc reads names without regard to case. Returns the media by

@@ -34,6 +34,7 @@ struct DiscSize
 {
     qint64 sectors = 0;     // 2048-byte sectors of the whole image
     bool estimated = false; // xorriso could not tell: an estimate that includes the file system's own sectors
+    QString whyEstimated;   // on one line: xorriso is missing, or its own reason (files that changed meanwhile)
     qint64 bytes() const { return sectors * 2048; }
     bool fitsCd() const;
     bool fitsDvd() const;

@@ -2,6 +2,7 @@
 
 #include "core/disc/OwnData.h"
 #include "core/disc/RootWalk.h"
+#include "core/generate/BuildChecks.h"
 #include "core/generate/PathMapping.h"
 #include "core/platform/TemporaryFiles.h"
 
@@ -195,8 +196,7 @@ StepResult IsoImage::launch(const QString &rootFolder, const QString &title, con
     const QString root = QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath());
     m_target = QDir::cleanPath(QFileInfo(target).absoluteFilePath());
     if (!QFileInfo(root).isDir())
-        return StepResult::failure(QCoreApplication::translate("DiscImage", "The CD root folder %1 does not exist.")
-                                       .arg(PathMapping::shown(root)));
+        return StepResult::failure(BuildChecks::notAFolderText(root));
     // Through links, the target's folder may be inside the root under another name.
     const QString realRoot = QFileInfo(root).canonicalFilePath();
     const QString realFolder = QFileInfo(QFileInfo(m_target).absolutePath()).canonicalFilePath();

@@ -1,6 +1,7 @@
 #include "core/generate/BuildChecks.h"
 
 #include "core/data/DataError.h"
+#include "core/platform/PathKind.h"
 #include "core/platform/TemporaryFiles.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
@@ -34,8 +35,7 @@ QString folderProblem(const QString &folder)
 {
     const QFileInfo info(folder);
     if (!info.isDir())
-        return QCoreApplication::translate("Build", "The CD root folder %1 does not exist.")
-            .arg(PathMapping::shown(folder));
+        return BuildChecks::notAFolderText(folder);
     if (!info.isWritable() || !info.permission(QFileDevice::WriteOwner))
         return QCoreApplication::translate("Build", "The folder %1 is read-only.").arg(PathMapping::shown(folder));
     return {};
@@ -44,6 +44,24 @@ QString folderProblem(const QString &folder)
 } // namespace
 
 namespace BuildChecks {
+
+QString notAFolderText(const QString &root)
+{
+    const QString shown = PathMapping::shown(QDir::cleanPath(root));
+    switch (pathKind(QDir::cleanPath(root))) {
+    case PathKind::File:
+    case PathKind::Other:
+        return QCoreApplication::translate("Build", "The CD root %1 is a file, not a folder.").arg(shown);
+    case PathKind::BrokenLink:
+        return QCoreApplication::translate("Build", "The CD root %1 is a link to nothing.").arg(shown);
+    case PathKind::LinkLoop:
+        return QCoreApplication::translate("Build", "The CD root %1 is a link loop.").arg(shown);
+    case PathKind::Missing:
+    case PathKind::Folder:
+        break;
+    }
+    return QCoreApplication::translate("Build", "The CD root folder %1 does not exist.").arg(PathMapping::shown(root));
+}
 
 StepResult beforeWriting(const MenuSnapshot &snapshot, Media mediaCheck)
 {

@@ -10,6 +10,9 @@
 // What a build can know before its first write: a refused build leaves the CD root as it was.
 namespace BuildChecks {
 
+// Why a CD root that is not a folder cannot be used: it does not exist, is a file, a broken link or a link loop.
+QString notAFolderText(const QString &root);
+
 enum class Media {
     Copied,       // the build copies the style's media into the Menu folder: they must be there to copy
     AlreadyCopied // the window copied them when the style was saved: only their names matter

@@ -173,8 +173,7 @@ int MenuBuild::check(PageWriter &writer, const MenuSnapshot &snapshot, int steps
     const StepResult rootState =
         root.isEmpty() ? MenuFolder::noRootFolder()
         : !QFileInfo(root).isDir()
-            ? StepResult::failure(QCoreApplication::translate("Build", "The CD root folder %1 does not exist.")
-                                      .arg(PathMapping::shown(root)))
+            ? StepResult::failure(BuildChecks::notAFolderText(root))
         : !isWritableFolder(root)
             ? StepResult::failure(QCoreApplication::translate("Build", "The CD root folder %1 is read-only.")
                                       .arg(PathMapping::shown(root)))

@@ -14,6 +14,7 @@ private slots:
     void listOnAFreshHomeCreatesTheDatabase();
     void listRefusesAForeignFile();
     void listLeavesOutForeignMenuRows();
+    void listRefusesALinkLoop();
     void badArgumentsAreReported_data();
     void badArgumentsAreReported();
     void languageFollowsSystemAndOption_data();
@@ -173,6 +174,15 @@ void TestCli::listRefusesAForeignFile()
     QVERIFY2(list.err.contains(QLatin1String("Velmora.dat is not a Velmora database")), qPrintable(list.err));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("shopping list\n"));
+}
+
+void TestCli::listRefusesALinkLoop()
+{
+    QTemporaryDir home;
+    QVERIFY(QFile::link(QStringLiteral("Velmora.dat"), home.filePath(QStringLiteral("Velmora.dat"))));
+    const Result list = velmora({QStringLiteral("list"), QStringLiteral("--home"), home.path()});
+    QCOMPARE(list.exitCode, 1);
+    QVERIFY2(list.err.contains(QLatin1String("Velmora.dat is a link loop")), qPrintable(list.err));
 }
 
 void TestCli::badArgumentsAreReported_data()

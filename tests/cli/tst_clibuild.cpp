@@ -224,6 +224,12 @@ void TestCliBuild::refusedBuildsLeaveEarlierFiles_data()
     QTest::newRow("missing root") << "1"
                                   << "root missing"
                                   << "does not exist";
+    QTest::newRow("root is a file") << "1"
+                                    << "root a file"
+                                    << "victim.txt is a file, not a folder.";
+    QTest::newRow("root is a link loop") << "1"
+                                         << "root a loop"
+                                         << "loop is a link loop.";
     QTest::newRow("read-only root") << "1"
                                     << "root read-only"
                                     << "is read-only";
@@ -250,7 +256,12 @@ void TestCliBuild::refusedBuildsLeaveEarlierFiles()
     QFETCH(QString, message);
 
     const QString cd = path(QStringLiteral("cd/"));
-    makeDatabase(damage == QLatin1String("root missing") ? path(QStringLiteral("gone")) : path(QStringLiteral("cd")));
+    const QHash<QString, QString> roots = {{QStringLiteral("root missing"), path(QStringLiteral("gone"))},
+                                           {QStringLiteral("root a file"), path(QStringLiteral("victim.txt"))},
+                                           {QStringLiteral("root a loop"), path(QStringLiteral("loop"))}};
+    writeFile(path(QStringLiteral("victim.txt")), "not a folder");
+    QVERIFY(QFile::link(path(QStringLiteral("loop")), path(QStringLiteral("loop"))));
+    makeDatabase(roots.value(damage, path(QStringLiteral("cd"))));
     writeFile(cd + QStringLiteral("Index.htm"), "earlier page");
     writeFile(cd + QStringLiteral("Index.hta"), "earlier page");
     if (damage.startsWith(QLatin1String("media/")) || damage.startsWith(QLatin1String("bin/")))

@@ -205,6 +205,8 @@ void TestDiscCheck::sizeAgainstDiscs()
         QStringLiteral("Image size: %1 sectors (%2 MB); ").arg(sectors).arg(double(sectors * 2048) / 1e6, 0, 'f', 1)));
     size.estimated = true;
     QVERIFY(size.line().contains(QStringLiteral(" MB), estimated; ")));
+    size.whyEstimated = QStringLiteral("xorriso was not found");
+    QVERIFY(size.line().contains(QStringLiteral(" MB), estimated (xorriso was not found); ")));
 }
 
 void TestDiscCheck::tooLargeForAnyDisc()
@@ -389,6 +391,17 @@ void TestDiscCheck::sizeIsTheImagesSize()
     QVERIFY(check.run());
     QVERIFY(check.size().estimated);
     QVERIFY2(check.size().sectors * 2048 >= written, qPrintable(check.size().line()));
+    QCOMPARE(check.size().whyEstimated, QStringLiteral("xorriso was not found"));
+
+    // Files that change while xorriso reads them: the line says what xorriso said.
+    DiscFiles::writeFile(fixture.path("bin/xorriso"),
+                         "#!/bin/sh\necho 'libisofs: FAILURE : Cannot stat file /cd/gone.txt' >&2\nexit 32\n");
+    QFile::setPermissions(fixture.path("bin/xorriso"), QFile::ReadOwner | QFile::ExeOwner);
+    check.setProgram(fixture.path("bin/xorriso"));
+    QVERIFY(check.run());
+    QVERIFY2(check.size().line().contains(", estimated (xorriso could not tell the image's size. libisofs: FAILURE : "
+                                          "Cannot stat file /cd/gone.txt); "),
+             qPrintable(check.size().line()));
 }
 
 // A CD root that is the data home, or holds it, would put every stored menu on the disc.
