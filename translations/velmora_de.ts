@@ -284,6 +284,22 @@ Bitte wählen Sie eine Datei im CD-Stammordner!</translation>
         <source>has a file name a stylesheet cannot hold</source>
         <translation>hat einen Dateinamen, den ein Stylesheet nicht aufnehmen kann</translation>
     </message>
+    <message>
+        <source>The CD root %1 is a file, not a folder.</source>
+        <translation>Das CD-Stammverzeichnis %1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The CD root %1 is a link to nothing.</source>
+        <translation>Das CD-Stammverzeichnis %1 ist eine Verknüpfung, die ins Leere führt.</translation>
+    </message>
+    <message>
+        <source>The CD root %1 is a link loop.</source>
+        <translation>Das CD-Stammverzeichnis %1 ist eine Verknüpfungsschleife.</translation>
+    </message>
+    <message>
+        <source>The field %1 of the style &quot;%2&quot; names %3, which leads out of the style&apos;s folder %4.</source>
+        <translation>Das Feld %1 des Stils „%2“ nennt %3, das aus dem Ordner des Stils %4 herausführt.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -435,6 +451,22 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
         <source>--zoom needs a whole percentage from 50 to 400, such as 150.</source>
         <translation>--zoom braucht einen ganzzahligen Prozentwert von 50 bis 400, etwa 150.</translation>
     </message>
+    <message>
+        <source>Left out %1 of the rows of tblMenus: their MenuID is not a positive whole number, or an earlier row has it, so no command can reach them.</source>
+        <translation>%1 Zeilen von tblMenus ausgelassen: ihre MenuID ist keine positive ganze Zahl oder gehört schon einer früheren Zeile, also erreicht sie kein Befehl.</translation>
+    </message>
+    <message>
+        <source>%1 is not a menu number: menus are numbered from 1 (see &apos;velmora list&apos;).</source>
+        <translation>%1 ist keine Menünummer: Menüs sind ab 1 nummeriert (siehe „velmora list“).</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a menu number (see &apos;velmora list&apos;).</source>
+        <translation>%1 ist zu groß für eine Menünummer (siehe „velmora list“).</translation>
+    </message>
+    <message>
+        <source>--category needs a text, the category of the new entries.</source>
+        <translation>--category braucht einen Text, die Kategorie der neuen Einträge.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -553,6 +585,30 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
     <message>
         <source>The style %1 (number %2) no longer exists; it was deleted by another program.</source>
         <translation>Der Stil %1 (Nummer %2) existiert nicht mehr; ein anderes Programm hat ihn gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 is a link loop: it leads back to itself.</source>
+        <translation>%1 ist eine Verknüpfungsschleife: sie führt zu sich selbst zurück.</translation>
+    </message>
+    <message>
+        <source>%1 could not be changed in %2: %3</source>
+        <translation>%1 konnte in %2 nicht geändert werden: %3</translation>
+    </message>
+    <message>
+        <source>The menu %1</source>
+        <translation>Das Menü %1</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; of the menu %2</source>
+        <translation>Der Eintrag „%1“ des Menüs %2</translation>
+    </message>
+    <message>
+        <source>The style &quot;%1&quot;</source>
+        <translation>Der Stil „%1“</translation>
+    </message>
+    <message>
+        <source>The entries of the menu %1 were not stored as given: %2 rows were meant to be added and %3 were; %4 holds something (a trigger?) that changes them. Nothing was added.</source>
+        <translation>Die Einträge des Menüs %1 wurden nicht wie angegeben gespeichert: %2 Zeilen sollten hinzukommen, %3 kamen hinzu; %4 enthält etwas (einen Trigger?), das sie ändert. Es wurde nichts hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -685,6 +741,18 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
         <source>The hidden file %1 will go on the disc.</source>
         <translation>Die versteckte Datei %1 kommt mit auf die Disc.</translation>
     </message>
+    <message>
+        <source>, estimated (%1)</source>
+        <translation>, geschätzt (%1)</translation>
+    </message>
+    <message>
+        <source>xorriso was not found</source>
+        <translation>xorriso wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, a device or a socket, not a file; the disc image leaves it out.</source>
+        <translation>%1 ist eine Pipe, ein Gerät oder ein Socket, keine Datei; das Disc-Abbild lässt es aus.</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -695,10 +763,6 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
     <message>
         <source>A disc image is already being made.</source>
         <translation>Es wird bereits ein Disc-Abbild erstellt.</translation>
-    </message>
-    <message>
-        <source>The CD root folder %1 does not exist.</source>
-        <translation>Der CD-Stammordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>The image %1 cannot be written inside the CD root %2, which it would hold.</source>
@@ -961,6 +1025,10 @@ Das Menü jetzt im Browser öffnen?</translation>
         <source>The name %1 cannot be shown on the menu or read on Windows: rename it.</source>
         <translation>Der Name %1 kann im Menü nicht gezeigt und unter Windows nicht gelesen werden: Benennen Sie ihn um.</translation>
     </message>
+    <message>
+        <source>%1 is Velmora&apos;s own data; it is not added.</source>
+        <translation>%1 gehört zu Velmoras eigenen Daten; es wird nicht hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>General</name>
@@ -1021,6 +1089,17 @@ Bitte wählen Sie einen neuen Stammordner!</translation>
     <message>
         <source>The drive %1 cannot be read. Please choose another drive!</source>
         <translation>Das Laufwerk %1 kann nicht gelesen werden. Bitte wählen Sie ein anderes Laufwerk!</translation>
+    </message>
+</context>
+<context>
+    <name>OwnData</name>
+    <message>
+        <source>%1 is part of Velmora&apos;s own data (the menu database or the style library): it cannot be written over. Choose another file.</source>
+        <translation>%1 gehört zu Velmoras eigenen Daten (der Menüdatenbank oder der Stilbibliothek): es kann nicht überschrieben werden. Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>The CD root %1 holds Velmora&apos;s own data (%2): the disc would carry every stored menu. Choose another CD root, or keep the data elsewhere (--home).</source>
+        <translation>Das CD-Stammverzeichnis %1 enthält Velmoras eigene Daten (%2): die Disc trüge jedes gespeicherte Menü. Wählen Sie ein anderes CD-Stammverzeichnis oder bewahren Sie die Daten woanders auf (--home).</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,22 @@ Please choose a file inside the CD root!</source>
         <source>has a file name a stylesheet cannot hold</source>
         <translation>tiene un nombre de archivo que una hoja de estilos no puede contener</translation>
     </message>
+    <message>
+        <source>The CD root %1 is a file, not a folder.</source>
+        <translation>La raíz del CD %1 es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>The CD root %1 is a link to nothing.</source>
+        <translation>La raíz del CD %1 es un enlace que no lleva a nada.</translation>
+    </message>
+    <message>
+        <source>The CD root %1 is a link loop.</source>
+        <translation>La raíz del CD %1 es un bucle de enlaces.</translation>
+    </message>
+    <message>
+        <source>The field %1 of the style &quot;%2&quot; names %3, which leads out of the style&apos;s folder %4.</source>
+        <translation>El campo %1 del estilo «%2» nombra %3, que sale de la carpeta del estilo %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -435,6 +451,22 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
         <source>--zoom needs a whole percentage from 50 to 400, such as 150.</source>
         <translation>--zoom necesita un porcentaje entero de 50 a 400, por ejemplo 150.</translation>
     </message>
+    <message>
+        <source>Left out %1 of the rows of tblMenus: their MenuID is not a positive whole number, or an earlier row has it, so no command can reach them.</source>
+        <translation>Se omitieron %1 filas de tblMenus: su MenuID no es un número entero positivo, o ya lo tiene una fila anterior, así que ninguna orden puede llegar a ellas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a menu number: menus are numbered from 1 (see &apos;velmora list&apos;).</source>
+        <translation>%1 no es un número de menú: los menús se numeran desde 1 (vea «velmora list»).</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a menu number (see &apos;velmora list&apos;).</source>
+        <translation>%1 es demasiado grande para un número de menú (vea «velmora list»).</translation>
+    </message>
+    <message>
+        <source>--category needs a text, the category of the new entries.</source>
+        <translation>--category necesita un texto, la categoría de las nuevas entradas.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -553,6 +585,30 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
     <message>
         <source>The style %1 (number %2) no longer exists; it was deleted by another program.</source>
         <translation>El estilo %1 (número %2) ya no existe; otro programa lo eliminó.</translation>
+    </message>
+    <message>
+        <source>%1 is a link loop: it leads back to itself.</source>
+        <translation>%1 es un bucle de enlaces: vuelve a sí mismo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be changed in %2: %3</source>
+        <translation>%1 no se pudo cambiar en %2: %3</translation>
+    </message>
+    <message>
+        <source>The menu %1</source>
+        <translation>El menú %1</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; of the menu %2</source>
+        <translation>La entrada «%1» del menú %2</translation>
+    </message>
+    <message>
+        <source>The style &quot;%1&quot;</source>
+        <translation>El estilo «%1»</translation>
+    </message>
+    <message>
+        <source>The entries of the menu %1 were not stored as given: %2 rows were meant to be added and %3 were; %4 holds something (a trigger?) that changes them. Nothing was added.</source>
+        <translation>Las entradas del menú %1 no se guardaron tal como se dieron: debían añadirse %2 filas y se añadieron %3; %4 contiene algo (¿un disparador?) que las cambia. No se añadió nada.</translation>
     </message>
 </context>
 <context>
@@ -685,6 +741,18 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
         <source>The hidden file %1 will go on the disc.</source>
         <translation>El archivo oculto %1 irá en el disco.</translation>
     </message>
+    <message>
+        <source>, estimated (%1)</source>
+        <translation>, estimado (%1)</translation>
+    </message>
+    <message>
+        <source>xorriso was not found</source>
+        <translation>no se encontró xorriso</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, a device or a socket, not a file; the disc image leaves it out.</source>
+        <translation>%1 es una tubería, un dispositivo o un socket, no un archivo; la imagen de disco lo omite.</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -695,10 +763,6 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
     <message>
         <source>A disc image is already being made.</source>
         <translation>Ya se está creando una imagen de disco.</translation>
-    </message>
-    <message>
-        <source>The CD root folder %1 does not exist.</source>
-        <translation>La carpeta raíz del CD %1 no existe.</translation>
     </message>
     <message>
         <source>The image %1 cannot be written inside the CD root %2, which it would hold.</source>
@@ -961,6 +1025,10 @@ Open the menu in your browser now?</source>
         <source>The name %1 cannot be shown on the menu or read on Windows: rename it.</source>
         <translation>El nombre %1 no se puede mostrar en el menú ni leer en Windows: cámbielo.</translation>
     </message>
+    <message>
+        <source>%1 is Velmora&apos;s own data; it is not added.</source>
+        <translation>%1 forma parte de los datos propios de Velmora; no se añade.</translation>
+    </message>
 </context>
 <context>
     <name>General</name>
@@ -1021,6 +1089,17 @@ Please select a new root directory!</source>
     <message>
         <source>The drive %1 cannot be read. Please choose another drive!</source>
         <translation>No se puede leer la unidad %1. ¡Elija otra unidad!</translation>
+    </message>
+</context>
+<context>
+    <name>OwnData</name>
+    <message>
+        <source>%1 is part of Velmora&apos;s own data (the menu database or the style library): it cannot be written over. Choose another file.</source>
+        <translation>%1 forma parte de los datos propios de Velmora (la base de datos de menús o la biblioteca de estilos): no se puede sobrescribir. Elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>The CD root %1 holds Velmora&apos;s own data (%2): the disc would carry every stored menu. Choose another CD root, or keep the data elsewhere (--home).</source>
+        <translation>La raíz del CD %1 contiene los datos propios de Velmora (%2): el disco llevaría todos los menús guardados. Elija otra raíz del CD o guarde los datos en otro lugar (--home).</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,22 @@ Veuillez choisir un fichier dans la racine du CD !</translation>
         <source>has a file name a stylesheet cannot hold</source>
         <translation>a un nom de fichier qu&apos;une feuille de style ne peut pas contenir</translation>
     </message>
+    <message>
+        <source>The CD root %1 is a file, not a folder.</source>
+        <translation>La racine du CD %1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The CD root %1 is a link to nothing.</source>
+        <translation>La racine du CD %1 est un lien qui ne mène nulle part.</translation>
+    </message>
+    <message>
+        <source>The CD root %1 is a link loop.</source>
+        <translation>La racine du CD %1 est une boucle de liens.</translation>
+    </message>
+    <message>
+        <source>The field %1 of the style &quot;%2&quot; names %3, which leads out of the style&apos;s folder %4.</source>
+        <translation>Le champ %1 du style « %2 » désigne %3, qui sort du dossier du style %4.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -435,6 +451,22 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
         <source>--zoom needs a whole percentage from 50 to 400, such as 150.</source>
         <translation>--zoom attend un pourcentage entier de 50 à 400, par exemple 150.</translation>
     </message>
+    <message>
+        <source>Left out %1 of the rows of tblMenus: their MenuID is not a positive whole number, or an earlier row has it, so no command can reach them.</source>
+        <translation>%1 lignes de tblMenus laissées de côté : leur MenuID n&apos;est pas un nombre entier positif, ou une ligne précédente l&apos;a déjà, donc aucune commande ne peut les atteindre.</translation>
+    </message>
+    <message>
+        <source>%1 is not a menu number: menus are numbered from 1 (see &apos;velmora list&apos;).</source>
+        <translation>%1 n&apos;est pas un numéro de menu : les menus sont numérotés à partir de 1 (voir « velmora list »).</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a menu number (see &apos;velmora list&apos;).</source>
+        <translation>%1 est trop grand pour un numéro de menu (voir « velmora list »).</translation>
+    </message>
+    <message>
+        <source>--category needs a text, the category of the new entries.</source>
+        <translation>--category attend un texte, la catégorie des nouvelles entrées.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -553,6 +585,30 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
     <message>
         <source>The style %1 (number %2) no longer exists; it was deleted by another program.</source>
         <translation>Le style %1 (numéro %2) n&apos;existe plus ; un autre programme l&apos;a supprimé.</translation>
+    </message>
+    <message>
+        <source>%1 is a link loop: it leads back to itself.</source>
+        <translation>%1 est une boucle de liens : il ramène à lui-même.</translation>
+    </message>
+    <message>
+        <source>%1 could not be changed in %2: %3</source>
+        <translation>%1 n&apos;a pas pu être modifié dans %2 : %3</translation>
+    </message>
+    <message>
+        <source>The menu %1</source>
+        <translation>Le menu %1</translation>
+    </message>
+    <message>
+        <source>The entry &quot;%1&quot; of the menu %2</source>
+        <translation>L&apos;entrée « %1 » du menu %2</translation>
+    </message>
+    <message>
+        <source>The style &quot;%1&quot;</source>
+        <translation>Le style « %1 »</translation>
+    </message>
+    <message>
+        <source>The entries of the menu %1 were not stored as given: %2 rows were meant to be added and %3 were; %4 holds something (a trigger?) that changes them. Nothing was added.</source>
+        <translation>Les entrées du menu %1 n&apos;ont pas été enregistrées telles quelles : %2 lignes devaient être ajoutées et %3 l&apos;ont été ; %4 contient quelque chose (un déclencheur ?) qui les modifie. Rien n&apos;a été ajouté.</translation>
     </message>
 </context>
 <context>
@@ -685,6 +741,18 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
         <source>The hidden file %1 will go on the disc.</source>
         <translation>Le fichier caché %1 sera mis sur le disque.</translation>
     </message>
+    <message>
+        <source>, estimated (%1)</source>
+        <translation>, estimée (%1)</translation>
+    </message>
+    <message>
+        <source>xorriso was not found</source>
+        <translation>xorriso est introuvable</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe, a device or a socket, not a file; the disc image leaves it out.</source>
+        <translation>%1 est un tube, un périphérique ou une socket, pas un fichier ; l&apos;image disque le laisse de côté.</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -695,10 +763,6 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
     <message>
         <source>A disc image is already being made.</source>
         <translation>Une image disque est déjà en cours de création.</translation>
-    </message>
-    <message>
-        <source>The CD root folder %1 does not exist.</source>
-        <translation>Le dossier racine du CD %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The image %1 cannot be written inside the CD root %2, which it would hold.</source>
@@ -961,6 +1025,10 @@ Ouvrir le menu dans votre navigateur maintenant ?</translation>
         <source>The name %1 cannot be shown on the menu or read on Windows: rename it.</source>
         <translation>Le nom %1 ne peut être ni affiché dans le menu ni lu sous Windows : renommez-le.</translation>
     </message>
+    <message>
+        <source>%1 is Velmora&apos;s own data; it is not added.</source>
+        <translation>%1 fait partie des données de Velmora ; il n&apos;est pas ajouté.</translation>
+    </message>
 </context>
 <context>
     <name>General</name>
@@ -1021,6 +1089,17 @@ Veuillez choisir un nouveau dossier racine !</translation>
     <message>
         <source>The drive %1 cannot be read. Please choose another drive!</source>
         <translation>Le lecteur %1 ne peut pas être lu. Veuillez choisir un autre lecteur !</translation>
+    </message>
+</context>
+<context>
+    <name>OwnData</name>
+    <message>
+        <source>%1 is part of Velmora&apos;s own data (the menu database or the style library): it cannot be written over. Choose another file.</source>
+        <translation>%1 fait partie des données de Velmora (la base des menus ou la bibliothèque de styles) : il ne peut pas être écrasé. Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>The CD root %1 holds Velmora&apos;s own data (%2): the disc would carry every stored menu. Choose another CD root, or keep the data elsewhere (--home).</source>
+        <translation>La racine du CD %1 contient les données de Velmora (%2) : le disque emporterait tous les menus enregistrés. Choisissez une autre racine, ou gardez les données ailleurs (--home).</translation>
     </message>
 </context>
 <context>

@@ -523,7 +523,7 @@ void TestSafety::messagesNameTheFile_data()
                                   << "--home needs";
     QTest::newRow("empty VELMORA_HOME") << "empty env" << QStringList{QStringLiteral("list")} << 2
                                         << "VELMORA_HOME is set but empty";
-    QTest::newRow("title with line breaks") << "two lines" << list << 0 << "1: Two lines here (en)\n";
+    QTest::newRow("title with line breaks") << "two lines" << list << 0 << "1: Two\\x0D\\x0Alines\\x0Ahere (en)\n";
     QTest::newRow("window without display") << "no display" << QStringList{} << 1 << "no display";
     QTest::newRow("help without display") << "no display" << QStringList{QStringLiteral("--help")} << 0 << "";
     QTest::newRow("list without display") << "no display" << list << 0 << "";
