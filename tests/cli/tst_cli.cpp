@@ -30,6 +30,7 @@ private:
     // environment: "NAME=value" settings for the run; "NAME=" removes the variable.
     static Result velmora(const QStringList &arguments, const QStringList &environment = {});
     static void sqlite(const QString &database, const QString &script);
+    static QString entryAndStyleTables();
 };
 
 TestCli::Result TestCli::velmora(const QStringList &arguments, const QStringList &settings)
@@ -51,6 +52,18 @@ TestCli::Result TestCli::velmora(const QStringList &arguments, const QStringList
         return {-1, {}, QStringLiteral("velmora did not finish")};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+// tblDetails and tblStyles as another tool makes them, for a tblMenus of the test's own.
+QString TestCli::entryAndStyleTables()
+{
+    return QStringLiteral(
+        "CREATE TABLE tblDetails (MenuNo INTEGER, Category TEXT, FileName TEXT, FileLink TEXT, Description TEXT, "
+        "Screenshot TEXT);"
+        "CREATE TABLE tblStyles (StyleID INTEGER PRIMARY KEY AUTOINCREMENT, StyleName TEXT, BackColor TEXT, "
+        "BackImage TEXT, Soundfile TEXT, Logofile TEXT, LogoTop TEXT, LogoLeft TEXT, ButtonOnImage TEXT, "
+        "ButtonOffImage TEXT, TitleFont TEXT, TitleColor TEXT, ButtonFont TEXT, ButtonColor TEXT, TextFont TEXT, "
+        "TextColor TEXT, HyperFont TEXT, HyperColor TEXT, HyperColorA TEXT);");
 }
 
 void TestCli::sqlite(const QString &database, const QString &script)
@@ -82,17 +95,11 @@ void TestCli::listPrintsMenusInDatabaseOrder()
     QTemporaryDir home;
     sqlite(home.filePath(QStringLiteral("Velmora.dat")),
            QStringLiteral("CREATE TABLE tblMenus (MenuID INTEGER PRIMARY KEY AUTOINCREMENT, Template TEXT, "
-                          "Title TEXT, StyleNo INTEGER, Root TEXT);"
-                          "CREATE TABLE tblDetails (MenuNo INTEGER, Category TEXT, FileName TEXT, FileLink TEXT, "
-                          "Description TEXT, Screenshot TEXT);"
-                          "CREATE TABLE tblStyles (StyleID INTEGER PRIMARY KEY AUTOINCREMENT, StyleName TEXT, "
-                          "BackColor TEXT, BackImage TEXT, Soundfile TEXT, Logofile TEXT, LogoTop TEXT, LogoLeft TEXT, "
-                          "ButtonOnImage TEXT, ButtonOffImage TEXT, TitleFont TEXT, TitleColor TEXT, ButtonFont TEXT, "
-                          "ButtonColor TEXT, TextFont TEXT, TextColor TEXT, HyperFont TEXT, HyperColor TEXT, "
-                          "HyperColorA TEXT);"
-                          "INSERT INTO tblMenus VALUES (2, 'Standard', 'Tools', 1, '/cd/tools');"
-                          "INSERT INTO tblMenus VALUES (7, 'Extended', 'Summer CD', 1, '/cd/summer');"
-                          "INSERT INTO tblMenus VALUES (5, 'Extended', 'Ürün''s disc', 1, '/cd/u');"));
+                          "Title TEXT, StyleNo INTEGER, Root TEXT);") +
+               entryAndStyleTables() +
+               QStringLiteral("INSERT INTO tblMenus VALUES (2, 'Standard', 'Tools', 1, '/cd/tools');"
+                              "INSERT INTO tblMenus VALUES (7, 'Extended', 'Summer CD', 1, '/cd/summer');"
+                              "INSERT INTO tblMenus VALUES (5, 'Extended', 'Ürün''s disc', 1, '/cd/u');"));
 
     const Result list = velmora({QStringLiteral("list"), QStringLiteral("--home"), home.path()});
     QCOMPARE(list.exitCode, 0);
@@ -107,7 +114,8 @@ void TestCli::listPrintsMenusInDatabaseOrder()
 
     // Control characters in a title do not reach the terminal as they are.
     sqlite(home.filePath(QStringLiteral("Velmora.dat")),
-           QStringLiteral("UPDATE tblMenus SET Title='a'||char(27)||'[2J'||char(10)||'b'||char(155)||'c' WHERE MenuID=2;"));
+           QStringLiteral(
+               "UPDATE tblMenus SET Title='a'||char(27)||'[2J'||char(10)||'b'||char(155)||'c' WHERE MenuID=2;"));
     QCOMPARE(velmora({QStringLiteral("list"), QStringLiteral("--home"), home.path()}).out.split('\n').first(),
              QStringLiteral("2: a\\x1B[2J\\x0Ab\\x9Bc (en)"));
 }
@@ -121,31 +129,26 @@ void TestCli::listLeavesOutForeignMenuRows()
     const QString database = home.filePath(QStringLiteral("Velmora.dat"));
     sqlite(database,
            QStringLiteral("CREATE TABLE tblMenus (MenuID, Template TEXT, Title TEXT, StyleNo INTEGER, Root TEXT, "
-                          "Language TEXT);"
-                          "CREATE TABLE tblDetails (MenuNo INTEGER, Category TEXT, FileName TEXT, FileLink TEXT, "
-                          "Description TEXT, Screenshot TEXT);"
-                          "CREATE TABLE tblStyles (StyleID INTEGER PRIMARY KEY AUTOINCREMENT, StyleName TEXT, "
-                          "BackColor TEXT, BackImage TEXT, Soundfile TEXT, Logofile TEXT, LogoTop TEXT, LogoLeft TEXT, "
-                          "ButtonOnImage TEXT, ButtonOffImage TEXT, TitleFont TEXT, TitleColor TEXT, ButtonFont TEXT, "
-                          "ButtonColor TEXT, TextFont TEXT, TextColor TEXT, HyperFont TEXT, HyperColor TEXT, "
-                          "HyperColorA TEXT);"
-                          "INSERT INTO tblMenus VALUES (3, 'Standard', 'Good', 1, '/cd', 'en');"
-                          "INSERT INTO tblMenus VALUES ('abc', 'Standard', 'Text', 1, '/cd', 'en');"
-                          "INSERT INTO tblMenus VALUES ('1', 'Standard', 'Text one', 1, '/cd', 'en');"
-                          "INSERT INTO tblMenus VALUES ('1', 'Standard', 'Text one again', 1, '/cd', 'en');"
-                          "INSERT INTO tblMenus VALUES (NULL, 'Standard', 'Null', 1, '/cd', 'en');"
-                          "INSERT INTO tblMenus VALUES (2.5, 'Standard', 'Real', 1, '/cd', 'en');"
-                          "INSERT INTO tblMenus VALUES (x'01', 'Standard', 'Blob', 1, '/cd', 'en');"
-                          "INSERT INTO tblMenus VALUES (0, 'Standard', 'Zero', 1, '/cd', 'en');"
-                          "INSERT INTO tblMenus VALUES (3, 'Standard', 'Twin', 1, '/cd', 'en');"));
+                          "Language TEXT);") +
+               entryAndStyleTables() +
+               QStringLiteral("INSERT INTO tblMenus VALUES (3, 'Standard', 'Good', 1, '/cd', 'en');"
+                              "INSERT INTO tblMenus VALUES ('abc', 'Standard', 'Text', 1, '/cd', 'en');"
+                              "INSERT INTO tblMenus VALUES ('1', 'Standard', 'Text one', 1, '/cd', 'en');"
+                              "INSERT INTO tblMenus VALUES ('1', 'Standard', 'Text one again', 1, '/cd', 'en');"
+                              "INSERT INTO tblMenus VALUES (NULL, 'Standard', 'Null', 1, '/cd', 'en');"
+                              "INSERT INTO tblMenus VALUES (2.5, 'Standard', 'Real', 1, '/cd', 'en');"
+                              "INSERT INTO tblMenus VALUES (x'01', 'Standard', 'Blob', 1, '/cd', 'en');"
+                              "INSERT INTO tblMenus VALUES (0, 'Standard', 'Zero', 1, '/cd', 'en');"
+                              "INSERT INTO tblMenus VALUES (3, 'Standard', 'Twin', 1, '/cd', 'en');"));
     const QByteArray before = [&] {
         QFile file(database);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
     const Result list = velmora({QStringLiteral("list"), QStringLiteral("--home"), home.path()});
     QCOMPARE(list.exitCode, 0);
-    QCOMPARE(list.out, QStringLiteral("3: Good (en)\nLeft out 8 of the rows of tblMenus: their MenuID is not a positive "
-                                      "whole number, or an earlier row has it, so no command can reach them.\n"));
+    QCOMPARE(list.out,
+             QStringLiteral("3: Good (en)\nLeft out 8 of the rows of tblMenus: their MenuID is not a positive "
+                            "whole number, or an earlier row has it, so no command can reach them.\n"));
     QFile file(database);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
@@ -199,13 +202,12 @@ void TestCli::badArgumentsAreReported_data()
                                        << QStringLiteral("--zoom needs a whole percentage");
     QTest::newRow("list with arguments") << QStringList{QStringLiteral("list"), QStringLiteral("7")}
                                          << QStringLiteral("list takes no arguments");
-    QTest::newRow("menu number too large") << QStringList{"build", "99999999999999999999999"}
-                                           << "99999999999999999999999 is too large for a menu number";
-    QTest::newRow("negative menu number") << QStringList{"build", "-1"}
-                                          << "-1 is not a menu number: menus are numbered from 1";
+    QTest::newRow("menu number too large")
+        << QStringList{"build", "99999999999999999999999"} << "99999999999999999999999 is too large for a menu number";
+    QTest::newRow("negative menu number")
+        << QStringList{"build", "-1"} << "-1 is not a menu number: menus are numbered from 1";
     QTest::newRow("negative menu number to check") << QStringList{"check", "-12"} << "-12 is not a menu number";
-    QTest::newRow("empty category") << QStringList{"add", "1", "--category", "", "x"}
-                                    << "--category needs a text";
+    QTest::newRow("empty category") << QStringList{"add", "1", "--category", "", "x"} << "--category needs a text";
     QTest::newRow("blank category") << QStringList{"add", "1", "--category= ", "x"} << "--category needs a text";
     QTest::newRow("an escape sequence in a command") << QStringList{"\x1b[2J"} << "Unknown command: \\x1B[2J";
 }
