@@ -30,19 +30,31 @@ QString nameFor(const QString &folder, const QString &fileName)
                                                 .arg(fileName));
 }
 
+bool isStale(const QString &fileName)
+{
+    if (!fileName.startsWith(prefix()))
+        return false;
+    bool isNumber = false;
+    const qint64 pid = fileName.mid(prefix().size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
+    if (!isNumber)
+        return false;
+#ifdef Q_OS_WIN
+    Q_UNUSED(pid)
+    return false;
+#else
+    return pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+#endif
+}
+
 void removeStale(const QString &folder)
 {
     const QDir dir(folder);
     const QStringList names = dir.entryList({prefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
-        bool isNumber = false;
-        const qint64 pid = name.mid(prefix().size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
-        if (!isNumber)
-            continue;
 #ifdef Q_OS_WIN
         const bool gone = QFileInfo(dir.filePath(name)).lastModified().secsTo(QDateTime::currentDateTime()) > 86400;
 #else
-        const bool gone = pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+        const bool gone = isStale(name);
 #endif
         if (gone)
             QFile::remove(dir.filePath(name));

@@ -12,6 +12,9 @@ QString prefix(); // ".velmora-tmp-"
 // A new name in folder for a file that will become fileName; unique to this process and call.
 QString nameFor(const QString &folder, const QString &fileName);
 
+// Whether fileName is a temporary file of a process that is gone.
+bool isStale(const QString &fileName);
+
 // Removes the temporary files in folder whose process is gone.
 void removeStale(const QString &folder);
 

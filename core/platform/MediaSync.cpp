@@ -1,0 +1,80 @@
+#include "core/platform/MediaSync.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace MediaSync {
+
+#ifdef Q_OS_UNIX
+
+namespace {
+
+StepResult failed(const QString &what)
+{
+    return StepResult::failure(QCoreApplication::translate("DriveCopy", "%1 could not be written to the drive: %2")
+                                   .arg(what, QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+} // namespace
+
+StepResult flushFile(int handle)
+{
+    while (::fsync(handle) != 0) {
+        if (errno != EINTR)
+            return failed(QCoreApplication::translate("DriveCopy", "A file"));
+    }
+    return StepResult::success();
+}
+
+void forgetCached(int handle)
+{
+#ifdef POSIX_FADV_DONTNEED
+    ::posix_fadvise(handle, 0, 0, POSIX_FADV_DONTNEED);
+#else
+    Q_UNUSED(handle)
+#endif
+}
+
+StepResult flushFileSystem(const QString &path)
+{
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (handle < 0)
+        return failed(path);
+#ifdef Q_OS_LINUX
+    // syncfs also writes the folders' records and the allocation tables, which fsync of the files does not promise.
+    const int synced = ::syncfs(handle);
+#else
+    const int synced = ::fsync(handle);
+#endif
+    const int error = errno;
+    ::close(handle);
+    errno = error;
+    return synced == 0 ? StepResult::success() : failed(path);
+}
+
+#else
+
+// The Windows side: FlushFileBuffers on the file, and on the volume where the rights allow it.
+StepResult flushFile(int)
+{
+    return StepResult::success();
+}
+
+void forgetCached(int) {}
+
+StepResult flushFileSystem(const QString &)
+{
+    return StepResult::success();
+}
+
+#endif
+
+} // namespace MediaSync
