@@ -244,6 +244,7 @@ bool DriveCopy::decideWrites(const QList<TargetEntry> &onTarget)
             extraFolders.insert(k);
         m_notInMenu.append(entry.relative + (entry.folder ? QStringLiteral("/") : QString()));
     }
+    m_notInMenu.sort();
     checkSpace(existing);
     return true;
 }
@@ -273,6 +274,14 @@ bool DriveCopy::plan()
 {
     m_problems.clear();
     m_error.clear();
+    m_files.clear();
+    m_folders.clear();
+    m_newFolders.clear();
+    m_writes.clear();
+    m_staleTemporaries.clear();
+    m_notInMenu.clear();
+    m_unchanged = 0;
+    m_planned = false;
     if (!walkRoot())
         return false;
     checkNames();
@@ -283,8 +292,8 @@ bool DriveCopy::plan()
     }
     if (!decideWrites(onTarget.value))
         return false;
-    m_planned = true;
-    return m_problems.isEmpty();
+    m_planned = m_problems.isEmpty();
+    return m_planned;
 }
 
 StepResult DriveCopy::copyOne(const Source &file, CopyProgress &progress)

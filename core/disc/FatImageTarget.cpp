@@ -116,11 +116,16 @@ StepValue<QList<TargetEntry>> FatImageTarget::entries()
 {
     // mdir's lines: the short name in twelve columns, the size or <DIR>, date and time, then the long name if any.
     static const QRegularExpression line(QStringLiteral(
-        "^(.{8}) (.{3}) +(<DIR>|[0-9]+) +([0-9]{4}-[0-9]{2}-[0-9]{2}) +([0-9]{1,2}:[0-9]{2})(?:  (.*))?$"));
+        "^(.{8}) (.{3}) +(<DIR>|[0-9]+) +([0-9]{4}-[0-9]{2}-[0-9]{2}) +([0-9]{1,2}:[0-9]{2})(?:  (.*\\S))?\\s*$"));
     const Run listed = run(QStringLiteral("mdir"), {QStringLiteral("-a"), QStringLiteral("-/"), onImage(QString())});
-    if (!listed.ok)
-        return StepValue<QList<TargetEntry>>::failure(listed.error);
     QList<TargetEntry> found;
+    if (!listed.ok) {
+        // mdir cannot list an empty image's folders; the top alone says it is empty.
+        const Run top = run(QStringLiteral("mdir"), {QStringLiteral("-a"), onImage(QString())});
+        if (top.ok && top.out.contains("No files"))
+            return StepValue<QList<TargetEntry>>::made(found);
+        return StepValue<QList<TargetEntry>>::failure(listed.error);
+    }
     QString folder;
     for (const QString &text : QString::fromUtf8(listed.out).split(QLatin1Char('\n'))) {
         if (text.startsWith(QLatin1String("Directory for ::/"))) {
