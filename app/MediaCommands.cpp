@@ -82,14 +82,15 @@ void MediaCommands::addOptions(QCommandLineParser &parser)
                       QCoreApplication::translate("CommandLine", "burn: the drive to burn with (/dev/sr0; stdio:FILE "
                                                                  "writes into a file as if it were a disc)."),
                       QStringLiteral("DEVICE")});
-    parser.addOption({simulateOption, QCoreApplication::translate(
-                                          "CommandLine", "burn: go through the burn with the laser off.")});
-    parser.addOption({speedOption, QCoreApplication::translate("CommandLine", "burn: write at N times the disc's "
-                                                                              "base speed (default: the fastest)."),
+    parser.addOption(
+        {simulateOption, QCoreApplication::translate("CommandLine", "burn: go through the burn with the laser off.")});
+    parser.addOption({speedOption,
+                      QCoreApplication::translate("CommandLine", "burn: write at N times the disc's "
+                                                                 "base speed (default: the fastest)."),
                       QStringLiteral("N")});
     parser.addOption({noVerifyOption, QCoreApplication::translate("CommandLine", "burn: do not read the disc back.")});
-    parser.addOption({blankOption, QCoreApplication::translate(
-                                       "CommandLine", "burn: erase a rewritable disc that holds data.")});
+    parser.addOption(
+        {blankOption, QCoreApplication::translate("CommandLine", "burn: erase a rewritable disc that holds data.")});
     parser.addOption({ejectOption, QCoreApplication::translate("CommandLine", "burn, copy: eject the medium at the "
                                                                               "end.")});
     parser.addOption({toOption,
@@ -150,7 +151,8 @@ StepResult MediaCommands::parse(const QString &command, const QStringList &argum
                 QCoreApplication::translate("CommandLine", "--speed needs a whole number from 1 to 100, such as 8."));
     }
     if (parser.isSet(driveOption) && m_drive.isEmpty())
-        return StepResult::failure(QCoreApplication::translate("CommandLine", "--drive needs a device, such as /dev/sr0."));
+        return StepResult::failure(
+            QCoreApplication::translate("CommandLine", "--drive needs a device, such as /dev/sr0."));
     if (command == QLatin1String("copy") && m_to.isEmpty())
         return StepResult::failure(
             QCoreApplication::translate("CommandLine", "copy needs --to and the folder of the stick or card."));
@@ -233,8 +235,8 @@ int MediaCommands::burn(const QString &home, QTextStream &out, QTextStream &err)
         return 1;
     }
     err << QCoreApplication::translate("CommandLine", "Disc in %1: %2").arg(device, medium.value.shown()) << Qt::endl;
-    const StepValue<qint64> sectors = IsoImage::printSize(QStringLiteral("xorriso"), menu.rootFolder,
-                                                          menu.snapshot.title);
+    const StepValue<qint64> sectors =
+        IsoImage::printSize(QStringLiteral("xorriso"), menu.rootFolder, menu.snapshot.title);
     if (!sectors) {
         err << sectors.error << Qt::endl;
         return 1;
@@ -329,9 +331,8 @@ int MediaCommands::copy(const QString &home, QTextStream &out, QTextStream &err)
                 return 1;
             for (const QString &problem : copying.problems())
                 err << problem << Qt::endl;
-            err << (copying.error().isEmpty()
-                        ? QCoreApplication::translate("CommandLine", "Nothing was written.")
-                        : copying.error())
+            err << (copying.error().isEmpty() ? QCoreApplication::translate("CommandLine", "Nothing was written.")
+                                              : copying.error())
                 << Qt::endl;
             return 1;
         }
@@ -353,8 +354,7 @@ int MediaCommands::copy(const QString &home, QTextStream &out, QTextStream &err)
         if (!copied) {
             err << copied.error << Qt::endl;
             if (copying.wasCancelled())
-                err << QCoreApplication::translate("CommandLine", "The files copied so far are complete.")
-                    << Qt::endl;
+                err << QCoreApplication::translate("CommandLine", "The files copied so far are complete.") << Qt::endl;
             return 1;
         }
     }
@@ -377,8 +377,8 @@ int MediaCommands::copy(const QString &home, QTextStream &out, QTextStream &err)
                 << Qt::endl;
             return 1;
         }
-        if (const StepResult ejected = RemovableDrives::eject(drive); !ejected) {
-            err << ejected.error << Qt::endl;
+        if (const QString refused = RemovableDrives::eject(drive); !refused.isEmpty()) {
+            err << refused << Qt::endl;
             return 1;
         }
         out << QCoreApplication::translate("CommandLine", "Ejected %1: the drive can be pulled.").arg(drive.shown())

@@ -100,8 +100,8 @@ CopyDialog::CopyDialog(const QList<RemovableDrive> &drives, DiscPrompts &prompts
         m_list->addItem(drive.shown());
     layout->addWidget(m_list);
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *other = buttons->addButton(QCoreApplication::translate("DriveCopy", "&Other Folder…"),
-                                            QDialogButtonBox::ActionRole);
+    QPushButton *other =
+        buttons->addButton(QCoreApplication::translate("DriveCopy", "&Other Folder…"), QDialogButtonBox::ActionRole);
     other->setObjectName(QStringLiteral("cmdOtherFolder"));
     m_copy = buttons->addButton(QCoreApplication::translate("DriveCopy", "&Copy"), QDialogButtonBox::AcceptRole);
     m_copy->setObjectName(QStringLiteral("cmdCopy"));

@@ -193,8 +193,8 @@ void MediaOutput::copy(const EditState &state, QWidget *parent)
                                  .arg(told.filesTotal)
                                  .arg(megabytes(told.bytesDone), megabytes(told.bytesTotal));
         const int percent = told.bytesTotal > 0 ? int(told.bytesDone * 100 / told.bytesTotal) : 100;
-        QMetaObject::invokeMethod(&progress, [&progress, line, percent] { progress.setProgress(line, percent); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &progress, [&progress, line, percent] { progress.setProgress(line, percent); }, Qt::QueuedConnection);
     });
     QObject::connect(&progress, &MediaProgress::cancelRequested, &progress, [&stop] { stop = true; });
     StepResult copied;
@@ -228,10 +228,9 @@ void MediaOutput::copy(const EditState &state, QWidget *parent)
     const RemovableDrive drive = RemovableDrives::holding(chosen);
     if (drive.root.isEmpty())
         return notices.information(text);
-    if (!notices.question(text + QLatin1Char('\n') +
-                          QCoreApplication::translate("DriveCopy", "Eject the drive now?")))
+    if (!notices.question(text + QLatin1Char('\n') + QCoreApplication::translate("DriveCopy", "Eject the drive now?")))
         return;
-    const StepResult ejected = RemovableDrives::eject(drive);
-    notices.information(ejected ? QCoreApplication::translate("DriveCopy", "The drive can be pulled now.")
-                                : ejected.error);
+    const QString refused = RemovableDrives::eject(drive);
+    notices.information(refused.isEmpty() ? QCoreApplication::translate("DriveCopy", "The drive can be pulled now.")
+                                          : refused);
 }

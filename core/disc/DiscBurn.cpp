@@ -43,8 +43,8 @@ StepValue<QString> ask(const QString &program, const QStringList &arguments)
 
 std::optional<BurnProgress> BurnProgress::parse(const QString &line)
 {
-    static const QRegularExpression writing(
-        QStringLiteral("UPDATE\\s*:\\s*Writing:\\s*[0-9]+s\\s+([0-9]+(?:\\.[0-9]+)?)%.*?(?:([0-9]+(?:\\.[0-9]+)?x[CDB]))?\\s*$"));
+    static const QRegularExpression writing(QStringLiteral(
+        "UPDATE\\s*:\\s*Writing:\\s*[0-9]+s\\s+([0-9]+(?:\\.[0-9]+)?)%.*?(?:([0-9]+(?:\\.[0-9]+)?x[CDB]))?\\s*$"));
     static const QRegularExpression done(QStringLiteral("UPDATE\\s*:\\s*([0-9]+(?:\\.[0-9]+)?)%\\s*done"));
     static const QRegularExpression blanking(
         QStringLiteral("(?:Blanking|Formatting)\\s*\\(\\s*([0-9]+(?:\\.[0-9]+)?)%\\s*done"));
@@ -105,8 +105,8 @@ StepValue<OpticalMedium> DiscBurn::medium(const QString &device, const QString &
 
 QStringList DiscBurn::burnArguments(const QString &rootFolder, const QString &title, const BurnOptions &options)
 {
-    QStringList arguments = {QStringLiteral("-report_about"), QStringLiteral("UPDATE"), QStringLiteral("-abort_on"),
-                             QStringLiteral("FAILURE"), QStringLiteral("-outdev"), options.device};
+    QStringList arguments = {QStringLiteral("-report_about"), QStringLiteral("UPDATE"),  QStringLiteral("-abort_on"),
+                             QStringLiteral("FAILURE"),       QStringLiteral("-outdev"), options.device};
     if (options.simulate)
         arguments << QStringLiteral("-dummy") << QStringLiteral("on");
     if (options.speed > 0)
@@ -267,7 +267,8 @@ void DiscBurn::processFinished(int exitCode, QProcess::ExitStatus status)
         return finish(true, {});
     }
     if (m_options.eject) {
-        launch(Step::Eject, {QStringLiteral("-outdev"), m_options.device, QStringLiteral("-eject"), QStringLiteral("all")});
+        launch(Step::Eject,
+               {QStringLiteral("-outdev"), m_options.device, QStringLiteral("-eject"), QStringLiteral("all")});
         return;
     }
     finish(true, {});

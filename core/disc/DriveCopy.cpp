@@ -10,8 +10,8 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -60,8 +60,7 @@ int writeOrder(const QString &relative)
 
 DriveCopy::DriveCopy(const QString &rootFolder, CopyTarget &target)
     : m_root(QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath())), m_target(target)
-{
-}
+{}
 
 StepValue<std::shared_ptr<CopyTarget>> DriveCopy::targetFor(const QString &rootFolder, const QString &path)
 {
@@ -112,8 +111,7 @@ bool DriveCopy::walkRoot()
         if (item.link != RootItem::Link::None && item.link != RootItem::Link::Inside)
             return true; // the disc leaves it out, and so does the copy
         const QString parent = parentOf(item.relative);
-        const QString relative =
-            parent.isEmpty() ? item.name : realFolder.value(parent) + QLatin1Char('/') + item.name;
+        const QString relative = parent.isEmpty() ? item.name : realFolder.value(parent) + QLatin1Char('/') + item.name;
         if (!item.validName) {
             m_problems.append(QCoreApplication::translate(
                                   "DriveCopy", "%1: the name is not valid UTF-8 and cannot be copied: rename it")
@@ -123,8 +121,7 @@ bool DriveCopy::walkRoot()
         if (item.name.startsWith(TemporaryFiles::prefix()))
             return true;
         if (!item.readable) {
-            m_problems.append(
-                QCoreApplication::translate("DriveCopy", "%1 cannot be read.").arg(item.relative));
+            m_problems.append(QCoreApplication::translate("DriveCopy", "%1 cannot be read.").arg(item.relative));
             return true;
         }
         if (item.type == RootItem::Type::Folder) {
@@ -176,7 +173,7 @@ bool DriveCopy::decideWrites(const QList<TargetEntry> &onTarget)
     QHash<QString, TargetEntry> existing;
     for (const TargetEntry &entry : onTarget) {
         if (nameOf(entry.relative).startsWith(TemporaryFiles::prefix())) {
-            if (TemporaryFiles::isStale(nameOf(entry.relative)))
+            if (TemporaryFiles::isStale(nameOf(entry.relative), entry.modified))
                 m_staleTemporaries.append(entry.relative);
             continue;
         }
@@ -220,9 +217,8 @@ bool DriveCopy::decideWrites(const QList<TargetEntry> &onTarget)
         if (!keepGoing())
             return false;
     }
-    std::stable_sort(m_writes.begin(), m_writes.end(), [](const Source &a, const Source &b) {
-        return writeOrder(a.relative) < writeOrder(b.relative);
-    });
+    std::stable_sort(m_writes.begin(), m_writes.end(),
+                     [](const Source &a, const Source &b) { return writeOrder(a.relative) < writeOrder(b.relative); });
 
     QSet<QString> inMenu;
     for (const QString &folder : std::as_const(m_folders))
@@ -298,11 +294,11 @@ bool DriveCopy::plan()
 
 StepResult DriveCopy::copyOne(const Source &file, CopyProgress &progress)
 {
-    const QString temporary = parentOf(file.relative).isEmpty()
-                                  ? QFileInfo(TemporaryFiles::nameFor(QStringLiteral("/"), QStringLiteral("copy"))).fileName()
-                                  : parentOf(file.relative) + QLatin1Char('/') +
-                                        QFileInfo(TemporaryFiles::nameFor(QStringLiteral("/"), QStringLiteral("copy")))
-                                            .fileName();
+    const QString temporary =
+        parentOf(file.relative).isEmpty()
+            ? QFileInfo(TemporaryFiles::nameFor(QStringLiteral("/"), QStringLiteral("copy"))).fileName()
+            : parentOf(file.relative) + QLatin1Char('/') +
+                  QFileInfo(TemporaryFiles::nameFor(QStringLiteral("/"), QStringLiteral("copy"))).fileName();
     const StepValue<QByteArray> sent =
         m_target.write(file.path, temporary, file.modified, [this, &progress](qint64 bytes) {
             progress.bytesDone += bytes;

@@ -31,8 +31,7 @@ QString missingTools()
 
 FatImageTarget::FatImageTarget(const QString &imageFile)
     : m_image(QDir::cleanPath(QFileInfo(imageFile).absoluteFilePath()))
-{
-}
+{}
 
 StepResult FatImageTarget::probe(const QString &imageFile)
 {
@@ -58,8 +57,8 @@ FatImageTarget::Run FatImageTarget::run(const QString &program, const QStringLis
     ChildProcess::endWithParent(process);
     process.start(found, QStringList{QStringLiteral("-i"), m_image} + arguments);
     if (!process.waitForStarted(30000)) {
-        result.error = QCoreApplication::translate("DriveCopy", "%1 could not be started: %2")
-                           .arg(program, process.errorString());
+        result.error =
+            QCoreApplication::translate("DriveCopy", "%1 could not be started: %2").arg(program, process.errorString());
         return result;
     }
     while (process.state() != QProcess::NotRunning) {
@@ -169,8 +168,8 @@ StepValue<QByteArray> FatImageTarget::write(const QString &source, const QString
         return Result::failure(QCoreApplication::translate("DriveCopy", "Cannot read %1: %2")
                                    .arg(PathMapping::shown(source), from.errorString()));
     // -m keeps the source's time; -D o replaces a temporary of the same name.
-    const Run copied = run(QStringLiteral("mcopy"),
-                           {QStringLiteral("-m"), QStringLiteral("-D"), QStringLiteral("o"), source, onImage(relative)});
+    const Run copied = run(QStringLiteral("mcopy"), {QStringLiteral("-m"), QStringLiteral("-D"), QStringLiteral("o"),
+                                                     source, onImage(relative)});
     if (!copied.ok)
         return Result::failure(copied.error);
     if (written && !written(from.size()))
@@ -204,5 +203,6 @@ StepResult FatImageTarget::flush()
     if (!image.open(QIODevice::ReadWrite))
         return StepResult::failure(QCoreApplication::translate("DriveCopy", "Cannot write %1: %2")
                                        .arg(PathMapping::shown(m_image), image.errorString()));
-    return MediaSync::flushFile(image.handle());
+    const QString failed = MediaSync::flushFile(image.handle());
+    return failed.isEmpty() ? StepResult::success() : StepResult::failure(failed);
 }

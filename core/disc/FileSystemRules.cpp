@@ -32,7 +32,8 @@ std::optional<QString> FileSystemRules::sizeProblem(qint64 bytes) const
 {
     if (m_kind != Kind::Fat || bytes <= fatLargest)
         return std::nullopt;
-    return QCoreApplication::translate("DriveCopy", "%1 GB is too large for a FAT32 drive, which holds files under 4 GB")
+    return QCoreApplication::translate("DriveCopy",
+                                       "%1 GB is too large for a FAT32 drive, which holds files under 4 GB")
         .arg(double(bytes) / 1e9, 0, 'f', 1);
 }
 

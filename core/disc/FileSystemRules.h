@@ -9,10 +9,10 @@ class FileSystemRules
 {
 public:
     enum class Kind {
-        Posix,    // takes any name and size: only Windows' own limits apply
-        Fat,      // FAT12/16/32: files under 4 GiB, no letter case, no " * / : < > ? \ |
-        ExFat,    // the same names as FAT, files of any size
-        Windows,  // NTFS and what may be one behind a FUSE driver: Windows' names, no letter case
+        Posix,   // takes any name and size: only Windows' own limits apply
+        Fat,     // FAT12/16/32: files under 4 GiB, no letter case, no " * / : < > ? \ |
+        ExFat,   // the same names as FAT, files of any size
+        Windows, // NTFS and what may be one behind a FUSE driver: Windows' names, no letter case
     };
 
     explicit FileSystemRules(const QString &fileSystemType);

@@ -109,8 +109,8 @@ StepValue<QByteArray> FolderTarget::write(const QString &source, const QString &
         return Result::failure(QCoreApplication::translate("DriveCopy", "Cannot write %1: %2")
                                    .arg(PathMapping::shown(to.fileName()), to.errorString()));
     to.setFileTime(modified, QFileDevice::FileModificationTime);
-    if (const StepResult flushed = MediaSync::flushFile(to.handle()); !flushed)
-        return Result::failure(flushed.error);
+    if (const QString failed = MediaSync::flushFile(to.handle()); !failed.isEmpty())
+        return Result::failure(failed);
     return Result::made(hash.result());
 }
 
@@ -151,5 +151,6 @@ StepResult FolderTarget::remove(const QString &relative)
 
 StepResult FolderTarget::flush()
 {
-    return MediaSync::flushFileSystem(m_folder);
+    const QString failed = MediaSync::flushFileSystem(m_folder);
+    return failed.isEmpty() ? StepResult::success() : StepResult::failure(failed);
 }

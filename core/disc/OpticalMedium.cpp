@@ -104,8 +104,7 @@ QString OpticalMedium::shown() const
         state = QCoreApplication::translate("DiscBurn", "closed");
         break;
     }
-    return QCoreApplication::translate("DiscBurn", "%1, %2, %3 free")
-        .arg(type, state, megabytes(freeSectors * 2048));
+    return QCoreApplication::translate("DiscBurn", "%1, %2, %3 free").arg(type, state, megabytes(freeSectors * 2048));
 }
 
 OpticalMedium::Verdict OpticalMedium::verdictFor(qint64 imageSectors, QString *reason) const
@@ -117,12 +116,13 @@ OpticalMedium::Verdict OpticalMedium::verdictFor(qint64 imageSectors, QString *r
     if (state == State::Missing)
         return refuse(QCoreApplication::translate("DiscBurn", "There is no disc in the drive."));
     if (type.contains(QLatin1String("ROM")))
-        return refuse(QCoreApplication::translate("DiscBurn", "The disc in the drive (%1) cannot be written.").arg(type));
+        return refuse(
+            QCoreApplication::translate("DiscBurn", "The disc in the drive (%1) cannot be written.").arg(type));
     const bool holdsData = state != State::Blank;
     if (state == State::Closed && !isRewritable())
-        return refuse(QCoreApplication::translate(
-                          "DiscBurn", "The %1 in the drive is closed: nothing more can be written on it.")
-                          .arg(type));
+        return refuse(
+            QCoreApplication::translate("DiscBurn", "The %1 in the drive is closed: nothing more can be written on it.")
+                .arg(type));
     // A rewritable disc with data is written from its start: what it holds is lost either way.
     const bool blankFirst = holdsData && isRewritable();
     const qint64 room = blankFirst ? wholeSectors : freeSectors;

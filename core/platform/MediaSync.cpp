@@ -9,6 +9,8 @@
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>
+#else
+#include <io.h>
 #endif
 
 namespace MediaSync {
@@ -17,21 +19,21 @@ namespace MediaSync {
 
 namespace {
 
-StepResult failed(const QString &what)
+QString failed(const QString &what)
 {
-    return StepResult::failure(QCoreApplication::translate("DriveCopy", "%1 could not be written to the drive: %2")
-                                   .arg(what, QString::fromLocal8Bit(std::strerror(errno))));
+    return QCoreApplication::translate("DriveCopy", "%1 could not be written to the drive: %2")
+        .arg(what, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 } // namespace
 
-StepResult flushFile(int handle)
+QString flushFile(int handle)
 {
     while (::fsync(handle) != 0) {
         if (errno != EINTR)
             return failed(QCoreApplication::translate("DriveCopy", "A file"));
     }
-    return StepResult::success();
+    return {};
 }
 
 void forgetCached(int handle)
@@ -43,7 +45,7 @@ void forgetCached(int handle)
 #endif
 }
 
-StepResult flushFileSystem(const QString &path)
+QString flushFileSystem(const QString &path)
 {
     const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (handle < 0)
@@ -57,22 +59,26 @@ StepResult flushFileSystem(const QString &path)
     const int error = errno;
     ::close(handle);
     errno = error;
-    return synced == 0 ? StepResult::success() : failed(path);
+    return synced == 0 ? QString() : failed(path);
 }
 
 #else
 
-// The Windows side: FlushFileBuffers on the file, and on the volume where the rights allow it.
-StepResult flushFile(int)
+// The Windows side: the C library's commit (FlushFileBuffers) on the file; flushing a whole volume needs rights a
+// user seldom has, so each file is flushed instead.
+QString flushFile(int handle)
 {
-    return StepResult::success();
+    if (::_commit(handle) != 0)
+        return QCoreApplication::translate("DriveCopy", "%1 could not be written to the drive: %2")
+            .arg(QCoreApplication::translate("DriveCopy", "A file"), QString::fromLocal8Bit(std::strerror(errno)));
+    return {};
 }
 
 void forgetCached(int) {}
 
-StepResult flushFileSystem(const QString &)
+QString flushFileSystem(const QString &)
 {
-    return StepResult::success();
+    return {};
 }
 
 #endif

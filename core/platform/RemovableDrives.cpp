@@ -50,7 +50,7 @@ QString diskDevice(const QString &device)
     return disk.isEmpty() ? device : QStringLiteral("/dev/") + QFileInfo(disk).fileName();
 }
 
-StepResult runUdisks(const QString &program, const QStringList &arguments)
+QString runUdisks(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
@@ -58,18 +58,16 @@ StepResult runUdisks(const QString &program, const QStringList &arguments)
     if (!process.waitForStarted(10000) || !process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished(2000);
-        return StepResult::failure(
-            QCoreApplication::translate("DriveCopy", "udisksctl did not answer: %1").arg(process.errorString()));
+        return QCoreApplication::translate("DriveCopy", "udisksctl did not answer: %1").arg(process.errorString());
     }
     if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
-        return StepResult::success();
-    const QString said = QString::fromLocal8Bit(process.readAllStandardError() + process.readAllStandardOutput())
-                             .trimmed();
+        return {};
+    const QString said =
+        QString::fromLocal8Bit(process.readAllStandardError() + process.readAllStandardOutput()).trimmed();
     if (said.contains(QLatin1String("busy"), Qt::CaseInsensitive))
-        return StepResult::failure(QCoreApplication::translate(
-            "DriveCopy", "The drive is busy: a program still uses a file on it. Close that program and eject again."));
-    return StepResult::failure(
-        QCoreApplication::translate("DriveCopy", "The drive could not be ejected: %1").arg(said));
+        return QCoreApplication::translate(
+            "DriveCopy", "The drive is busy: a program still uses a file on it. Close that program and eject again.");
+    return QCoreApplication::translate("DriveCopy", "The drive could not be ejected: %1").arg(said);
 }
 
 } // namespace
@@ -87,21 +85,20 @@ QList<RemovableDrive> mounted()
     return drives;
 }
 
-StepResult eject(const RemovableDrive &drive)
+QString eject(const RemovableDrive &drive)
 {
     const QString udisks = QStandardPaths::findExecutable(QStringLiteral("udisksctl"));
     if (udisks.isEmpty())
-        return StepResult::failure(QCoreApplication::translate(
-            "DriveCopy", "udisksctl was not found (package udisks2): unmount the drive in the file manager."));
-    const StepResult unmounted =
-        runUdisks(udisks, {QStringLiteral("unmount"), QStringLiteral("--no-user-interaction"), QStringLiteral("-b"),
-                           drive.device});
-    if (!unmounted)
+        return QCoreApplication::translate(
+            "DriveCopy", "udisksctl was not found (package udisks2): unmount the drive in the file manager.");
+    const QString unmounted = runUdisks(udisks, {QStringLiteral("unmount"), QStringLiteral("--no-user-interaction"),
+                                                 QStringLiteral("-b"), drive.device});
+    if (!unmounted.isEmpty())
         return unmounted;
     // Powering off is a courtesy: the drive is safe to pull once unmounted, and some readers cannot be powered off.
     runUdisks(udisks, {QStringLiteral("power-off"), QStringLiteral("--no-user-interaction"), QStringLiteral("-b"),
                        diskDevice(drive.device)});
-    return StepResult::success();
+    return {};
 }
 
 #else
@@ -111,10 +108,10 @@ QList<RemovableDrive> mounted()
     return {};
 }
 
-StepResult eject(const RemovableDrive &)
+QString eject(const RemovableDrive &)
 {
-    return StepResult::failure(
-        QCoreApplication::translate("DriveCopy", "Ejecting is not available here: eject the drive in the file manager."));
+    return QCoreApplication::translate("DriveCopy",
+                                       "Ejecting is not available here: eject the drive in the file manager.");
 }
 
 #endif

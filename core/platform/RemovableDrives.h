@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/generate/StepResult.h"
-
 #include <QList>
 #include <QString>
 
@@ -26,7 +24,7 @@ QList<RemovableDrive> mounted();
 // The mounted removable drive that holds path; an empty root when path is on none.
 RemovableDrive holding(const QString &path);
 // Unmounts the drive and powers it off, so that it can be pulled; why not when it cannot be (a program still uses
-// it, the system refuses).
-StepResult eject(const RemovableDrive &drive);
+// it, the system refuses), empty when it is done.
+QString eject(const RemovableDrive &drive);
 
 } // namespace RemovableDrives

@@ -23,14 +23,14 @@ QString prefix()
 
 QString nameFor(const QString &folder, const QString &fileName)
 {
-    return QDir(folder).filePath(prefix() + QStringLiteral("%1-%2-%3")
-                                                .arg(QCoreApplication::applicationPid())
-                                                .arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16,
-                                                     QLatin1Char('0'))
-                                                .arg(fileName));
+    return QDir(folder).filePath(prefix() +
+                                 QStringLiteral("%1-%2-%3")
+                                     .arg(QCoreApplication::applicationPid())
+                                     .arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+                                     .arg(fileName));
 }
 
-bool isStale(const QString &fileName)
+bool isStale(const QString &fileName, const QDateTime &modified)
 {
     if (!fileName.startsWith(prefix()))
         return false;
@@ -40,8 +40,9 @@ bool isStale(const QString &fileName)
         return false;
 #ifdef Q_OS_WIN
     Q_UNUSED(pid)
-    return false;
+    return modified.isValid() && modified.secsTo(QDateTime::currentDateTime()) > 86400;
 #else
+    Q_UNUSED(modified)
     return pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 #endif
 }
@@ -51,12 +52,7 @@ void removeStale(const QString &folder)
     const QDir dir(folder);
     const QStringList names = dir.entryList({prefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
-#ifdef Q_OS_WIN
-        const bool gone = QFileInfo(dir.filePath(name)).lastModified().secsTo(QDateTime::currentDateTime()) > 86400;
-#else
-        const bool gone = isStale(name);
-#endif
-        if (gone)
+        if (isStale(name, QFileInfo(dir.filePath(name)).lastModified()))
             QFile::remove(dir.filePath(name));
     }
 }

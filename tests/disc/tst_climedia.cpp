@@ -117,13 +117,40 @@ void TestCliMedia::burn()
     DiscFiles::writeFile(path("cd/New.txt"), "new");
     r = velmora({"burn", "1", "--drive", drive});
     QCOMPARE(r.exitCode, 1);
-    QVERIFY2(r.err.contains("Burning the menu erases all of it.") && r.err.contains("give --blank"),
-             qPrintable(r.err));
+    QVERIFY2(r.err.contains("Burning the menu erases all of it.") && r.err.contains("give --blank"), qPrintable(r.err));
     QVERIFY(!DiscFiles::imageFiles(path("disc.iso")).contains("New.txt"));
     r = velmora({"burn", "1", "--drive", drive, "--blank", "--no-verify"});
     QVERIFY2(r.exitCode == 0, qPrintable(r.err));
     QCOMPARE(r.out, QStringList{"Burned (not verified): " + drive});
     QCOMPARE(DiscFiles::imageFiles(path("disc.iso")), DiscFiles::folderFiles(path("cd")));
+
+    // xorriso ends with Velmora, however Velmora ends.
+    QFile big(path("cd/big.bin"));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 300; ++i)
+        big.write(QByteArray(1 << 20, char(i)));
+    big.close();
+    QProcess killed;
+    killed.start(VELMORA_BIN, {"burn", "1", "--drive", "stdio:" + path("killed.iso"), "--home", path("home")});
+    QVERIFY(killed.waitForStarted());
+    const auto burners = [this] {
+        QStringList found;
+        for (const QString &pid : QDir("/proc").entryList(QDir::Dirs)) {
+            QFile cmdline("/proc/" + pid + "/cmdline");
+            QFile stat("/proc/" + pid + "/stat");
+            // A process that has ended but is not yet reaped writes nothing.
+            const bool ended = stat.open(QIODevice::ReadOnly) && stat.readAll().contains(") Z ");
+            if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(path("killed.iso").toUtf8()) &&
+                pid.toLongLong() != 0 && !ended)
+                found.append(pid);
+        }
+        return found;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(burners().size() == 2, 20000); // velmora and its xorriso
+    killed.kill();
+    killed.waitForFinished();
+    QTRY_VERIFY_WITH_TIMEOUT(burners().isEmpty(), 10000);
+    QFile::remove(path("cd/big.bin"));
 
     // What the disc check finds stops the burn before the drive is touched.
     QVERIFY(QFile::link(path("nowhere"), path("cd/broken")));
@@ -232,7 +259,8 @@ void TestCliMedia::killedCopies()
         for (auto it = there.cbegin(); it != there.cend(); ++it) {
             if (QFileInfo(it.key()).fileName().startsWith(".velmora-tmp-"))
                 continue;
-            QVERIFY2(versions.value(it.key().toLower()).contains(QCryptographicHash::hash(it.value(), QCryptographicHash::Md5)),
+            QVERIFY2(versions.value(it.key().toLower())
+                         .contains(QCryptographicHash::hash(it.value(), QCryptographicHash::Md5)),
                      qPrintable(QString("round %1: %2 is partial").arg(round).arg(it.key())));
         }
     }

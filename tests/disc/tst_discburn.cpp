@@ -115,10 +115,10 @@ void TestDiscBurn::media_data()
            "Media summary: 1 session, 1000 data blocks, 2000k data, 0 free\nMedia space  : 0s\n"
         << qint64(1000) << int(OpticalMedium::Verdict::BlankFirst)
         << "The CD-RW in the drive holds 2.0 MB of data. Burning the menu erases all of it. Erase the disc and burn?";
-    QTest::newRow("no disc") << "Media current: is not present\n" << qint64(1) << int(OpticalMedium::Verdict::Refuse)
-                             << "There is no disc in the drive.";
-    QTest::newRow("pressed disc") << "Media current: DVD-ROM\nMedia status : is written , is closed\n" << qint64(1)
-                                  << int(OpticalMedium::Verdict::Refuse)
+    QTest::newRow("no disc") << "Media current: is not present\n"
+                             << qint64(1) << int(OpticalMedium::Verdict::Refuse) << "There is no disc in the drive.";
+    QTest::newRow("pressed disc") << "Media current: DVD-ROM\nMedia status : is written , is closed\n"
+                                  << qint64(1) << int(OpticalMedium::Verdict::Refuse)
                                   << "The disc in the drive (DVD-ROM) cannot be written.";
 }
 

@@ -36,8 +36,8 @@ private:
 void TestDriveCopy::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    for (const char *file : {"Index.htm", "Index.hta", "Setup.exe", "AUTORUN.INF", "Docs/read me.txt",
-                             "Menu/Styles.css", "Menu/Logo.gif"})
+    for (const char *file :
+         {"Index.htm", "Index.hta", "Setup.exe", "AUTORUN.INF", "Docs/read me.txt", "Menu/Styles.css", "Menu/Logo.gif"})
         DiscFiles::writeFile(path("cd/") + file, QByteArray("content of ") + file);
     QVERIFY(QDir().mkpath(path("stick")));
 }
@@ -84,15 +84,24 @@ void TestDriveCopy::rules_data()
     QTest::addColumn<bool>("sizeFits");
     QTest::addColumn<bool>("foldsCase");
     const qint64 four = qint64(1) << 32;
-    QTest::newRow("FAT32, under 4 GiB") << "vfat" << "Setup.exe" << four - 1 << true << true << true;
-    QTest::newRow("FAT32, 4 GiB") << "vfat" << "video.mkv" << four << true << false << true;
-    QTest::newRow("FAT32, colon") << "vfat" << "a:b.txt" << qint64(1) << false << true << true;
-    QTest::newRow("FAT32, pipe") << "msdos" << "a|b" << qint64(1) << false << true << true;
-    QTest::newRow("FAT32, control character") << "vfat" << "a\tb" << qint64(1) << false << true << true;
-    QTest::newRow("FAT32, trailing dot") << "vfat" << "notes." << qint64(1) << false << true << true;
-    QTest::newRow("exFAT, 4 GiB") << "exfat" << "video.mkv" << four << true << true << true;
-    QTest::newRow("exFAT, question mark") << "exfat" << "why?.txt" << qint64(1) << false << true << true;
-    QTest::newRow("ext4 takes anything") << "ext4" << "a:b?.txt" << four << true << true << false;
+    QTest::newRow("FAT32, under 4 GiB") << "vfat"
+                                        << "Setup.exe" << four - 1 << true << true << true;
+    QTest::newRow("FAT32, 4 GiB") << "vfat"
+                                  << "video.mkv" << four << true << false << true;
+    QTest::newRow("FAT32, colon") << "vfat"
+                                  << "a:b.txt" << qint64(1) << false << true << true;
+    QTest::newRow("FAT32, pipe") << "msdos"
+                                 << "a|b" << qint64(1) << false << true << true;
+    QTest::newRow("FAT32, control character") << "vfat"
+                                              << "a\tb" << qint64(1) << false << true << true;
+    QTest::newRow("FAT32, trailing dot") << "vfat"
+                                         << "notes." << qint64(1) << false << true << true;
+    QTest::newRow("exFAT, 4 GiB") << "exfat"
+                                  << "video.mkv" << four << true << true << true;
+    QTest::newRow("exFAT, question mark") << "exfat"
+                                          << "why?.txt" << qint64(1) << false << true << true;
+    QTest::newRow("ext4 takes anything") << "ext4"
+                                         << "a:b?.txt" << four << true << true << false;
 }
 
 void TestDriveCopy::rules()
@@ -165,17 +174,22 @@ void TestDriveCopy::refusedBeforeWriting_data()
     QTest::addColumn<qint64>("size");
     QTest::addColumn<QString>("problem");
     if (FatImage::available()) {
-        QTest::newRow("FAT32: 4 GiB") << "fat" << "Video/big.mkv" << (qint64(1) << 32)
+        QTest::newRow("FAT32: 4 GiB") << "fat"
+                                      << "Video/big.mkv" << (qint64(1) << 32)
                                       << "Video/big.mkv: 4.3 GB is too large for a FAT32 drive, which holds files "
                                          "under 4 GB";
-        QTest::newRow("FAT32: colon") << "fat" << "Docs/a:b.txt" << qint64(10)
+        QTest::newRow("FAT32: colon") << "fat"
+                                      << "Docs/a:b.txt" << qint64(10)
                                       << "Docs/a:b.txt: a FAT32 drive cannot hold a name with \" * : < > ? \\ | or a "
                                          "control character";
-        QTest::newRow("FAT32: letter case") << "fat" << "Docs/READ ME.TXT" << qint64(10)
-                                            << "differ only in letter case, which a FAT32 drive cannot tell apart";
-        QTest::newRow("FAT32: space") << "fat" << "big.bin" << (qint64(60) << 20) << "free; the menu needs 6";
+        QTest::newRow("FAT32: letter case")
+            << "fat"
+            << "Docs/READ ME.TXT" << qint64(10) << "differ only in letter case, which a FAT32 drive cannot tell apart";
+        QTest::newRow("FAT32: space") << "fat"
+                                      << "big.bin" << (qint64(60) << 20) << "free; the menu needs 6";
     }
-    QTest::newRow("folder: link in place of a folder") << "folder" << "" << qint64(0)
+    QTest::newRow("folder: link in place of a folder") << "folder"
+                                                       << "" << qint64(0)
                                                        << "Menu on the drive is a file or a link, not a folder: move "
                                                           "it away";
 }
