@@ -49,11 +49,12 @@ CommandLine::CommandLine(const QStringList &arguments)
                                                     "menu's choice is kept for the next starts."),
          QStringLiteral("PERCENT")});
     DiscCommands::addOptions(m_parser);
+    MediaCommands::addOptions(m_parser);
     m_parser.addPositionalArgument(
         QStringLiteral("command"),
         QCoreApplication::translate("CommandLine", "list                print the stored menus, one per line\n"
                                                    "build MENUID        rebuild the CD root of a stored menu\n") +
-            DiscCommands::helpLines(),
+            DiscCommands::helpLines() + QLatin1Char('\n') + MediaCommands::helpLines(),
         QStringLiteral("[command]"));
 
     if (!m_parser.parse(arguments)) {
@@ -116,6 +117,13 @@ CommandLine::CommandLine(const QStringList &arguments)
             return;
         }
     }
+    if (!MediaCommands::handles(m_command)) {
+        if (const StepResult fits = MediaCommands::optionsFit(m_command, m_parser); !fits) {
+            m_valid = false;
+            m_message = fits.error;
+            return;
+        }
+    }
     if (m_command == QLatin1String("list")) {
         if (!m_commandArguments.isEmpty()) {
             m_valid = false;
@@ -132,6 +140,12 @@ CommandLine::CommandLine(const QStringList &arguments)
         m_menuId = number.value;
         m_valid = number.ok;
         m_message = number.error;
+        return;
+    }
+    if (MediaCommands::handles(m_command)) {
+        const StepResult parsed = m_media.parse(m_command, m_commandArguments, m_parser);
+        m_valid = parsed.ok;
+        m_message = parsed.error;
         return;
     }
     if (DiscCommands::handles(m_command)) {
@@ -184,6 +198,8 @@ int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream
             return buildMenu(home, programFolder, out, err);
         if (DiscCommands::handles(m_command))
             return m_disc.run(home, out, err);
+        if (MediaCommands::handles(m_command))
+            return m_media.run(home, out, err);
     } catch (const DataError &error) {
         err << ConsoleText::message(error.message()) << Qt::endl;
         return 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DiscCommands.h"
+#include "app/MediaCommands.h"
 
 #include <QCommandLineParser>
 #include <QStringList>
@@ -51,4 +52,5 @@ private:
     qint64 m_menuId = 0;
     int m_zoom = 0;
     DiscCommands m_disc;
+    MediaCommands m_media;
 };

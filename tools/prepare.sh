@@ -3,7 +3,8 @@
 # Sourced, not run; expects VELMORA_ROOT to be set.
 
 # Building and running: compilers, Qt (with lrelease for the window's translations, and Qt's own translations),
-# SQLite, the cross compiler for Start.exe, a font for the window and xorriso for disc images.
+# SQLite, the cross compiler for Start.exe, a font for the window, xorriso for disc images and burning, and mtools
+# for copying onto FAT images.
 velmora_run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-l10n-tools qt6-translations-l10n
@@ -11,10 +12,12 @@ velmora_run_packages=(
     g++-mingw-w64-i686 gcc-mingw-w64-i686
     fonts-dejavu-core
     xorriso
+    mtools
 )
-# Only the tests: browsers and a virtual display, the desktop files' validators, the package tools and lintian.
+# Only the tests: browsers and a virtual display, the desktop files' validators, the package tools and lintian, and
+# mkfs.vfat for the FAT32 images that copies are tested on.
 velmora_test_packages=(
-    sqlite3
+    sqlite3 dosfstools
     chromium firefox-esr xvfb xauth
     desktop-file-utils appstream man-db dpkg-dev file lintian
     default-jre-headless

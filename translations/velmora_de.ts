@@ -452,6 +452,150 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
         <translation>--zoom braucht einen ganzzahligen Prozentwert von 50 bis 400, etwa 150.</translation>
     </message>
     <message>
+        <source>burn: the drive to burn with (/dev/sr0; stdio:FILE writes into a file as if it were a disc).</source>
+        <translation>burn: das Laufwerk zum Brennen (/dev/sr0; stdio:FILE schreibt in eine Datei, als wäre sie eine Disc).</translation>
+    </message>
+    <message>
+        <source>burn: go through the burn with the laser off.</source>
+        <translation>burn: den Brennvorgang mit ausgeschaltetem Laser durchlaufen.</translation>
+    </message>
+    <message>
+        <source>burn: write at N times the disc&apos;s base speed (default: the fastest).</source>
+        <translation>burn: mit der N-fachen Grundgeschwindigkeit der Disc schreiben (Vorgabe: so schnell wie möglich).</translation>
+    </message>
+    <message>
+        <source>burn: do not read the disc back.</source>
+        <translation>burn: die Disc danach nicht zurücklesen.</translation>
+    </message>
+    <message>
+        <source>burn: erase a rewritable disc that holds data.</source>
+        <translation>burn: eine wiederbeschreibbare Disc mit Daten löschen.</translation>
+    </message>
+    <message>
+        <source>burn, copy: eject the medium at the end.</source>
+        <translation>burn, copy: das Medium am Ende auswerfen.</translation>
+    </message>
+    <message>
+        <source>copy: the folder (a mounted stick or card) or FAT image to copy the CD root onto.</source>
+        <translation>copy: der Ordner (ein eingehängter Stick oder eine Karte) oder das FAT-Abbild, auf das der CD-Stammordner kopiert wird.</translation>
+    </message>
+    <message>
+        <source>burn MENUID         burn the CD root onto a disc
+copy MENUID --to FOLDER
+                    copy the CD root onto a stick or folder</source>
+        <translation>burn MENUID         den CD-Stammordner auf eine Disc brennen
+copy MENUID --to FOLDER
+                    den CD-Stammordner auf einen Stick oder in einen Ordner kopieren</translation>
+    </message>
+    <message>
+        <source>--%1 is an option of burn.</source>
+        <translation>--%1 ist eine Option von burn.</translation>
+    </message>
+    <message>
+        <source>--to is an option of copy.</source>
+        <translation>--to ist eine Option von copy.</translation>
+    </message>
+    <message>
+        <source>--eject is an option of burn and copy.</source>
+        <translation>--eject ist eine Option von burn und copy.</translation>
+    </message>
+    <message>
+        <source>--speed needs a whole number from 1 to 100, such as 8.</source>
+        <translation>--speed braucht eine ganze Zahl von 1 bis 100, etwa 8.</translation>
+    </message>
+    <message>
+        <source>--drive needs a device, such as /dev/sr0.</source>
+        <translation>--drive braucht ein Gerät, etwa /dev/sr0.</translation>
+    </message>
+    <message>
+        <source>copy needs --to and the folder of the stick or card.</source>
+        <translation>copy braucht --to und den Ordner des Sticks oder der Karte.</translation>
+    </message>
+    <message>
+        <source>No disc burner was found.</source>
+        <translation>Es wurde kein Brenner gefunden.</translation>
+    </message>
+    <message>
+        <source>There are several drives; choose one with --drive:</source>
+        <translation>Es gibt mehrere Laufwerke; wählen Sie eines mit --drive:</translation>
+    </message>
+    <message>
+        <source>The disc check found problems; nothing was burned.</source>
+        <translation>Die Disc-Prüfung hat Probleme gefunden; es wurde nichts gebrannt.</translation>
+    </message>
+    <message>
+        <source>Disc in %1: %2</source>
+        <translation>Disc in %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was written; give --blank to erase it.</source>
+        <translation>Es wurde nichts geschrieben; geben Sie --blank an, um sie zu löschen.</translation>
+    </message>
+    <message>
+        <source>Erasing the disc: %1%</source>
+        <translation>Disc wird gelöscht: %1%</translation>
+    </message>
+    <message>
+        <source>Burning: %1%</source>
+        <translation>Brennen: %1%</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>Reading the disc back</source>
+        <translation>Die Disc wird zurückgelesen</translation>
+    </message>
+    <message>
+        <source>Simulated: the menu (%1 MB) would have been burned onto the %2 in %3; nothing was written.</source>
+        <translation>Simuliert: Das Menü (%1 MB) wäre auf die %2 in %3 gebrannt worden; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Burned and verified: %1</source>
+        <translation>Gebrannt und geprüft: %1</translation>
+    </message>
+    <message>
+        <source>Burned (not verified): %1</source>
+        <translation>Gebrannt (nicht geprüft): %1</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Copying: %1 of %2 files, %3 of %4 MB</source>
+        <translation>Kopieren: %1 von %2 Dateien, %3 von %4 MB</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 kopiert</translation>
+    </message>
+    <message>
+        <source>The files copied so far are complete.</source>
+        <translation>Die bisher kopierten Dateien sind vollständig.</translation>
+    </message>
+    <message>
+        <source>Not part of the menu: %1</source>
+        <translation>Nicht Teil des Menüs: %1</translation>
+    </message>
+    <message>
+        <source>Copied and verified: %1 files written, %2 unchanged, on %3.</source>
+        <translation>Kopiert und geprüft: %1 Dateien geschrieben, %2 unverändert, auf %3.</translation>
+    </message>
+    <message>
+        <source>Windows does not start a menu from a USB drive by itself: open Start.exe or Index.htm on the stick.</source>
+        <translation>Windows startet ein Menü auf einem USB-Laufwerk nicht von selbst: Öffnen Sie Start.exe oder Index.htm auf dem Stick.</translation>
+    </message>
+    <message>
+        <source>%1 is not on a removable drive; there is nothing to eject.</source>
+        <translation>%1 liegt auf keinem Wechsellaufwerk; es gibt nichts auszuwerfen.</translation>
+    </message>
+    <message>
+        <source>Ejected %1: the drive can be pulled.</source>
+        <translation>%1 ausgeworfen: Das Laufwerk kann abgezogen werden.</translation>
+    </message>
+    <message>
         <source>Left out %1 of the rows of tblMenus: their MenuID is not a positive whole number, or an earlier row has it, so no command can reach them.</source>
         <translation>%1 Zeilen von tblMenus ausgelassen: ihre MenuID ist keine positive ganze Zahl oder gehört schon einer früheren Zeile, also erreicht sie kein Befehl.</translation>
     </message>
@@ -609,6 +753,181 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
     <message>
         <source>The entries of the menu %1 were not stored as given: %2 rows were meant to be added and %3 were; %4 holds something (a trigger?) that changes them. Nothing was added.</source>
         <translation>Die Einträge des Menüs %1 wurden nicht wie angegeben gespeichert: %2 Zeilen sollten hinzukommen, %3 kamen hinzu; %4 enthält etwas (einen Trigger?), das sie ändert. Es wurde nichts hinzugefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurn</name>
+    <message>
+        <source>xorriso was not found. Please install the xorriso package to burn discs.</source>
+        <translation>xorriso wurde nicht gefunden. Bitte installieren Sie das Paket xorriso, um Discs zu brennen.</translation>
+    </message>
+    <message>
+        <source>xorriso could not be started: %1</source>
+        <translation>xorriso konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>The drive did not answer.</source>
+        <translation>Das Laufwerk hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>The drive %1 cannot be read. %2</source>
+        <translation>Das Laufwerk %1 kann nicht gelesen werden. %2</translation>
+    </message>
+    <message>
+        <source>A disc is already being burned.</source>
+        <translation>Es wird bereits eine Disc gebrannt.</translation>
+    </message>
+    <message>
+        <source>The CD root folder %1 does not exist.</source>
+        <translation>Der CD-Stammordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The burn was cancelled. A write-once disc that was being written cannot be used again.</source>
+        <translation>Das Brennen wurde abgebrochen. Eine einmal beschreibbare Disc, die gerade beschrieben wurde, ist nicht mehr verwendbar.</translation>
+    </message>
+    <message>
+        <source>xorriso could not burn the disc (exit code %1).
+%2</source>
+        <translation>xorriso konnte die Disc nicht brennen (Exit-Code %1).
+%2</translation>
+    </message>
+    <message>
+        <source>The disc does not match what was written: %1 differs.</source>
+        <translation>Die Disc stimmt nicht mit dem Geschriebenen überein: %1 weicht ab.</translation>
+    </message>
+    <message>
+        <source>The disc was burned, but it does not read back as written.
+%1</source>
+        <translation>Die Disc wurde gebrannt, liest sich aber nicht so zurück, wie sie geschrieben wurde.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>no disc</source>
+        <translation>keine Disc</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>appendable</source>
+        <translation>ergänzbar</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 free</source>
+        <translation>%1, %2, %3 frei</translation>
+    </message>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Im Laufwerk liegt keine Disc.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive (%1) cannot be written.</source>
+        <translation>Die Disc im Laufwerk (%1) kann nicht beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The %1 in the drive is closed: nothing more can be written on it.</source>
+        <translation>Die %1 im Laufwerk ist abgeschlossen: Darauf kann nichts mehr geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The menu needs %1, but the %2 in the drive has only %3 free.</source>
+        <translation>Das Menü braucht %1, aber die %2 im Laufwerk hat nur %3 frei.</translation>
+    </message>
+    <message>
+        <source>The %1 in the drive holds %2 of data. Burning the menu erases all of it. Erase the disc and burn?</source>
+        <translation>Die %1 im Laufwerk enthält %2 Daten. Das Brennen des Menüs löscht alles davon. Disc löschen und brennen?</translation>
+    </message>
+    <message>
+        <source>&amp;Burn to Disc…</source>
+        <translation>Auf Disc &amp;brennen…</translation>
+    </message>
+    <message>
+        <source>Burn to Disc</source>
+        <translation>Auf Disc brennen</translation>
+    </message>
+    <message>
+        <source>&amp;Drive:</source>
+        <translation>&amp;Laufwerk:</translation>
+    </message>
+    <message>
+        <source>Disc:</source>
+        <translation>Disc:</translation>
+    </message>
+    <message>
+        <source>Fastest</source>
+        <translation>Am schnellsten</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>&amp;Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Si&amp;mulate first</source>
+        <translation>Zuerst si&amp;mulieren</translation>
+    </message>
+    <message>
+        <source>&amp;Verify the disc after burning</source>
+        <translation>Disc nach dem Brennen &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Eject the disc when done</source>
+        <translation>Disc am Ende aus&amp;werfen</translation>
+    </message>
+    <message>
+        <source>&amp;Burn</source>
+        <translation>&amp;Brennen</translation>
+    </message>
+    <message>
+        <source>Erasing the disc: %1%</source>
+        <translation>Disc wird gelöscht: %1%</translation>
+    </message>
+    <message>
+        <source>Reading the disc back to verify it…</source>
+        <translation>Die Disc wird zur Prüfung zurückgelesen…</translation>
+    </message>
+    <message>
+        <source>Burning: %1%</source>
+        <translation>Brennen: %1%</translation>
+    </message>
+    <message>
+        <source>%1:%2 left</source>
+        <translation>noch %1:%2</translation>
+    </message>
+    <message>
+        <source>Simulating the burn…</source>
+        <translation>Brennen wird simuliert…</translation>
+    </message>
+    <message>
+        <source>Burning…</source>
+        <translation>Brennen…</translation>
+    </message>
+    <message>
+        <source>Stop the burn? A write-once disc that is stopped while it is written cannot be used again.</source>
+        <translation>Brennen anhalten? Eine einmal beschreibbare Disc, deren Brennen angehalten wird, ist nicht mehr verwendbar.</translation>
+    </message>
+    <message>
+        <source>No disc burner was found. Connect one, or make a disc image (File → Make Disc Image…) and burn it elsewhere.</source>
+        <translation>Es wurde kein Brenner gefunden. Schließen Sie einen an, oder erstellen Sie ein Disc-Abbild (Datei → Disc-Abbild erstellen…) und brennen Sie es anderswo.</translation>
+    </message>
+    <message>
+        <source>The simulation went through: the menu (%1) fits on the %2. Burn the disc now?</source>
+        <translation>Die Simulation ist gelungen: Das Menü (%1) passt auf die %2. Disc jetzt brennen?</translation>
+    </message>
+    <message>
+        <source>The disc has been burned and verified.</source>
+        <translation>Die Disc wurde gebrannt und geprüft.</translation>
+    </message>
+    <message>
+        <source>The disc has been burned (not verified).</source>
+        <translation>Die Disc wurde gebrannt (nicht geprüft).</translation>
     </message>
 </context>
 <context>
@@ -825,6 +1144,217 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
     <message>
         <source>xorriso could not tell the image&apos;s size. %1</source>
         <translation>xorriso konnte die Größe des Abbilds nicht ermitteln. %1</translation>
+    </message>
+</context>
+<context>
+    <name>DriveCopy</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 is neither a folder nor a FAT image. %2</source>
+        <translation>%1 ist weder ein Ordner noch ein FAT-Abbild. %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The menu cannot be copied into %1, which holds the CD root or lies inside it.</source>
+        <translation>Das Menü kann nicht nach %1 kopiert werden, da dieser Ordner den CD-Stammordner enthält oder in ihm liegt.</translation>
+    </message>
+    <message>
+        <source>The CD root folder %1 does not exist.</source>
+        <translation>Der CD-Stammordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid UTF-8 and cannot be copied: rename it</source>
+        <translation>%1: Der Name ist kein gültiges UTF-8 und kann nicht kopiert werden: Benennen Sie ihn um</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file or a folder and cannot be copied.</source>
+        <translation>%1 ist weder Datei noch Ordner und kann nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ only in letter case, which a %3 drive cannot tell apart</source>
+        <translation>%1 und %2 unterscheiden sich nur in der Groß- und Kleinschreibung, die ein %3-Laufwerk nicht unterscheidet</translation>
+    </message>
+    <message>
+        <source>%1 on the drive is a file or a link, not a folder: move it away</source>
+        <translation>%1 auf dem Laufwerk ist eine Datei oder ein Link, kein Ordner: Verschieben Sie es</translation>
+    </message>
+    <message>
+        <source>%1 on the drive is a folder, not a file: move it away</source>
+        <translation>%1 auf dem Laufwerk ist ein Ordner, keine Datei: Verschieben Sie ihn</translation>
+    </message>
+    <message>
+        <source>%1 has %2 free; the menu needs %3 there.</source>
+        <translation>%1 hat %2 frei; das Menü braucht dort %3.</translation>
+    </message>
+    <message>
+        <source>%1 did not read back as it was written: the drive may be failing. Nothing was put under its name.</source>
+        <translation>%1 ließ sich nicht so zurücklesen, wie es geschrieben wurde: Das Laufwerk ist vielleicht defekt. Unter seinem Namen wurde nichts abgelegt.</translation>
+    </message>
+    <message>
+        <source>The copy was cancelled.</source>
+        <translation>Das Kopieren wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>mtools was not found. Please install the mtools package to copy onto a FAT image.</source>
+        <translation>mtools wurde nicht gefunden. Bitte installieren Sie das Paket mtools, um auf ein FAT-Abbild zu kopieren.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 failed on %2: %3</source>
+        <translation>%1 ist an %2 gescheitert: %3</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 GB is too large for a FAT32 drive, which holds files under 4 GB</source>
+        <translation>%1 GB ist zu groß für ein FAT32-Laufwerk, das nur Dateien unter 4 GB aufnimmt</translation>
+    </message>
+    <message>
+        <source>a %1 drive cannot hold a name with &quot; * : &lt; &gt; ? \ | or a control character</source>
+        <translation>ein %1-Laufwerk nimmt keinen Namen mit &quot; * : &lt; &gt; ? \ | oder einem Steuerzeichen auf</translation>
+    </message>
+    <message>
+        <source>Windows cannot open a name that ends in a dot or a blank</source>
+        <translation>Windows kann keinen Namen öffnen, der auf einen Punkt oder ein Leerzeichen endet</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the drive refused it</source>
+        <translation>das Laufwerk hat es abgelehnt</translation>
+    </message>
+    <message>
+        <source>Cannot read back %1: %2</source>
+        <translation>%1 kann nicht zurückgelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the copy %1: %2</source>
+        <translation>Die Kopie kann nicht %1 genannt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>%1 kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to the drive: %2</source>
+        <translation>%1 konnte nicht auf das Laufwerk geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>A file</source>
+        <translation>Eine Datei</translation>
+    </message>
+    <message>
+        <source>%1 GB free</source>
+        <translation>%1 GB frei</translation>
+    </message>
+    <message>
+        <source>udisksctl did not answer: %1</source>
+        <translation>udisksctl hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>The drive is busy: a program still uses a file on it. Close that program and eject again.</source>
+        <translation>Das Laufwerk ist belegt: Ein Programm benutzt noch eine Datei darauf. Schließen Sie das Programm und werfen Sie erneut aus.</translation>
+    </message>
+    <message>
+        <source>The drive could not be ejected: %1</source>
+        <translation>Das Laufwerk konnte nicht ausgeworfen werden: %1</translation>
+    </message>
+    <message>
+        <source>udisksctl was not found (package udisks2): unmount the drive in the file manager.</source>
+        <translation>udisksctl wurde nicht gefunden (Paket udisks2): Hängen Sie das Laufwerk im Dateimanager aus.</translation>
+    </message>
+    <message>
+        <source>Ejecting is not available here: eject the drive in the file manager.</source>
+        <translation>Auswerfen ist hier nicht möglich: Werfen Sie das Laufwerk im Dateimanager aus.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Drive…</source>
+        <translation>Auf Laufwerk &amp;kopieren…</translation>
+    </message>
+    <message>
+        <source>Copy to Drive</source>
+        <translation>Auf Laufwerk kopieren</translation>
+    </message>
+    <message>
+        <source>No USB stick or card is mounted. Insert one, or choose a folder.</source>
+        <translation>Es ist kein USB-Stick und keine Karte eingehängt. Stecken Sie einen ein oder wählen Sie einen Ordner.</translation>
+    </message>
+    <message>
+        <source>Copy the menu onto:</source>
+        <translation>Das Menü kopieren auf:</translation>
+    </message>
+    <message>
+        <source>&amp;Other Folder…</source>
+        <translation>&amp;Anderer Ordner…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>The menu cannot be copied onto %1:
+%2
+Nothing was written.</source>
+        <translation>Das Menü kann nicht auf %1 kopiert werden:
+%2
+Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Copying…</source>
+        <translation>Kopieren…</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files, %3 of %4</source>
+        <translation>%1 von %2 Dateien, %3 von %4</translation>
+    </message>
+    <message>
+        <source>The copy was cancelled. The %1 files copied so far are complete; nothing half-written is left on the drive.</source>
+        <translation>Das Kopieren wurde abgebrochen. Die %1 bisher kopierten Dateien sind vollständig; nichts Halbfertiges bleibt auf dem Laufwerk.</translation>
+    </message>
+    <message>
+        <source>The menu has been copied onto %1 and verified: %2 files written, %3 unchanged.</source>
+        <translation>Das Menü wurde auf %1 kopiert und geprüft: %2 Dateien geschrieben, %3 unverändert.</translation>
+    </message>
+    <message>
+        <source>Not part of the menu: %1</source>
+        <translation>Nicht Teil des Menüs: %1</translation>
+    </message>
+    <message>
+        <source>Windows does not start a menu from a USB drive by itself: open Start.exe or Index.htm on the stick.</source>
+        <translation>Windows startet ein Menü auf einem USB-Laufwerk nicht von selbst: Öffnen Sie Start.exe oder Index.htm auf dem Stick.</translation>
+    </message>
+    <message>
+        <source>Eject the drive now?</source>
+        <translation>Laufwerk jetzt auswerfen?</translation>
+    </message>
+    <message>
+        <source>The drive can be pulled now.</source>
+        <translation>Das Laufwerk kann jetzt abgezogen werden.</translation>
+    </message>
+    <message>
+        <source>Copy to Folder</source>
+        <translation>In Ordner kopieren</translation>
     </message>
 </context>
 <context>

@@ -452,6 +452,150 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
         <translation>--zoom necesita un porcentaje entero de 50 a 400, por ejemplo 150.</translation>
     </message>
     <message>
+        <source>burn: the drive to burn with (/dev/sr0; stdio:FILE writes into a file as if it were a disc).</source>
+        <translation>burn: la grabadora que se usa (/dev/sr0; stdio:FILE escribe en un archivo como si fuera un disco).</translation>
+    </message>
+    <message>
+        <source>burn: go through the burn with the laser off.</source>
+        <translation>burn: simular la grabación con el láser apagado.</translation>
+    </message>
+    <message>
+        <source>burn: write at N times the disc&apos;s base speed (default: the fastest).</source>
+        <translation>burn: escribir a N veces la velocidad base del disco (por omisión: la más rápida).</translation>
+    </message>
+    <message>
+        <source>burn: do not read the disc back.</source>
+        <translation>burn: no volver a leer el disco.</translation>
+    </message>
+    <message>
+        <source>burn: erase a rewritable disc that holds data.</source>
+        <translation>burn: borrar un disco regrabable que contiene datos.</translation>
+    </message>
+    <message>
+        <source>burn, copy: eject the medium at the end.</source>
+        <translation>burn, copy: expulsar el soporte al final.</translation>
+    </message>
+    <message>
+        <source>copy: the folder (a mounted stick or card) or FAT image to copy the CD root onto.</source>
+        <translation>copy: la carpeta (una memoria o tarjeta montada) o la imagen FAT en la que se copia la raíz del CD.</translation>
+    </message>
+    <message>
+        <source>burn MENUID         burn the CD root onto a disc
+copy MENUID --to FOLDER
+                    copy the CD root onto a stick or folder</source>
+        <translation>burn MENUID         grabar la raíz del CD en un disco
+copy MENUID --to FOLDER
+                    copiar la raíz del CD en una memoria o carpeta</translation>
+    </message>
+    <message>
+        <source>--%1 is an option of burn.</source>
+        <translation>--%1 es una opción de burn.</translation>
+    </message>
+    <message>
+        <source>--to is an option of copy.</source>
+        <translation>--to es una opción de copy.</translation>
+    </message>
+    <message>
+        <source>--eject is an option of burn and copy.</source>
+        <translation>--eject es una opción de burn y copy.</translation>
+    </message>
+    <message>
+        <source>--speed needs a whole number from 1 to 100, such as 8.</source>
+        <translation>--speed necesita un número entero de 1 a 100, por ejemplo 8.</translation>
+    </message>
+    <message>
+        <source>--drive needs a device, such as /dev/sr0.</source>
+        <translation>--drive necesita un dispositivo, por ejemplo /dev/sr0.</translation>
+    </message>
+    <message>
+        <source>copy needs --to and the folder of the stick or card.</source>
+        <translation>copy necesita --to y la carpeta de la memoria o tarjeta.</translation>
+    </message>
+    <message>
+        <source>No disc burner was found.</source>
+        <translation>No se encontró ninguna grabadora.</translation>
+    </message>
+    <message>
+        <source>There are several drives; choose one with --drive:</source>
+        <translation>Hay varias unidades; elija una con --drive:</translation>
+    </message>
+    <message>
+        <source>The disc check found problems; nothing was burned.</source>
+        <translation>La comprobación del disco encontró problemas; no se grabó nada.</translation>
+    </message>
+    <message>
+        <source>Disc in %1: %2</source>
+        <translation>Disco en %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was written; give --blank to erase it.</source>
+        <translation>No se escribió nada; indique --blank para borrarlo.</translation>
+    </message>
+    <message>
+        <source>Erasing the disc: %1%</source>
+        <translation>Borrando el disco: %1%</translation>
+    </message>
+    <message>
+        <source>Burning: %1%</source>
+        <translation>Grabando: %1%</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>quedan %1</translation>
+    </message>
+    <message>
+        <source>Reading the disc back</source>
+        <translation>Releyendo el disco</translation>
+    </message>
+    <message>
+        <source>Simulated: the menu (%1 MB) would have been burned onto the %2 in %3; nothing was written.</source>
+        <translation>Simulado: el menú (%1 MB) se habría grabado en el %2 de %3; no se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Burned and verified: %1</source>
+        <translation>Grabado y verificado: %1</translation>
+    </message>
+    <message>
+        <source>Burned (not verified): %1</source>
+        <translation>Grabado (sin verificar): %1</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Copying: %1 of %2 files, %3 of %4 MB</source>
+        <translation>Copiando: %1 de %2 archivos, %3 de %4 MB</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 copiado</translation>
+    </message>
+    <message>
+        <source>The files copied so far are complete.</source>
+        <translation>Los archivos copiados hasta ahora están completos.</translation>
+    </message>
+    <message>
+        <source>Not part of the menu: %1</source>
+        <translation>No forma parte del menú: %1</translation>
+    </message>
+    <message>
+        <source>Copied and verified: %1 files written, %2 unchanged, on %3.</source>
+        <translation>Copiado y verificado: %1 archivos escritos, %2 sin cambios, en %3.</translation>
+    </message>
+    <message>
+        <source>Windows does not start a menu from a USB drive by itself: open Start.exe or Index.htm on the stick.</source>
+        <translation>Windows no abre por sí solo un menú desde una unidad USB: abra Start.exe o Index.htm en la memoria.</translation>
+    </message>
+    <message>
+        <source>%1 is not on a removable drive; there is nothing to eject.</source>
+        <translation>%1 no está en una unidad extraíble; no hay nada que expulsar.</translation>
+    </message>
+    <message>
+        <source>Ejected %1: the drive can be pulled.</source>
+        <translation>%1 expulsado: la unidad puede retirarse.</translation>
+    </message>
+    <message>
         <source>Left out %1 of the rows of tblMenus: their MenuID is not a positive whole number, or an earlier row has it, so no command can reach them.</source>
         <translation>Se omitieron %1 filas de tblMenus: su MenuID no es un número entero positivo, o ya lo tiene una fila anterior, así que ninguna orden puede llegar a ellas.</translation>
     </message>
@@ -609,6 +753,181 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
     <message>
         <source>The entries of the menu %1 were not stored as given: %2 rows were meant to be added and %3 were; %4 holds something (a trigger?) that changes them. Nothing was added.</source>
         <translation>Las entradas del menú %1 no se guardaron tal como se dieron: debían añadirse %2 filas y se añadieron %3; %4 contiene algo (¿un disparador?) que las cambia. No se añadió nada.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurn</name>
+    <message>
+        <source>xorriso was not found. Please install the xorriso package to burn discs.</source>
+        <translation>No se encontró xorriso. Instale el paquete xorriso para grabar discos.</translation>
+    </message>
+    <message>
+        <source>xorriso could not be started: %1</source>
+        <translation>No se pudo iniciar xorriso: %1</translation>
+    </message>
+    <message>
+        <source>The drive did not answer.</source>
+        <translation>La unidad no respondió.</translation>
+    </message>
+    <message>
+        <source>The drive %1 cannot be read. %2</source>
+        <translation>No se puede leer la unidad %1. %2</translation>
+    </message>
+    <message>
+        <source>A disc is already being burned.</source>
+        <translation>Ya se está grabando un disco.</translation>
+    </message>
+    <message>
+        <source>The CD root folder %1 does not exist.</source>
+        <translation>La carpeta raíz del CD %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The burn was cancelled. A write-once disc that was being written cannot be used again.</source>
+        <translation>Se canceló la grabación. Un disco de una sola escritura que se estaba grabando ya no puede usarse.</translation>
+    </message>
+    <message>
+        <source>xorriso could not burn the disc (exit code %1).
+%2</source>
+        <translation>xorriso no pudo grabar el disco (código de salida %1).
+%2</translation>
+    </message>
+    <message>
+        <source>The disc does not match what was written: %1 differs.</source>
+        <translation>El disco no coincide con lo escrito: %1 es distinto.</translation>
+    </message>
+    <message>
+        <source>The disc was burned, but it does not read back as written.
+%1</source>
+        <translation>El disco se grabó, pero al releerlo no coincide con lo escrito.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>no disc</source>
+        <translation>sin disco</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>virgen</translation>
+    </message>
+    <message>
+        <source>appendable</source>
+        <translation>ampliable</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>cerrado</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 free</source>
+        <translation>%1, %2, %3 libres</translation>
+    </message>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>No hay ningún disco en la unidad.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive (%1) cannot be written.</source>
+        <translation>El disco de la unidad (%1) no se puede escribir.</translation>
+    </message>
+    <message>
+        <source>The %1 in the drive is closed: nothing more can be written on it.</source>
+        <translation>El %1 de la unidad está cerrado: ya no se puede escribir nada en él.</translation>
+    </message>
+    <message>
+        <source>The menu needs %1, but the %2 in the drive has only %3 free.</source>
+        <translation>El menú necesita %1, pero el %2 de la unidad solo tiene %3 libres.</translation>
+    </message>
+    <message>
+        <source>The %1 in the drive holds %2 of data. Burning the menu erases all of it. Erase the disc and burn?</source>
+        <translation>El %1 de la unidad contiene %2 de datos. Grabar el menú los borra todos. ¿Borrar el disco y grabar?</translation>
+    </message>
+    <message>
+        <source>&amp;Burn to Disc…</source>
+        <translation>&amp;Grabar en disco…</translation>
+    </message>
+    <message>
+        <source>Burn to Disc</source>
+        <translation>Grabar en disco</translation>
+    </message>
+    <message>
+        <source>&amp;Drive:</source>
+        <translation>&amp;Unidad:</translation>
+    </message>
+    <message>
+        <source>Disc:</source>
+        <translation>Disco:</translation>
+    </message>
+    <message>
+        <source>Fastest</source>
+        <translation>La más rápida</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>&amp;Velocidad:</translation>
+    </message>
+    <message>
+        <source>Si&amp;mulate first</source>
+        <translation>Si&amp;mular primero</translation>
+    </message>
+    <message>
+        <source>&amp;Verify the disc after burning</source>
+        <translation>&amp;Verificar el disco después de grabar</translation>
+    </message>
+    <message>
+        <source>&amp;Eject the disc when done</source>
+        <translation>&amp;Expulsar el disco al terminar</translation>
+    </message>
+    <message>
+        <source>&amp;Burn</source>
+        <translation>&amp;Grabar</translation>
+    </message>
+    <message>
+        <source>Erasing the disc: %1%</source>
+        <translation>Borrando el disco: %1%</translation>
+    </message>
+    <message>
+        <source>Reading the disc back to verify it…</source>
+        <translation>Releyendo el disco para verificarlo…</translation>
+    </message>
+    <message>
+        <source>Burning: %1%</source>
+        <translation>Grabando: %1%</translation>
+    </message>
+    <message>
+        <source>%1:%2 left</source>
+        <translation>quedan %1:%2</translation>
+    </message>
+    <message>
+        <source>Simulating the burn…</source>
+        <translation>Simulando la grabación…</translation>
+    </message>
+    <message>
+        <source>Burning…</source>
+        <translation>Grabando…</translation>
+    </message>
+    <message>
+        <source>Stop the burn? A write-once disc that is stopped while it is written cannot be used again.</source>
+        <translation>¿Detener la grabación? Un disco de una sola escritura que se detiene mientras se graba ya no puede usarse.</translation>
+    </message>
+    <message>
+        <source>No disc burner was found. Connect one, or make a disc image (File → Make Disc Image…) and burn it elsewhere.</source>
+        <translation>No se encontró ninguna grabadora. Conecte una, o cree una imagen de disco (Archivo → Crear imagen de disco…) y grábela en otro equipo.</translation>
+    </message>
+    <message>
+        <source>The simulation went through: the menu (%1) fits on the %2. Burn the disc now?</source>
+        <translation>La simulación salió bien: el menú (%1) cabe en el %2. ¿Grabar el disco ahora?</translation>
+    </message>
+    <message>
+        <source>The disc has been burned and verified.</source>
+        <translation>El disco se ha grabado y verificado.</translation>
+    </message>
+    <message>
+        <source>The disc has been burned (not verified).</source>
+        <translation>El disco se ha grabado (sin verificar).</translation>
     </message>
 </context>
 <context>
@@ -825,6 +1144,217 @@ Los comandos funcionan sin ella: véase &apos;velmora --help&apos;.</translation
     <message>
         <source>xorriso could not tell the image&apos;s size. %1</source>
         <translation>xorriso no pudo indicar el tamaño de la imagen. %1</translation>
+    </message>
+</context>
+<context>
+    <name>DriveCopy</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 is neither a folder nor a FAT image. %2</source>
+        <translation>%1 no es ni una carpeta ni una imagen FAT. %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The menu cannot be copied into %1, which holds the CD root or lies inside it.</source>
+        <translation>El menú no se puede copiar en %1, que contiene la raíz del CD o está dentro de ella.</translation>
+    </message>
+    <message>
+        <source>The CD root folder %1 does not exist.</source>
+        <translation>La carpeta raíz del CD %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid UTF-8 and cannot be copied: rename it</source>
+        <translation>%1: el nombre no es UTF-8 válido y no se puede copiar: cámbielo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 no se puede leer.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file or a folder and cannot be copied.</source>
+        <translation>%1 no es un archivo ni una carpeta y no se puede copiar.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ only in letter case, which a %3 drive cannot tell apart</source>
+        <translation>%1 y %2 solo difieren en mayúsculas y minúsculas, que una unidad %3 no distingue</translation>
+    </message>
+    <message>
+        <source>%1 on the drive is a file or a link, not a folder: move it away</source>
+        <translation>%1 en la unidad es un archivo o un enlace, no una carpeta: muévalo</translation>
+    </message>
+    <message>
+        <source>%1 on the drive is a folder, not a file: move it away</source>
+        <translation>%1 en la unidad es una carpeta, no un archivo: muévala</translation>
+    </message>
+    <message>
+        <source>%1 has %2 free; the menu needs %3 there.</source>
+        <translation>%1 tiene %2 libres; el menú necesita %3 allí.</translation>
+    </message>
+    <message>
+        <source>%1 did not read back as it was written: the drive may be failing. Nothing was put under its name.</source>
+        <translation>%1 no se releyó tal como se escribió: puede que la unidad esté fallando. No se guardó nada con su nombre.</translation>
+    </message>
+    <message>
+        <source>The copy was cancelled.</source>
+        <translation>Se canceló la copia.</translation>
+    </message>
+    <message>
+        <source>mtools was not found. Please install the mtools package to copy onto a FAT image.</source>
+        <translation>No se encontró mtools. Instale el paquete mtools para copiar en una imagen FAT.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>No se pudo iniciar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 failed on %2: %3</source>
+        <translation>%1 falló en %2: %3</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 GB is too large for a FAT32 drive, which holds files under 4 GB</source>
+        <translation>%1 GB es demasiado para una unidad FAT32, que solo admite archivos de menos de 4 GB</translation>
+    </message>
+    <message>
+        <source>a %1 drive cannot hold a name with &quot; * : &lt; &gt; ? \ | or a control character</source>
+        <translation>una unidad %1 no admite nombres con &quot; * : &lt; &gt; ? \ | o un carácter de control</translation>
+    </message>
+    <message>
+        <source>Windows cannot open a name that ends in a dot or a blank</source>
+        <translation>Windows no puede abrir un nombre que termina en punto o espacio</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>No se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>the drive refused it</source>
+        <translation>la unidad lo rechazó</translation>
+    </message>
+    <message>
+        <source>Cannot read back %1: %2</source>
+        <translation>No se puede releer %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the copy %1: %2</source>
+        <translation>No se puede dar a la copia el nombre %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>No se puede quitar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to the drive: %2</source>
+        <translation>%1 no se pudo escribir en la unidad: %2</translation>
+    </message>
+    <message>
+        <source>A file</source>
+        <translation>Un archivo</translation>
+    </message>
+    <message>
+        <source>%1 GB free</source>
+        <translation>%1 GB libres</translation>
+    </message>
+    <message>
+        <source>udisksctl did not answer: %1</source>
+        <translation>udisksctl no respondió: %1</translation>
+    </message>
+    <message>
+        <source>The drive is busy: a program still uses a file on it. Close that program and eject again.</source>
+        <translation>La unidad está ocupada: un programa todavía usa un archivo en ella. Cierre ese programa y vuelva a expulsarla.</translation>
+    </message>
+    <message>
+        <source>The drive could not be ejected: %1</source>
+        <translation>No se pudo expulsar la unidad: %1</translation>
+    </message>
+    <message>
+        <source>udisksctl was not found (package udisks2): unmount the drive in the file manager.</source>
+        <translation>No se encontró udisksctl (paquete udisks2): desmonte la unidad en el gestor de archivos.</translation>
+    </message>
+    <message>
+        <source>Ejecting is not available here: eject the drive in the file manager.</source>
+        <translation>Aquí no se puede expulsar: expulse la unidad en el gestor de archivos.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Drive…</source>
+        <translation>&amp;Copiar en una unidad…</translation>
+    </message>
+    <message>
+        <source>Copy to Drive</source>
+        <translation>Copiar en una unidad</translation>
+    </message>
+    <message>
+        <source>No USB stick or card is mounted. Insert one, or choose a folder.</source>
+        <translation>No hay ninguna memoria USB ni tarjeta montada. Inserte una o elija una carpeta.</translation>
+    </message>
+    <message>
+        <source>Copy the menu onto:</source>
+        <translation>Copiar el menú en:</translation>
+    </message>
+    <message>
+        <source>&amp;Other Folder…</source>
+        <translation>&amp;Otra carpeta…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>The menu cannot be copied onto %1:
+%2
+Nothing was written.</source>
+        <translation>El menú no se puede copiar en %1:
+%2
+No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>Copying…</source>
+        <translation>Copiando…</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files, %3 of %4</source>
+        <translation>%1 de %2 archivos, %3 de %4</translation>
+    </message>
+    <message>
+        <source>The copy was cancelled. The %1 files copied so far are complete; nothing half-written is left on the drive.</source>
+        <translation>Se canceló la copia. Los %1 archivos copiados hasta ahora están completos; no queda nada a medio escribir en la unidad.</translation>
+    </message>
+    <message>
+        <source>The menu has been copied onto %1 and verified: %2 files written, %3 unchanged.</source>
+        <translation>El menú se ha copiado en %1 y verificado: %2 archivos escritos, %3 sin cambios.</translation>
+    </message>
+    <message>
+        <source>Not part of the menu: %1</source>
+        <translation>No forma parte del menú: %1</translation>
+    </message>
+    <message>
+        <source>Windows does not start a menu from a USB drive by itself: open Start.exe or Index.htm on the stick.</source>
+        <translation>Windows no abre por sí solo un menú desde una unidad USB: abra Start.exe o Index.htm en la memoria.</translation>
+    </message>
+    <message>
+        <source>Eject the drive now?</source>
+        <translation>¿Expulsar la unidad ahora?</translation>
+    </message>
+    <message>
+        <source>The drive can be pulled now.</source>
+        <translation>Ya puede retirar la unidad.</translation>
+    </message>
+    <message>
+        <source>Copy to Folder</source>
+        <translation>Copiar en una carpeta</translation>
     </message>
 </context>
 <context>

@@ -452,6 +452,150 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
         <translation>--zoom attend un pourcentage entier de 50 à 400, par exemple 150.</translation>
     </message>
     <message>
+        <source>burn: the drive to burn with (/dev/sr0; stdio:FILE writes into a file as if it were a disc).</source>
+        <translation>burn : le graveur à utiliser (/dev/sr0 ; stdio:FILE écrit dans un fichier comme s’il s’agissait d’un disque).</translation>
+    </message>
+    <message>
+        <source>burn: go through the burn with the laser off.</source>
+        <translation>burn : simuler la gravure, laser éteint.</translation>
+    </message>
+    <message>
+        <source>burn: write at N times the disc&apos;s base speed (default: the fastest).</source>
+        <translation>burn : écrire à N fois la vitesse de base du disque (par défaut : la plus rapide).</translation>
+    </message>
+    <message>
+        <source>burn: do not read the disc back.</source>
+        <translation>burn : ne pas relire le disque.</translation>
+    </message>
+    <message>
+        <source>burn: erase a rewritable disc that holds data.</source>
+        <translation>burn : effacer un disque réinscriptible qui contient des données.</translation>
+    </message>
+    <message>
+        <source>burn, copy: eject the medium at the end.</source>
+        <translation>burn, copy : éjecter le support à la fin.</translation>
+    </message>
+    <message>
+        <source>copy: the folder (a mounted stick or card) or FAT image to copy the CD root onto.</source>
+        <translation>copy : le dossier (une clé ou une carte montée) ou l’image FAT sur lequel copier la racine du CD.</translation>
+    </message>
+    <message>
+        <source>burn MENUID         burn the CD root onto a disc
+copy MENUID --to FOLDER
+                    copy the CD root onto a stick or folder</source>
+        <translation>burn MENUID         graver la racine du CD sur un disque
+copy MENUID --to FOLDER
+                    copier la racine du CD sur une clé ou dans un dossier</translation>
+    </message>
+    <message>
+        <source>--%1 is an option of burn.</source>
+        <translation>--%1 est une option de burn.</translation>
+    </message>
+    <message>
+        <source>--to is an option of copy.</source>
+        <translation>--to est une option de copy.</translation>
+    </message>
+    <message>
+        <source>--eject is an option of burn and copy.</source>
+        <translation>--eject est une option de burn et de copy.</translation>
+    </message>
+    <message>
+        <source>--speed needs a whole number from 1 to 100, such as 8.</source>
+        <translation>--speed attend un nombre entier de 1 à 100, par exemple 8.</translation>
+    </message>
+    <message>
+        <source>--drive needs a device, such as /dev/sr0.</source>
+        <translation>--drive attend un périphérique, par exemple /dev/sr0.</translation>
+    </message>
+    <message>
+        <source>copy needs --to and the folder of the stick or card.</source>
+        <translation>copy attend --to et le dossier de la clé ou de la carte.</translation>
+    </message>
+    <message>
+        <source>No disc burner was found.</source>
+        <translation>Aucun graveur n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>There are several drives; choose one with --drive:</source>
+        <translation>Il y a plusieurs graveurs ; choisissez-en un avec --drive :</translation>
+    </message>
+    <message>
+        <source>The disc check found problems; nothing was burned.</source>
+        <translation>La vérification du disque a trouvé des problèmes ; rien n’a été gravé.</translation>
+    </message>
+    <message>
+        <source>Disc in %1: %2</source>
+        <translation>Disque dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Nothing was written; give --blank to erase it.</source>
+        <translation>Rien n’a été écrit ; indiquez --blank pour l’effacer.</translation>
+    </message>
+    <message>
+        <source>Erasing the disc: %1%</source>
+        <translation>Effacement du disque : %1%</translation>
+    </message>
+    <message>
+        <source>Burning: %1%</source>
+        <translation>Gravure : %1%</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 restantes</translation>
+    </message>
+    <message>
+        <source>Reading the disc back</source>
+        <translation>Relecture du disque</translation>
+    </message>
+    <message>
+        <source>Simulated: the menu (%1 MB) would have been burned onto the %2 in %3; nothing was written.</source>
+        <translation>Simulation : le menu (%1 Mo) aurait été gravé sur le %2 dans %3 ; rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Burned and verified: %1</source>
+        <translation>Gravé et vérifié : %1</translation>
+    </message>
+    <message>
+        <source>Burned (not verified): %1</source>
+        <translation>Gravé (non vérifié) : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Copying: %1 of %2 files, %3 of %4 MB</source>
+        <translation>Copie : %1 fichiers sur %2, %3 Mo sur %4</translation>
+    </message>
+    <message>
+        <source>Copied %1</source>
+        <translation>%1 copié</translation>
+    </message>
+    <message>
+        <source>The files copied so far are complete.</source>
+        <translation>Les fichiers copiés jusqu’ici sont complets.</translation>
+    </message>
+    <message>
+        <source>Not part of the menu: %1</source>
+        <translation>Ne fait pas partie du menu : %1</translation>
+    </message>
+    <message>
+        <source>Copied and verified: %1 files written, %2 unchanged, on %3.</source>
+        <translation>Copié et vérifié : %1 fichiers écrits, %2 inchangés, sur %3.</translation>
+    </message>
+    <message>
+        <source>Windows does not start a menu from a USB drive by itself: open Start.exe or Index.htm on the stick.</source>
+        <translation>Windows ne lance pas tout seul un menu depuis un lecteur USB : ouvrez Start.exe ou Index.htm sur la clé.</translation>
+    </message>
+    <message>
+        <source>%1 is not on a removable drive; there is nothing to eject.</source>
+        <translation>%1 n’est pas sur un lecteur amovible ; il n’y a rien à éjecter.</translation>
+    </message>
+    <message>
+        <source>Ejected %1: the drive can be pulled.</source>
+        <translation>%1 éjecté : le lecteur peut être retiré.</translation>
+    </message>
+    <message>
         <source>Left out %1 of the rows of tblMenus: their MenuID is not a positive whole number, or an earlier row has it, so no command can reach them.</source>
         <translation>%1 lignes de tblMenus laissées de côté : leur MenuID n&apos;est pas un nombre entier positif, ou une ligne précédente l&apos;a déjà, donc aucune commande ne peut les atteindre.</translation>
     </message>
@@ -609,6 +753,181 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
     <message>
         <source>The entries of the menu %1 were not stored as given: %2 rows were meant to be added and %3 were; %4 holds something (a trigger?) that changes them. Nothing was added.</source>
         <translation>Les entrées du menu %1 n&apos;ont pas été enregistrées telles quelles : %2 lignes devaient être ajoutées et %3 l&apos;ont été ; %4 contient quelque chose (un déclencheur ?) qui les modifie. Rien n&apos;a été ajouté.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscBurn</name>
+    <message>
+        <source>xorriso was not found. Please install the xorriso package to burn discs.</source>
+        <translation>xorriso est introuvable. Installez le paquet xorriso pour graver des disques.</translation>
+    </message>
+    <message>
+        <source>xorriso could not be started: %1</source>
+        <translation>xorriso n’a pas pu être lancé : %1</translation>
+    </message>
+    <message>
+        <source>The drive did not answer.</source>
+        <translation>Le graveur n’a pas répondu.</translation>
+    </message>
+    <message>
+        <source>The drive %1 cannot be read. %2</source>
+        <translation>Le graveur %1 ne peut pas être lu. %2</translation>
+    </message>
+    <message>
+        <source>A disc is already being burned.</source>
+        <translation>Un disque est déjà en cours de gravure.</translation>
+    </message>
+    <message>
+        <source>The CD root folder %1 does not exist.</source>
+        <translation>Le dossier racine du CD %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The burn was cancelled. A write-once disc that was being written cannot be used again.</source>
+        <translation>La gravure a été annulée. Un disque non réinscriptible en cours d’écriture ne peut plus servir.</translation>
+    </message>
+    <message>
+        <source>xorriso could not burn the disc (exit code %1).
+%2</source>
+        <translation>xorriso n’a pas pu graver le disque (code de sortie %1).
+%2</translation>
+    </message>
+    <message>
+        <source>The disc does not match what was written: %1 differs.</source>
+        <translation>Le disque ne correspond pas à ce qui a été écrit : %1 diffère.</translation>
+    </message>
+    <message>
+        <source>The disc was burned, but it does not read back as written.
+%1</source>
+        <translation>Le disque a été gravé, mais sa relecture ne correspond pas à ce qui a été écrit.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>no disc</source>
+        <translation>aucun disque</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vierge</translation>
+    </message>
+    <message>
+        <source>appendable</source>
+        <translation>complétable</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>fermé</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 free</source>
+        <translation>%1, %2, %3 libres</translation>
+    </message>
+    <message>
+        <source>There is no disc in the drive.</source>
+        <translation>Il n’y a pas de disque dans le graveur.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive (%1) cannot be written.</source>
+        <translation>Le disque dans le graveur (%1) ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>The %1 in the drive is closed: nothing more can be written on it.</source>
+        <translation>Le %1 dans le graveur est fermé : plus rien ne peut y être écrit.</translation>
+    </message>
+    <message>
+        <source>The menu needs %1, but the %2 in the drive has only %3 free.</source>
+        <translation>Le menu a besoin de %1, mais le %2 dans le graveur n’a que %3 libres.</translation>
+    </message>
+    <message>
+        <source>The %1 in the drive holds %2 of data. Burning the menu erases all of it. Erase the disc and burn?</source>
+        <translation>Le %1 dans le graveur contient %2 de données. Graver le menu les efface toutes. Effacer le disque et graver ?</translation>
+    </message>
+    <message>
+        <source>&amp;Burn to Disc…</source>
+        <translation>&amp;Graver sur un disque…</translation>
+    </message>
+    <message>
+        <source>Burn to Disc</source>
+        <translation>Graver sur un disque</translation>
+    </message>
+    <message>
+        <source>&amp;Drive:</source>
+        <translation>&amp;Graveur :</translation>
+    </message>
+    <message>
+        <source>Disc:</source>
+        <translation>Disque :</translation>
+    </message>
+    <message>
+        <source>Fastest</source>
+        <translation>La plus rapide</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>&amp;Vitesse :</translation>
+    </message>
+    <message>
+        <source>Si&amp;mulate first</source>
+        <translation>Si&amp;muler d’abord</translation>
+    </message>
+    <message>
+        <source>&amp;Verify the disc after burning</source>
+        <translation>&amp;Vérifier le disque après la gravure</translation>
+    </message>
+    <message>
+        <source>&amp;Eject the disc when done</source>
+        <translation>É&amp;jecter le disque à la fin</translation>
+    </message>
+    <message>
+        <source>&amp;Burn</source>
+        <translation>&amp;Graver</translation>
+    </message>
+    <message>
+        <source>Erasing the disc: %1%</source>
+        <translation>Effacement du disque : %1%</translation>
+    </message>
+    <message>
+        <source>Reading the disc back to verify it…</source>
+        <translation>Relecture du disque pour le vérifier…</translation>
+    </message>
+    <message>
+        <source>Burning: %1%</source>
+        <translation>Gravure : %1%</translation>
+    </message>
+    <message>
+        <source>%1:%2 left</source>
+        <translation>%1:%2 restantes</translation>
+    </message>
+    <message>
+        <source>Simulating the burn…</source>
+        <translation>Simulation de la gravure…</translation>
+    </message>
+    <message>
+        <source>Burning…</source>
+        <translation>Gravure…</translation>
+    </message>
+    <message>
+        <source>Stop the burn? A write-once disc that is stopped while it is written cannot be used again.</source>
+        <translation>Arrêter la gravure ? Un disque non réinscriptible arrêté en cours d’écriture ne peut plus servir.</translation>
+    </message>
+    <message>
+        <source>No disc burner was found. Connect one, or make a disc image (File → Make Disc Image…) and burn it elsewhere.</source>
+        <translation>Aucun graveur n’a été trouvé. Branchez-en un, ou créez une image disque (Fichier → Créer une image disque…) et gravez-la ailleurs.</translation>
+    </message>
+    <message>
+        <source>The simulation went through: the menu (%1) fits on the %2. Burn the disc now?</source>
+        <translation>La simulation a réussi : le menu (%1) tient sur le %2. Graver le disque maintenant ?</translation>
+    </message>
+    <message>
+        <source>The disc has been burned and verified.</source>
+        <translation>Le disque a été gravé et vérifié.</translation>
+    </message>
+    <message>
+        <source>The disc has been burned (not verified).</source>
+        <translation>Le disque a été gravé (non vérifié).</translation>
     </message>
 </context>
 <context>
@@ -825,6 +1144,217 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
     <message>
         <source>xorriso could not tell the image&apos;s size. %1</source>
         <translation>xorriso n&apos;a pas pu indiquer la taille de l&apos;image. %1</translation>
+    </message>
+</context>
+<context>
+    <name>DriveCopy</name>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 is neither a folder nor a FAT image. %2</source>
+        <translation>%1 n’est ni un dossier ni une image FAT. %2</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The menu cannot be copied into %1, which holds the CD root or lies inside it.</source>
+        <translation>Le menu ne peut pas être copié dans %1, qui contient la racine du CD ou se trouve à l’intérieur.</translation>
+    </message>
+    <message>
+        <source>The CD root folder %1 does not exist.</source>
+        <translation>Le dossier racine du CD %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1: the name is not valid UTF-8 and cannot be copied: rename it</source>
+        <translation>%1 : le nom n’est pas de l’UTF-8 valide et ne peut pas être copié : renommez-le</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file or a folder and cannot be copied.</source>
+        <translation>%1 n’est ni un fichier ni un dossier et ne peut pas être copié.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 differ only in letter case, which a %3 drive cannot tell apart</source>
+        <translation>%1 et %2 ne diffèrent que par la casse, qu’un lecteur %3 ne distingue pas</translation>
+    </message>
+    <message>
+        <source>%1 on the drive is a file or a link, not a folder: move it away</source>
+        <translation>%1 sur le lecteur est un fichier ou un lien, pas un dossier : déplacez-le</translation>
+    </message>
+    <message>
+        <source>%1 on the drive is a folder, not a file: move it away</source>
+        <translation>%1 sur le lecteur est un dossier, pas un fichier : déplacez-le</translation>
+    </message>
+    <message>
+        <source>%1 has %2 free; the menu needs %3 there.</source>
+        <translation>%1 a %2 libres ; le menu y a besoin de %3.</translation>
+    </message>
+    <message>
+        <source>%1 did not read back as it was written: the drive may be failing. Nothing was put under its name.</source>
+        <translation>%1 ne s’est pas relu tel qu’il a été écrit : le lecteur est peut-être défaillant. Rien n’a été mis sous son nom.</translation>
+    </message>
+    <message>
+        <source>The copy was cancelled.</source>
+        <translation>La copie a été annulée.</translation>
+    </message>
+    <message>
+        <source>mtools was not found. Please install the mtools package to copy onto a FAT image.</source>
+        <translation>mtools est introuvable. Installez le paquet mtools pour copier sur une image FAT.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 n’a pas pu être lancé : %2</translation>
+    </message>
+    <message>
+        <source>%1 failed on %2: %3</source>
+        <translation>%1 a échoué sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 GB is too large for a FAT32 drive, which holds files under 4 GB</source>
+        <translation>%1 Go, c’est trop pour un lecteur FAT32, qui n’accepte que des fichiers de moins de 4 Go</translation>
+    </message>
+    <message>
+        <source>a %1 drive cannot hold a name with &quot; * : &lt; &gt; ? \ | or a control character</source>
+        <translation>un lecteur %1 n’accepte pas de nom avec &quot; * : &lt; &gt; ? \ | ou un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>Windows cannot open a name that ends in a dot or a blank</source>
+        <translation>Windows ne peut pas ouvrir un nom qui se termine par un point ou une espace</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>the drive refused it</source>
+        <translation>le lecteur l’a refusé</translation>
+    </message>
+    <message>
+        <source>Cannot read back %1: %2</source>
+        <translation>Impossible de relire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the copy %1: %2</source>
+        <translation>Impossible de nommer la copie %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1: %2</source>
+        <translation>Impossible de supprimer %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to the drive: %2</source>
+        <translation>%1 n’a pas pu être écrit sur le lecteur : %2</translation>
+    </message>
+    <message>
+        <source>A file</source>
+        <translation>Un fichier</translation>
+    </message>
+    <message>
+        <source>%1 GB free</source>
+        <translation>%1 Go libres</translation>
+    </message>
+    <message>
+        <source>udisksctl did not answer: %1</source>
+        <translation>udisksctl n’a pas répondu : %1</translation>
+    </message>
+    <message>
+        <source>The drive is busy: a program still uses a file on it. Close that program and eject again.</source>
+        <translation>Le lecteur est occupé : un programme utilise encore un fichier dessus. Fermez ce programme et éjectez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The drive could not be ejected: %1</source>
+        <translation>Le lecteur n’a pas pu être éjecté : %1</translation>
+    </message>
+    <message>
+        <source>udisksctl was not found (package udisks2): unmount the drive in the file manager.</source>
+        <translation>udisksctl est introuvable (paquet udisks2) : démontez le lecteur dans le gestionnaire de fichiers.</translation>
+    </message>
+    <message>
+        <source>Ejecting is not available here: eject the drive in the file manager.</source>
+        <translation>L’éjection n’est pas disponible ici : éjectez le lecteur dans le gestionnaire de fichiers.</translation>
+    </message>
+    <message>
+        <source>&amp;Copy to Drive…</source>
+        <translation>&amp;Copier sur un lecteur…</translation>
+    </message>
+    <message>
+        <source>Copy to Drive</source>
+        <translation>Copier sur un lecteur</translation>
+    </message>
+    <message>
+        <source>No USB stick or card is mounted. Insert one, or choose a folder.</source>
+        <translation>Aucune clé USB ni carte n’est montée. Insérez-en une ou choisissez un dossier.</translation>
+    </message>
+    <message>
+        <source>Copy the menu onto:</source>
+        <translation>Copier le menu sur :</translation>
+    </message>
+    <message>
+        <source>&amp;Other Folder…</source>
+        <translation>&amp;Autre dossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>The menu cannot be copied onto %1:
+%2
+Nothing was written.</source>
+        <translation>Le menu ne peut pas être copié sur %1 :
+%2
+Rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Copying…</source>
+        <translation>Copie…</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files, %3 of %4</source>
+        <translation>%1 fichiers sur %2, %3 sur %4</translation>
+    </message>
+    <message>
+        <source>The copy was cancelled. The %1 files copied so far are complete; nothing half-written is left on the drive.</source>
+        <translation>La copie a été annulée. Les %1 fichiers copiés jusqu’ici sont complets ; rien d’à moitié écrit ne reste sur le lecteur.</translation>
+    </message>
+    <message>
+        <source>The menu has been copied onto %1 and verified: %2 files written, %3 unchanged.</source>
+        <translation>Le menu a été copié sur %1 et vérifié : %2 fichiers écrits, %3 inchangés.</translation>
+    </message>
+    <message>
+        <source>Not part of the menu: %1</source>
+        <translation>Ne fait pas partie du menu : %1</translation>
+    </message>
+    <message>
+        <source>Windows does not start a menu from a USB drive by itself: open Start.exe or Index.htm on the stick.</source>
+        <translation>Windows ne lance pas tout seul un menu depuis un lecteur USB : ouvrez Start.exe ou Index.htm sur la clé.</translation>
+    </message>
+    <message>
+        <source>Eject the drive now?</source>
+        <translation>Éjecter le lecteur maintenant ?</translation>
+    </message>
+    <message>
+        <source>The drive can be pulled now.</source>
+        <translation>Le lecteur peut maintenant être retiré.</translation>
+    </message>
+    <message>
+        <source>Copy to Folder</source>
+        <translation>Copier dans un dossier</translation>
     </message>
 </context>
 <context>

@@ -23,10 +23,9 @@ public:
     // The CD root of the menu being edited, once it holds a built menu page; empty before.
     static QString builtRoot(const EditState &state);
     void makeImage(const EditState &state, QWidget *parent);
-
-private:
     // False when the user cancels over the problems the disc check found.
     bool checkDisc(const MenuSnapshot &snapshot);
 
+private:
     const WizardContext &m_context;
 };

@@ -21,6 +21,8 @@ struct WizardContext
     CorvixHost *controls = nullptr;     // loaded corvix plugin: every button of the window
     QString startFolder;                // where the folder list opens; empty: the home folder
     QStringList drives;                 // the drive list's roots; empty: the mounted file systems
+    QStringList burnDrives;             // the drives Burn to Disc offers (xorriso's names); empty: those it finds
+    QStringList copyDrives;             // the folders Copy to Drive offers; empty: the mounted removable drives
     QString language = QStringLiteral("en"); // the window's language: a new menu's pages speak it too
     MenuStore *store = nullptr;              // the menu database; empty: the window opens the one in dataHome
     // Set by the window: called when a change finds that the menu being edited was deleted elsewhere.

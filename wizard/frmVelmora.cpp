@@ -9,6 +9,7 @@
 #include "wizard/FormButtons.h"
 #include "wizard/GeneralPage.h"
 #include "wizard/Guarded.h"
+#include "wizard/MediaOutput.h"
 #include "wizard/MenuOutput.h"
 #include "wizard/PageKit.h"
 #include "wizard/Twips.h"
@@ -46,6 +47,7 @@ frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent)
     // Queued: the page that found the menu gone finishes its own handler first.
     m_context.menuLost = [this] { QMetaObject::invokeMethod(this, &frmVelmora::backToMenuList, Qt::QueuedConnection); };
     m_output = std::make_unique<MenuOutput>(m_context);
+    m_media = std::make_unique<MediaOutput>(m_context, *m_output);
     setObjectName(QStringLiteral("frmVelmora"));
     setWindowTitle(QStringLiteral("  Velmora Wizard"));
 
@@ -83,6 +85,8 @@ frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent)
     FormButtons::onClick(cmdClose, this, [this] { close(); });
     FormButtons::onClick(Finish, this, [this] { finishMenu(); });
     connect(mnuMakeImage, &QAction::triggered, this, &frmVelmora::makeImage);
+    connect(mnuBurn, &QAction::triggered, this, &frmVelmora::burnDisc);
+    connect(mnuCopy, &QAction::triggered, this, &frmVelmora::copyToDrive);
     connect(mnuQuit, &QAction::triggered, this, &QWidget::close);
     connect(mnuAbout, &QAction::triggered, this, &frmVelmora::showAbout);
     connect(welcome, &WelcomePage::forwardRequested, this, [this, up] { switchSteps(up); });
@@ -121,6 +125,14 @@ void frmVelmora::buildMenuBar()
     mnuMakeImage->setObjectName(QStringLiteral("mnuMakeImage"));
     mnuMakeImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuMakeImage->setEnabled(false);
+    mnuBurn = file->addAction(QCoreApplication::translate("DiscBurn", "&Burn to Disc…"));
+    mnuBurn->setObjectName(QStringLiteral("mnuBurn"));
+    mnuBurn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    mnuBurn->setEnabled(false);
+    mnuCopy = file->addAction(QCoreApplication::translate("DriveCopy", "&Copy to Drive…"));
+    mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
+    mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    mnuCopy->setEnabled(false);
     connect(file, &QMenu::aboutToShow, this, &frmVelmora::updateImageAction);
     file->addSeparator();
     mnuQuit = file->addAction(QCoreApplication::translate("Window", "&Quit"));
@@ -227,12 +239,25 @@ void frmVelmora::finishMenu()
 // loaded that was built before.
 void frmVelmora::updateImageAction()
 {
-    mnuMakeImage->setEnabled(!MenuOutput::builtRoot(*m_state).isEmpty());
+    const bool built = !MenuOutput::builtRoot(*m_state).isEmpty();
+    mnuMakeImage->setEnabled(built);
+    mnuBurn->setEnabled(built);
+    mnuCopy->setEnabled(built);
 }
 
 void frmVelmora::makeImage()
 {
     m_output->makeImage(*m_state, this);
+}
+
+void frmVelmora::burnDisc()
+{
+    m_media->burn(*m_state, this);
+}
+
+void frmVelmora::copyToDrive()
+{
+    m_media->copy(*m_state, this);
 }
 
 // The menu being edited was deleted elsewhere: the user chooses again from the welcome page's list.

@@ -8,6 +8,7 @@
 #include <memory>
 
 struct EditState;
+class MediaOutput;
 class MenuOutput;
 class MenuStore;
 class FormButtons;
@@ -37,6 +38,8 @@ private:
     void backToMenuList();
     void updateImageAction();
     void makeImage();
+    void burnDisc();
+    void copyToDrive();
     void showAbout();
     void buildMenuBar();
     void buildViewMenu();
@@ -48,6 +51,7 @@ private:
     std::unique_ptr<MenuStore> m_ownStore; // when the context brings none
     std::unique_ptr<EditState> m_state;
     std::unique_ptr<MenuOutput> m_output;
+    std::unique_ptr<MediaOutput> m_media;
     std::unique_ptr<StyleEditor> m_styles;
     QList<WizardPage *> m_pages;
     Step m_step = Step::Welcome;
@@ -57,6 +61,8 @@ private:
     QWidget *cmdNext = nullptr;
     QWidget *Finish = nullptr;
     QAction *mnuMakeImage = nullptr;
+    QAction *mnuBurn = nullptr;
+    QAction *mnuCopy = nullptr;
     QAction *mnuQuit = nullptr;
     QAction *mnuAbout = nullptr;
     QList<QAction *> m_zoomSteps; // the View menu's zoom steps, in order

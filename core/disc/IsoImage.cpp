@@ -49,14 +49,14 @@ QString literalPattern(const QByteArray &path)
     return pattern;
 }
 
-bool isReasonLine(const QString &line)
+} // namespace
+
+bool IsoImage::isReasonLine(const QString &line)
 {
     return (line.contains(QLatin1String("FAILURE")) || line.contains(QLatin1String("SORRY")) ||
             line.contains(QLatin1String("FATAL"))) &&
            !line.contains(QLatin1String("-return_with"));
 }
-
-} // namespace
 
 QString IsoImage::findProgram(const QString &program)
 {

@@ -39,7 +39,9 @@ public:
     // The image's size in 2048-byte sectors as xorriso foresees it, or why xorriso cannot be run or cannot tell.
     // keepGoing is asked now and then; false stops xorriso.
     static StepValue<qint64> printSize(const QString &program, const QString &rootFolder, const QString &title,
-                                       const QString &dataHome, const std::function<bool()> &keepGoing = {});
+                                       const QString &dataHome = {}, const std::function<bool()> &keepGoing = {});
+    // Whether a line xorriso printed says why it failed.
+    static bool isReasonLine(const QString &line);
     // The program found on the search path, or as given when it is a path; empty when there is none.
     static QString findProgram(const QString &program);
 

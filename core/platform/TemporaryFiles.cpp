@@ -23,11 +23,28 @@ QString prefix()
 
 QString nameFor(const QString &folder, const QString &fileName)
 {
-    return QDir(folder).filePath(prefix() + QStringLiteral("%1-%2-%3")
-                                                .arg(QCoreApplication::applicationPid())
-                                                .arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16,
-                                                     QLatin1Char('0'))
-                                                .arg(fileName));
+    return QDir(folder).filePath(prefix() +
+                                 QStringLiteral("%1-%2-%3")
+                                     .arg(QCoreApplication::applicationPid())
+                                     .arg(QRandomGenerator::global()->generate() & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+                                     .arg(fileName));
+}
+
+bool isStale(const QString &fileName, const QDateTime &modified)
+{
+    if (!fileName.startsWith(prefix()))
+        return false;
+    bool isNumber = false;
+    const qint64 pid = fileName.mid(prefix().size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
+    if (!isNumber)
+        return false;
+#ifdef Q_OS_WIN
+    Q_UNUSED(pid)
+    return modified.isValid() && modified.secsTo(QDateTime::currentDateTime()) > 86400;
+#else
+    Q_UNUSED(modified)
+    return pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+#endif
 }
 
 void removeStale(const QString &folder)
@@ -35,16 +52,7 @@ void removeStale(const QString &folder)
     const QDir dir(folder);
     const QStringList names = dir.entryList({prefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
-        bool isNumber = false;
-        const qint64 pid = name.mid(prefix().size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
-        if (!isNumber)
-            continue;
-#ifdef Q_OS_WIN
-        const bool gone = QFileInfo(dir.filePath(name)).lastModified().secsTo(QDateTime::currentDateTime()) > 86400;
-#else
-        const bool gone = pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
-#endif
-        if (gone)
+        if (isStale(name, QFileInfo(dir.filePath(name)).lastModified()))
             QFile::remove(dir.filePath(name));
     }
 }

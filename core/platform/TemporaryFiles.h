@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 // The hidden files Velmora writes before it renames them into place: ".velmora-tmp-PID-RANDOM-NAME". The name
@@ -11,6 +12,10 @@ QString prefix(); // ".velmora-tmp-"
 
 // A new name in folder for a file that will become fileName; unique to this process and call.
 QString nameFor(const QString &folder, const QString &fileName);
+
+// Whether fileName is a temporary file of a process that is gone. Where processes cannot be asked (Windows), one
+// last modified more than a day ago counts as gone.
+bool isStale(const QString &fileName, const QDateTime &modified = {});
 
 // Removes the temporary files in folder whose process is gone.
 void removeStale(const QString &folder);

@@ -13,7 +13,7 @@
 class FakeDiscPrompts : public DiscPrompts
 {
 public:
-    enum class Kind { ChooseFiles, ContinueDespite, ImageFile, Open };
+    enum class Kind { ChooseFiles, ContinueDespite, ImageFile, CopyFolder, Open };
 
     struct Shown
     {
@@ -27,6 +27,7 @@ public:
     void editNext(std::function<void(QList<FileRow> &)> edit) { m_edits.enqueue(std::move(edit)); }
     void continueNext(bool yes) { m_continues.enqueue(yes); }
     void imageFileNext(const QString &file) { m_imageFiles.enqueue(file); }
+    void copyFolderNext(const QString &folder) { m_copyFolders.enqueue(folder); }
 
     bool chooseFiles(QList<FileRow> &rows) override
     {
@@ -58,6 +59,11 @@ public:
         m_shown.append({Kind::ImageFile, {suggested}});
         return m_imageFiles.isEmpty() ? suggested : m_imageFiles.dequeue();
     }
+    QString copyFolder(const QString &start) override
+    {
+        m_shown.append({Kind::CopyFolder, {start}});
+        return m_copyFolders.isEmpty() ? QString() : m_copyFolders.dequeue();
+    }
     void open(const QString &file) override { m_shown.append({Kind::Open, {file}}); }
 
     const QList<Shown> &shown() const { return m_shown; }
@@ -77,4 +83,5 @@ private:
     QQueue<std::function<void(QList<FileRow> &)>> m_edits;
     QQueue<bool> m_continues;
     QQueue<QString> m_imageFiles;
+    QQueue<QString> m_copyFolders;
 };

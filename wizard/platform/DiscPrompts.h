@@ -30,6 +30,8 @@ public:
     virtual bool continueDespite(const QStringList &problems, const QStringList &notes, const QString &summary) = 0;
     // A save dialog for the disc image, starting at the suggested file; empty on Cancel.
     virtual QString imageFile(const QString &suggested) = 0;
+    // A folder dialog for the folder a menu is copied onto, starting at start; empty on Cancel.
+    virtual QString copyFolder(const QString &start) = 0;
     // Opens a file in the program the desktop uses for it; a failure to start one is told in a notice.
     virtual void open(const QString &file) = 0;
 };

@@ -203,6 +203,17 @@ QString QtDiscPrompts::imageFile(const QString &suggested)
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtDiscPrompts::copyFolder(const QString &start)
+{
+    QFileDialog dialog(m_parent, QCoreApplication::translate("DriveCopy", "Copy to Folder"), start);
+    dialog.setObjectName(QStringLiteral("dlgCopyFolder"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void QtDiscPrompts::open(const QString &file)
 {
     if (!m_notices) {

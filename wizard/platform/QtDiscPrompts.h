@@ -18,6 +18,7 @@ public:
     bool chooseFiles(QList<FileRow> &rows) override;
     bool continueDespite(const QStringList &problems, const QStringList &notes, const QString &summary) override;
     QString imageFile(const QString &suggested) override;
+    QString copyFolder(const QString &start) override;
     void open(const QString &file) override;
 
 private:
