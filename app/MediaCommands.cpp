@@ -218,6 +218,10 @@ int MediaCommands::burn(const QString &home, QTextStream &out, QTextStream &err)
         device = found.value.first().device;
     }
 
+    if (const StepResult own = DiscBurn::checkDevice(device, home); !own) {
+        err << own.error << Qt::endl;
+        return 1;
+    }
     // The same check as Finish's, before anything is written.
     DiscCheck check(data, menu.snapshot);
     check.run();
@@ -244,6 +248,7 @@ int MediaCommands::burn(const QString &home, QTextStream &out, QTextStream &err)
     QString reason;
     BurnOptions options;
     options.device = device;
+    options.dataHome = home;
     options.speed = m_speed;
     options.simulate = m_simulate;
     options.verify = m_verify;
@@ -316,7 +321,7 @@ int MediaCommands::copy(const QString &home, QTextStream &out, QTextStream &err)
         if (!load(data, menu, err))
             return 1;
     }
-    const StepValue<std::shared_ptr<CopyTarget>> target = DriveCopy::targetFor(menu.rootFolder, m_to);
+    const StepValue<std::shared_ptr<CopyTarget>> target = DriveCopy::targetFor(menu.rootFolder, m_to, home);
     if (!target) {
         err << target.error << Qt::endl;
         return 1;

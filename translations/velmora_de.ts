@@ -1356,6 +1356,10 @@ Es wurde nichts geschrieben.</translation>
         <source>Copy to Folder</source>
         <translation>In Ordner kopieren</translation>
     </message>
+    <message>
+        <source>The menu cannot be copied into %1, which holds Velmora&apos;s own data (%2).</source>
+        <translation>Das Menü kann nicht nach %1 kopiert werden, das Velmoras eigene Daten enthält (%2).</translation>
+    </message>
 </context>
 <context>
     <name>Entries</name>

@@ -1356,6 +1356,10 @@ No se escribió nada.</translation>
         <source>Copy to Folder</source>
         <translation>Copiar en una carpeta</translation>
     </message>
+    <message>
+        <source>The menu cannot be copied into %1, which holds Velmora&apos;s own data (%2).</source>
+        <translation>El menú no se puede copiar en %1, que contiene los datos propios de Velmora (%2).</translation>
+    </message>
 </context>
 <context>
     <name>Entries</name>

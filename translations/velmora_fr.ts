@@ -1356,6 +1356,10 @@ Rien n’a été écrit.</translation>
         <source>Copy to Folder</source>
         <translation>Copier dans un dossier</translation>
     </message>
+    <message>
+        <source>The menu cannot be copied into %1, which holds Velmora&apos;s own data (%2).</source>
+        <translation>Le menu ne peut pas être copié dans %1, qui contient les données de Velmora (%2).</translation>
+    </message>
 </context>
 <context>
     <name>Entries</name>

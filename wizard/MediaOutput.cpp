@@ -104,6 +104,7 @@ void MediaOutput::burn(const EditState &state, QWidget *parent)
     if (dialog.exec() != QDialog::Accepted)
         return;
     BurnOptions options = dialog.options();
+    options.dataHome = m_context.dataHome;
 
     // The same check as Finish's comes first.
     if (!m_output.checkDisc(state.snapshot(m_context.programFolder)))
@@ -165,7 +166,7 @@ void MediaOutput::copy(const EditState &state, QWidget *parent)
     if (dialog.exec() != QDialog::Accepted || dialog.target().isEmpty())
         return;
     const QString chosen = dialog.target();
-    const StepValue<std::shared_ptr<CopyTarget>> target = DriveCopy::targetFor(root, chosen);
+    const StepValue<std::shared_ptr<CopyTarget>> target = DriveCopy::targetFor(root, chosen, m_context.dataHome);
     if (!target)
         return notices.information(target.error);
 

@@ -1,6 +1,7 @@
 #include "core/disc/DiscBurn.h"
 
 #include "core/disc/IsoImage.h"
+#include "core/disc/OwnData.h"
 #include "core/platform/ChildProcess.h"
 
 #include <QCoreApplication>
@@ -115,10 +116,17 @@ QStringList DiscBurn::burnArguments(const QString &rootFolder, const QString &ti
         arguments << QStringLiteral("-blank") << QStringLiteral("as_needed");
     // The checksums go onto the disc with it, for the check that follows and for any later one.
     arguments << QStringLiteral("-md5") << QStringLiteral("on");
-    arguments << IsoImage::imageArguments(rootFolder, title, IsoImage::excludedPaths(rootFolder));
+    arguments << IsoImage::imageArguments(rootFolder, title, IsoImage::excludedPaths(rootFolder, options.dataHome));
     // The image's own pacifier tells no speed; xorriso's does.
     return arguments << QStringLiteral("--") << QStringLiteral("-pacifier") << QStringLiteral("xorriso")
                      << QStringLiteral("-commit");
+}
+
+StepResult DiscBurn::checkDevice(const QString &device, const QString &dataHome)
+{
+    const QLatin1String pseudo("stdio:");
+    return device.startsWith(pseudo) ? OwnData::checkTarget(dataHome, device.mid(pseudo.size()))
+                                     : StepResult::success();
 }
 
 StepResult DiscBurn::start(const QString &rootFolder, const QString &title, const BurnOptions &options)
@@ -134,6 +142,8 @@ StepResult DiscBurn::start(const QString &rootFolder, const QString &title, cons
     if (root.isEmpty() || !QFileInfo(root).isDir())
         return m_result = StepResult::failure(
                    QCoreApplication::translate("DiscBurn", "The CD root folder %1 does not exist.").arg(rootFolder));
+    if (const StepResult device = checkDevice(options.device, options.dataHome); !device)
+        return m_result = device;
     m_found = IsoImage::findProgram(m_program);
     if (m_found.isEmpty())
         return m_result = StepResult::failure(missingProgram());

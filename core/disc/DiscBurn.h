@@ -33,6 +33,7 @@ struct BurnOptions
     bool verify = true;    // read the disc back and compare it with the checksums recorded while writing
     bool eject = false;
     bool blank = false; // erase a rewritable disc first (the user has agreed)
+    QString dataHome;   // its database and style library go on no disc, and no pseudo-drive may be one of them
 };
 
 // Burns the same image that IsoImage makes (the same arguments), straight from the CD root onto a disc, by running
@@ -54,6 +55,8 @@ public:
     static StepValue<OpticalMedium> medium(const QString &device, const QString &program = QStringLiteral("xorriso"));
     // xorriso's whole command line for burning rootFolder (canonical) with the given options.
     static QStringList burnArguments(const QString &rootFolder, const QString &title, const BurnOptions &options);
+    // Refuses a pseudo-drive (stdio:FILE) that is Velmora's own data in dataHome: burning would overwrite it.
+    static StepResult checkDevice(const QString &device, const QString &dataHome);
 
     // Starts the burn (then the check and the eject); finished() follows a started one.
     StepResult start(const QString &rootFolder, const QString &title, const BurnOptions &options);

@@ -1,5 +1,8 @@
 #include "core/disc/DriveCopy.h"
 
+#include "core/data/DataHome.h"
+#include "core/disc/OwnData.h"
+
 #include "core/disc/FatImageTarget.h"
 #include "core/disc/FileSystemRules.h"
 #include "core/disc/FolderTarget.h"
@@ -62,9 +65,17 @@ DriveCopy::DriveCopy(const QString &rootFolder, CopyTarget &target)
     : m_root(QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath())), m_target(target)
 {}
 
-StepValue<std::shared_ptr<CopyTarget>> DriveCopy::targetFor(const QString &rootFolder, const QString &path)
+StepValue<std::shared_ptr<CopyTarget>> DriveCopy::targetFor(const QString &rootFolder, const QString &path,
+                                                            const QString &dataHome)
 {
     using Result = StepValue<std::shared_ptr<CopyTarget>>;
+    if (const StepResult own = OwnData::checkTarget(dataHome, path); !own)
+        return Result::failure(own.error);
+    if (!dataHome.isEmpty() && OwnData::isInside(dataHome, path))
+        return Result::failure(
+            QCoreApplication::translate("DriveCopy", "The menu cannot be copied into %1, which holds Velmora's own data "
+                                                     "(%2).")
+                .arg(PathMapping::shown(path), PathMapping::shown(DataHome::databasePath(dataHome))));
     const QFileInfo info(path);
     if (info.isFile()) {
         if (const StepResult fat = FatImageTarget::probe(path); !fat)

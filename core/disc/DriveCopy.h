@@ -31,9 +31,10 @@ public:
 
     DriveCopy(const QString &rootFolder, CopyTarget &target);
 
-    // The target for a folder (a mounted drive) or a FAT image file; a failure when it is neither, or when it would
-    // hold the CD root or be inside it.
-    static StepValue<std::shared_ptr<CopyTarget>> targetFor(const QString &rootFolder, const QString &path);
+    // The target for a folder (a mounted drive) or a FAT image file; a failure when it is neither, when it would
+    // hold the CD root or be inside it, or when it is or holds Velmora's own data in dataHome.
+    static StepValue<std::shared_ptr<CopyTarget>> targetFor(const QString &rootFolder, const QString &path,
+                                                            const QString &dataHome);
 
     // Called now and then; false stops the copy, which keeps every file completed and leaves no temporary behind.
     void setKeepGoing(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }

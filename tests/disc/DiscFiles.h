@@ -63,4 +63,10 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace DiscFiles

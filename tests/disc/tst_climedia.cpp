@@ -152,6 +152,13 @@ void TestCliMedia::burn()
     QTRY_VERIFY_WITH_TIMEOUT(burners().isEmpty(), 10000);
     QFile::remove(path("cd/big.bin"));
 
+    // A pseudo-drive that is the database would overwrite every menu: refused before the drive is touched.
+    const QByteArray database = DiscFiles::readFile(path("home/Velmora.dat"));
+    r = velmora({"burn", "1", "--drive", "stdio:" + path("home/Velmora.dat")});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("is part of Velmora's own data"), qPrintable(r.err));
+    QCOMPARE(DiscFiles::readFile(path("home/Velmora.dat")), database);
+
     // What the disc check finds stops the burn before the drive is touched.
     QVERIFY(QFile::link(path("nowhere"), path("cd/broken")));
     r = velmora({"burn", "1", "--drive", "stdio:" + path("other.iso")});

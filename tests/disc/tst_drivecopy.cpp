@@ -250,14 +250,19 @@ void TestDriveCopy::cancelKeepsCompletedFiles()
 
 void TestDriveCopy::targetsRefused()
 {
-    QVERIFY(!DriveCopy::targetFor(path("cd"), path("cd/Docs")));
-    QVERIFY(!DriveCopy::targetFor(path("cd/Docs"), path("cd")));
-    QVERIFY(!DriveCopy::targetFor(path("cd"), path("missing")));
+    QVERIFY(!DriveCopy::targetFor(path("cd"), path("cd/Docs"), {}));
+    QVERIFY(!DriveCopy::targetFor(path("cd/Docs"), path("cd"), {}));
+    QVERIFY(!DriveCopy::targetFor(path("cd"), path("missing"), {}));
     DiscFiles::writeFile(path("not-fat.img"), "plain text");
-    const auto notFat = DriveCopy::targetFor(path("cd"), path("not-fat.img"));
+    const auto notFat = DriveCopy::targetFor(path("cd"), path("not-fat.img"), {});
     QVERIFY(!notFat);
     QVERIFY2(notFat.error.contains("is neither a folder nor a FAT image"), qPrintable(notFat.error));
-    QVERIFY(DriveCopy::targetFor(path("cd"), path("stick")));
+    QVERIFY(DriveCopy::targetFor(path("cd"), path("stick"), {}));
+    // Never into Velmora's own data: the data home, a folder that holds it, its style library or its database.
+    QVERIFY(QDir().mkpath(path("stick/home/Styles/Blue")));
+    DiscFiles::writeFile(path("stick/home/Velmora.dat"), "the menus");
+    for (const char *own : {"stick", "stick/home", "stick/home/Styles/Blue", "stick/home/Velmora.dat"})
+        QVERIFY2(!DriveCopy::targetFor(path("cd"), path(own), path("stick/home")), own);
 }
 
 QTEST_GUILESS_MAIN(TestDriveCopy)
