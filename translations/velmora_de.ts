@@ -579,6 +579,10 @@ copy MENUID --to FOLDER
         <source>Ejected %1: the drive can be pulled.</source>
         <translation>%1 ausgeworfen: Das Laufwerk kann abgezogen werden.</translation>
     </message>
+    <message>
+        <source>Simulated erasing the %1 in %2; writing onto a disc that holds data can be simulated only once it is erased. Nothing was written.</source>
+        <translation>Das Löschen der %1 in %2 wurde simuliert; das Schreiben auf eine Disc mit Daten lässt sich erst nach dem Löschen simulieren. Es wurde nichts geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -872,6 +876,10 @@ copy MENUID --to FOLDER
     <message>
         <source>The disc has been burned (not verified).</source>
         <translation>Die Disc wurde gebrannt (nicht geprüft).</translation>
+    </message>
+    <message>
+        <source>The erase of the %1 went through; writing onto a disc that holds data can be simulated only once it is erased. The menu (%2) fits on it. Erase the disc and burn now?</source>
+        <translation>Das Löschen der %1 ist gelungen; das Schreiben auf eine Disc mit Daten lässt sich erst nach dem Löschen simulieren. Das Menü (%2) passt darauf. Disc jetzt löschen und brennen?</translation>
     </message>
 </context>
 <context>
