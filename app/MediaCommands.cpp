@@ -301,7 +301,13 @@ int MediaCommands::burn(const QString &home, QTextStream &out, QTextStream &err)
         err << burned.error << Qt::endl;
         return 1;
     }
-    if (m_simulate)
+    if (m_simulate && options.blank)
+        out << QCoreApplication::translate("CommandLine", "Simulated erasing the %1 in %2; writing onto a disc that "
+                                                          "holds data can be simulated only once it is erased. "
+                                                          "Nothing was written.")
+                   .arg(medium.value.type, device)
+            << Qt::endl;
+    else if (m_simulate)
         out << QCoreApplication::translate("CommandLine", "Simulated: the menu (%1 MB) would have been burned onto "
                                                           "the %2 in %3; nothing was written.")
                    .arg(megabytes(sectors.value * 2048), medium.value.type, device)

@@ -611,6 +611,10 @@ copy MENUID --to FOLDER
         <source>--category needs a text, the category of the new entries.</source>
         <translation>--category braucht einen Text, die Kategorie der neuen Einträge.</translation>
     </message>
+    <message>
+        <source>Simulated erasing the %1 in %2; writing onto a disc that holds data can be simulated only once it is erased. Nothing was written.</source>
+        <translation>Das Löschen der %1 in %2 wurde simuliert; das Schreiben auf eine Disc mit Daten lässt sich erst nach dem Löschen simulieren. Es wurde nichts geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -928,6 +932,10 @@ copy MENUID --to FOLDER
     <message>
         <source>The disc has been burned (not verified).</source>
         <translation>Die Disc wurde gebrannt (nicht geprüft).</translation>
+    </message>
+    <message>
+        <source>The erase of the %1 went through; writing onto a disc that holds data can be simulated only once it is erased. The menu (%2) fits on it. Erase the disc and burn now?</source>
+        <translation>Das Löschen der %1 ist gelungen; das Schreiben auf eine Disc mit Daten lässt sich erst nach dem Löschen simulieren. Das Menü (%2) passt darauf. Disc jetzt löschen und brennen?</translation>
     </message>
 </context>
 <context>

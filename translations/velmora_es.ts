@@ -611,6 +611,10 @@ copy MENUID --to FOLDER
         <source>--category needs a text, the category of the new entries.</source>
         <translation>--category necesita un texto, la categoría de las nuevas entradas.</translation>
     </message>
+    <message>
+        <source>Simulated erasing the %1 in %2; writing onto a disc that holds data can be simulated only once it is erased. Nothing was written.</source>
+        <translation>Se simuló el borrado del %1 de %2; la escritura en un disco con datos solo puede simularse una vez borrado. No se escribió nada.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -928,6 +932,10 @@ copy MENUID --to FOLDER
     <message>
         <source>The disc has been burned (not verified).</source>
         <translation>El disco se ha grabado (sin verificar).</translation>
+    </message>
+    <message>
+        <source>The erase of the %1 went through; writing onto a disc that holds data can be simulated only once it is erased. The menu (%2) fits on it. Erase the disc and burn now?</source>
+        <translation>El borrado del %1 salió bien; la escritura en un disco con datos solo puede simularse una vez borrado. El menú (%2) cabe en él. ¿Borrar el disco y grabar ahora?</translation>
     </message>
 </context>
 <context>

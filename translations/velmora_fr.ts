@@ -611,6 +611,10 @@ copy MENUID --to FOLDER
         <source>--category needs a text, the category of the new entries.</source>
         <translation>--category attend un texte, la catégorie des nouvelles entrées.</translation>
     </message>
+    <message>
+        <source>Simulated erasing the %1 in %2; writing onto a disc that holds data can be simulated only once it is erased. Nothing was written.</source>
+        <translation>Effacement du %1 dans %2 simulé ; l’écriture sur un disque qui contient des données ne peut être simulée qu’après son effacement. Rien n’a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -928,6 +932,10 @@ copy MENUID --to FOLDER
     <message>
         <source>The disc has been burned (not verified).</source>
         <translation>Le disque a été gravé (non vérifié).</translation>
+    </message>
+    <message>
+        <source>The erase of the %1 went through; writing onto a disc that holds data can be simulated only once it is erased. The menu (%2) fits on it. Erase the disc and burn now?</source>
+        <translation>L’effacement du %1 a réussi ; l’écriture sur un disque qui contient des données ne peut être simulée qu’après son effacement. Le menu (%2) y tient. Effacer le disque et graver maintenant ?</translation>
     </message>
 </context>
 <context>

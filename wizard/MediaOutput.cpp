@@ -137,9 +137,16 @@ void MediaOutput::burn(const EditState &state, QWidget *parent)
             return;
         if (!simulated)
             return notices.information(simulated.error);
-        if (!notices.question(QCoreApplication::translate("DiscBurn", "The simulation went through: the menu (%1) "
-                                                                      "fits on the %2. Burn the disc now?")
-                                  .arg(megabytes(sectors.value * 2048), medium.value.type)))
+        const QString went =
+            options.blank ? QCoreApplication::translate("DiscBurn", "The erase of the %1 went through; writing onto a "
+                                                                    "disc that holds data can be simulated only once "
+                                                                    "it is erased. The menu (%2) fits on it. Erase the "
+                                                                    "disc and burn now?")
+                                .arg(medium.value.type, megabytes(sectors.value * 2048))
+                          : QCoreApplication::translate("DiscBurn", "The simulation went through: the menu (%1) fits "
+                                                                    "on the %2. Burn the disc now?")
+                                .arg(megabytes(sectors.value * 2048), medium.value.type);
+        if (!notices.question(went))
             return;
         options.simulate = false;
     }

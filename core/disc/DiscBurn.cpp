@@ -114,6 +114,10 @@ QStringList DiscBurn::burnArguments(const QString &rootFolder, const QString &ti
         arguments << QStringLiteral("-speed") << QString::number(options.speed);
     if (options.blank)
         arguments << QStringLiteral("-blank") << QStringLiteral("as_needed");
+    // With the laser off the erase leaves the data, and xorriso writes no image over data, not even in a
+    // simulation: only the erase can be tried.
+    if (options.simulate && options.blank)
+        return arguments;
     // The checksums go onto the disc with it, for the check that follows and for any later one.
     arguments << QStringLiteral("-md5") << QStringLiteral("on");
     arguments << IsoImage::imageArguments(rootFolder, title, IsoImage::excludedPaths(rootFolder, options.dataHome));

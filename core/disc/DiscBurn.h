@@ -53,7 +53,8 @@ public:
     static StepValue<QList<OpticalDrive>> drives(const QString &program = QStringLiteral("xorriso"));
     // The medium in the drive; a failure when xorriso cannot read the drive.
     static StepValue<OpticalMedium> medium(const QString &device, const QString &program = QStringLiteral("xorriso"));
-    // xorriso's whole command line for burning rootFolder (canonical) with the given options.
+    // xorriso's whole command line for burning rootFolder (canonical) with the given options. A simulation on a disc
+    // that must be erased first simulates the erase alone: xorriso writes no image over data.
     static QStringList burnArguments(const QString &rootFolder, const QString &title, const BurnOptions &options);
     // Refuses a pseudo-drive (stdio:FILE) that is Velmora's own data in dataHome: burning would overwrite it.
     static StepResult checkDevice(const QString &device, const QString &dataHome);

@@ -119,6 +119,10 @@ void TestCliMedia::burn()
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains("Burning the menu erases all of it.") && r.err.contains("give --blank"), qPrintable(r.err));
     QVERIFY(!DiscFiles::imageFiles(path("disc.iso")).contains("New.txt"));
+    r = velmora({"burn", "1", "--drive", drive, "--blank", "--simulate"});
+    QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+    QVERIFY2(r.out.value(0).startsWith("Simulated erasing the stdio file"), qPrintable(r.out.join('\n')));
+    QVERIFY(!DiscFiles::imageFiles(path("disc.iso")).contains("New.txt"));
     r = velmora({"burn", "1", "--drive", drive, "--blank", "--no-verify"});
     QVERIFY2(r.exitCode == 0, qPrintable(r.err));
     QCOMPARE(r.out, QStringList{"Burned (not verified): " + drive});
@@ -130,6 +134,7 @@ void TestCliMedia::burn()
     for (int i = 0; i < 300; ++i)
         big.write(QByteArray(1 << 20, char(i)));
     big.close();
+    DiscFiles::writeFile(path("killed.iso"), {}); // a blank pseudo-disc: what burns for a while
     QProcess killed;
     killed.start(VELMORA_BIN, {"burn", "1", "--drive", "stdio:" + path("killed.iso"), "--home", path("home")});
     QVERIFY(killed.waitForStarted());

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -72,9 +73,11 @@ void TestMediaWindow::builtMenu(WizardFixture &w)
 void TestMediaWindow::burn_data()
 {
     QTest::addColumn<bool>("cancelMidway");
+    QTest::addColumn<bool>("simulateFirst");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("burned") << false << "The disc has been burned and verified.";
-    QTest::newRow("cancelled") << true
+    QTest::newRow("burned") << false << false << "The disc has been burned and verified.";
+    QTest::newRow("simulated first") << false << true << "The disc has been burned and verified.";
+    QTest::newRow("cancelled") << true << false
                                << "The burn was cancelled. A write-once disc that was being written cannot be used "
                                   "again.";
 }
@@ -84,13 +87,16 @@ void TestMediaWindow::burn()
     if (QStandardPaths::findExecutable("xorriso").isEmpty())
         QSKIP("xorriso is not installed");
     QFETCH(bool, cancelMidway);
+    QFETCH(bool, simulateFirst);
     QFETCH(QString, notice);
     WizardFixture w;
     builtMenu(w);
+    if (simulateFirst)
+        w.notices.setNextAnswer(true); // yes, burn after the simulation
     if (cancelMidway) {
         QFile big(w.cdRoot + QStringLiteral("/docs/big.bin"));
         QVERIFY(big.open(QIODevice::WriteOnly));
-        for (int i = 0; i < 300; ++i)
+        for (int i = 0; i < 100; ++i)
             big.write(QByteArray(1 << 20, char(i)));
         w.notices.setNextAnswer(true); // yes, stop the burn
     }
@@ -104,6 +110,7 @@ void TestMediaWindow::burn()
         for (int i = 0; i < list->count(); ++i)
             drives.append(list->itemText(i));
         medium = box->findChild<QLabel *>(QStringLiteral("lblMedium"))->text();
+        box->findChild<QCheckBox *>(QStringLiteral("chkSimulate"))->setChecked(simulateFirst);
         clickIn(QStringLiteral("dlgBurn"), QStringLiteral("cmdBurn"));
     });
     QTimer poll;
@@ -114,7 +121,8 @@ void TestMediaWindow::burn()
         const QString line = progress->findChild<QLabel *>(QStringLiteral("lblProgress"))->text();
         if (progressLines.isEmpty() || progressLines.last() != line)
             progressLines.append(line);
-        if (cancelMidway && line.startsWith(QLatin1String("Burning: "))) {
+        // Once the dialog is up, xorriso is writing.
+        if (cancelMidway) {
             poll.stop();
             clickIn(QStringLiteral("dlgBurnProgress"), QStringLiteral("cmdCancel"));
         }
@@ -133,6 +141,12 @@ void TestMediaWindow::burn()
         QCOMPARE(w.notices.texts().first(), QStringLiteral("Stop the burn? A write-once disc that is stopped while it "
                                                            "is written cannot be used again."));
         return;
+    }
+    if (simulateFirst) {
+        QCOMPARE(w.notices.texts().size(), 2);
+        QVERIFY2(w.notices.texts().first().startsWith("The simulation went through: the menu (") &&
+                     w.notices.texts().first().endsWith(") fits on the stdio file, overwriteable. Burn the disc now?"),
+                 qPrintable(w.notices.texts().first()));
     }
     QVERIFY2(progressLines.contains(QStringLiteral("Reading the disc back to verify it…")),
              qPrintable(progressLines.join('|')));
