@@ -131,10 +131,6 @@
         <translation>Die Berechtigungen von %1 können nicht erhalten werden</translation>
     </message>
     <message>
-        <source>Cannot replace the file</source>
-        <translation>Die Datei kann nicht ersetzt werden</translation>
-    </message>
-    <message>
         <source>The file %1 is not inside the CD root %2.<byte value="xd"/>
 Please choose a file inside the CD root!</source>
         <translation>Die Datei %1 liegt nicht im CD-Stammordner %2.<byte value="xd"/>
@@ -447,10 +443,6 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
         <translation>%1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <source>Cannot create %1.</source>
-        <translation>%1 kann nicht angelegt werden.</translation>
-    </message>
-    <message>
         <source>%1 is not a Velmora database: it has no table %2.</source>
         <translation>%1 ist keine Velmora-Datenbank: Ihr fehlt die Tabelle %2.</translation>
     </message>
@@ -685,6 +677,22 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
         <source>The hidden file %1 will go on the disc.</source>
         <translation>Die versteckte Datei %1 kommt mit auf die Disc.</translation>
     </message>
+    <message>
+        <source>The name %1 %2, which Windows cannot open from a disc.</source>
+        <translation>Der Name %1 %2, was Windows von einer Disc nicht öffnen kann.</translation>
+    </message>
+    <message>
+        <source>ends in a dot</source>
+        <translation>endet mit einem Punkt</translation>
+    </message>
+    <message>
+        <source>ends in a blank</source>
+        <translation>endet mit einem Leerzeichen</translation>
+    </message>
+    <message>
+        <source>is the device name %1</source>
+        <translation>ist der Gerätename %1</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -761,6 +769,10 @@ Die Befehle arbeiten ohne: siehe &apos;velmora --help&apos;.</translation>
     <message>
         <source>xorriso could not tell the image&apos;s size. %1</source>
         <translation>xorriso konnte die Größe des Abbilds nicht ermitteln. %1</translation>
+    </message>
+    <message>
+        <source>Making a disc image needs xorriso.exe beside velmora.exe or on the PATH.</source>
+        <translation>Für ein Disc-Abbild wird xorriso.exe neben velmora.exe oder im PATH benötigt.</translation>
     </message>
 </context>
 <context>

@@ -131,10 +131,6 @@
         <translation>Impossible de conserver les droits de %1</translation>
     </message>
     <message>
-        <source>Cannot replace the file</source>
-        <translation>Impossible de remplacer le fichier</translation>
-    </message>
-    <message>
         <source>The file %1 is not inside the CD root %2.<byte value="xd"/>
 Please choose a file inside the CD root!</source>
         <translation>Le fichier %1 n&apos;est pas dans la racine du CD %2.<byte value="xd"/>
@@ -447,10 +443,6 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
         <translation>Impossible de créer %1 : %2</translation>
     </message>
     <message>
-        <source>Cannot create %1.</source>
-        <translation>Impossible de créer %1.</translation>
-    </message>
-    <message>
         <source>%1 is not a Velmora database: it has no table %2.</source>
         <translation>%1 n&apos;est pas une base de données Velmora : elle n&apos;a pas de table %2.</translation>
     </message>
@@ -685,6 +677,22 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
         <source>The hidden file %1 will go on the disc.</source>
         <translation>Le fichier caché %1 sera mis sur le disque.</translation>
     </message>
+    <message>
+        <source>The name %1 %2, which Windows cannot open from a disc.</source>
+        <translation>Le nom %1 %2, ce que Windows ne peut pas ouvrir depuis un disque.</translation>
+    </message>
+    <message>
+        <source>ends in a dot</source>
+        <translation>se termine par un point</translation>
+    </message>
+    <message>
+        <source>ends in a blank</source>
+        <translation>se termine par une espace</translation>
+    </message>
+    <message>
+        <source>is the device name %1</source>
+        <translation>est le nom de périphérique %1</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -761,6 +769,10 @@ Les commandes fonctionnent sans : voir &apos;velmora --help&apos;.</translation>
     <message>
         <source>xorriso could not tell the image&apos;s size. %1</source>
         <translation>xorriso n&apos;a pas pu indiquer la taille de l&apos;image. %1</translation>
+    </message>
+    <message>
+        <source>Making a disc image needs xorriso.exe beside velmora.exe or on the PATH.</source>
+        <translation>Pour créer une image disque, xorriso.exe doit se trouver à côté de velmora.exe ou dans le PATH.</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@ struct DiscProblem
         CaseClash,  // two names of one folder that differ only in letter case
         Unreadable, // a file or folder the user cannot read
         BrokenLink, // a link outside the root, to nothing, or back into its own folder
+        WindowsName, // a device name, a trailing dot or blank, a character Windows refuses
     };
     Kind kind;
     QString text;

@@ -1,18 +1,11 @@
 #include "core/platform/TemporaryFiles.h"
 
+#include "core/platform/Processes.h"
+
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
-
-#include <cerrno>
-
-#ifndef Q_OS_WIN
-#include <signal.h>
-#include <unistd.h>
-#endif
 
 namespace TemporaryFiles {
 
@@ -39,12 +32,7 @@ void removeStale(const QString &folder)
         const qint64 pid = name.mid(prefix().size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
         if (!isNumber)
             continue;
-#ifdef Q_OS_WIN
-        const bool gone = QFileInfo(dir.filePath(name)).lastModified().secsTo(QDateTime::currentDateTime()) > 86400;
-#else
-        const bool gone = pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
-#endif
-        if (gone)
+        if (!Processes::isAlive(pid))
             QFile::remove(dir.filePath(name));
     }
 }
