@@ -47,14 +47,14 @@ namespace {
 QByteArray canonicalOf(const QString &folder)
 {
     std::error_code error;
-    const fs::path canonical = fs::canonical(pathOf(QFile::encodeName(folder)), error);
-    return error ? QFile::encodeName(folder) : bytesOf(canonical);
+    const fs::path canonical = fs::canonical(pathOf(FileOps::encodeName(folder)), error);
+    return error ? FileOps::encodeName(folder) : bytesOf(canonical);
 }
 
 } // namespace
 
 RootWalk::RootWalk(const QString &rootFolder, const QString &boundary)
-    : m_start(QFile::encodeName(QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath()))),
+    : m_start(FileOps::encodeName(QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath()))),
       m_root(canonicalOf(rootFolder)), m_boundary(boundary.isEmpty() ? m_root : canonicalOf(boundary))
 {}
 

@@ -39,9 +39,11 @@ Result nameWithoutReplacing(const QString &from, const QString &to);
 // Writes all of data to the open file, with the system's own reason when it cannot (a full disk, a size limit).
 Result writeAll(QFile &file, const char *data, qint64 size);
 
-// A path's bytes (UTF-8 on Windows, the file system's bytes elsewhere) and back.
+// A path's bytes (UTF-8 with "/" on Windows, the file system's bytes elsewhere) and back.
 QByteArray bytesOf(const std::filesystem::path &path);
 std::filesystem::path pathOf(const QByteArray &bytes);
+QByteArray encodeName(const QString &path);
+QString decodeName(const QByteArray &bytes);
 // Whether this process may read the file or folder named by the bytes.
 bool isReadable(const QByteArray &path);
 

@@ -119,6 +119,16 @@ std::filesystem::path pathOf(const QByteArray &bytes)
     return std::filesystem::path(bytes.toStdString());
 }
 
+QByteArray encodeName(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QString decodeName(const QByteArray &bytes)
+{
+    return QFile::decodeName(bytes);
+}
+
 bool isReadable(const QByteArray &path)
 {
     return ::access(path.constData(), R_OK) == 0;

@@ -81,12 +81,23 @@ Result writeAll(QFile &file, const char *data, qint64 size)
 
 QByteArray bytesOf(const std::filesystem::path &path)
 {
-    return QString::fromStdWString(path.native()).toUtf8();
+    return QDir::fromNativeSeparators(QString::fromStdWString(path.native())).toUtf8();
 }
 
 std::filesystem::path pathOf(const QByteArray &bytes)
 {
     return std::filesystem::path(QString::fromUtf8(bytes).toStdWString());
+}
+
+// Windows names files in UTF-16, all of which UTF-8 carries; the ANSI code page of QFile::encodeName would not.
+QByteArray encodeName(const QString &path)
+{
+    return path.toUtf8();
+}
+
+QString decodeName(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes);
 }
 
 bool isReadable(const QByteArray &path)

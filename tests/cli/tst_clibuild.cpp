@@ -61,8 +61,9 @@ TestCliBuild::Result TestCliBuild::velmora(const QStringList &arguments)
     process.start(path(QStringLiteral("bin/velmora")), arguments);
     if (!process.waitForFinished(30000))
         return {-1, {}, QStringLiteral("velmora did not finish")};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    // Windows ends the lines a program writes with CR LF.
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n"),
+            QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n")};
 }
 
 void TestCliBuild::sqlite(const QString &script)

@@ -56,8 +56,9 @@ TestCliDisc::Result TestCliDisc::velmora(QStringList arguments, const QString &s
     process.start(VELMORA_BIN, arguments << "--home" << path("home"));
     if (!process.waitForFinished(60000))
         return {-1, {}, "velmora did not finish"};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(process.readAllStandardError())};
+    // Windows ends the lines a program writes with CR LF.
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n").split('\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n")};
 }
 
 int TestCliDisc::entryCount()

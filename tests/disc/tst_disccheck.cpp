@@ -118,9 +118,14 @@ void TestDiscCheck::reportsProblems()
     QFETCH(QStringList, media);
     QFETCH(QStringList, problems);
 
-    for (const QString &file : files) {
-        if (QSysInfo::productType() == QLatin1String("windows") && WindowsNames::problem(file.section('/', -1)))
-            QSKIP("Windows cannot make the file names this row checks; the Linux build checks them.");
+    if (QSysInfo::productType() == QLatin1String("windows")) {
+        QSet<QString> folded;
+        for (const QString &file : files) {
+            // Windows' file systems hold neither these names nor two names that differ only in case.
+            if (WindowsNames::problem(file.section('/', -1)) || folded.contains(file.toCaseFolded()))
+                QSKIP("Windows cannot make the file names this row checks; the Linux build checks them.");
+            folded.insert(file.toCaseFolded());
+        }
     }
     MenuFixture fixture;
     for (const QString &file : files)
@@ -198,13 +203,14 @@ void TestDiscCheck::tooLargeForAnyDisc()
     QFile big(fixture.cdFolder() + "/big.img");
     QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(4173824 - 400) * 2048));
     big.close();
+    const bool xorrisoHere = !IsoImage::findProgram(QStringLiteral("xorriso")).isEmpty();
     for (const QString &program : {QStringLiteral("xorriso"), QStringLiteral("/nonexistent/xorriso")}) {
         DiscCheck check(fixture.store(), fixture.snapshot(MenuTemplate::standard()));
         check.setProgram(program);
         QVERIFY(big.resize(qint64(4173824 - 400) * 2048));
         QVERIFY(check.run());
         QVERIFY2(check.problems().isEmpty(), qPrintable(program));
-        QCOMPARE(check.size().estimated, program != QLatin1String("xorriso"));
+        QCOMPARE(check.size().estimated, program != QLatin1String("xorriso") || !xorrisoHere);
         QVERIFY(big.resize(qint64(4173824) * 2048));
         QVERIFY(check.run());
         QCOMPARE(check.problems().size(), 1);
@@ -331,6 +337,8 @@ void TestDiscCheck::sizeIsTheImagesSize_data()
 void TestDiscCheck::sizeIsTheImagesSize()
 {
     QFETCH(QString, shape);
+    if (IsoImage::findProgram(QStringLiteral("xorriso")).isEmpty())
+        QSKIP("No xorriso here to make the image whose size is compared; the Linux build has one.");
     MenuFixture fixture;
     const QString root = fixture.cdFolder();
     if (shape == QLatin1String("many")) {

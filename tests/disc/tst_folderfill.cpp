@@ -83,6 +83,8 @@ void TestFolderFill::suggestsTitles()
 
 void TestFolderFill::fillsTheRootOnce()
 {
+    if (!PosixFiles::available())
+        QSKIP("Windows cannot make the file \"it's & <ok>.txt\" and the named pipe of this case; the Linux build does.");
     MenuFixture fixture;
     makeFiles(fixture, {"Setup.exe", "README", "Docs/readme.txt", "Docs/User_Guide-EN.pdf",
                         "Tools/Sub Dir/deep_file.tar.gz", "Tools/Index.htm", "Odd/it's & <ok>.txt", "Old/known.txt",
@@ -145,6 +147,8 @@ void TestFolderFill::fillsOnlyWhatIsGiven()
     QFETCH(QString, category);
     QFETCH(QStringList, links);
     QFETCH(QString, refusal);
+    if (given.join(' ').contains("pipe") && !PosixFiles::available())
+        QSKIP(PosixFiles::missing);
 
     MenuFixture fixture;
     makeFiles(fixture, {"top.txt", "Index.htm", "Tools/a.exe", "Tools/Sub/b.exe", "Docs/c.txt"});

@@ -91,7 +91,7 @@ void TestIsoImage::defaultImagePaths()
     QFETCH(QString, root);
     QFETCH(QString, title);
     QFETCH(QString, path);
-    QCOMPARE(IsoImage::defaultImagePath(root, title), path);
+    QCOMPARE(IsoImage::defaultImagePath(root, title), QDir::toNativeSeparators(path)); // as the user sees it
 }
 
 void TestIsoImage::imageHoldsTheRoot()
@@ -184,6 +184,8 @@ void TestIsoImage::refusals_data()
 
 void TestIsoImage::refusals()
 {
+    if (QStandardPaths::findExecutable("xorriso").isEmpty())
+        QSKIP("xorriso is not installed, and its stand-ins here are shell scripts");
     QFETCH(QString, program);
     QFETCH(QString, root);
     QFETCH(QString, target);
@@ -216,6 +218,8 @@ void TestIsoImage::refusals()
 // of the root does not go in at all.
 void TestIsoImage::linksGoInAsTheirFiles()
 {
+    if (QStandardPaths::findExecutable("xorriso").isEmpty())
+        QSKIP("xorriso is not installed");
     const QString root = m_dir->filePath("cd");
     DiscFiles::writeFile(root + "/a.txt", QByteArray(3000, 'a'));
     DiscFiles::writeFile(root + "/sub/b.txt", "bb");
@@ -236,6 +240,8 @@ void TestIsoImage::linksGoInAsTheirFiles()
 // The temporary name is short, so any name the target may have fits; what stopped images left goes.
 void TestIsoImage::longNamesAndStaleTemporaries()
 {
+    if (QStandardPaths::findExecutable("xorriso").isEmpty())
+        QSKIP("xorriso is not installed");
     DiscFiles::writeFile(m_dir->filePath("cd/a.txt"), "a");
     const QString stale = m_dir->filePath("out/.velmora-tmp-999999999-abcdef-image.iso");
     DiscFiles::writeFile(stale, QByteArray(10000, 's'));

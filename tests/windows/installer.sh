@@ -3,6 +3,7 @@
 # with its data under %APPDATA%, then a silent uninstall that removes every installed file and leaves the data.
 #   installer.sh WINE_RUN SETUP_EXE
 set -euo pipefail
+trap 'echo "$(basename "$0"): stopped at line $LINENO" >&2' ERR
 wine_run=$1
 setup=$2
 export VELMORA_WINE_SELF_CONTAINED=1

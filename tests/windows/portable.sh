@@ -3,6 +3,7 @@
 # data beside velmora.exe.
 #   portable.sh WINE_RUN ZIP
 set -euo pipefail
+trap 'echo "$(basename "$0"): stopped at line $LINENO" >&2' ERR
 wine_run=$1
 zip=$2
 work="$(mktemp -d)"

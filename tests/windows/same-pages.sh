@@ -4,6 +4,7 @@
 # own, and every file written compared byte for byte.
 #   same-pages.sh LINUX_VELMORA WINE_RUN VELMORA_EXE
 set -euo pipefail
+trap 'echo "$(basename "$0"): stopped at line $LINENO" >&2' ERR
 linux=$1
 wine_run=$2
 exe=$3

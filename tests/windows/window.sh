@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The real window: velmora.exe from the program folder under Wine, with Qt's windows platform on a virtual X display,
-# shows its first page. The window must be mapped and carry the program's title; a screenshot is kept as SHOT.xwd
+# shows its first page. The window must be mapped and carry the program's title, as on Linux; a screenshot is kept as SHOT.xwd
 # (and SHOT.png where ImageMagick is installed).
 #   window.sh WINE_RUN PROGRAM_FOLDER SHOT
 set -euo pipefail
+trap 'echo "$(basename "$0"): stopped at line $LINENO" >&2' ERR
 wine_run=$1
 folder=$2
 shot=$3
-title="Velmora Wizard"
+title="  Velmora Wizard" # as the Linux window's, two blanks first
 work="$(mktemp -d)"
 export VELMORA_WINE_SELF_CONTAINED=1
 unset QT_QPA_PLATFORM

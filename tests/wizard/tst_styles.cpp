@@ -203,7 +203,7 @@ void TestStyles::saveNewStyleWithLogo()
     QCOMPARE(copy.readAll(), QByteArray("GIF89a-logo"));
     QVERIFY(QFileInfo(f.cdRoot + QStringLiteral("/Menu/logo.gif")).isFile());
     QVERIFY(QFileInfo(f.cdRoot + QStringLiteral("/Menu/Styles.css")).isFile());
-    QCOMPARE(f.edit(QStringLiteral("txtLogoImage"))->text(), library);
+    QCOMPARE(f.edit(QStringLiteral("txtLogoImage"))->text(), QDir::toNativeSeparators(library));
 
     const qint32 id = f.window->state().styleId;
     QVERIFY(id > 0);
