@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real window: velmora.exe from the program folder under Wine, with Qt's windows platform on a virtual X display,
-# shows its first page. The window must be mapped and carry the program's title, as on Linux; a screenshot is kept as SHOT.xwd
-# (and SHOT.png where ImageMagick is installed).
+# shows its first page. The window must be mapped and carry the program's title, as on Linux; a screenshot of the
+# display is kept as SHOT.xwd.
 #   window.sh WINE_RUN PROGRAM_FOLDER SHOT
 set -euo pipefail
 trap 'echo "$(basename "$0"): stopped at line $LINENO" >&2' ERR
@@ -43,6 +43,5 @@ grep -q 'Map State: IsViewable' "$work/info.txt" 2>/dev/null || {
 }
 sleep 3 # the first page paints
 xwd -root -silent >"$shot.xwd"
-command -v convert >/dev/null && convert "xwd:$shot.xwd" "$shot.png"
 size=$(sed -n 's/^ *Width: \([0-9]*\)$/\1/p; s/^ *Height: \([0-9]*\)$/\1/p' "$work/info.txt" | paste -sd x)
 echo "The window \"$title\" is mapped ($size); screenshot in $shot.xwd."

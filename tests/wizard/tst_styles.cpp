@@ -208,7 +208,8 @@ void TestStyles::saveNewStyleWithLogo()
     const qint32 id = f.window->state().styleId;
     QVERIFY(id > 0);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 1);
-    QCOMPARE(f.scalar(QStringLiteral("SELECT Logofile FROM tblStyles WHERE StyleID=?"), {id}).toString(), library);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Logofile FROM tblStyles WHERE StyleID=?"), {id}).toString(),
+             QDir::toNativeSeparators(library));
     QCOMPARE(f.scalar(QStringLiteral("SELECT StyleName FROM tblStyles WHERE StyleID=?"), {id}).toString(),
              QStringLiteral("Blue"));
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("%1: Blue").arg(id));
