@@ -13,6 +13,7 @@
 #include "core/generate/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
 #include "core/platform/PathKind.h"
+#include "core/platform/Processes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,65 +21,12 @@
 #include <QFileInfo>
 #include <new>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <cstring>
-#include <unistd.h>
-#endif
 
 namespace {
 
 const QString categoryOption = QStringLiteral("category");
 const QString outputOption = QStringLiteral("o");
 
-#ifdef Q_OS_UNIX
-// What a signal handler needs to stop an image: xorriso's process and the file it writes. Plain data, since a
-// handler may touch nothing else.
-volatile sig_atomic_t imageProcess = 0;
-char imageTemporary[4096];
-
-void stopImage(int signal)
-{
-    if (imageProcess > 0)
-        ::kill(pid_t(imageProcess), SIGKILL);
-    if (imageTemporary[0] != '\0')
-        ::unlink(imageTemporary);
-    // The program then ends as the signal asked, so the caller sees why.
-    std::signal(signal, SIG_DFL);
-    ::raise(signal);
-}
-
-// While an image is made, Ctrl-C, a kill and a closed terminal stop xorriso and remove the partial image.
-class ImageSignals
-{
-public:
-    ImageSignals()
-    {
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
-            std::signal(signal, stopImage);
-    }
-    ~ImageSignals()
-    {
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
-            std::signal(signal, SIG_DFL);
-        imageProcess = 0;
-        imageTemporary[0] = '\0';
-    }
-    static void started(const IsoImage &image)
-    {
-        const QByteArray path = QFile::encodeName(image.temporaryPath());
-        if (path.size() < qsizetype(sizeof imageTemporary)) {
-            std::memcpy(imageTemporary, path.constData(), size_t(path.size()) + 1);
-        }
-        imageProcess = sig_atomic_t(image.processId());
-    }
-};
-#else
-struct ImageSignals
-{
-    static void started(const IsoImage &) {}
-};
-#endif
 
 } // namespace
 
@@ -253,10 +201,11 @@ int DiscCommands::iso(const QString &home, QTextStream &out, QTextStream &err) c
     });
     StepResult made;
     try {
-        const ImageSignals stopping;
+        // Ctrl+C, a kill and a closed terminal or console stop xorriso and remove the partial image.
+        Processes::StopGuard stopping;
         made = image.start(menu->rootFolder, menu->snapshot.title, target);
         if (made) {
-            ImageSignals::started(image);
+            stopping.watch(image.processId(), image.temporaryPath());
             made = image.wait();
         }
     } catch (const std::bad_alloc &) {

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/ConsoleText.h"
 #include "core/about/Translations.h"
+#include "core/platform/Console.h"
 #include "core/platform/ProgramParts.h"
 #include "wizard/WizardMain.h"
 #include "wizard/Zoom.h"
@@ -9,30 +10,6 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <exception>
-
-#include <csignal>
-#include <cstring>
-
-namespace {
-
-// Whether a window can be shown at all: without a display Qt would abort.
-bool hasDisplay(int argc, char *argv[])
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0)
-            return true;
-    }
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-#else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    return true;
-#endif
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -43,21 +20,15 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
 
-#ifdef SIGXFSZ
-    // A file-size limit then fails the write with a reason, and the half-written file is removed, instead of the
-    // program ending on the spot.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    Console::reportSizeLimitsAsErrors();
     // The arguments are read before any application object exists: that object is a window's or a command's.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList arguments = Console::arguments(argc, argv);
     const CommandLine commandLine(arguments);
 
     // Without a command the wizard window opens; the commands run without a display. Without one, the message
     // below says so once it can speak the user's language.
     if (commandLine.isValid() && !commandLine.wantsHelp() && !commandLine.wantsVersion() && commandLine.wantsWizard() &&
-        hasDisplay(argc, argv)) {
+        Console::hasDisplay(argc, argv)) {
         if (commandLine.zoom() > 0)
             Zoom::setForThisRun(commandLine.zoom());
         return runWizard(
@@ -70,6 +41,7 @@ int main(int argc, char *argv[])
             commandLine.language());
     }
 
+    Console::prepareForCommand();
     QCoreApplication app(argc, argv);
     Translations::install(commandLine.language(),
                           ProgramParts(QCoreApplication::applicationDirPath()).translationFolders());

@@ -131,10 +131,6 @@
         <translation>Die Berechtigungen von %1 können nicht erhalten werden</translation>
     </message>
     <message>
-        <source>Cannot replace the file</source>
-        <translation>Die Datei kann nicht ersetzt werden</translation>
-    </message>
-    <message>
         <source>The file %1 is not inside the CD root %2.<byte value="xd"/>
 Please choose a file inside the CD root!</source>
         <translation>Die Datei %1 liegt nicht im CD-Stammordner %2.<byte value="xd"/>
@@ -627,10 +623,6 @@ copy MENUID --to FOLDER
         <translation>%1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <source>Cannot create %1.</source>
-        <translation>%1 kann nicht angelegt werden.</translation>
-    </message>
-    <message>
         <source>%1 is not a Velmora database: it has no table %2.</source>
         <translation>%1 ist keine Velmora-Datenbank: Ihr fehlt die Tabelle %2.</translation>
     </message>
@@ -1080,6 +1072,22 @@ copy MENUID --to FOLDER
         <source>%1 is a pipe, a device or a socket, not a file; the disc image leaves it out.</source>
         <translation>%1 ist eine Pipe, ein Gerät oder ein Socket, keine Datei; das Disc-Abbild lässt es aus.</translation>
     </message>
+    <message>
+        <source>The name %1 %2, which Windows cannot open from a disc.</source>
+        <translation>Der Name %1 %2, was Windows von einer Disc nicht öffnen kann.</translation>
+    </message>
+    <message>
+        <source>ends in a dot</source>
+        <translation>endet mit einem Punkt</translation>
+    </message>
+    <message>
+        <source>ends in a blank</source>
+        <translation>endet mit einem Leerzeichen</translation>
+    </message>
+    <message>
+        <source>is the device name %1</source>
+        <translation>ist der Gerätename %1</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -1152,6 +1160,10 @@ copy MENUID --to FOLDER
     <message>
         <source>xorriso could not tell the image&apos;s size. %1</source>
         <translation>xorriso konnte die Größe des Abbilds nicht ermitteln. %1</translation>
+    </message>
+    <message>
+        <source>Making a disc image needs xorriso.exe beside velmora.exe or on the PATH.</source>
+        <translation>Für ein Disc-Abbild wird xorriso.exe neben velmora.exe oder im PATH benötigt.</translation>
     </message>
 </context>
 <context>

@@ -131,10 +131,6 @@
         <translation>No se pueden conservar los permisos de %1</translation>
     </message>
     <message>
-        <source>Cannot replace the file</source>
-        <translation>No se puede reemplazar el archivo</translation>
-    </message>
-    <message>
         <source>The file %1 is not inside the CD root %2.<byte value="xd"/>
 Please choose a file inside the CD root!</source>
         <translation>El archivo %1 no está dentro de la raíz del CD %2.<byte value="xd"/>
@@ -627,10 +623,6 @@ copy MENUID --to FOLDER
         <translation>No se puede crear %1: %2</translation>
     </message>
     <message>
-        <source>Cannot create %1.</source>
-        <translation>No se puede crear %1.</translation>
-    </message>
-    <message>
         <source>%1 is not a Velmora database: it has no table %2.</source>
         <translation>%1 no es una base de datos de Velmora: no tiene la tabla %2.</translation>
     </message>
@@ -1080,6 +1072,22 @@ copy MENUID --to FOLDER
         <source>%1 is a pipe, a device or a socket, not a file; the disc image leaves it out.</source>
         <translation>%1 es una tubería, un dispositivo o un socket, no un archivo; la imagen de disco lo omite.</translation>
     </message>
+    <message>
+        <source>The name %1 %2, which Windows cannot open from a disc.</source>
+        <translation>El nombre %1 %2, lo que Windows no puede abrir desde un disco.</translation>
+    </message>
+    <message>
+        <source>ends in a dot</source>
+        <translation>termina en un punto</translation>
+    </message>
+    <message>
+        <source>ends in a blank</source>
+        <translation>termina en un espacio</translation>
+    </message>
+    <message>
+        <source>is the device name %1</source>
+        <translation>es el nombre de dispositivo %1</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -1152,6 +1160,10 @@ copy MENUID --to FOLDER
     <message>
         <source>xorriso could not tell the image&apos;s size. %1</source>
         <translation>xorriso no pudo indicar el tamaño de la imagen. %1</translation>
+    </message>
+    <message>
+        <source>Making a disc image needs xorriso.exe beside velmora.exe or on the PATH.</source>
+        <translation>Para crear una imagen de disco se necesita xorriso.exe junto a velmora.exe o en el PATH.</translation>
     </message>
 </context>
 <context>

@@ -131,10 +131,6 @@
         <translation>Impossible de conserver les droits de %1</translation>
     </message>
     <message>
-        <source>Cannot replace the file</source>
-        <translation>Impossible de remplacer le fichier</translation>
-    </message>
-    <message>
         <source>The file %1 is not inside the CD root %2.<byte value="xd"/>
 Please choose a file inside the CD root!</source>
         <translation>Le fichier %1 n&apos;est pas dans la racine du CD %2.<byte value="xd"/>
@@ -627,10 +623,6 @@ copy MENUID --to FOLDER
         <translation>Impossible de créer %1 : %2</translation>
     </message>
     <message>
-        <source>Cannot create %1.</source>
-        <translation>Impossible de créer %1.</translation>
-    </message>
-    <message>
         <source>%1 is not a Velmora database: it has no table %2.</source>
         <translation>%1 n&apos;est pas une base de données Velmora : elle n&apos;a pas de table %2.</translation>
     </message>
@@ -1080,6 +1072,22 @@ copy MENUID --to FOLDER
         <source>%1 is a pipe, a device or a socket, not a file; the disc image leaves it out.</source>
         <translation>%1 est un tube, un périphérique ou une socket, pas un fichier ; l&apos;image disque le laisse de côté.</translation>
     </message>
+    <message>
+        <source>The name %1 %2, which Windows cannot open from a disc.</source>
+        <translation>Le nom %1 %2, ce que Windows ne peut pas ouvrir depuis un disque.</translation>
+    </message>
+    <message>
+        <source>ends in a dot</source>
+        <translation>se termine par un point</translation>
+    </message>
+    <message>
+        <source>ends in a blank</source>
+        <translation>se termine par une espace</translation>
+    </message>
+    <message>
+        <source>is the device name %1</source>
+        <translation>est le nom de périphérique %1</translation>
+    </message>
 </context>
 <context>
     <name>DiscImage</name>
@@ -1152,6 +1160,10 @@ copy MENUID --to FOLDER
     <message>
         <source>xorriso could not tell the image&apos;s size. %1</source>
         <translation>xorriso n&apos;a pas pu indiquer la taille de l&apos;image. %1</translation>
+    </message>
+    <message>
+        <source>Making a disc image needs xorriso.exe beside velmora.exe or on the PATH.</source>
+        <translation>Pour créer une image disque, xorriso.exe doit se trouver à côté de velmora.exe ou dans le PATH.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "core/about/SystemInfo.h"
 
 #include "core/platform/Notices.h"
+#include "core/platform/SystemPlaces.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -8,8 +9,7 @@
 
 QStringList SystemInfoLookup::knownPrograms()
 {
-    return {QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
-            QStringLiteral("gnome-system-monitor"), QStringLiteral("lshw-gtk"), QStringLiteral("xfce4-taskmanager")};
+    return SystemPlaces::systemInfoPrograms();
 }
 
 QString SystemInfoLookup::programPath() const

@@ -1,11 +1,11 @@
 #include "core/data/DataHome.h"
 
 #include "core/data/DatabaseFile.h"
+#include "core/platform/SystemPlaces.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace DataHome {
 
@@ -39,10 +39,10 @@ QString chosen(const QString &programFolder, const QString &homeOption, const QS
     if (home.isEmpty())
         home = environmentHome;
     if (home.isEmpty()) {
-        if (!programFolder.isEmpty() && QFileInfo(programFolder).isWritable())
+        if (!programFolder.isEmpty() && SystemPlaces::canWriteIn(programFolder))
             home = programFolder;
         else
-            home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Velmora");
+            home = SystemPlaces::userDataFolder();
     }
     return QDir::cleanPath(QDir(home).absolutePath());
 }

@@ -6,7 +6,7 @@
 namespace DataHome {
 
 // The folder named by --home, else by VELMORA_HOME, else the program folder when one is given and writable, else
-// $XDG_DATA_HOME/Velmora. The folder is created when missing; an empty result means it could not be.
+// the user's data folder ($XDG_DATA_HOME/Velmora, %APPDATA%\Velmora on Windows). The folder is created when missing; an empty result means it could not be.
 QString resolve(const QString &programFolder, const QString &homeOption, const QString &environmentHome);
 // The folder resolve() would use, whether or not it exists or can be made.
 QString chosen(const QString &programFolder, const QString &homeOption, const QString &environmentHome);

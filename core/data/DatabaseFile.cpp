@@ -5,6 +5,7 @@
 #include "core/data/DataError.h"
 #include "core/data/Sql.h"
 #include "core/data/SqliteConnection.h"
+#include "core/platform/FileOps.h"
 #include "core/platform/TemporaryFiles.h"
 
 #include <QCoreApplication>
@@ -12,15 +13,7 @@
 #include <QFileInfo>
 #include <QSet>
 
-#include <cerrno>
-#include <cstring>
 #include <sqlite3.h>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <stdio.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -110,35 +103,15 @@ void create(const QString &filePath)
         throw DataError(QCoreApplication::translate("Database", "Cannot create %1: %2").arg(shown, error.message()),
                         error.code());
     }
-#ifdef Q_OS_UNIX
-    const QByteArray from = QFile::encodeName(temporary);
-    const QByteArray to = QFile::encodeName(filePath);
-    // A hard link is made only where the name is free; where the file system has none, a rename that refuses to
-    // replace does the same.
-    int result = ::link(from.constData(), to.constData());
-#if defined(RENAME_NOREPLACE)
-    if (result != 0 && errno != EEXIST)
-        result = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
-#endif
-    const int error = result == 0 ? 0 : errno;
+    // The name is taken only where it is free, in one step with the check.
+    const FileOps::Result named = FileOps::nameWithoutReplacing(temporary, filePath);
     removeTemporary(temporary);
-    if (error == EEXIST) {
+    if (named.outcome == FileOps::Outcome::NameTaken) {
         validate(filePath);
         return;
     }
-    if (error != 0)
-        throw DataError(QCoreApplication::translate("Database", "Cannot create %1: %2")
-                            .arg(shown, QString::fromLocal8Bit(std::strerror(error))));
-#else
-    if (!QFile::rename(temporary, filePath)) {
-        removeTemporary(temporary);
-        if (QFileInfo::exists(filePath)) {
-            validate(filePath);
-            return;
-        }
-        throw DataError(QCoreApplication::translate("Database", "Cannot create %1.").arg(shown));
-    }
-#endif
+    if (named.outcome != FileOps::Outcome::Done)
+        throw DataError(QCoreApplication::translate("Database", "Cannot create %1: %2").arg(shown, named.error));
 }
 
 // A database from before menus had a language, or made by another tool, gains the column in one transaction and

@@ -2,7 +2,7 @@
 
 #include "core/disc/IsoImage.h"
 #include "core/disc/OwnData.h"
-#include "core/platform/ChildProcess.h"
+#include "core/platform/Processes.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -26,11 +26,12 @@ StepValue<QString> ask(const QString &program, const QStringList &arguments)
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::MergedChannels);
-    ChildProcess::endWithParent(process);
+    Processes::tieToThisProcess(process);
     process.start(found, arguments);
     if (!process.waitForStarted(30000))
         return StepValue<QString>::failure(
             QCoreApplication::translate("DiscBurn", "xorriso could not be started: %1").arg(process.errorString()));
+    Processes::started(process);
     // Drives may take a while to spin up and report.
     if (!process.waitForFinished(180000)) {
         process.kill();
@@ -167,7 +168,8 @@ StepResult DiscBurn::launch(Step step, const QStringList &arguments)
     m_process = new QProcess(this);
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setProcessChannelMode(QProcess::MergedChannels);
-    ChildProcess::endWithParent(*m_process);
+    Processes::tieToThisProcess(*m_process);
+    connect(m_process, &QProcess::started, this, [this] { Processes::started(*m_process); });
     connect(m_process, &QProcess::readyRead, this, &DiscBurn::readOutput);
     connect(m_process, &QProcess::finished, this, &DiscBurn::processFinished);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {

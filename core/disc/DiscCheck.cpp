@@ -4,6 +4,7 @@
 #include "core/disc/IsoImage.h"
 #include "core/disc/OwnData.h"
 #include "core/disc/RootWalk.h"
+#include "core/disc/WindowsNames.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
@@ -264,6 +265,10 @@ bool DiscCheck::walkRoot()
         else if (const auto why = jolietProblem(item.name))
             add(DiscProblem::Kind::JolietName,
                 QCoreApplication::translate("DiscCheck", "The name %1 %2, which a Joliet disc cannot hold.")
+                    .arg(shown, *why));
+        else if (const auto why = WindowsNames::problem(item.name))
+            add(DiscProblem::Kind::WindowsName,
+                QCoreApplication::translate("DiscCheck", "The name %1 %2, which Windows cannot open from a disc.")
                     .arg(shown, *why));
         const int slash = shown.lastIndexOf(QLatin1Char('/'));
         const QString key = shown.left(slash + 1) + item.name.toCaseFolded();

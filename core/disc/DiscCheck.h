@@ -24,6 +24,7 @@ struct DiscProblem
         BrokenLink, // a link outside the root, to nothing, or back into its own folder
         Special,    // a pipe, a device or a socket
         OwnData,    // the CD root holds Velmora's database and style library
+        WindowsName, // a device name, a trailing dot or blank, a character Windows refuses
     };
     Kind kind;
     QString text;

@@ -1,7 +1,7 @@
 #include "core/disc/FatImageTarget.h"
 
 #include "core/generate/PathMapping.h"
-#include "core/platform/ChildProcess.h"
+#include "core/platform/Processes.h"
 #include "core/platform/MediaSync.h"
 
 #include <QCoreApplication>
@@ -54,13 +54,14 @@ FatImageTarget::Run FatImageTarget::run(const QString &program, const QStringLis
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     process.setProcessEnvironment(environment);
     process.setStandardInputFile(QProcess::nullDevice());
-    ChildProcess::endWithParent(process);
+    Processes::tieToThisProcess(process);
     process.start(found, QStringList{QStringLiteral("-i"), m_image} + arguments);
     if (!process.waitForStarted(30000)) {
         result.error =
             QCoreApplication::translate("DriveCopy", "%1 could not be started: %2").arg(program, process.errorString());
         return result;
     }
+    Processes::started(process);
     while (process.state() != QProcess::NotRunning) {
         process.waitForReadyRead(1000);
         const QByteArray got = process.readAllStandardOutput();

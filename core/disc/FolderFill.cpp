@@ -1,5 +1,7 @@
 #include "core/disc/FolderFill.h"
 
+#include "core/platform/FileOps.h"
+
 #include "core/data/MenuStore.h"
 #include "core/disc/OwnData.h"
 #include "core/disc/RootWalk.h"
@@ -155,7 +157,7 @@ bool FolderFill::collect(const QStringList &paths)
                         "FolderFill", "The name %1 cannot be shown on the menu or read on Windows: rename it.")
                         .arg(shown));
             else if (item.type == RootItem::Type::File && RootWalk::isValidUtf8(item.path))
-                return offer(QFile::decodeName(item.path));
+                return offer(FileOps::decodeName(item.path));
             return true;
         });
         if (!walked)

@@ -4,6 +4,8 @@
 #include "core/disc/RootWalk.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/PathMapping.h"
+#include "core/platform/FileOps.h"
+#include "core/platform/Processes.h"
 #include "core/platform/TemporaryFiles.h"
 
 #include <QCoreApplication>
@@ -12,14 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
-#include <filesystem>
 
-#ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/prctl.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -27,8 +22,7 @@ constexpr int labelLength = 32;
 
 QString missingProgram()
 {
-    return QCoreApplication::translate(
-        "DiscImage", "xorriso was not found. Please install the xorriso package to make disc images.");
+    return Processes::xorrisoMissing();
 }
 
 // A path as a pattern for xorriso's -m that matches only itself: the pattern characters stand in brackets, and a
@@ -60,9 +54,7 @@ bool IsoImage::isReasonLine(const QString &line)
 
 QString IsoImage::findProgram(const QString &program)
 {
-    if (program.contains(QLatin1Char('/')))
-        return QFileInfo(program).isFile() ? program : QString();
-    return QStandardPaths::findExecutable(program);
+    return Processes::findHelper(program);
 }
 
 QStringList IsoImage::excludedPaths(const QString &rootFolder, const QString &dataHome)
@@ -102,10 +94,12 @@ StepValue<qint64> IsoImage::printSize(const QString &program, const QString &roo
     process.setStandardInputFile(QProcess::nullDevice());
     QStringList arguments = imageArguments(root, title, excludedPaths(root, dataHome));
     arguments.insert(2, QStringLiteral("-print-size"));
+    Processes::tieToThisProcess(process);
     process.start(found, arguments);
     if (!process.waitForStarted(30000))
         return StepValue<qint64>::failure(
             QCoreApplication::translate("DiscImage", "xorriso could not be started: %1").arg(process.errorString()));
+    Processes::started(process);
     while (!process.waitForFinished(100)) {
         if (process.state() == QProcess::NotRunning)
             break;
@@ -237,15 +231,9 @@ StepResult IsoImage::launch(const QString &rootFolder, const QString &title, con
     connect(m_process, &QProcess::readyReadStandardError, this, &IsoImage::readOutput);
     connect(m_process, &QProcess::finished, this, &IsoImage::processFinished);
     connect(m_process, &QProcess::errorOccurred, this, &IsoImage::processFailed);
-#ifdef Q_OS_LINUX
-    // xorriso ends with Velmora, however Velmora ends; one that lost its parent before this point ends at once.
-    const pid_t parent = ::getpid();
-    m_process->setChildProcessModifier([parent] {
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent)
-            ::_exit(127);
-    });
-#endif
+    // xorriso ends with Velmora, however Velmora ends.
+    Processes::tieToThisProcess(*m_process);
+    connect(m_process, &QProcess::started, this, [this] { Processes::started(*m_process); });
     const QString realRootPath = QFileInfo(root).canonicalFilePath();
     QStringList arguments = imageArguments(realRootPath, title, excludedPaths(realRootPath, m_dataHome));
     arguments.insert(arguments.size() - 1, QStringLiteral("-o"));
@@ -319,12 +307,10 @@ void IsoImage::processFinished(int exitCode, QProcess::ExitStatus status)
     QFile::setPermissions(m_temporary, earlier.exists() ? earlier.permissions()
                                                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                                               QFile::ReadOther);
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(m_temporary).toStdString(), QFile::encodeName(m_target).toStdString(),
-                            error);
-    if (error)
+    const FileOps::Result named = FileOps::replaceName(m_temporary, m_target);
+    if (named.outcome != FileOps::Outcome::Done)
         return finish(false, QCoreApplication::translate("DiscImage", "Cannot name the disc image %1: %2")
-                                 .arg(PathMapping::shown(m_target), QString::fromStdString(error.message())));
+                                 .arg(PathMapping::shown(m_target), named.error));
     if (m_percent != 100)
         emit progress(100);
     finish(true, {});

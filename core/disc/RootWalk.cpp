@@ -9,45 +9,21 @@
 #include <filesystem>
 #include <system_error>
 
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
+#include "core/platform/FileOps.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-QByteArray bytesOf(const fs::path &path)
-{
-#ifdef Q_OS_WIN
-    return QString::fromStdWString(path.native()).toUtf8();
-#else
-    return QByteArray::fromStdString(path.native());
-#endif
-}
-
-fs::path pathOf(const QByteArray &bytes)
-{
-#ifdef Q_OS_WIN
-    return fs::path(QString::fromUtf8(bytes).toStdWString());
-#else
-    return fs::path(bytes.toStdString());
-#endif
-}
+using FileOps::bytesOf;
+using FileOps::pathOf;
 
 QString hexByte(uint value)
 {
     return QStringLiteral("\\x") + QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'));
 }
 
-bool isReadable(const QByteArray &path)
-{
-#ifdef Q_OS_WIN
-    return QFile(QString::fromUtf8(path)).open(QIODevice::ReadOnly);
-#else
-    return ::access(path.constData(), R_OK) == 0;
-#endif
-}
+using FileOps::isReadable;
 
 // Whether folder is inside, or is, one of the real folders the walk came through.
 bool leadsBack(const QByteArray &folder, const QVector<QByteArray> &chain)
@@ -71,14 +47,14 @@ namespace {
 QByteArray canonicalOf(const QString &folder)
 {
     std::error_code error;
-    const fs::path canonical = fs::canonical(pathOf(QFile::encodeName(folder)), error);
-    return error ? QFile::encodeName(folder) : bytesOf(canonical);
+    const fs::path canonical = fs::canonical(pathOf(FileOps::encodeName(folder)), error);
+    return error ? FileOps::encodeName(folder) : bytesOf(canonical);
 }
 
 } // namespace
 
 RootWalk::RootWalk(const QString &rootFolder, const QString &boundary)
-    : m_start(QFile::encodeName(QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath()))),
+    : m_start(FileOps::encodeName(QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath()))),
       m_root(canonicalOf(rootFolder)), m_boundary(boundary.isEmpty() ? m_root : canonicalOf(boundary))
 {}
 

@@ -22,23 +22,29 @@ QString outsideRootNotice(const QString &path, const QString &rootPath)
         .arg(path, shown(rootPath));
 }
 
+// Windows takes "/" as well as its own "\\", and Qt hands out paths with "/": paths are compared and split in the
+// system's own form. Elsewhere the separator is "/" already and a backslash is part of a name.
 QString rootPathFor(const QString &folder)
 {
-    if (folder.endsWith(separator()))
-        return folder;
-    return folder + separator();
+    const QString native = QDir::toNativeSeparators(folder);
+    if (native.endsWith(separator()))
+        return native;
+    return native + separator();
 }
 
 QString getFileName(const QString &path)
 {
-    return path.mid(path.lastIndexOf(separator()) + 1);
+    const QString native = QDir::toNativeSeparators(path);
+    return native.mid(native.lastIndexOf(separator()) + 1);
 }
 
 std::optional<QString> getFileLink(const QString &strFullPath, const QString &rootPath)
 {
-    if (rootPath.isEmpty() || !strFullPath.startsWith(rootPath, Qt::CaseSensitive))
+    const QString full = QDir::toNativeSeparators(strFullPath);
+    const QString root = QDir::toNativeSeparators(rootPath);
+    if (root.isEmpty() || !full.startsWith(root, Qt::CaseSensitive))
         return std::nullopt;
-    return strFullPath.mid(rootPath.size());
+    return full.mid(root.size());
 }
 
 QString toStoredLink(const QString &relativePath)

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Getting written bytes onto the medium itself, for copies that must survive a pulled stick. Each call returns why it
+// Getting written bytes onto the medium itself, for copies that must survive a pulled stick (MediaSyncPosix.cpp and
+// MediaSyncWindows.cpp, chosen by the build). Each call returns why it
 // failed, empty when it did not; where a system has no such call it does nothing.
 namespace MediaSync {
 

@@ -1,17 +1,14 @@
 #include "core/platform/PathKind.h"
 
-#include <QFile>
+#include "core/platform/FileOps.h"
+
 #include <filesystem>
 #include <system_error>
 
 PathKind pathKind(const QString &path)
 {
     namespace fs = std::filesystem;
-#ifdef Q_OS_WIN
-    const fs::path native(path.toStdWString());
-#else
-    const fs::path native(QFile::encodeName(path).toStdString()); // the file system's own bytes, whatever the locale
-#endif
+    const fs::path native = FileOps::pathOf(FileOps::encodeName(path));
     std::error_code error;
     const fs::file_status own = fs::symlink_status(native, error);
     if (error || !fs::exists(own))

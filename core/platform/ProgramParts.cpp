@@ -1,5 +1,7 @@
 #include "core/platform/ProgramParts.h"
 
+#include "core/platform/SystemPlaces.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -105,5 +107,6 @@ QString ProgramParts::autorunMissingMessage() const
 
 QString ProgramParts::portableFolder() const
 {
-    return holdsAutorunFiles(m_programFolder) ? QDir::cleanPath(m_programFolder) : QString();
+    const bool portable = holdsAutorunFiles(m_programFolder) && !SystemPlaces::isInstalledCopy(m_programFolder);
+    return portable ? QDir::cleanPath(m_programFolder) : QString();
 }

@@ -7,16 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 ReplacingFile::ReplacingFile(const QString &path) : m_path(path) {}
 
@@ -73,24 +63,8 @@ bool ReplacingFile::write(const char *data, qint64 size)
 {
     if (!m_file)
         return false;
-#ifdef Q_OS_UNIX
-    // Written directly, so that a full disk or a file-size limit is reported with the system's own reason.
-    while (size > 0) {
-        const ssize_t written = ::write(m_file->handle(), data, size_t(size));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(QString::fromLocal8Bit(std::strerror(errno)));
-        }
-        data += written;
-        size -= written;
-    }
-    return true;
-#else
-    if (m_file->write(data, size) != size)
-        return fail(m_file->errorString());
-    return true;
-#endif
+    const FileOps::Result written = FileOps::writeAll(*m_file, data, size);
+    return written.outcome == FileOps::Outcome::Done || fail(written.error);
 }
 
 bool ReplacingFile::copyFrom(QFile &source)
@@ -104,11 +78,7 @@ bool ReplacingFile::copyFrom(QFile &source)
         return true;
     if (kernel.outcome == FileOps::Outcome::Failed)
         return fail(kernel.error);
-#ifndef Q_OS_WIN
-    // QFile knows nothing of what the kernel moved: it carries on from the file positions the kernel left.
-    source.seek(::lseek(source.handle(), 0, SEEK_CUR));
-    m_file->seek(::lseek(m_file->handle(), 0, SEEK_CUR));
-#endif
+    FileOps::followKernelPositions(source, *m_file);
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     for (;;) {
         const qint64 got = source.read(buffer.data(), buffer.size());
@@ -132,33 +102,22 @@ bool ReplacingFile::commit()
     if (m_replacesExisting && !QFile::setPermissions(m_temporary, QFileInfo(m_path).permissions()))
         return fail(QCoreApplication::translate("Build", "Cannot keep the permissions of %1")
                         .arg(QDir::toNativeSeparators(m_path)));
-#ifdef Q_OS_WIN
-    if (!MoveFileExW(reinterpret_cast<const wchar_t *>(m_temporary.utf16()),
-                     reinterpret_cast<const wchar_t *>(m_path.utf16()), MOVEFILE_REPLACE_EXISTING))
-        return fail(QCoreApplication::translate("Build", "Cannot replace the file"));
-#else
-    const QByteArray temporary = QFile::encodeName(m_temporary);
-    const QByteArray path = QFile::encodeName(m_path);
-    auto reason = [] { return QString::fromLocal8Bit(std::strerror(errno)); };
-    if (!m_replacesExisting) {
-        if (::rename(temporary.constData(), path.constData()) != 0)
-            return fail(reason());
-    } else {
+    if (m_replacesExisting) {
         // Swapping the two names keeps the whole earlier or the whole new file under the name at every moment, and
         // spares the flush to disk that some file systems make before a rename over an existing file.
         const FileOps::Result swapped = FileOps::exchangeNames(m_temporary, m_path);
         if (swapped.outcome == FileOps::Outcome::Done) {
-            ::unlink(temporary.constData());
+            QFile::remove(m_temporary);
             m_file.reset();
             return true;
         }
         if (swapped.outcome == FileOps::Outcome::Failed)
             return fail(swapped.error);
-        // Where names cannot be swapped, one rename over the earlier file is just as whole.
-        if (::rename(temporary.constData(), path.constData()) != 0)
-            return fail(reason());
     }
-#endif
+    // Where names cannot be swapped, one rename over the earlier file is just as whole.
+    const FileOps::Result renamed = FileOps::replaceName(m_temporary, m_path);
+    if (renamed.outcome != FileOps::Outcome::Done)
+        return fail(renamed.error);
     m_file.reset();
     return true;
 }

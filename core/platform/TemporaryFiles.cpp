@@ -1,18 +1,13 @@
 #include "core/platform/TemporaryFiles.h"
 
+#include "core/platform/Processes.h"
+
+#include "core/platform/Processes.h"
+
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
-
-#include <cerrno>
-
-#ifndef Q_OS_WIN
-#include <signal.h>
-#include <unistd.h>
-#endif
 
 namespace TemporaryFiles {
 
@@ -38,13 +33,9 @@ bool isStale(const QString &fileName, const QDateTime &modified)
     const qint64 pid = fileName.mid(prefix().size()).section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
     if (!isNumber)
         return false;
-#ifdef Q_OS_WIN
-    Q_UNUSED(pid)
-    return modified.isValid() && modified.secsTo(QDateTime::currentDateTime()) > 86400;
-#else
-    Q_UNUSED(modified)
-    return pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
-#endif
+    // A stick's temporaries may come from another computer, whose process numbers mean nothing here: a day old is
+    // stale too.
+    return !Processes::isAlive(pid) || (modified.isValid() && modified.secsTo(QDateTime::currentDateTime()) > 86400);
 }
 
 void removeStale(const QString &folder)

@@ -13,8 +13,8 @@ QString prefix(); // ".velmora-tmp-"
 // A new name in folder for a file that will become fileName; unique to this process and call.
 QString nameFor(const QString &folder, const QString &fileName);
 
-// Whether fileName is a temporary file of a process that is gone. Where processes cannot be asked (Windows), one
-// last modified more than a day ago counts as gone.
+// Whether fileName is a temporary file of a process that is gone, or one last modified more than a day ago (on a
+// stick written by another computer, process numbers mean nothing).
 bool isStale(const QString &fileName, const QDateTime &modified = {});
 
 // Removes the temporary files in folder whose process is gone.

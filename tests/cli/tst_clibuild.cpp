@@ -1,3 +1,5 @@
+#include "tests/common/PosixFiles.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -62,8 +64,9 @@ TestCliBuild::Result TestCliBuild::velmora(const QStringList &arguments)
     process.start(path(QStringLiteral("bin/velmora")), arguments);
     if (!process.waitForFinished(30000))
         return {-1, {}, QStringLiteral("velmora did not finish")};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    // Windows ends the lines a program writes with CR LF.
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n"),
+            QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n")};
 }
 
 void TestCliBuild::sqlite(const QString &script)
@@ -260,7 +263,12 @@ void TestCliBuild::refusedBuildsLeaveEarlierFiles()
                                            {QStringLiteral("root a file"), path(QStringLiteral("victim.txt"))},
                                            {QStringLiteral("root a loop"), path(QStringLiteral("loop"))}};
     writeFile(path(QStringLiteral("victim.txt")), "not a folder");
-    QVERIFY(QFile::link(path(QStringLiteral("loop")), path(QStringLiteral("loop"))));
+    if (damage == QLatin1String("root a loop")) {
+        if (!PosixFiles::available())
+            QSKIP(PosixFiles::missing);
+        QVERIFY(PosixFiles::link(QFile::encodeName(path(QStringLiteral("loop"))),
+                                 QFile::encodeName(path(QStringLiteral("loop")))));
+    }
     makeDatabase(roots.value(damage, path(QStringLiteral("cd"))));
     writeFile(cd + QStringLiteral("Index.htm"), "earlier page");
     writeFile(cd + QStringLiteral("Index.hta"), "earlier page");

@@ -59,8 +59,9 @@ TestCliDisc::Result TestCliDisc::velmora(QStringList arguments, const QString &s
     process.start(VELMORA_BIN, arguments << "--home" << path("home"));
     if (!process.waitForFinished(60000))
         return {-1, {}, "velmora did not finish"};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(process.readAllStandardError())};
+    // Windows ends the lines a program writes with CR LF.
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n").split('\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n")};
 }
 
 int TestCliDisc::entryCount()
@@ -99,11 +100,13 @@ void TestCliDisc::fromFolderToImage()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out.size(), 2);
     QCOMPARE(r.out[0], QStringLiteral("The hidden file .DS_Store will go on the disc."));
-    QVERIFY2(QRegularExpression("^Image size: \\d+ sectors \\(0\\.\\d MB\\); fits on a CD \\(700 MB\\)")
+    QVERIFY2(QRegularExpression("^Image size: \\d+ sectors \\(0\\.\\d MB\\)(, estimated)?; fits on a CD \\(700 MB\\)")
                  .match(r.out[1])
                  .hasMatch(),
              qPrintable(r.out[1]));
 
+    if (QSysInfo::productType() == QLatin1String("windows"))
+        QSKIP("Windows cannot name a file Set?up.exe, and has no xorriso for the image; the Linux build goes on.");
     QVERIFY(QFile::rename(path("cd/Setup.exe"), path("cd/Set?up.exe")));
     r = velmora({"check", "1"});
     QCOMPARE(r.exitCode, 1);

@@ -1,9 +1,10 @@
 #include "core/disc/IsoImage.h"
+#include "tests/common/PosixFiles.h"
 #include "tests/disc/DiscFiles.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <sys/stat.h>
+
 
 // Disc images written by the real xorriso and read back with it.
 class TestIsoImage : public QObject
@@ -92,7 +93,8 @@ void TestIsoImage::defaultImagePaths()
     QFETCH(QString, root);
     QFETCH(QString, title);
     QFETCH(QString, path);
-    QCOMPARE(IsoImage::defaultImagePath(root, title), path);
+    // As the user sees it: on Windows with the drive a rooted path lies on, and backslashes.
+    QCOMPARE(IsoImage::defaultImagePath(root, title), QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
 void TestIsoImage::imageHoldsTheRoot()
@@ -190,6 +192,8 @@ void TestIsoImage::refusals_data()
 
 void TestIsoImage::refusals()
 {
+    if (QStandardPaths::findExecutable("xorriso").isEmpty())
+        QSKIP("xorriso is not installed, and its stand-ins here are shell scripts");
     QFETCH(QString, program);
     QFETCH(QString, root);
     QFETCH(QString, target);
@@ -231,6 +235,8 @@ void TestIsoImage::refusals()
 // of the root does not go in at all, nor do pipes, nor Velmora's own data when the data home is in the root.
 void TestIsoImage::linksGoInAsTheirFiles()
 {
+    if (QStandardPaths::findExecutable("xorriso").isEmpty())
+        QSKIP("xorriso is not installed");
     const QString root = m_dir->filePath("cd");
     DiscFiles::writeFile(root + "/a.txt", QByteArray(3000, 'a'));
     DiscFiles::writeFile(root + "/sub/b.txt", "bb");
@@ -238,7 +244,7 @@ void TestIsoImage::linksGoInAsTheirFiles()
     QVERIFY(QFile::link("sub", root + "/folder link"));
     QVERIFY(QFile::link("/etc", root + "/etc"));
     QVERIFY(QFile::link("nothing", root + "/dangling"));
-    QVERIFY(::mkfifo(QFile::encodeName(root + "/pipe").constData(), 0644) == 0);
+    QVERIFY(PosixFiles::pipe(QFile::encodeName(root + "/pipe")));
     for (const char *own : {"/home/Velmora.dat", "/home/Velmora.dat-journal", "/home/Styles/Blue/logo.png"})
         DiscFiles::writeFile(root + own, "own");
     DiscFiles::writeFile(root + "/home/other.txt", "o");
@@ -256,6 +262,8 @@ void TestIsoImage::linksGoInAsTheirFiles()
 // The temporary name is short, so any name the target may have fits; what stopped images left goes.
 void TestIsoImage::longNamesAndStaleTemporaries()
 {
+    if (QStandardPaths::findExecutable("xorriso").isEmpty())
+        QSKIP("xorriso is not installed");
     DiscFiles::writeFile(m_dir->filePath("cd/a.txt"), "a");
     const QString stale = m_dir->filePath("out/.velmora-tmp-999999999-abcdef-image.iso");
     DiscFiles::writeFile(stale, QByteArray(10000, 's'));

@@ -237,7 +237,7 @@ void TestFolderEntries::dropOffersWhatWasDropped()
         QApplication::sendEvent(page, &drop);
         QVERIFY(drop.isAccepted());
     }
-    QTRY_COMPARE(w.notices.texts(), notice.isEmpty() ? QStringList() : QStringList{notice.arg(w.tempPath())});
+    QTRY_COMPARE(w.notices.texts(), notice.isEmpty() ? QStringList() : QStringList{QDir::toNativeSeparators(notice.arg(w.tempPath()))});
     QCOMPARE(offeredRows(), offered);
     QCOMPARE(storedEntries().size(), 1 + offered.size());
     QCOMPARE(list()->count(), 1 + offered.size());

@@ -181,7 +181,7 @@ void TestMenuBuild::stepsRunInOrder()
     QStringList expected;
     for (const char *file :
          {"Menu/Styles.css", "Menu/logo.gif", "Menu/on.gif", "Index.htm", "Index.hta", "AUTORUN.INF", "Start.exe"})
-        expected.append(cd + QLatin1String(file));
+        expected.append(QDir::toNativeSeparators(cd + QLatin1String(file))); // as the build names them to the user
     QCOMPARE(build.written(), expected);
     QCOMPARE(MenuFixture::readFile(cd + QStringLiteral("Index.hta")),
              MenuFixture::readFile(cd + QStringLiteral("Index.htm")));

@@ -49,7 +49,7 @@ void TestPathMapping::rootPath()
 {
     QFETCH(QString, folder);
     QFETCH(QString, rootPath);
-    QCOMPARE(PathMapping::rootPathFor(folder), rootPath);
+    QCOMPARE(PathMapping::rootPathFor(folder), QDir::toNativeSeparators(rootPath));
 }
 
 void TestPathMapping::fileName_data()
@@ -60,7 +60,8 @@ void TestPathMapping::fileName_data()
     QTest::newRow("bare name") << "logo.gif" << "logo.gif";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("folder") << "/pics/" << "";
-    QTest::newRow("backslash is part of the name here") << "/pics/a\\b.gif" << "a\\b.gif";
+    // Windows splits at either separator; elsewhere a backslash is part of a name.
+    QTest::newRow("backslash") << "/pics/a\\b.gif" << (QDir::separator() == '/' ? "a\\b.gif" : "b.gif");
 }
 
 void TestPathMapping::fileName()
@@ -94,7 +95,7 @@ void TestPathMapping::fileLink()
     const std::optional<QString> result = PathMapping::getFileLink(path, rootPath);
     QCOMPARE(result.has_value(), inside);
     if (inside) {
-        QCOMPARE(*result, link);
+        QCOMPARE(*result, QDir::toNativeSeparators(link));
         QCOMPARE(PathMapping::toStoredLink(*result), link);
     }
 }

@@ -273,6 +273,8 @@ void TestStylesheet::injectedFieldsAreRefused()
     QFETCH(QString, field);
     QFETCH(QString, value);
     QFETCH(QString, named);
+    if (value.contains(QLatin1Char('\\')) && QDir::separator() == QLatin1Char('\\'))
+        QSKIP("On Windows a backslash separates folders: no media file name holds one.");
     QTemporaryDir cd;
     const QString rootPath = PathMapping::rootPathFor(cd.path());
     QVERIFY(StylesheetWriter::write(rootPath, StyleFields::standard()).ok);

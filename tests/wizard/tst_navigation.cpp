@@ -280,7 +280,7 @@ void TestNavigation::pagesSaveTheirPartIntoTheState()
     const EditState &state = f.window->state();
     QCOMPARE(state.title, QStringLiteral("Summer CD"));
     QCOMPARE(state.templateName, QStringLiteral("Standard"));
-    QCOMPARE(state.rootFolder, f.cdRoot);
+    QCOMPARE(state.rootFolder, QDir::toNativeSeparators(f.cdRoot));
     QCOMPARE(state.menuId, 0);
 
     f.edit(QStringLiteral("txtHColor"))->setText(QStringLiteral("RGB(9,9,9)"));

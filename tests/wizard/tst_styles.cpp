@@ -203,12 +203,13 @@ void TestStyles::saveNewStyleWithLogo()
     QCOMPARE(copy.readAll(), QByteArray("GIF89a-logo"));
     QVERIFY(QFileInfo(f.cdRoot + QStringLiteral("/Menu/logo.gif")).isFile());
     QVERIFY(QFileInfo(f.cdRoot + QStringLiteral("/Menu/Styles.css")).isFile());
-    QCOMPARE(f.edit(QStringLiteral("txtLogoImage"))->text(), library);
+    QCOMPARE(f.edit(QStringLiteral("txtLogoImage"))->text(), QDir::toNativeSeparators(library));
 
     const qint32 id = f.window->state().styleId;
     QVERIFY(id > 0);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 1);
-    QCOMPARE(f.scalar(QStringLiteral("SELECT Logofile FROM tblStyles WHERE StyleID=?"), {id}).toString(), library);
+    QCOMPARE(f.scalar(QStringLiteral("SELECT Logofile FROM tblStyles WHERE StyleID=?"), {id}).toString(),
+             QDir::toNativeSeparators(library));
     QCOMPARE(f.scalar(QStringLiteral("SELECT StyleName FROM tblStyles WHERE StyleID=?"), {id}).toString(),
              QStringLiteral("Blue"));
     QCOMPARE(f.combo(QStringLiteral("cmbStyles"))->currentText(), QStringLiteral("%1: Blue").arg(id));

@@ -1,6 +1,7 @@
 #include "wizard/platform/BrowserOpener.h"
 
 #include "core/platform/Notices.h"
+#include "core/platform/SystemPlaces.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -33,10 +34,7 @@ QString exitReason(int code)
 } // namespace
 
 BrowserOpener::BrowserOpener(Notices &notices, QObject *parent)
-    : QObject(parent), m_notices(notices),
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-      m_program(QStringLiteral("xdg-open"))
-#endif
+    : QObject(parent), m_notices(notices), m_program(SystemPlaces::pageOpener())
 {}
 
 QString BrowserOpener::failureText(const QString &file, const QString &reason)

@@ -1,5 +1,7 @@
 #include "wizard/platform/DriveList.h"
 
+#include "core/platform/SystemPlaces.h"
+
 #include <QDir>
 #include <QStorageInfo>
 
@@ -44,7 +46,7 @@ void DriveList::setDrives(const QStringList &roots)
     const QSignalBlocker blocker(this);
     clear();
     for (const QString &root : roots)
-        addItem(QDir::toNativeSeparators(root), root);
+        addItem(SystemPlaces::driveCaption(root, QStorageInfo(root).name()), root);
 }
 
 QStringList DriveList::drives() const

@@ -5,17 +5,10 @@
 
 #include <cerrno>
 #include <cstring>
-
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>
-#else
-#include <io.h>
-#endif
 
 namespace MediaSync {
-
-#ifdef Q_OS_UNIX
 
 namespace {
 
@@ -61,26 +54,5 @@ QString flushFileSystem(const QString &path)
     errno = error;
     return synced == 0 ? QString() : failed(path);
 }
-
-#else
-
-// The Windows side: the C library's commit (FlushFileBuffers) on the file; flushing a whole volume needs rights a
-// user seldom has, so each file is flushed instead.
-QString flushFile(int handle)
-{
-    if (::_commit(handle) != 0)
-        return QCoreApplication::translate("DriveCopy", "%1 could not be written to the drive: %2")
-            .arg(QCoreApplication::translate("DriveCopy", "A file"), QString::fromLocal8Bit(std::strerror(errno)));
-    return {};
-}
-
-void forgetCached(int) {}
-
-QString flushFileSystem(const QString &)
-{
-    return {};
-}
-
-#endif
 
 } // namespace MediaSync

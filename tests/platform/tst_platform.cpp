@@ -1,0 +1,136 @@
+#include "core/data/DataHome.h"
+#include "core/platform/FileOps.h"
+#include "core/platform/Processes.h"
+#include "core/platform/ProgramParts.h"
+#include "core/platform/ReplacingFile.h"
+#include "core/platform/TemporaryFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The calls where Linux and Windows differ, through the platform layer, on the system the test runs on.
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void naming_data();
+    void naming();
+    void longPaths();
+    void processesAndTheirTemporaries();
+    void installedCopyKeepsItsDataElsewhere();
+
+private:
+    static bool onWindows() { return QSysInfo::productType() == QLatin1String("windows"); }
+    static void writeFile(const QString &path, const QByteArray &data)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+    static QByteArray read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+};
+
+void TestPlatform::naming_data()
+{
+    QTest::addColumn<bool>("replace");  // replaceName, else nameWithoutReplacing
+    QTest::addColumn<bool>("taken");    // a file has the target's name already
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QByteArray>("target"); // what the target name holds afterwards
+    QTest::addColumn<bool>("sourceLeft");
+
+    QTest::newRow("replace a file") << true << true << int(FileOps::Outcome::Done) << QByteArray("new") << false;
+    QTest::newRow("replace nothing") << true << false << int(FileOps::Outcome::Done) << QByteArray("new") << false;
+    QTest::newRow("name a free name") << false << false << int(FileOps::Outcome::Done) << QByteArray("new") << false;
+    QTest::newRow("never over a file") << false << true << int(FileOps::Outcome::NameTaken) << QByteArray("old")
+                                       << true;
+}
+
+void TestPlatform::naming()
+{
+    QFETCH(bool, replace);
+    QFETCH(bool, taken);
+    QFETCH(int, outcome);
+    QFETCH(QByteArray, target);
+    QFETCH(bool, sourceLeft);
+    QTemporaryDir dir;
+    const QString from = dir.filePath(QStringLiteral("new file"));
+    const QString to = dir.filePath(QStringLiteral("Velmora.dat"));
+    writeFile(from, "new");
+    if (taken)
+        writeFile(to, "old");
+    const FileOps::Result result = replace ? FileOps::replaceName(from, to) : FileOps::nameWithoutReplacing(from, to);
+    QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(read(to), target);
+    QCOMPARE(QFileInfo::exists(from), sourceLeft);
+}
+
+void TestPlatform::longPaths()
+{
+    // Deeper than Windows' classic limit of 260 characters, in folders of ordinary length.
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    while (folder.size() < 320)
+        folder += QStringLiteral("/a folder with a rather long name of its own");
+    QVERIFY(QDir().mkpath(folder));
+    const QString page = folder + QStringLiteral("/Index.htm");
+    for (const QByteArray &text : {QByteArray("first page"), QByteArray("second, longer page")}) {
+        ReplacingFile file(page);
+        QVERIFY2(file.open(), qPrintable(file.errorString()));
+        QVERIFY(file.write(text.constData(), text.size()));
+        QVERIFY2(file.commit(), qPrintable(file.errorString()));
+        QCOMPARE(read(page), text);
+    }
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Index.htm")});
+}
+
+void TestPlatform::processesAndTheirTemporaries()
+{
+    QVERIFY(Processes::isAlive(QCoreApplication::applicationPid()));
+    // A process that has ended: this test program, asked only to list its functions.
+    QProcess ended;
+    ended.start(QCoreApplication::applicationFilePath(), {QStringLiteral("-functions")});
+    QVERIFY(ended.waitForStarted());
+    const qint64 endedId = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    QVERIFY(!Processes::isAlive(endedId));
+
+    // Temporary files of a process that ended go; this process's own stay.
+    QTemporaryDir dir;
+    const QString own = TemporaryFiles::nameFor(dir.path(), QStringLiteral("Index.htm"));
+    const QString stale = dir.filePath(TemporaryFiles::prefix() + QStringLiteral("%1-abcdef-Index.htm").arg(endedId));
+    writeFile(own, "mine");
+    writeFile(stale, "left by a stopped build");
+    TemporaryFiles::removeStale(dir.path());
+    QVERIFY(QFileInfo::exists(own));
+    QVERIFY(!QFileInfo::exists(stale));
+}
+
+void TestPlatform::installedCopyKeepsItsDataElsewhere()
+{
+    QTemporaryDir program;
+    for (const QString &name : ProgramParts::autorunFileNames())
+        writeFile(program.filePath(name), "autorun");
+    QCOMPARE(ProgramParts(program.path()).portableFolder(), QDir::cleanPath(program.path()));
+    QCOMPARE(DataHome::chosen(ProgramParts(program.path()).portableFolder(), {}, {}), QDir::cleanPath(program.path()));
+    // The installer puts its uninstaller beside velmora.exe: on Windows that folder is an installed copy.
+    writeFile(program.filePath(QStringLiteral("Uninstall.exe")), "MZ");
+    const QString portable = ProgramParts(program.path()).portableFolder();
+    if (onWindows()) {
+        QVERIFY(portable.isEmpty());
+        const QString home = DataHome::chosen(portable, {}, {});
+        QCOMPARE(home, QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + QStringLiteral("/Velmora"));
+    } else {
+        QCOMPARE(portable, QDir::cleanPath(program.path()));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
