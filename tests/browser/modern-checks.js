@@ -280,8 +280,10 @@ async function checkSlices(page, total) {
         box.dispatchEvent(new Event('input'));
       }
     }, typed);
-    // Done when the count shows; a while later nothing of the first search may have come back.
-    const showing = () => page.evaluate(() => document.getElementById('count').textContent);
+    // Done when the count shows and the entries are all written (the main element is no longer busy); a while later
+    // nothing of the first search may have come back.
+    const showing = () => page.evaluate(() =>
+      document.getElementById('menu').hasAttribute('aria-busy') ? '' : document.getElementById('count').textContent);
     for (let tries = 0; tries < 600 && (await showing()) !== count; tries++) await new Promise((r) => setTimeout(r, 100));
     await new Promise((r) => setTimeout(r, 300));
     const state = await page.evaluate(() => {

@@ -79,38 +79,48 @@
   function toggler(section) { return function () { setOpen(section, !section.open); }; }
   var total = nodes.length;
   function now() { return new Date().getTime(); }
+  // The file an entry links: its heading's link (li > div > h3 > a), reached without a search through the entry,
+  // which costs Firefox most of a second at 100,000 entries.
+  function fileOf(li) {
+    var a = li.firstChild && li.firstChild.firstChild && li.firstChild.firstChild.firstChild;
+    var file = a && a.nodeType === 1 && a.tagName === 'A' ? a.getAttribute('href') || '' : '';
+    if (file.indexOf('%') >= 0) {
+      try { file = decodeURIComponent(file); } catch (e) { }
+    }
+    return file;
+  }
   function indexed(n, section) {
     if (texts[n] === null) {
-      var link = nodes[n].getElementsByTagName('a')[0];
-      var file = link ? link.getAttribute('href') || '' : '';
-      try { file = decodeURIComponent(file); } catch (e) { }
-      texts[n] = fold((nodes[n].textContent || nodes[n].innerText || '') + ' ' + file) + ' ' + section.name;
+      texts[n] = fold((nodes[n].textContent || nodes[n].innerText || '') + ' ' + fileOf(nodes[n])) + ' ' + section.name;
     }
     return texts[n];
   }
-  // The search text of every entry, made in short slices while the reader looks at the page, never in one freeze.
-  var made = 0;
-  function makeSome() {
-    var began = now();
-    for (var l = 0; l < lists.length && now() - began < 8; l++) {
-      if (lists[l].last <= made) { continue; }
-      for (var n = lists[l].first; n < lists[l].last; n++) { indexed(n, lists[l].section); }
-      made = lists[l].last;
-    }
-    if (made < total) { setTimeout(makeSome, 20); }
+  // Later, when the page is idle where the host can tell, else after a short pause.
+  function whenIdle(task) {
+    if (window.requestIdleCallback) { window.requestIdleCallback(task, { timeout: 200 }); } else { setTimeout(task, 20); }
   }
-  setTimeout(makeSome, 200);
+  // The search text of every entry, made from the start in short slices while the page is idle, so that a search
+  // seldom waits for it and never freezes the page.
+  var made = 0;
+  function makeSome(deadline) {
+    var began = now();
+    var budget = deadline && !deadline.didTimeout && deadline.timeRemaining ? Math.min(deadline.timeRemaining(), 12) : 8;
+    while (made < lists.length && (now() - began < budget || made === 0)) {
+      for (var n = lists[made].first; n < lists[made].last; n++) { indexed(n, lists[made].section); }
+      made++;
+    }
+    if (made < lists.length) { whenIdle(makeSome); }
+  }
+  whenIdle(makeSome);
   var last = '';
   function showCount(shown) {
     setText(count, shown < 0 ? (total === 1 ? W.entry : W.entries.replace('%1', number(total)))
       : W.shownOf.replace('%1', number(shown)).replace('%2', number(total)));
     none.style.display = shown === 0 ? '' : 'none';
   }
-  // One list brought to the search: only the entries whose state changes are written, and a list without a match
-  // is hidden whole, its entries untouched. Gives how many of its entries show.
+  // How many entries of a list match the words (all without words); hit holds which.
   var hit = [];
-  var written = 0;
-  function apply(list, words) {
+  function matches(list, words) {
     var found = 0;
     var n, w, text, match;
     for (n = list.first; n < list.last; n++) {
@@ -122,8 +132,15 @@
       hit[n - list.first] = match;
       if (match) { found++; }
     }
-    for (n = list.first; found && n < list.last; n++) {
-      match = hit[n - list.first];
+    return found;
+  }
+  // One list brought to the search: only the entries whose state changes are written, and a list without a match
+  // is hidden whole, its entries untouched. Gives how many of its entries show.
+  var written = 0;
+  function apply(list, words) {
+    var found = matches(list, words);
+    for (var n = list.first; found && n < list.last; n++) {
+      var match = hit[n - list.first];
       if (match !== on[n]) {
         on[n] = match;
         nodes[n].className = match ? classes[n] : classes[n] + ' off';
@@ -150,8 +167,9 @@
     return 0;
   }
   // A search runs list by list, from the view onwards, then back up from it. A large page paints the part in view
-  // at once and does the rest in short slices after; the count follows when all is done, and a newer search or
-  // clearing stops an unfinished one.
+  // at once; then it counts the rest, which only reads, and shows the count; then it writes the rest in short
+  // slices, the page answering in between. A newer search or clearing stops an unfinished one. The main element is
+  // busy until all is written.
   var job = null;
   var searching = false;
   var sliced = total > 2000;
@@ -169,48 +187,88 @@
     }
     // Enough entries to fill the view (an entry is at least about 4rem high).
     var fill = Math.ceil((window.innerHeight || doc.documentElement.clientHeight) / 64) + 2;
-    job = { words: query ? query.split(/\s+/) : null, start: start, fill: fill, at: 0, shown: 0, found: [], left: [] };
+    job = { words: query ? query.split(/\s+/) : null, start: start, fill: fill, at: 0, counted: 0, shown: 0,
+      found: [], left: [], counts: [] };
     for (var s = 0; s < sections.length; s++) {
       job.found.push(0);
       job.left.push(sections[s].lastList - sections[s].firstList);
     }
-    step(job, true);
+    if (sliced) { main.setAttribute('aria-busy', 'true'); }
+    write(job, true);
   }
-  function step(j, first) {
+  // The i-th list in the search's order.
+  function nth(j, i) { return i < lists.length - j.start ? j.start + i : lists.length - 1 - i; }
+  function later(j, task, afterPaint) {
+    var next = function () { if (job === j) { task(j); } };
+    if (afterPaint && window.requestAnimationFrame) {
+      window.requestAnimationFrame(function () { setTimeout(next, 0); });
+    } else {
+      setTimeout(next, 0);
+    }
+  }
+  // The lists not yet written: how many of their entries match, so that the count and the sections without a
+  // match need not wait for the writing.
+  function countRest(j) {
+    var began = now();
+    for (; j.counted < lists.length && now() - began < 20; j.counted++) {
+      var l = nth(j, j.counted);
+      if (j.counts[l] === undefined) { j.counts[l] = matches(lists[l], j.words); }
+    }
+    if (j.counted < lists.length) { later(j, countRest, false); return; }
+    var shown = 0;
+    var bySection = [];
+    for (var s = 0; s < sections.length; s++) { bySection.push(0); }
+    for (l = 0; l < lists.length; l++) {
+      shown += j.counts[l];
+      bySection[lists[l].section.index] += j.counts[l];
+    }
+    for (s = 0; s < sections.length; s++) {
+      if ((bySection[s] === 0) !== sections[s].none) {
+        sections[s].none = bySection[s] === 0;
+        setClass(sections[s].node, 'none', sections[s].none);
+      }
+    }
+    j.total = shown;
+    showCount(j.words ? shown : -1);
+    later(j, write, false);
+  }
+  function write(j, first) {
     var began = now();
     var writes = written;
     var shown = 0;
     while (j.at < lists.length) {
-      var l = j.at < lists.length - j.start ? j.start + j.at : lists.length - 1 - j.at;
+      var l = nth(j, j.at);
       var list = lists[l];
       var s = list.section;
       var found = apply(list, j.words);
       var k = s.index;
+      j.counts[l] = found;
       j.at++;
-      j.shown += found;
       j.found[k] += found;
       j.left[k]--;
-      if ((found > 0 || j.left[k] === 0) && (j.found[k] === 0) !== s.none) {
+      // Before the count, a section shows as soon as it has a match, and hides once none of its lists has one.
+      if (j.total === undefined && (found > 0 || j.left[k] === 0) && (j.found[k] === 0) !== s.none) {
         s.none = j.found[k] === 0;
         setClass(s.node, 'none', s.none);
       }
       shown += found;
-      if (sliced && (first ? shown >= j.fill && j.at > 1 || now() - began > 40
-        : written - writes > 600 || now() - began > 12)) { break; }
+      if (found > 0 && none.style.display !== 'none') { none.style.display = 'none'; }
+      if (sliced && (first === true ? shown >= j.fill && j.at > 1 || now() - began > 40
+        : written - writes > 300 || now() - began > 10)) { break; }
     }
-    if (j.shown > 0 && none.style.display !== 'none') { none.style.display = 'none'; }
     if (j.at < lists.length) {
-      // The rest waits for the part in view to be painted, then goes on between the browser's other work.
-      var next = function () { if (job === j) { step(j, false); } };
-      if (first && window.requestAnimationFrame) {
-        window.requestAnimationFrame(function () { setTimeout(next, 0); });
-      } else {
-        setTimeout(next, 0);
-      }
+      // The part in view is painted first; then the count; then the rest between the browser's other work.
+      later(j, j.total === undefined ? countRest : write, first === true);
       return;
     }
     job = null;
-    showCount(j.words ? j.shown : -1);
+    if (j.total === undefined) { showCount(j.words ? sum(j.counts) : -1); }
+    main.removeAttribute('aria-busy');
+  }
+  function sum(values) {
+    var out = 0;
+    for (var i = 0; i < values.length; i++) { out += values[i]; }
+    return out;
   }
   function clear(from) {
     box.value = '';
