@@ -61,8 +61,9 @@ private:
     void openSection(const QString &category);
     void closeSection();
     void entry(const ModernEntry &entry);
-    void ending();
+    bool ending(QIODevice *files); // files: the list of the entries' files
     bool flush(bool force);
+    bool flushFiles(QIODevice *files, bool force);
 
     void text(const QString &value); // HTML-escaped
     void text(const char *utf8) { text(QString::fromUtf8(utf8)); }
@@ -73,6 +74,7 @@ private:
     const bool m_screenshots;
     QIODevice *m_device = nullptr;
     QByteArray m_buffer;
+    QByteArray m_files; // the entries' files as JSON strings, for the script
     const ModernPageWords m_words;
     QStringList m_categories; // for the list of sections before the entries
     QList<int> m_counts;      // their entries

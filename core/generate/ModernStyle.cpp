@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace ModernStyle {
 
@@ -133,11 +132,21 @@ Font fontOf(const QString &text, double defaultPoints, double least)
     return font;
 }
 
-// The three properties of one role's font: --title-family, --title-size, --title-weight.
-QByteArray fontProperties(const QByteArray &role, const Font &font)
+// Custom properties as names (without their "--") and values.
+using Properties = QList<QPair<QByteArray, QByteArray>>;
+
+QByteArray declarations(const Properties &properties)
 {
-    return "--" + role + "-family:" + font.family + ";--" + role + "-size:" + font.size + ";--" + role +
-           "-weight:" + font.weight + ";";
+    QByteArray out;
+    for (const auto &property : properties)
+        out.append("--" + property.first + ":" + property.second + ";");
+    return out;
+}
+
+// The three properties of one role's font: --title-family, --title-size, --title-weight.
+Properties fontProperties(const QByteArray &role, const Font &font)
+{
+    return {{role + "-family", font.family}, {role + "-size", font.size}, {role + "-weight", font.weight}};
 }
 
 int position(const QString &text)
@@ -208,19 +217,13 @@ Palette darkPalette(const StyleFields &style)
 }
 
 // The colours of one scheme as the stylesheet's custom properties.
-QByteArray colourProperties(const Palette &p)
+Properties colourProperties(const Palette &p)
 {
-    const struct
-    {
-        const char *name;
-        Rgb color;
-    } colours[] = {{"page", p.page},     {"surface", p.surface}, {"border", p.border}, {"control", p.control},
-                   {"title", p.title},   {"button", p.button},   {"text", p.text},     {"link", p.link},
-                   {"active", p.active}, {"focus", p.focus},     {"on-page", p.onPage}};
-    QByteArray out;
-    for (const auto &colour : colours)
-        out += "--" + QByteArray(colour.name) + ":" + hex(colour.color) + ";";
-    return out;
+    const Properties colours = {{"page", hex(p.page)},     {"surface", hex(p.surface)}, {"border", hex(p.border)},
+                                {"control", hex(p.control)}, {"title", hex(p.title)},     {"button", hex(p.button)},
+                                {"text", hex(p.text)},       {"link", hex(p.link)},       {"active", hex(p.active)},
+                                {"focus", hex(p.focus)},     {"on-page", hex(p.onPage)}};
+    return colours;
 }
 
 } // namespace
@@ -280,21 +283,25 @@ QByteArray relativeLink(const QString &link)
 
 QByteArray css(const StyleFields &style)
 {
-    QByteArray out = ":root{" + fontProperties("title", fontOf(style.titleFont, 14, 1.5)) +
-                     fontProperties("button", fontOf(style.buttonFont, 10, 1.0625)) +
-                     fontProperties("text", fontOf(style.textFont, 10, 1)) +
-                     fontProperties("hyper", fontOf(style.hyperFont, 10, 1.0625));
-    out += "--logo-top:" + QByteArray::number(position(style.logoTop)) + "px;--logo-left:" +
-           QByteArray::number(position(style.logoLeft)) + "px;";
-    out += "--back:" + (StyleFields::isSet(style.backImage) ? mediaUrl(style.backImage) : QByteArray("none")) + ";";
-    if (pictured(style))
-        out += "--on:" + mediaUrl(style.buttonOnImage) + ";--off:" + mediaUrl(style.buttonOffImage) + ";";
-    out += colourProperties(lightPalette(style)) + "}\n";
-    out += "@media (prefers-color-scheme:dark){:root{" + colourProperties(darkPalette(style));
+    Properties light = fontProperties("title", fontOf(style.titleFont, 14, 1.5)) +
+                       fontProperties("button", fontOf(style.buttonFont, 10, 1.0625)) +
+                       fontProperties("text", fontOf(style.textFont, 10, 1)) +
+                       fontProperties("hyper", fontOf(style.hyperFont, 10, 1.0625));
+    light.append({"logo-top", QByteArray::number(position(style.logoTop)) + "px"});
+    light.append({"logo-left", QByteArray::number(position(style.logoLeft)) + "px"});
+    const bool backImage = StyleFields::isSet(style.backImage);
+    light.append({"back", backImage ? mediaUrl(style.backImage) : QByteArray("none")});
+    if (pictured(style)) {
+        light.append({"on", mediaUrl(style.buttonOnImage)});
+        light.append({"off", mediaUrl(style.buttonOffImage)});
+    }
+    light += colourProperties(lightPalette(style));
+    Properties dark = colourProperties(darkPalette(style));
     // A background picture made for a light page is dimmed under light text.
-    if (StyleFields::isSet(style.backImage))
-        out += "--back:linear-gradient(rgba(0,0,0,.65),rgba(0,0,0,.65))," + mediaUrl(style.backImage) + ";";
-    return out + "}}\n";
+    if (backImage)
+        dark.append({"back", "linear-gradient(rgba(0,0,0,.65),rgba(0,0,0,.65))," + mediaUrl(style.backImage)});
+    return ":root{" + declarations(light) + "}\n@media (prefers-color-scheme:dark){:root{" + declarations(dark) +
+           "}}\n";
 }
 
 bool pictured(const StyleFields &style)

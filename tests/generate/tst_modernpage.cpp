@@ -123,7 +123,7 @@ void TestModernPage::userTextStaysInItsPlace_data()
     QTest::newRow("no scheme can run") << "x"
                                        << "javascript:alert(1)"
                                        << "" << QList<QByteArray>{"href=\"javascript%3Aalert%281%29\""}
-                                       << QList<QByteArray>{"javascript:"};
+                                       << QList<QByteArray>{"href=\"javascript:"};
     QTest::newRow("quotes cannot leave the link")
         << "x"
         << "a\" onmouseover=\"alert(1).txt"
@@ -132,6 +132,9 @@ void TestModernPage::userTextStaysInItsPlace_data()
         << "x"
         << "//example.com/x.txt"
         << "" << QList<QByteArray>{"href=\".//example.com/x.txt\""} << QList<QByteArray>{"href=\"//"};
+    QTest::newRow("the script's list of files keeps a name in its string")
+        << "x" << QString::fromUtf8("a\"</script>\u2028\\b.txt") << ""
+        << QList<QByteArray>{"var F = [\"a\\\"\\u003c/script>\\u2028\\\\b.txt\"];"} << QList<QByteArray>{};
     QTest::newRow("percent, query and fragment are part of the name")
         << "x"
         << "100%#1?.txt"

@@ -1,3 +1,6 @@
+// The script of a Modern page: section buttons, the search, the chips and the sound button. ES5 only, so that the
+// HTA host runs it too; the page is complete without it. The page sets W, its words, and F, the file each entry
+// links, in the entries' order, before it.
 (function () {
   var doc = document;
   var main = doc.getElementById('menu');
@@ -79,19 +82,11 @@
   function toggler(section) { return function () { setOpen(section, !section.open); }; }
   var total = nodes.length;
   function now() { return new Date().getTime(); }
-  // The file an entry links: its heading's link (li > div > h3 > a), reached without a search through the entry,
-  // which costs Firefox most of a second at 100,000 entries.
-  function fileOf(li) {
-    var a = li.firstChild && li.firstChild.firstChild && li.firstChild.firstChild.firstChild;
-    var file = a && a.nodeType === 1 && a.tagName === 'A' ? a.getAttribute('href') || '' : '';
-    if (file.indexOf('%') >= 0) {
-      try { file = decodeURIComponent(file); } catch (e) { }
-    }
-    return file;
-  }
+  // The file each entry links, in F after the words: as typed, so that "my manual.pdf" finds it.
+  var files = F;
   function indexed(n, section) {
     if (texts[n] === null) {
-      texts[n] = fold((nodes[n].textContent || nodes[n].innerText || '') + ' ' + fileOf(nodes[n])) + ' ' + section.name;
+      texts[n] = fold((nodes[n].textContent || nodes[n].innerText || '') + ' ' + (files[n] || '')) + ' ' + section.name;
     }
     return texts[n];
   }
@@ -210,7 +205,7 @@
   // match need not wait for the writing.
   function countRest(j) {
     var began = now();
-    for (; j.counted < lists.length && now() - began < 20; j.counted++) {
+    for (; j.counted < lists.length && now() - began < 45; j.counted++) {
       var l = nth(j, j.counted);
       if (j.counts[l] === undefined) { j.counts[l] = matches(lists[l], j.words); }
     }
