@@ -2,22 +2,33 @@
 # Builds a fixed set of menus with `velmora build` in every template and prints the SHA-256 of each generated
 # Index.htm, Index.hta and Menu/Styles.css, one line per file, so that two versions of the program can be shown
 # to write the same bytes. With --measure FILE it also appends each build's peak memory and time to FILE.
+# The footers name the maker's address that the program was built with (VELMORA_HOMEPAGE_URL); --homepage URL
+# builds the program of this source with that setting (in build/homepage) and uses it, so that a version from before
+# the setting, which always wrote https://velmora.example/, can be compared with --homepage https://velmora.example/.
 #
-#   tools/page-hashes.sh [--velmora BIN] [--sizes "10000 100000 1000000"] [--measure FILE] > hashes.txt
+#   tools/page-hashes.sh [--velmora BIN | --homepage URL] [--sizes "10000 100000 1000000"] [--measure FILE] > hashes.txt
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 velmora="$root/build/bin/velmora"
 sizes="10000 100000 1000000"
 measure=""
+homepage=""
 while [ $# -gt 0 ]; do
     case "$1" in
         --velmora) velmora="$2"; shift 2 ;;
         --sizes) sizes="$2"; shift 2 ;;
         --measure) measure="$2"; shift 2 ;;
+        --homepage) homepage="$2"; shift 2 ;;
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
+if [ -n "$homepage" ]; then
+    cmake -S "$root" -B "$root/build/homepage" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        "-DVELMORA_HOMEPAGE_URL=$homepage" >/dev/null
+    cmake --build "$root/build/homepage" --parallel 2 --target velmora starter >&2
+    velmora="$root/build/homepage/bin/velmora"
+fi
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -1,8 +1,11 @@
+cmake_minimum_required(VERSION 3.21)
 # Runs lupdate over Velmora's sources and the captions and tool tips of its form files.
 #   MODE=update: writes the .ts files of the source.
 #   MODE=check: updates copies in WORK and fails unless they equal the originals and every message is finished.
-# Expects LUPDATE, SOURCE, LANGUAGES (separated by commas), MODE and WORK.
+# The page languages (PAGE_LANGUAGES) hold only the Modern pages' words, from the one file that has them.
+# Expects LUPDATE, SOURCE, LANGUAGES and PAGE_LANGUAGES (separated by commas), MODE and WORK.
 string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+string(REPLACE "," ";" PAGE_LANGUAGES "${PAGE_LANGUAGES}")
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
@@ -24,7 +27,11 @@ endforeach()
 file(WRITE ${WORK}/formtexts.cpp "${form_texts}")
 
 set(failed "")
-foreach(lang IN LISTS LANGUAGES)
+foreach(lang IN LISTS LANGUAGES PAGE_LANGUAGES)
+    set(inputs ${SOURCE}/app ${SOURCE}/core ${SOURCE}/wizard ${SOURCE}/controls/host ${WORK}/formtexts.cpp)
+    if(lang IN_LIST PAGE_LANGUAGES)
+        set(inputs ${SOURCE}/core/generate/ModernPageWords.cpp)
+    endif()
     set(original ${SOURCE}/translations/velmora_${lang}.ts)
     if(MODE STREQUAL "update")
         set(ts ${original})
@@ -36,8 +43,7 @@ foreach(lang IN LISTS LANGUAGES)
     endif()
     execute_process(
         COMMAND ${LUPDATE} -silent -locations none -no-ui-lines -target-language ${lang}
-                ${SOURCE}/app ${SOURCE}/core ${SOURCE}/wizard ${SOURCE}/controls/host ${WORK}/formtexts.cpp
-                -ts ${ts}
+                ${inputs} -ts ${ts}
         RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
         message(FATAL_ERROR "lupdate failed for ${lang}")

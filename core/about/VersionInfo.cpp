@@ -44,7 +44,9 @@ int revision()
 
 QString companyName()
 {
-    return MakerAddress::host();
+    // The maker's host where the build names one.
+    const QString host = MakerAddress::host();
+    return host.isEmpty() ? QStringLiteral("Velmora") : host;
 }
 
 QString legalCopyright()

@@ -2,17 +2,13 @@
 
 #include <QString>
 
-// The maker's web address: the page footer links it and the About box shows it.
+// The maker's web page, from the build setting VELMORA_HOMEPAGE_URL. A build without it names none: the footers
+// then say who made the page without a link, and the About box shows no link.
 namespace MakerAddress {
 
-inline QString url()
-{
-    return QStringLiteral("https://velmora.example/");
-}
-
-inline QString host()
-{
-    return QStringLiteral("velmora.example");
-}
+// "https://example.org/velmora/", or empty.
+QString url();
+// Its host ("example.org"), or empty.
+QString host();
 
 } // namespace MakerAddress

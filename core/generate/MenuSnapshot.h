@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/generate/MakerAddress.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -118,4 +120,5 @@ struct MenuSnapshot
     qint64 currentMenuID = 0;                // MenuNo of the entries to write
     QString programFolder;                   // where AUTORUN.INF and Start.exe lie
     QString language = QStringLiteral("en"); // the page's language (MenuLanguage)
+    QString makerAddress = MakerAddress::url(); // the footers' link; empty: a footer without one
 };

@@ -1,16 +1,15 @@
 #include "core/generate/ModernPage.h"
 
 #include "core/generate/DescriptionCleaner.h"
-#include "core/generate/MakerAddress.h"
 #include "core/generate/ModernStyle.h"
 #include "core/generate/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QIODevice>
-#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <iterator>
 
@@ -28,315 +27,41 @@ constexpr int entriesPerList = 100;
 
 const char *const kindClasses[] = {"k0", "k1", "k2", "k3", "k4", "k5", "k6"};
 
-// The script: section buttons, the search, the chips and the sound button. ES5 only, so the HTA host runs it too;
-// the page is complete without it. The words it writes come in W, before it.
-const char script[] = R"JS((function () {
-  var doc = document;
-  var main = doc.getElementById('menu');
-  var box = doc.getElementById('q');
-  var count = doc.getElementById('count');
-  var none = doc.getElementById('none');
-  if (!main || !box || !count || !none) { return; }
-  function hasClass(el, name) { return (' ' + el.className + ' ').indexOf(' ' + name + ' ') >= 0; }
-  function setClass(el, name, on) {
-    if (on === hasClass(el, name)) { return; }
-    if (on) { el.className = el.className ? el.className + ' ' + name : name; }
-    else { el.className = (' ' + el.className + ' ').replace(' ' + name + ' ', ' ').replace(/^\s+|\s+$/g, ''); }
-  }
-  function setText(el, text) {
-    while (el.firstChild) { el.removeChild(el.firstChild); }
-    el.appendChild(doc.createTextNode(text));
-  }
-  function number(n) {
-    var s = String(n);
-    var out = '';
-    while (s.length > 3) { out = W.group + s.slice(s.length - 3) + out; s = s.slice(0, s.length - 3); }
-    return s + out;
-  }
-  var plain = 'àáâãäåæçèéêëìíîïñòóôõöøùúûüýÿœß';
-  var base = ['a', 'a', 'a', 'a', 'a', 'a', 'ae', 'c', 'e', 'e', 'e', 'e', 'i', 'i', 'i', 'i', 'n', 'o', 'o', 'o',
-    'o', 'o', 'o', 'u', 'u', 'u', 'u', 'y', 'y', 'oe', 'ss'];
-  // Letter case and accents aside: "cafe" finds "Café".
-  function fold(s) {
-    s = s.toLowerCase();
-    if (!/[^\x00-\x7f]/.test(s)) { return s; }
-    if (s.normalize) { s = s.normalize('NFD').replace(/[\u0300-\u036f]/g, ''); }
-    if (!/[^\x00-\x7f]/.test(s)) { return s; }
-    return s.replace(/[\u00df-\u00ff\u0153]/g, function (c) { var i = plain.indexOf(c); return i < 0 ? c : base[i]; });
-  }
-  var sections = [];
-  var lists = [];
-  var nodes = [];
-  var classes = [];
-  var texts = [];
-  var on = [];
-  var i, el;
-  for (i = 0; (el = doc.getElementById('s' + i)); i++) {
-    var heading = doc.getElementById('h' + i);
-    var panel = doc.getElementById('p' + i);
-    // The section's button is made here, so that none is dead without the script.
-    var button = doc.createElement('button');
-    button.type = 'button';
-    button.className = 'cat-b';
-    button.setAttribute('aria-expanded', 'true');
-    button.setAttribute('aria-controls', 'p' + i);
-    while (heading.firstChild) { button.appendChild(heading.firstChild); }
-    heading.appendChild(button);
-    heading.className = 'hb';
-    var section = { node: el, button: button, open: true, index: i, firstList: lists.length, none: false,
-      name: fold(button.textContent || button.innerText || '') };
-    // A long section's entries come in several lists, one after the other.
-    for (var list = panel; list; list = list.nextSibling) {
-      if (list.nodeType !== 1) { continue; }
-      var entries = { node: list, section: section, first: nodes.length, none: false };
-      for (var li = list.firstChild; li; li = li.nextSibling) {
-        if (li.nodeType === 1) { nodes.push(li); classes.push(li.className); texts.push(null); on.push(true); }
-      }
-      entries.last = nodes.length;
-      lists.push(entries);
-    }
-    section.lastList = lists.length;
-    button.onclick = toggler(section);
-    sections.push(section);
-  }
-  function setOpen(section, open) {
-    section.open = open;
-    setClass(section.node, 'closed', !open);
-    setClass(section.node, 'sought', searching && !open);
-    section.button.setAttribute('aria-expanded', open ? 'true' : 'false');
-  }
-  function toggler(section) { return function () { setOpen(section, !section.open); }; }
-  var total = nodes.length;
-  function now() { return new Date().getTime(); }
-  function indexed(n, section) {
-    if (texts[n] === null) {
-      var link = nodes[n].getElementsByTagName('a')[0];
-      var file = link ? link.getAttribute('href') || '' : '';
-      try { file = decodeURIComponent(file); } catch (e) { }
-      texts[n] = fold((nodes[n].textContent || nodes[n].innerText || '') + ' ' + file) + ' ' + section.name;
-    }
-    return texts[n];
-  }
-  // The search text of every entry, made in short slices while the reader looks at the page, never in one freeze.
-  var made = 0;
-  function makeSome() {
-    var began = now();
-    for (var l = 0; l < lists.length && now() - began < 8; l++) {
-      if (lists[l].last <= made) { continue; }
-      for (var n = lists[l].first; n < lists[l].last; n++) { indexed(n, lists[l].section); }
-      made = lists[l].last;
-    }
-    if (made < total) { setTimeout(makeSome, 20); }
-  }
-  setTimeout(makeSome, 200);
-  var last = '';
-  function showCount(shown) {
-    setText(count, shown < 0 ? (total === 1 ? W.entry : W.entries.replace('%1', number(total)))
-      : W.shownOf.replace('%1', number(shown)).replace('%2', number(total)));
-    none.style.display = shown === 0 ? '' : 'none';
-  }
-  // One list brought to the search: only the entries whose state changes are written, and a list without a match
-  // is hidden whole, its entries untouched. Gives how many of its entries show.
-  var hit = [];
-  var written = 0;
-  function apply(list, words) {
-    var found = 0;
-    var n, w, text, match;
-    for (n = list.first; n < list.last; n++) {
-      match = true;
-      if (words) {
-        text = indexed(n, list.section);
-        for (w = 0; match && w < words.length; w++) { match = text.indexOf(words[w]) >= 0; }
-      }
-      hit[n - list.first] = match;
-      if (match) { found++; }
-    }
-    for (n = list.first; found && n < list.last; n++) {
-      match = hit[n - list.first];
-      if (match !== on[n]) {
-        on[n] = match;
-        nodes[n].className = match ? classes[n] : classes[n] + ' off';
-        written++;
-      }
-    }
-    if (!found !== list.none) {
-      list.none = !found;
-      setClass(list.node, 'none', list.none);
-    }
-    return found;
-  }
-  // The list at the top of the view, below the toolbar (the one before it may still show a little).
-  var bar = doc.getElementById('tools').parentNode;
-  function firstInView() {
-    if (!doc.elementFromPoint || !bar.getBoundingClientRect) { return 0; }
-    var width = window.innerWidth || doc.documentElement.clientWidth;
-    var el = doc.elementFromPoint(Math.floor(width / 2), Math.max(bar.getBoundingClientRect().bottom, 0) + 2);
-    for (; el && el !== main; el = el.parentNode) {
-      for (var l = 0; l < lists.length; l++) {
-        if (lists[l].node === el || lists[l].section.node === el) { return Math.max(l - 1, 0); }
-      }
-    }
-    return 0;
-  }
-  // A search runs list by list, from the view onwards, then back up from it. A large page paints the part in view
-  // at once and does the rest in short slices after; the count follows when all is done, and a newer search or
-  // clearing stops an unfinished one.
-  var job = null;
-  var searching = false;
-  var sliced = total > 2000;
-  function run(from) {
-    var query = fold(box.value.replace(/^\s+|\s+$/g, ''));
-    if (query === last) { return; }
-    last = query;
-    // Where the view is, read before anything changes, so that reading it lays out nothing new.
-    var start = typeof from === 'number' ? from : sliced ? firstInView() : 0;
-    // Closed sections show their entries during a search: a class on each closed one, never on the whole list,
-    // which would have the browser look over every entry.
-    if ((query !== '') !== searching) {
-      searching = query !== '';
-      for (var c = 0; c < sections.length; c++) { setClass(sections[c].node, 'sought', searching && !sections[c].open); }
-    }
-    // Enough entries to fill the view (an entry is at least about 4rem high).
-    var fill = Math.ceil((window.innerHeight || doc.documentElement.clientHeight) / 64) + 2;
-    job = { words: query ? query.split(/\s+/) : null, start: start, fill: fill, at: 0, shown: 0, found: [], left: [] };
-    for (var s = 0; s < sections.length; s++) {
-      job.found.push(0);
-      job.left.push(sections[s].lastList - sections[s].firstList);
-    }
-    step(job, true);
-  }
-  function step(j, first) {
-    var began = now();
-    var writes = written;
-    var shown = 0;
-    while (j.at < lists.length) {
-      var l = j.at < lists.length - j.start ? j.start + j.at : lists.length - 1 - j.at;
-      var list = lists[l];
-      var s = list.section;
-      var found = apply(list, j.words);
-      var k = s.index;
-      j.at++;
-      j.shown += found;
-      j.found[k] += found;
-      j.left[k]--;
-      if ((found > 0 || j.left[k] === 0) && (j.found[k] === 0) !== s.none) {
-        s.none = j.found[k] === 0;
-        setClass(s.node, 'none', s.none);
-      }
-      shown += found;
-      if (sliced && (first ? shown >= j.fill && j.at > 1 || now() - began > 40
-        : written - writes > 600 || now() - began > 12)) { break; }
-    }
-    if (j.shown > 0 && none.style.display !== 'none') { none.style.display = 'none'; }
-    if (j.at < lists.length) {
-      // The rest waits for the part in view to be painted, then goes on between the browser's other work.
-      var next = function () { if (job === j) { step(j, false); } };
-      if (first && window.requestAnimationFrame) {
-        window.requestAnimationFrame(function () { setTimeout(next, 0); });
-      } else {
-        setTimeout(next, 0);
-      }
-      return;
-    }
-    job = null;
-    showCount(j.words ? j.shown : -1);
-  }
-  function clear(from) {
-    box.value = '';
-    run(from);
-  }
-  function search() { run(); }
-  box.oninput = search;
-  box.onkeyup = function (e) {
-    e = e || window.event;
-    if (e.keyCode === 27) { clear(); return; }
-    run();
-  };
-  box.onchange = search;
-  box.onsearch = search;
-  doc.getElementById('clear').onclick = function () { clear(); box.focus(); };
-  // "/" goes to the search box from anywhere but a text field.
-  doc.onkeydown = function (e) {
-    e = e || window.event;
-    var target = e.target || e.srcElement;
-    var tag = target && target.tagName;
-    if ((e.key === '/' || (!e.key && e.keyCode === 191)) && tag !== 'INPUT' && tag !== 'TEXTAREA' &&
-        !e.ctrlKey && !e.altKey && !e.metaKey) {
-      box.focus();
-      box.select();
-      return false;
-    }
-  };
-  // A chip opens its category, and leaves a search that hides it, its own entries first.
-  function jumper(section) {
-    return function () {
-      if (last && section.none) { clear(section.firstList); }
-      setOpen(section, true);
-      return true;
-    };
-  }
-  var chips = doc.getElementById('chips');
-  if (chips) {
-    var links = chips.getElementsByTagName('a');
-    for (i = 0; i < links.length && i < sections.length; i++) { links[i].onclick = jumper(sections[i]); }
-  }
-  // The sound: a small play and pause button where the host can play it, the player itself otherwise.
-  var sound = doc.getElementById('snd');
-  if (sound && sound.play && sound.canPlayType) {
-    var play = doc.createElement('button');
-    play.type = 'button';
-    play.id = 'play';
-    var label = function () { setText(play, sound.paused ? W.play : W.pause); setClass(play, 'on', !sound.paused); };
-    play.onclick = function () {
-      if (sound.paused) {
-        var started = sound.play();
-        if (started && started['catch']) { started['catch'](function () { label(); }); }
-      } else { sound.pause(); }
-      label();
-    };
-    sound.onplay = label;
-    sound.onpause = label;
-    sound.controls = false;
-    sound.parentNode.insertBefore(play, sound);
-    label();
-  }
-  doc.getElementById('tools').style.display = '';
-  showCount(-1);
-})();
-)JS";
-
-// A JSON string, safe inside a script element.
-QByteArray jsonText(const char *utf8)
+// The page's script and stylesheet (web/modern.js, web/modern.css), compiled in. The script is ES5 only, so the HTA
+// host runs it too; the page is complete without it.
+QByteArray webFile(const char *name)
 {
-    QByteArray out("\"");
-    for (const char *c = utf8; *c; ++c) {
-        switch (*c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '<':
-            out += "\\u003c";
-            break;
-        default:
-            out += *c;
-        }
+    QFile file(QStringLiteral(":/modern/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A JSON string, safe inside a script element and an ES5 string literal: no "<", no line break of any kind.
+QByteArray jsonText(const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size() + 2);
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'"' || u == u'\\')
+            escaped += QLatin1Char('\\') + c;
+        else if (u < 0x20 || u == u'<' || u == 0x2028 || u == 0x2029)
+            escaped += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+        else
+            escaped += c;
     }
-    return out + "\"";
+    return "\"" + escaped.toUtf8() + "\"";
 }
 
 } // namespace
 
 ModernPage::ModernPage(const MenuSnapshot &snapshot, bool screenshots)
-    : m_snapshot(snapshot), m_screenshots(screenshots), m_words(ModernPageWords::of(snapshot.language))
+    : m_snapshot(snapshot), m_screenshots(screenshots), m_words(snapshot.language)
 {}
 
 QString ModernPage::sizeText(qint64 bytes, const ModernPageWords &words)
 {
     if (bytes < 1024)
-        return bytes == 1 ? QString::fromUtf8(words.byte) : QString::fromUtf8(words.bytes).arg(bytes);
+        return bytes == 1 ? words.byte : words.bytes.arg(words.digits(bytes));
     double value = double(bytes);
     int unit = -1;
     // Round first, then move up when the rounded figure reaches 1024 ("1023.7 KB" is "1.0 MB").
@@ -349,9 +74,8 @@ QString ModernPage::sizeText(qint64 bytes, const ModernPageWords &words)
             break;
         }
     }
-    QString number = value < 10 ? QString::number(value, 'f', 1) : QString::number(qint64(value));
-    number.replace(QLatin1Char('.'), QLatin1Char(words.decimal));
-    return number + QChar(0xA0) + QString::fromUtf8(words.units[unit]);
+    const QString number = value < 10 ? words.oneDecimal(value) : words.digits(qint64(value));
+    return number + QChar(0xA0) + words.units.at(unit);
 }
 
 ModernPage::Kind ModernPage::kindOf(const QString &link)
@@ -404,14 +128,20 @@ bool ModernPage::styleMediumPresent(const QString &mediaField) const
     return present(mediaField) || (QDir::isAbsolutePath(mediaField) && QFileInfo(mediaField).isFile());
 }
 
+StyleFields ModernPage::presentStyle() const
+{
+    StyleFields style = m_snapshot.style;
+    for (QString *media : {&style.backImage, &style.buttonOnImage, &style.buttonOffImage})
+        if (!styleMediumPresent(*media))
+            media->clear();
+    return style;
+}
+
 QString ModernPage::countText(qint64 count) const
 {
     if (count == 1)
-        return QString::fromUtf8(m_words.entry);
-    QString digits = QString::number(count);
-    for (int at = int(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(at, QString::fromUtf8(m_words.group));
-    return QString::fromUtf8(m_words.entries).arg(digits);
+        return m_words.entry;
+    return m_words.entries.arg(m_words.number(count));
 }
 
 bool ModernPage::flush(bool force)
@@ -438,7 +168,7 @@ void ModernPage::head()
         "<meta http-equiv=\"X-UA-Compatible\" content=\"IE=edge\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         "<meta name=\"color-scheme\" content=\"light dark\">\n<meta name=\"description\" content=\"");
-    text(QString::fromUtf8(m_words.description).arg(title, countText(m_entries)));
+    text(m_words.description.arg(title, countText(m_entries)));
     raw("\">\n<title>");
     text(title);
     raw("</title>\n");
@@ -451,11 +181,8 @@ void ModernPage::head()
         raw("<link rel=\"icon\" href=\"data:,\">\n");
     }
     raw("<style>\n");
-    StyleFields style = m_snapshot.style;
-    for (QString *media : {&style.backImage, &style.buttonOnImage, &style.buttonOffImage})
-        if (!styleMediumPresent(*media))
-            media->clear();
-    raw(ModernStyle::css(style));
+    raw(ModernStyle::css(presentStyle()));
+    raw(webFile("modern.css"));
     raw("</style>\n</head>\n<body>\n");
 }
 
@@ -504,24 +231,24 @@ void ModernPage::toolbar()
             raw("<li><a href=\"#s" + QByteArray::number(i) + "\">");
             text(m_categories.at(i));
             raw(" <span class=\"n\">");
-            QString digits = QString::number(m_counts.at(i));
-            for (int at = int(digits.size()) - 3; at > 0; at -= 3)
-                digits.insert(at, QString::fromUtf8(m_words.group));
-            text(digits);
+            text(m_words.number(m_counts.at(i)));
             raw("</span></a></li>\n");
         }
         raw("</ul>\n</nav>\n");
     }
     raw("</div>\n<p class=\"print\">");
     text(m_words.printed);
-    raw(m_entries > 1000 ? "</p>\n<main id=\"menu\" class=\"big\" tabindex=\"-1\">\n"
-                         : "</p>\n<main id=\"menu\" tabindex=\"-1\">\n");
+    QByteArray classes = m_entries > 1000 ? "big" : "";
+    if (ModernStyle::pictured(presentStyle()))
+        classes += classes.isEmpty() ? "pictured" : " pictured";
+    raw(classes.isEmpty() ? "</p>\n<main id=\"menu\" tabindex=\"-1\">\n"
+                          : "</p>\n<main id=\"menu\" class=\"" + classes + "\" tabindex=\"-1\">\n");
 }
 
 void ModernPage::openSection(const QString &category)
 {
     const QByteArray index = QByteArray::number(m_categories.size());
-    m_categories.append(category.isEmpty() ? QString::fromUtf8(m_words.otherCategory) : category);
+    m_categories.append(category.isEmpty() ? m_words.otherCategory : category);
     m_counts.append(0);
     // Open in the markup: without a script every entry shows. The script turns the heading into a button.
     raw("<section class=\"cat\" id=\"s" + index + "\" aria-labelledby=\"h" + index + "\">\n<h2 id=\"h" + index + "\">");
@@ -542,6 +269,11 @@ void ModernPage::entry(const ModernEntry &entry)
     if (m_counts.last() > 0 && m_counts.last() % entriesPerList == 0)
         raw("</ul>\n<ul class=\"entries\">\n");
     ++m_counts.last();
+    // The script searches the file names from a list of its own: reading them from the entries' links would cost
+    // it most of a second at 100,000 entries.
+    if (m_entries > 0)
+        m_files += ',';
+    m_files += jsonText(entry.link);
     raw("<li class=\"e ");
     raw(kindClasses[int(kind)]);
     raw("\"><div class=\"eb\"><h3>");
@@ -557,7 +289,7 @@ void ModernPage::entry(const ModernEntry &entry)
         raw("</a>");
     }
     raw("</h3><p class=\"em\">");
-    text(m_words.kinds[int(kind)]);
+    text(m_words.kinds.at(int(kind)));
     if (!m_snapshot.rootPath.isEmpty() && !entry.link.isEmpty()) {
         const QFileInfo file(m_snapshot.rootPath + entry.link);
         if (file.isFile()) {
@@ -577,33 +309,61 @@ void ModernPage::entry(const ModernEntry &entry)
         // A thumbnail of a fixed box (the picture keeps its shape inside it) that opens the full picture.
         const QByteArray link = "Menu/" + ModernStyle::relativeLink(PathMapping::getFileName(entry.screenshot));
         raw("<a class=\"shot\" href=\"" + link + "\" aria-label=\"");
-        text(QString::fromUtf8(m_words.screenshot).arg(title));
+        text(m_words.screenshot.arg(title));
         raw("\"><img src=\"" + link + "\" width=\"160\" height=\"100\" loading=\"lazy\" alt=\"\"></a>");
     }
     raw("</li>\n");
 }
 
-void ModernPage::ending()
+bool ModernPage::ending(QIODevice *files)
 {
-    raw("</main>\n<footer><a href=\"");
-    text(MakerAddress::url());
-    raw("\">");
-    text(m_words.madeWith);
-    raw("</a></footer>\n</div>\n<script>\nvar W = {");
+    // The maker's page, when the build names one; otherwise the footer is plain text.
+    raw("</main>\n<footer>");
+    if (m_snapshot.makerAddress.isEmpty()) {
+        text(m_words.madeWith);
+    } else {
+        raw("<a href=\"");
+        text(m_snapshot.makerAddress);
+        raw("\">");
+        text(m_words.madeWith);
+        raw("</a>");
+    }
+    raw("</footer>\n</div>\n<script>\nvar W = {");
     const struct
     {
         const char *name;
-        const char *value;
-    } words[] = {{"entry", m_words.entry}, {"entries", m_words.entries}, {"shownOf", m_words.shownOf},
-                 {"group", m_words.group}, {"play", m_words.play},       {"pause", m_words.pause}};
+        QString value;
+    } words[] = {{"entry", m_words.entry}, {"entries", m_words.entries},       {"shownOf", m_words.shownOf},
+                 {"group", m_words.groupSeparator()}, {"zero", m_words.zeroDigit()}, {"play", m_words.play},
+                 {"pause", m_words.pause}};
     for (const auto &word : words) {
         raw(word.name);
         raw(": ");
         raw(jsonText(word.value));
-        raw(word.name == words[std::size(words) - 1].name ? "};\n" : ", ");
+        raw(&word == &words[std::size(words) - 1] ? "};\nvar F = [" : ", ");
     }
-    raw(script);
+    // The entries' files, in their order.
+    while (!files->atEnd()) {
+        raw(files->read(flushSize));
+        if (!flush(false))
+            return false;
+    }
+    raw("];\n");
+    raw(webFile("modern.js"));
     raw("</script>\n</body>\n</html>\n");
+    return true;
+}
+
+bool ModernPage::flushFiles(QIODevice *files, bool force)
+{
+    if (m_files.size() < flushSize && !force)
+        return true;
+    if (files->write(m_files) != m_files.size()) {
+        m_error = files->errorString();
+        return false;
+    }
+    m_files.clear();
+    return true;
 }
 
 StepResult ModernPage::write(QIODevice *device, const EntrySource &next)
@@ -633,7 +393,14 @@ bool ModernPage::writeAll(QIODevice *device, const EntrySource &next)
                       .arg(entries.errorString());
         return false;
     }
+    QTemporaryFile files;
+    if (!files.open()) {
+        m_error = QCoreApplication::translate("Build", "There is no room for the page's entries: %1")
+                      .arg(files.errorString());
+        return false;
+    }
     m_device = &entries;
+    m_files.clear();
     ModernEntry current;
     QString category;
     while (next(current)) {
@@ -646,12 +413,12 @@ bool ModernPage::writeAll(QIODevice *device, const EntrySource &next)
         }
         entry(current);
         ++m_entries;
-        if (!flush(false))
+        if (!flush(false) || !flushFiles(&files, false))
             return false;
     }
     if (m_entries > 0)
         closeSection();
-    if (!flush(true) || !entries.seek(0))
+    if (!flush(true) || !entries.seek(0) || !flushFiles(&files, true) || !files.seek(0))
         return false;
     m_device = device;
     head();
@@ -668,6 +435,5 @@ bool ModernPage::writeAll(QIODevice *device, const EntrySource &next)
             return false;
         }
     }
-    ending();
-    return flush(true);
+    return ending(&files) && flush(true);
 }

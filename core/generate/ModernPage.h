@@ -43,7 +43,7 @@ public:
     int entryCount() const { return m_entries; }
 
     // "512 bytes", "812 KB", "1.4 GB": binary units, one decimal below ten, in the words and number format of words.
-    static QString sizeText(qint64 bytes, const ModernPageWords &words = ModernPageWords::of(QString()));
+    static QString sizeText(qint64 bytes, const ModernPageWords &words);
     // By the extension of the link.
     static Kind kindOf(const QString &link);
 
@@ -55,12 +55,15 @@ private:
     bool present(const QString &mediaField) const;
     // A style medium: in Menu, or the file the build copies there.
     bool styleMediumPresent(const QString &mediaField) const;
+    // The style with the pictures that are missing left out.
+    StyleFields presentStyle() const;
     QString countText(qint64 count) const;
     void openSection(const QString &category);
     void closeSection();
     void entry(const ModernEntry &entry);
-    void ending();
+    bool ending(QIODevice *files); // files: the list of the entries' files
     bool flush(bool force);
+    bool flushFiles(QIODevice *files, bool force);
 
     void text(const QString &value); // HTML-escaped
     void text(const char *utf8) { text(QString::fromUtf8(utf8)); }
@@ -71,7 +74,8 @@ private:
     const bool m_screenshots;
     QIODevice *m_device = nullptr;
     QByteArray m_buffer;
-    const ModernPageWords &m_words;
+    QByteArray m_files; // the entries' files as JSON strings, for the script
+    const ModernPageWords m_words;
     QStringList m_categories; // for the list of sections before the entries
     QList<int> m_counts;      // their entries
     int m_entries = 0;

@@ -2,139 +2,91 @@
 
 #include "core/generate/MenuSnapshot.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
+#include <QTranslator>
+
+// The compiled-in translations (translations/CMakeLists.txt); outside any namespace, as Qt's macro needs.
+static void initPageWords()
+{
+    Q_INIT_RESOURCE(page_words);
+}
 
 namespace {
 
-// UTF-8. English first: it is the fallback.
-const ModernPageWords table[] = {
-    {"en",
-     "Search",
-     "Title, description, file or type",
-     "1 entry",
-     "%1 entries",
-     "%1 of %2 entries",
-     "No entry matches your search.",
-     "Clear the search",
-     "Skip to the entries",
-     "Categories",
-     "Other",
-     {"Document", "Archive", "Program", "Image", "Audio", "Video", "Other"},
-     "1 byte",
-     "%1 bytes",
-     {"KB", "MB", "GB", "TB", "PB"},
-     '.',
-     ",",
-     "Play sound",
-     "Pause sound",
-     "Open the sound",
-     "Full-size screenshot: %1",
-     "%1: a menu of %2",
-     "Made with Velmora",
-     "Links are printed after each entry."},
-    {"de",
-     "Suche",
-     "Titel, Beschreibung, Datei oder Art",
-     "1 Eintrag",
-     "%1 Eintr\xC3\xA4ge",
-     "%1 von %2 Eintr\xC3\xA4gen",
-     "Kein Eintrag passt zu Ihrer Suche.",
-     "Suche l\xC3\xB6schen",
-     "Zu den Eintr\xC3\xA4gen springen",
-     "Kategorien",
-     "Sonstiges",
-     {"Dokument", "Archiv", "Programm", "Bild", "Audio", "Video", "Sonstiges"},
-     "1 Byte",
-     "%1 Bytes",
-     {"KB", "MB", "GB", "TB", "PB"},
-     ',',
-     ".",
-     "Ton abspielen",
-     "Ton anhalten",
-     "Ton \xC3\xB6"
-     "ffnen",
-     "Bildschirmfoto in voller Gr\xC3\xB6\xC3\x9F"
-     "e: %1",
-     "%1: ein Men\xC3\xBC mit %2",
-     "Erstellt mit Velmora",
-     "Die Links stehen hinter jedem Eintrag."},
-    {"fr",
-     "Recherche",
-     "Titre, description, fichier ou type",
-     "1 entr\xC3\xA9"
-     "e",
-     "%1 entr\xC3\xA9"
-     "es",
-     "%1 sur %2 entr\xC3\xA9"
-     "es",
-     "Aucune entr\xC3\xA9"
-     "e ne correspond \xC3\xA0 votre recherche.",
-     "Effacer la recherche",
-     "Aller aux entr\xC3\xA9"
-     "es",
-     "Cat\xC3\xA9gories",
-     "Autres",
-     {"Document", "Archive", "Programme", "Image", "Audio", "Vid\xC3\xA9o", "Autre"},
-     "1 octet",
-     "%1 octets",
-     {"Ko", "Mo", "Go", "To", "Po"},
-     ',',
-     "\xE2\x80\xAF",
-     "Lire le son",
-     "Mettre le son en pause",
-     "Ouvrir le son",
-     "Capture d\xE2\x80\x99\xC3\xA9"
-     "cran en taille r\xC3\xA9"
-     "elle\xC2\xA0: %1",
-     "%1\xC2\xA0: un menu de %2",
-     "Cr\xC3\xA9\xC3\xA9 avec Velmora",
-     "Les liens sont imprim\xC3\xA9s apr\xC3\xA8s chaque entr\xC3\xA9"
-     "e."},
-    {"es",
-     "Buscar",
-     "T\xC3\xADtulo, descripci\xC3\xB3n, archivo o tipo",
-     "1 entrada",
-     "%1 entradas",
-     "%1 de %2 entradas",
-     "Ninguna entrada coincide con su b\xC3\xBAsqueda.",
-     "Borrar la b\xC3\xBAsqueda",
-     "Ir a las entradas",
-     "Categor\xC3\xAD"
-     "as",
-     "Otros",
-     {"Documento", "Archivo comprimido", "Programa", "Imagen", "Audio",
-      "V\xC3\xAD"
-      "deo",
-      "Otro"},
-     "1 byte",
-     "%1 bytes",
-     {"KB", "MB", "GB", "TB", "PB"},
-     ',',
-     ".",
-     "Reproducir el sonido",
-     "Pausar el sonido",
-     "Abrir el sonido",
-     "Captura de pantalla a tama\xC3\xB1o completo: %1",
-     "%1: un men\xC3\xBA de %2",
-     "Hecho con Velmora",
-     "Los enlaces se imprimen tras cada entrada."},
+struct Phrase
+{
+    const char *source;
+    const char *comment;
 };
 
 QString primary(const QString &language)
 {
-    return language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+    return language.trimmed().section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
 }
 
 } // namespace
 
-const ModernPageWords &ModernPageWords::of(const QString &language)
+ModernPageWords::ModernPageWords(const QString &language)
 {
+    initPageWords();
+    QTranslator translator;
     const QString wanted = primary(code(language));
-    for (const ModernPageWords &words : table) {
-        if (wanted == QLatin1String(words.language))
-            return words;
-    }
-    return table[0];
+    const bool translated = wanted != QLatin1String("en") && !wanted.isEmpty() &&
+                            translator.load(QStringLiteral(":/words/velmora_%1.qm").arg(wanted)) &&
+                            !translator.translate("ModernPage", "Search").isEmpty();
+    m_locale = QLocale(translated ? wanted : QStringLiteral("en"));
+    m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    // The English source where the language has no word for it.
+    const auto t = [&](const char *source, const char *disambiguation = nullptr) {
+        const QString word = translated ? translator.translate("ModernPage", source, disambiguation) : QString();
+        return word.isEmpty() ? QString::fromUtf8(source) : word;
+    };
+    // A word whose English is the same as another's: "Other" kind, "Other" category.
+    const auto word = [&t](const Phrase &phrase) { return t(phrase.source, phrase.comment); };
+    search = t(QT_TRANSLATE_NOOP("ModernPage", "Search"));
+    searchHint = t(QT_TRANSLATE_NOOP("ModernPage", "Title, description, file or type"));
+    entry = t(QT_TRANSLATE_NOOP("ModernPage", "1 entry"));
+    entries = t(QT_TRANSLATE_NOOP("ModernPage", "%1 entries"));
+    shownOf = t(QT_TRANSLATE_NOOP("ModernPage", "%1 of %2 entries"));
+    noResult = t(QT_TRANSLATE_NOOP("ModernPage", "No entry matches your search."));
+    clear = t(QT_TRANSLATE_NOOP("ModernPage", "Clear the search"));
+    skip = t(QT_TRANSLATE_NOOP("ModernPage", "Skip to the entries"));
+    categories = t(QT_TRANSLATE_NOOP("ModernPage", "Categories"));
+    otherCategory = word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "Other", "entries without a category"));
+    kinds = {word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "Document", "kind of file")),
+             word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "Archive", "kind of file")),
+             word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "Program", "kind of file")),
+             word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "Image", "kind of file")),
+             word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "Audio", "kind of file")),
+             word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "Video", "kind of file")),
+             word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "Other", "kind of file"))};
+    byte = t(QT_TRANSLATE_NOOP("ModernPage", "1 byte"));
+    bytes = t(QT_TRANSLATE_NOOP("ModernPage", "%1 bytes"));
+    units = {word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "KB", "kibibytes")), word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "MB", "mebibytes")),
+             word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "GB", "gibibytes")), word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "TB", "tebibytes")),
+             word(Phrase QT_TRANSLATE_NOOP3("ModernPage", "PB", "pebibytes"))};
+    play = t(QT_TRANSLATE_NOOP("ModernPage", "Play sound"));
+    pause = t(QT_TRANSLATE_NOOP("ModernPage", "Pause sound"));
+    soundLink = t(QT_TRANSLATE_NOOP("ModernPage", "Open the sound"));
+    screenshot = t(QT_TRANSLATE_NOOP("ModernPage", "Full-size screenshot: %1"));
+    description = t(QT_TRANSLATE_NOOP("ModernPage", "%1: a menu of %2"));
+    madeWith = t(QT_TRANSLATE_NOOP("ModernPage", "Made with Velmora"));
+    printed = t(QT_TRANSLATE_NOOP("ModernPage", "Links are printed after each entry."));
+}
+
+QString ModernPageWords::number(qint64 value) const
+{
+    // Grouped by threes in every language, as the page's script groups the counts it writes.
+    QString digits = this->digits(value);
+    for (int at = int(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(at, m_locale.groupSeparator());
+    return digits;
+}
+
+QString ModernPageWords::oneDecimal(double value) const
+{
+    return m_locale.toString(value, 'f', 1);
 }
 
 QString ModernPageWords::code(const QString &language)

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace ModernStyle {
 
@@ -133,9 +132,21 @@ Font fontOf(const QString &text, double defaultPoints, double least)
     return font;
 }
 
-QByteArray fontDeclarations(const Font &font)
+// Custom properties as names (without their "--") and values.
+using Properties = QList<QPair<QByteArray, QByteArray>>;
+
+QByteArray declarations(const Properties &properties)
 {
-    return "font-family:" + font.family + ";font-size:" + font.size + ";font-weight:" + font.weight + ";";
+    QByteArray out;
+    for (const auto &property : properties)
+        out.append("--" + property.first + ":" + property.second + ";");
+    return out;
+}
+
+// The three properties of one role's font: --title-family, --title-size, --title-weight.
+Properties fontProperties(const QByteArray &role, const Font &font)
+{
+    return {{role + "-family", font.family}, {role + "-size", font.size}, {role + "-weight", font.weight}};
 }
 
 int position(const QString &text)
@@ -154,6 +165,7 @@ QByteArray mediaUrl(const QString &field)
 struct Palette
 {
     Rgb page, surface, border, control, title, button, text, link, active, focus;
+    Rgb onPage; // text straight on the page, outside the cards: the footer
 };
 
 Palette lightPalette(const StyleFields &style)
@@ -170,6 +182,7 @@ Palette lightPalette(const StyleFields &style)
     p.border = mix(p.surface, p.text, 0.25);
     // What the reader types into or presses stands out from its surface by 3:1.
     p.control = readable(mix(p.surface, p.text, 0.55), p.surface, 3.2);
+    p.onPage = readable(p.text, p.page, 4.5);
     return p;
 }
 
@@ -199,54 +212,18 @@ Palette darkPalette(const StyleFields &style)
     p.border = mix(p.surface, p.text, 0.25);
     // What the reader types into or presses stands out from its surface by 3:1.
     p.control = readable(mix(p.surface, p.text, 0.55), p.surface, 3.2);
+    p.onPage = readable(p.text, p.page, 4.5);
     return p;
 }
 
-// The colour rules, written once for the light scheme and once, inside the media query, for the dark one.
-QByteArray colourRules(const Palette &p)
+// The colours of one scheme as the stylesheet's custom properties.
+Properties colourProperties(const Palette &p)
 {
-    QByteArray out;
-    out += "body{background-color:" + hex(p.page) + ";color:" + hex(p.text) + "}\n";
-    out += ".card,.cat,.skip{background-color:" + hex(p.surface) + ";border-color:" + hex(p.border) + "}\n";
-    out += "h1{color:" + hex(p.title) + "}\n";
-    // Open or closed, a section's heading keeps the style's button colour; the arrow or button image tells which.
-    out += ".cat-b,.cat h2{color:" + hex(p.button) + "}\n";
-    out += ".e{border-top-color:" + hex(p.border) + "}\n";
-    out += "a,a:link,a:visited{color:" + hex(p.link) + "}\n";
-    out += "a:hover,a:active{color:" + hex(p.active) + "}\n";
-    out += "#q,#chips a,#clear,#play{background-color:" + hex(p.surface) + ";color:" + hex(p.text) +
-           ";border-color:" + hex(p.control) + "}\n";
-    out += "#chips a{color:" + hex(p.link) + "}\n";
-    out += "a:focus,button:focus,input:focus,audio:focus,main:focus{outline:3px solid " + hex(p.focus) + "}\n";
-    // The sound's own buttons take the focus inside it; a rule of its own, as older hosts drop what they cannot read.
-    out += "audio:focus-within{outline:3px solid " + hex(p.focus) + "}\n";
-    return out;
-}
-
-// The type icons, one small picture each that the entries share, drawn in the text colour through a mask.
-QByteArray iconRules()
-{
-    static const char *const shapes[] = {
-        "<path d='M6 2h8l4 4v16H6z'/><path d='M14 2v4h4M9 12h6M9 16h6'/>",
-        "<path d='M4 8h16v12H4zM3 4h18v4H3z'/><path d='M10 12h4'/>",
-        "<path d='M3 4h18v16H3zM3 8h18'/><path d='M7 12l3 2-3 2M12 16h5'/>",
-        "<path d='M3 4h18v16H3z'/><path d='M3 17l5-5 4 4 3-3 6 6'/><circle cx='16' cy='9' r='1.5'/>",
-        "<path d='M9 18V5l11-2v13'/><circle cx='6' cy='18' r='3'/><circle cx='17' cy='16' r='3'/>",
-        "<path d='M3 6h13v12H3zM16 10l5-3v10l-5-3'/>",
-        "<path d='M6 2h8l4 4v16H6z'/><path d='M14 2v4h4'/>",
-    };
-    QByteArray out = "@supports (mask-image:none) or (-webkit-mask-image:none){\n"
-                     ".e:before{content:\"\";flex:none;width:1.75rem;height:1.75rem;margin-block-start:.1rem;"
-                     "margin-inline-end:.75rem;background-color:currentColor;-webkit-mask:var(--i) center/contain "
-                     "no-repeat;mask:var(--i) center/contain no-repeat}\n";
-    for (int i = 0; i < int(std::size(shapes)); ++i) {
-        const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 24 24' fill='none' stroke='#000' "
-                               "stroke-width='1.6' stroke-linecap='round' stroke-linejoin='round'>" +
-                               QByteArray(shapes[i]) + "</svg>";
-        out += ".k" + QByteArray::number(i) + "{--i:url(\"data:image/svg+xml," + svg.toPercentEncoding("/:=' .-", "") +
-               "\")}\n";
-    }
-    return out + "}\n";
+    const Properties colours = {{"page", hex(p.page)},     {"surface", hex(p.surface)}, {"border", hex(p.border)},
+                                {"control", hex(p.control)}, {"title", hex(p.title)},     {"button", hex(p.button)},
+                                {"text", hex(p.text)},       {"link", hex(p.link)},       {"active", hex(p.active)},
+                                {"focus", hex(p.focus)},     {"on-page", hex(p.onPage)}};
+    return colours;
 }
 
 } // namespace
@@ -306,104 +283,30 @@ QByteArray relativeLink(const QString &link)
 
 QByteArray css(const StyleFields &style)
 {
-    const Font title = fontOf(style.titleFont, 14, 1.5);
-    const Font button = fontOf(style.buttonFont, 10, 1.0625);
-    const Font text = fontOf(style.textFont, 10, 1);
-    const Font hyper = fontOf(style.hyperFont, 10, 1.0625);
-    QByteArray out;
-    out += "*{box-sizing:border-box}\n";
-    // Hosts that predate these elements show them inline otherwise.
-    out += "header,nav,main,section,footer{display:block}\n";
-    out += "html{-webkit-text-size-adjust:100%;text-size-adjust:100%}\n";
-    out += "body{margin:0;line-height:1.5;" + fontDeclarations(text);
-    if (StyleFields::isSet(style.backImage))
-        out += "background-image:" + mediaUrl(style.backImage) +
-               ";background-size:cover;background-position:center;background-attachment:fixed;";
-    out += "}\n";
-    out += ".skip{position:absolute;inset-inline-start:1rem;top:-10rem;padding:.5rem 1rem;border:2px solid;"
-           "z-index:2}\n.skip:focus{top:.5rem}\n";
-    out += ".wrap{max-width:64rem;margin:0 auto;padding:1rem}\n";
-    out += ".card{border:1px solid;border-radius:.5rem;padding:1rem;margin-bottom:1rem}\n";
-    out += "header.card{display:flex;flex-wrap:wrap;align-items:center;gap:.75rem}\n";
-    out += ".logo{display:block;max-width:100%;padding:.25rem;border-radius:.4rem;margin-block-start:" +
-           QByteArray::number(position(style.logoTop)) +
-           "px;margin-inline-start:" + QByteArray::number(position(style.logoLeft)) + "px}\n";
-    out += ".logo img{display:block;max-width:100%;height:auto}\n";
-    out += "h1{margin:0;flex:1 1 12rem;line-height:1.25;overflow-wrap:break-word;word-wrap:break-word;" +
-           fontDeclarations(title) + "}\n";
-    out += "#play{font:inherit;padding:.4rem .8rem;border:1px solid;border-radius:1.2rem;cursor:pointer;"
-           "min-height:2.75rem}\n#play:before{content:\"\\25B6\\FE0E\";margin-inline-end:.4rem}\n"
-           "#play.on:before{content:\"\\2016\"}\n";
-    out += "audio{display:block;width:100%;max-width:24rem}\n";
-    out += ".bar{position:-webkit-sticky;position:sticky;top:0;z-index:1;padding:.75rem 1rem}\n";
-    out += ".tools{display:flex;flex-wrap:wrap;align-items:center;gap:.5rem}\n";
-    out += "#q{flex:1 1 14rem;min-width:0;font:inherit;padding:.5rem .6rem;border:2px solid;border-radius:.3rem;"
-           "min-height:2.75rem}\n";
-    out += "#count,#none{margin:0;flex:1 1 100%}\n";
-    out += "#clear{font:inherit;border:1px solid;border-radius:.3rem;padding:.3rem .7rem;margin-inline-start:.5rem;"
-           "cursor:pointer;min-height:2.75rem}\n";
-    out += "#chips ul{list-style:none;margin:.5rem 0 0;padding:0;display:flex;gap:.4rem;overflow-x:auto;"
-           "white-space:nowrap;padding-block-end:.2rem}\n";
-    out += "#chips a{display:inline-block;padding:.35rem .75rem;border:1px solid;border-radius:1.2rem;"
-           "text-decoration:none;min-height:2.75rem;line-height:1.9}\n#chips a:hover{text-decoration:underline}\n";
-    out += ".n{font-weight:bold}\n";
-    out += ".print{display:none}\n";
-    out += ".cat{border:1px solid;border-radius:.5rem;margin-bottom:.75rem;scroll-margin-top:9rem}\n";
-    out += ".cat h2{margin:0;padding:.6rem 1rem;" + fontDeclarations(button) + "}\n";
-    out += ".cat h2.hb{padding:0}\n";
-    out += ".cat-b{display:block;width:100%;min-height:2.75rem;text-align:start;padding-block:.6rem;"
-           "padding-inline:2.25rem 1rem;border:0;border-radius:.5rem;background-color:transparent;"
-           "background-repeat:no-repeat;background-position:.5rem center;background-size:1.25rem 1.25rem;"
-           "cursor:pointer;position:relative;font:inherit;color:inherit}\n.cat-b:hover{text-decoration:underline}\n";
-    // The two button images show whether a section is open; with only one of them, the arrows do.
-    if (StyleFields::isSet(style.buttonOffImage) && StyleFields::isSet(style.buttonOnImage))
-        out += ".cat-b{background-image:" + mediaUrl(style.buttonOffImage) + "}\n" +
-               ".cat-b[aria-expanded=\"true\"]{background-image:" + mediaUrl(style.buttonOnImage) + "}\n" +
-               "[dir=rtl] .cat-b{background-position:right .5rem center}\n";
-    else
-        out += ".cat-b:before{content:\"\\25B8\";position:absolute;inset-inline-start:.85rem}\n"
-               "[dir=rtl] .cat-b:before{content:\"\\25C2\"}\n"
-               ".cat-b[aria-expanded=\"true\"]:before{content:\"\\25BE\"}\n";
-    out += ".closed .entries{display:none}\n";
-    // In a large menu a list out of view (a section, or a hundred entries of a long one) is neither styled nor laid
-    // out, and so neither is any of its entries (a small menu is spared the shift when a placeholder size gives way
-    // to its own). Only the lists: the same on each entry inside them kept Firefox busy for most of a minute after
-    // the load at 10,000 entries.
-    out += ".entries{list-style:none;margin:0;padding:0 1rem .5rem}\n"
-           ".big .entries{content-visibility:auto;contain-intrinsic-size:auto 40rem}\n"
-           ".big .entries+.entries{contain-intrinsic-size:auto 600rem;margin-top:-.5rem}\n";
-    out += ".e{display:flex;align-items:flex-start;padding:.75rem 0;border-top:1px solid}\n";
-    out += ".eb{flex:1 1 0;min-width:0;overflow-wrap:break-word;word-wrap:break-word}\n";
-    out += ".e h3{margin:0;" + fontDeclarations(hyper) + "}\n";
-    out += ".em{margin:.15rem 0 .3rem;font-size:.9375rem}\n";
-    out += ".ed p{margin:0 0 .4rem}\n";
-    out += ".shot{flex:none;display:block;margin-inline-start:.75rem}\n";
-    out += ".shot img{display:block;width:10rem;height:6.25rem;object-fit:contain;border-radius:.3rem}\n";
-    out += "footer{padding:.5rem 0 1.5rem;text-align:center}\n";
-    out += "a:focus,button:focus,input:focus,audio:focus{outline-offset:2px}\n";
-    // Only a keyboard's focus shows the ring where the host can tell; older hosts drop this rule and always show it.
-    out += "a:focus:not(:focus-visible),button:focus:not(:focus-visible),main:focus:not(:focus-visible)"
-           "{outline:none}\n";
-    // Filtered out by the search: above every display rule. Closed sections open while a search runs.
-    out += ".off,.none{display:none!important}\n.closed.sought>.entries{display:block}\n";
-    out += "@media (max-width:37.5rem){.wrap{padding:.5rem}.e{flex-wrap:wrap}"
-           ".eb{flex-basis:calc(100% - 2.5rem)}.shot{margin-block-start:.5rem;margin-inline-start:2.5rem}}\n";
-    out += iconRules();
-    out += colourRules(lightPalette(style));
-    out += "@media (prefers-color-scheme:dark){\n" + colourRules(darkPalette(style));
-    // A logo made for a light page keeps a light backdrop.
-    out += ".logo{background-color:#f4f4f4}\n";
-    if (StyleFields::isSet(style.backImage))
-        out += "body{background-image:linear-gradient(rgba(0,0,0,.65),rgba(0,0,0,.65))," + mediaUrl(style.backImage) +
-               "}\n";
-    out += "}\n";
-    // On paper: every entry with its link, no toolbar and no sound.
-    out += "@media print{.bar,.skip,audio,#play,.e:before{display:none!important}"
-           "body{background:none;color:#000}.card,.cat{border-color:#888}"
-           ".closed .entries,.off,.none{display:block!important}.entries{content-visibility:visible}"
-           ".print{display:block}.eb h3 a:after{content:\" (\" attr(href) \")\";font-weight:normal}"
-           "a,a:link,a:visited,.cat-b,.cat h2,h1{color:#000}}\n";
-    return out;
+    Properties light = fontProperties("title", fontOf(style.titleFont, 14, 1.5)) +
+                       fontProperties("button", fontOf(style.buttonFont, 10, 1.0625)) +
+                       fontProperties("text", fontOf(style.textFont, 10, 1)) +
+                       fontProperties("hyper", fontOf(style.hyperFont, 10, 1.0625));
+    light.append({"logo-top", QByteArray::number(position(style.logoTop)) + "px"});
+    light.append({"logo-left", QByteArray::number(position(style.logoLeft)) + "px"});
+    const bool backImage = StyleFields::isSet(style.backImage);
+    light.append({"back", backImage ? mediaUrl(style.backImage) : QByteArray("none")});
+    if (pictured(style)) {
+        light.append({"on", mediaUrl(style.buttonOnImage)});
+        light.append({"off", mediaUrl(style.buttonOffImage)});
+    }
+    light += colourProperties(lightPalette(style));
+    Properties dark = colourProperties(darkPalette(style));
+    // A background picture made for a light page is dimmed under light text.
+    if (backImage)
+        dark.append({"back", "linear-gradient(rgba(0,0,0,.65),rgba(0,0,0,.65))," + mediaUrl(style.backImage)});
+    return ":root{" + declarations(light) + "}\n@media (prefers-color-scheme:dark){:root{" + declarations(dark) +
+           "}}\n";
+}
+
+bool pictured(const StyleFields &style)
+{
+    return StyleFields::isSet(style.buttonOnImage) && StyleFields::isSet(style.buttonOffImage);
 }
 
 } // namespace ModernStyle

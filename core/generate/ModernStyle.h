@@ -6,8 +6,9 @@
 #include <QString>
 #include <optional>
 
-// The stylesheet of a Modern page, made from a stored style: its colours, fonts, background, logo place and button
-// images. Colours are read, not copied, so that each can be kept readable on the page's light and dark surfaces.
+// What a Modern page takes from a stored style: its colours, fonts, background, logo place and button images, as the
+// custom properties that the page's own stylesheet (web/modern.css) reads. Colours are read, not copied, so that each
+// can be kept readable on the page's light and dark surfaces.
 namespace ModernStyle {
 
 struct Rgb
@@ -30,8 +31,10 @@ Rgb readable(const Rgb &fg, const Rgb &bg, double ratio);
 // "#rrggbb"
 QByteArray hex(const Rgb &color);
 
-// The whole text of the page's <style> element, UTF-8.
+// The custom properties of the style, for the light scheme and, in a media query, for the dark one. UTF-8.
 QByteArray css(const StyleFields &style);
+// Whether the style has both button images, which then stand for a section's state instead of the arrows.
+bool pictured(const StyleFields &style);
 
 // A file name as a relative link: every byte but letters, digits, "-._~" and "/" percent-encoded (as UTF-8), so
 // that no text can become a scheme, a query or a quote; a link that would start at the top of the disc is made

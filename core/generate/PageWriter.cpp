@@ -4,13 +4,13 @@
 #include "core/data/MenuReader.h"
 #include "core/generate/AnsiText.h"
 #include "core/generate/BuildChecks.h"
-#include "core/generate/MakerAddress.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/ModernPage.h"
 #include "core/generate/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QUrl>
 #include <cstring>
 
 namespace {
@@ -325,12 +325,17 @@ void Page::footer()
 {
     m_out << "<div style='position:absolute; bottom:10px;width:200px'>"
           << "\r\n";
-    m_out << "<a href='";
-    m_out.markup(MakerAddress::url());
-    m_out << "'>\xA9 ";
-    m_out.markup(MakerAddress::host());
-    m_out << "</a>"
-          << "\r\n";
+    if (m_snapshot.makerAddress.isEmpty()) {
+        m_out << "\xA9 Velmora"
+              << "\r\n";
+    } else {
+        m_out << "<a href='";
+        m_out.markup(m_snapshot.makerAddress);
+        m_out << "'>\xA9 ";
+        m_out.markup(QUrl(m_snapshot.makerAddress).host());
+        m_out << "</a>"
+              << "\r\n";
+    }
     m_out << "</div>"
           << "\r\n";
     m_out << "</body></html>"

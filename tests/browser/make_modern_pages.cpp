@@ -206,7 +206,8 @@ int main(int argc, char *argv[])
     }
     clsData data(database);
     QJsonArray manifest;
-    // The default style in English; the page with every medium in a light stored style; a German page in a dark one.
+    // The default style in English; the page with every medium in a light stored style; a German page in a dark one;
+    // right-to-left pages in Arabic (its own digits) and Hebrew.
     const struct
     {
         QString folder;
@@ -215,7 +216,9 @@ int main(int argc, char *argv[])
         bool withMedia;
     } pages[] = {{"modern", MenuTemplate::modern(), "en", false},
                  {"modern-screenshots", MenuTemplate::modernScreenshots(), "en", true},
-                 {"modern-de", MenuTemplate::modern(), "de", false}};
+                 {"modern-de", MenuTemplate::modern(), "de", false},
+                 {"modern-ar", MenuTemplate::modern(), "ar", false},
+                 {"modern-he", MenuTemplate::modernScreenshots(), "he", false}};
     for (const auto &pageInfo : pages) {
         const QString &folder = pageInfo.folder;
         const QString &templateName = pageInfo.templateName;
@@ -269,6 +272,7 @@ int main(int argc, char *argv[])
                                     {"title", snapshot.title},
                                     {"logo", withMedia ? QStringLiteral("logo.svg") : QString()},
                                     {"sound", withMedia ? QStringLiteral("tune.wav") : QString()},
+                                    {"maker", snapshot.makerAddress},
                                     {"entries", list}});
     }
     if (!writeFile(out.filePath(QStringLiteral("modern.json")), QJsonDocument(manifest).toJson())) {

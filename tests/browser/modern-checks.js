@@ -73,11 +73,20 @@ async function screenshotsLoad(page, index) {
   assert.deepEqual(left, [], 'screenshots load');
 }
 
-// The words each language's page must show (the rest follows the English page).
+// The words each language's page must show (the rest follows the English page): counts, sizes (from the English
+// "812 KB") and the kind "Program", which a search finds.
+const arabicDigits = (s) => String(s).replace(/[0-9]/g, (d) => String.fromCharCode(0x660 + Number(d)));
+const units = (names) => (s) => s.replace(/ (bytes|KB|MB)$/, (all, unit) => ' ' + names[unit]);
 const words = {
-  en: { all: (n) => `${n} entries`, of: (k, n) => `${k} of ${n} entries`, size: (s) => s },
-  de: { all: (n) => `${n} Einträge`, of: (k, n) => `${k} von ${n} Einträgen`,
+  en: { all: (n) => `${n} entries`, of: (k, n) => `${k} of ${n} entries`, size: (s) => s, num: String,
+    program: 'program' },
+  de: { all: (n) => `${n} Einträge`, of: (k, n) => `${k} von ${n} Einträgen`, num: String, program: 'programm',
     size: (s) => s.replace('.', ',').replace('bytes', 'Bytes') },
+  ar: { all: (n) => `عدد الإدخالات: ${arabicDigits(n)}`, of: (k, n) => `النتائج: ${arabicDigits(k)} من ${arabicDigits(n)}`,
+    num: arabicDigits, program: 'برنامج',
+    size: (s) => arabicDigits(units({ bytes: 'بايت', KB: 'كيلوبايت', MB: 'ميغابايت' })(s)).replace('.', '\u066b') },
+  he: { all: (n) => `${n} פריטים`, of: (k, n) => `${k} מתוך ${n} פריטים`, num: String, program: 'תוכנה',
+    size: units({ bytes: 'בתים', KB: 'ק״ב', MB: 'מ״ב' }) },
 };
 
 // Every check but the keyboard one, on a page already open.
@@ -124,7 +133,7 @@ async function checkContent(page, menu, root) {
 
   const categories = categoriesOf(menu.entries);
   const chips = await page.evaluate(() => [...document.querySelectorAll('#chips a')].map((a) => a.textContent));
-  assert.deepEqual(chips, categories.map((c) => `${c} ${menu.entries.filter((e) => e.category === c).length}`));
+  assert.deepEqual(chips, categories.map((c) => `${c} ${say.num(menu.entries.filter((e) => e.category === c).length)}`));
   let state = await readPage(page);
   assert.deepEqual(state.sections.map((s) => s.name), categories, 'sections in order');
   state.sections.forEach((s) => {
@@ -182,7 +191,7 @@ async function checkContent(page, menu, root) {
     ['tools', ['Patch', 'Setup']],
     ['CAFE', ['Café']],
     ['grusse', ['Grüße ♫']],
-    [menu.language === 'en' ? 'program set' : 'programm set', ['Setup']],
+    [say.program + ' set', ['Setup']],
   ];
   for (const [text, titles] of searches) {
     const found = await search(page, text);
@@ -271,8 +280,10 @@ async function checkSlices(page, total) {
         box.dispatchEvent(new Event('input'));
       }
     }, typed);
-    // Done when the count shows; a while later nothing of the first search may have come back.
-    const showing = () => page.evaluate(() => document.getElementById('count').textContent);
+    // Done when the count shows and the entries are all written (the main element is no longer busy); a while later
+    // nothing of the first search may have come back.
+    const showing = () => page.evaluate(() =>
+      document.getElementById('menu').hasAttribute('aria-busy') ? '' : document.getElementById('count').textContent);
     for (let tries = 0; tries < 600 && (await showing()) !== count; tries++) await new Promise((r) => setTimeout(r, 100));
     await new Promise((r) => setTimeout(r, 300));
     const state = await page.evaluate(() => {

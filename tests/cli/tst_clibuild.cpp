@@ -204,7 +204,7 @@ void TestCliBuild::buildsAModernMenu()
     QVERIFY(page.startsWith("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"));
     for (const QByteArray &part :
          {QByteArray("<h1>Tom's Tools</h1>"), QByteArray("<span class=\"logo\"><img src=\"Menu/logo.gif\""),
-          QByteArray("src=\"Menu/tune.mid\""), QByteArray("background-image:url(\"Menu/sky.jpg\")"),
+          QByteArray("src=\"Menu/tune.mid\""), QByteArray("--back:url(\"Menu/sky.jpg\")"),
           QByteArray("<a href=\"setup.exe\">Setup</a>"), QByteArray("<span class=\"size\">2.0\xC2\xA0KB</span>"),
           QByteArray("<a class=\"shot\" href=\"Menu/shot1.jpg\" aria-label=\"Full-size screenshot: Setup\">"),
           QByteArray("<h2 id=\"h0\">Docs</h2>")})

@@ -34,6 +34,8 @@ private slots:
     void entriesOfOtherMenusAreLeftOut();
     void extendedPageAddsTheCategoryIndex();
     void entryWithoutCategoryShowsOnEveryTemplate();
+    void footerLinksTheMakerOnlyWhenTheBuildNamesOne_data();
+    void footerLinksTheMakerOnlyWhenTheBuildNamesOne();
 
 private:
     static QByteArray page(MenuFixture &fixture, const MenuSnapshot &snapshot);
@@ -151,7 +153,9 @@ void TestPageWriter::standardTwoEntriesWholePage()
         "<a href='https://velmora.example/'>\xA9 velmora.example</a>\r\n"
         "</div>\r\n"
         "</body></html>\r\n";
-    QCOMPARE(page(fixture, fixture.snapshot(MenuTemplate::standard())), expected);
+    MenuSnapshot snapshot = fixture.snapshot(MenuTemplate::standard());
+    snapshot.makerAddress = QStringLiteral("https://velmora.example/");
+    QCOMPARE(page(fixture, snapshot), expected);
 }
 
 void TestPageWriter::standardScreenshotsDiffersInThreePlaces()
@@ -547,6 +551,45 @@ void TestPageWriter::extendedPageAddsTheCategoryIndex()
     QVERIFY(extended.contains("displayCat(1)'>Tools</p>"));
     QCOMPARE(fixture.data().GetRS(indexes).recordCount(), 1);
     QVERIFY(!before.isEmpty());
+}
+
+void TestPageWriter::footerLinksTheMakerOnlyWhenTheBuildNamesOne_data()
+{
+    QTest::addColumn<QString>("templateName");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QByteArray>("footer");
+    for (const QString &name : MenuTemplate::names()) {
+        QTest::addRow("%s, none", qPrintable(name))
+            << name << QString() << QByteArray("<div style='position:absolute; bottom:10px;width:200px'>\r\n"
+                                               "\xA9 Velmora\r\n</div>\r\n");
+        QTest::addRow("%s, set", qPrintable(name))
+            << name << QStringLiteral("https://example.org/velmora/")
+            << QByteArray("<div style='position:absolute; bottom:10px;width:200px'>\r\n"
+                          "<a href='https://example.org/velmora/'>\xA9 example.org</a>\r\n</div>\r\n");
+    }
+    for (const QString &name : MenuTemplate::modernNames()) {
+        QTest::addRow("%s, none", qPrintable(name)) << name << QString() << QByteArray("<footer>Made with Velmora</footer>");
+        QTest::addRow("%s, set", qPrintable(name))
+            << name << QStringLiteral("https://example.org/velmora/")
+            << QByteArray("<footer><a href=\"https://example.org/velmora/\">Made with Velmora</a></footer>");
+    }
+}
+
+// The maker's address is the build's setting: without one the footer names the maker as plain text, and no page
+// holds an address of it.
+void TestPageWriter::footerLinksTheMakerOnlyWhenTheBuildNamesOne()
+{
+    QFETCH(QString, templateName);
+    QFETCH(QString, address);
+    QFETCH(QByteArray, footer);
+    MenuFixture fixture;
+    addTwoEntries(fixture);
+    MenuSnapshot snapshot = fixture.snapshot(templateName);
+    snapshot.makerAddress = address;
+    const QByteArray written = page(fixture, snapshot);
+    QVERIFY2(written.contains(footer), written.right(400).constData());
+    QCOMPARE(written.contains("https://"), !address.isEmpty());
+    QCOMPARE(written.contains("example"), !address.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPageWriter)

@@ -67,18 +67,21 @@ frmAbout::frmAbout(CorvixHost &controls, Notices &notices, const SystemInfoLooku
     PageKit::place(ok, 4200, 2625, 1275, 360);
     QWidget *sysInfoButton = buttons.make(QStringLiteral("cmdSysInfo"), this);
     PageKit::place(sysInfoButton, 4200, 3075, 1275, 360);
-    QWidget *link = buttons.make(QStringLiteral("KroText1"), this);
-    PageKit::place(link, 300, 3525, 5115, 315);
-    link->setProperty("Caption", MakerAddress::url());
-    link->setProperty("HyperLink", MakerAddress::url());
-    link->setToolTip(QCoreApplication::translate("About", "visit %1").arg(MakerAddress::url()));
-
     FormButtons::onClick(ok, this, [this] { accept(); });
     FormButtons::onClick(sysInfoButton, this, [this] { StartSysInfo(); });
-    // The link is followed through the control's own method, called by name as any host would.
-    FormButtons::onClick(link, this, [link] { CorvixHost::invoke(link, "gotoHyperlink"); });
     setTabOrder(ok, sysInfoButton);
-    setTabOrder(sysInfoButton, link);
+    // The maker's page, only where the build names one.
+    const QString address = MakerAddress::url();
+    if (!address.isEmpty()) {
+        QWidget *link = buttons.make(QStringLiteral("KroText1"), this);
+        PageKit::place(link, 300, 3525, 5115, 315);
+        link->setProperty("Caption", address);
+        link->setProperty("HyperLink", address);
+        link->setToolTip(QCoreApplication::translate("About", "visit %1").arg(address));
+        // The link is followed through the control's own method, called by name as any host would.
+        FormButtons::onClick(link, this, [link] { CorvixHost::invoke(link, "gotoHyperlink"); });
+        setTabOrder(sysInfoButton, link);
+    }
 
     Form_Load();
 }

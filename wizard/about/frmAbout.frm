@@ -1,6 +1,6 @@
 ; frmAbout: the persisted properties of the About box's buttons.
-; OK and System Info have the wizard's look; KroText1 is a link to the maker's web address, which the
-; About box fills in from the one place that holds it.
+; OK and System Info have the wizard's look; KroText1 is a link to the maker's web page, which the About box
+; fills in from the build setting that holds it, and leaves out when the build names none.
 
 [cmdOK]
 ProgID=Corvixes.KroText
