@@ -1646,6 +1646,146 @@ Bitte wählen Sie einen neuen Stammordner!</translation>
     </message>
 </context>
 <context>
+    <name>ModernPage</name>
+    <message>
+        <source>Search</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>Title, description, file or type</source>
+        <translation>Titel, Beschreibung, Datei oder Art</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>%1 Einträge</translation>
+    </message>
+    <message>
+        <source>%1 of %2 entries</source>
+        <translation>%1 von %2 Einträgen</translation>
+    </message>
+    <message>
+        <source>No entry matches your search.</source>
+        <translation>Kein Eintrag passt zu Ihrer Suche.</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Suche löschen</translation>
+    </message>
+    <message>
+        <source>Skip to the entries</source>
+        <translation>Zu den Einträgen springen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>entries without a category</comment>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <comment>kind of file</comment>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <comment>kind of file</comment>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <comment>kind of file</comment>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <comment>kind of file</comment>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <comment>kind of file</comment>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>kind of file</comment>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>kind of file</comment>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <comment>kibibytes</comment>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <comment>mebibytes</comment>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <comment>gibibytes</comment>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <comment>tebibytes</comment>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <comment>pebibytes</comment>
+        <translation>PB</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <translation>Ton abspielen</translation>
+    </message>
+    <message>
+        <source>Pause sound</source>
+        <translation>Ton anhalten</translation>
+    </message>
+    <message>
+        <source>Open the sound</source>
+        <translation>Ton öffnen</translation>
+    </message>
+    <message>
+        <source>Full-size screenshot: %1</source>
+        <translation>Bildschirmfoto in voller Größe: %1</translation>
+    </message>
+    <message>
+        <source>%1: a menu of %2</source>
+        <translation>%1: ein Menü mit %2</translation>
+    </message>
+    <message>
+        <source>Made with Velmora</source>
+        <translation>Erstellt mit Velmora</translation>
+    </message>
+    <message>
+        <source>Links are printed after each entry.</source>
+        <translation>Die Links stehen hinter jedem Eintrag.</translation>
+    </message>
+</context>
+<context>
     <name>OwnData</name>
     <message>
         <source>%1 is part of Velmora&apos;s own data (the menu database or the style library): it cannot be written over. Choose another file.</source>

@@ -1646,6 +1646,146 @@ Please select a new root directory!</source>
     </message>
 </context>
 <context>
+    <name>ModernPage</name>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Title, description, file or type</source>
+        <translation>Título, descripción, archivo o tipo</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 entrada</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>%1 entradas</translation>
+    </message>
+    <message>
+        <source>%1 of %2 entries</source>
+        <translation>%1 de %2 entradas</translation>
+    </message>
+    <message>
+        <source>No entry matches your search.</source>
+        <translation>Ninguna entrada coincide con su búsqueda.</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Borrar la búsqueda</translation>
+    </message>
+    <message>
+        <source>Skip to the entries</source>
+        <translation>Ir a las entradas</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>entries without a category</comment>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <comment>kind of file</comment>
+        <translation>Documento</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <comment>kind of file</comment>
+        <translation>Archivo comprimido</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <comment>kind of file</comment>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <comment>kind of file</comment>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <comment>kind of file</comment>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>kind of file</comment>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>kind of file</comment>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <comment>kibibytes</comment>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <comment>mebibytes</comment>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <comment>gibibytes</comment>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <comment>tebibytes</comment>
+        <translation>TB</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <comment>pebibytes</comment>
+        <translation>PB</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <translation>Reproducir el sonido</translation>
+    </message>
+    <message>
+        <source>Pause sound</source>
+        <translation>Pausar el sonido</translation>
+    </message>
+    <message>
+        <source>Open the sound</source>
+        <translation>Abrir el sonido</translation>
+    </message>
+    <message>
+        <source>Full-size screenshot: %1</source>
+        <translation>Captura de pantalla a tamaño completo: %1</translation>
+    </message>
+    <message>
+        <source>%1: a menu of %2</source>
+        <translation>%1: un menú de %2</translation>
+    </message>
+    <message>
+        <source>Made with Velmora</source>
+        <translation>Hecho con Velmora</translation>
+    </message>
+    <message>
+        <source>Links are printed after each entry.</source>
+        <translation>Los enlaces se imprimen tras cada entrada.</translation>
+    </message>
+</context>
+<context>
     <name>OwnData</name>
     <message>
         <source>%1 is part of Velmora&apos;s own data (the menu database or the style library): it cannot be written over. Choose another file.</source>

@@ -1646,6 +1646,146 @@ Veuillez choisir un nouveau dossier racine !</translation>
     </message>
 </context>
 <context>
+    <name>ModernPage</name>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Title, description, file or type</source>
+        <translation>Titre, description, fichier ou type</translation>
+    </message>
+    <message>
+        <source>1 entry</source>
+        <translation>1 entrée</translation>
+    </message>
+    <message>
+        <source>%1 entries</source>
+        <translation>%1 entrées</translation>
+    </message>
+    <message>
+        <source>%1 of %2 entries</source>
+        <translation>%1 sur %2 entrées</translation>
+    </message>
+    <message>
+        <source>No entry matches your search.</source>
+        <translation>Aucune entrée ne correspond à votre recherche.</translation>
+    </message>
+    <message>
+        <source>Clear the search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
+    <message>
+        <source>Skip to the entries</source>
+        <translation>Aller aux entrées</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>entries without a category</comment>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Document</source>
+        <comment>kind of file</comment>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <comment>kind of file</comment>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <comment>kind of file</comment>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <comment>kind of file</comment>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <comment>kind of file</comment>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <comment>kind of file</comment>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>kind of file</comment>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>1 octet</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <comment>kibibytes</comment>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <comment>mebibytes</comment>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <comment>gibibytes</comment>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <comment>tebibytes</comment>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <comment>pebibytes</comment>
+        <translation>Po</translation>
+    </message>
+    <message>
+        <source>Play sound</source>
+        <translation>Lire le son</translation>
+    </message>
+    <message>
+        <source>Pause sound</source>
+        <translation>Mettre le son en pause</translation>
+    </message>
+    <message>
+        <source>Open the sound</source>
+        <translation>Ouvrir le son</translation>
+    </message>
+    <message>
+        <source>Full-size screenshot: %1</source>
+        <translation>Capture d’écran en taille réelle&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: a menu of %2</source>
+        <translation>%1&#xa0;: un menu de %2</translation>
+    </message>
+    <message>
+        <source>Made with Velmora</source>
+        <translation>Créé avec Velmora</translation>
+    </message>
+    <message>
+        <source>Links are printed after each entry.</source>
+        <translation>Les liens sont imprimés après chaque entrée.</translation>
+    </message>
+</context>
+<context>
     <name>OwnData</name>
     <message>
         <source>%1 is part of Velmora&apos;s own data (the menu database or the style library): it cannot be written over. Choose another file.</source>
