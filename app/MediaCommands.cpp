@@ -10,12 +10,12 @@
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
+#include "core/platform/Processes.h"
 #include "core/platform/RemovableDrives.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include <csignal>
 
 namespace {
 
@@ -26,43 +26,6 @@ const QString noVerifyOption = QStringLiteral("no-verify");
 const QString blankOption = QStringLiteral("blank");
 const QString ejectOption = QStringLiteral("eject");
 const QString toOption = QStringLiteral("to");
-
-// Ctrl-C, a kill or a closed terminal during a copy: the file being written is dropped, the finished ones stay.
-volatile std::sig_atomic_t stopSignal = 0;
-
-void noteStop(int signal)
-{
-    stopSignal = signal;
-}
-
-class CopySignals
-{
-public:
-    CopySignals()
-    {
-        stopSignal = 0;
-        for (const int signal : {SIGINT, SIGTERM
-#ifdef SIGHUP
-                                 ,
-                                 SIGHUP
-#endif
-             })
-            std::signal(signal, noteStop);
-    }
-    ~CopySignals()
-    {
-        for (const int signal : {SIGINT, SIGTERM
-#ifdef SIGHUP
-                                 ,
-                                 SIGHUP
-#endif
-             })
-            std::signal(signal, SIG_DFL);
-        // The program then ends as the signal asked, so the caller sees why.
-        if (stopSignal != 0)
-            std::raise(int(stopSignal));
-    }
-};
 
 QString minutes(int seconds)
 {
@@ -335,8 +298,9 @@ int MediaCommands::copy(const QString &home, QTextStream &out, QTextStream &err)
     DriveCopy copying(menu.rootFolder, *target.value);
     StepResult copied;
     {
-        const CopySignals stopping;
-        copying.setKeepGoing([] { return stopSignal == 0; });
+        // Ctrl-C, a kill or a closed terminal during a copy: the file being written is dropped, the finished ones stay.
+        const Processes::StopNote stopping;
+        copying.setKeepGoing([] { return !Processes::StopNote::requested(); });
         if (!copying.plan()) {
             if (copying.wasCancelled())
                 return 1;

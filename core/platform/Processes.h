@@ -35,4 +35,18 @@ public:
     void watch(qint64 processId, const QString &partialFile);
 };
 
+// While a step that must end in order runs (a copy onto a drive): Ctrl+C, a closed terminal or console and a kill
+// request are noted instead of ending Velmora at once, so the step can stop cleanly; the note's end then ends Velmora
+// as asked. Only one at a time.
+class StopNote
+{
+public:
+    StopNote();
+    ~StopNote();
+    StopNote(const StopNote &) = delete;
+    StopNote &operator=(const StopNote &) = delete;
+
+    static bool requested();
+};
+
 } // namespace Processes

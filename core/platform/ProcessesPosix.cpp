@@ -94,4 +94,36 @@ void StopGuard::watch(qint64 processId, const QString &partialFile)
     watchedProcess = sig_atomic_t(processId);
 }
 
+namespace {
+
+volatile std::sig_atomic_t noted = 0;
+
+void note(int signal)
+{
+    noted = signal;
+}
+
+} // namespace
+
+StopNote::StopNote()
+{
+    noted = 0;
+    for (const int signal : stopSignals)
+        std::signal(signal, note);
+}
+
+StopNote::~StopNote()
+{
+    for (const int signal : stopSignals)
+        std::signal(signal, SIG_DFL);
+    // Velmora then ends as the signal asked, so the caller sees why.
+    if (noted != 0)
+        ::raise(int(noted));
+}
+
+bool StopNote::requested()
+{
+    return noted != 0;
+}
+
 } // namespace Processes

@@ -121,4 +121,43 @@ void StopGuard::watch(qint64 processId, const QString &partialFile)
     watchedProcess = DWORD(processId);
 }
 
+namespace {
+
+std::atomic<DWORD> noted{0};
+std::atomic<bool> noting{false};
+
+BOOL WINAPI note(DWORD event)
+{
+    noted = event + 1;
+    // A closed console ends the program when this returns: give the copy a moment to drop its temporary.
+    if (event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT) {
+        for (int waited = 0; noting && waited < 40; ++waited)
+            Sleep(100);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+StopNote::StopNote()
+{
+    noted = 0;
+    noting = true;
+    SetConsoleCtrlHandler(note, TRUE);
+}
+
+StopNote::~StopNote()
+{
+    noting = false;
+    SetConsoleCtrlHandler(note, FALSE);
+    if (noted != 0)
+        ExitProcess(STATUS_CONTROL_C_EXIT);
+}
+
+bool StopNote::requested()
+{
+    return noted != 0;
+}
+
 } // namespace Processes
+
