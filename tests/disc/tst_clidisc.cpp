@@ -100,7 +100,7 @@ void TestCliDisc::fromFolderToImage()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out.size(), 2);
     QCOMPARE(r.out[0], QStringLiteral("The hidden file .DS_Store will go on the disc."));
-    QVERIFY2(QRegularExpression("^Image size: \\d+ sectors \\(0\\.\\d MB\\)(, estimated)?; fits on a CD \\(700 MB\\)")
+    QVERIFY2(QRegularExpression("^Image size: \\d+ sectors \\(0\\.\\d MB\\)(, estimated \\([^)]*\\))?; fits on a CD \\(700 MB\\)")
                  .match(r.out[1])
                  .hasMatch(),
              qPrintable(r.out[1]));
@@ -130,7 +130,7 @@ void TestCliDisc::fromFolderToImage()
     // The database is never the image's target: every menu would be lost.
     r = velmora({"iso", "1", "-o", path("home/Velmora.dat")});
     QCOMPARE(r.exitCode, 1);
-    QVERIFY2(r.err.contains(path("home/Velmora.dat") + " is part of Velmora's own data"), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QDir::toNativeSeparators(path("home/Velmora.dat")) + " is part of Velmora's own data"), qPrintable(r.err));
     QCOMPARE(entryCount(), 4);
 
     r = velmora({"iso", "1", "-o", "other.iso"}, path("empty"));
@@ -213,7 +213,7 @@ void TestCliDisc::refusedChangesAreNamed()
     }
     const Result r = velmora({"add", "1", "cd"});
     QCOMPARE(r.exitCode, 1);
-    QVERIFY2(r.err.contains(message.replace("HOME", path("home"))), qPrintable(r.err));
+    QVERIFY2(r.err.contains(message.replace("HOME/Velmora.dat", QDir::toNativeSeparators(path("home/Velmora.dat")))), qPrintable(r.err));
     QVERIFY(r.out.isEmpty());
     QCOMPARE(entryCount(), 0);
 }

@@ -423,7 +423,8 @@ void TestDiscCheck::ownDataIsAProblem()
                 own.append(problem.text);
         QCOMPARE(own.size(), root == fixture.cdFolder() ? 0 : 1);
         if (!own.isEmpty())
-            QVERIFY2(own.first().contains("holds Velmora's own data (" + fixture.databasePath() + ")"), qPrintable(own.first()));
+            QVERIFY2(own.first().contains("holds Velmora's own data (" + PathMapping::shown(fixture.databasePath()) + ")"),
+                     qPrintable(own.first()));
     }
 }
 

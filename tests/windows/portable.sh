@@ -40,4 +40,12 @@ for f in Index.htm Index.hta AUTORUN.INF Start.exe Menu/Styles.css; do
 done
 checked=$(run check 1) || fail "check found problems: $checked"
 [[ "$checked" == *"Image size:"* ]] || fail "check said: $checked"
-echo "$version; list, build and check ran from the unpacked folder, which holds Velmora.dat."
+# Copy to Drive onto a folder: every file of the root, read back, and the notice of how the menu opens there.
+mkdir -p "$work/stick"
+copied=$(run copy 1 --to "Z:${work//\//\\}\\stick") || fail "copy failed: $copied"
+[[ "$copied" == *"Copied and verified"* ]] || fail "copy said: $copied"
+for f in Index.htm Index.hta AUTORUN.INF Start.exe Menu/Styles.css Tools/setup.exe; do
+    cmp -s "$work/cd/$f" "$work/stick/$f" || fail "copy did not write $f as the root holds it"
+done
+[ -z "$(find "$work/stick" -name '.velmora-tmp-*')" ] || fail "copy left a temporary behind"
+echo "$version; list, build, check and copy ran from the unpacked folder, which holds Velmora.dat."
