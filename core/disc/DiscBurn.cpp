@@ -96,7 +96,7 @@ StepValue<OpticalMedium> DiscBurn::medium(const QString &device, const QString &
     if (medium.type.isEmpty()) {
         QStringList reasons;
         for (const QString &line : told.value.split(QLatin1Char('\n')))
-            if (IsoImage::isReasonLine(line))
+            if (XorrisoMessages::isReason(line))
                 reasons.append(line.trimmed());
         return StepValue<OpticalMedium>::failure(
             QCoreApplication::translate("DiscBurn", "The drive %1 cannot be read. %2")
@@ -162,9 +162,7 @@ StepResult DiscBurn::start(const QString &rootFolder, const QString &title, cons
 StepResult DiscBurn::launch(Step step, const QStringList &arguments)
 {
     m_step = step;
-    m_pending.clear();
-    m_reasons.clear();
-    m_lastLines.clear();
+    m_messages.clear();
     m_process = new QProcess(this);
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setProcessChannelMode(QProcess::MergedChannels);
@@ -208,18 +206,7 @@ void DiscBurn::cancel()
 void DiscBurn::readOutput()
 {
     static const QRegularExpression mismatch(QStringLiteral("MD5 MISMATCH: '(.*)'"));
-    m_pending += m_process->readAll();
-    int end;
-    while ((end = m_pending.indexOf('\n')) >= 0) {
-        const QString line = QString::fromLocal8Bit(m_pending.left(end)).trimmed();
-        m_pending.remove(0, end + 1);
-        if (line.isEmpty())
-            continue;
-        if (IsoImage::isReasonLine(line) && m_reasons.size() < 20)
-            m_reasons.append(line);
-        m_lastLines.append(line);
-        if (m_lastLines.size() > 8)
-            m_lastLines.removeFirst();
+    for (const QString &line : m_messages.add(m_process->readAll())) {
         if (m_step == Step::Verify) {
             const QRegularExpressionMatch differs = mismatch.match(line);
             if (differs.hasMatch() && m_differing.isEmpty())
@@ -243,7 +230,7 @@ void DiscBurn::processFinished(int exitCode, QProcess::ExitStatus status)
 {
     readOutput();
     const bool ok = status == QProcess::NormalExit && exitCode == 0;
-    const QString told = (m_reasons.isEmpty() ? m_lastLines : m_reasons).join(QLatin1Char('\n'));
+    const QString told = m_messages.why();
     m_process->disconnect(this);
     m_process->deleteLater();
     m_process = nullptr;

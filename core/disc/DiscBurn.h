@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/disc/OpticalMedium.h"
+#include "core/disc/XorrisoMessages.h"
 #include "core/generate/StepResult.h"
 
 #include <QElapsedTimer>
@@ -92,9 +93,7 @@ private:
     BurnOptions m_options;
     Step m_step = Step::Write;
     QProcess *m_process = nullptr;
-    QByteArray m_pending;
-    QStringList m_reasons;
-    QStringList m_lastLines;
+    XorrisoMessages m_messages;
     QElapsedTimer m_clock;
     BurnProgress::Phase m_phase = BurnProgress::Phase::Writing;
     bool m_cancelled = false;

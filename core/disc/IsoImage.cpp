@@ -2,6 +2,7 @@
 
 #include "core/disc/OwnData.h"
 #include "core/disc/RootWalk.h"
+#include "core/disc/XorrisoMessages.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/PathMapping.h"
 #include "core/platform/FileOps.h"
@@ -44,13 +45,6 @@ QString literalPattern(const QByteArray &path)
 }
 
 } // namespace
-
-bool IsoImage::isReasonLine(const QString &line)
-{
-    return (line.contains(QLatin1String("FAILURE")) || line.contains(QLatin1String("SORRY")) ||
-            line.contains(QLatin1String("FATAL"))) &&
-           !line.contains(QLatin1String("-return_with"));
-}
 
 QString IsoImage::findProgram(const QString &program)
 {
@@ -115,7 +109,7 @@ StepValue<qint64> IsoImage::printSize(const QString &program, const QString &roo
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || !ok || sectors <= 0) {
         QStringList reasons;
         for (const QByteArray &line : process.readAllStandardError().split('\n'))
-            if (isReasonLine(QString::fromLocal8Bit(line)))
+            if (XorrisoMessages::isReason(QString::fromLocal8Bit(line)))
                 reasons.append(QString::fromLocal8Bit(line).trimmed());
         return StepValue<qint64>::failure(
             QCoreApplication::translate("DiscImage", "xorriso could not tell the image's size. %1")
@@ -182,9 +176,7 @@ StepResult IsoImage::launch(const QString &rootFolder, const QString &title, con
 {
     m_cancelled = false;
     m_percent = -1;
-    m_pending.clear();
-    m_lastLines.clear();
-    m_reasons.clear();
+    m_messages.clear();
     if (m_process)
         return StepResult::failure(QCoreApplication::translate("DiscImage", "A disc image is already being made."));
     const QString root = QDir::cleanPath(QFileInfo(rootFolder).absoluteFilePath());
@@ -268,18 +260,7 @@ void IsoImage::cancel()
 void IsoImage::readOutput()
 {
     static const QRegularExpression done(QStringLiteral("UPDATE\\s*:\\s*([0-9]+(?:\\.[0-9]+)?)%\\s*done"));
-    m_pending += m_process->readAllStandardError();
-    int end;
-    while ((end = m_pending.indexOf('\n')) >= 0) {
-        const QString line = QString::fromLocal8Bit(m_pending.left(end)).trimmed();
-        m_pending.remove(0, end + 1);
-        if (line.isEmpty())
-            continue;
-        if (isReasonLine(line) && m_reasons.size() < 20)
-            m_reasons.append(line);
-        m_lastLines.append(line);
-        if (m_lastLines.size() > 8)
-            m_lastLines.removeFirst();
+    for (const QString &line : m_messages.add(m_process->readAllStandardError())) {
         const QRegularExpressionMatch match = done.match(line);
         if (match.hasMatch()) {
             const int percent = qBound(0, int(match.captured(1).toDouble()), 100);
@@ -300,7 +281,7 @@ void IsoImage::processFinished(int exitCode, QProcess::ExitStatus status)
         return finish(
             false, QCoreApplication::translate("DiscImage", "xorriso could not make the disc image (exit code %1).\n%2")
                        .arg(exitCode)
-                       .arg((m_reasons.isEmpty() ? m_lastLines : m_reasons).join(QLatin1Char('\n'))));
+                       .arg(m_messages.why()));
     }
     // The placeholder was made private to this user; the image gets the earlier image's permissions, or a file's usual.
     const QFileInfo earlier(m_target);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/disc/XorrisoMessages.h"
 #include "core/generate/StepResult.h"
 
 #include <QObject>
@@ -40,8 +41,6 @@ public:
     // keepGoing is asked now and then; false stops xorriso.
     static StepValue<qint64> printSize(const QString &program, const QString &rootFolder, const QString &title,
                                        const QString &dataHome = {}, const std::function<bool()> &keepGoing = {});
-    // Whether a line xorriso printed says why it failed.
-    static bool isReasonLine(const QString &line);
     // The program found on the search path, or as given when it is a path; empty when there is none.
     static QString findProgram(const QString &program);
 
@@ -79,9 +78,7 @@ private:
     QProcess *m_process = nullptr;
     QString m_temporary;
     QString m_target;
-    QByteArray m_pending;    // an unfinished line of xorriso's messages
-    QStringList m_lastLines; // for the message when xorriso fails
-    QStringList m_reasons;   // xorriso's own failure and warning lines
+    XorrisoMessages m_messages;
     int m_percent = -1;
     bool m_cancelled = false;
     StepResult m_result = StepResult::failure(QString());
