@@ -8,7 +8,7 @@
 #include "core/data/DatabaseFile.h"
 #include "core/data/MenuStore.h"
 #include "core/generate/MenuBuild.h"
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 #include "core/platform/ProgramParts.h"
 
 #include <QCoreApplication>

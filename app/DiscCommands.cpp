@@ -10,7 +10,7 @@
 #include "core/disc/IsoImage.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
 #include "core/platform/PathKind.h"
 #include "core/platform/Processes.h"

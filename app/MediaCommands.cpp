@@ -8,7 +8,7 @@
 #include "core/disc/DriveCopy.h"
 #include "core/disc/IsoImage.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
 #include "core/platform/Processes.h"
 #include "core/platform/RemovableDrives.h"

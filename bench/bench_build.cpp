@@ -5,7 +5,7 @@
 //   bench_build [--velmora PATH] [SIZES...]
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 
 #include <QCoreApplication>
 #include <QDir>

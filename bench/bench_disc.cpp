@@ -6,7 +6,7 @@
 #include "core/disc/DiscCheck.h"
 #include "core/disc/FolderFill.h"
 #include "core/disc/IsoImage.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "wizard/EditState.h"
 
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 
 MenuSnapshot EditState::snapshot(const QString &programFolder) const
 {

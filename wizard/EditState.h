@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/data/MenuStore.h"
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "wizard/FilesPage.h"
 
 #include "core/data/MenuStore.h"
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 #include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"

@@ -2,8 +2,8 @@
 
 #include "core/data/DataError.h"
 #include "core/data/MenuStore.h"
-#include "core/generate/MenuSnapshot.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/MenuSnapshot.h"
+#include "core/model/PathMapping.h"
 #include "core/platform/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/ElidedLabel.h"

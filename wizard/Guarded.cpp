@@ -1,7 +1,7 @@
 #include "wizard/Guarded.h"
 
 #include "core/data/DataError.h"
-#include "core/generate/StepResult.h"
+#include "core/model/StepResult.h"
 #include "core/platform/Notices.h"
 
 bool guarded(Notices &notices, const std::function<void()> &command, const std::function<void()> &onMenuLost)

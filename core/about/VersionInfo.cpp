@@ -1,6 +1,6 @@
 #include "core/about/VersionInfo.h"
 
-#include "core/generate/MakerAddress.h"
+#include "core/model/MakerAddress.h"
 #include "core/platform/Notices.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "core/disc/OpticalMedium.h"
 #include "core/disc/XorrisoMessages.h"
-#include "core/generate/StepResult.h"
+#include "core/model/StepResult.h"
 
 #include <QElapsedTimer>
 #include <QObject>

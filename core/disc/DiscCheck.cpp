@@ -7,7 +7,7 @@
 #include "core/disc/WindowsNames.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 
 #include <QHash>
 #include <QString>

@@ -8,7 +8,7 @@
 #include "core/disc/FolderTarget.h"
 #include "core/disc/RootWalk.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "core/platform/TemporaryFiles.h"
 
 #include <QCoreApplication>

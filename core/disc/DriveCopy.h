@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/disc/CopyTarget.h"
-#include "core/generate/StepResult.h"
+#include "core/model/StepResult.h"
 
 #include <QDateTime>
 #include <QList>

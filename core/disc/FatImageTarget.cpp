@@ -1,6 +1,6 @@
 #include "core/disc/FatImageTarget.h"
 
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "core/platform/Processes.h"
 #include "core/platform/MediaSync.h"
 

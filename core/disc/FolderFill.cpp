@@ -6,7 +6,7 @@
 #include "core/disc/OwnData.h"
 #include "core/disc/RootWalk.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "core/disc/FolderTarget.h"
 
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "core/platform/MediaSync.h"
 
 #include <QCoreApplication>

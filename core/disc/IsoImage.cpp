@@ -4,7 +4,7 @@
 #include "core/disc/RootWalk.h"
 #include "core/disc/XorrisoMessages.h"
 #include "core/generate/BuildChecks.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "core/platform/FileOps.h"
 #include "core/platform/Processes.h"
 #include "core/platform/TemporaryFiles.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/disc/XorrisoMessages.h"
-#include "core/generate/StepResult.h"
+#include "core/model/StepResult.h"
 
 #include <QObject>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #include "core/disc/OwnData.h"
 
 #include "core/data/DataHome.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/generate/StepResult.h"
+#include "core/model/StepResult.h"
 
 #include <QString>
 

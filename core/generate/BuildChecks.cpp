@@ -4,7 +4,7 @@
 #include "core/platform/PathKind.h"
 #include "core/platform/TemporaryFiles.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
 
 #include <QCoreApplication>

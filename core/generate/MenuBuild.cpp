@@ -6,7 +6,7 @@
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PageWriter.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
 #include "core/generate/StylesheetWriter.h"
 #include "core/platform/ProgramParts.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/generate/MenuSnapshot.h"
-#include "core/generate/StepResult.h"
+#include "core/model/MenuSnapshot.h"
+#include "core/model/StepResult.h"
 
 #include <QStringList>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "core/generate/DescriptionCleaner.h"
 #include "core/generate/ModernStyle.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 #include "core/generate/ModernPageWords.h"
-#include "core/generate/StepResult.h"
+#include "core/model/StepResult.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "core/generate/ModernPageWords.h"
 
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

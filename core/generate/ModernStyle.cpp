@@ -1,7 +1,7 @@
 #include "core/generate/ModernStyle.h"
 
-#include "core/generate/PathMapping.h"
-#include "core/styles/FontText.h"
+#include "core/model/PathMapping.h"
+#include "core/model/FontText.h"
 
 #include <QRegularExpression>
 #include <algorithm>

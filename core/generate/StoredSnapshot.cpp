@@ -2,7 +2,7 @@
 
 #include "core/data/DataHome.h"
 #include "core/data/MenuReader.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>

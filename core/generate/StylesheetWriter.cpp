@@ -2,8 +2,8 @@
 
 #include "core/generate/AnsiText.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
-#include "core/styles/FontText.h"
+#include "core/model/PathMapping.h"
+#include "core/model/FontText.h"
 
 #include <QCoreApplication>
 #include <QDir>

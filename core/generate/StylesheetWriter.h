@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/generate/MenuSnapshot.h"
-#include "core/generate/StepResult.h"
+#include "core/model/MenuSnapshot.h"
+#include "core/model/StepResult.h"
 
-#include "core/styles/FontText.h"
+#include "core/model/FontText.h"
 
 #include <QByteArray>
 #include <optional>

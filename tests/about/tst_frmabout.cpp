@@ -1,6 +1,6 @@
 #include "CorvixHost.h"
 #include "core/about/SystemInfo.h"
-#include "core/generate/MakerAddress.h"
+#include "core/model/MakerAddress.h"
 #include "wizard/about/frmAbout.h"
 #include "tests/common/FakeNotices.h"
 

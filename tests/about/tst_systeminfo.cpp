@@ -1,5 +1,5 @@
 #include "core/about/SystemInfo.h"
-#include "core/generate/MakerAddress.h"
+#include "core/model/MakerAddress.h"
 #include "core/about/VersionInfo.h"
 #include "tests/common/FakeNotices.h"
 

@@ -2,7 +2,7 @@
 // host, and list items without a list of their own. hostile.json says how many entries and which search finds what.
 // Usage: make_hostile_page DIR
 
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 #include "core/generate/ModernPage.h"
 
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include "core/data/clsData.h"
 #include "core/generate/MenuBuild.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
 
 #include <QCoreApplication>

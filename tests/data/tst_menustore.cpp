@@ -2,7 +2,7 @@
 #include "core/data/DatabaseFile.h"
 #include "core/data/MenuStore.h"
 #include "core/data/clsData.h"
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

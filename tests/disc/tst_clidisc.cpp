@@ -1,7 +1,7 @@
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
 #include "core/data/clsData.h"
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 #include "tests/disc/DiscFiles.h"
 
 #include <QStandardPaths>

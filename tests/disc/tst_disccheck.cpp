@@ -1,7 +1,7 @@
 #include "core/disc/DiscCheck.h"
 #include "core/disc/IsoImage.h"
 #include "core/disc/WindowsNames.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "tests/common/PosixFiles.h"
 #include "tests/disc/DiscFiles.h"
 #include "tests/generate/MenuFixture.h"

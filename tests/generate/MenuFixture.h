@@ -5,9 +5,9 @@
 #include "core/data/MenuStore.h"
 #include "core/data/clsData.h"
 #include "core/data/MenuReader.h"
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 #include "core/generate/PageWriter.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 
 #include <QBuffer>
 #include <QFile>

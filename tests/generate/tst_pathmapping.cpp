@@ -1,6 +1,6 @@
 #include "core/generate/AnsiText.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "core/platform/ReplacingFile.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "tests/common/FakeNotices.h"
-#include "core/styles/ColorText.h"
+#include "core/model/ColorText.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "core/styles/FontText.h"
+#include "core/model/FontText.h"
 
 #include <QtTest>
 

@@ -6,7 +6,7 @@
 #include "core/about/SystemInfo.h"
 #include "wizard/Twips.h"
 #include "core/about/VersionInfo.h"
-#include "core/generate/MakerAddress.h"
+#include "core/model/MakerAddress.h"
 
 #include <QCoreApplication>
 #include <QLabel>

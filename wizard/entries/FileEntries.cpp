@@ -3,7 +3,7 @@
 #include "core/data/DataError.h"
 #include "core/data/MenuStore.h"
 #include "core/generate/MenuFolder.h"
-#include "core/generate/PathMapping.h"
+#include "core/model/PathMapping.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/FormButtons.h"

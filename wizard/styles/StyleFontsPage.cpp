@@ -1,7 +1,7 @@
 #include "wizard/styles/StyleFontsPage.h"
 
-#include "core/generate/MenuSnapshot.h"
-#include "core/styles/ColorText.h"
+#include "core/model/MenuSnapshot.h"
+#include "core/model/ColorText.h"
 #include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/Guarded.h"

@@ -1,6 +1,6 @@
 #include "wizard/styles/StyleImagesPage.h"
 
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 #include "core/platform/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FormButtons.h"

@@ -1,7 +1,7 @@
 #include "wizard/styles/StylePickers.h"
 
-#include "core/styles/ColorText.h"
-#include "core/styles/FontText.h"
+#include "core/model/ColorText.h"
+#include "core/model/FontText.h"
 #include "wizard/platform/CommonDialog.h"
 #include "wizard/styles/Swatch.h"
 

@@ -1,6 +1,6 @@
 #include "wizard/styles/Swatch.h"
 
-#include "core/styles/ColorText.h"
+#include "core/model/ColorText.h"
 
 #include <QPainter>
 

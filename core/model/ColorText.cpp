@@ -1,4 +1,4 @@
-#include "core/styles/ColorText.h"
+#include "core/model/ColorText.h"
 
 #include "core/platform/Notices.h"
 

@@ -1,4 +1,4 @@
-#include "core/generate/MakerAddress.h"
+#include "core/model/MakerAddress.h"
 
 #include <QUrl>
 

@@ -1,4 +1,4 @@
-#include "core/generate/MenuSnapshot.h"
+#include "core/model/MenuSnapshot.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/generate/MakerAddress.h"
+#include "core/model/MakerAddress.h"
 
 #include <QString>
 #include <QStringList>
