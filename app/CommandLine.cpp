@@ -134,9 +134,9 @@ CommandLine::CommandLine(const QStringList &arguments)
     if (m_command == QLatin1String("build")) {
         const QString usage = QCoreApplication::translate(
             "CommandLine", "build takes one argument, the number of the menu (see 'velmora list').");
-        const StepValue<qint64> number =
-            m_commandArguments.size() == 1 ? ConsoleText::menuNumber(m_commandArguments.first(), usage)
-                                           : StepValue<qint64>::failure(usage);
+        const StepValue<qint64> number = m_commandArguments.size() == 1
+                                             ? ConsoleText::menuNumber(m_commandArguments.first(), usage)
+                                             : StepValue<qint64>::failure(usage);
         m_menuId = number.value;
         m_valid = number.ok;
         m_message = number.error;
@@ -168,28 +168,21 @@ QString CommandLine::versionText()
     return QStringLiteral("Velmora Wizard %1").arg(QStringLiteral(VELMORA_VERSION));
 }
 
-QString CommandLine::dataHome(const QString &programFolder) const
+StepValue<QString> CommandLine::dataHome(const QString &programFolder) const
 {
     // Only a complete program folder (a build tree) may hold the data; an installed program keeps it in XDG.
     return DataHome::resolve(ProgramParts(programFolder).portableFolder(), m_home,
                              qEnvironmentVariable("VELMORA_HOME"));
 }
 
-QString CommandLine::dataHomeFailure(const QString &programFolder) const
-{
-    const QString wanted =
-        DataHome::chosen(ProgramParts(programFolder).portableFolder(), m_home, qEnvironmentVariable("VELMORA_HOME"));
-    return QCoreApplication::translate("CommandLine", "Cannot create the data folder %1: %2.")
-        .arg(QDir::toNativeSeparators(wanted), DataHome::problemWith(wanted));
-}
-
 int CommandLine::run(const QString &programFolder, QTextStream &out, QTextStream &err) const
 {
-    const QString home = dataHome(programFolder);
-    if (home.isEmpty()) {
-        err << ConsoleText::message(dataHomeFailure(programFolder)) << Qt::endl;
+    const StepValue<QString> found = dataHome(programFolder);
+    if (!found) {
+        err << ConsoleText::message(found.error) << Qt::endl;
         return 1;
     }
+    const QString &home = found.value;
     try {
         DatabaseFile::prepare(DataHome::databasePath(home));
         if (m_command == QLatin1String("list"))
@@ -241,7 +234,9 @@ int CommandLine::buildMenu(const QString &home, const QString &programFolder, QT
     for (const QString &note : build.notes())
         err << ConsoleText::message(note) << Qt::endl;
     for (const QString &file : build.written())
-        out << QCoreApplication::translate("CommandLine", "Wrote %1").arg(ConsoleText::value(QDir::toNativeSeparators(file))) << Qt::endl;
+        out << QCoreApplication::translate("CommandLine", "Wrote %1")
+                   .arg(ConsoleText::value(QDir::toNativeSeparators(file)))
+            << Qt::endl;
     if (!result) {
         err << ConsoleText::message(result.error) << Qt::endl;
         return 1;

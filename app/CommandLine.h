@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/StepResult.h"
+
 #include "app/DiscCommands.h"
 #include "app/MediaCommands.h"
 
@@ -28,10 +30,8 @@ public:
     QString helpText() const;
     static QString versionText();
 
-    // The data home for this run, created when missing; empty when it cannot be.
-    QString dataHome(const QString &programFolder) const;
-    // Why the data home cannot be made, naming the folder.
-    QString dataHomeFailure(const QString &programFolder) const;
+    // The data home for this run, created when missing; the failure names the folder that cannot be made.
+    StepValue<QString> dataHome(const QString &programFolder) const;
 
     // Runs the command; returns the exit code.
     int run(const QString &programFolder, QTextStream &out, QTextStream &err) const;

@@ -10,8 +10,8 @@
 #include "core/disc/IsoImage.h"
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
-#include "core/model/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
+#include "core/model/PathMapping.h"
 #include "core/platform/PathKind.h"
 #include "core/platform/Processes.h"
 
@@ -21,12 +21,10 @@
 #include <QFileInfo>
 #include <new>
 
-
 namespace {
 
 const QString categoryOption = QStringLiteral("category");
 const QString outputOption = QStringLiteral("o");
-
 
 } // namespace
 
@@ -130,9 +128,8 @@ int DiscCommands::add(const QString &home, QTextStream &out, QTextStream &err) c
     FolderFill fill(data, m_menuId, menu->rootFolder);
     if (m_category)
         fill.setCategory(*m_category);
-    if (!fill.collect(m_paths)) {
-        for (QString refused : fill.refused())
-            err << ConsoleText::message(refused.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) << Qt::endl;
+    if (StepResult collected = fill.collect(m_paths); !collected) {
+        err << ConsoleText::message(collected.error.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) << Qt::endl;
         err << QCoreApplication::translate("CommandLine", "Nothing was added.") << Qt::endl;
         return 1;
     }

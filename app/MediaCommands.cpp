@@ -8,14 +8,13 @@
 #include "core/disc/DriveCopy.h"
 #include "core/disc/IsoImage.h"
 #include "core/generate/MenuFolder.h"
-#include "core/model/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
+#include "core/model/PathMapping.h"
 #include "core/platform/Processes.h"
 #include "core/platform/RemovableDrives.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-
 
 namespace {
 
@@ -208,7 +207,6 @@ int MediaCommands::burn(const QString &home, QTextStream &out, QTextStream &err)
         err << sectors.error << Qt::endl;
         return 1;
     }
-    QString reason;
     BurnOptions options;
     options.device = device;
     options.dataHome = home;
@@ -216,21 +214,19 @@ int MediaCommands::burn(const QString &home, QTextStream &out, QTextStream &err)
     options.simulate = m_simulate;
     options.verify = m_verify;
     options.eject = m_eject;
-    switch (medium.value.verdictFor(sectors.value, &reason)) {
-    case OpticalMedium::Verdict::Refuse:
-        err << reason << Qt::endl;
+    const StepValue<OpticalMedium::Verdict> verdict = medium.value.verdictFor(sectors.value);
+    if (!verdict) {
+        err << verdict.error << Qt::endl;
         return 1;
-    case OpticalMedium::Verdict::BlankFirst:
+    }
+    if (verdict.value == OpticalMedium::Verdict::BlankFirst) {
         if (!m_blank) {
-            err << reason << Qt::endl
+            err << medium.value.erasingQuestion() << Qt::endl
                 << QCoreApplication::translate("CommandLine", "Nothing was written; give --blank to erase it.")
                 << Qt::endl;
             return 1;
         }
         options.blank = true;
-        break;
-    case OpticalMedium::Verdict::Burn:
-        break;
     }
 
     DiscBurn burning;

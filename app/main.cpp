@@ -33,11 +33,7 @@ int main(int argc, char *argv[])
             Zoom::setForThisRun(commandLine.zoom());
         return runWizard(
             argc, argv,
-            [&commandLine](const QString &programFolder) {
-                const QString home = commandLine.dataHome(programFolder);
-                return home.isEmpty() ? StepValue<QString>::failure(commandLine.dataHomeFailure(programFolder))
-                                      : StepValue<QString>::made(home);
-            },
+            [&commandLine](const QString &programFolder) { return commandLine.dataHome(programFolder); },
             commandLine.language());
     }
 

@@ -2,7 +2,7 @@
 // makes on a click (a menu, a style, a list of entries), on a database of realistic size.
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // Arguments: the number of files (default 10000) and the image's megabytes (default 500).
 #include "core/data/DatabaseFile.h"
 #include "core/data/MenuStore.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 #include "core/disc/DiscCheck.h"
 #include "core/disc/FolderFill.h"
 #include "core/disc/IsoImage.h"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Reads the #include lines of the sources under ROOT (default: this checkout) and fails when a layer includes one
 # above it: core/ includes nothing from wizard/ or app/, wizard/ nothing from app/, controls/ nothing from core/,
-# wizard/ or app/; and the folders of core/ include each other in no circle.
+# wizard/ or app/; and the folders of core/ stand in one line, platform <- model <- data <- generate <- disc, each
+# including only those before it.
 #
 #   tools/check-layers.sh [ROOT]
 set -euo pipefail
@@ -30,16 +31,22 @@ forbid core '^(wizard|app|controls)/'
 forbid wizard '^app/'
 forbid controls '^(core|wizard|app)/'
 
-# The folders of core/ as an ordering: tsort finds any circle among them.
+# The folders of core/, bottom first. about/ stands beside the line: it uses platform/ and model/, and nothing in
+# core/ uses it. The step types (core/model/StepResult.h) are the one vocabulary every folder may use, the platform
+# layer's results included.
+core_order="platform model data generate disc"
 if [ -d core ]; then
-    edges="$(includes core | awk -F'\t' '{
-        split($1, from, "/"); split($2, to, "/");
-        if (to[1] == "core" && from[2] != to[2]) print from[2], to[2] }' | sort -u)"
-    if [ -n "$edges" ] && ! loop="$(printf '%s\n' "$edges" | tsort 2>&1 >/dev/null)"; then
-        :
-    fi
-    if [ -n "${loop:-}" ]; then
-        printf 'core folders include each other in a circle:\n%s\n' "$loop" >&2
+    hits="$(includes core | awk -F'\t' -v order="$core_order" '
+        BEGIN { n = split(order, names, " "); for (i = 1; i <= n; i++) rank[names[i]] = i; rank["about"] = 2.5 }
+        {
+            split($1, from, "/"); split($2, to, "/");
+            if (to[1] != "core" || from[2] == to[2] || $2 == "core/model/StepResult.h") next
+            if (!(from[2] in rank)) { print "core/" from[2] "/ has no place in the order: " $1; next }
+            if (!(to[2] in rank)) { print "core/" to[2] "/ has no place in the order: " $1 " -> " $2; next }
+            if (to[2] == "about" || rank[to[2]] > rank[from[2]]) print $1 " -> " $2
+        }')"
+    if [ -n "$hits" ]; then
+        printf 'core folders out of their order (%s):\n%s\n' "${core_order// / <- }" "$hits" >&2
         failed=1
     fi
 fi

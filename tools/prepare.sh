@@ -49,7 +49,7 @@ velmora_install_test_packages() {
     velmora_install_packages "${tools[@]}"
 }
 
-# The browser tests' node packages (playwright-core, puppeteer-core, acorn), into tests/browser/node_modules;
+# The browser tests' node packages (those of tests/browser/package.json), into tests/browser/node_modules;
 # skipped when every locked version is already there.
 velmora_install_browser_test() {
     local dir="$VELMORA_ROOT/tests/browser"

@@ -137,7 +137,7 @@ bool GeneralPage::enter()
     if (state().menuId == 0 || cmbStyles->count() == 0)
         offerStyles();
     if (state().menuId != 0 && state().loaded && !loadMenu())
-        throw DataError(MenuStore::lostMenuText(QString::number(state().menuId)), DataError::menuLost);
+        throw DataError::menuLost(MenuStore::lostMenuText(QString::number(state().menuId)));
     return true;
 }
 

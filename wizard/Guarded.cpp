@@ -11,7 +11,7 @@ bool guarded(Notices &notices, const std::function<void()> &command, const std::
         return true;
     } catch (const DataError &error) {
         notices.information(error.message());
-        if (error.code() == DataError::menuLost && onMenuLost)
+        if (error.kind() == DataError::Kind::MenuLost && onMenuLost)
             onMenuLost();
     } catch (const std::exception &error) {
         notices.information(QString::fromUtf8(error.what()));

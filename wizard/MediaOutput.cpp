@@ -111,23 +111,20 @@ void MediaOutput::burn(const EditState &state, QWidget *parent)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const StepValue<OpticalMedium> medium = DiscBurn::medium(options.device);
-    const StepValue<qint64> sectors = IsoImage::printSize(QStringLiteral("xorriso"), root, state.title, m_context.dataHome);
+    const StepValue<qint64> sectors =
+        IsoImage::printSize(QStringLiteral("xorriso"), root, state.title, m_context.dataHome);
     QApplication::restoreOverrideCursor();
     if (!medium)
         return notices.information(medium.error);
     if (!sectors)
         return notices.information(sectors.error);
-    QString reason;
-    switch (medium.value.verdictFor(sectors.value, &reason)) {
-    case OpticalMedium::Verdict::Refuse:
-        return notices.information(reason);
-    case OpticalMedium::Verdict::BlankFirst:
-        if (!notices.question(reason))
+    const StepValue<OpticalMedium::Verdict> verdict = medium.value.verdictFor(sectors.value);
+    if (!verdict)
+        return notices.information(verdict.error);
+    if (verdict.value == OpticalMedium::Verdict::BlankFirst) {
+        if (!notices.question(medium.value.erasingQuestion()))
             return;
         options.blank = true;
-        break;
-    case OpticalMedium::Verdict::Burn:
-        break;
     }
 
     DiscBurn burn;

@@ -1,6 +1,5 @@
 #include "core/about/SystemInfo.h"
 
-#include "core/platform/Notices.h"
 #include "core/platform/SystemPlaces.h"
 
 #include <QFileInfo>
@@ -26,8 +25,8 @@ QString SystemInfoLookup::programPath() const
     return {};
 }
 
-SystemInfoLauncher::SystemInfoLauncher(const SystemInfoLookup &lookup, Notices &notices, Starter starter)
-    : m_lookup(lookup), m_notices(notices), m_starter(std::move(starter))
+SystemInfoLauncher::SystemInfoLauncher(const SystemInfoLookup &lookup, Starter starter)
+    : m_lookup(lookup), m_starter(std::move(starter))
 {
 }
 
@@ -36,11 +35,10 @@ SystemInfoLauncher::Starter SystemInfoLauncher::detachedStarter()
     return [](const QString &program) { return QProcess::startDetached(program, {}); };
 }
 
-bool SystemInfoLauncher::StartSysInfo() const
+StepResult SystemInfoLauncher::StartSysInfo() const
 {
     const QString program = m_lookup.programPath();
     if (!program.isEmpty() && m_starter(program))
-        return true;
-    m_notices.plainTitled(unavailableMessage());
-    return false;
+        return StepResult::success();
+    return StepResult::failure(unavailableMessage());
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/model/StepResult.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
-
-class Notices;
 
 // Finds a system-information program on this machine: the one named by VELMORA_SYSINFO when that is set,
 // else the first of the usual desktop tools found on the PATH.
@@ -25,10 +25,10 @@ class SystemInfoLauncher
 public:
     using Starter = std::function<bool(const QString &program)>;
 
-    SystemInfoLauncher(const SystemInfoLookup &lookup, Notices &notices, Starter starter = detachedStarter());
+    explicit SystemInfoLauncher(const SystemInfoLookup &lookup, Starter starter = detachedStarter());
 
-    // Returns true when the program was started.
-    bool StartSysInfo() const;
+    // The failure is unavailableMessage(), for the window to show.
+    StepResult StartSysInfo() const;
 
     static QString unavailableMessage()
     {
@@ -38,6 +38,5 @@ public:
 
 private:
     const SystemInfoLookup &m_lookup;
-    Notices &m_notices;
     Starter m_starter;
 };

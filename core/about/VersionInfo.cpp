@@ -1,7 +1,6 @@
 #include "core/about/VersionInfo.h"
 
 #include "core/model/MakerAddress.h"
-#include "core/platform/Notices.h"
 
 #include <QCoreApplication>
 #include <QVersionNumber>
@@ -19,7 +18,7 @@ namespace VersionInfo {
 
 QString productName()
 {
-    return Notices::programTitle();
+    return QStringLiteral("Velmora Wizard");
 }
 
 QString fileDescription()

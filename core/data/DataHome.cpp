@@ -9,17 +9,11 @@
 
 namespace DataHome {
 
-QString resolve(const QString &programFolder, const QString &homeOption, const QString &environmentHome)
-{
-    const QString home = chosen(programFolder, homeOption, environmentHome);
-    if (!QDir().mkpath(home))
-        return {};
-    return home;
-}
+namespace {
 
+// Why the folder cannot be the data home: the nearest part of the path that exists tells what is in the way.
 QString problemWith(const QString &folder)
 {
-    // The nearest part of the path that exists tells what is in the way.
     QFileInfo part(folder);
     while (!part.exists() && !part.isSymLink() && part.absolutePath() != part.absoluteFilePath())
         part.setFile(part.absolutePath());
@@ -31,6 +25,18 @@ QString problemWith(const QString &folder)
             .arg(QDir::toNativeSeparators(part.absoluteFilePath()));
     return QCoreApplication::translate("Database", "permission denied in %1")
         .arg(QDir::toNativeSeparators(part.absoluteFilePath()));
+}
+
+} // namespace
+
+StepValue<QString> resolve(const QString &programFolder, const QString &homeOption, const QString &environmentHome)
+{
+    const QString home = chosen(programFolder, homeOption, environmentHome);
+    if (!QDir().mkpath(home))
+        return StepValue<QString>::failure(
+            QCoreApplication::translate("CommandLine", "Cannot create the data folder %1: %2.")
+                .arg(QDir::toNativeSeparators(home), problemWith(home)));
+    return StepValue<QString>::made(home);
 }
 
 QString chosen(const QString &programFolder, const QString &homeOption, const QString &environmentHome)

@@ -64,21 +64,15 @@ void validate(const QString &filePath);
 // the count is taken again inside it, as another start may have filled it meanwhile.
 void giveSchema(SqliteConnection &connection)
 {
-    connection.execute(QStringLiteral("BEGIN EXCLUSIVE"));
-    try {
+    SqliteTransaction transaction(connection, SqliteTransaction::Mode::Exclusive);
+    {
         SqliteStatement count(connection, QStringLiteral("SELECT count(*) FROM sqlite_master"));
         count.step();
-        if (count.value(0).toLongLong() == 0)
-            connection.execute(schemaText());
-    } catch (const DataError &) {
-        try {
-            connection.execute(QStringLiteral("ROLLBACK"));
-        } catch (const DataError &) {
-            // The engine has rolled back on its own.
-        }
-        throw;
+        if (count.value(0).toLongLong() != 0)
+            return;
     }
-    connection.execute(QStringLiteral("COMMIT"));
+    connection.execute(schemaText());
+    transaction.commit();
 }
 
 // Makes the database complete under a temporary name and then puts it under its own name, never over a file that
@@ -106,11 +100,11 @@ void create(const QString &filePath)
     // The name is taken only where it is free, in one step with the check.
     const FileOps::Result named = FileOps::nameWithoutReplacing(temporary, filePath);
     removeTemporary(temporary);
-    if (named.outcome == FileOps::Outcome::NameTaken) {
+    if (named.ok && named.value == FileOps::Outcome::NameTaken) {
         validate(filePath);
         return;
     }
-    if (named.outcome != FileOps::Outcome::Done)
+    if (!named.ok)
         throw DataError(QCoreApplication::translate("Database", "Cannot create %1: %2").arg(shown, named.error));
 }
 
@@ -190,11 +184,10 @@ void prepare(const QString &filePath)
     if (info.isDir())
         throw DataError(QCoreApplication::translate("Database", "%1 is a folder, not a database.").arg(shown));
     if (info.isSymLink() && !info.exists())
-        throw DataError(pathKind(filePath) == PathKind::LinkLoop
-                            ? QCoreApplication::translate("Database", "%1 is a link loop: it leads back to itself.")
-                                  .arg(shown)
-                            : QCoreApplication::translate("Database", "%1 is a link to a file that does not exist.")
-                                  .arg(shown));
+        throw DataError(
+            pathKind(filePath) == PathKind::LinkLoop
+                ? QCoreApplication::translate("Database", "%1 is a link loop: it leads back to itself.").arg(shown)
+                : QCoreApplication::translate("Database", "%1 is a link to a file that does not exist.").arg(shown));
     if (info.exists())
         validate(filePath);
     else

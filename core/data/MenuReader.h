@@ -1,24 +1,21 @@
 #pragma once
 
 #include "core/data/EntryCursor.h"
+#include "core/data/MenuStore.h"
 #include "core/data/Sql.h"
+#include "core/data/SqliteConnection.h"
+#include "core/model/StyleFields.h"
 
 #include <QStringList>
 #include <memory>
 #include <optional>
 
-class MenuStore;
-
-// A stored menu's row, with its style's eighteen values (in the order of Sql::styleColumns()) when that row exists.
+// A stored menu's row, with its style when that row exists.
 struct StoredMenu
 {
-    QString title;
-    QString templateName;
-    QString root;
-    qint64 styleNo = 0;
-    QString language; // the page's language code; empty when the menu has none stored
+    MenuRecord row;
     QString styleText; // StyleNo as stored, for telling the user when it is no number
-    std::optional<QStringList> style;
+    std::optional<StyleFields> style;
 };
 
 // Reads one menu for a build on one connection, in one read transaction: the menu, its style, its counts and its
@@ -34,8 +31,9 @@ public:
     MenuReader(const MenuReader &) = delete;
     MenuReader &operator=(const MenuReader &) = delete;
 
-    // Adds the index the per-category query needs when it is missing; a read-only database goes without it.
-    void addCategoryIndex();
+    // Adds the index the per-category query needs when it is missing. False when the database cannot take it now
+    // (read-only, locked by another writer): the page is built all the same, only more slowly.
+    bool addCategoryIndex();
 
     std::optional<StoredMenu> menu(qint64 menuId);
 
@@ -57,5 +55,5 @@ private:
 
     QString m_databasePath;
     std::shared_ptr<SqliteConnection> m_connection;
-    bool m_reading = false;
+    std::optional<SqliteTransaction> m_reading; // from the first query on
 };

@@ -136,7 +136,7 @@ void MenuStore::requireMenu(SqliteConnection &connection, const MenuRecord &menu
     bool found = false;
     each(connection, Sql::selectMenu(menu.id), [&](const SqliteStatement &) { found = true; });
     if (!found)
-        throw DataError(lostMenuText(menuLabel(menu)), DataError::menuLost);
+        throw DataError::menuLost(lostMenuText(menuLabel(menu)));
 }
 
 void MenuStore::writeMenu(SqliteConnection &connection, MenuRecord &menu)
@@ -153,7 +153,7 @@ void MenuStore::writeMenu(SqliteConnection &connection, MenuRecord &menu)
         change(connection, Sql::updateMenu(menu.id, menu.templateName, menu.title, menu.styleNo, menu.root, menu.language),
                menuWhat(menu));
     if (changed == 0)
-        throw DataError(lostMenuText(menuLabel(menu)), DataError::menuLost);
+        throw DataError::menuLost(lostMenuText(menuLabel(menu)));
     if (changed != 1)
         throw DataError(QCoreApplication::translate("Database", "The menu %1 is stored %2 times; nothing was changed.")
                             .arg(menuLabel(menu))

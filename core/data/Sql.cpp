@@ -19,20 +19,19 @@ const QStringList &styleColumns()
 
 SqlStatement selectMenus()
 {
-    return {QStringLiteral("SELECT * from tblMenus"), {}, {}};
+    return {QStringLiteral("SELECT * from tblMenus"), {}};
 }
 
 SqlStatement selectMenu(qint64 menuId)
 {
-    return {QStringLiteral("SELECT * from tblMenus WHERE MenuID=?"), {menuId}, {}};
+    return {QStringLiteral("SELECT * from tblMenus WHERE MenuID=?"), {menuId}};
 }
 
 // Titles are told apart without regard to case in any script, whatever collation the column was made with.
 SqlStatement selectMenuTitle(const QString &title)
 {
     return {QStringLiteral("SELECT tblMenus.Title From tblMenus WHERE velmora_fold(tblMenus.Title)=velmora_fold(?)"),
-            {title},
-            {}};
+            {title}};
 }
 
 QString menuLanguageColumn()
@@ -42,51 +41,45 @@ QString menuLanguageColumn()
 
 SqlStatement addMenuLanguageColumn()
 {
-    return {QStringLiteral("ALTER TABLE tblMenus ADD COLUMN Language TEXT COLLATE NOCASE"), {}, {}};
+    return {QStringLiteral("ALTER TABLE tblMenus ADD COLUMN Language TEXT COLLATE NOCASE"), {}};
 }
 
 SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root,
                         const QString &language)
 {
     return {QStringLiteral("INSERT INTO tblMenus (Template, Title, StyleNo,Root, Language) VALUES (?,?,?,?,?)"),
-            {templateName, title, styleNo, root, language},
-            {}};
+            {templateName, title, styleNo, root, language}};
 }
 
-SqlStatement selectLastMenuId()
-{
-    return {QStringLiteral("SELECT max(MenuID) as lastID from tblMenus"), {}, {}};
-}
 
 // Root is written too, so that a menu keeps the CD root it was last built in.
 SqlStatement updateMenu(qint64 menuId, const QString &templateName, const QString &title, qint64 styleNo,
                         const QString &root, const QString &language)
 {
     return {QStringLiteral("UPDATE tblMenus SET Template=?, Title=?, StyleNo=?, Root=?, Language=? WHERE MenuID=?"),
-            {templateName, title, styleNo, root, language, menuId},
-            {}};
+            {templateName, title, styleNo, root, language, menuId}};
 }
 
 SqlStatement deleteMenu(qint64 menuId)
 {
-    return {QStringLiteral("DELETE FROM tblMenus WHERE MenuID=?"), {menuId}, {}};
+    return {QStringLiteral("DELETE FROM tblMenus WHERE MenuID=?"), {menuId}};
 }
 
 SqlStatement deleteMenuEntries(qint64 menuId)
 {
-    return {QStringLiteral("DELETE FROM tblDetails WHERE MenuNo=?"), {menuId}, {}};
+    return {QStringLiteral("DELETE FROM tblDetails WHERE MenuNo=?"), {menuId}};
 }
 
 // Entries come back in the order they were stored, whichever index the engine picks.
 SqlStatement selectEntries(qint64 menuId)
 {
-    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? ORDER BY rowid"), {menuId}, {}};
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? ORDER BY rowid"), {menuId}};
 }
 
 // Grouped by category (compared as the column compares, without regard to case), in stored order within each.
 SqlStatement selectEntriesByCategory(qint64 menuId)
 {
-    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? ORDER BY Category, rowid"), {menuId}, {}};
+    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? ORDER BY Category, rowid"), {menuId}};
 }
 
 SqlStatement selectEntriesInCategory(qint64 menuId, const QString &category)
@@ -95,64 +88,47 @@ SqlStatement selectEntriesInCategory(qint64 menuId, const QString &category)
     // other category is looked up by the (MenuNo, Category) index alone, so a page of many panels is not quadratic.
     if (!category.isEmpty())
         return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND Category=? ORDER BY rowid"),
-                {menuId, category},
-                {}};
+                {menuId, category}};
     return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND (Category='' OR Category IS NULL) "
                            "ORDER BY rowid"),
-            {menuId},
-            {}};
+            {menuId}};
 }
 
-SqlStatement selectEntry(qint64 menuId, const QString &fileName)
-{
-    return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND FileName=? ORDER BY rowid"),
-            {menuId, fileName},
-            QStringLiteral("tblDetails")};
-}
 
 SqlStatement insertEntry(qint64 menuId, const QString &category, const QString &fileName, const QString &fileLink,
                          const QString &description, const QString &screenshot)
 {
     return {QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,Screenshot) "
                            "SELECT ?,?,?,?,?,?"),
-            {menuId, category, fileName, fileLink, description, screenshot},
-            {}};
+            {menuId, category, fileName, fileLink, description, screenshot}};
 }
 
-SqlStatement deleteEntry(qint64 menuId, const QString &fileName)
-{
-    return {QStringLiteral("DELETE FROM tblDetails WHERE MenuNo=? AND FileName=?"), {menuId, fileName}, {}};
-}
 
 SqlStatement selectEntryExactly(qint64 menuId, const QString &fileName)
 {
     return {QStringLiteral("SELECT * from tblDetails WHERE MenuNo=? AND FileName=? COLLATE BINARY ORDER BY rowid"),
-            {menuId, fileName},
-            QStringLiteral("tblDetails")};
+            {menuId, fileName}};
 }
 
 SqlStatement selectEntryTitlesLike(qint64 menuId, const QString &fileName)
 {
     return {QStringLiteral("SELECT FileName from tblDetails WHERE MenuNo=? AND velmora_fold(FileName)=velmora_fold(?) "
                            "ORDER BY rowid"),
-            {menuId, fileName},
-            {}};
+            {menuId, fileName}};
 }
 
 SqlStatement deleteEntryExactly(qint64 menuId, const QString &fileName)
 {
     return {QStringLiteral("DELETE FROM tblDetails WHERE rowid=(SELECT rowid FROM tblDetails WHERE MenuNo=? AND "
                            "FileName=? COLLATE BINARY ORDER BY rowid LIMIT 1)"),
-            {menuId, fileName},
-            {}};
+            {menuId, fileName}};
 }
 
 SqlStatement selectEntryRowExactly(qint64 menuId, const QString &fileName)
 {
     return {QStringLiteral("SELECT rowid from tblDetails WHERE MenuNo=? AND FileName=? COLLATE BINARY ORDER BY rowid "
                            "LIMIT 1"),
-            {menuId, fileName},
-            {}};
+            {menuId, fileName}};
 }
 
 SqlStatement updateEntry(qint64 rowId, const QString &category, const QString &fileName, const QString &fileLink,
@@ -160,18 +136,17 @@ SqlStatement updateEntry(qint64 rowId, const QString &category, const QString &f
 {
     return {QStringLiteral("UPDATE tblDetails SET Category=?, FileName=?, FileLink=?, Description=?, Screenshot=? "
                            "WHERE rowid=?"),
-            {category, fileName, fileLink, description, screenshot, rowId},
-            {}};
+            {category, fileName, fileLink, description, screenshot, rowId}};
 }
 
 SqlStatement selectEntryLinks(qint64 menuId)
 {
-    return {QStringLiteral("SELECT FileLink from tblDetails WHERE MenuNo=?"), {menuId}, {}};
+    return {QStringLiteral("SELECT FileLink from tblDetails WHERE MenuNo=?"), {menuId}};
 }
 
 SqlStatement selectDescriptions(const QString &fileName)
 {
-    return {QStringLiteral("SELECT Description from tblDetails WHERE FileName=?"), {fileName}, {}};
+    return {QStringLiteral("SELECT Description from tblDetails WHERE FileName=?"), {fileName}};
 }
 
 // instr compares exactly, whatever the column's collation: a part of a link matches only in its own letter case.
@@ -180,8 +155,7 @@ SqlStatement selectEntriesLinkingTo(const QString &file)
     return {QStringLiteral("SELECT FileName, FileLink, Description, instr(FileLink,?1) AS Expr1 from tblDetails "
                            "GROUP BY FileName, FileLink, Description HAVING instr(FileLink,?1)>0 "
                            "ORDER BY FileName, FileLink, Description"),
-            {file},
-            {}};
+            {file}};
 }
 
 SqlStatement selectCategories(qint64 menuId)
@@ -191,42 +165,40 @@ SqlStatement selectCategories(qint64 menuId)
     return {QStringLiteral("SELECT MenuNo, Category from tblDetails WHERE NOT (Category IS NULL AND EXISTS (SELECT 1 "
                            "FROM tblDetails AS d WHERE d.MenuNo=tblDetails.MenuNo AND d.Category='')) "
                            "GROUP BY Category, MenuNo HAVING MenuNo=? ORDER BY Category, MenuNo"),
-            {menuId},
-            {}};
+            {menuId}};
 }
 
 SqlStatement countEntries(qint64 menuId)
 {
-    return {QStringLiteral("SELECT COUNT(*) from tblDetails WHERE MenuNo=?"), {menuId}, {}};
+    return {QStringLiteral("SELECT COUNT(*) from tblDetails WHERE MenuNo=?"), {menuId}};
 }
 
 SqlStatement countCategories(qint64 menuId, int limit)
 {
     const SqlStatement categories = selectCategories(menuId);
     return {QStringLiteral("SELECT COUNT(*) FROM (%1 LIMIT ?)").arg(categories.text),
-            categories.values + QVariantList{limit},
-            {}};
+            categories.values + QVariantList{limit}};
 }
 
 SqlStatement selectEntryTitles(qint64 menuId)
 {
-    return {QStringLiteral("SELECT FileName from tblDetails WHERE MenuNo=? ORDER BY rowid"), {menuId}, {}};
+    return {QStringLiteral("SELECT FileName from tblDetails WHERE MenuNo=? ORDER BY rowid"), {menuId}};
 }
 
 SqlStatement createCategoryIndex()
 {
     return {
-        QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {}, {}};
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxDetailsMenuCategory ON tblDetails (MenuNo, Category)"), {}};
 }
 
 SqlStatement selectStyles()
 {
-    return {QStringLiteral("SELECT * from tblStyles"), {}, {}};
+    return {QStringLiteral("SELECT * from tblStyles"), {}};
 }
 
 SqlStatement selectStyle(qint64 styleId)
 {
-    return {QStringLiteral("SELECT * from tblStyles WHERE StyleID=?"), {styleId}, QStringLiteral("tblStyles")};
+    return {QStringLiteral("SELECT * from tblStyles WHERE StyleID=?"), {styleId}};
 }
 
 SqlStatement insertStyle(const QStringList &values)
@@ -239,14 +211,9 @@ SqlStatement insertStyle(const QStringList &values)
         marks.append(QStringLiteral("?"));
     return {QStringLiteral("INSERT INTO tblStyles (%1) VALUES (%2)")
                 .arg(styleColumns().join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-            bound,
-            {}};
+            bound};
 }
 
-SqlStatement selectLastStyleId()
-{
-    return {QStringLiteral("SELECT max(StyleID) as lastID from tblStyles"), {}, {}};
-}
 
 SqlStatement updateStyle(qint64 styleId, const QStringList &values)
 {
@@ -257,7 +224,7 @@ SqlStatement updateStyle(qint64 styleId, const QStringList &values)
         bound.append(values.at(i));
     }
     bound.append(styleId);
-    return {QStringLiteral("UPDATE tblStyles SET %1 WHERE StyleID=?").arg(sets.join(QLatin1Char(','))), bound, {}};
+    return {QStringLiteral("UPDATE tblStyles SET %1 WHERE StyleID=?").arg(sets.join(QLatin1Char(','))), bound};
 }
 
 } // namespace Sql

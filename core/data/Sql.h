@@ -4,13 +4,11 @@
 #include <QStringList>
 #include <QVariantList>
 
-// A statement with its values, bound as parameters when it runs. editTable names the one table that an
-// editable recordset of this query writes back to (empty for statements that cannot be edited).
+// A statement with its values, bound as parameters when it runs.
 struct SqlStatement
 {
     QString text;
     QVariantList values;
-    QString editTable;
 };
 
 // Every statement Velmora sends to the menu database, in one place.
@@ -27,7 +25,6 @@ QString menuLanguageColumn();
 SqlStatement addMenuLanguageColumn();
 SqlStatement insertMenu(const QString &templateName, const QString &title, qint64 styleNo, const QString &root,
                         const QString &language = QStringLiteral("en"));
-SqlStatement selectLastMenuId();
 SqlStatement updateMenu(qint64 menuId, const QString &templateName, const QString &title, qint64 styleNo,
                         const QString &root, const QString &language = QStringLiteral("en"));
 SqlStatement deleteMenu(qint64 menuId);
@@ -36,10 +33,8 @@ SqlStatement deleteMenuEntries(qint64 menuId);
 SqlStatement selectEntries(qint64 menuId);
 SqlStatement selectEntriesByCategory(qint64 menuId);
 SqlStatement selectEntriesInCategory(qint64 menuId, const QString &category);
-SqlStatement selectEntry(qint64 menuId, const QString &fileName);
 SqlStatement insertEntry(qint64 menuId, const QString &category, const QString &fileName, const QString &fileLink,
                          const QString &description, const QString &screenshot);
-SqlStatement deleteEntry(qint64 menuId, const QString &fileName);
 // The entries whose title is exactly fileName, letter case included: "Readme" and "README" are two entries.
 SqlStatement selectEntryExactly(qint64 menuId, const QString &fileName);
 // The titles of a menu's entries equal to fileName when letter case is ignored, over all of Unicode.
@@ -67,7 +62,6 @@ SqlStatement selectStyles();
 SqlStatement selectStyle(qint64 styleId);
 // values: the eighteen style columns, in the order of styleColumns().
 SqlStatement insertStyle(const QStringList &values);
-SqlStatement selectLastStyleId();
 // values: the eighteen style columns; the style keeps its name (the first of them).
 SqlStatement updateStyle(qint64 styleId, const QStringList &values);
 

@@ -95,7 +95,7 @@ SqliteConnection::SqliteConnection(const QString &filePath, Mode mode) : m_fileP
         throw error;
     }
     sqlite3_extended_result_codes(m_db, 1);
-    // Another connection of this process may hold a write lock for a moment (an editable recordset's batch).
+    // Another Velmora, or another tool, may hold the write lock for the moment of its change.
     sqlite3_busy_timeout(m_db, 5000);
     sqlite3_create_function_v2(m_db, "velmora_fold", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, foldText, nullptr,
                                nullptr, nullptr);
@@ -271,9 +271,19 @@ SqliteStatement::Raw SqliteStatement::raw(int column) const
     return raw;
 }
 
-SqliteTransaction::SqliteTransaction(SqliteConnection &connection) : m_connection(connection)
+SqliteTransaction::SqliteTransaction(SqliteConnection &connection, Mode mode) : m_connection(connection)
 {
-    m_connection.execute(QStringLiteral("BEGIN IMMEDIATE"));
+    switch (mode) {
+    case Mode::Deferred:
+        m_connection.execute(QStringLiteral("BEGIN DEFERRED"));
+        break;
+    case Mode::Immediate:
+        m_connection.execute(QStringLiteral("BEGIN IMMEDIATE"));
+        break;
+    case Mode::Exclusive:
+        m_connection.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+        break;
+    }
 }
 
 SqliteTransaction::~SqliteTransaction()

@@ -73,11 +73,15 @@ private:
     sqlite3_stmt *m_stmt = nullptr;
 };
 
-// Rolls back unless committed.
+// One transaction on a connection; rolls back unless committed. Deferred takes its lock at the first read (a read
+// transaction: everything read sees one state of the file), Immediate takes the write lock at once (the store's
+// changes: what they read cannot change before they write), Exclusive keeps readers out too (the schema).
 class SqliteTransaction
 {
 public:
-    explicit SqliteTransaction(SqliteConnection &connection);
+    enum class Mode { Deferred, Immediate, Exclusive };
+
+    explicit SqliteTransaction(SqliteConnection &connection, Mode mode = Mode::Immediate);
     ~SqliteTransaction();
     void commit();
 

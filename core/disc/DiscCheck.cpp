@@ -71,9 +71,8 @@ QString DiscSize::line() const
     QString text =
         QCoreApplication::translate("DiscCheck", "Image size: %1 sectors (%2)").arg(sectors).arg(megabytes(bytes()));
     if (estimated)
-        text += whyEstimated.isEmpty()
-                    ? QCoreApplication::translate("DiscCheck", ", estimated")
-                    : QCoreApplication::translate("DiscCheck", ", estimated (%1)").arg(whyEstimated);
+        text += whyEstimated.isEmpty() ? QCoreApplication::translate("DiscCheck", ", estimated")
+                                       : QCoreApplication::translate("DiscCheck", ", estimated (%1)").arg(whyEstimated);
     if (!yes.isEmpty())
         text += QCoreApplication::translate("DiscCheck", "; fits on ") + yes.join(QStringLiteral(", "));
     if (!no.isEmpty())
@@ -83,23 +82,24 @@ QString DiscSize::line() const
 
 DiscCheck::DiscCheck(MenuStore &data, const MenuSnapshot &snapshot) : m_data(data), m_snapshot(snapshot) {}
 
-std::optional<QString> DiscCheck::jolietProblem(const QString &name)
+StepResult DiscCheck::checkJolietName(const QString &name)
 {
     if (name.size() > jolietNameLength)
-        return QCoreApplication::translate("DiscCheck", "is longer than %1 characters").arg(jolietNameLength);
+        return StepResult::failure(
+            QCoreApplication::translate("DiscCheck", "is longer than %1 characters").arg(jolietNameLength));
     for (qsizetype i = 0; i < name.size(); ++i) {
         const QChar c = name.at(i);
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QCoreApplication::translate("DiscCheck", "holds a control character");
+            return StepResult::failure(QCoreApplication::translate("DiscCheck", "holds a control character"));
         if (QStringLiteral("*/:;?\\").contains(c))
-            return QCoreApplication::translate("DiscCheck", "holds the character %1").arg(c);
+            return StepResult::failure(QCoreApplication::translate("DiscCheck", "holds the character %1").arg(c));
         // Joliet names are UCS-2: a character beyond it becomes "_".
         if (c.isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate())
-            return QCoreApplication::translate("DiscCheck", "holds the character %1 (U+%2)")
-                .arg(name.mid(i, 2))
-                .arg(QChar::surrogateToUcs4(c, name.at(i + 1)), 4, 16, QLatin1Char('0'));
+            return StepResult::failure(QCoreApplication::translate("DiscCheck", "holds the character %1 (U+%2)")
+                                           .arg(name.mid(i, 2))
+                                           .arg(QChar::surrogateToUcs4(c, name.at(i + 1)), 4, 16, QLatin1Char('0')));
     }
-    return std::nullopt;
+    return StepResult::success();
 }
 
 qint64 DiscCheck::estimatedSectors(qint64 fileSectors, qint64 entries, qint64 folders, qint64 nameCharacters)
@@ -151,10 +151,9 @@ void DiscCheck::measure()
         sectors ? sectors.value : estimatedSectors(m_fileSectors, m_entries, m_folders, m_nameCharacters);
     m_result.size.estimated = !sectors;
     if (!sectors)
-        m_result.size.whyEstimated =
-            IsoImage::findProgram(m_program).isEmpty()
-                ? QCoreApplication::translate("DiscCheck", "xorriso was not found")
-                : RootWalk::escaped(sectors.error.simplified());
+        m_result.size.whyEstimated = IsoImage::findProgram(m_program).isEmpty()
+                                         ? QCoreApplication::translate("DiscCheck", "xorriso was not found")
+                                         : RootWalk::escaped(sectors.error.simplified());
 }
 // Every medium is copied into the Menu folder under its own name, so two of one name overwrite each other, and
 // one named like the stylesheet overwrites that. A disc reads names without regard to case. Returns the media by
@@ -262,14 +261,14 @@ bool DiscCheck::walkRoot()
                 QCoreApplication::translate("DiscCheck",
                                             "The name %1 cannot be shown on the menu or read on Windows: rename it.")
                     .arg(shown));
-        else if (const auto why = jolietProblem(item.name))
+        else if (const StepResult joliet = checkJolietName(item.name); !joliet)
             add(DiscProblem::Kind::JolietName,
                 QCoreApplication::translate("DiscCheck", "The name %1 %2, which a Joliet disc cannot hold.")
-                    .arg(shown, *why));
-        else if (const auto why = WindowsNames::problem(item.name))
+                    .arg(shown, joliet.error));
+        else if (const StepResult windows = WindowsNames::check(item.name); !windows)
             add(DiscProblem::Kind::WindowsName,
                 QCoreApplication::translate("DiscCheck", "The name %1 %2, which Windows cannot open from a disc.")
-                    .arg(shown, *why));
+                    .arg(shown, windows.error));
         const int slash = shown.lastIndexOf(QLatin1Char('/'));
         const QString key = shown.left(slash + 1) + item.name.toCaseFolded();
         const auto other = namesByFolded.constFind(key);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/MenuSnapshot.h"
+#include "core/model/StepResult.h"
 
 #include <QHash>
 #include <QString>
@@ -78,8 +79,8 @@ public:
     // The sectors an image of these files and folders takes, counting the file system's own records.
     static qint64 estimatedSectors(qint64 fileSectors, qint64 entries, qint64 folders, qint64 nameCharacters);
 
-    // Why a file or folder name cannot stand on a Joliet disc; nothing when it can.
-    static std::optional<QString> jolietProblem(const QString &name);
+    // Whether a file or folder name can stand on a Joliet disc; the failure says why not.
+    static StepResult checkJolietName(const QString &name);
 
 private:
     QHash<QString, QString> checkMedia();

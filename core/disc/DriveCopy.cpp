@@ -73,8 +73,9 @@ StepValue<std::shared_ptr<CopyTarget>> DriveCopy::targetFor(const QString &rootF
         return Result::failure(own.error);
     if (!dataHome.isEmpty() && OwnData::isInside(dataHome, path))
         return Result::failure(
-            QCoreApplication::translate("DriveCopy", "The menu cannot be copied into %1, which holds Velmora's own data "
-                                                     "(%2).")
+            QCoreApplication::translate("DriveCopy",
+                                        "The menu cannot be copied into %1, which holds Velmora's own data "
+                                        "(%2).")
                 .arg(PathMapping::shown(path), PathMapping::shown(DataHome::databasePath(dataHome))));
     const QFileInfo info(path);
     if (info.isFile()) {
@@ -158,12 +159,12 @@ void DriveCopy::checkNames()
     QStringList names = m_folders;
     for (const Source &file : std::as_const(m_files)) {
         names.append(file.relative);
-        if (const auto tooLarge = rules.sizeProblem(file.size))
-            m_problems.append(QStringLiteral("%1: %2").arg(RootWalk::escaped(file.relative), *tooLarge));
+        if (const StepResult size = rules.checkSize(file.size); !size)
+            m_problems.append(QStringLiteral("%1: %2").arg(RootWalk::escaped(file.relative), size.error));
     }
     for (const QString &relative : std::as_const(names)) {
-        if (const auto badName = rules.nameProblem(nameOf(relative)))
-            m_problems.append(QStringLiteral("%1: %2").arg(RootWalk::escaped(relative), *badName));
+        if (const StepResult name = rules.checkName(nameOf(relative)); !name)
+            m_problems.append(QStringLiteral("%1: %2").arg(RootWalk::escaped(relative), name.error));
         if (!rules.foldsCase())
             continue;
         const QString folded = relative.toCaseFolded();

@@ -28,29 +28,31 @@ FileSystemRules::FileSystemRules(const QString &fileSystemType)
     }
 }
 
-std::optional<QString> FileSystemRules::sizeProblem(qint64 bytes) const
+StepResult FileSystemRules::checkSize(qint64 bytes) const
 {
     if (m_kind != Kind::Fat || bytes <= fatLargest)
-        return std::nullopt;
-    return QCoreApplication::translate("DriveCopy",
-                                       "%1 GB is too large for a FAT32 drive, which holds files under 4 GB")
-        .arg(double(bytes) / 1e9, 0, 'f', 1);
+        return StepResult::success();
+    return StepResult::failure(
+        QCoreApplication::translate("DriveCopy", "%1 GB is too large for a FAT32 drive, which holds files under 4 GB")
+            .arg(double(bytes) / 1e9, 0, 'f', 1));
 }
 
-std::optional<QString> FileSystemRules::nameProblem(const QString &name) const
+StepResult FileSystemRules::checkName(const QString &name) const
 {
     // A folder on a Linux drive takes any name; whoever copies there means to read it there.
     if (m_kind == Kind::Posix)
-        return std::nullopt;
+        return StepResult::success();
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || QStringLiteral("\"*/:<>?\\|").contains(c))
-            return QCoreApplication::translate("DriveCopy",
-                                               "a %1 drive cannot hold a name with \" * : < > ? \\ | or a control "
-                                               "character")
-                .arg(m_name);
+            return StepResult::failure(
+                QCoreApplication::translate("DriveCopy",
+                                            "a %1 drive cannot hold a name with \" * : < > ? \\ | or a control "
+                                            "character")
+                    .arg(m_name));
     }
     // Windows drops a trailing dot or blank, and then finds no such file.
     if (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
-        return QCoreApplication::translate("DriveCopy", "Windows cannot open a name that ends in a dot or a blank");
-    return std::nullopt;
+        return StepResult::failure(
+            QCoreApplication::translate("DriveCopy", "Windows cannot open a name that ends in a dot or a blank"));
+    return StepResult::success();
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/model/StepResult.h"
+
 #include <QString>
-#include <optional>
 
 // What a drive's file system can hold, by its type as the system names it ("vfat", "exfat", "ext4"). Names
 // that Windows cannot open count as problems on the drives Windows reads.
@@ -22,10 +23,10 @@ public:
     QString name() const { return m_name; }
     // Whether two names that differ only in letter case are one name there.
     bool foldsCase() const { return m_kind != Kind::Posix; }
-    // Why a file of this size cannot go there; nothing when it can.
-    std::optional<QString> sizeProblem(qint64 bytes) const;
-    // Why a file or folder of this name cannot go there (or would not open on Windows); nothing when it can.
-    std::optional<QString> nameProblem(const QString &name) const;
+    // Whether a file of this size can go there; the failure says why not.
+    StepResult checkSize(qint64 bytes) const;
+    // Whether a file or folder of this name can go there (and opens on Windows); the failure says why not.
+    StepResult checkName(const QString &name) const;
     // The time a file keeps there may differ from the source's by this much (FAT keeps even seconds).
     int timeToleranceMs() const { return m_kind == Kind::Fat ? 2000 : m_kind == Kind::Posix ? 0 : 10; }
 

@@ -97,16 +97,16 @@ bool FolderFill::offer(const QString &path)
     return true;
 }
 
-bool FolderFill::collect(const QStringList &paths)
+StepResult FolderFill::collect(const QStringList &paths)
 {
     m_offered.clear();
-    m_refused.clear();
     m_links.clear();
     m_titles.clear();
     m_skipped.clear();
     m_seen = 0;
 
     QStringList starts;
+    QStringList refused;
     for (const QString &given : paths.isEmpty() ? QStringList{m_rootPath} : paths) {
         const QString path = nativeClean(QFileInfo(given).absoluteFilePath());
         const QString folderPath = PathMapping::rootPathFor(path);
@@ -116,27 +116,28 @@ bool FolderFill::collect(const QStringList &paths)
         const bool leadsOut =
             !real.isEmpty() && PathMapping::rootPathFor(real) != realRoot && !PathMapping::getFileLink(real, realRoot);
         if ((folderPath != m_rootPath && !PathMapping::getFileLink(path, m_rootPath)) || leadsOut)
-            m_refused.append(PathMapping::outsideRootNotice(QDir::toNativeSeparators(given), m_rootPath));
+            refused.append(PathMapping::outsideRootNotice(QDir::toNativeSeparators(given), m_rootPath));
         else if (!QFileInfo::exists(path))
-            m_refused.append(QCoreApplication::translate("FolderFill", "The file %1 does not exist.")
-                                 .arg(QDir::toNativeSeparators(given)));
+            refused.append(QCoreApplication::translate("FolderFill", "The file %1 does not exist.")
+                               .arg(QDir::toNativeSeparators(given)));
         else if (!QFileInfo(path).isFile() && !QFileInfo(path).isDir())
-            m_refused.append(QCoreApplication::translate("FolderFill", "%1 is neither a file nor a folder.")
-                                 .arg(QDir::toNativeSeparators(given)));
+            refused.append(QCoreApplication::translate("FolderFill", "%1 is neither a file nor a folder.")
+                               .arg(QDir::toNativeSeparators(given)));
         else
             starts.append(path);
     }
-    if (!m_refused.isEmpty())
-        return false;
+    if (!refused.isEmpty())
+        return StepResult::failure(refused.join(QStringLiteral("\r\n")));
 
     for (const EntryRecord &entry : m_data.entries(m_menuId)) {
         m_links.insert(entry.fileLink);
         m_titles.insert(entry.fileName.toLower());
     }
 
+    // The one who cancelled the walk needs no reason.
     const auto cancelled = [this] {
         m_offered.clear();
-        return false;
+        return StepResult::failure({});
     };
     for (const QString &start : starts) {
         if (!QFileInfo(start).isDir()) {
@@ -167,7 +168,7 @@ bool FolderFill::collect(const QStringList &paths)
               [](const FillEntry &a, const FillEntry &b) { return a.link.compare(b.link, Qt::CaseInsensitive) < 0; });
     for (FillEntry &entry : m_offered)
         entry.title = uniqueTitle(entry.title);
-    return true;
+    return StepResult::success();
 }
 
 int FolderFill::store(const QVector<FillEntry> &chosen)

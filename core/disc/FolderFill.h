@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/StepResult.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -34,11 +36,10 @@ public:
     void clearCategory() { m_category.reset(); }
 
     // Collects the offer from paths (files or folders; the whole root when empty), ordered by link (letter case aside).
-    // Paths outside the CD root, or that do not exist, are refused: the offer is then empty and refused() says why, one
-    // text a path. False when a path was refused or the walk was cancelled. Throws DataError.
-    bool collect(const QStringList &paths = {});
+    // Paths outside the CD root, or that do not exist, are refused: the offer is then empty and the failure says why,
+    // one line (CR LF) a path. A cancelled walk fails with no text. Throws DataError.
+    StepResult collect(const QStringList &paths = {});
     const QVector<FillEntry> &offered() const { return m_offered; }
-    const QStringList &refused() const { return m_refused; }
     // What the walk saw but cannot offer (links out of the root, names that are not UTF-8), one text each.
     const QStringList &skipped() const { return m_skipped; }
 
@@ -68,6 +69,5 @@ private:
     QSet<QString> m_links;  // links already stored or offered
     QSet<QString> m_titles; // titles in lower case, already stored or offered
     QVector<FillEntry> m_offered;
-    QStringList m_refused;
     QStringList m_skipped;
 };

@@ -289,7 +289,7 @@ void IsoImage::processFinished(int exitCode, QProcess::ExitStatus status)
                                                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                                               QFile::ReadOther);
     const FileOps::Result named = FileOps::replaceName(m_temporary, m_target);
-    if (named.outcome != FileOps::Outcome::Done)
+    if (!named.ok)
         return finish(false, QCoreApplication::translate("DiscImage", "Cannot name the disc image %1: %2")
                                  .arg(PathMapping::shown(m_target), named.error));
     if (m_percent != 100)

@@ -107,35 +107,36 @@ QString OpticalMedium::shown() const
     return QCoreApplication::translate("DiscBurn", "%1, %2, %3 free").arg(type, state, megabytes(freeSectors * 2048));
 }
 
-OpticalMedium::Verdict OpticalMedium::verdictFor(qint64 imageSectors, QString *reason) const
+StepValue<OpticalMedium::Verdict> OpticalMedium::verdictFor(qint64 imageSectors) const
 {
-    const auto refuse = [reason](const QString &why) {
-        *reason = why;
-        return Verdict::Refuse;
-    };
+    const auto refuse = [](const QString &why) { return StepValue<Verdict>::failure(why); };
     if (state == State::Missing)
         return refuse(QCoreApplication::translate("DiscBurn", "There is no disc in the drive."));
     if (type.contains(QLatin1String("ROM")))
         return refuse(
             QCoreApplication::translate("DiscBurn", "The disc in the drive (%1) cannot be written.").arg(type));
-    const bool holdsData = state != State::Blank;
     if (state == State::Closed && !isRewritable())
         return refuse(
             QCoreApplication::translate("DiscBurn", "The %1 in the drive is closed: nothing more can be written on it.")
                 .arg(type));
-    // A rewritable disc with data is written from its start: what it holds is lost either way.
-    const bool blankFirst = holdsData && isRewritable();
+    const bool blankFirst = mustBlankFirst();
     const qint64 room = blankFirst ? wholeSectors : freeSectors;
     if (imageSectors > room)
         return refuse(QCoreApplication::translate("DiscBurn", "The menu needs %1, but the %2 in the drive has only %3 "
                                                               "free.")
                           .arg(megabytes(imageSectors * 2048), type, megabytes(room * 2048)));
-    if (blankFirst) {
-        *reason = QCoreApplication::translate("DiscBurn", "The %1 in the drive holds %2 of data. Burning the menu "
-                                                          "erases all of it. Erase the disc and burn?")
-                      .arg(type, megabytes(dataBytes));
-        return Verdict::BlankFirst;
-    }
-    reason->clear();
-    return Verdict::Burn;
+    return StepValue<Verdict>::made(blankFirst ? Verdict::BlankFirst : Verdict::Burn);
+}
+
+bool OpticalMedium::mustBlankFirst() const
+{
+    // A rewritable disc with data is written from its start: what it holds is lost either way.
+    return state != State::Blank && isRewritable();
+}
+
+QString OpticalMedium::erasingQuestion() const
+{
+    return QCoreApplication::translate("DiscBurn", "The %1 in the drive holds %2 of data. Burning the menu "
+                                                   "erases all of it. Erase the disc and burn?")
+        .arg(type, megabytes(dataBytes));
 }

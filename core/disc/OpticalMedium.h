@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/StepResult.h"
+
 #include <QList>
 #include <QString>
 
@@ -19,7 +21,7 @@ struct OpticalMedium
 {
     enum class State { Missing, Blank, Appendable, Closed };
     // What burning this medium takes.
-    enum class Verdict { Burn, BlankFirst, Refuse };
+    enum class Verdict { Burn, BlankFirst };
 
     QString type; // "CD-R", "DVD+RW", "BD-R sequential recording", "stdio file, overwriteable"
     State state = State::Missing;
@@ -35,7 +37,11 @@ struct OpticalMedium
     // "DVD+RW, blank, 4,700.4 MB free"
     QString shown() const;
 
-    // Whether an image of imageSectors can go on it, and if not, why; for BlankFirst, the question that says what
-    // would be lost.
-    Verdict verdictFor(qint64 imageSectors, QString *reason) const;
+    // Whether an image of imageSectors can go on it (straight, or once blanked), and if not, why.
+    StepValue<Verdict> verdictFor(qint64 imageSectors) const;
+    // For BlankFirst: the question that says what would be lost.
+    QString erasingQuestion() const;
+
+private:
+    bool mustBlankFirst() const;
 };

@@ -18,8 +18,8 @@ QString deviceName(const QString &name)
                                       QStringLiteral("NUL")};
     if (plain.contains(base))
         return base;
-    const bool numbered = base.size() == 4 && (base.startsWith(QLatin1String("COM")) ||
-                                               base.startsWith(QLatin1String("LPT")));
+    const bool numbered =
+        base.size() == 4 && (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")));
     if (numbered && base.at(3) >= QLatin1Char('1') && base.at(3) <= QLatin1Char('9'))
         return base;
     return {};
@@ -27,22 +27,22 @@ QString deviceName(const QString &name)
 
 } // namespace
 
-std::optional<QString> problem(const QString &name)
+StepResult check(const QString &name)
 {
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QCoreApplication::translate("DiscCheck", "holds a control character");
+            return StepResult::failure(QCoreApplication::translate("DiscCheck", "holds a control character"));
         if (QStringLiteral("<>:\"|?*").contains(c))
-            return QCoreApplication::translate("DiscCheck", "holds the character %1").arg(c);
+            return StepResult::failure(QCoreApplication::translate("DiscCheck", "holds the character %1").arg(c));
     }
     if (name.endsWith(QLatin1Char('.')))
-        return QCoreApplication::translate("DiscCheck", "ends in a dot");
+        return StepResult::failure(QCoreApplication::translate("DiscCheck", "ends in a dot"));
     if (name.endsWith(QLatin1Char(' ')))
-        return QCoreApplication::translate("DiscCheck", "ends in a blank");
+        return StepResult::failure(QCoreApplication::translate("DiscCheck", "ends in a blank"));
     const QString device = deviceName(name);
     if (!device.isEmpty())
-        return QCoreApplication::translate("DiscCheck", "is the device name %1").arg(device);
-    return std::nullopt;
+        return StepResult::failure(QCoreApplication::translate("DiscCheck", "is the device name %1").arg(device));
+    return StepResult::success();
 }
 
 } // namespace WindowsNames

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/model/StepResult.h"
+
 #include <QString>
-#include <optional>
 
 // File and folder names that Windows cannot open, whatever the disc's file system holds: the reserved device names
 // (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9, with or without an extension), names that end in a dot or a
@@ -9,7 +10,7 @@
 // Windows.
 namespace WindowsNames {
 
-// Why Windows cannot open a file or folder of this name; nothing when it can.
-std::optional<QString> problem(const QString &name);
+// Whether Windows can open a file or folder of this name; the failure says why not.
+StepResult check(const QString &name);
 
 } // namespace WindowsNames

@@ -34,9 +34,8 @@ public:
     // Every step, with Stop, for the menu as it is stored: its template, title, root and style.
     StepResult runStored(qint64 menuId, const QString &programFolder);
 
-    // What the last run did: the files written in order, its failures, and remarks that did not stop it.
+    // What the last run did: the files written in order, and remarks that did not stop it.
     const QStringList &written() const { return m_written; }
-    const QStringList &failures() const { return m_failures; }
     const QStringList &notes() const { return m_notes; }
 
     // "Your Menu has been successfully created!"; Finish shows it when the build succeeded.

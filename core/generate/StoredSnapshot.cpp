@@ -49,16 +49,16 @@ StepValue<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 menuId
             QCoreApplication::translate("Build", "There is no menu %1.").arg(menuId));
     StoredSnapshot stored;
     stored.snapshot.currentMenuID = menuId;
-    stored.snapshot.title = menu->title;
+    stored.snapshot.title = menu->row.title;
     // The column compares template names without regard to case; so does the build.
-    stored.snapshot.templateName = menu->templateName;
-    stored.snapshot.language = MenuLanguage::ofStored(menu->language);
+    stored.snapshot.templateName = menu->row.templateName;
+    stored.snapshot.language = MenuLanguage::ofStored(menu->row.language);
     for (const QString &name : MenuTemplate::allNames()) {
-        if (name.compare(menu->templateName, Qt::CaseInsensitive) == 0)
+        if (name.compare(menu->row.templateName, Qt::CaseInsensitive) == 0)
             stored.snapshot.templateName = name;
     }
     if (menu->style) {
-        stored.snapshot.style = StyleFields::fromValues(*menu->style);
+        stored.snapshot.style = *menu->style;
         const StepResult media = resolveMedia(stored.snapshot.style, QFileInfo(reader.databasePath()).absolutePath());
         if (!media)
             return StepValue<StoredSnapshot>::failure(media.error);
@@ -75,10 +75,10 @@ StepValue<StoredSnapshot> StoredSnapshot::load(MenuReader &reader, qint64 menuId
         else
             stored.notes.append(
                 QCoreApplication::translate("Build", "Style %1 of menu %2 does not exist; the default style is used.")
-                    .arg(menu->styleNo)
+                    .arg(menu->row.styleNo)
                     .arg(menuId));
     }
-    stored.rootFolder = menu->root.trimmed();
+    stored.rootFolder = menu->row.root.trimmed();
     if (stored.rootFolder.isEmpty())
         return StepValue<StoredSnapshot>::failure(
             QCoreApplication::translate("Build", "Menu %1 has no CD root folder.").arg(menuId));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/StepResult.h"
+
 #include <QByteArray>
 #include <QString>
 #include <filesystem>
@@ -10,13 +12,14 @@ class QFile;
 // by the build. Where a system lacks a call, it says so, so that the caller falls back on the portable way.
 namespace FileOps {
 
-enum class Outcome { Done, Unsupported, Failed, NameTaken };
+// What a call did when it did not fail; a failure carries the system's reason.
+enum class Outcome { Done, Unsupported, NameTaken };
+using Result = StepValue<Outcome>;
 
-struct Result
+inline bool isDone(const Result &result)
 {
-    Outcome outcome = Outcome::Unsupported;
-    QString error; // Failed: the system's reason
-};
+    return result.ok && result.value == Outcome::Done;
+}
 
 // Copies the rest of the open file `from` onto the open file `to` inside the kernel, from and to their current
 // positions, which it leaves after the bytes copied. Unsupported when it copied nothing and the caller should copy
@@ -33,7 +36,7 @@ Result exchangeNames(const QString &first, const QString &second);
 Result replaceName(const QString &from, const QString &to);
 
 // Gives the file `from` the name `to` in one step unless `to` exists: NameTaken then, and `from` stays. `from` is
-// gone afterwards in every case but NameTaken and Failed.
+// gone afterwards in every case but NameTaken and a failure.
 Result nameWithoutReplacing(const QString &from, const QString &to);
 
 // Writes all of data to the open file, with the system's own reason when it cannot (a full disk, a size limit).

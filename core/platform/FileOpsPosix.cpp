@@ -14,7 +14,7 @@ namespace {
 
 Result failed(int error = errno)
 {
-    return {Outcome::Failed, QString::fromLocal8Bit(std::strerror(error))};
+    return Result::failure(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 } // namespace
@@ -26,20 +26,20 @@ Result copyInKernel(int fromHandle, int toHandle)
         const ssize_t copied = ::copy_file_range(fromHandle, nullptr, toHandle, nullptr, 1 << 30, 0);
         // Some special files give the kernel's copy nothing and a read everything: an empty start is read again.
         if (copied == 0)
-            return {first ? Outcome::Unsupported : Outcome::Done, {}};
+            return Result::made(first ? Outcome::Unsupported : Outcome::Done);
         if (copied < 0) {
             if (errno == EINTR)
                 continue;
             if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP && errno != EBADF)
                 return failed();
             // Where the file systems do not allow it, the caller copies what is left.
-            return {Outcome::Unsupported, {}};
+            return Result::made(Outcome::Unsupported);
         }
     }
 #else
     Q_UNUSED(fromHandle)
     Q_UNUSED(toHandle)
-    return {Outcome::Unsupported, {}};
+    return Result::made(Outcome::Unsupported);
 #endif
 }
 
@@ -56,21 +56,21 @@ Result exchangeNames(const QString &first, const QString &second)
     const QByteArray a = QFile::encodeName(first);
     const QByteArray b = QFile::encodeName(second);
     if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_EXCHANGE) == 0)
-        return {Outcome::Done, {}};
+        return Result::made(Outcome::Done);
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
         return failed();
 #else
     Q_UNUSED(first)
     Q_UNUSED(second)
 #endif
-    return {Outcome::Unsupported, {}};
+    return Result::made(Outcome::Unsupported);
 }
 
 Result replaceName(const QString &from, const QString &to)
 {
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
         return failed();
-    return {Outcome::Done, {}};
+    return Result::made(Outcome::Done);
 }
 
 Result nameWithoutReplacing(const QString &from, const QString &to)
@@ -86,11 +86,11 @@ Result nameWithoutReplacing(const QString &from, const QString &to)
 #endif
     const int error = result == 0 ? 0 : errno;
     if (error == EEXIST)
-        return {Outcome::NameTaken, {}};
+        return Result::made(Outcome::NameTaken);
     if (error != 0)
         return failed(error);
     ::unlink(source.constData()); // the linked name stays; after a rename there is nothing left to remove
-    return {Outcome::Done, {}};
+    return Result::made(Outcome::Done);
 }
 
 Result writeAll(QFile &file, const char *data, qint64 size)
@@ -106,7 +106,7 @@ Result writeAll(QFile &file, const char *data, qint64 size)
         data += written;
         size -= written;
     }
-    return {Outcome::Done, {}};
+    return Result::made(Outcome::Done);
 }
 
 QByteArray bytesOf(const std::filesystem::path &path)

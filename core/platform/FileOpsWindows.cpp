@@ -25,8 +25,8 @@ std::wstring wide(const QString &path)
 QString systemMessage(DWORD error)
 {
     wchar_t *text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
     QString message = text ? QString::fromWCharArray(text).trimmed() : QStringLiteral("error %1").arg(error);
     LocalFree(text);
     if (message.endsWith(QLatin1Char('.')))
@@ -36,28 +36,28 @@ QString systemMessage(DWORD error)
 
 Result failed(DWORD error = GetLastError())
 {
-    return {Outcome::Failed, systemMessage(error)};
+    return Result::failure(systemMessage(error));
 }
 
 } // namespace
 
 Result copyInKernel(int, int)
 {
-    return {Outcome::Unsupported, {}};
+    return Result::made(Outcome::Unsupported);
 }
 
 void followKernelPositions(QFile &, QFile &) {}
 
 Result exchangeNames(const QString &, const QString &)
 {
-    return {Outcome::Unsupported, {}};
+    return Result::made(Outcome::Unsupported);
 }
 
 Result replaceName(const QString &from, const QString &to)
 {
     // One step that replaces the earlier file and waits until the new name is on the disk.
     if (MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return {Outcome::Done, {}};
+        return Result::made(Outcome::Done);
     return failed();
 }
 
@@ -65,18 +65,18 @@ Result nameWithoutReplacing(const QString &from, const QString &to)
 {
     // Without MOVEFILE_REPLACE_EXISTING the move fails when the name is taken, in one step with the check.
     if (MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_WRITE_THROUGH))
-        return {Outcome::Done, {}};
+        return Result::made(Outcome::Done);
     const DWORD error = GetLastError();
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
-        return {Outcome::NameTaken, {}};
+        return Result::made(Outcome::NameTaken);
     return failed(error);
 }
 
 Result writeAll(QFile &file, const char *data, qint64 size)
 {
     if (file.write(data, size) != size)
-        return {Outcome::Failed, file.errorString()};
-    return {Outcome::Done, {}};
+        return Result::failure(file.errorString());
+    return Result::made(Outcome::Done);
 }
 
 QByteArray bytesOf(const std::filesystem::path &path)

@@ -64,7 +64,7 @@ bool ReplacingFile::write(const char *data, qint64 size)
     if (!m_file)
         return false;
     const FileOps::Result written = FileOps::writeAll(*m_file, data, size);
-    return written.outcome == FileOps::Outcome::Done || fail(written.error);
+    return written.ok || fail(written.error);
 }
 
 bool ReplacingFile::copyFrom(QFile &source)
@@ -74,9 +74,9 @@ bool ReplacingFile::copyFrom(QFile &source)
     // In the kernel, without passing the bytes through this process; where that cannot be done the loop below
     // copies what is left.
     const FileOps::Result kernel = FileOps::copyInKernel(source.handle(), m_file->handle());
-    if (kernel.outcome == FileOps::Outcome::Done)
+    if (FileOps::isDone(kernel))
         return true;
-    if (kernel.outcome == FileOps::Outcome::Failed)
+    if (!kernel.ok)
         return fail(kernel.error);
     FileOps::followKernelPositions(source, *m_file);
     QByteArray buffer(1 << 20, Qt::Uninitialized);
@@ -106,17 +106,17 @@ bool ReplacingFile::commit()
         // Swapping the two names keeps the whole earlier or the whole new file under the name at every moment, and
         // spares the flush to disk that some file systems make before a rename over an existing file.
         const FileOps::Result swapped = FileOps::exchangeNames(m_temporary, m_path);
-        if (swapped.outcome == FileOps::Outcome::Done) {
+        if (FileOps::isDone(swapped)) {
             QFile::remove(m_temporary);
             m_file.reset();
             return true;
         }
-        if (swapped.outcome == FileOps::Outcome::Failed)
+        if (!swapped.ok)
             return fail(swapped.error);
     }
     // Where names cannot be swapped, one rename over the earlier file is just as whole.
     const FileOps::Result renamed = FileOps::replaceName(m_temporary, m_path);
-    if (renamed.outcome != FileOps::Outcome::Done)
+    if (!renamed.ok)
         return fail(renamed.error);
     m_file.reset();
     return true;

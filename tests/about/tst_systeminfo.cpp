@@ -1,7 +1,6 @@
 #include "core/about/SystemInfo.h"
 #include "core/model/MakerAddress.h"
 #include "core/about/VersionInfo.h"
-#include "tests/common/FakeNotices.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,16 +34,14 @@ private slots:
 
 void TestSystemInfo::startsTheProgramFound()
 {
-    FakeNotices notices;
     QStringList started;
     FixedLookup lookup(QStringLiteral("/usr/bin/sysinfo-tool"));
-    SystemInfoLauncher launcher(lookup, notices, [&](const QString &program) {
+    SystemInfoLauncher launcher(lookup, [&](const QString &program) {
         started.append(program);
         return true;
     });
     QVERIFY(launcher.StartSysInfo());
     QCOMPARE(started, QStringList{QStringLiteral("/usr/bin/sysinfo-tool")});
-    QVERIFY(notices.shown().isEmpty());
 }
 
 void TestSystemInfo::reportsWhenNothingCanStart_data()
@@ -59,7 +56,6 @@ void TestSystemInfo::reportsWhenNothingCanStart()
 {
     QFETCH(QString, path);
     QFETCH(bool, useRealStarter);
-    FakeNotices notices;
     int calls = 0;
     FixedLookup lookup(path);
     SystemInfoLauncher::Starter starter = SystemInfoLauncher::detachedStarter();
@@ -69,12 +65,10 @@ void TestSystemInfo::reportsWhenNothingCanStart()
             return true;
         };
     }
-    SystemInfoLauncher launcher(lookup, notices, starter);
-    QVERIFY(!launcher.StartSysInfo());
+    const StepResult started = SystemInfoLauncher(lookup, starter).StartSysInfo();
+    QVERIFY(!started);
     QCOMPARE(calls, 0);
-    QCOMPARE(notices.shown().size(), 1);
-    QCOMPARE(notices.shown().first().kind, FakeNotices::Kind::PlainTitled);
-    QCOMPARE(notices.shown().first().text, QStringLiteral("System Information Is Unavailable At This Time"));
+    QCOMPARE(started.error, QStringLiteral("System Information Is Unavailable At This Time"));
 }
 
 void TestSystemInfo::lookupHonoursTheConfiguredProgram()

@@ -4,7 +4,7 @@
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
 #include "core/data/MenuStore.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 #include "core/generate/MenuBuild.h"
 #include "core/generate/MenuFolder.h"
 #include "core/model/PathMapping.h"
@@ -107,8 +107,10 @@ QStringList build(const MenuSnapshot &snapshot, clsData &data, const QStringList
     }
     MenuStore store(data.databasePath());
     MenuBuild build(store);
-    build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
-    return failures + build.failures();
+    const StepResult built = build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
+    if (!built)
+        failures.append(built.error);
+    return failures;
 }
 
 int large(const QDir &out, const QString &database, int count, QTextStream &err)

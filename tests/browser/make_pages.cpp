@@ -2,7 +2,7 @@
 
 #include "core/data/DatabaseFile.h"
 #include "core/data/MenuStore.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 #include "core/generate/MenuBuild.h"
 #include "core/generate/MenuFolder.h"
 #include "core/model/PathMapping.h"
@@ -132,8 +132,9 @@ int main(int argc, char *argv[])
         }
         MenuStore store(database);
         MenuBuild build(store);
-        build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
-        failures += build.failures();
+        const StepResult built = build.run(snapshot, MenuBuild::finishSteps, MenuBuild::OnFailure::Continue);
+        if (!built)
+            failures.append(built.error);
         if (!failures.isEmpty()) {
             err << page.folder << ": " << failures.join(QStringLiteral("; ")) << Qt::endl;
             return 1;

@@ -3,12 +3,11 @@
 #include "core/data/MenuReader.h"
 #include "core/data/MenuStore.h"
 #include "core/data/SqliteConnection.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 #include "core/generate/StoredSnapshot.h"
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -39,8 +38,6 @@ class TestData : public QObject
 private slots:
     void init();
     void menuRoundTrip();
-    void emptyQueryIsAtEndAtOnce();
-    void deletingMenuKeepsItsEntries();
     void titleCheckIgnoresLetterCase();
     void linkSearchMatchesPartsExactly();
     void categoriesAreGrouped();
@@ -49,12 +46,9 @@ private slots:
     void valuesKeepTheirEngineType();
     void menuReaderStepsOverOneMenu();
     void styleInsertAndLastId();
-    void editableRecordsetWritesOneBatch();
-    void readOnlyRecordsetRefusesChanges();
     void textIsStoredUnchanged_data();
     void textIsStoredUnchanged();
     void engineErrorsCarryTheEngineMessage();
-    void addFileSignalsOnlyAfterStoring();
     void existingDatabaseFromAnotherToolIsUsed();
     void olderDatabaseGainsTheLanguageColumn();
     void foreignFileIsRefusedAndUntouched_data();
@@ -81,7 +75,7 @@ void TestData::init()
 qint64 TestData::insertMenu(const QString &title)
 {
     m_data->ExecuteSQL(Sql::insertMenu(QStringLiteral("Standard"), title, 1, QStringLiteral("/media/cd")));
-    Recordset last = m_data->GetRS(Sql::selectLastMenuId());
+    Recordset last = m_data->GetRS(TestSql::selectLastMenuId());
     const qint64 id = last.value(QStringLiteral("lastid")).toLongLong();
     last.close();
     return id;
@@ -119,32 +113,7 @@ void TestData::menuRoundTrip()
     QCOMPARE(insertMenu(QStringLiteral("Spring CD")), second + 1);
 }
 
-void TestData::emptyQueryIsAtEndAtOnce()
-{
-    Recordset none = m_data->GetRS(Sql::selectMenu(42));
-    QVERIFY(none.atEnd());
-    QCOMPARE(none.recordCount(), 0);
-    QVERIFY_THROWS_EXCEPTION(DataError, none.value(QStringLiteral("Title")));
-    QVERIFY_THROWS_EXCEPTION(DataError, none.moveNext());
 
-    Recordset last = m_data->GetRS(Sql::selectLastMenuId());
-    QVERIFY(!last.atEnd());
-    QVERIFY(last.value(QStringLiteral("lastid")).isNull());
-}
-
-void TestData::deletingMenuKeepsItsEntries()
-{
-    const qint64 id = insertMenu(QStringLiteral("Summer CD"));
-    m_data->ExecuteSQL(Sql::insertEntry(id, QStringLiteral("none"), QStringLiteral("Setup"),
-                                        QStringLiteral("setup.exe"), QStringLiteral("Installs"),
-                                        QStringLiteral("none")));
-    m_data->ExecuteSQL(Sql::deleteMenu(id));
-    QCOMPARE(m_data->GetRS(Sql::selectMenus()).recordCount(), 0);
-    QCOMPARE(m_data->GetRS(Sql::selectEntries(id)).recordCount(), 1);
-
-    m_data->ExecuteSQL(Sql::deleteEntry(id, QStringLiteral("setup")));
-    QCOMPARE(m_data->GetRS(Sql::selectEntries(id)).recordCount(), 0);
-}
 
 void TestData::titleCheckIgnoresLetterCase()
 {
@@ -256,7 +225,7 @@ void TestData::valuesKeepTheirEngineType()
     QFETCH(QByteArray, utf8);
     // Two rows, so that the second row's cells are found after the first's.
     const QString sql = QStringLiteral("SELECT 7 AS first, %1 AS Second UNION ALL SELECT 8, 'after'").arg(expression);
-    Recordset rs = m_data->GetRS({sql, {}, {}});
+    Recordset rs = m_data->GetRS({sql, {}});
     QCOMPARE(rs.recordCount(), 2);
     const int column = rs.columnIndex(QStringLiteral("second"));
     QCOMPARE(column, 1);
@@ -306,8 +275,8 @@ void TestData::menuReaderStepsOverOneMenu()
         MenuReader reader{MenuStore(m_path)};
         const std::optional<StoredMenu> menu = reader.menu(id);
         QVERIFY(menu);
-        QCOMPARE(menu->title, QStringLiteral("Grouped"));
-        QVERIFY(menu->style && menu->style->value(0) == QStringLiteral("Blue"));
+        QCOMPARE(menu->row.title, QStringLiteral("Grouped"));
+        QVERIFY(menu->style && menu->style->styleName == QStringLiteral("Blue"));
         QVERIFY(!reader.menu(id + 1));
         QCOMPARE(reader.entryCount(id), 3);
         QCOMPARE(reader.categoryCount(id, 10), 2); // categories compare without regard to case
@@ -329,7 +298,7 @@ void TestData::styleInsertAndLastId()
 {
     m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Blue"))));
     m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Green"))));
-    Recordset last = m_data->GetRS(Sql::selectLastStyleId());
+    Recordset last = m_data->GetRS(TestSql::selectLastStyleId());
     const qint64 id = last.value(QStringLiteral("LASTID")).toLongLong();
     QCOMPARE(id, 2);
 
@@ -344,56 +313,7 @@ void TestData::styleInsertAndLastId()
     QCOMPARE(m_data->GetRS(Sql::selectStyles()).recordCount(), 2);
 }
 
-void TestData::editableRecordsetWritesOneBatch()
-{
-    m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Blue"))));
-    m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Red"))));
 
-    Recordset style = m_data->GetRS(Sql::selectStyle(1), true);
-    QVERIFY(style.isEditable());
-    QCOMPARE(style.columns().first(), QStringLiteral("StyleID"));
-    style.setValue(QStringLiteral("backcolor"), QStringLiteral("RGB(1,2,3)"));
-    style.setValue(QStringLiteral("Logofile"), QStringLiteral("it's.gif"));
-    QCOMPARE(style.text(QStringLiteral("BackColor")), QStringLiteral("RGB(1,2,3)"));
-
-    // Nothing reaches the file before the batch is written.
-    QCOMPARE(m_data->GetRS(Sql::selectStyle(1)).text(QStringLiteral("BackColor")), QStringLiteral("BackColor-value"));
-    style.updateBatch();
-    style.close();
-
-    Recordset stored = m_data->GetRS(Sql::selectStyle(1));
-    QCOMPARE(stored.text(QStringLiteral("BackColor")), QStringLiteral("RGB(1,2,3)"));
-    QCOMPARE(stored.text(QStringLiteral("Logofile")), QStringLiteral("it's.gif"));
-    QCOMPARE(stored.text(QStringLiteral("StyleName")), QStringLiteral("Blue"));
-    QCOMPARE(m_data->GetRS(Sql::selectStyle(2)).text(QStringLiteral("BackColor")), QStringLiteral("BackColor-value"));
-
-    // Two entries of one menu with the same title: the edit acts on the first only.
-    const qint64 menu = insertMenu(QStringLiteral("Twins"));
-    for (const QString &link : {QStringLiteral("a.exe"), QStringLiteral("b.exe")}) {
-        m_data->ExecuteSQL(Sql::insertEntry(menu, QStringLiteral("none"), QStringLiteral("Same"), link,
-                                            QStringLiteral("d"), QStringLiteral("none")));
-    }
-    Recordset entry = m_data->GetRS(Sql::selectEntry(menu, QStringLiteral("Same")), true);
-    QCOMPARE(entry.recordCount(), 2);
-    entry.setValue(QStringLiteral("Description"), QStringLiteral("changed"));
-    entry.updateBatch();
-    Recordset both = m_data->GetRS(Sql::selectEntries(menu));
-    QCOMPARE(both.text(QStringLiteral("Description")), QStringLiteral("changed"));
-    both.moveNext();
-    QCOMPARE(both.text(QStringLiteral("Description")), QStringLiteral("d"));
-}
-
-void TestData::readOnlyRecordsetRefusesChanges()
-{
-    m_data->ExecuteSQL(Sql::insertStyle(styleValues(QStringLiteral("Blue"))));
-    Recordset style = m_data->GetRS(Sql::selectStyle(1));
-    QVERIFY(!style.isEditable());
-    QVERIFY_THROWS_EXCEPTION(DataError, style.setValue(QStringLiteral("BackColor"), QStringLiteral("x")));
-    QVERIFY_THROWS_EXCEPTION(DataError, m_data->GetRS(Sql::selectMenus(), true));
-
-    Recordset editable = m_data->GetRS(Sql::selectStyle(1), true);
-    QVERIFY_THROWS_EXCEPTION(DataError, editable.setValue(QStringLiteral("NoSuchColumn"), QStringLiteral("x")));
-}
 
 void TestData::textIsStoredUnchanged_data()
 {
@@ -414,7 +334,7 @@ void TestData::textIsStoredUnchanged()
     QCOMPARE(m_data->GetRS(Sql::selectMenuTitle(title)).recordCount(), 1);
 
     m_data->ExecuteSQL(Sql::insertEntry(id, title, title, QStringLiteral("a/b c.txt"), description, title));
-    Recordset entry = m_data->GetRS(Sql::selectEntry(id, title));
+    Recordset entry = m_data->GetRS(TestSql::selectEntry(id, title));
     QCOMPARE(entry.recordCount(), 1);
     QCOMPARE(entry.text(QStringLiteral("Description")), description);
     QCOMPARE(entry.text(QStringLiteral("Category")), title);
@@ -426,7 +346,7 @@ void TestData::textIsStoredUnchanged()
 void TestData::engineErrorsCarryTheEngineMessage()
 {
     try {
-        m_data->ExecuteSQL({QStringLiteral("INSERT INTO tblNothing VALUES (1)"), {}, {}});
+        m_data->ExecuteSQL({QStringLiteral("INSERT INTO tblNothing VALUES (1)"), {}});
         QFAIL("the statement should have failed");
     } catch (const DataError &error) {
         QVERIFY2(error.message().contains(QLatin1String("no such table: tblNothing")), qPrintable(error.message()));
@@ -437,18 +357,6 @@ void TestData::engineErrorsCarryTheEngineMessage()
     QVERIFY(!QFile::exists(m_home->filePath(QStringLiteral("gone/Velmora.dat"))));
 }
 
-void TestData::addFileSignalsOnlyAfterStoring()
-{
-    const qint64 id = insertMenu(QStringLiteral("Files"));
-    QSignalSpy added(m_data.get(), &clsData::fileAdded);
-    m_data->addFile(Sql::insertEntry(id, QStringLiteral("none"), QStringLiteral("Setup"), QStringLiteral("setup.exe"),
-                                     QStringLiteral("d"), QStringLiteral("none")));
-    QCOMPARE(added.count(), 1);
-    QCOMPARE(m_data->GetRS(Sql::selectEntries(id)).recordCount(), 1);
-
-    QVERIFY_THROWS_EXCEPTION(DataError, m_data->addFile({QStringLiteral("INSERT INTO tblNothing VALUES (1)"), {}, {}}));
-    QCOMPARE(added.count(), 1);
-}
 
 void TestData::existingDatabaseFromAnotherToolIsUsed()
 {

@@ -31,21 +31,21 @@ void TestDataHome::choosesTheFirstGivenFolder()
 {
     QTemporaryDir program, option, environment;
     const QString optionHome = option.filePath(QStringLiteral("new/home"));
-    QCOMPARE(DataHome::resolve(program.path(), optionHome, environment.path()), optionHome);
+    QCOMPARE(DataHome::resolve(program.path(), optionHome, environment.path()).value, optionHome);
     QVERIFY(QFileInfo(optionHome).isDir());
-    QCOMPARE(DataHome::resolve(program.path(), QString(), environment.path()), environment.path());
-    QCOMPARE(DataHome::resolve(program.path(), QString(), QString()), program.path());
-    QCOMPARE(DataHome::resolve(program.path(), program.path() + QStringLiteral("/sub/../"), QString()),
+    QCOMPARE(DataHome::resolve(program.path(), QString(), environment.path()).value, environment.path());
+    QCOMPARE(DataHome::resolve(program.path(), QString(), QString()).value, program.path());
+    QCOMPARE(DataHome::resolve(program.path(), program.path() + QStringLiteral("/sub/../"), QString()).value,
              program.path());
 }
 
 void TestDataHome::fallsBackWhenProgramFolderIsReadOnly()
 {
     // An installed program gives no program folder: its data lives in the user's data folder.
-    QCOMPARE(DataHome::resolve(QString(), QString(), QString()), userData());
+    QCOMPARE(DataHome::resolve(QString(), QString(), QString()).value, userData());
     if (QFileInfo(QStringLiteral("/proc")).isWritable())
         QSKIP("running with rights that make every folder writable");
-    const QString home = DataHome::resolve(QStringLiteral("/proc"), QString(), QString());
+    const QString home = DataHome::resolve(QStringLiteral("/proc"), QString(), QString()).value;
     QVERIFY(home.endsWith(QLatin1String("/Velmora")));
     QCOMPARE(home, userData());
 }

@@ -1,7 +1,7 @@
 #include "core/data/DataError.h"
 #include "core/data/DatabaseFile.h"
 #include "core/data/MenuStore.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 #include "core/model/MenuSnapshot.h"
 
 #include <QProcess>
@@ -38,7 +38,7 @@ void TestMenuStore::init()
 
 QVariant TestMenuStore::scalar(const QString &sql)
 {
-    Recordset rows = clsData(m_path).GetRS(SqlStatement{sql, {}, {}});
+    Recordset rows = clsData(m_path).GetRS(SqlStatement{sql, {}});
     return rows.atEnd() ? QVariant() : rows.value(0);
 }
 
@@ -48,7 +48,7 @@ QString TestMenuStore::dump()
     QStringList rows;
     for (const QString &table :
          {QStringLiteral("tblMenus"), QStringLiteral("tblStyles"), QStringLiteral("tblDetails")}) {
-        Recordset rs = clsData(m_path).GetRS(SqlStatement{QStringLiteral("SELECT * FROM ") + table, {}, {}});
+        Recordset rs = clsData(m_path).GetRS(SqlStatement{QStringLiteral("SELECT * FROM ") + table, {}});
         for (; !rs.atEnd(); rs.moveNext()) {
             QStringList cells;
             for (const QString &column : rs.columns())
@@ -82,7 +82,6 @@ void TestMenuStore::styleSaveRollsBack()
     clsData(m_path).ExecuteSQL({QStringLiteral("CREATE TRIGGER refuse BEFORE %1 ON tblMenus BEGIN "
                                                "SELECT RAISE(ABORT, 'refused'); END")
                                     .arg(newMenu ? QStringLiteral("INSERT") : QStringLiteral("UPDATE")),
-                                {},
                                 {}});
     const QString before = dump();
     QStringList values = StyleFields::standard().values();
@@ -128,7 +127,7 @@ void TestMenuStore::changesToLostMenuStoreNothing()
             QFAIL("a change to a deleted menu was stored");
         } catch (const DataError &error) {
             QCOMPARE(error.message(), lost);
-            QCOMPARE(error.code(), DataError::menuLost);
+            QVERIFY(error.kind() == DataError::Kind::MenuLost);
         }
     }
     QCOMPARE(dump(), QString());
@@ -186,7 +185,7 @@ void TestMenuStore::menuKeepsItsLanguage()
     store.saveStyleAndMenu(styleId, StyleFields::standard().values(), menu);
     QCOMPARE(MenuStore(m_path).menus().value(0).language, QStringLiteral("fr"));
 
-    clsData(m_path).ExecuteSQL({QStringLiteral("ALTER TABLE tblMenus DROP COLUMN Language"), {}, {}});
+    clsData(m_path).ExecuteSQL({QStringLiteral("ALTER TABLE tblMenus DROP COLUMN Language"), {}});
     const QVector<MenuRecord> menus = MenuStore(m_path).menus();
     QCOMPARE(menus.size(), 1);
     QCOMPARE(menus.at(0).title, QStringLiteral("Sommer"));

@@ -1,6 +1,6 @@
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 #include "core/model/MenuSnapshot.h"
 #include "tests/disc/DiscFiles.h"
 

@@ -1,5 +1,5 @@
 #include "core/data/DatabaseFile.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 #include "core/model/MenuSnapshot.h"
 #include "tests/disc/DiscFiles.h"
 #include "tests/disc/FatImage.h"

@@ -11,6 +11,9 @@
 #endif
 
 // Burning onto pseudo-drives: regular files that the real xorriso writes as it would a disc.
+// The verdict column of a refused medium.
+constexpr int refused = -1;
+
 class TestDiscBurn : public QObject
 {
     Q_OBJECT
@@ -97,13 +100,13 @@ void TestDiscBurn::media_data()
     const QString blankDvd = "Media current: DVD+R\nMedia status : is blank\n"
                              "Media summary: 0 sessions, 0 data blocks, 0 data, 4489m free\nMedia space  : 2295104s\n";
     QTest::newRow("blank DVD+R") << blankDvd << qint64(1000) << int(OpticalMedium::Verdict::Burn) << "";
-    QTest::newRow("blank DVD+R too small") << blankDvd << qint64(3000000) << int(OpticalMedium::Verdict::Refuse)
+    QTest::newRow("blank DVD+R too small") << blankDvd << qint64(3000000) << refused
                                            << "The menu needs 6144.0 MB, but the DVD+R in the drive has only 4700.4 "
                                               "MB free.";
     QTest::newRow("closed CD-R") << "Media current: CD-R\nMedia status : is written , is closed\n"
                                     "Media summary: 1 session, 300000 data blocks, 585m data, 0 free\n"
                                     "Media space  : 0s\n"
-                                 << qint64(10) << int(OpticalMedium::Verdict::Refuse)
+                                 << qint64(10) << refused
                                  << "The CD-R in the drive is closed: nothing more can be written on it.";
     QTest::newRow("appendable CD-R takes a session")
         << "Media current: CD-R\nMedia status : is written , is appendable\n"
@@ -116,10 +119,9 @@ void TestDiscBurn::media_data()
         << qint64(1000) << int(OpticalMedium::Verdict::BlankFirst)
         << "The CD-RW in the drive holds 2.0 MB of data. Burning the menu erases all of it. Erase the disc and burn?";
     QTest::newRow("no disc") << "Media current: is not present\n"
-                             << qint64(1) << int(OpticalMedium::Verdict::Refuse) << "There is no disc in the drive.";
+                             << qint64(1) << refused << "There is no disc in the drive.";
     QTest::newRow("pressed disc") << "Media current: DVD-ROM\nMedia status : is written , is closed\n"
-                                  << qint64(1) << int(OpticalMedium::Verdict::Refuse)
-                                  << "The disc in the drive (DVD-ROM) cannot be written.";
+                                  << qint64(1) << refused << "The disc in the drive (DVD-ROM) cannot be written.";
 }
 
 void TestDiscBurn::media()
@@ -128,9 +130,13 @@ void TestDiscBurn::media()
     QFETCH(qint64, imageSectors);
     QFETCH(int, verdict);
     QFETCH(QString, reason);
-    QString told;
-    QCOMPARE(int(OpticalMedium::parse(output).verdictFor(imageSectors, &told)), verdict);
-    QCOMPARE(told, reason);
+    const OpticalMedium medium = OpticalMedium::parse(output);
+    const StepValue<OpticalMedium::Verdict> told = medium.verdictFor(imageSectors);
+    QCOMPARE(told.ok ? int(told.value) : refused, verdict);
+    if (!told)
+        QCOMPARE(told.error, reason);
+    else
+        QCOMPARE(told.value == OpticalMedium::Verdict::BlankFirst ? medium.erasingQuestion() : QString(), reason);
 }
 
 void TestDiscBurn::drivesListed()
@@ -177,8 +183,7 @@ void TestDiscBurn::burnReadsBackIdentical()
     medium = DiscBurn::medium("stdio:" + path("disc.iso"));
     QVERIFY(medium);
     QCOMPARE(medium.value.state, OpticalMedium::State::Appendable);
-    QString reason;
-    QCOMPARE(medium.value.verdictFor(100, &reason), OpticalMedium::Verdict::BlankFirst);
+    QCOMPARE(medium.value.verdictFor(100).value, OpticalMedium::Verdict::BlankFirst);
 }
 
 void TestDiscBurn::simulationWritesNothing()
@@ -231,9 +236,9 @@ void TestDiscBurn::tooSmallMediumRefused()
     ::umount(small.toLocal8Bit().constData());
     QVERIFY2(medium, qPrintable(medium.error));
     QVERIFY(sectors);
-    QString reason;
-    QCOMPARE(medium.value.verdictFor(sectors.value, &reason), OpticalMedium::Verdict::Refuse);
-    QVERIFY2(reason.startsWith("The menu needs 2."), qPrintable(reason));
+    const StepValue<OpticalMedium::Verdict> verdict = medium.value.verdictFor(sectors.value);
+    QVERIFY(!verdict);
+    QVERIFY2(verdict.error.startsWith("The menu needs 2."), qPrintable(verdict.error));
 #else
     QSKIP("needs a small file system");
 #endif

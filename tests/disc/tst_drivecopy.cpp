@@ -113,8 +113,8 @@ void TestDriveCopy::rules()
     QFETCH(bool, sizeFits);
     QFETCH(bool, foldsCase);
     const FileSystemRules rules(type);
-    QCOMPARE(!rules.nameProblem(name).has_value(), nameFits);
-    QCOMPARE(!rules.sizeProblem(size).has_value(), sizeFits);
+    QCOMPARE(rules.checkName(name).ok, nameFits);
+    QCOMPARE(rules.checkSize(size).ok, sizeFits);
     QCOMPARE(rules.foldsCase(), foldsCase);
 }
 

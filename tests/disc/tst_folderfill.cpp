@@ -85,7 +85,8 @@ void TestFolderFill::suggestsTitles()
 void TestFolderFill::fillsTheRootOnce()
 {
     if (!PosixFiles::available())
-        QSKIP("Windows cannot make the file \"it's & <ok>.txt\" and the named pipe of this case; the Linux build does.");
+        QSKIP(
+            "Windows cannot make the file \"it's & <ok>.txt\" and the named pipe of this case; the Linux build does.");
     MenuFixture fixture;
     makeFiles(fixture, {"Setup.exe", "README", "Docs/readme.txt", "Docs/User_Guide-EN.pdf",
                         "Tools/Sub Dir/deep_file.tar.gz", "Tools/Index.htm", "Odd/it's & <ok>.txt", "Old/known.txt",
@@ -96,7 +97,6 @@ void TestFolderFill::fillsTheRootOnce()
 
     FolderFill fill(fixture.store(), 1, fixture.cdFolder());
     QVERIFY(fill.collect());
-    QVERIFY(fill.refused().isEmpty());
     fill.store(fill.offered());
 
     const QList<Row> expected = {
@@ -162,10 +162,10 @@ void TestFolderFill::fillsOnlyWhatIsGiven()
     FolderFill fill(fixture.store(), 1, fixture.cdFolder());
     if (category != "-")
         fill.setCategory(category);
-    QCOMPARE(fill.collect(paths), refusal.isEmpty());
+    const StepResult collected = fill.collect(paths);
+    QCOMPARE(collected.ok, refusal.isEmpty());
     if (!refusal.isEmpty()) {
-        QCOMPARE(fill.refused().size(), 1);
-        QVERIFY2(fill.refused().first().contains(refusal), qPrintable(fill.refused().first()));
+        QVERIFY2(collected.error.contains(refusal), qPrintable(collected.error));
         QVERIFY(fill.offered().isEmpty());
         return;
     }
@@ -209,8 +209,8 @@ void TestFolderFill::linksAndBadNames()
     QVERIFY2(skipped[2].endsWith("Video\\xE9.avi cannot be shown on the menu or read on Windows: rename it."),
              qPrintable(skipped[2]));
 
-    QVERIFY(!fill.collect({fixture.cdFolder() + "/Docs/sshlink"}));
-    QVERIFY2(fill.refused().value(0).contains("is not inside the CD root"), qPrintable(fill.refused().value(0)));
+    const StepResult collected = fill.collect({fixture.cdFolder() + "/Docs/sshlink"});
+    QVERIFY2(collected.error.contains("is not inside the CD root"), qPrintable(collected.error));
 }
 
 void TestFolderFill::storesAllOrNothing()
@@ -219,7 +219,6 @@ void TestFolderFill::storesAllOrNothing()
     makeFiles(fixture, {"a.txt", "b.txt", "c.txt"});
     fixture.data().ExecuteSQL({"CREATE TRIGGER refuse BEFORE INSERT ON tblDetails WHEN NEW.FileName='b' "
                                "BEGIN SELECT RAISE(ABORT, 'refused'); END",
-                               {},
                                {}});
     FolderFill fill(fixture.store(), 1, fixture.cdFolder());
     QSignalSpy added(&fixture.store(), &MenuStore::entriesAdded);
@@ -229,7 +228,7 @@ void TestFolderFill::storesAllOrNothing()
         fill.store(fill.offered());
         QFAIL("A refused insert was stored.");
     } catch (const DataError &error) {
-        QVERIFY2(error.code() != DataError::menuLost, error.what());
+        QVERIFY2(error.kind() != DataError::Kind::MenuLost, error.what());
     }
     QVERIFY(storedRows(fixture).isEmpty());
     QCOMPARE(added.count(), 0);
@@ -246,7 +245,9 @@ void TestFolderFill::cancelStopsTheWalk()
         reports.append(seen);
         return seen < 512;
     });
-    QVERIFY(!fill.collect());
+    const StepResult cancelled = fill.collect();
+    QVERIFY(!cancelled);
+    QVERIFY(cancelled.error.isEmpty());
     QCOMPARE(reports, (QList<int>{256, 512}));
     QVERIFY(fill.offered().isEmpty());
 }
@@ -264,7 +265,8 @@ void TestFolderFill::ownDataIsNeverOffered()
         links.append(entry.link);
     QCOMPARE(links, (QStringList{"bin/AUTORUN.INF", "bin/Start.exe", "cd/a.txt", "home/notes.txt"}));
     QCOMPARE(fill.skipped().size(), 2);
-    QVERIFY2(fill.skipped().first().endsWith("is Velmora's own data; it is not added."), qPrintable(fill.skipped().first()));
+    QVERIFY2(fill.skipped().first().endsWith("is Velmora's own data; it is not added."),
+             qPrintable(fill.skipped().first()));
 }
 
 QTEST_GUILESS_MAIN(TestFolderFill)

@@ -1,7 +1,7 @@
 #include "CorvixHost.h"
 #include "tests/common/FakeNotices.h"
 #include "core/data/DatabaseFile.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 #include "wizard/entries/frmFiles.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "core/data/DatabaseFile.h"
 #include "core/data/SqliteConnection.h"
 #include "core/data/MenuStore.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 #include "core/data/MenuReader.h"
 #include "core/model/MenuSnapshot.h"
 #include "core/generate/PageWriter.h"
@@ -57,8 +57,7 @@ public:
     {
         m_data->ExecuteSQL({QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,"
                                            "Screenshot) VALUES (?,?,?,?,?,?)"),
-                            {menu, category, fileName, link, description, screenshot},
-                            {}});
+                            {menu, category, fileName, link, description, screenshot}});
     }
 
     // Many entries in one transaction: category, title and link each, no description or screenshot.

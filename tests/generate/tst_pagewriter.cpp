@@ -387,7 +387,6 @@ void TestPageWriter::entryWithoutCategoryShowsOnEveryTemplate()
     fixture.addEntry(1, "", "Empty", "empty.exe", "Text", "none");
     fixture.data().ExecuteSQL({QStringLiteral("INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,"
                                               "Screenshot) VALUES (1,NULL,'Unset','unset.exe','Text','none')"),
-                               {},
                                {}});
     fixture.addEntry(1, "Tools", "Tool", "tool.exe", "Text", "none");
     QVERIFY(fixture.page(fixture.snapshot(MenuTemplate::extended()))->count("tool.exe") > 0);
@@ -539,11 +538,10 @@ void TestPageWriter::extendedPageAddsTheCategoryIndex()
     addExtendedEntries(fixture);
     const SqlStatement indexes{QStringLiteral("SELECT name FROM sqlite_master WHERE type='index' AND "
                                               "name='idxDetailsMenuCategory'"),
-                               {},
                                {}};
     QCOMPARE(fixture.data().GetRS(indexes).recordCount(), 1);
     // A database made elsewhere lacks it until its first Extended page.
-    fixture.data().ExecuteSQL({QStringLiteral("DROP INDEX idxDetailsMenuCategory"), {}, {}});
+    fixture.data().ExecuteSQL({QStringLiteral("DROP INDEX idxDetailsMenuCategory"), {}});
     QCOMPARE(fixture.data().GetRS(indexes).recordCount(), 0);
     const QByteArray before = page(fixture, fixture.snapshot(MenuTemplate::standard()));
     QCOMPARE(fixture.data().GetRS(indexes).recordCount(), 0);

@@ -26,4 +26,9 @@ plant "core includes wizard" core/data/MenuStore.cpp wizard/EditState.h
 plant "core includes app" core/generate/MenuBuild.h app/CommandLine.h
 plant "wizard includes app" wizard/frmVelmora.cpp app/DiscCommands.h
 plant "controls include core" controls/bag/OleColor.cpp core/data/DataError.h
-plant "core folders in a circle" core/data/MenuStore.h core/model/StepResult.h
+plant "generate includes disc" core/generate/MenuBuild.cpp core/disc/DiscCheck.h
+plant "data includes generate" core/data/MenuStore.h core/generate/MenuBuild.h
+plant "model includes data" core/model/PathMapping.cpp core/data/DataError.h
+plant "platform includes model" core/platform/PathKind.cpp core/model/PathMapping.h
+plant "core includes about" core/disc/IsoImage.cpp core/about/VersionInfo.h
+plant "a core folder out of the order" core/newpart/Thing.cpp core/platform/FileOps.h

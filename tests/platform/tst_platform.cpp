@@ -67,7 +67,8 @@ void TestPlatform::naming()
     if (taken)
         writeFile(to, "old");
     const FileOps::Result result = replace ? FileOps::replaceName(from, to) : FileOps::nameWithoutReplacing(from, to);
-    QCOMPARE(int(result.outcome), outcome);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(int(result.value), outcome);
     QCOMPARE(read(to), target);
     QCOMPARE(QFileInfo::exists(from), sourceLeft);
 }

@@ -8,7 +8,7 @@
 #include "wizard/PageKit.h"
 #include "core/data/DatabaseFile.h"
 #include "core/data/DataHome.h"
-#include "core/data/clsData.h"
+#include "tests/common/clsData.h"
 #include "core/data/DataHome.h"
 #include "wizard/frmVelmora.h"
 #include "wizard/platform/DriveList.h"
@@ -55,12 +55,12 @@ public:
     // One value of a query on the fixture's database.
     QVariant scalar(const QString &sql, const QVariantList &values = {}) const
     {
-        Recordset rows = clsData(DataHome::databasePath(home)).GetRS(SqlStatement{sql, values, {}});
+        Recordset rows = clsData(DataHome::databasePath(home)).GetRS(SqlStatement{sql, values});
         return rows.atEnd() ? QVariant() : rows.value(rows.columns().constFirst());
     }
     void execute(const QString &sql, const QVariantList &values = {}) const
     {
-        clsData(DataHome::databasePath(home)).ExecuteSQL(SqlStatement{sql, values, {}});
+        clsData(DataHome::databasePath(home)).ExecuteSQL(SqlStatement{sql, values});
     }
     // A stored style with the defaults and the given name.
     void storeStyle(qint64 id, const QString &name) const

@@ -4,6 +4,7 @@
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
 #include "core/about/SystemInfo.h"
+#include "core/platform/Notices.h"
 #include "wizard/Twips.h"
 #include "core/about/VersionInfo.h"
 #include "core/model/MakerAddress.h"
@@ -106,5 +107,6 @@ void frmAbout::Form_Load()
 
 void frmAbout::StartSysInfo()
 {
-    SystemInfoLauncher(m_sysInfo, m_notices).StartSysInfo();
+    if (const StepResult started = SystemInfoLauncher(m_sysInfo).StartSysInfo(); !started)
+        m_notices.plainTitled(started.error);
 }

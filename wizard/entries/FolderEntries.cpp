@@ -54,14 +54,15 @@ void FolderEntries::offer(const QStringList &paths)
         return;
     Notices &notices = *m_context.notices;
     FolderFill fill(*m_context.store, m_state.menuId, m_state.rootPath());
-    bool collected = false;
+    StepResult collected;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ran = guarded(notices, [&] { collected = fill.collect(paths); });
     QApplication::restoreOverrideCursor();
     if (!ran)
         return;
     if (!collected) {
-        notices.information(fill.refused().join(QStringLiteral("\r\n")));
+        if (!collected.error.isEmpty())
+            notices.information(collected.error);
         return;
     }
     const QVector<FillEntry> &offered = fill.offered();
