@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormFile.h"
+#include "controls/bag/FormFile.h"
 
 #include <QString>
 #include <functional>
