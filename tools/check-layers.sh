@@ -27,6 +27,30 @@ forbid() { # folder, pattern of included paths it may not name
     fi
 }
 
+# Every project header is included by its path from the source root ("controls/bag/FormFile.h"), which names its
+# layer. A bare name that only an include folder finds ("FormFile.h", "bag/FormFile.h") hides that layer from the
+# checks above, so an include that names a file of the tree by the end of its path fails.
+forbid_bare() {
+    local folders=() folder hits
+    for folder in core wizard app controls; do
+        [ -d "$folder" ] && folders+=("$folder")
+    done
+    [ "${#folders[@]}" -gt 0 ] || return 0
+    hits="$(includes "${folders[@]}" | awk -F'\t' '
+        NR == FNR {
+            n = split($0, part, "/"); tail = part[n]; ends[tail] = 1
+            for (i = n - 1; i > 1; --i) { tail = part[i] "/" tail; ends[tail] = 1 }
+            next
+        }
+        $2 !~ /^(core|wizard|app|controls)\// && ($2 in ends)' <(find "${folders[@]}" -type f) -)"
+    if [ -n "$hits" ]; then
+        printf 'bare include of a project header (write it from the source root):\n%s\n' "$hits" >&2
+        failed=1
+    fi
+}
+
+forbid_bare
+
 forbid core '^(wizard|app|controls)/'
 forbid wizard '^app/'
 forbid controls '^(core|wizard|app)/'

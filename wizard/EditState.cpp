@@ -22,12 +22,12 @@ MenuRecord EditState::menuRecord() const
     menu.templateName = templateName;
     menu.title = title;
     menu.styleNo = styleId;
-    menu.root = rootFolder;
+    menu.root = rootFolder.value_or(QString());
     menu.language = language;
     return menu;
 }
 
 QString EditState::rootPath() const
 {
-    return rootFolder.isEmpty() ? QString() : PathMapping::rootPathFor(rootFolder);
+    return rootFolder && !rootFolder->isEmpty() ? PathMapping::rootPathFor(*rootFolder) : QString();
 }

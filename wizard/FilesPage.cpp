@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 
 using namespace PageKit;
 
@@ -111,6 +112,17 @@ FilesPage::FilesPage(FormButtons &buttons, EditState &state, const WizardContext
     for (QWidget *control : findChildren<QWidget *>())
         control->installEventFilter(this);
 
+    connect(lstFiles, &QListWidget::itemSelectionChanged, this, &FilesPage::entryChosen);
+    // A click on the entry already selected shows it again, after New or a save has emptied the fields.
+    connect(lstFiles, &QListWidget::itemClicked, this, &FilesPage::entryChosen);
+    FormButtons::onClick(cmdFile, this, [this] { emit fileClicked(); });
+    FormButtons::onClick(cmdFScreenshot, this, [this] { emit screenshotClicked(); });
+    FormButtons::onClick(cmdSave, this, [this] { emit saveClicked(); });
+    FormButtons::onClick(cmdFileRemove, this, [this] { emit removeClicked(); });
+    FormButtons::onClick(cmdNewF, this, [this] { emit newClicked(); });
+    FormButtons::onClick(cmdFind, this, [this] { emit findClicked(); });
+    FormButtons::onClick(cmdAddFolder, this, [this] { emit addFolderClicked(); });
+
     new FileEntries(state, context, *this);
     new FolderEntries(state, context, *this);
 }
@@ -157,6 +169,97 @@ void FilesPage::getFileData()
         for (const EntryRecord &entry : entries)
             lstFiles->addItem(entry.fileName);
     }
+}
+
+EntryFields FilesPage::fields() const
+{
+    return {txtFile->text(), txtFileCat->text(), txtFileTitle->text(), txtFileDescription->toPlainText(),
+            txtFileScreenshot->text()};
+}
+
+void FilesPage::showFields(const EntryFields &fields)
+{
+    txtFile->setText(fields.file);
+    txtFileCat->setText(fields.category);
+    txtFileDescription->setPlainText(fields.description);
+    txtFileScreenshot->setText(fields.screenshot);
+    txtFileTitle->setText(fields.title);
+}
+
+void FilesPage::setFile(const QString &file)
+{
+    txtFile->setText(file);
+}
+
+void FilesPage::setScreenshot(const QString &screenshot)
+{
+    txtFileScreenshot->setText(screenshot);
+}
+
+void FilesPage::setTitleAndDescription(const QString &title, const QString &description)
+{
+    txtFileTitle->setText(title);
+    txtFileDescription->setPlainText(description);
+}
+
+void FilesPage::clearFields()
+{
+    txtFile->clear();
+    txtFileCat->setText(QStringLiteral("none"));
+    txtFileDescription->clear();
+    txtFileScreenshot->setText(QStringLiteral("none"));
+    txtFileTitle->clear();
+}
+
+QStringList FilesPage::listedTitles() const
+{
+    QStringList titles;
+    for (int i = 0; i < lstFiles->count(); ++i)
+        titles.append(lstFiles->item(i)->text());
+    return titles;
+}
+
+std::optional<QString> FilesPage::selectedTitle() const
+{
+    const QList<QListWidgetItem *> selected = lstFiles->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return selected.constFirst()->text();
+}
+
+void FilesPage::addListed(const QString &title)
+{
+    lstFiles->addItem(title);
+}
+
+void FilesPage::renameListed(const QString &from, const QString &to)
+{
+    if (QListWidgetItem *item = lstFiles->findItems(from, Qt::MatchExactly).value(0))
+        item->setText(to);
+}
+
+void FilesPage::removeListed(const QString &title)
+{
+    const QSignalBlocker blocker(lstFiles);
+    delete lstFiles->findItems(title, Qt::MatchExactly).value(0);
+}
+
+void FilesPage::removeSelected()
+{
+    const QSignalBlocker blocker(lstFiles);
+    if (QListWidgetItem *selected = lstFiles->selectedItems().value(0))
+        delete lstFiles->takeItem(lstFiles->row(selected));
+    lstFiles->clearSelection();
+}
+
+void FilesPage::relist()
+{
+    const std::optional<QString> selected = selectedTitle();
+    const QSignalBlocker blocker(lstFiles);
+    getFileData();
+    if (QListWidgetItem *again = lstFiles->findItems(selected.value_or(QString()), Qt::MatchExactly).value(0);
+        again && selected)
+        lstFiles->setCurrentItem(again);
 }
 
 void FilesPage::setTemplate(const QString &templateName)

@@ -1,6 +1,6 @@
 #include "wizard/FormButtons.h"
 
-#include "CorvixHost.h"
+#include "controls/host/CorvixHost.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormFile.h"
+#include "controls/bag/FormFile.h"
 
 #include <QString>
 #include <functional>
@@ -14,9 +14,10 @@ class QWidget;
 class FormButtons
 {
 public:
+    // Throws std::runtime_error when the form cannot be read.
     FormButtons(CorvixHost &host, const QString &formResource);
 
-    // The named control, created on parent; throws DataError when the form or the plugin cannot supply it.
+    // The named control, created on parent; throws std::runtime_error when the form or the plugin cannot supply it.
     QWidget *make(const QString &name, QWidget *parent);
 
     // Calls handler whenever the control raises Click.

@@ -1,6 +1,5 @@
 #include "wizard/GeneralPage.h"
 
-#include "core/data/DataError.h"
 #include "core/data/MenuStore.h"
 #include "core/model/MenuSnapshot.h"
 #include "core/model/PathMapping.h"
@@ -49,7 +48,7 @@ GeneralPage::GeneralPage(StyleEditor &styles, EditState &state, const WizardCont
     auto *rootLabel = label(this, QStringLiteral("lblRootCaption"),
                             QCoreApplication::translate("General", "CD root folder:"), 900, 2100, 1290, 315);
     rootLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // A single blank means that no folder has been chosen yet.
+    // A single blank until a folder is chosen; the edit state holds the root from then on.
     // A long path is shortened in the middle, where it hides least of what the user chose; the tooltip has it all.
     lblRoot = new ElidedLabel(QStringLiteral(" "), this);
     lblRoot->setObjectName(QStringLiteral("lblRoot"));
@@ -136,8 +135,13 @@ bool GeneralPage::enter()
     // A new menu gets the list afresh, as Create Menu gives it; the list always offers at least NEW.
     if (state().menuId == 0 || cmbStyles->count() == 0)
         offerStyles();
-    if (state().menuId != 0 && state().loaded && !loadMenu())
-        throw DataError::menuLost(MenuStore::lostMenuText(QString::number(state().menuId)));
+    if (state().menuId != 0 && state().loaded && !loadMenu()) {
+        // Loaded, then deleted by another program: the wizard offers the stored menus again.
+        notices().information(MenuStore::lostMenuText(QString::number(state().menuId)));
+        if (context().menuLost)
+            context().menuLost();
+        return false;
+    }
     return true;
 }
 
@@ -148,7 +152,7 @@ bool GeneralPage::leave()
         notices().information(QCoreApplication::translate("General", "Please enter a menu title!"));
         return false;
     }
-    if (lblRoot->text() == QLatin1String(" ")) {
+    if (!state().rootFolder) {
         notices().information(
             QCoreApplication::translate("General", "Please select a root directory for your CD files!"));
         return false;
@@ -164,8 +168,7 @@ bool GeneralPage::leave()
     state().title = title;
     state().templateName = cmbTemplate->currentText();
     state().language = cmbLanguage->currentData().toString();
-    state().rootFolder = lblRoot->text();
-    return m_styles.load(cmbStyles->currentText());
+    return loadChosenStyle();
 }
 
 bool GeneralPage::loadMenu()
@@ -190,40 +193,41 @@ bool GeneralPage::loadMenu()
             "General", "Your root directory is no longer valid!\r\nPlease select a new root directory!"));
     }
 
-    const qint64 styleNo = menu->styleNo;
-    for (int i = 1; i < cmbStyles->count(); ++i) {
-        bool ok = false;
-        const QString entry = cmbStyles->itemText(i);
-        if (entry != newStyle && listId(entry, &ok) == styleNo && ok) {
-            cmbStyles->setCurrentIndex(i);
-            break;
-        }
-    }
+    if (const int style = cmbStyles->findData(menu->styleNo); style >= 0)
+        cmbStyles->setCurrentIndex(style);
     return true;
 }
 
 void GeneralPage::fillStyles()
 {
     cmbStyles->clear();
-    cmbStyles->addItem(newStyle);
+    cmbStyles->addItem(newStyle); // keeps no id: a new style is stored when the style pages are left
     for (const StyleListing &style : store().styles())
-        cmbStyles->addItem(QStringLiteral("%1: %2").arg(style.id).arg(style.name));
+        cmbStyles->addItem(QStringLiteral("%1: %2").arg(style.id).arg(style.name), style.id);
     cmbStyles->setCurrentIndex(0);
 }
 
 void GeneralPage::refreshData()
 {
     fillStyles();
-    for (int i = 0; i < cmbStyles->count(); ++i) {
-        const QString entry = cmbStyles->itemText(i);
-        bool ok = false;
-        const qint32 id = listId(entry, &ok);
-        if (entry != newStyle && ok && id == state().styleId) {
-            cmbStyles->setCurrentIndex(i);
-            break;
-        }
+    if (const int stored = cmbStyles->findData(state().styleId); stored >= 0)
+        cmbStyles->setCurrentIndex(stored);
+    loadChosenStyle();
+}
+
+bool GeneralPage::loadChosenStyle()
+{
+    const int index = chosenIndex(cmbStyles);
+    if (index < 0) {
+        notices().information(QCoreApplication::translate("Styles", "Please choose a style from the list!"));
+        return false;
     }
-    m_styles.load(cmbStyles->currentText());
+    const QVariant id = cmbStyles->itemData(index);
+    if (!id.isValid()) {
+        m_styles.loadNew();
+        return true;
+    }
+    return m_styles.load(id.toLongLong(), cmbStyles->itemText(index));
 }
 
 void GeneralPage::Drive1_Change()

@@ -27,7 +27,10 @@ public:
 
 private:
     bool loadMenu();
+    // "NEW" and the stored styles, each keeping its id.
     void fillStyles();
+    // Loads the style the list shows, or refuses, after a notice, a text typed that names no entry.
+    bool loadChosenStyle();
     // After a new style was stored: the list offers it and it is chosen.
     void refreshData();
     void Drive1_Change();

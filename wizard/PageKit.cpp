@@ -55,13 +55,17 @@ void showControls(QWidget *root, const QString &tag, bool show)
     }
 }
 
-qint32 listId(const QString &text, bool *ok)
+int chosenIndex(const QComboBox *box)
 {
-    const int colon = text.indexOf(QLatin1Char(':'));
-    *ok = false;
-    if (colon < 0)
-        return 0;
-    return text.left(colon).trimmed().toInt(ok);
+    return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+std::optional<qint64> chosenId(const QComboBox *box)
+{
+    const QVariant id = box->itemData(chosenIndex(box));
+    if (!id.isValid())
+        return std::nullopt;
+    return id.toLongLong();
 }
 
 } // namespace PageKit

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -18,7 +19,9 @@ void place(QWidget *control, int left, int top, int width, int height);
 void pair(QLabel *label, QWidget *control);
 // Shows or hides every control under root whose "tag" property is exactly tag.
 void showControls(QWidget *root, const QString &tag, bool show);
-// The ID of a list entry "ID: text": the whole number before its first ":"; ok is false when there is none.
-qint32 listId(const QString &text, bool *ok);
+// The entry an editable list box shows: the one whose text is exactly the box's text; -1 when a text typed names none.
+int chosenIndex(const QComboBox *box);
+// The id that the entry the box shows keeps as its data; none when the text names no entry or the entry keeps no id.
+std::optional<qint64> chosenId(const QComboBox *box);
 
 } // namespace PageKit

@@ -99,7 +99,7 @@ void WelcomePage::fillMenuList(QComboBox *list, bool *any)
     const QVector<MenuRecord> menus = store().menus();
     *any = !menus.isEmpty();
     for (const MenuRecord &menu : menus)
-        list->addItem(QStringLiteral("%1: %2").arg(menu.id).arg(menu.title));
+        list->addItem(QStringLiteral("%1: %2").arg(menu.id).arg(menu.title), menu.id);
     if (*any)
         list->setCurrentIndex(0);
 }
@@ -127,12 +127,12 @@ void WelcomePage::cmdEdit_Click()
 
 void WelcomePage::cmdLoad_Click()
 {
-    bool ok = false;
-    const qint32 id = listId(cmbMenuL->currentText(), &ok);
-    if (!ok) {
+    const std::optional<qint64> chosen = chosenId(cmbMenuL);
+    if (!chosen) {
         notices().information(invalidMenuText());
         return;
     }
+    const qint64 id = *chosen;
     bool stored = false;
     if (!guarded(notices(), [&] { stored = store().menu(id).has_value(); }))
         return;
@@ -164,12 +164,12 @@ void WelcomePage::cmdDelete_Click()
 
 void WelcomePage::cmdMDelete_Click()
 {
-    bool ok = false;
-    const qint32 id = listId(cmbMenus->currentText(), &ok);
-    if (!ok) {
+    const std::optional<qint64> chosen = chosenId(cmbMenus);
+    if (!chosen) {
         notices().information(invalidMenuText());
         return;
     }
+    const qint64 id = *chosen;
     if (notices().question(QCoreApplication::translate("Welcome", "Do you really want to remove the selected Menu?"))) {
         guarded(notices(), [this, id] {
             if (store().deleteMenu(id))

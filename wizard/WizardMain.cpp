@@ -1,6 +1,6 @@
 #include "wizard/WizardMain.h"
 
-#include "CorvixHost.h"
+#include "controls/host/CorvixHost.h"
 #include "core/about/Translations.h"
 #include "core/data/DataError.h"
 #include "core/data/DataHome.h"

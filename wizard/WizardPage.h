@@ -12,8 +12,9 @@ struct WizardContext;
 enum class Step { Welcome, General, StyleImages, StyleFonts, Files };
 
 // One of the five pages of the wizard: a frame named "step" whose "index" property is its place in the wizard.
-// Going forward, the page left saves its part into the edit state and the page entered loads from it; either may
-// throw DataError, which keeps the wizard where it was.
+// Going forward, the page left saves its part into the edit state and the page entered loads from it. Either keeps
+// the wizard where it was by returning false after a notice of its own; a DataError from the store, which the window
+// shows, keeps it there too.
 class WizardPage : public QGroupBox
 {
     Q_OBJECT

@@ -11,7 +11,6 @@
 #include "wizard/Guarded.h"
 #include "wizard/MediaOutput.h"
 #include "wizard/MenuOutput.h"
-#include "wizard/PageKit.h"
 #include "wizard/Twips.h"
 #include "wizard/WelcomePage.h"
 #include "wizard/Zoom.h"
@@ -78,10 +77,8 @@ frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent)
     imgPreview->setObjectName(QStringLiteral("imgPreview"));
     imgPreview->setGeometry(0, 0, 0, 0);
 
-    const QString up = QStringLiteral("up");
-    const QString down = QStringLiteral("down");
-    FormButtons::onClick(cmdNext, this, [this, up] { switchSteps(up); });
-    FormButtons::onClick(cmdBack, this, [this, down] { switchSteps(down); });
+    FormButtons::onClick(cmdNext, this, [this] { goNext(); });
+    FormButtons::onClick(cmdBack, this, [this] { goBack(); });
     FormButtons::onClick(cmdClose, this, [this] { close(); });
     FormButtons::onClick(Finish, this, [this] { finishMenu(); });
     connect(mnuMakeImage, &QAction::triggered, this, &frmVelmora::makeImage);
@@ -89,7 +86,7 @@ frmVelmora::frmVelmora(const WizardContext &context, QWidget *parent)
     connect(mnuCopy, &QAction::triggered, this, &frmVelmora::copyToDrive);
     connect(mnuQuit, &QAction::triggered, this, &QWidget::close);
     connect(mnuAbout, &QAction::triggered, this, &frmVelmora::showAbout);
-    connect(welcome, &WelcomePage::forwardRequested, this, [this, up] { switchSteps(up); });
+    connect(welcome, &WelcomePage::forwardRequested, this, &frmVelmora::goNext);
     connect(welcome, &WelcomePage::menusOffered, general, &GeneralPage::offerStyles);
 
     adjustSize();
@@ -114,7 +111,6 @@ void frmVelmora::buildBottomRow(FormButtons &buttons)
     cmdNext->setGeometry(twipsRect(4515, top, 1275, 435));
     Finish = buttons.make(QStringLiteral("Finish"), client);
     Finish->setGeometry(twipsRect(7245, top, 1275, 435));
-    Finish->setProperty("tag", QStringLiteral("Fin"));
 }
 
 void frmVelmora::buildMenuBar()
@@ -202,20 +198,29 @@ void frmVelmora::chooseZoom(int percent)
                   .arg(QDir::toNativeSeparators(Zoom::settingsFile())));
 }
 
-void frmVelmora::switchSteps(const QString &direction)
+void frmVelmora::goNext()
 {
-    const int from = int(m_step);
-    const bool forward = direction == QLatin1String("up");
-    const int target = forward ? from + 1 : from - 1;
-    if (forward && !goForward(m_pages.at(from), m_pages.value(target)))
-        return;
-    if (target >= 0 && target < m_pages.size()) {
+    const int next = int(m_step) + 1;
+    if (goForward(m_pages.at(int(m_step)), m_pages.value(next)))
+        showPage(next);
+}
+
+void frmVelmora::goBack()
+{
+    showPage(int(m_step) - 1);
+}
+
+// Shows the page at index, staying on the page shown when there is none, and the bottom row for the page shown:
+// Finish on the last page, Next on the others.
+void frmVelmora::showPage(int index)
+{
+    if (index >= 0 && index < m_pages.size()) {
         for (int i = 0; i < m_pages.size(); ++i)
-            m_pages.at(i)->setVisible(i == target);
-        m_step = Step(target);
+            m_pages.at(i)->setVisible(i == index);
+        m_step = Step(index);
     }
     const bool last = m_step == Step::Files;
-    PageKit::showControls(this, QStringLiteral("Fin"), last);
+    Finish->setVisible(last);
     cmdNext->setVisible(!last);
     updateImageAction();
 }
@@ -263,13 +268,11 @@ void frmVelmora::copyToDrive()
 // The menu being edited was deleted elsewhere: the user chooses again from the welcome page's list.
 void frmVelmora::backToMenuList()
 {
+    // The general page still shows its fields and takes them again when it is left; the root it shows stays chosen.
+    const std::optional<QString> root = m_state->rootFolder;
     *m_state = EditState();
-    for (int i = 0; i < m_pages.size(); ++i)
-        m_pages.at(i)->setVisible(i == int(Step::Welcome));
-    m_step = Step::Welcome;
-    PageKit::showControls(this, QStringLiteral("Fin"), false);
-    cmdNext->setVisible(true);
-    updateImageAction();
+    m_state->rootFolder = root;
+    showPage(int(Step::Welcome));
     static_cast<WelcomePage *>(page(Step::Welcome))->offerMenus();
 }
 

@@ -32,7 +32,10 @@ public:
     WizardPage *page(Step step) const { return m_pages.value(int(step)); }
 
 private:
-    void switchSteps(const QString &direction);
+    // Next: the page shown saves its part and the next one loads; on a failure the wizard stays where it is.
+    void goNext();
+    void goBack();
+    void showPage(int index);
     bool goForward(WizardPage *from, WizardPage *to);
     void finishMenu();
     void backToMenuList();

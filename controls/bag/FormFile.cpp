@@ -1,4 +1,4 @@
-#include "FormFile.h"
+#include "controls/bag/FormFile.h"
 
 #include <QFile>
 #include <QSaveFile>

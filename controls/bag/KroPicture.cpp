@@ -1,4 +1,4 @@
-#include "KroPicture.h"
+#include "controls/bag/KroPicture.h"
 
 #include <QBuffer>
 #include <QFile>

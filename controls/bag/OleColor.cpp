@@ -1,4 +1,4 @@
-#include "OleColor.h"
+#include "controls/bag/OleColor.h"
 
 namespace OleColor {
 

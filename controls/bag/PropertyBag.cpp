@@ -1,4 +1,4 @@
-#include "PropertyBag.h"
+#include "controls/bag/PropertyBag.h"
 
 #include <QLocale>
 

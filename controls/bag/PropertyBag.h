@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KroPicture.h"
+#include "controls/bag/KroPicture.h"
 
 #include <QFont>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "GalleryWindow.h"
+#include "controls/gallery/GalleryWindow.h"
 
-#include "KroPicture.h"
+#include "controls/bag/KroPicture.h"
 
 #include <QGridLayout>
 #include <QLabel>

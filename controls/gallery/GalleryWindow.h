@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CorvixHost.h"
+#include "controls/host/CorvixHost.h"
 
 #include <QWidget>
 

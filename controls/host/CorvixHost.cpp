@@ -1,4 +1,4 @@
-#include "CorvixHost.h"
+#include "controls/host/CorvixHost.h"
 
 #include <QCoreApplication>
 #include <QDir>

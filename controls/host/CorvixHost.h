@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CorvixFactory.h"
-#include "FormFile.h"
+#include "controls/CorvixFactory.h"
+#include "controls/bag/FormFile.h"
 
 #include <QMetaObject>
 #include <QObject>

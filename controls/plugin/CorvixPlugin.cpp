@@ -1,10 +1,10 @@
-#include "CorvixPlugin.h"
+#include "controls/plugin/CorvixPlugin.h"
 
-#include "KroAccessible.h"
-#include "KroImage.h"
-#include "KroStyle.h"
-#include "KroText.h"
-#include "PropertyBag.h"
+#include "controls/bag/PropertyBag.h"
+#include "controls/plugin/KroAccessible.h"
+#include "controls/plugin/KroImage.h"
+#include "controls/plugin/KroStyle.h"
+#include "controls/plugin/KroText.h"
 
 #include <QAccessible>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CorvixFactory.h"
+#include "controls/CorvixFactory.h"
 
 #include <QObject>
 

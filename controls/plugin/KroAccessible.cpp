@@ -1,6 +1,6 @@
-#include "KroAccessible.h"
+#include "controls/plugin/KroAccessible.h"
 
-#include "KroFrame.h"
+#include "controls/plugin/KroFrame.h"
 
 KroAccessible::KroAccessible(KroFrame *control) : QAccessibleWidget(control, QAccessible::Button) {}
 

@@ -1,7 +1,7 @@
-#include "KroBody.h"
+#include "controls/plugin/KroBody.h"
 
-#include "OleColor.h"
-#include "PropertyBag.h"
+#include "controls/bag/OleColor.h"
+#include "controls/bag/PropertyBag.h"
 
 #include <QPainter>
 #include <QShowEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KroFrame.h"
+#include "controls/plugin/KroFrame.h"
 
 // The drawn body shared by the text and the styled button: Shape1 with its border, the grey shadow Shape2, the
 // active (hover) set of caption and body colours and styles, and the normal-look fields restored after a hover.

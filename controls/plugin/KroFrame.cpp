@@ -1,7 +1,7 @@
-#include "KroFrame.h"
+#include "controls/plugin/KroFrame.h"
 
-#include "OleColor.h"
-#include "SystemServices.h"
+#include "controls/bag/OleColor.h"
+#include "controls/plugin/SystemServices.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KroParts.h"
-#include "KroPicture.h"
+#include "controls/bag/KroPicture.h"
+#include "controls/plugin/KroParts.h"
 
 #include <QFont>
 #include <QWidget>

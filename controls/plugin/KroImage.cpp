@@ -1,7 +1,7 @@
-#include "KroImage.h"
+#include "controls/plugin/KroImage.h"
 
-#include "OleColor.h"
-#include "PropertyBag.h"
+#include "controls/bag/OleColor.h"
+#include "controls/bag/PropertyBag.h"
 
 KroImage::KroImage(QWidget *parent) : KroFrame(parent)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KroFrame.h"
+#include "controls/plugin/KroFrame.h"
 
 // The image button: a picture filling the control with a caption over its lower part; no drawn body.
 class KroImage : public KroFrame

@@ -1,6 +1,6 @@
-#include "KroParts.h"
+#include "controls/plugin/KroParts.h"
 
-#include "OleColor.h"
+#include "controls/bag/OleColor.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "KroStyle.h"
+#include "controls/plugin/KroStyle.h"
 
-#include "PropertyBag.h"
+#include "controls/bag/PropertyBag.h"
 
 KroStyle::KroStyle(QWidget *parent) : KroBody(parent)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KroBody.h"
+#include "controls/plugin/KroBody.h"
 
 class KroImagePart;
 

@@ -1,6 +1,6 @@
-#include "KroText.h"
+#include "controls/plugin/KroText.h"
 
-#include "PropertyBag.h"
+#include "controls/bag/PropertyBag.h"
 
 #include <QEvent>
 

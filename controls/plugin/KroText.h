@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KroBody.h"
+#include "controls/plugin/KroBody.h"
 
 // The text button: a drawn body with an optional drop shadow and a centred caption.
 class KroText : public KroBody

@@ -1,4 +1,4 @@
-#include "SystemServices.h"
+#include "controls/plugin/SystemServices.h"
 
 #include <QCursor>
 #include <QDesktopServices>

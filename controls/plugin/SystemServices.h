@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CorvixFactory.h"
+#include "controls/CorvixFactory.h"
 
 // The real pointer position and the desktop's opener, used unless the host hands the factory others.
 class SystemServices : public CorvixServices

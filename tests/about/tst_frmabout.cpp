@@ -1,4 +1,4 @@
-#include "CorvixHost.h"
+#include "controls/host/CorvixHost.h"
 #include "core/about/SystemInfo.h"
 #include "core/model/MakerAddress.h"
 #include "wizard/about/frmAbout.h"

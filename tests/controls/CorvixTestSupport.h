@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CorvixFactory.h"
-#include "CorvixHost.h"
-#include "PropertyBag.h"
+#include "controls/CorvixFactory.h"
+#include "controls/bag/PropertyBag.h"
+#include "controls/host/CorvixHost.h"
 
 #include <QApplication>
 #include <QMetaMethod>

@@ -1,5 +1,5 @@
-#include "CorvixTestSupport.h"
-#include "KroPicture.h"
+#include "controls/bag/KroPicture.h"
+#include "tests/controls/CorvixTestSupport.h"
 
 #include <QSignalSpy>
 

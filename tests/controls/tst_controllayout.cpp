@@ -1,4 +1,4 @@
-#include "CorvixTestSupport.h"
+#include "tests/controls/CorvixTestSupport.h"
 
 #include <cmath>
 

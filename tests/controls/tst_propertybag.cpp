@@ -1,7 +1,7 @@
-#include "FormFile.h"
-#include "KroPicture.h"
-#include "OleColor.h"
-#include "PropertyBag.h"
+#include "controls/bag/FormFile.h"
+#include "controls/bag/KroPicture.h"
+#include "controls/bag/OleColor.h"
+#include "controls/bag/PropertyBag.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

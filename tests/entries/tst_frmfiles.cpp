@@ -1,4 +1,4 @@
-#include "CorvixHost.h"
+#include "controls/host/CorvixHost.h"
 #include "tests/common/FakeNotices.h"
 #include "core/data/DatabaseFile.h"
 #include "tests/common/clsData.h"

@@ -25,6 +25,8 @@ plant() { # description, file, include line
 plant "core includes wizard" core/data/MenuStore.cpp wizard/EditState.h
 plant "core includes app" core/generate/MenuBuild.h app/CommandLine.h
 plant "wizard includes app" wizard/frmVelmora.cpp app/DiscCommands.h
+plant "a controls bare include" controls/plugin/KroText.cpp OleColor.h
+plant "a bare include below a folder" wizard/FormButtons.h bag/FormFile.h
 plant "controls include core" controls/bag/OleColor.cpp core/data/DataError.h
 plant "generate includes disc" core/generate/MenuBuild.cpp core/disc/DiscCheck.h
 plant "data includes generate" core/data/MenuStore.h core/generate/MenuBuild.h

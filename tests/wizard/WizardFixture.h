@@ -3,7 +3,7 @@
 #include "tests/common/FakeCommonDialog.h"
 #include "tests/common/FakeDiscPrompts.h"
 #include "tests/common/FakeNotices.h"
-#include "CorvixHost.h"
+#include "controls/host/CorvixHost.h"
 #include "wizard/EditState.h"
 #include "wizard/PageKit.h"
 #include "core/data/DatabaseFile.h"

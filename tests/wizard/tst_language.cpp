@@ -1,6 +1,6 @@
-#include "WizardFixture.h"
 #include "core/about/Translations.h"
 #include "core/platform/ProgramParts.h"
+#include "tests/wizard/WizardFixture.h"
 
 #include <QApplication>
 #include <QMessageBox>

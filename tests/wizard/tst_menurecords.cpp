@@ -24,7 +24,8 @@ private slots:
     void listTextWithoutIdChangesNothing();
     void folderChoiceSetsRoot();
     void walkAsNewUser();
-    void finishOnMenuDeletedElsewhere();
+    void menuDeletedElsewhere_data();
+    void menuDeletedElsewhere();
 };
 
 void TestMenuRecords::cleanup()
@@ -93,7 +94,7 @@ void TestMenuRecords::storedTwiceInOnePassInsertsOnce()
     f.combo(QStringLiteral("cmbTemplate"))->setCurrentText(QStringLiteral("Extended"));
     f.click(QStringLiteral("cmdNext"));
     QCOMPARE(f.step(), 4);
-    const qint32 id = f.window->state().menuId;
+    const qint64 id = f.window->state().menuId;
     QVERIFY(id > 0);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
     QCOMPARE(f.scalar(QStringLiteral("SELECT Title FROM tblMenus WHERE MenuID=?"), {id}).toString(),
@@ -231,9 +232,13 @@ void TestMenuRecords::listTextWithoutIdChangesNothing_data()
                           << QStringLiteral("Alpha");
     QTest::newRow("delete") << QStringLiteral("cmdDelete") << QStringLiteral("cmbMenus") << QStringLiteral("cmdMDelete")
                             << QStringLiteral("Alpha");
-    // A menu that is not stored cannot be loaded: its entries would be kept under a number no menu has.
-    QTest::newRow("load of no stored menu") << QStringLiteral("cmdEdit") << QStringLiteral("cmbMenuL")
-                                            << QStringLiteral("cmdLoad") << QStringLiteral("99: Gone");
+    // The number is the listed entry's, not read from a text typed: a listed number with another title names none.
+    QTest::newRow("load of a listed number with another title")
+        << QStringLiteral("cmdEdit") << QStringLiteral("cmbMenuL") << QStringLiteral("cmdLoad")
+        << QStringLiteral("1: Beta");
+    QTest::newRow("delete of a listed number with another title")
+        << QStringLiteral("cmdDelete") << QStringLiteral("cmbMenus") << QStringLiteral("cmdMDelete")
+        << QStringLiteral("1: Beta");
 }
 
 void TestMenuRecords::listTextWithoutIdChangesNothing()
@@ -249,11 +254,7 @@ void TestMenuRecords::listTextWithoutIdChangesNothing()
     f.combo(list)->setEditText(text);
     f.notices.setNextAnswer(true);
     f.click(button);
-    // A listed number that no menu has any more is named as such.
-    const QString expected = text == QLatin1String("99: Gone")
-                                 ? QStringLiteral("The menu 99 no longer exists; it was deleted by another program.")
-                                 : QStringLiteral("Please choose a menu from the list!");
-    QCOMPARE(f.notices.texts(), QStringList{expected});
+    QCOMPARE(f.notices.texts(), QStringList{QStringLiteral("Please choose a menu from the list!")});
     QCOMPARE(f.step(), 0);
     QCOMPARE(f.window->state().menuId, 0);
     QVERIFY(!f.window->state().loaded);
@@ -339,34 +340,64 @@ void TestMenuRecords::walkAsNewUser()
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 1);
 }
 
-QTEST_MAIN(TestMenuRecords)
-// Another program deletes the loaded menu: Finish says so by the menu's title, writes no page and stores nothing, and
-// the window offers the stored menus again.
-void TestMenuRecords::finishOnMenuDeletedElsewhere()
+void TestMenuRecords::menuDeletedElsewhere_data()
 {
+    QTest::addColumn<QStringList>("before"); // the buttons pressed after the stored menus were listed
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("notice");
+    const QString byNumber = QStringLiteral("The menu 1 no longer exists; it was deleted by another program.");
+    QTest::newRow("load of a listed menu") << QStringList() << QStringLiteral("cmdLoad") << byNumber;
+    QTest::newRow("next to the loaded menu's general page")
+        << QStringList{QStringLiteral("cmdLoad"), QStringLiteral("cmdBack")} << QStringLiteral("cmdNext") << byNumber;
+    // Finish names the menu by its title.
+    QTest::newRow("finish")
+        << QStringList{QStringLiteral("cmdLoad"), QStringLiteral("cmdNext"), QStringLiteral("cmdNext"),
+                       QStringLiteral("cmdNext")}
+        << QStringLiteral("Finish")
+        << QStringLiteral("The menu \"Alpha\" no longer exists; it was deleted by another program.");
+}
+
+// Another program deletes the menu being loaded or edited: the window says so, writes no page, stores nothing, and
+// offers the stored menus again.
+void TestMenuRecords::menuDeletedElsewhere()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, button);
+    QFETCH(QString, notice);
+
     WizardFixture f;
     f.storeStyle(3, QStringLiteral("Ocean"));
     f.storeMenu(1, QStringLiteral("Standard"), QStringLiteral("Alpha"), 3, f.cdRoot);
     f.storeMenu(2, QStringLiteral("Standard"), QStringLiteral("Beta"), 3, f.cdRoot);
     f.click(QStringLiteral("cmdEdit"));
-    f.click(QStringLiteral("cmdLoad"));
-    for (int i = 0; i < 3; ++i)
-        f.click(QStringLiteral("cmdNext"));
-    QCOMPARE(f.step(), 4);
+    for (const QString &pressed : before)
+        f.click(pressed);
+    QVERIFY(f.notices.shown().isEmpty());
 
     QVERIFY(MenuStore(DataHome::databasePath(f.home)).deleteMenu(1));
-    f.click(QStringLiteral("Finish"));
+    f.click(button);
     QTRY_COMPARE(f.step(), 0);
-    QCOMPARE(f.notices.texts().constLast(),
-             QStringLiteral("The menu \"Alpha\" no longer exists; it was deleted by another program."));
+    QTRY_VERIFY(f.shown(QStringLiteral("cmbMenuL")));
+    QCOMPARE(f.notices.texts(), QStringList{notice});
+    QCOMPARE(f.combo(QStringLiteral("cmbMenuL"))->count(), 1);
+    QCOMPARE(f.combo(QStringLiteral("cmbMenuL"))->itemText(0), QStringLiteral("2: Beta"));
+    QCOMPARE(f.window->state().menuId, 0);
     QVERIFY(!QFileInfo::exists(MenuFolder::createMenuFile(f.cdRoot + QLatin1Char('/'))));
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblMenus")).toInt(), 1);
     QCOMPARE(
         f.scalar(QStringLiteral("SELECT count(*) FROM tblDetails WHERE MenuNo NOT IN (SELECT MenuID FROM tblMenus)"))
             .toInt(),
         0);
-    QVERIFY(f.shown(QStringLiteral("cmbMenuL")));
-    QCOMPARE(f.combo(QStringLiteral("cmbMenuL"))->itemText(0), QStringLiteral("2: Beta"));
+
+    // The general page still shows the root of the menu that was loaded, and a new menu goes on from it.
+    if (before.contains(QStringLiteral("cmdLoad"))) {
+        f.click(QStringLiteral("cmdNew"));
+        f.edit(QStringLiteral("txtTitle"))->setText(QStringLiteral("Gamma"));
+        f.click(QStringLiteral("cmdNext"));
+        QCOMPARE(f.step(), 2);
+        QCOMPARE(f.window->state().rootPath(), QDir::toNativeSeparators(f.cdRoot + QLatin1Char('/')));
+    }
 }
 
+QTEST_MAIN(TestMenuRecords)
 #include "tst_menurecords.moc"

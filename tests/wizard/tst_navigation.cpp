@@ -52,6 +52,7 @@ void TestNavigation::startUp()
         QVERIFY2(f.shown(QString::fromLatin1(name)), name);
     QCOMPARE(f.combo(QStringLiteral("cmbTemplate"))->currentText(), QStringLiteral("Standard"));
     QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblRoot"))->text(), QStringLiteral(" "));
+    QVERIFY(!w.state().rootFolder);
     QVERIFY(w.state().rootPath().isEmpty());
     QCOMPARE(f.control(QStringLiteral("cmdNext"))->toolTip(), QStringLiteral("step forward to next page"));
     QCOMPARE(f.control(QStringLiteral("Finish"))->property("Caption").toString(), QStringLiteral("Finish"));
@@ -280,7 +281,7 @@ void TestNavigation::pagesSaveTheirPartIntoTheState()
     const EditState &state = f.window->state();
     QCOMPARE(state.title, QStringLiteral("Summer CD"));
     QCOMPARE(state.templateName, QStringLiteral("Standard"));
-    QCOMPARE(state.rootFolder, QDir::toNativeSeparators(f.cdRoot));
+    QCOMPARE(state.rootFolder.value_or(QString()), QDir::toNativeSeparators(f.cdRoot));
     QCOMPARE(state.menuId, 0);
 
     f.edit(QStringLiteral("txtHColor"))->setText(QStringLiteral("RGB(9,9,9)"));

@@ -205,7 +205,7 @@ void TestStyles::saveNewStyleWithLogo()
     QVERIFY(QFileInfo(f.cdRoot + QStringLiteral("/Menu/Styles.css")).isFile());
     QCOMPARE(f.edit(QStringLiteral("txtLogoImage"))->text(), QDir::toNativeSeparators(library));
 
-    const qint32 id = f.window->state().styleId;
+    const qint64 id = f.window->state().styleId;
     QVERIFY(id > 0);
     QCOMPARE(f.scalar(QStringLiteral("SELECT count(*) FROM tblStyles")).toInt(), 1);
     QCOMPARE(f.scalar(QStringLiteral("SELECT Logofile FROM tblStyles WHERE StyleID=?"), {id}).toString(),

@@ -1,6 +1,6 @@
 #include "wizard/about/frmAbout.h"
 
-#include "CorvixHost.h"
+#include "controls/host/CorvixHost.h"
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
 #include "core/about/SystemInfo.h"

@@ -6,7 +6,6 @@
 #include "core/model/PathMapping.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
-#include "wizard/FormButtons.h"
 #include "wizard/Guarded.h"
 #include "wizard/WizardContext.h"
 #include "wizard/entries/frmFiles.h"
@@ -16,10 +15,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -33,35 +28,27 @@ QString noneWhenEmpty(const QString &text)
 FileEntries::FileEntries(EditState &state, const WizardContext &context, FilesPage &page)
     : QObject(&page), m_state(state), m_context(context), m_page(page)
 {
-    const auto show = [this] {
-        if (!m_page.lstFiles->selectedItems().isEmpty())
+    connect(&page, &FilesPage::entryChosen, this, [this] {
+        if (m_page.selectedTitle())
             guarded(*m_context.notices, [this] { showDetails(); });
-    };
-    connect(page.lstFiles, &QListWidget::itemSelectionChanged, this, show);
-    // A click on the entry already selected shows it again, after New or a save has emptied the fields.
-    connect(page.lstFiles, &QListWidget::itemClicked, this, show);
-    FormButtons::onClick(page.cmdFile, this, [this] { cmdFile_Click(); });
-    FormButtons::onClick(page.cmdFScreenshot, this, [this] { cmdFScreenshot_Click(); });
-    FormButtons::onClick(page.cmdSave, this, [this] { cmdSave_Click(); });
-    FormButtons::onClick(page.cmdFileRemove, this, [this] { cmdFileRemove_Click(); });
-    FormButtons::onClick(page.cmdNewF, this, [this] { cmdNewF_Click(); });
-    FormButtons::onClick(page.cmdFind, this, [this] { cmdFind_Click(); });
+    });
+    connect(&page, &FilesPage::fileClicked, this, &FileEntries::cmdFile_Click);
+    connect(&page, &FilesPage::screenshotClicked, this, &FileEntries::cmdFScreenshot_Click);
+    connect(&page, &FilesPage::saveClicked, this, &FileEntries::cmdSave_Click);
+    connect(&page, &FilesPage::removeClicked, this, &FileEntries::cmdFileRemove_Click);
+    connect(&page, &FilesPage::newClicked, this, &FileEntries::cmdNewF_Click);
+    connect(&page, &FilesPage::findClicked, this, &FileEntries::cmdFind_Click);
     connect(context.store, &MenuStore::entriesAdded, this, &FileEntries::myData_fileAdded);
 }
 
 void FileEntries::showDetails()
 {
-    const QList<QListWidgetItem *> selected = m_page.lstFiles->selectedItems();
-    if (selected.isEmpty())
+    const std::optional<QString> selected = m_page.selectedTitle();
+    if (!selected)
         return;
-    m_state.currentEntry = selected.first()->text();
-    if (const std::optional<EntryRecord> entry = m_context.store->entry(m_state.menuId, m_state.currentEntry)) {
-        m_page.txtFile->setText(entry->fileLink);
-        m_page.txtFileCat->setText(entry->category);
-        m_page.txtFileDescription->setPlainText(entry->description);
-        m_page.txtFileScreenshot->setText(entry->screenshot);
-        m_page.txtFileTitle->setText(entry->fileName);
-    }
+    m_state.currentEntry = *selected;
+    if (const std::optional<EntryRecord> entry = m_context.store->entry(m_state.menuId, m_state.currentEntry))
+        m_page.showFields({entry->fileLink, entry->category, entry->fileName, entry->description, entry->screenshot});
 }
 
 void FileEntries::cmdFile_Click()
@@ -70,7 +57,7 @@ void FileEntries::cmdFile_Click()
     cdlg.InitDir = m_state.rootPath();
     cdlg.Filter = QCoreApplication::translate("Entries", "All files (*.*)|*.*");
     if (cdlg.ShowOpen())
-        m_page.txtFile->setText(QDir::toNativeSeparators(cdlg.FileName));
+        m_page.setFile(QDir::toNativeSeparators(cdlg.FileName));
 }
 
 void FileEntries::cmdFScreenshot_Click()
@@ -79,12 +66,13 @@ void FileEntries::cmdFScreenshot_Click()
     cdlg.DefaultExt = QStringLiteral("jpg");
     cdlg.Filter = QCoreApplication::translate("Entries", "Pictures (*.jpg;*.gif)|*.jpg;*.gif");
     if (cdlg.ShowOpen())
-        m_page.txtFileScreenshot->setText(QDir::toNativeSeparators(cdlg.FileName));
+        m_page.setScreenshot(QDir::toNativeSeparators(cdlg.FileName));
 }
 
 void FileEntries::cmdSave_Click()
 {
-    if (!m_page.txtFileTitle->text().isEmpty() && !m_page.txtFile->text().isEmpty())
+    const EntryFields fields = m_page.fields();
+    if (!fields.title.isEmpty() && !fields.file.isEmpty())
         guarded(
             *m_context.notices, [this] { addFile(); }, m_context.menuLost);
     else
@@ -131,10 +119,11 @@ bool FileEntries::storedScreenshot(const QString &fieldText, QString *screenshot
 void FileEntries::addFile()
 {
     const MenuRecord menu = m_state.menuRecord();
-    const QString category = noneWhenEmpty(m_page.txtFileCat->text());
-    const QString title = m_page.txtFileTitle->text();
+    const EntryFields fields = m_page.fields();
+    const QString category = noneWhenEmpty(fields.category);
+    const QString title = fields.title;
     QString link;
-    if (!storedLink(m_page.txtFile->text(), &link))
+    if (!storedLink(fields.file, &link))
         return;
     const QStringList replaced = othersTitled(title);
     if (!replaced.isEmpty() &&
@@ -143,29 +132,24 @@ void FileEntries::addFile()
                                         "An entry titled %1 is already in this menu.\r\nDo you want to replace it?")
                 .arg(replaced.constFirst())))
         return;
-    const QString description = m_page.txtFileDescription->toPlainText();
     QString screenshot;
-    if (!storedScreenshot(m_page.txtFileScreenshot->text(), &screenshot))
+    if (!storedScreenshot(fields.screenshot, &screenshot))
         return;
     // The replaced entries go, and this one is added or changed, in one step: all or nothing.
     const std::optional<EntryRecord> before = m_context.store->entry(menu.id, m_state.currentEntry);
     const bool added = m_context.store->saveEntry(menu, m_state.currentEntry,
-                                                  {category, title, link, description, screenshot}, replaced);
-    for (const QString &other : replaced) {
-        // The fields hold what is being saved; taking an item out must not show another entry in them.
-        const QSignalBlocker blocker(m_page.lstFiles);
-        delete m_page.lstFiles->findItems(other, Qt::MatchExactly).value(0);
-    }
+                                                  {category, title, link, fields.description, screenshot}, replaced);
+    // The fields hold what is being saved; taking an item out must not show another entry in them.
+    for (const QString &other : replaced)
+        m_page.removeListed(other);
     if (added) {
         // Listed only once stored; the fields are emptied by the entriesAdded handler.
-        m_page.lstFiles->addItem(title);
+        m_page.addListed(title);
         return;
     }
     const bool renamed = before && before->fileName != title;
     if (renamed) {
-        const QList<QListWidgetItem *> items = m_page.lstFiles->findItems(m_state.currentEntry, Qt::MatchExactly);
-        if (!items.isEmpty())
-            items.first()->setText(title);
+        m_page.renameListed(m_state.currentEntry, title);
         // The entry is now known by its new title, so the next save changes it again rather than adding one.
         m_state.currentEntry = title;
     }
@@ -185,13 +169,13 @@ QStringList FileEntries::othersTitled(const QString &title) const
 
 void FileEntries::cmdFileRemove_Click()
 {
-    QListWidgetItem *selected = m_page.lstFiles->selectedItems().value(0);
+    const std::optional<QString> selected = m_page.selectedTitle();
     Notices &notices = *m_context.notices;
     if (!selected) {
         notices.information(QCoreApplication::translate("Entries", "Please select the entry to remove in the list!"));
         return;
     }
-    const QString name = selected->text();
+    const QString name = *selected;
     if (!notices.question(
             QCoreApplication::translate("Entries", "Do you really want to remove the entry for %1?").arg(name)))
         return;
@@ -201,27 +185,18 @@ void FileEntries::cmdFileRemove_Click()
     if (!removed)
         return;
     notices.information(QCoreApplication::translate("Entries", "Entry deleted successfully!"));
-    {
-        // Taking the item out moves the selection; that is no choice of the user's to show.
-        const QSignalBlocker blocker(m_page.lstFiles);
-        delete m_page.lstFiles->takeItem(m_page.lstFiles->row(selected));
-        m_page.lstFiles->clearSelection();
-    }
+    m_page.removeSelected();
     myData_fileAdded();
 }
 
 void FileEntries::myData_fileAdded()
 {
-    m_page.txtFile->clear();
-    m_page.txtFileCat->setText(QStringLiteral("none"));
-    m_page.txtFileDescription->clear();
-    m_page.txtFileScreenshot->setText(QStringLiteral("none"));
-    m_page.txtFileTitle->clear();
+    m_page.clearFields();
 }
 
 void FileEntries::cmdFind_Click()
 {
-    QString file = m_page.txtFile->text();
+    QString file = m_page.fields().file;
     file.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString search = PathMapping::getFileName(QDir::toNativeSeparators(file));
     if (m_descriptions) {
@@ -240,10 +215,7 @@ void FileEntries::cmdFind_Click()
         return;
     }
     m_descriptions->strSearch = search;
-    connect(m_descriptions, &frmFiles::descriptionChosen, this, [this](const QString &title, const QString &text) {
-        m_page.txtFileTitle->setText(title);
-        m_page.txtFileDescription->setPlainText(text);
-    });
+    connect(m_descriptions, &frmFiles::descriptionChosen, &m_page, &FilesPage::setTitleAndDescription);
     if (m_descriptions->Form_Load())
         m_descriptions->show();
 }

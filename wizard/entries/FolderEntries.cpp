@@ -5,14 +5,12 @@
 #include "core/platform/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
-#include "wizard/FormButtons.h"
 #include "wizard/Guarded.h"
 #include "wizard/WizardContext.h"
 #include "wizard/platform/DiscPrompts.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QListWidget>
 #include <QSet>
 #include <QSignalBlocker>
 
@@ -21,8 +19,8 @@
 QVector<FillEntry> FolderEntries::chosenEntries(const QVector<FillEntry> &offered, const QList<FileRow> &rows) const
 {
     QSet<QString> taken;
-    for (int i = 0; i < m_page.lstFiles->count(); ++i)
-        taken.insert(m_page.lstFiles->item(i)->text().toLower());
+    for (const QString &listed : m_page.listedTitles())
+        taken.insert(listed.toLower());
     QVector<FillEntry> chosen;
     for (int i = 0; i < rows.size() && i < offered.size(); ++i) {
         const FileRow &row = rows.at(i);
@@ -43,7 +41,7 @@ QVector<FillEntry> FolderEntries::chosenEntries(const QVector<FillEntry> &offere
 FolderEntries::FolderEntries(EditState &state, const WizardContext &context, FilesPage &page)
     : QObject(&page), m_state(state), m_context(context), m_page(page)
 {
-    FormButtons::onClick(page.cmdAddFolder, this, [this] { offer({}); });
+    connect(&page, &FilesPage::addFolderClicked, this, [this] { offer({}); });
     // Queued: the checklist must not open while the file manager still waits for its drop to end.
     connect(&page, &FilesPage::pathsDropped, this, &FolderEntries::offer, Qt::QueuedConnection);
 }
@@ -91,21 +89,8 @@ void FolderEntries::offer(const QStringList &paths)
         m_context.menuLost);
     if (!added)
         return;
-    guarded(notices, [this] { relist(); });
+    guarded(notices, [this] { m_page.relist(); });
     notices.information(count == 0   ? QCoreApplication::translate("FolderFill", "No entries were added.")
                         : count == 1 ? QCoreApplication::translate("FolderFill", "1 entry added.")
                                      : QCoreApplication::translate("FolderFill", "%1 entries added.").arg(count));
-}
-
-// The list again from the stored entries, with the entry selected before still selected.
-void FolderEntries::relist()
-{
-    QListWidget *list = m_page.lstFiles;
-    const QListWidgetItem *selected = list->selectedItems().value(0);
-    const bool wasSelected = selected != nullptr;
-    const QString selectedTitle = wasSelected ? selected->text() : QString();
-    const QSignalBlocker blocker(list);
-    m_page.getFileData();
-    if (QListWidgetItem *again = list->findItems(selectedTitle, Qt::MatchExactly).value(0); again && wasSelected)
-        list->setCurrentItem(again);
 }

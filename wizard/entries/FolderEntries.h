@@ -26,7 +26,6 @@ public:
 
 private:
     QVector<FillEntry> chosenEntries(const QVector<FillEntry> &offered, const QList<FileRow> &rows) const;
-    void relist();
 
     EditState &m_state;
     const WizardContext &m_context;

@@ -9,7 +9,6 @@
 #include "core/generate/StylesheetWriter.h"
 #include "core/platform/Notices.h"
 #include "wizard/EditState.h"
-#include "wizard/PageKit.h"
 #include "wizard/WizardContext.h"
 
 #include <QCoreApplication>
@@ -20,7 +19,6 @@
 namespace {
 
 const QString none = QStringLiteral("none");
-const QString newStyle = QStringLiteral("NEW");
 
 // The five media fields, in the order saving copies them.
 const QList<QString StyleFields::*> mediaFields = {&StyleFields::buttonOnImage, &StyleFields::buttonOffImage,
@@ -38,21 +36,17 @@ void StyleEditor::setStyle(const StyleFields &style)
         show();
 }
 
-bool StyleEditor::load(const QString &listEntry)
+void StyleEditor::loadNew()
 {
-    m_newChosen = listEntry == newStyle;
-    if (m_newChosen) {
-        m_state.styleId = 0;
-        m_state.styleLoaded = false;
-        setStyle(StyleFields::standard());
-        return true;
-    }
-    bool ok = false;
-    const qint32 id = PageKit::listId(listEntry, &ok);
-    if (!ok) {
-        m_context.notices->information(QCoreApplication::translate("Styles", "Please choose a style from the list!"));
-        return false;
-    }
+    m_newChosen = true;
+    m_state.styleId = 0;
+    m_state.styleLoaded = false;
+    setStyle(StyleFields::standard());
+}
+
+bool StyleEditor::load(qint64 id, const QString &listEntry)
+{
+    m_newChosen = false;
     m_state.styleId = id;
     const std::optional<QVariantList> stored = m_context.store->style(id);
     m_state.styleMissing = !stored;
@@ -149,8 +143,8 @@ void StyleEditor::storeStyle(const StyleFields &style)
     if (isNew || m_state.styleLoaded)
         values = style.values();
     m_context.store->saveStyleAndMenu(styleId, values, menu);
-    m_state.styleId = qint32(styleId);
-    m_state.menuId = qint32(menu.id);
+    m_state.styleId = styleId;
+    m_state.menuId = menu.id;
     m_state.styleMissing = false;
     m_state.styleLoaded = false;
     if (isNew && m_styleStored)

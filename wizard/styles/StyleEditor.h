@@ -23,9 +23,11 @@ public:
     // Called when a new style has been stored, so that the style list offers it.
     void onStyleStored(std::function<void()> refresh) { m_styleStored = std::move(refresh); }
 
-    // Loads the style of a style-list entry ("NEW" or "ID: name"); false, after a notice, when the entry names no
-    // style or its row cannot be used.
-    bool load(const QString &listEntry);
+    // Puts the defaults of a new style into the edit state, as the style list's "NEW" does.
+    void loadNew();
+    // Loads the stored style id, which the style list shows as listEntry; false, after a notice naming the entry, when
+    // its row cannot be used. A style no longer stored gives the defaults and is stored anew when saved.
+    bool load(qint64 id, const QString &listEntry);
     // Copies the media into the style library and the CD root, writes the stylesheet, then stores the style and
     // the menu's record. A file that cannot be copied or written is a failure and stores nothing; the store throws
     // DataError.
