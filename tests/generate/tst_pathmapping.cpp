@@ -1,7 +1,6 @@
 #include "core/generate/AnsiText.h"
 #include "core/generate/MenuFolder.h"
 #include "core/model/PathMapping.h"
-#include "core/platform/ReplacingFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,7 +22,6 @@ private slots:
     void failedCopyKeepsTheEarlierFile();
     void replacingFile_data();
     void replacingFile();
-    void abandonedReplacementKeepsTheEarlierFile();
     void replacementRefusesAFolder();
     void largeCopyIsExact();
     void textBufferCanBeReadAndContinued();
@@ -222,30 +220,6 @@ void TestPathMapping::replacingFile()
     if (throughLink)
         expected.append(QStringLiteral("Link.htm"));
     QCOMPARE(filesIn(cd.path()), expected);
-}
-
-void TestPathMapping::abandonedReplacementKeepsTheEarlierFile()
-{
-    QTemporaryDir cd;
-    const QString target = cd.filePath(QStringLiteral("Index.htm"));
-    writeAll(target, "earlier page");
-    {
-        ReplacingFile file(target);
-        QVERIFY(file.open());
-        QVERIFY(file.write("half a pa", 9));
-        QCOMPARE(filesIn(cd.path()).size(), 2);
-        // A step that fails returns without committing.
-    }
-    QCOMPARE(readAll(target), QByteArray("earlier page"));
-    QCOMPARE(filesIn(cd.path()), QStringList{QStringLiteral("Index.htm")});
-
-    // Once failed, nothing more is written and nothing is committed.
-    ReplacingFile file(cd.filePath(QStringLiteral("missing folder/Index.htm")));
-    QVERIFY(!file.open());
-    QVERIFY(!file.errorString().isEmpty());
-    QVERIFY(!file.write("x", 1));
-    QVERIFY(!file.commit());
-    QCOMPARE(filesIn(cd.path()), QStringList{QStringLiteral("Index.htm")});
 }
 
 void TestPathMapping::replacementRefusesAFolder()
