@@ -124,7 +124,7 @@ Palette palette(const StyleFields &style, bool dark)
 // The colours of one scheme as the stylesheet's custom properties.
 Properties colourProperties(const Palette &p)
 {
-    const Properties colours = {{"page", hex(p.page)},     {"surface", hex(p.surface)}, {"border", hex(p.border)},
+    const Properties colours = {{"page", hex(p.page)},       {"surface", hex(p.surface)}, {"border", hex(p.border)},
                                 {"control", hex(p.control)}, {"title", hex(p.title)},     {"button", hex(p.button)},
                                 {"text", hex(p.text)},       {"link", hex(p.link)},       {"active", hex(p.active)},
                                 {"focus", hex(p.focus)},     {"on-page", hex(p.onPage)}};

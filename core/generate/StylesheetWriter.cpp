@@ -1,6 +1,7 @@
 #include "core/generate/StylesheetWriter.h"
 
 #include "core/generate/AnsiText.h"
+#include "core/generate/LinkText.h"
 #include "core/generate/MenuFolder.h"
 #include "core/model/Colour.h"
 #include "core/model/FontText.h"

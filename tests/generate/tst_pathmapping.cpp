@@ -1,4 +1,5 @@
 #include "core/generate/AnsiText.h"
+#include "core/generate/LinkText.h"
 #include "core/generate/MenuFolder.h"
 #include "core/model/PathMapping.h"
 
@@ -349,6 +350,10 @@ void TestPathMapping::markupText()
         direct.markup(QLatin1String(latin1));
         QCOMPARE(direct.bytes(), bytes);
     }
+    // And UTF-8 text, as a QByteArray hands it over.
+    AnsiText utf8;
+    utf8.markup(text.toUtf8());
+    QCOMPARE(utf8.bytes(), bytes);
 }
 
 void TestPathMapping::scriptString_data()
