@@ -111,23 +111,18 @@ inline char16_t unit(char c)
 }
 
 // Calls f with every code point of the text; a lone surrogate is passed on as it is.
-template <typename F> void forEachCodePoint(const char16_t *text, qsizetype size, F f)
+template <typename Char, typename F> void forEachCodePoint(const Char *text, qsizetype size, F f)
 {
     for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = text[i];
-        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(text[i + 1])) {
-            f(QChar::surrogateToUcs4(c, text[i + 1]));
-            ++i;
-        } else {
-            f(char32_t(c));
+        const char16_t c = unit(text[i]);
+        if constexpr (sizeof(Char) == 2) {
+            if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(text[i + 1])) {
+                f(QChar::surrogateToUcs4(c, text[++i]));
+                continue;
+            }
         }
+        f(char32_t(c));
     }
-}
-
-template <typename F> void forEachCodePoint(const char *text, qsizetype size, F f)
-{
-    for (qsizetype i = 0; i < size; ++i)
-        f(char32_t(uchar(text[i])));
 }
 
 } // namespace

@@ -52,12 +52,8 @@ private:
     }
     qint64 menu() const { return m_snapshot.currentMenuID; }
 
-    void mediaLinkInMarkup(const QString &field) { m_out.markup(LinkText::forPage(PathMapping::getFileName(field))); }
+    // A media file's link, to its copy in the Menu folder.
     void mediaLinkInMarkup(const Field &field) { m_out.markup(pageLink(field, true, m_link).view()); }
-    void mediaLinkInScript(const QString &field)
-    {
-        m_out.scriptString(LinkText::forPage(PathMapping::getFileName(field)));
-    }
     void mediaLinkInScript(const Field &field) { m_out.scriptString(pageLink(field, true, m_link).view()); }
 
     const MenuSnapshot &m_snapshot;
@@ -78,7 +74,7 @@ void Page::head()
     m_out.line("<title>Velmora</title>");
     if (StyleFields::isSet(m_snapshot.style.soundFile)) {
         m_out << "<bgsound src='Menu/";
-        mediaLinkInMarkup(m_snapshot.style.soundFile);
+        mediaLinkInMarkup(Field::of(m_snapshot.style.soundFile));
         m_out.line("' loop=1'>");
     }
     m_out.line("<script language='JavaScript'>");
@@ -93,7 +89,7 @@ void Page::switchScript()
     m_out.line("                document.all.Bt[i].className='ButActive';");
     if (StyleFields::isSet(m_snapshot.style.buttonOnImage)) {
         m_out << "                document.all.Bi[i].src='Menu/";
-        mediaLinkInScript(m_snapshot.style.buttonOnImage);
+        mediaLinkInScript(Field::of(m_snapshot.style.buttonOnImage));
         m_out.line("';");
     }
     m_out.line("            }");
@@ -101,7 +97,7 @@ void Page::switchScript()
     m_out.line("                  document.all.Bt[i].className='But';");
     if (StyleFields::isSet(m_snapshot.style.buttonOffImage)) {
         m_out << "                  document.all.Bi[i].src='Menu/";
-        mediaLinkInScript(m_snapshot.style.buttonOffImage);
+        mediaLinkInScript(Field::of(m_snapshot.style.buttonOffImage));
         m_out.line("';");
     }
     m_out.line("            }");
@@ -125,7 +121,7 @@ void Page::bodyOpening()
     m_out.line("</table>");
     if (StyleFields::isSet(m_snapshot.style.logoFile)) {
         m_out << "<div class='Logo' width='100px'> <img src='Menu/";
-        mediaLinkInMarkup(m_snapshot.style.logoFile);
+        mediaLinkInMarkup(Field::of(m_snapshot.style.logoFile));
         m_out.line("' border='0' ></div>");
     }
 }

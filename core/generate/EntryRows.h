@@ -15,6 +15,8 @@ struct Field
     QString text;
     bool isAscii = true;
 
+    static Field of(const QString &text) { return {{}, text, false}; }
+
     QAnyStringView view() const { return isAscii ? QAnyStringView(ascii) : QAnyStringView(text); }
     QString toString() const { return isAscii ? QString(ascii) : text; }
     // A media field or screenshot counts as set when it is neither empty nor "none" (exact comparison).
