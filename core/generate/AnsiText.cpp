@@ -361,9 +361,3 @@ AnsiText &AnsiText::css(QAnyStringView value)
     withUnits(value, [this](const auto *text, qsizetype size) { cssText(text, size); });
     return *this;
 }
-
-AnsiText &AnsiText::endLine()
-{
-    append("\r\n", 2);
-    return *this;
-}

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QAnyStringView>
-#include <QString>
 #include <QByteArray>
+#include <QString>
 #include <cstring>
 #include <functional>
 
@@ -35,7 +35,11 @@ public:
     // A value inside a stylesheet: characters outside Windows-1252 become CSS escapes.
     AnsiText &css(QAnyStringView value);
 
-    AnsiText &endLine();
+    AnsiText &endLine()
+    {
+        append("\r\n", 2);
+        return *this;
+    }
     // One line of fixed text and numbers, CR LF added.
     template <typename... Parts> AnsiText &line(const Parts &...parts)
     {

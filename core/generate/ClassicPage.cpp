@@ -45,7 +45,7 @@ private:
     // One row of an entry's panel, the table the Standard and Extended pages share: the left cell holds what
     // content writes, the right one, on a Screenshots page, what shot writes.
     template <typename Content, typename Shot>
-    void entryTable(int padding, Content content, Shot shot, const char *rowEnd = "        </tr>");
+    void entryTable(const char *padding, Content content, Shot shot, const char *rowEnd = "        </tr>");
     bool screenshots() const
     {
         return m_layout == Layout::StandardScreenshots || m_layout == Layout::ExtendedScreenshots;
@@ -160,11 +160,11 @@ void Page::footer()
 }
 
 template <typename Content, typename Shot>
-void Page::entryTable(int padding, Content content, Shot shot, const char *rowEnd)
+void Page::entryTable(const char *padding, Content content, Shot shot, const char *rowEnd)
 {
     m_out.line("      <table border='0' width='100%'>");
     m_out.line("        <tr>");
-    m_out.line("          <td style='padding-left:", padding, "px' width='70%' align='left' valign='top'>");
+    m_out.line("          <td style='padding-left:", padding, "' width='70%' align='left' valign='top'>");
     content();
     m_out.line("          </td>");
     if (screenshots())
@@ -218,12 +218,12 @@ void Page::standardContent()
     m_out.line("<div style='position:absolute;left:200px;top:120px;border:1px groove''>");
     m_out.line("      <div>");
     entryTable(
-        20, [this] { m_out.line("            <p id='LTitle'>TitleLink</p>"); },
+        "20px", [this] { m_out.line("            <p id='LTitle'>TitleLink</p>"); },
         [this] { m_out.line(noShotBesideTitle); });
     m_out.line("    </div>");
     m_out.line("    <div >");
     entryTable(
-        30, [this] { m_out.line("            <p id='Des'>Description</p>"); }, [this] { m_out.line(noShot); },
+        "30px", [this] { m_out.line("            <p id='Des'>Description</p>"); }, [this] { m_out.line(noShot); },
         "         </tr>");
     m_out.line("    </div>");
     m_out.line("</div>");
@@ -312,7 +312,7 @@ void Page::extendedContent()
         for (int sub = 0; entry.next(); ++sub) {
             m_out.line("<div id='LTitle' style='border:1px groove'>");
             entryTable(
-                20,
+                "20px",
                 [&] {
                     m_out << "            <p class='TLink' onclick='displayText(" << category << "," << sub << ")'>";
                     m_out.plainText(entry.fileName().view());
@@ -322,7 +322,7 @@ void Page::extendedContent()
             m_out.line(" </div>");
             m_out.line(" <div id='Des' style='display:none'>");
             entryTable(
-                30,
+                "30px",
                 [&] {
                     m_out << "            <p>";
                     m_out.markup(entry.description().view());
