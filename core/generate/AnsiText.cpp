@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstring>
-#include <type_traits>
 
 namespace {
 
@@ -283,22 +282,6 @@ template <typename Char> QString escapedForMarkup(const Char *value, qsizetype s
     return escaped;
 }
 
-// Hands f the text's code units, UTF-16 or Latin-1, without a copy; UTF-8 text is made UTF-16 first.
-template <typename F> void withUnits(QAnyStringView value, F f)
-{
-    value.visit([&f](auto text) {
-        using View = decltype(text);
-        if constexpr (std::is_same_v<View, QStringView>) {
-            f(text.utf16(), text.size());
-        } else if constexpr (std::is_same_v<View, QLatin1String>) {
-            f(text.data(), text.size());
-        } else {
-            const QString utf16 = text.toString();
-            f(QStringView(utf16).utf16(), utf16.size());
-        }
-    });
-}
-
 } // namespace
 
 template <typename Char> void AnsiText::cssText(const Char *value, qsizetype size)
@@ -318,15 +301,15 @@ template <typename Char> void AnsiText::cssText(const Char *value, qsizetype siz
     });
 }
 
-AnsiText &AnsiText::markup(QAnyStringView value)
+AnsiText &AnsiText::markup(TextUnits value)
 {
-    withUnits(value, [this](const auto *text, qsizetype size) { markupText(text, size); });
+    value.visit([this](const auto *text, qsizetype size) { markupText(text, size); });
     return *this;
 }
 
-AnsiText &AnsiText::plainText(QAnyStringView value)
+AnsiText &AnsiText::plainText(TextUnits value)
 {
-    withUnits(value, [this](const auto *text, qsizetype size) {
+    value.visit([this](const auto *text, qsizetype size) {
         if (!hasMarkupCharacters(text, size)) {
             markupText(text, size);
         } else {
@@ -337,9 +320,9 @@ AnsiText &AnsiText::plainText(QAnyStringView value)
     return *this;
 }
 
-AnsiText &AnsiText::plainTextInScript(QAnyStringView value)
+AnsiText &AnsiText::plainTextInScript(TextUnits value)
 {
-    withUnits(value, [this](const auto *text, qsizetype size) {
+    value.visit([this](const auto *text, qsizetype size) {
         if (!hasMarkupCharacters(text, size)) {
             scriptText(text, size);
         } else {
@@ -350,14 +333,14 @@ AnsiText &AnsiText::plainTextInScript(QAnyStringView value)
     return *this;
 }
 
-AnsiText &AnsiText::scriptString(QAnyStringView value)
+AnsiText &AnsiText::scriptString(TextUnits value)
 {
-    withUnits(value, [this](const auto *text, qsizetype size) { scriptText(text, size); });
+    value.visit([this](const auto *text, qsizetype size) { scriptText(text, size); });
     return *this;
 }
 
-AnsiText &AnsiText::css(QAnyStringView value)
+AnsiText &AnsiText::css(TextUnits value)
 {
-    withUnits(value, [this](const auto *text, qsizetype size) { cssText(text, size); });
+    value.visit([this](const auto *text, qsizetype size) { cssText(text, size); });
     return *this;
 }

@@ -1,10 +1,35 @@
 #pragma once
 
-#include <QAnyStringView>
 #include <QByteArray>
+#include <QLatin1String>
 #include <QString>
+#include <QStringView>
 #include <cstring>
 #include <functional>
+
+// A value as the writers take it: UTF-16 text, or Latin-1 text (the database's ASCII bytes, without making a QString
+// of them).
+class TextUnits
+{
+public:
+    TextUnits(QStringView text) : m_data(text.utf16()), m_size(text.size()), m_latin1(false) {}
+    TextUnits(const QString &text) : TextUnits(QStringView(text)) {}
+    TextUnits(QLatin1String text) : m_data(text.data()), m_size(text.size()), m_latin1(true) {}
+
+    // Calls f with the code units and their number.
+    template <typename F> void visit(F f) const
+    {
+        if (m_latin1)
+            f(static_cast<const char *>(m_data), m_size);
+        else
+            f(static_cast<const char16_t *>(m_data), m_size);
+    }
+
+private:
+    const void *m_data;
+    qsizetype m_size;
+    bool m_latin1;
+};
 
 // Text as the generated files carry it: Windows-1252, every line ended by CR LF. Values are added in the context
 // they land in, so that any text gives a working file while ordinary text is written byte for byte.
@@ -20,20 +45,19 @@ public:
     }
     AnsiText &operator<<(int number);
 
-    // Each value may come as UTF-16 or as Latin-1 (the database's ASCII bytes, without making a QString of them).
     // A value inside HTML markup: characters outside Windows-1252 become numeric character references.
-    AnsiText &markup(QAnyStringView value);
+    AnsiText &markup(TextUnits value);
     // Plain text (a title, a category) inside HTML markup: "&", "<" and ">" become entities, so that the page shows
     // what was typed; otherwise as markup().
-    AnsiText &plainText(QAnyStringView value);
+    AnsiText &plainText(TextUnits value);
     // Plain text inside a script string whose value the page puts into markup (innerHTML): escaped for markup
     // first, then for the string.
-    AnsiText &plainTextInScript(QAnyStringView value);
+    AnsiText &plainTextInScript(TextUnits value);
     // A value inside a single-quoted JavaScript string literal: backslash, apostrophe, line breaks and "</" are
     // escaped, characters outside Windows-1252 become \uXXXX.
-    AnsiText &scriptString(QAnyStringView value);
+    AnsiText &scriptString(TextUnits value);
     // A value inside a stylesheet: characters outside Windows-1252 become CSS escapes.
-    AnsiText &css(QAnyStringView value);
+    AnsiText &css(TextUnits value);
 
     AnsiText &endLine()
     {

@@ -35,7 +35,7 @@ private:
     void head();
     void switchScript();
     void bodyOpening();
-    void button(int index, int top, QAnyStringView label, const char *target);
+    void button(int index, int top, TextUnits label, const char *target);
     void footer();
     void standardArrays(qint64 entryCount);
     void standardDisplayText();
@@ -126,7 +126,7 @@ void Page::bodyOpening()
     }
 }
 
-void Page::button(int index, int top, QAnyStringView label, const char *target)
+void Page::button(int index, int top, TextUnits label, const char *target)
 {
     m_out.line("<div style='position:absolute;top:", top, "px; left:20px;width:100px'>");
     // The image line depends on the button-on field but shows the button-off image: the look of an inactive button.

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/data/EntryCursor.h"
+#include "core/generate/AnsiText.h"
 #include "core/model/MenuSnapshot.h"
 
-#include <QAnyStringView>
 #include <QLatin1String>
 #include <QString>
 
@@ -17,7 +17,7 @@ struct Field
 
     static Field of(const QString &text) { return {{}, text, false}; }
 
-    QAnyStringView view() const { return isAscii ? QAnyStringView(ascii) : QAnyStringView(text); }
+    TextUnits view() const { return isAscii ? TextUnits(ascii) : TextUnits(text); }
     QString toString() const { return isAscii ? QString(ascii) : text; }
     // A media field or screenshot counts as set when it is neither empty nor "none" (exact comparison).
     bool isSet() const
@@ -50,7 +50,15 @@ class EntryRows
 public:
     EntryRows(EntryCursor rows, QString &refusal);
 
-    bool next();
+    bool next()
+    {
+        if (!m_refusal.isEmpty() || !m_rows.next())
+            return false;
+        const Field link = fileLink();
+        if (link.isAscii ? mayLeaveRoot(link.ascii) : mayLeaveRoot(link.text))
+            checkLink(link);
+        return m_refusal.isEmpty();
+    }
 
     Field fileName() const { return fieldOf(m_rows, m_fileName); }
     Field fileLink() const { return fieldOf(m_rows, m_fileLink); }
@@ -58,6 +66,8 @@ public:
     Field screenshot() const { return fieldOf(m_rows, m_screenshot); }
 
 private:
+    void checkLink(const Field &link); // a link that may leave the CD root: refused when it does
+
     EntryCursor m_rows;
     int m_fileName, m_fileLink, m_description, m_screenshot;
     QString &m_refusal;
