@@ -13,8 +13,8 @@ namespace ClassicPage {
 namespace {
 
 // The screenshot cells of an entry's panel when the entry shows none.
-constexpr const char *noShotBesideTitle = "          <td width='30%' align='right' valign='top'>&nbsp;</td>";
-constexpr const char *noShot = "          <td id='SShot' width='30%' align='right' valign='top'>&nbsp;</td>";
+constexpr char noShotBesideTitle[] = "          <td width='30%' align='right' valign='top'>&nbsp;</td>";
+constexpr char noShot[] = "          <td id='SShot' width='30%' align='right' valign='top'>&nbsp;</td>";
 
 // One page: the frame shared by all templates, with the template's own sections.
 class Page
@@ -43,9 +43,10 @@ private:
     void extendedDisplayScripts(qint64 categoryCount);
     void extendedContent();
     // One row of an entry's panel, the table the Standard and Extended pages share: the left cell holds what
-    // content writes, the right one, on a Screenshots page, what shot writes.
-    template <typename Content, typename Shot>
-    void entryTable(const char *padding, Content content, Shot shot, const char *rowEnd = "        </tr>");
+    // content writes (the title, or further in, the description), the right one, on a Screenshots page, what shot
+    // writes. The Standard page's description row ends one blank further in.
+    enum class Row { Title, Description, StandardDescription };
+    template <typename Content, typename Shot> void entryTable(Row row, Content content, Shot shot);
     bool screenshots() const
     {
         return m_layout == Layout::StandardScreenshots || m_layout == Layout::ExtendedScreenshots;
@@ -159,17 +160,22 @@ void Page::footer()
     m_out.line("</body></html>");
 }
 
-template <typename Content, typename Shot>
-void Page::entryTable(const char *padding, Content content, Shot shot, const char *rowEnd)
+template <typename Content, typename Shot> void Page::entryTable(Row row, Content content, Shot shot)
 {
     m_out.line("      <table border='0' width='100%'>");
     m_out.line("        <tr>");
-    m_out.line("          <td style='padding-left:", padding, "' width='70%' align='left' valign='top'>");
+    if (row == Row::Title)
+        m_out.line("          <td style='padding-left:20px' width='70%' align='left' valign='top'>");
+    else
+        m_out.line("          <td style='padding-left:30px' width='70%' align='left' valign='top'>");
     content();
     m_out.line("          </td>");
     if (screenshots())
         shot();
-    m_out.line(rowEnd);
+    if (row == Row::StandardDescription)
+        m_out.line("         </tr>");
+    else
+        m_out.line("        </tr>");
     m_out.line("      </table>");
 }
 
@@ -218,13 +224,13 @@ void Page::standardContent()
     m_out.line("<div style='position:absolute;left:200px;top:120px;border:1px groove''>");
     m_out.line("      <div>");
     entryTable(
-        "20px", [this] { m_out.line("            <p id='LTitle'>TitleLink</p>"); },
+        Row::Title, [this] { m_out.line("            <p id='LTitle'>TitleLink</p>"); },
         [this] { m_out.line(noShotBesideTitle); });
     m_out.line("    </div>");
     m_out.line("    <div >");
     entryTable(
-        "30px", [this] { m_out.line("            <p id='Des'>Description</p>"); }, [this] { m_out.line(noShot); },
-        "         </tr>");
+        Row::StandardDescription, [this] { m_out.line("            <p id='Des'>Description</p>"); },
+        [this] { m_out.line(noShot); });
     m_out.line("    </div>");
     m_out.line("</div>");
 }
@@ -312,7 +318,7 @@ void Page::extendedContent()
         for (int sub = 0; entry.next(); ++sub) {
             m_out.line("<div id='LTitle' style='border:1px groove'>");
             entryTable(
-                "20px",
+                Row::Title,
                 [&] {
                     m_out << "            <p class='TLink' onclick='displayText(" << category << "," << sub << ")'>";
                     m_out.plainText(entry.fileName().view());
@@ -322,7 +328,7 @@ void Page::extendedContent()
             m_out.line(" </div>");
             m_out.line(" <div id='Des' style='display:none'>");
             entryTable(
-                "30px",
+                Row::Description,
                 [&] {
                     m_out << "            <p>";
                     m_out.markup(entry.description().view());
