@@ -2,8 +2,6 @@
 
 #include <charconv>
 #include <cstring>
-#include <algorithm>
-#include <iterator>
 
 namespace {
 
@@ -13,59 +11,6 @@ constexpr char16_t highControls[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
-
-void appendHex(QByteArray &out, uint value, int digits)
-{
-    static const char hex[] = "0123456789ABCDEF";
-    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
-        out.append(hex[(value >> shift) & 0xF]);
-}
-
-// Which ASCII characters a link must not carry bare: controls, blank and the ones that end or split a URL.
-struct LinkBreakers
-{
-    bool page[128] = {};
-    bool stylesheet[128] = {};
-    LinkBreakers()
-    {
-        for (int c = 0; c <= 0x20; ++c)
-            page[c] = true;
-        page[0x7F] = true;
-        for (const char *c = "\"'<>`#%?\\"; *c; ++c)
-            page[uchar(*c)] = true;
-        std::copy(std::begin(page), std::end(page), std::begin(stylesheet));
-        stylesheet[uchar('(')] = stylesheet[uchar(')')] = true;
-    }
-};
-
-QString percentEncode(const QString &link, const bool (&breaks)[128])
-{
-    auto needsEncoding = [&breaks](char16_t c) { return c < 0x80 && breaks[c]; };
-    qsizetype first = 0;
-    while (first < link.size() && !needsEncoding(link.at(first).unicode()))
-        ++first;
-    if (first == link.size())
-        return link;
-    QString result = link.left(first);
-    result.reserve(link.size() + 16);
-    for (qsizetype i = first; i < link.size(); ++i) {
-        const QChar c = link.at(i);
-        if (needsEncoding(c.unicode())) {
-            QByteArray escaped("%");
-            appendHex(escaped, c.unicode(), 2);
-            result.append(QLatin1String(escaped));
-        } else {
-            result.append(c);
-        }
-    }
-    return result;
-}
-
-const LinkBreakers &linkBreakers()
-{
-    static const LinkBreakers breakers;
-    return breakers;
-}
 
 } // namespace
 
@@ -165,25 +110,18 @@ inline char16_t unit(char c)
 }
 
 // Calls f with every code point of the text; a lone surrogate is passed on as it is.
-template<typename F>
-void forEachCodePoint(const char16_t *text, qsizetype size, F f)
+template <typename Char, typename F> void forEachCodePoint(const Char *text, qsizetype size, F f)
 {
     for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = text[i];
-        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(text[i + 1])) {
-            f(QChar::surrogateToUcs4(c, text[i + 1]));
-            ++i;
-        } else {
-            f(char32_t(c));
+        const char16_t c = unit(text[i]);
+        if constexpr (sizeof(Char) == 2) {
+            if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(text[i + 1])) {
+                f(QChar::surrogateToUcs4(c, text[++i]));
+                continue;
+            }
         }
+        f(char32_t(c));
     }
-}
-
-template<typename F>
-void forEachCodePoint(const char *text, qsizetype size, F f)
-{
-    for (qsizetype i = 0; i < size; ++i)
-        f(char32_t(uchar(text[i])));
 }
 
 } // namespace
@@ -247,8 +185,7 @@ inline qsizetype plainRun(const char *value, qsizetype size, const bool (&stops)
 
 } // namespace
 
-template<typename Char>
-qsizetype AnsiText::appendPlain(const Char *value, qsizetype size, bool script)
+template <typename Char> qsizetype AnsiText::appendPlain(const Char *value, qsizetype size, bool script)
 {
     // Copies the leading run of characters that stand for themselves in one pass; returns how many it took.
     const qsizetype plain = plainRun(value, size, script ? plainStops.script : plainStops.markup, room(size));
@@ -256,8 +193,7 @@ qsizetype AnsiText::appendPlain(const Char *value, qsizetype size, bool script)
     return plain;
 }
 
-template<typename Char>
-void AnsiText::markupText(const Char *value, qsizetype size)
+template <typename Char> void AnsiText::markupText(const Char *value, qsizetype size)
 {
     const qsizetype plain = appendPlain(value, size, false);
     if (plain == size)
@@ -274,8 +210,7 @@ void AnsiText::markupText(const Char *value, qsizetype size)
     });
 }
 
-template<typename Char>
-void AnsiText::scriptText(const Char *text, qsizetype textSize)
+template <typename Char> void AnsiText::scriptText(const Char *text, qsizetype textSize)
 {
     const qsizetype plain = appendPlain(text, textSize, true);
     if (plain == textSize)
@@ -317,22 +252,9 @@ void AnsiText::scriptText(const Char *text, qsizetype textSize)
     }
 }
 
-AnsiText &AnsiText::markup(QStringView value)
-{
-    markupText(value.utf16(), value.size());
-    return *this;
-}
-
-AnsiText &AnsiText::markup(QLatin1String value)
-{
-    markupText(value.data(), value.size());
-    return *this;
-}
-
 namespace {
 
-template<typename Char>
-bool hasMarkupCharacters(const Char *value, qsizetype size)
+template <typename Char> bool hasMarkupCharacters(const Char *value, qsizetype size)
 {
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = unit(value[i]);
@@ -342,8 +264,7 @@ bool hasMarkupCharacters(const Char *value, qsizetype size)
     return false;
 }
 
-template<typename Char>
-QString escapedForMarkup(const Char *value, qsizetype size)
+template <typename Char> QString escapedForMarkup(const Char *value, qsizetype size)
 {
     QString escaped;
     escaped.reserve(size + 16);
@@ -363,52 +284,12 @@ QString escapedForMarkup(const Char *value, qsizetype size)
 
 } // namespace
 
-AnsiText &AnsiText::plainText(QStringView value)
+template <typename Char> void AnsiText::cssText(const Char *value, qsizetype size)
 {
-    if (!hasMarkupCharacters(value.utf16(), value.size()))
-        return markup(value);
-    return markup(escapedForMarkup(value.utf16(), value.size()));
-}
-
-AnsiText &AnsiText::plainText(QLatin1String value)
-{
-    if (!hasMarkupCharacters(value.data(), value.size()))
-        return markup(value);
-    return markup(escapedForMarkup(value.data(), value.size()));
-}
-
-AnsiText &AnsiText::plainTextInScript(QStringView value)
-{
-    if (!hasMarkupCharacters(value.utf16(), value.size()))
-        return scriptString(value);
-    return scriptString(escapedForMarkup(value.utf16(), value.size()));
-}
-
-AnsiText &AnsiText::plainTextInScript(QLatin1String value)
-{
-    if (!hasMarkupCharacters(value.data(), value.size()))
-        return scriptString(value);
-    return scriptString(escapedForMarkup(value.data(), value.size()));
-}
-
-AnsiText &AnsiText::scriptString(QStringView value)
-{
-    scriptText(value.utf16(), value.size());
-    return *this;
-}
-
-AnsiText &AnsiText::scriptString(QLatin1String value)
-{
-    scriptText(value.data(), value.size());
-    return *this;
-}
-
-AnsiText &AnsiText::css(QStringView value)
-{
-    const qsizetype plain = appendPlain(value.utf16(), value.size(), false);
-    if (plain == value.size())
-        return *this;
-    forEachCodePoint(value.utf16() + plain, value.size() - plain, [this](char32_t c) {
+    const qsizetype plain = appendPlain(value, size, false);
+    if (plain == size)
+        return;
+    forEachCodePoint(value + plain, size - plain, [this](char32_t c) {
         const int byte = ansiByte(c);
         if (byte >= 0) {
             append(char(byte));
@@ -418,90 +299,48 @@ AnsiText &AnsiText::css(QStringView value)
             appendHex(uint(c), 6);
         }
     });
+}
+
+AnsiText &AnsiText::markup(TextUnits value)
+{
+    value.visit([this](const auto *text, qsizetype size) { markupText(text, size); });
     return *this;
 }
 
-AnsiText &AnsiText::endLine()
+AnsiText &AnsiText::plainText(TextUnits value)
 {
-    append("\r\n", 2);
-    return *this;
-}
-
-namespace LinkText {
-
-namespace {
-
-// A scheme is a letter followed by letters, digits, "+", "-" or "." up to a colon.
-template<typename Char>
-bool startsOutside(const Char *link, qsizetype size)
-{
-    if (size == 0)
-        return false;
-    if (unit(link[0]) == u'/')
-        return true;
-    auto isLetter = [](char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
-    if (!isLetter(unit(link[0])))
-        return false;
-    for (qsizetype i = 1; i < size; ++i) {
-        const char16_t c = unit(link[i]);
-        if (c == u':')
-            return true;
-        if (!isLetter(c) && !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.')
-            return false;
-    }
-    return false;
-}
-
-} // namespace
-
-bool leavesTheFolder(QStringView link)
-{
-    return startsOutside(link.utf16(), link.size());
-}
-
-bool leavesTheFolder(QLatin1String link)
-{
-    return startsOutside(link.data(), link.size());
-}
-
-QString forPage(const QString &link)
-{
-    if (leavesTheFolder(link))
-        return percentEncode(QStringLiteral("./") + link, linkBreakers().page);
-    return percentEncode(link, linkBreakers().page);
-}
-
-QString forStylesheet(const QString &link)
-{
-    return percentEncode(link, linkBreakers().stylesheet);
-}
-
-QLatin1String forPage(QLatin1String link, QByteArray &buffer)
-{
-    const bool(&breaks)[128] = linkBreakers().page;
-    auto needsEncoding = [&breaks](char c) { return uchar(c) < 0x80 && breaks[uchar(c)]; };
-    const char *first = std::find_if(link.begin(), link.end(), needsEncoding);
-    const bool prefixed = leavesTheFolder(link);
-    if (first == link.end() && !prefixed)
-        return link;
-    static const char hex[] = "0123456789ABCDEF";
-    buffer.resize(3 * link.size() + 2);
-    char *out = buffer.data();
-    if (prefixed) {
-        *out++ = '.';
-        *out++ = '/';
-    }
-    out = std::copy(link.begin(), first, out);
-    for (const char *c = first; c != link.end(); ++c) {
-        if (needsEncoding(*c)) {
-            *out++ = '%';
-            *out++ = hex[uchar(*c) >> 4];
-            *out++ = hex[uchar(*c) & 0xF];
+    value.visit([this](const auto *text, qsizetype size) {
+        if (!hasMarkupCharacters(text, size)) {
+            markupText(text, size);
         } else {
-            *out++ = *c;
+            const QString escaped = escapedForMarkup(text, size);
+            markupText(QStringView(escaped).utf16(), escaped.size());
         }
-    }
-    return QLatin1String(buffer.constData(), out - buffer.constData());
+    });
+    return *this;
 }
 
-} // namespace LinkText
+AnsiText &AnsiText::plainTextInScript(TextUnits value)
+{
+    value.visit([this](const auto *text, qsizetype size) {
+        if (!hasMarkupCharacters(text, size)) {
+            scriptText(text, size);
+        } else {
+            const QString escaped = escapedForMarkup(text, size);
+            scriptText(QStringView(escaped).utf16(), escaped.size());
+        }
+    });
+    return *this;
+}
+
+AnsiText &AnsiText::scriptString(TextUnits value)
+{
+    value.visit([this](const auto *text, qsizetype size) { scriptText(text, size); });
+    return *this;
+}
+
+AnsiText &AnsiText::css(TextUnits value)
+{
+    value.visit([this](const auto *text, qsizetype size) { cssText(text, size); });
+    return *this;
+}

@@ -7,6 +7,30 @@
 #include <cstring>
 #include <functional>
 
+// A value as the writers take it: UTF-16 text, or Latin-1 text (the database's ASCII bytes, without making a QString
+// of them).
+class TextUnits
+{
+public:
+    TextUnits(QStringView text) : m_data(text.utf16()), m_size(text.size()), m_latin1(false) {}
+    TextUnits(const QString &text) : TextUnits(QStringView(text)) {}
+    TextUnits(QLatin1String text) : m_data(text.data()), m_size(text.size()), m_latin1(true) {}
+
+    // Calls f with the code units and their number.
+    template <typename F> void visit(F f) const
+    {
+        if (m_latin1)
+            f(static_cast<const char *>(m_data), m_size);
+        else
+            f(static_cast<const char16_t *>(m_data), m_size);
+    }
+
+private:
+    const void *m_data;
+    qsizetype m_size;
+    bool m_latin1;
+};
+
 // Text as the generated files carry it: Windows-1252, every line ended by CR LF. Values are added in the context
 // they land in, so that any text gives a working file while ordinary text is written byte for byte.
 // A page of a large menu runs to tens of megabytes: the text is written straight into one growing buffer.
@@ -22,24 +46,30 @@ public:
     AnsiText &operator<<(int number);
 
     // A value inside HTML markup: characters outside Windows-1252 become numeric character references.
-    AnsiText &markup(QStringView value);
-    AnsiText &markup(QLatin1String value);
+    AnsiText &markup(TextUnits value);
     // Plain text (a title, a category) inside HTML markup: "&", "<" and ">" become entities, so that the page shows
     // what was typed; otherwise as markup().
-    AnsiText &plainText(QStringView value);
-    AnsiText &plainText(QLatin1String value);
+    AnsiText &plainText(TextUnits value);
     // Plain text inside a script string whose value the page puts into markup (innerHTML): escaped for markup
     // first, then for the string.
-    AnsiText &plainTextInScript(QStringView value);
-    AnsiText &plainTextInScript(QLatin1String value);
+    AnsiText &plainTextInScript(TextUnits value);
     // A value inside a single-quoted JavaScript string literal: backslash, apostrophe, line breaks and "</" are
     // escaped, characters outside Windows-1252 become \uXXXX.
-    AnsiText &scriptString(QStringView value);
-    AnsiText &scriptString(QLatin1String value);
+    AnsiText &scriptString(TextUnits value);
     // A value inside a stylesheet: characters outside Windows-1252 become CSS escapes.
-    AnsiText &css(QStringView value);
+    AnsiText &css(TextUnits value);
 
-    AnsiText &endLine();
+    AnsiText &endLine()
+    {
+        append("\r\n", 2);
+        return *this;
+    }
+    // One line of fixed text and numbers, CR LF added.
+    template <typename... Parts> AnsiText &line(const Parts &...parts)
+    {
+        (*this << ... << parts);
+        return endLine();
+    }
 
     // The text so far; more may be added afterwards.
     QByteArray bytes() const;
@@ -74,12 +104,10 @@ private:
     void appendNumber(uint number);
     void appendHex(uint value, int digits);
 
-    template<typename Char>
-    qsizetype appendPlain(const Char *value, qsizetype size, bool script);
-    template<typename Char>
-    void markupText(const Char *value, qsizetype size);
-    template<typename Char>
-    void scriptText(const Char *value, qsizetype size);
+    template <typename Char> qsizetype appendPlain(const Char *value, qsizetype size, bool script);
+    template <typename Char> void markupText(const Char *value, qsizetype size);
+    template <typename Char> void scriptText(const Char *value, qsizetype size);
+    template <typename Char> void cssText(const Char *value, qsizetype size);
 
     // m_bytes is the buffer: its first m_size bytes hold the text, the rest is room to write into. bytes() trims it
     // and hands out a shared copy; the next write then grows it again, which detaches it from that copy.
@@ -91,20 +119,3 @@ private:
     qsizetype m_chunkSize = 0;
     bool m_sinkFailed = false;
 };
-
-// Links written into a page or stylesheet: characters that end or break an unquoted URL are percent-encoded
-// (as UTF-8 bytes); any other text is returned unchanged. A page link that starts with a URL scheme
-// ("javascript:") or a slash gets "./" in front, so that it stays a file of the CD and never runs as script.
-namespace LinkText {
-
-QString forPage(const QString &link);
-// Also encodes the parentheses, which end a bare url(...) in a stylesheet.
-QString forStylesheet(const QString &link);
-// The same for Latin-1 text, without making a QString: the link itself when nothing changes, else the encoded
-// link, kept in buffer.
-QLatin1String forPage(QLatin1String link, QByteArray &buffer);
-// Whether the browser would read the link as a URL of its own rather than a file below the page's folder.
-bool leavesTheFolder(QStringView link);
-bool leavesTheFolder(QLatin1String link);
-
-} // namespace LinkText

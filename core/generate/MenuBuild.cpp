@@ -11,18 +11,13 @@
 #include "core/generate/StylesheetWriter.h"
 #include "core/platform/ProgramParts.h"
 #include "core/platform/ReplacingFile.h"
+#include "core/platform/ReplacingFileDevice.h"
 #include "core/platform/TemporaryFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QIODevice>
-
-#include <condition_variable>
-#include <deque>
-#include <mutex>
-#include <thread>
 
 namespace {
 
@@ -38,75 +33,6 @@ bool isWritableFolder(const QString &folder)
     probe.remove();
     return created;
 }
-
-// The page streams into the replacing file through this device, which the page writer sees as any other. A thread
-// of its own writes the pieces, so that making the text and writing it to the file overlap; no more than a few
-// pieces wait at a time, so the memory stays bounded whatever the size of the page.
-class ReplacingFileDevice : public QIODevice
-{
-public:
-    explicit ReplacingFileDevice(ReplacingFile &file) : m_file(file)
-    {
-        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        m_writer = std::thread([this] { writeQueued(); });
-    }
-    ~ReplacingFileDevice() override { finish(); }
-
-    // Waits until every piece is written; false when a write failed (the file says why).
-    bool finish()
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_closing = true;
-        }
-        m_changed.notify_all();
-        if (m_writer.joinable())
-            m_writer.join();
-        return !m_failed;
-    }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *data, qint64 size) override
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_waiting.size() < maxWaiting || m_failed; });
-        if (m_failed)
-            return -1;
-        m_waiting.emplace_back(data, size);
-        m_changed.notify_all();
-        return size;
-    }
-
-private:
-    static constexpr size_t maxWaiting = 4;
-
-    void writeQueued()
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        for (;;) {
-            m_changed.wait(lock, [this] { return !m_waiting.empty() || m_closing; });
-            if (m_waiting.empty())
-                return;
-            const QByteArray piece = std::move(m_waiting.front());
-            m_waiting.pop_front();
-            lock.unlock();
-            const bool written = !m_failed && m_file.write(piece.constData(), piece.size());
-            lock.lock();
-            if (!written)
-                m_failed = true;
-            m_changed.notify_all();
-        }
-    }
-
-    ReplacingFile &m_file;
-    std::thread m_writer;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::deque<QByteArray> m_waiting;
-    bool m_closing = false;
-    bool m_failed = false;
-};
 
 } // namespace
 

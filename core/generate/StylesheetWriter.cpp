@@ -1,9 +1,11 @@
 #include "core/generate/StylesheetWriter.h"
 
 #include "core/generate/AnsiText.h"
+#include "core/generate/LinkText.h"
 #include "core/generate/MenuFolder.h"
-#include "core/model/PathMapping.h"
+#include "core/model/Colour.h"
 #include "core/model/FontText.h"
+#include "core/model/PathMapping.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,17 +29,6 @@ void fontRule(AnsiText &out, const char *opening, const FontText::Fields &font, 
 namespace StylesheetWriter {
 
 namespace {
-
-// What may stand in a stylesheet declaration as a colour: "RGB(r,g,b)" as the colour picker writes it (any
-// four-character prefix that the colour reader takes, blanks around the numbers), a colour value as a number (the
-// default style's "16777215 "), "#" and hex digits, or a colour's name. Empty writes an empty declaration.
-bool isColour(const QString &value)
-{
-    static const QRegularExpression colour(QStringLiteral(
-        "^(?:[A-Za-z]{3}\\(\\s*-?\\d+(?:\\.\\d+)?\\s*,\\s*-?\\d+(?:\\.\\d+)?\\s*,\\s*-?\\d+(?:\\.\\d+)?\\s*\\)"
-        "|\\s*-?\\d+\\s*|#[0-9A-Fa-f]{3,8}|[A-Za-z]+|)$"));
-    return colour.match(value).hasMatch();
-}
 
 // A logo position: a number, with a unit or not.
 bool isPosition(const QString &value)
@@ -88,21 +79,21 @@ QString refused(const StyleFields &style, const char *field, const QString &valu
 StepValue<Parsed> parse(const StyleFields &style)
 {
     Parsed parsed;
-    struct Colour
+    struct ColourField
     {
         const char *label;
         const QString &value;
         QString Parsed::*part;
     };
-    const Colour colours[] = {
+    const ColourField colours[] = {
         {QT_TRANSLATE_NOOP("Build", "background colour"), style.backColor, &Parsed::backColor},
         {QT_TRANSLATE_NOOP("Build", "title colour"), style.titleColor, &Parsed::titleColor},
         {QT_TRANSLATE_NOOP("Build", "button colour"), style.buttonColor, &Parsed::buttonColor},
         {QT_TRANSLATE_NOOP("Build", "text colour"), style.textColor, &Parsed::textColor},
         {QT_TRANSLATE_NOOP("Build", "hyperlink colour"), style.hyperColor, &Parsed::hyperColor},
         {QT_TRANSLATE_NOOP("Build", "active hyperlink colour"), style.hyperColorA, &Parsed::hyperColorA}};
-    for (const Colour &colour : colours) {
-        if (!isColour(colour.value)) {
+    for (const ColourField &colour : colours) {
+        if (!Colour::isColourText(colour.value)) {
             return StepValue<Parsed>::failure(
                 refused(style, colour.label, colour.value, QCoreApplication::translate("Build", "is not a colour")));
         }

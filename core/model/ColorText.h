@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QtGlobal>
+#include "core/model/StepResult.h"
 
-class Notices;
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
 
 // Colour values and their "RGB(r,g,b)" texts. A colour value is laid out 0x00BBGGRR (red in the lowest byte); a
 // negative value is a system colour of the user interface with no red, green and blue of its own.
@@ -11,15 +12,21 @@ namespace ColorText {
 
 using OleColor = qint32;
 
-// Decodes "RGB(r,g,b)": any four-character prefix, blanks around the numbers allowed, fractions rounded half to
-// even, components above 255 taken as 255. Anything else, including "16777215 ", gives 0 (black).
+// The colour value of a colour text as Colour::read() takes it; 0 (black) for a text that names no colour.
 OleColor getCol(const QString &Col);
 
-// "RGB(" red "," green "," blue ")"; a system colour gives RGB(-1,-1,-1) and three notices.
-QString getRGBString(OleColor Col, Notices &notices);
+// "RGB(" red "," green "," blue ")", and what the window reports before it shows the text: a system colour gives
+// RGB(-1,-1,-1) and one notice for each of its three parts.
+struct RGBString
+{
+    QString text;
+    QStringList notices;
+};
+RGBString getRGBString(OleColor Col);
 
-// One component by Mask (0 red, 1 green, 2 blue, other 0). A system colour is reported through notices and gives -1.
-qint16 GetColorPart(OleColor Color, qint32 Mask, Notices &notices);
+// One component by Mask (0 red, 1 green, 2 blue, other 0). A system colour fails with the notice to show, and its
+// value is -1.
+StepValue<qint16> GetColorPart(OleColor Color, qint32 Mask);
 
 // Helpers for the window, which paints swatches with QColor: 0x00BBGGRR to and from QRgb-like 0xAARRGGBB.
 inline quint32 toRgb(OleColor color)

@@ -49,7 +49,7 @@ public:
     bool ShowColor() override
     {
         const Answer answer = next(Kind::Color);
-        if (answer.confirm && answer.color >= 0)
+        if (answer.confirm && answer.color != -1) // -1: as shown; other negative values are system colours
             Color = answer.color;
         return answer.confirm;
     }

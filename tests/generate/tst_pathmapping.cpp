@@ -1,12 +1,10 @@
-#include "core/generate/AnsiText.h"
 #include "core/generate/MenuFolder.h"
 #include "core/model/PathMapping.h"
-#include "core/platform/ReplacingFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Paths of the CD root, the Menu folder, and how values are written into the generated files.
+// Paths of the CD root and the files of its Menu folder.
 class TestPathMapping : public QObject
 {
     Q_OBJECT
@@ -23,26 +21,20 @@ private slots:
     void failedCopyKeepsTheEarlierFile();
     void replacingFile_data();
     void replacingFile();
-    void abandonedReplacementKeepsTheEarlierFile();
     void replacementRefusesAFolder();
     void largeCopyIsExact();
-    void textBufferCanBeReadAndContinued();
-    void streamedTextIsTheSame();
-    void markupText_data();
-    void markupText();
-    void scriptString_data();
-    void scriptString();
-    void pageLink_data();
-    void pageLink();
 };
 
 void TestPathMapping::rootPath_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("rootPath");
-    QTest::newRow("folder") << "/media/MyCD" << "/media/MyCD/";
-    QTest::newRow("file-system root") << "/" << "/";
-    QTest::newRow("already ends in a separator") << "/media/MyCD/" << "/media/MyCD/";
+    QTest::newRow("folder") << "/media/MyCD"
+                            << "/media/MyCD/";
+    QTest::newRow("file-system root") << "/"
+                                      << "/";
+    QTest::newRow("already ends in a separator") << "/media/MyCD/"
+                                                 << "/media/MyCD/";
 }
 
 void TestPathMapping::rootPath()
@@ -56,10 +48,14 @@ void TestPathMapping::fileName_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("name");
-    QTest::newRow("full path") << "/pics/logo.gif" << "logo.gif";
-    QTest::newRow("bare name") << "logo.gif" << "logo.gif";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("folder") << "/pics/" << "";
+    QTest::newRow("full path") << "/pics/logo.gif"
+                               << "logo.gif";
+    QTest::newRow("bare name") << "logo.gif"
+                               << "logo.gif";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("folder") << "/pics/"
+                            << "";
     // Windows splits at either separator; elsewhere a backslash is part of a name.
     QTest::newRow("backslash") << "/pics/a\\b.gif" << (QDir::separator() == '/' ? "a\\b.gif" : "b.gif");
 }
@@ -77,13 +73,20 @@ void TestPathMapping::fileLink_data()
     QTest::addColumn<QString>("rootPath");
     QTest::addColumn<bool>("inside");
     QTest::addColumn<QString>("link");
-    QTest::newRow("below the root") << "/media/MyCD/Tools/setup.exe" << "/media/MyCD/" << true << "Tools/setup.exe";
-    QTest::newRow("in the root") << "/media/MyCD/setup.exe" << "/media/MyCD/" << true << "setup.exe";
-    QTest::newRow("letter case differs") << "/media/mycd/setup.exe" << "/media/MyCD/" << false << "";
-    QTest::newRow("outside the root") << "/home/setup.exe" << "/media/MyCD/" << false << "";
-    QTest::newRow("root only inside the path") << "/x/media/MyCD/setup.exe" << "/media/MyCD/" << false << "";
-    QTest::newRow("already relative") << "setup.exe" << "/media/MyCD/" << false << "";
-    QTest::newRow("no root chosen") << "/media/MyCD/setup.exe" << "" << false << "";
+    QTest::newRow("below the root") << "/media/MyCD/Tools/setup.exe"
+                                    << "/media/MyCD/" << true << "Tools/setup.exe";
+    QTest::newRow("in the root") << "/media/MyCD/setup.exe"
+                                 << "/media/MyCD/" << true << "setup.exe";
+    QTest::newRow("letter case differs") << "/media/mycd/setup.exe"
+                                         << "/media/MyCD/" << false << "";
+    QTest::newRow("outside the root") << "/home/setup.exe"
+                                      << "/media/MyCD/" << false << "";
+    QTest::newRow("root only inside the path") << "/x/media/MyCD/setup.exe"
+                                               << "/media/MyCD/" << false << "";
+    QTest::newRow("already relative") << "setup.exe"
+                                      << "/media/MyCD/" << false << "";
+    QTest::newRow("no root chosen") << "/media/MyCD/setup.exe"
+                                    << "" << false << "";
 }
 
 void TestPathMapping::fileLink()
@@ -224,30 +227,6 @@ void TestPathMapping::replacingFile()
     QCOMPARE(filesIn(cd.path()), expected);
 }
 
-void TestPathMapping::abandonedReplacementKeepsTheEarlierFile()
-{
-    QTemporaryDir cd;
-    const QString target = cd.filePath(QStringLiteral("Index.htm"));
-    writeAll(target, "earlier page");
-    {
-        ReplacingFile file(target);
-        QVERIFY(file.open());
-        QVERIFY(file.write("half a pa", 9));
-        QCOMPARE(filesIn(cd.path()).size(), 2);
-        // A step that fails returns without committing.
-    }
-    QCOMPARE(readAll(target), QByteArray("earlier page"));
-    QCOMPARE(filesIn(cd.path()), QStringList{QStringLiteral("Index.htm")});
-
-    // Once failed, nothing more is written and nothing is committed.
-    ReplacingFile file(cd.filePath(QStringLiteral("missing folder/Index.htm")));
-    QVERIFY(!file.open());
-    QVERIFY(!file.errorString().isEmpty());
-    QVERIFY(!file.write("x", 1));
-    QVERIFY(!file.commit());
-    QCOMPARE(filesIn(cd.path()), QStringList{QStringLiteral("Index.htm")});
-}
-
 void TestPathMapping::replacementRefusesAFolder()
 {
     QTemporaryDir cd;
@@ -282,159 +261,6 @@ void TestPathMapping::largeCopyIsExact()
     QVERIFY(MenuFolder::copyReplacing(status, copy).ok);
     QVERIFY(readAll(copy).contains("Name:"));
 #endif
-}
-
-void TestPathMapping::textBufferCanBeReadAndContinued()
-{
-    AnsiText out;
-    QByteArray expected;
-    for (int i = 0; i < 2000; ++i) {
-        out << "line " << i;
-        out.endLine();
-        expected += "line " + QByteArray::number(i) + "\r\n";
-    }
-    const QByteArray first = out.bytes();
-    QCOMPARE(first, expected);
-    // Writing on leaves the bytes already handed out as they were.
-    out.markup(u"\u00e9");
-    QCOMPARE(first, expected);
-    QCOMPARE(out.bytes(), expected + "\xe9");
-    out.reserve(1 << 20);
-    out << "end";
-    QCOMPARE(out.bytes(), expected + "\xe9" + "end");
-}
-
-void TestPathMapping::streamedTextIsTheSame()
-{
-    auto write = [](AnsiText &out) {
-        for (int i = 0; i < 50; ++i) {
-            out << "<p id='" << i << "'>";
-            out.markup(QStringLiteral(u"Entr\u00e9e \u65e5"));
-            out.scriptString(QString(i, QLatin1Char('\'')));
-            out.endLine();
-        }
-        out.markup(QString(100, QLatin1Char('x'))); // longer than a piece
-    };
-    AnsiText whole;
-    write(whole);
-
-    QList<QByteArray> pieces;
-    AnsiText streamed;
-    streamed.streamTo(
-        [&pieces](const char *data, qsizetype size) {
-            pieces.append(QByteArray(data, size));
-            return true;
-        },
-        16);
-    write(streamed);
-    QVERIFY(streamed.flush());
-    QVERIFY(pieces.size() > 10);
-    QCOMPARE(pieces.join(), whole.bytes());
-
-    // A sink that fails is given nothing more.
-    int calls = 0;
-    AnsiText failing;
-    failing.streamTo(
-        [&calls](const char *, qsizetype) {
-            ++calls;
-            return false;
-        },
-        16);
-    write(failing);
-    QVERIFY(!failing.flush());
-    QCOMPARE(calls, 1);
-}
-
-void TestPathMapping::markupText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("ordinary text unchanged") << "Tom's <b>Tools</b>" << QByteArray("Tom's <b>Tools</b>");
-    QTest::newRow("latin-1 as one byte") << QStringLiteral("Caf\u00e9 \u00a9") << QByteArray("Caf\xe9 \xa9");
-    QTest::newRow("code page extras") << QStringLiteral("\u20ac\u2019\u0160") << QByteArray("\x80\x92\x8a");
-    QTest::newRow("outside the code page") << QStringLiteral("\u65e5\u672c") << QByteArray("&#26085;&#26412;");
-    QTest::newRow("beyond 16 bits") << QStringLiteral("a\U0001F600b") << QByteArray("a&#128512;b");
-    QTest::newRow("C1 control") << QStringLiteral("\u0081") << QByteArray("&#129;");
-    QTest::newRow("C1 control after plain text") << QStringLiteral("ab\u0080\u00ff") << QByteArray("ab&#128;\xff");
-    QTest::newRow("long plain runs around the code page")
-        << QStringLiteral("Seventeen letters\u0080more than eight\u00e9")
-        << QByteArray("Seventeen letters&#128;more than eight\xe9");
-}
-
-void TestPathMapping::markupText()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, bytes);
-    AnsiText out;
-    out.markup(text);
-    QCOMPARE(out.bytes(), bytes);
-    // Latin-1 text (the database's ASCII bytes) is written the same way without making a QString.
-    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; })) {
-        const QByteArray latin1 = text.toLatin1();
-        AnsiText direct;
-        direct.markup(QLatin1String(latin1));
-        QCOMPARE(direct.bytes(), bytes);
-    }
-}
-
-void TestPathMapping::scriptString_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("closing tag") << "Installs <b>it</b> & more" << QByteArray("Installs <b>it<\\/b> & more");
-    QTest::newRow("plain text unchanged") << "Installs it, 100% \"quoted\"" << QByteArray("Installs it, 100% \"quoted\"");
-    QTest::newRow("apostrophe") << "Tom's" << QByteArray("Tom\\'s");
-    QTest::newRow("backslash") << "C:\\x" << QByteArray("C:\\\\x");
-    QTest::newRow("line breaks") << "a\r\nb" << QByteArray("a\\r\\nb");
-    QTest::newRow("end of script") << "</script>" << QByteArray("<\\/script>");
-    QTest::newRow("comment opening") << "<!--" << QByteArray("<\\!--");
-    QTest::newRow("latin-1 as one byte") << QStringLiteral("\u00e9") << QByteArray("\xe9");
-    QTest::newRow("outside the code page") << QStringLiteral("\u65e5") << QByteArray("\\u65E5");
-    QTest::newRow("beyond 16 bits") << QStringLiteral("\U0001F600") << QByteArray("\\uD83D\\uDE00");
-    QTest::newRow("line separator") << QStringLiteral("\u2028") << QByteArray("\\u2028");
-    QTest::newRow("escapes after long plain runs")
-        << QStringLiteral("Sixteen letters.'Sixteen letters.\\Sixteen letters.\nSixteen letters.\u00e9</x")
-        << QByteArray("Sixteen letters.\\'Sixteen letters.\\\\Sixteen letters.\\nSixteen letters.\xe9<\\/x");
-}
-
-void TestPathMapping::scriptString()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, bytes);
-    AnsiText out;
-    out.scriptString(text);
-    QCOMPARE(out.bytes(), bytes);
-    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; })) {
-        const QByteArray latin1 = text.toLatin1();
-        AnsiText direct;
-        direct.scriptString(QLatin1String(latin1));
-        QCOMPARE(direct.bytes(), bytes);
-    }
-}
-
-void TestPathMapping::pageLink_data()
-{
-    QTest::addColumn<QString>("link");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("stylesheet");
-    QTest::newRow("ordinary") << "Tools/setup (x86).exe" << "Tools/setup%20(x86).exe" << "Tools/setup%20%28x86%29.exe";
-    QTest::newRow("plain") << "doc/manual.pdf" << "doc/manual.pdf" << "doc/manual.pdf";
-    QTest::newRow("quotes and brackets") << "a'b\"c<d>e" << "a%27b%22c%3Cd%3Ee" << "a%27b%22c%3Cd%3Ee";
-    QTest::newRow("fragment, query, percent") << "a#b?c%d" << "a%23b%3Fc%25d" << "a%23b%3Fc%25d";
-    QTest::newRow("accents unchanged") << QStringLiteral("caf\u00e9.txt") << QStringLiteral("caf\u00e9.txt")
-                                       << QStringLiteral("caf\u00e9.txt");
-}
-
-void TestPathMapping::pageLink()
-{
-    QFETCH(QString, link);
-    QFETCH(QString, page);
-    QFETCH(QString, stylesheet);
-    QCOMPARE(LinkText::forPage(link), page);
-    QCOMPARE(LinkText::forStylesheet(link), stylesheet);
-    const QByteArray latin1 = link.toLatin1();
-    QByteArray buffer("left over from an earlier link");
-    QCOMPARE(QString(LinkText::forPage(QLatin1String(latin1), buffer)), page);
 }
 
 QTEST_GUILESS_MAIN(TestPathMapping)

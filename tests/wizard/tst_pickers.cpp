@@ -14,7 +14,9 @@ private slots:
     void cleanup();
     void colourPickers_data();
     void colourPickers();
-    void colourTextThatDoesNotDecode();
+    void colourDialogStartsAtTheStoredColour_data();
+    void colourDialogStartsAtTheStoredColour();
+    void systemColourIsReportedForEachPart();
     void fontPickers_data();
     void fontPickers();
     void fontTextThatCannotPreset();
@@ -78,13 +80,37 @@ void TestPickers::colourPickers()
     QCOMPARE(f->window->findChild<Swatch *>(swatch)->color(), 0x0000FF);
 }
 
-void TestPickers::colourTextThatDoesNotDecode()
+void TestPickers::colourDialogStartsAtTheStoredColour_data()
 {
-    f->edit(QStringLiteral("txtBackgroundColor"))->setText(QStringLiteral("16777215 "));
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint32>("preset");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("the default background") << "16777215 " << 0xFFFFFF << "RGB(255,255,255)";
+    QTest::newRow("hex") << "#ff0000" << 0x0000FF << "RGB(255,0,0)";
+    QTest::newRow("name") << "navy" << 0x800000 << "RGB(0,0,128)";
+    QTest::newRow("no colour: black") << "not a colour" << 0 << "RGB(0,0,0)";
+}
+
+void TestPickers::colourDialogStartsAtTheStoredColour()
+{
+    QFETCH(QString, text);
+    QFETCH(qint32, preset);
+    QFETCH(QString, written);
+    f->edit(QStringLiteral("txtBackgroundColor"))->setText(text);
     f->cdlg.confirmAsShown();
     f->click(QStringLiteral("cmdPickColor"));
-    QCOMPARE(f->cdlg.shown().constFirst().color, 0);
-    QCOMPARE(f->edit(QStringLiteral("txtBackgroundColor"))->text(), QStringLiteral("RGB(0,0,0)"));
+    QCOMPARE(f->cdlg.shown().constFirst().color, preset);
+    QCOMPARE(f->edit(QStringLiteral("txtBackgroundColor"))->text(), written);
+    QVERIFY(f->notices.shown().isEmpty());
+}
+
+void TestPickers::systemColourIsReportedForEachPart()
+{
+    f->cdlg.confirmColor(-2147483633);
+    f->click(QStringLiteral("cmdPickColor"));
+    QCOMPARE(f->notices.texts(), QStringList(3, QStringLiteral("-2147483633 ist eine Systemfarbe")));
+    QCOMPARE(f->notices.shown().constFirst().kind, FakeNotices::Kind::PlainTitled);
+    QCOMPARE(f->edit(QStringLiteral("txtBackgroundColor"))->text(), QStringLiteral("RGB(-1,-1,-1)"));
 }
 
 void TestPickers::fontPickers_data()

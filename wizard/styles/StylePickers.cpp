@@ -2,6 +2,7 @@
 
 #include "core/model/ColorText.h"
 #include "core/model/FontText.h"
+#include "core/platform/Notices.h"
 #include "wizard/platform/CommonDialog.h"
 #include "wizard/styles/Swatch.h"
 
@@ -33,7 +34,10 @@ bool pickColor(CommonDialog &cdlg, Notices &notices, QLineEdit *box, Swatch *swa
     cdlg.Color = ColorText::getCol(box->text());
     if (!cdlg.ShowColor())
         return false;
-    box->setText(ColorText::getRGBString(cdlg.Color, notices));
+    const ColorText::RGBString chosen = ColorText::getRGBString(cdlg.Color);
+    for (const QString &notice : chosen.notices)
+        notices.plainTitled(notice);
+    box->setText(chosen.text);
     swatch->setColor(cdlg.Color);
     return true;
 }
