@@ -1,6 +1,6 @@
 #include "wizard/FinishFeedback.h"
 
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "core/data/MenuStore.h"
 #include "core/model/MenuSnapshot.h"
 #include "core/model/PathMapping.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/ElidedLabel.h"
 #include "wizard/Guarded.h"

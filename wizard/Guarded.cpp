@@ -2,7 +2,7 @@
 
 #include "core/data/DataError.h"
 #include "core/model/StepResult.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 
 bool guarded(Notices &notices, const std::function<void()> &command, const std::function<void()> &onMenuLost)
 {

@@ -1,6 +1,6 @@
 #include "wizard/MediaDialogs.h"
 
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/platform/DiscPrompts.h"
 
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "core/disc/DiscBurn.h"
 #include "core/disc/DriveCopy.h"
 #include "core/disc/IsoImage.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "core/platform/RemovableDrives.h"
 #include "wizard/EditState.h"
 #include "wizard/MediaDialogs.h"

@@ -5,7 +5,7 @@
 #include "core/disc/IsoImage.h"
 #include "core/generate/MenuBuild.h"
 #include "core/generate/MenuFolder.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FinishFeedback.h"
 #include "wizard/Guarded.h"

@@ -1,7 +1,7 @@
 #include "wizard/WelcomePage.h"
 
 #include "core/data/MenuStore.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/Guarded.h"

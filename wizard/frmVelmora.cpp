@@ -3,7 +3,7 @@
 #include "core/about/SystemInfo.h"
 #include "core/data/DataHome.h"
 #include "core/data/MenuStore.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/FormButtons.h"

@@ -28,8 +28,8 @@ public:
 
     void standard(qint64 entryCount);
     void extended(qint64 categoryCount);
-    // Why the page may not be used: an entry links outside the CD root. Empty when it may.
-    QString refusal() const { return m_refusal; }
+    // Fails when the page may not be used: an entry links outside the CD root.
+    const StepResult &checked() const { return m_checked; }
 
 private:
     void head();
@@ -64,7 +64,7 @@ private:
     const QString m_buttonOffLink; // written on every button
     AnsiText &m_out;               // handed on to the device as it grows
     QByteArray m_link;             // an encoded link on its way to m_out
-    QString m_refusal;
+    StepResult m_checked; // the first refusal of an entry
 };
 
 void Page::head()
@@ -185,7 +185,7 @@ void Page::standardArrays(qint64 entryCount)
     m_out.line("var arT=new Array(", count, ")");
     m_out.line("var arD=new Array(", count, ")");
     m_out.line("var arS=new Array(", count, ")");
-    EntryRows entry(m_reader.entries(menu()), m_refusal);
+    EntryRows entry(m_reader.entries(menu()));
     for (int i = 0; entry.next(); ++i) {
         m_out << "arT[" << i << "]='<a href=";
         m_out.scriptString(pageLink(entry.fileLink(), false, m_link).view());
@@ -206,6 +206,7 @@ void Page::standardArrays(qint64 entryCount)
             m_out.line("arS[", i, "]='&nbsp;'");
         }
     }
+    m_checked = entry.checked();
 }
 
 void Page::standardDisplayText()
@@ -239,7 +240,7 @@ void Page::standard(qint64 entryCount)
 {
     head();
     standardArrays(entryCount);
-    if (!m_refusal.isEmpty())
+    if (!m_checked)
         return;
     switchScript();
     standardDisplayText();
@@ -311,10 +312,12 @@ void Page::extendedDisplayScripts(qint64 categoryCount)
 
 void Page::extendedContent()
 {
+    if (!m_checked)
+        return;
     CategoryRows categories(m_reader.categories(menu()));
     for (int category = 0; categories.next(); ++category) {
         m_out.line("<div id='Cat' style='position:absolute;left:200px;top:120px;border:1px groove'>");
-        EntryRows entry(m_reader.entriesInCategory(menu(), categories.category()), m_refusal);
+        EntryRows entry(m_reader.entriesInCategory(menu(), categories.category()));
         for (int sub = 0; entry.next(); ++sub) {
             m_out.line("<div id='LTitle' style='border:1px groove'>");
             entryTable(
@@ -348,6 +351,8 @@ void Page::extendedContent()
                 });
             m_out.line(" </div>");
         }
+        if (!(m_checked = entry.checked()))
+            return;
         m_out.line("</div>");
     }
     m_out.line("<script language='JavaScript'>");
@@ -390,14 +395,14 @@ bool isStandard(Layout layout)
     return layout == Layout::Standard || layout == Layout::StandardScreenshots;
 }
 
-QString write(const MenuSnapshot &snapshot, Layout layout, MenuReader &reader, AnsiText &out, qint64 count)
+StepResult write(const MenuSnapshot &snapshot, Layout layout, MenuReader &reader, AnsiText &out, qint64 count)
 {
     Page page(snapshot, layout, reader, out);
     if (isStandard(layout))
         page.standard(count);
     else
         page.extended(count);
-    return page.refusal();
+    return page.checked();
 }
 
 } // namespace ClassicPage

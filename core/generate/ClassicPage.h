@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/StepResult.h"
+
 #include "core/model/MenuSnapshot.h"
 
 #include <QString>
@@ -19,8 +21,8 @@ std::optional<Layout> layoutOf(const QString &templateName);
 bool isStandard(Layout layout);
 
 // Writes the page into out from the menu's entries, read as they are written. count is the menu's entries for a
-// Standard page, its categories (up to two) for an Extended one. Returns why the page may not be used: an entry
-// links outside the CD root; empty when it may. A failing query throws DataError.
-QString write(const MenuSnapshot &snapshot, Layout layout, MenuReader &reader, AnsiText &out, qint64 count);
+// Standard page, its categories (up to two) for an Extended one. Fails when the page may not be used: an entry
+// links outside the CD root. A failing query throws DataError.
+StepResult write(const MenuSnapshot &snapshot, Layout layout, MenuReader &reader, AnsiText &out, qint64 count);
 
 } // namespace ClassicPage

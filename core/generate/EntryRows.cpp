@@ -55,15 +55,15 @@ Field pageLink(const Field &value, bool fileNameOnly, QByteArray &buffer)
     return {{}, LinkText::forPage(fileNameOnly ? PathMapping::getFileName(value.text) : value.text), false};
 }
 
-EntryRows::EntryRows(EntryCursor rows, QString &refusal)
+EntryRows::EntryRows(EntryCursor rows)
     : m_rows(std::move(rows)), m_fileName(m_rows.column(QStringLiteral("FileName"))),
       m_fileLink(m_rows.column(QStringLiteral("FileLink"))),
       m_description(m_rows.column(QStringLiteral("Description"))),
-      m_screenshot(m_rows.column(QStringLiteral("Screenshot"))), m_refusal(refusal)
+      m_screenshot(m_rows.column(QStringLiteral("Screenshot")))
 {}
 
 void EntryRows::checkLink(const Field &link)
 {
     if (BuildChecks::isOutsideRoot(link.toString()))
-        m_refusal = BuildChecks::outsideRootText(fileName().toString(), link.toString());
+        m_checked = StepResult::failure(BuildChecks::outsideRootText(fileName().toString(), link.toString()));
 }

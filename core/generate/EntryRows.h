@@ -3,6 +3,7 @@
 #include "core/data/EntryCursor.h"
 #include "core/generate/AnsiText.h"
 #include "core/model/MenuSnapshot.h"
+#include "core/model/StepResult.h"
 
 #include <QLatin1String>
 #include <QString>
@@ -43,22 +44,24 @@ template <typename Text> bool mayLeaveRoot(const Text &link)
 
 // The entries of a menu as the cursor steps over them: the fields refer to the engine's bytes of the current row,
 // so no entry is copied on its way into the page. The page refuses an entry that links outside the CD root; it is
-// found here, as the entries pass, rather than by a pass of its own over a large menu. The first refusal ends this
-// and every later pass that shares *refusal.
+// found here, as the entries pass, rather than by a pass of its own over a large menu. The rows end at the first
+// refusal.
 class EntryRows
 {
 public:
-    EntryRows(EntryCursor rows, QString &refusal);
+    explicit EntryRows(EntryCursor rows);
 
     bool next()
     {
-        if (!m_refusal.isEmpty() || !m_rows.next())
+        if (!m_checked.ok || !m_rows.next())
             return false;
         const Field link = fileLink();
         if (link.isAscii ? mayLeaveRoot(link.ascii) : mayLeaveRoot(link.text))
             checkLink(link);
-        return m_refusal.isEmpty();
+        return m_checked.ok;
     }
+    // Fails with the entry that links outside the CD root.
+    const StepResult &checked() const { return m_checked; }
 
     Field fileName() const { return fieldOf(m_rows, m_fileName); }
     Field fileLink() const { return fieldOf(m_rows, m_fileLink); }
@@ -70,7 +73,7 @@ private:
 
     EntryCursor m_rows;
     int m_fileName, m_fileLink, m_description, m_screenshot;
-    QString &m_refusal;
+    StepResult m_checked;
 };
 
 // The categories of a menu, in page order.

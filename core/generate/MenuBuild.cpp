@@ -188,15 +188,15 @@ std::unique_ptr<ReplacingFile> MenuBuild::makePage(PageWriter &writer, const Men
     // The page goes to the file as it is made: a large menu is never held in memory whole, and the earlier page
     // is replaced only by a complete one.
     auto file = std::make_unique<ReplacingFile>(MenuFolder::createMenuFile(snapshot.rootPath));
-    if (!file->open()) {
-        record(cannotWrite(*file, snapshot));
+    if (const StepResult opened = file->open(); !opened) {
+        record(cannotWrite(opened, snapshot));
         return nullptr;
     }
     ReplacingFileDevice device(*file);
     const StepResult page = writer.write(device);
-    const bool written = device.finish();
+    const StepResult written = device.finish();
     if (!page || !written) {
-        record(written ? page : cannotWrite(*file, snapshot));
+        record(written ? page : cannotWrite(written, snapshot));
         return nullptr;
     }
     return file;
@@ -204,15 +204,16 @@ std::unique_ptr<ReplacingFile> MenuBuild::makePage(PageWriter &writer, const Men
 
 void MenuBuild::commitPage(ReplacingFile &file, const MenuSnapshot &snapshot)
 {
-    if (record(file.commit() ? StepResult::success() : cannotWrite(file, snapshot)))
+    const StepResult committed = file.commit();
+    if (record(committed ? committed : cannotWrite(committed, snapshot)))
         m_written.append(MenuFolder::createMenuFile(snapshot.rootPath));
 }
 
-StepResult MenuBuild::cannotWrite(const ReplacingFile &file, const MenuSnapshot &snapshot)
+StepResult MenuBuild::cannotWrite(const StepResult &failure, const MenuSnapshot &snapshot)
 {
     return StepResult::failure(
         QCoreApplication::translate("Build", "Cannot write %1: %2")
-            .arg(PathMapping::shown(MenuFolder::createMenuFile(snapshot.rootPath)), file.errorString()));
+            .arg(PathMapping::shown(MenuFolder::createMenuFile(snapshot.rootPath)), failure.error));
 }
 
 void MenuBuild::copy(const QString &source, const QString &destination)

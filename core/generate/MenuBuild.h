@@ -50,7 +50,7 @@ private:
     // The complete page under its temporary name, or nothing when it failed (recorded).
     std::unique_ptr<ReplacingFile> makePage(PageWriter &writer, const MenuSnapshot &snapshot);
     void commitPage(ReplacingFile &file, const MenuSnapshot &snapshot);
-    static StepResult cannotWrite(const ReplacingFile &file, const MenuSnapshot &snapshot);
+    static StepResult cannotWrite(const StepResult &failure, const MenuSnapshot &snapshot);
     void copy(const QString &source, const QString &destination);
 
     MenuStore &m_data;

@@ -93,18 +93,28 @@ StepResult copyReplacing(const QString &sourcePath, const QString &destinationPa
         QFileInfo(sourcePath).canonicalFilePath() == QFileInfo(destinationPath).canonicalFilePath())
         return StepResult::success(); // already in place
     ReplacingFile out(destinationPath);
-    if (!out.open() || !out.copyFrom(in) || !out.commit())
+    StepResult written = out.open();
+    if (written)
+        written = out.copyFrom(in);
+    if (written)
+        written = out.commit();
+    if (!written)
         return StepResult::failure(
-            QCoreApplication::translate("Build", "Cannot write %1: %2").arg(destination, out.errorString()));
+            QCoreApplication::translate("Build", "Cannot write %1: %2").arg(destination, written.error));
     return StepResult::success();
 }
 
 StepResult writeReplacing(const QString &path, const QByteArray &bytes)
 {
     ReplacingFile file(path);
-    if (!file.open() || !file.write(bytes.constData(), bytes.size()) || !file.commit())
+    StepResult written = file.open();
+    if (written)
+        written = file.write(bytes.constData(), bytes.size());
+    if (written)
+        written = file.commit();
+    if (!written)
         return StepResult::failure(QCoreApplication::translate("Build", "Cannot write %1: %2")
-                                       .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                       .arg(QDir::toNativeSeparators(path), written.error));
     return StepResult::success();
 }
 

@@ -67,10 +67,10 @@ StepResult PageWriter::write(QIODevice &device)
     AnsiText out;
     out.streamTo([&device](const char *data, qsizetype size) { return device.write(data, size) == size; });
     try {
-        const QString refusal = ClassicPage::write(m_snapshot, layout, m_reader, out, m_count);
-        if (!refusal.isEmpty())
+        const StepResult checked = ClassicPage::write(m_snapshot, layout, m_reader, out, m_count);
+        if (!checked)
             return StepResult::failure(
-                QCoreApplication::translate("Build", "The page was not written: %1").arg(refusal));
+                QCoreApplication::translate("Build", "The page was not written: %1").arg(checked.error));
     } catch (const DataError &failure) {
         // A failing query, or a table without the columns of an entry.
         return StepResult::failure(

@@ -18,7 +18,7 @@ ReplacingFile::~ReplacingFile()
     }
 }
 
-bool ReplacingFile::fail(const QString &error)
+StepResult ReplacingFile::fail(const QString &error)
 {
     m_error = error;
     if (m_file) {
@@ -26,10 +26,10 @@ bool ReplacingFile::fail(const QString &error)
         QFile::remove(m_temporary);
         m_file.reset();
     }
-    return false;
+    return failedBefore();
 }
 
-bool ReplacingFile::open()
+StepResult ReplacingFile::open()
 {
     const QString shown = QDir::toNativeSeparators(m_path);
     const QFileInfo existing(m_path);
@@ -51,7 +51,7 @@ bool ReplacingFile::open()
         if (m_replacesExisting ? file->open(mode, ownerOnly) : file->open(mode)) {
             m_temporary = name;
             m_file = std::move(file);
-            return true;
+            return StepResult::success();
         }
         if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink())
             return fail(file->errorString());
@@ -59,23 +59,23 @@ bool ReplacingFile::open()
     return fail(QCoreApplication::translate("Build", "No unused temporary file name beside %1").arg(shown));
 }
 
-bool ReplacingFile::write(const char *data, qint64 size)
+StepResult ReplacingFile::write(const char *data, qint64 size)
 {
     if (!m_file)
-        return false;
+        return failedBefore();
     const FileOps::Result written = FileOps::writeAll(*m_file, data, size);
-    return written.ok || fail(written.error);
+    return written ? StepResult::success() : fail(written.error);
 }
 
-bool ReplacingFile::copyFrom(QFile &source)
+StepResult ReplacingFile::copyFrom(QFile &source)
 {
     if (!m_file)
-        return false;
+        return failedBefore();
     // In the kernel, without passing the bytes through this process; where that cannot be done the loop below
     // copies what is left.
     const FileOps::Result kernel = FileOps::copyInKernel(source.handle(), m_file->handle());
     if (FileOps::isDone(kernel))
-        return true;
+        return StepResult::success();
     if (!kernel.ok)
         return fail(kernel.error);
     FileOps::followKernelPositions(source, *m_file);
@@ -86,16 +86,16 @@ bool ReplacingFile::copyFrom(QFile &source)
             return fail(QCoreApplication::translate("Build", "Cannot read %1: %2")
                             .arg(QDir::toNativeSeparators(source.fileName()), source.errorString()));
         if (got == 0)
-            return true;
-        if (!write(buffer.constData(), got))
-            return false;
+            return StepResult::success();
+        if (const StepResult written = write(buffer.constData(), got); !written)
+            return written;
     }
 }
 
-bool ReplacingFile::commit()
+StepResult ReplacingFile::commit()
 {
     if (!m_file)
-        return false;
+        return failedBefore();
     m_file->close();
     if (m_file->error() != QFileDevice::NoError)
         return fail(m_file->errorString());
@@ -109,7 +109,7 @@ bool ReplacingFile::commit()
         if (FileOps::isDone(swapped)) {
             QFile::remove(m_temporary);
             m_file.reset();
-            return true;
+            return StepResult::success();
         }
         if (!swapped.ok)
             return fail(swapped.error);
@@ -119,5 +119,5 @@ bool ReplacingFile::commit()
     if (!renamed.ok)
         return fail(renamed.error);
     m_file.reset();
-    return true;
+    return StepResult::success();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/StepResult.h"
+
 #include <QFile>
 #include <QString>
 #include <memory>
@@ -18,16 +20,17 @@ public:
     ReplacingFile(const ReplacingFile &) = delete;
     ReplacingFile &operator=(const ReplacingFile &) = delete;
 
-    bool open();
-    bool write(const char *data, qint64 size);
+    // Each step fails with the system's reason; after a failure every later step fails with that first reason.
+    StepResult open();
+    StepResult write(const char *data, qint64 size);
     // Copies the rest of an open file in (by the kernel where it can).
-    bool copyFrom(QFile &source);
+    StepResult copyFrom(QFile &source);
     // Renames the temporary file over the destination.
-    bool commit();
-    QString errorString() const { return m_error; }
+    StepResult commit();
 
 private:
-    bool fail(const QString &error);
+    StepResult fail(const QString &error);
+    StepResult failedBefore() const { return StepResult::failure(m_error); }
 
     QString m_path;      // the name to replace, a link or not
     QString m_temporary; // empty until opened

@@ -13,7 +13,7 @@ ReplacingFileDevice::~ReplacingFileDevice()
     finish();
 }
 
-bool ReplacingFileDevice::finish()
+StepResult ReplacingFileDevice::finish()
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -22,7 +22,7 @@ bool ReplacingFileDevice::finish()
     m_changed.notify_all();
     if (m_writer.joinable())
         m_writer.join();
-    return !m_failed;
+    return m_failed ? StepResult::failure(m_error) : StepResult::success();
 }
 
 qint64 ReplacingFileDevice::writeData(const char *data, qint64 size)
@@ -45,11 +45,14 @@ void ReplacingFileDevice::writeQueued()
             return;
         const QByteArray piece = std::move(m_waiting.front());
         m_waiting.pop_front();
+        const bool failedBefore = m_failed;
         lock.unlock();
-        const bool written = !m_failed && m_file.write(piece.constData(), piece.size());
+        const StepResult written = failedBefore ? StepResult::success() : m_file.write(piece.constData(), piece.size());
         lock.lock();
-        if (!written)
+        if (!written) {
             m_failed = true;
+            m_error = written.error;
+        }
         m_changed.notify_all();
     }
 }

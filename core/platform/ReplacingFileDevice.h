@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/StepResult.h"
+
 #include <QByteArray>
 #include <QIODevice>
 
@@ -19,8 +21,8 @@ public:
     explicit ReplacingFileDevice(ReplacingFile &file);
     ~ReplacingFileDevice() override;
 
-    // Waits until every piece is written; false when a write failed (the file says why).
-    bool finish();
+    // Waits until every piece is written; fails with the first write's reason.
+    StepResult finish();
 
 protected:
     qint64 readData(char *, qint64) override { return -1; }
@@ -38,4 +40,5 @@ private:
     std::deque<QByteArray> m_waiting;
     bool m_closing = false;
     bool m_failed = false;
+    QString m_error; // the failed write's reason
 };

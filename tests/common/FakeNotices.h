@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 
 #include <QList>
 #include <QQueue>

@@ -84,9 +84,11 @@ void TestPlatform::longPaths()
     const QString page = folder + QStringLiteral("/Index.htm");
     for (const QByteArray &text : {QByteArray("first page"), QByteArray("second, longer page")}) {
         ReplacingFile file(page);
-        QVERIFY2(file.open(), qPrintable(file.errorString()));
+        const StepResult opened = file.open();
+        QVERIFY2(opened, qPrintable(opened.error));
         QVERIFY(file.write(text.constData(), text.size()));
-        QVERIFY2(file.commit(), qPrintable(file.errorString()));
+        const StepResult committed = file.commit();
+        QVERIFY2(committed, qPrintable(committed.error));
         QCOMPARE(read(page), text);
     }
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Index.htm")});

@@ -4,7 +4,7 @@
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
 #include "core/about/SystemInfo.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/Twips.h"
 #include "core/about/VersionInfo.h"
 #include "core/model/MakerAddress.h"

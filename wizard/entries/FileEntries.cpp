@@ -10,7 +10,7 @@
 #include "wizard/WizardContext.h"
 #include "wizard/entries/frmFiles.h"
 #include "wizard/platform/CommonDialog.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 
 #include <QCoreApplication>
 #include <QDir>

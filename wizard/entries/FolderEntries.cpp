@@ -2,7 +2,7 @@
 
 #include "core/data/MenuStore.h"
 #include "core/disc/FolderFill.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FilesPage.h"
 #include "wizard/Guarded.h"

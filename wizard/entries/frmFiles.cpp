@@ -4,7 +4,7 @@
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"
 #include "wizard/Twips.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

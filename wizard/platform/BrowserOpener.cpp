@@ -1,6 +1,6 @@
 #include "wizard/platform/BrowserOpener.h"
 
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "core/platform/SystemPlaces.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "wizard/platform/QtDiscPrompts.h"
 
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/platform/BrowserOpener.h"
 
 #include <QApplication>

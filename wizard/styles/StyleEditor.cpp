@@ -7,7 +7,7 @@
 #include "core/generate/MenuFolder.h"
 #include "core/model/PathMapping.h"
 #include "core/generate/StylesheetWriter.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/WizardContext.h"
 

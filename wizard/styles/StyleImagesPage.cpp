@@ -1,7 +1,7 @@
 #include "wizard/styles/StyleImagesPage.h"
 
 #include "core/model/MenuSnapshot.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/EditState.h"
 #include "wizard/FormButtons.h"
 #include "wizard/PageKit.h"

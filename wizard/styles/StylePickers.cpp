@@ -2,7 +2,7 @@
 
 #include "core/model/ColorText.h"
 #include "core/model/FontText.h"
-#include "core/platform/Notices.h"
+#include "wizard/Notices.h"
 #include "wizard/platform/CommonDialog.h"
 #include "wizard/styles/Swatch.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/about/VersionInfo.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +14,7 @@ public:
     // Every box carries this title: a single blank.
     static QString title() { return QStringLiteral(" "); }
     // The title of the few boxes that name the program instead.
-    static QString programTitle() { return QStringLiteral("Velmora Wizard"); }
+    static QString programTitle() { return VersionInfo::productName(); }
 
     // Information icon, OK.
     virtual void information(const QString &text) = 0;
