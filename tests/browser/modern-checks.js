@@ -287,9 +287,12 @@ async function checkSlices(page, total) {
     for (let tries = 0; tries < 600 && (await showing()) !== count; tries++) await new Promise((r) => setTimeout(r, 100));
     await new Promise((r) => setTimeout(r, 300));
     const state = await page.evaluate(() => {
+      // Taken out, or (a list or section of a large page) emptied where it stands.
       const shown = (el) => {
-        for (; el && el.tagName !== 'MAIN' && el !== document.body; el = el.parentElement)
-          if (getComputedStyle(el).display === 'none') return false;
+        for (; el && el.tagName !== 'MAIN' && el !== document.body; el = el.parentElement) {
+          const style = getComputedStyle(el);
+          if (style.display === 'none' || style.contentVisibility === 'hidden') return false;
+        }
         return !!el;
       };
       const names = (selector) =>

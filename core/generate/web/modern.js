@@ -14,6 +14,13 @@
     if (on) { el.className = el.className ? el.className + ' ' + name : name; }
     else { el.className = (' ' + el.className + ' ').replace(' ' + name + ' ', ' ').replace(/^\s+|\s+$/g, ''); }
   }
+  // A list or section without a match: hidden by its class, and out of the reader's tree too. A large menu empties it
+  // where it stands, where the host can (the stylesheet tells why).
+  var hidden = hasClass(main, 'big') && doc.body.style.contentVisibility !== undefined ? 'gone' : 'none';
+  function setNone(el, off) {
+    setClass(el, hidden, off);
+    if (off) { el.setAttribute('aria-hidden', 'true'); } else { el.removeAttribute('aria-hidden'); }
+  }
   function setText(el, text) {
     while (el.firstChild) { el.removeChild(el.firstChild); }
     el.appendChild(doc.createTextNode(text));
@@ -142,11 +149,18 @@
         written++;
       }
     }
-    if (!found !== list.none) {
-      list.none = !found;
-      setClass(list.node, 'none', list.none);
-    }
+    hideList(list, !found);
     return found;
+  }
+  function hideList(list, off) {
+    if (off !== list.none) {
+      list.none = off;
+      setNone(list.node, off);
+    }
+  }
+  function scrolled() {
+    var y = window.pageYOffset;
+    return y === undefined ? doc.documentElement.scrollTop > 0 : y > 0;
   }
   // The list at the top of the view, below the toolbar (the one before it may still show a little).
   var bar = doc.getElementById('tools').parentNode;
@@ -166,14 +180,16 @@
   // slices, the page answering in between. A newer search or clearing stops an unfinished one. The main element is
   // busy until all is written.
   var job = null;
+  var near = [];
   var searching = false;
   var sliced = total > 2000;
   function run(from) {
     var query = fold(box.value.replace(/^\s+|\s+$/g, ''));
     if (query === last) { return; }
     last = query;
-    // Where the view is, read before anything changes, so that reading it lays out nothing new.
-    var start = typeof from === 'number' ? from : sliced ? firstInView() : 0;
+    // Where the view is, read before anything changes, so that reading it lays out nothing new; at the top of the
+    // page there is nothing to read.
+    var start = typeof from === 'number' ? from : sliced && scrolled() ? firstInView() : 0;
     // Closed sections show their entries during a search: a class on each closed one, never on the whole list,
     // which would have the browser look over every entry.
     if ((query !== '') !== searching) {
@@ -183,13 +199,20 @@
     // Enough entries to fill the view (an entry is at least about 4rem high).
     var fill = Math.ceil((window.innerHeight || doc.documentElement.clientHeight) / 64) + 2;
     job = { words: query ? query.split(/\s+/) : null, start: start, fill: fill, at: 0, counted: 0, shown: 0,
-      found: [], left: [], counts: [] };
+      found: [], left: [], counts: [], near: [] };
     for (var s = 0; s < sections.length; s++) {
       job.found.push(0);
       job.left.push(sections[s].lastList - sections[s].firstList);
     }
     if (sliced) { main.setAttribute('aria-busy', 'true'); }
-    write(job, true);
+    var j = job;
+    var n;
+    for (n = 0; n < near.length; n++) { near[n].near = false; }
+    write(j, true);
+    for (n = 0; n < near.length; n++) {
+      if (!near[n].near) { setClass(near[n].node, 'near', false); }
+    }
+    near = j.near;
   }
   // The i-th list in the search's order.
   function nth(j, i) { return i < lists.length - j.start ? j.start + i : lists.length - 1 - i; }
@@ -213,14 +236,17 @@
     var shown = 0;
     var bySection = [];
     for (var s = 0; s < sections.length; s++) { bySection.push(0); }
+    // Where emptying a list costs next to nothing, the lists without a match are hidden at once; those with one wait
+    // for the writing.
     for (l = 0; l < lists.length; l++) {
       shown += j.counts[l];
       bySection[lists[l].section.index] += j.counts[l];
+      if (!j.counts[l] && hidden === 'gone') { hideList(lists[l], true); }
     }
     for (s = 0; s < sections.length; s++) {
       if ((bySection[s] === 0) !== sections[s].none) {
         sections[s].none = bySection[s] === 0;
-        setClass(sections[s].node, 'none', sections[s].none);
+        setNone(sections[s].node, sections[s].none);
       }
     }
     j.total = shown;
@@ -244,9 +270,15 @@
       // Before the count, a section shows as soon as it has a match, and hides once none of its lists has one.
       if (j.total === undefined && (found > 0 || j.left[k] === 0) && (j.found[k] === 0) !== s.none) {
         s.none = j.found[k] === 0;
-        setClass(s.node, 'none', s.none);
+        setNone(s.node, s.none);
       }
       shown += found;
+      // The lists that show in the view are laid out at once (the stylesheet tells why), until the next search.
+      if (first === true && sliced && found > 0 && hidden === 'gone') {
+        list.near = true;
+        setClass(list.node, 'near', true);
+        j.near.push(list);
+      }
       if (found > 0 && none.style.display !== 'none') { none.style.display = 'none'; }
       if (sliced && (first === true ? shown >= j.fill && j.at > 1 || now() - began > 40
         : written - writes > 300 || now() - began > 10)) { break; }
