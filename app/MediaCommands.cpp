@@ -297,13 +297,12 @@ int MediaCommands::copy(const QString &home, QTextStream &out, QTextStream &err)
         // Ctrl-C, a kill or a closed terminal during a copy: the file being written is dropped, the finished ones stay.
         const Processes::StopNote stopping;
         copying.setKeepGoing([] { return !Processes::StopNote::requested(); });
-        if (!copying.plan()) {
+        if (const StepResult planned = copying.plan(); !planned || !copying.problems().isEmpty()) {
             if (copying.wasCancelled())
                 return 1;
             for (const QString &problem : copying.problems())
                 err << problem << Qt::endl;
-            err << (copying.error().isEmpty() ? QCoreApplication::translate("CommandLine", "Nothing was written.")
-                                              : copying.error())
+            err << (planned ? QCoreApplication::translate("CommandLine", "Nothing was written.") : planned.error)
                 << Qt::endl;
             return 1;
         }

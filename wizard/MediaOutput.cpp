@@ -3,11 +3,11 @@
 #include "core/disc/DiscBurn.h"
 #include "core/disc/DriveCopy.h"
 #include "core/disc/IsoImage.h"
-#include "wizard/Notices.h"
 #include "core/platform/RemovableDrives.h"
 #include "wizard/EditState.h"
 #include "wizard/MediaDialogs.h"
 #include "wizard/MenuOutput.h"
+#include "wizard/Notices.h"
 #include "wizard/WizardContext.h"
 #include "wizard/platform/DiscPrompts.h"
 
@@ -176,15 +176,15 @@ void MediaOutput::copy(const EditState &state, QWidget *parent)
 
     DriveCopy copying(root, *target.value);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool fits = copying.plan();
+    const StepResult planned = copying.plan();
     QApplication::restoreOverrideCursor();
-    if (!fits)
-        return notices.information(
-            copying.error().isEmpty()
-                ? QCoreApplication::translate("DriveCopy", "The menu cannot be copied onto %1:\n%2\nNothing was "
-                                                           "written.")
-                      .arg(target.value->shown(), copying.problems().join(QLatin1Char('\n')))
-                : copying.error());
+    if (!planned)
+        return notices.information(planned.error);
+    if (!copying.problems().isEmpty())
+        return notices.information(QCoreApplication::translate("DriveCopy",
+                                                               "The menu cannot be copied onto %1:\n%2\nNothing was "
+                                                               "written.")
+                                       .arg(target.value->shown(), copying.problems().join(QLatin1Char('\n'))));
 
     // The copy runs beside the window, which stays drawn and can take Cancel; the drive's slow flushes do not
     // hold it up.

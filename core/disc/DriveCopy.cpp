@@ -278,7 +278,7 @@ void DriveCopy::checkSpace(const QHash<QString, TargetEntry> &existing)
                                .arg(m_target.shown(), megabytes(free), megabytes(needed)));
 }
 
-bool DriveCopy::plan()
+StepResult DriveCopy::plan()
 {
     m_problems.clear();
     m_error.clear();
@@ -291,17 +291,17 @@ bool DriveCopy::plan()
     m_unchanged = 0;
     m_planned = false;
     if (!walkRoot())
-        return false;
+        return StepResult::failure(m_error);
     checkNames();
     const StepValue<QList<TargetEntry>> onTarget = m_target.entries();
     if (!onTarget) {
         m_error = onTarget.error;
-        return false;
+        return StepResult::failure(m_error);
     }
     if (!decideWrites(onTarget.value))
-        return false;
+        return StepResult::failure(m_error);
     m_planned = m_problems.isEmpty();
-    return m_planned;
+    return StepResult::success();
 }
 
 StepResult DriveCopy::copyOne(const Source &file, CopyProgress &progress)
@@ -341,8 +341,12 @@ StepResult DriveCopy::copyOne(const Source &file, CopyProgress &progress)
 
 StepResult DriveCopy::run()
 {
-    if (!m_planned && !plan())
-        return StepResult::failure(m_error.isEmpty() ? m_problems.join(QLatin1Char('\n')) : m_error);
+    if (!m_planned) {
+        if (const StepResult planned = plan(); !planned)
+            return planned;
+        if (!m_planned)
+            return StepResult::failure(m_problems.join(QLatin1Char('\n')));
+    }
     for (const QString &stale : std::as_const(m_staleTemporaries))
         m_target.remove(stale);
     for (const QString &folder : std::as_const(m_newFolders)) {

@@ -40,11 +40,10 @@ public:
     void setKeepGoing(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
     void setProgress(Progress progress) { m_progress = std::move(progress); }
 
-    // Looks at the root and the target. False with problems() when the target cannot take the menu; false with
-    // error() when one side cannot be read.
-    bool plan();
+    // Looks at the root and the target; fails when one side cannot be read (with no text when cancelled). Then
+    // problems() lists why the target cannot take the menu, as a check does; empty when it can.
+    StepResult plan();
     const QStringList &problems() const { return m_problems; }
-    QString error() const { return m_error; }
 
     // Writes what plan() found new or changed. Success once every file is on the drive as the root holds it.
     StepResult run();

@@ -64,7 +64,7 @@ private:
     const QString m_buttonOffLink; // written on every button
     AnsiText &m_out;               // handed on to the device as it grows
     QByteArray m_link;             // an encoded link on its way to m_out
-    StepResult m_checked; // the first refusal of an entry
+    StepResult m_checked;          // the first refusal of an entry
 };
 
 void Page::head()

@@ -6,9 +6,9 @@
 #include "core/generate/BuildChecks.h"
 #include "core/generate/MenuFolder.h"
 #include "core/generate/PageWriter.h"
-#include "core/model/PathMapping.h"
 #include "core/generate/StoredSnapshot.h"
 #include "core/generate/StylesheetWriter.h"
+#include "core/model/PathMapping.h"
 #include "core/platform/ProgramParts.h"
 #include "core/platform/ReplacingFile.h"
 #include "core/platform/ReplacingFileDevice.h"
@@ -97,9 +97,8 @@ int MenuBuild::check(PageWriter &writer, const MenuSnapshot &snapshot, int steps
 {
     const QString &root = snapshot.rootPath;
     const StepResult rootState =
-        root.isEmpty() ? MenuFolder::noRootFolder()
-        : !QFileInfo(root).isDir()
-            ? StepResult::failure(BuildChecks::notAFolderText(root))
+        root.isEmpty()             ? MenuFolder::noRootFolder()
+        : !QFileInfo(root).isDir() ? StepResult::failure(BuildChecks::notAFolderText(root))
         : !isWritableFolder(root)
             ? StepResult::failure(QCoreApplication::translate("Build", "The CD root folder %1 is read-only.")
                                       .arg(PathMapping::shown(root)))

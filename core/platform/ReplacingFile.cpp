@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-
 ReplacingFile::ReplacingFile(const QString &path) : m_path(path) {}
 
 ReplacingFile::~ReplacingFile()
