@@ -352,8 +352,8 @@ int MediaCommands::copy(const QString &home, QTextStream &out, QTextStream &err)
                 << Qt::endl;
             return 1;
         }
-        if (const QString refused = RemovableDrives::eject(drive); !refused.isEmpty()) {
-            err << refused << Qt::endl;
+        if (const StepResult ejected = RemovableDrives::eject(drive); !ejected) {
+            err << ejected.error << Qt::endl;
             return 1;
         }
         out << QCoreApplication::translate("CommandLine", "Ejected %1: the drive can be pulled.").arg(drive.shown())
