@@ -14,6 +14,7 @@
 #include "core/platform/RemovableDrives.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 
@@ -35,6 +36,18 @@ QString minutes(int seconds)
 QString megabytes(qint64 bytes)
 {
     return QString::number(double(bytes) / 1e6, 'f', 1);
+}
+
+// The sticks and cards that --to could name, one a line after a heading; nothing when none is mounted.
+QString drivesOffered()
+{
+    const QList<RemovableDrive> drives = RemovableDrives::mounted();
+    if (drives.isEmpty())
+        return {};
+    QString offered = QLatin1Char('\n') + QCoreApplication::translate("CommandLine", "Removable drives:");
+    for (const RemovableDrive &drive : drives)
+        offered += QStringLiteral("\n  %1  %2").arg(QDir::toNativeSeparators(drive.root), drive.shown());
+    return offered;
 }
 
 } // namespace
@@ -118,7 +131,8 @@ StepResult MediaCommands::parse(const QString &command, const QStringList &argum
             QCoreApplication::translate("CommandLine", "--drive needs a device, such as /dev/sr0."));
     if (command == QLatin1String("copy") && m_to.isEmpty())
         return StepResult::failure(
-            QCoreApplication::translate("CommandLine", "copy needs --to and the folder of the stick or card."));
+            QCoreApplication::translate("CommandLine", "copy needs --to and the folder of the stick or card.") +
+            drivesOffered());
     return optionsFit(command, parser);
 }
 
