@@ -1,6 +1,6 @@
 #include "core/model/ColorText.h"
 
-#include "core/platform/Notices.h"
+#include "core/model/Notices.h"
 
 #include <QStringList>
 #include <cmath>
