@@ -26,4 +26,4 @@ plant "core includes wizard" core/data/MenuStore.cpp wizard/EditState.h
 plant "core includes app" core/generate/MenuBuild.h app/CommandLine.h
 plant "wizard includes app" wizard/frmVelmora.cpp app/DiscCommands.h
 plant "controls include core" controls/bag/OleColor.cpp core/data/DataError.h
-plant "core folders in a circle" core/data/MenuStore.h core/model/StepResult.h
+plant "core folders in a circle" core/platform/PathKind.h core/data/DataError.h
