@@ -14,6 +14,7 @@
 #include "core/platform/RemovableDrives.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -34,6 +35,18 @@ QString minutes(int seconds)
 QString megabytes(qint64 bytes)
 {
     return QString::number(double(bytes) / 1e6, 'f', 1);
+}
+
+// The sticks and cards that --to could name, one a line after a heading; nothing when none is mounted.
+QString drivesOffered()
+{
+    const QList<RemovableDrive> drives = RemovableDrives::mounted();
+    if (drives.isEmpty())
+        return {};
+    QString offered = QLatin1Char('\n') + QCoreApplication::translate("CommandLine", "Removable drives:");
+    for (const RemovableDrive &drive : drives)
+        offered += QStringLiteral("\n  %1  %2").arg(QDir::toNativeSeparators(drive.root), drive.shown());
+    return offered;
 }
 
 } // namespace
@@ -117,7 +130,8 @@ StepResult MediaCommands::parse(const QString &command, const QStringList &argum
             QCoreApplication::translate("CommandLine", "--drive needs a device, such as /dev/sr0."));
     if (command == QLatin1String("copy") && m_to.isEmpty())
         return StepResult::failure(
-            QCoreApplication::translate("CommandLine", "copy needs --to and the folder of the stick or card."));
+            QCoreApplication::translate("CommandLine", "copy needs --to and the folder of the stick or card.") +
+            drivesOffered());
     return optionsFit(command, parser);
 }
 
@@ -347,8 +361,8 @@ int MediaCommands::copy(const QString &home, QTextStream &out, QTextStream &err)
                 << Qt::endl;
             return 1;
         }
-        if (const QString refused = RemovableDrives::eject(drive); !refused.isEmpty()) {
-            err << refused << Qt::endl;
+        if (const StepResult ejected = RemovableDrives::eject(drive); !ejected) {
+            err << ejected.error << Qt::endl;
             return 1;
         }
         out << QCoreApplication::translate("CommandLine", "Ejected %1: the drive can be pulled.").arg(drive.shown())

@@ -611,6 +611,10 @@ copy MENUID --to FOLDER
         <source>Simulated erasing the %1 in %2; writing onto a disc that holds data can be simulated only once it is erased. Nothing was written.</source>
         <translation>Das Löschen der %1 in %2 wurde simuliert; das Schreiben auf eine Disc mit Daten lässt sich erst nach dem Löschen simulieren. Es wurde nichts geschrieben.</translation>
     </message>
+    <message>
+        <source>Removable drives:</source>
+        <translation>Wechseldatenträger:</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -928,6 +932,10 @@ copy MENUID --to FOLDER
     <message>
         <source>The erase of the %1 went through; writing onto a disc that holds data can be simulated only once it is erased. The menu (%2) fits on it. Erase the disc and burn now?</source>
         <translation>Das Löschen der %1 ist gelungen; das Schreiben auf eine Disc mit Daten lässt sich erst nach dem Löschen simulieren. Das Menü (%2) passt darauf. Disc jetzt löschen und brennen?</translation>
+    </message>
+    <message>
+        <source>Burning a disc needs xorriso.exe beside velmora.exe or on the PATH.</source>
+        <translation>Zum Brennen einer Disc wird xorriso.exe neben velmora.exe oder im PATH benötigt.</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1387,10 @@ Es wurde nichts geschrieben.</translation>
     <message>
         <source>The menu cannot be copied into %1, which holds Velmora&apos;s own data (%2).</source>
         <translation>Das Menü kann nicht nach %1 kopiert werden, das Velmoras eigene Daten enthält (%2).</translation>
+    </message>
+    <message>
+        <source>The drive could not be ejected: it takes no such request. Use &quot;Safely Remove Hardware&quot; on the taskbar.</source>
+        <translation>Das Laufwerk konnte nicht ausgeworfen werden: Es nimmt diese Anforderung nicht an. Verwenden Sie „Hardware sicher entfernen“ in der Taskleiste.</translation>
     </message>
 </context>
 <context>

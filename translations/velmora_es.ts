@@ -611,6 +611,10 @@ copy MENUID --to FOLDER
         <source>Simulated erasing the %1 in %2; writing onto a disc that holds data can be simulated only once it is erased. Nothing was written.</source>
         <translation>Se simuló el borrado del %1 de %2; la escritura en un disco con datos solo puede simularse una vez borrado. No se escribió nada.</translation>
     </message>
+    <message>
+        <source>Removable drives:</source>
+        <translation>Unidades extraíbles:</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -928,6 +932,10 @@ copy MENUID --to FOLDER
     <message>
         <source>The erase of the %1 went through; writing onto a disc that holds data can be simulated only once it is erased. The menu (%2) fits on it. Erase the disc and burn now?</source>
         <translation>El borrado del %1 salió bien; la escritura en un disco con datos solo puede simularse una vez borrado. El menú (%2) cabe en él. ¿Borrar el disco y grabar ahora?</translation>
+    </message>
+    <message>
+        <source>Burning a disc needs xorriso.exe beside velmora.exe or on the PATH.</source>
+        <translation>Para grabar un disco se necesita xorriso.exe junto a velmora.exe o en el PATH.</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1387,10 @@ No se escribió nada.</translation>
     <message>
         <source>The menu cannot be copied into %1, which holds Velmora&apos;s own data (%2).</source>
         <translation>El menú no se puede copiar en %1, que contiene los datos propios de Velmora (%2).</translation>
+    </message>
+    <message>
+        <source>The drive could not be ejected: it takes no such request. Use &quot;Safely Remove Hardware&quot; on the taskbar.</source>
+        <translation>No se pudo expulsar la unidad: no admite esta petición. Use «Quitar hardware de forma segura» en la barra de tareas.</translation>
     </message>
 </context>
 <context>

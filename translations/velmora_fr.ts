@@ -611,6 +611,10 @@ copy MENUID --to FOLDER
         <source>Simulated erasing the %1 in %2; writing onto a disc that holds data can be simulated only once it is erased. Nothing was written.</source>
         <translation>Effacement du %1 dans %2 simulé ; l’écriture sur un disque qui contient des données ne peut être simulée qu’après son effacement. Rien n’a été écrit.</translation>
     </message>
+    <message>
+        <source>Removable drives:</source>
+        <translation>Lecteurs amovibles :</translation>
+    </message>
 </context>
 <context>
     <name>Database</name>
@@ -928,6 +932,10 @@ copy MENUID --to FOLDER
     <message>
         <source>The erase of the %1 went through; writing onto a disc that holds data can be simulated only once it is erased. The menu (%2) fits on it. Erase the disc and burn now?</source>
         <translation>L’effacement du %1 a réussi ; l’écriture sur un disque qui contient des données ne peut être simulée qu’après son effacement. Le menu (%2) y tient. Effacer le disque et graver maintenant ?</translation>
+    </message>
+    <message>
+        <source>Burning a disc needs xorriso.exe beside velmora.exe or on the PATH.</source>
+        <translation>Pour graver un disque, xorriso.exe doit se trouver à côté de velmora.exe ou dans le PATH.</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1387,10 @@ Rien n’a été écrit.</translation>
     <message>
         <source>The menu cannot be copied into %1, which holds Velmora&apos;s own data (%2).</source>
         <translation>Le menu ne peut pas être copié dans %1, qui contient les données de Velmora (%2).</translation>
+    </message>
+    <message>
+        <source>The drive could not be ejected: it takes no such request. Use &quot;Safely Remove Hardware&quot; on the taskbar.</source>
+        <translation>Le lecteur n’a pas pu être éjecté : il n’accepte pas cette demande. Utilisez « Retirer le périphérique en toute sécurité » dans la barre des tâches.</translation>
     </message>
 </context>
 <context>

@@ -235,7 +235,7 @@ void MediaOutput::copy(const EditState &state, QWidget *parent)
         return notices.information(text);
     if (!notices.question(text + QLatin1Char('\n') + QCoreApplication::translate("DriveCopy", "Eject the drive now?")))
         return;
-    const QString refused = RemovableDrives::eject(drive);
-    notices.information(refused.isEmpty() ? QCoreApplication::translate("DriveCopy", "The drive can be pulled now.")
-                                          : refused);
+    const StepResult ejected = RemovableDrives::eject(drive);
+    notices.information(ejected ? QCoreApplication::translate("DriveCopy", "The drive can be pulled now.")
+                                : ejected.error);
 }

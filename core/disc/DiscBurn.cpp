@@ -11,18 +11,12 @@
 
 namespace {
 
-QString missingProgram()
-{
-    return QCoreApplication::translate("DiscBurn",
-                                       "xorriso was not found. Please install the xorriso package to burn discs.");
-}
-
 // Runs xorriso to its end for a quick question (the drives, the medium): its messages, or why it could not run.
 StepValue<QString> ask(const QString &program, const QStringList &arguments)
 {
     const QString found = IsoImage::findProgram(program);
     if (found.isEmpty())
-        return StepValue<QString>::failure(missingProgram());
+        return StepValue<QString>::failure(Processes::xorrisoMissingToBurn());
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -151,7 +145,7 @@ StepResult DiscBurn::start(const QString &rootFolder, const QString &title, cons
         return m_result = device;
     m_found = IsoImage::findProgram(m_program);
     if (m_found.isEmpty())
-        return m_result = StepResult::failure(missingProgram());
+        return m_result = StepResult::failure(Processes::xorrisoMissingToBurn());
     m_phase = options.blank ? BurnProgress::Phase::Blanking : BurnProgress::Phase::Writing;
     const StepResult started = launch(Step::Write, burnArguments(root, title, options));
     if (!started)

@@ -204,6 +204,5 @@ StepResult FatImageTarget::flush()
     if (!image.open(QIODevice::ReadWrite))
         return StepResult::failure(QCoreApplication::translate("DriveCopy", "Cannot write %1: %2")
                                        .arg(PathMapping::shown(m_image), image.errorString()));
-    const QString failed = MediaSync::flushFile(image.handle());
-    return failed.isEmpty() ? StepResult::success() : StepResult::failure(failed);
+    return MediaSync::flushFile(image.handle());
 }

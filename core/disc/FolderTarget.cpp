@@ -109,24 +109,21 @@ StepValue<QByteArray> FolderTarget::write(const QString &source, const QString &
         return Result::failure(QCoreApplication::translate("DriveCopy", "Cannot write %1: %2")
                                    .arg(PathMapping::shown(to.fileName()), to.errorString()));
     to.setFileTime(modified, QFileDevice::FileModificationTime);
-    if (const QString failed = MediaSync::flushFile(to.handle()); !failed.isEmpty())
-        return Result::failure(failed);
+    if (const StepResult flushed = MediaSync::flushFile(to.handle()); !flushed)
+        return Result::failure(flushed.error);
     return Result::made(hash.result());
 }
 
 StepValue<QByteArray> FolderTarget::readBack(const QString &relative)
 {
     using Result = StepValue<QByteArray>;
-    QFile file(path(relative));
-    if (!file.open(QIODevice::ReadOnly))
-        return Result::failure(QCoreApplication::translate("DriveCopy", "Cannot read back %1: %2")
-                                   .arg(PathMapping::shown(file.fileName()), file.errorString()));
     // What was just written is still in memory; the check must read what the medium holds.
-    MediaSync::forgetCached(file.handle());
     QCryptographicHash hash(QCryptographicHash::Md5);
-    if (!hash.addData(&file))
+    const StepResult read =
+        MediaSync::readFromMedium(path(relative), [&hash](QByteArrayView piece) { hash.addData(piece); });
+    if (!read)
         return Result::failure(QCoreApplication::translate("DriveCopy", "Cannot read back %1: %2")
-                                   .arg(PathMapping::shown(file.fileName()), file.errorString()));
+                                   .arg(PathMapping::shown(path(relative)), read.error));
     return Result::made(hash.result());
 }
 
@@ -151,6 +148,5 @@ StepResult FolderTarget::remove(const QString &relative)
 
 StepResult FolderTarget::flush()
 {
-    const QString failed = MediaSync::flushFileSystem(m_folder);
-    return failed.isEmpty() ? StepResult::success() : StepResult::failure(failed);
+    return MediaSync::flushFileSystem(m_folder);
 }

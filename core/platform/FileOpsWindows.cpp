@@ -1,5 +1,7 @@
 #include "core/platform/FileOps.h"
 
+#include "core/platform/WindowsCalls.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,33 +12,9 @@ namespace FileOps {
 
 namespace {
 
-// A path as the wide calls take it: absolute, with backslashes, and past 260 characters with the "\\?\" prefix
-// that lifts the length limit.
-std::wstring wide(const QString &path)
-{
-    QString native = QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-    if (native.size() >= MAX_PATH - 12 && !native.startsWith(QLatin1String("\\\\")))
-        native.prepend(QLatin1String("\\\\?\\"));
-    else if (native.size() >= MAX_PATH - 12 && !native.startsWith(QLatin1String("\\\\?\\")))
-        native = QLatin1String("\\\\?\\UNC\\") + native.mid(2);
-    return native.toStdWString();
-}
-
-QString systemMessage(DWORD error)
-{
-    wchar_t *text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
-    QString message = text ? QString::fromWCharArray(text).trimmed() : QStringLiteral("error %1").arg(error);
-    LocalFree(text);
-    if (message.endsWith(QLatin1Char('.')))
-        message.chop(1);
-    return message;
-}
-
 Result failed(DWORD error = GetLastError())
 {
-    return Result::failure(systemMessage(error));
+    return Result::failure(WindowsCalls::systemMessage(error));
 }
 
 } // namespace
@@ -56,7 +34,8 @@ Result exchangeNames(const QString &, const QString &)
 Result replaceName(const QString &from, const QString &to)
 {
     // One step that replaces the earlier file and waits until the new name is on the disk.
-    if (MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (MoveFileExW(WindowsCalls::widePath(from).c_str(), WindowsCalls::widePath(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return Result::made(Outcome::Done);
     return failed();
 }
@@ -64,7 +43,7 @@ Result replaceName(const QString &from, const QString &to)
 Result nameWithoutReplacing(const QString &from, const QString &to)
 {
     // Without MOVEFILE_REPLACE_EXISTING the move fails when the name is taken, in one step with the check.
-    if (MoveFileExW(wide(from).c_str(), wide(to).c_str(), MOVEFILE_WRITE_THROUGH))
+    if (MoveFileExW(WindowsCalls::widePath(from).c_str(), WindowsCalls::widePath(to).c_str(), MOVEFILE_WRITE_THROUGH))
         return Result::made(Outcome::Done);
     const DWORD error = GetLastError();
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)

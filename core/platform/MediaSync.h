@@ -1,17 +1,22 @@
 #pragma once
 
-#include <QString>
+#include "core/model/StepResult.h"
 
-// Getting written bytes onto the medium itself, for copies that must survive a pulled stick (MediaSyncPosix.cpp and
-// MediaSyncWindows.cpp, chosen by the build). Each call returns why it
-// failed, empty when it did not; where a system has no such call it does nothing.
+#include <QByteArrayView>
+#include <QString>
+#include <functional>
+
+// Getting written bytes onto the medium itself, and reading them back from there, for copies that must survive a
+// pulled stick (MediaSyncPosix.cpp and MediaSyncWindows.cpp, chosen by the build). Where a system has no such call
+// it does what it can and says nothing.
 namespace MediaSync {
 
 // Waits until the open file's bytes are on the medium.
-QString flushFile(int handle);
-// Lets the system forget the open file's cached bytes, so that the next read comes from the medium, not from memory.
-void forgetCached(int handle);
+StepResult flushFile(int handle);
 // Waits until everything written to the file system that holds path is on the medium (names and folders too).
-QString flushFileSystem(const QString &path);
+StepResult flushFileSystem(const QString &path);
+// Reads the whole file as the medium holds it, not as the system still keeps it in memory (which would hide a write
+// the drive lost), handing each piece to take in order. A failure carries the system's reason alone.
+StepResult readFromMedium(const QString &path, const std::function<void(QByteArrayView piece)> &take);
 
 } // namespace MediaSync

@@ -12,33 +12,24 @@ namespace MediaSync {
 
 namespace {
 
-QString failed(const QString &what)
+StepResult failed(const QString &what)
 {
-    return QCoreApplication::translate("DriveCopy", "%1 could not be written to the drive: %2")
-        .arg(what, QString::fromLocal8Bit(std::strerror(errno)));
+    return StepResult::failure(QCoreApplication::translate("DriveCopy", "%1 could not be written to the drive: %2")
+                                   .arg(what, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 } // namespace
 
-QString flushFile(int handle)
+StepResult flushFile(int handle)
 {
     while (::fsync(handle) != 0) {
         if (errno != EINTR)
             return failed(QCoreApplication::translate("DriveCopy", "A file"));
     }
-    return {};
+    return StepResult::success();
 }
 
-void forgetCached(int handle)
-{
-#ifdef POSIX_FADV_DONTNEED
-    ::posix_fadvise(handle, 0, 0, POSIX_FADV_DONTNEED);
-#else
-    Q_UNUSED(handle)
-#endif
-}
-
-QString flushFileSystem(const QString &path)
+StepResult flushFileSystem(const QString &path)
 {
     const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (handle < 0)
@@ -52,7 +43,28 @@ QString flushFileSystem(const QString &path)
     const int error = errno;
     ::close(handle);
     errno = error;
-    return synced == 0 ? QString() : failed(path);
+    return synced == 0 ? StepResult::success() : failed(path);
+}
+
+StepResult readFromMedium(const QString &path, const std::function<void(QByteArrayView piece)> &take)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return StepResult::failure(file.errorString());
+#ifdef POSIX_FADV_DONTNEED
+    // The file was flushed, so its cached pages are clean and the system lets them go: the reads below reach the
+    // medium.
+    ::posix_fadvise(file.handle(), 0, 0, POSIX_FADV_DONTNEED);
+#endif
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(buffer.data(), buffer.size());
+        if (got < 0)
+            return StepResult::failure(file.errorString());
+        if (got == 0)
+            return StepResult::success();
+        take(QByteArrayView(buffer.constData(), got));
+    }
 }
 
 } // namespace MediaSync

@@ -21,6 +21,8 @@ void started(QProcess &process);
 QString findHelper(const QString &program);
 // What making a disc image needs when xorriso is not there.
 QString xorrisoMissing();
+// The same for burning a disc.
+QString xorrisoMissingToBurn();
 
 // While a helper writes a file, Ctrl+C, a closed terminal or console and a kill request stop the helper, remove the
 // file and end Velmora as asked. Only one at a time; the guard's end restores the usual handling.

@@ -51,6 +51,12 @@ QString xorrisoMissing()
         "DiscImage", "xorriso was not found. Please install the xorriso package to make disc images.");
 }
 
+QString xorrisoMissingToBurn()
+{
+    return QCoreApplication::translate("DiscBurn",
+                                       "xorriso was not found. Please install the xorriso package to burn discs.");
+}
+
 namespace {
 
 // What a signal handler needs to stop the helper: its process and the file it writes. Plain data, since a handler

@@ -75,6 +75,12 @@ QString xorrisoMissing()
                                        "Making a disc image needs xorriso.exe beside velmora.exe or on the PATH.");
 }
 
+QString xorrisoMissingToBurn()
+{
+    return QCoreApplication::translate("DiscBurn",
+                                       "Burning a disc needs xorriso.exe beside velmora.exe or on the PATH.");
+}
+
 namespace {
 
 // What the console handler needs to stop the helper. The handler runs on a thread of its own that Windows starts.

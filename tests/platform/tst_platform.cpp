@@ -1,7 +1,9 @@
 #include "core/data/DataHome.h"
 #include "core/platform/FileOps.h"
+#include "core/platform/MediaSync.h"
 #include "core/platform/Processes.h"
 #include "core/platform/ProgramParts.h"
+#include "core/platform/RemovableDrives.h"
 #include "core/platform/ReplacingFile.h"
 #include "core/platform/TemporaryFiles.h"
 
@@ -22,6 +24,9 @@ private slots:
     void longPaths();
     void processesAndTheirTemporaries();
     void installedCopyKeepsItsDataElsewhere();
+    void readBackFromMedium_data();
+    void readBackFromMedium();
+    void mediumFailuresSaySo();
 
 private:
     static bool onWindows() { return QSysInfo::productType() == QLatin1String("windows"); }
@@ -133,6 +138,62 @@ void TestPlatform::installedCopyKeepsItsDataElsewhere()
     } else {
         QCOMPARE(portable, QDir::cleanPath(program.path()));
     }
+}
+
+void TestPlatform::readBackFromMedium_data()
+{
+    // Reads past the cache go by whole sectors: sizes on both sides of a sector and of the reads' mebibyte.
+    QTest::addColumn<int>("size");
+    QTest::newRow("empty") << 0;
+    QTest::newRow("one byte") << 1;
+    QTest::newRow("less than a sector") << 511;
+    QTest::newRow("a whole page") << 4096;
+    QTest::newRow("a mebibyte and a bit") << (1 << 20) + 3;
+    QTest::newRow("three mebibytes less a bit") << 3 * (1 << 20) - 1;
+}
+
+void TestPlatform::readBackFromMedium()
+{
+    QFETCH(int, size);
+    QTemporaryDir dir;
+    QByteArray data(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        data[i] = char(i * 7 + i / 4099);
+    const QString name = dir.filePath(QStringLiteral("copy on the stick.bin"));
+    {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(data), qint64(size));
+        QVERIFY(file.flush());
+        const StepResult flushed = MediaSync::flushFile(file.handle());
+        QVERIFY2(flushed, qPrintable(flushed.error));
+    }
+    const StepResult synced = MediaSync::flushFileSystem(dir.path());
+    QVERIFY2(synced, qPrintable(synced.error));
+    QByteArray back;
+    const StepResult read = MediaSync::readFromMedium(name, [&back](QByteArrayView piece) { back.append(piece); });
+    QVERIFY2(read, qPrintable(read.error));
+    QCOMPARE(back.size(), data.size());
+    QVERIFY(back == data);
+}
+
+void TestPlatform::mediumFailuresSaySo()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("pulled"));
+    bool called = false;
+    const StepResult read = MediaSync::readFromMedium(missing, [&called](QByteArrayView) { called = true; });
+    QVERIFY(!read);
+    QVERIFY(!read.error.isEmpty());
+    QVERIFY(!called);
+    const StepResult synced = MediaSync::flushFileSystem(missing);
+    QVERIFY(!synced);
+    QVERIFY2(synced.error.contains(QStringLiteral("could not be written to the drive: ")), qPrintable(synced.error));
+    // A folder on a fixed disk is on no removable drive, so there is nothing to eject.
+    QVERIFY(RemovableDrives::holding(dir.path()).root.isEmpty());
+    QVERIFY(RemovableDrives::holding(missing).root.isEmpty());
+    for (const RemovableDrive &drive : RemovableDrives::mounted())
+        QCOMPARE(RemovableDrives::holding(drive.root).root, drive.root);
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

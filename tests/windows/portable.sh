@@ -14,6 +14,7 @@ export VELMORA_WINE_SELF_CONTAINED=1
 unset VELMORA_HOME
 run() { "$wine_run" "$folder/velmora.exe" "$@"; }
 fail() { echo "portable folder: $*" >&2; exit 1; }
+source "$(dirname "$0")/test-menu.sh"
 
 version=$(run --version)
 [[ "$version" == "Velmora Wizard "* ]] || fail "--version said: $version"
@@ -21,17 +22,7 @@ run list >/dev/null || fail "list failed"
 [ -f "$folder/Velmora.dat" ] || fail "list did not make Velmora.dat beside velmora.exe"
 
 # A menu in the folder's own database, its CD root beside the folder.
-mkdir -p "$work/cd/Tools"
-printf 'MZ' >"$work/cd/Tools/setup.exe"
-root="Z:$work/cd"
-sqlite3 "$folder/Velmora.dat" "
-  INSERT INTO tblStyles (StyleID,StyleName,BackColor,BackImage,SoundFile,LogoFile,LogoTop,LogoLeft,ButtonOnImage,
-    ButtonOffImage,TitleFont,TitleColor,ButtonFont,ButtonColor,TextFont,TextColor,HyperFont,HyperColor,HyperColorA)
-  VALUES (1,'Plain','16777215','none','none','none','0','0','none','none','Arial;14pt;bold','RGB(0,0,0)',
-    'Arial;10pt;bold','RGB(0,0,0)','Arial;10pt;normal','RGB(0,0,0)','Arial;10pt;normal','RGB(0,0,255)','RGB(0,0,255)');
-  INSERT INTO tblMenus (MenuID,Template,Title,StyleNo,Root) VALUES (1,'Modern','Über Menü',1,'${root//\//\\}');
-  INSERT INTO tblDetails (MenuNo,Category,FileName,FileLink,Description,Screenshot)
-    VALUES (1,'Tools','Setup','Tools/setup.exe','Installs it','none');"
+windows_test_menu "$folder/Velmora.dat" "$work/cd"
 listed=$(run list)
 [[ "$listed" == *"1: Über Menü"* ]] || fail "list said: $listed"
 run build 1 >/dev/null || fail "build failed"
