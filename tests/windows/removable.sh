@@ -19,12 +19,20 @@ work="$(mktemp -d)"
 letter=""
 drives='HKLM\Software\Wine\Drives'
 # Wine's drive manager reads the drive types when its server starts: the server is restarted after the letter is
-# made and after it is gone, so no other test sees the stick.
+# made and after it is gone, so no other test sees the stick. The new server, and Wine's own services that the
+# first program after it starts, outlive this script: they are started here with no output attached, since ctest
+# waits until the output of the test that started them is closed.
+restart_wine() {
+    wineserver64 -k 2>/dev/null || true
+    wineserver64 -w 2>/dev/null || true
+    wineserver64 -p 60 </dev/null >/dev/null 2>&1 || true
+    wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
 cleanup() {
     if [ -n "$letter" ]; then
         rm -f "$WINEPREFIX/dosdevices/$letter:"
         wine64 reg delete "$drives" /v "$letter:" /f >/dev/null 2>&1 || true
-        wineserver64 -k 2>/dev/null || true
+        restart_wine
     fi
     rm -rf "$work"
 }
@@ -44,7 +52,7 @@ mkdir -p "$work/stick" "$work/home"
 printf 'VELSTICK\n' >"$work/stick/.windows-label" # the label Wine gives the drive
 ln -s "$work/stick" "$WINEPREFIX/dosdevices/$letter:"
 wine64 reg add "$drives" /v "$letter:" /t REG_SZ /d floppy /f >/dev/null 2>&1
-wineserver64 -k 2>/dev/null || true
+restart_wine
 
 run list >/dev/null || fail "list failed"
 windows_test_menu "$work/home/Velmora.dat" "$work/cd"
